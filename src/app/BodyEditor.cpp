@@ -1,0 +1,272 @@
+#include "BodyEditor.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "markup/CaseFold.h"
+
+namespace app {
+namespace {
+
+// A plain accessible: screen readers see an editable text named "Document"
+// without QScintilla's per-edit character counting, which walks the whole
+// document on every keystroke.
+QAccessibleInterface* plainFactory(const QString& className, QObject* object)
+{
+    if (object && object->isWidgetType() &&
+        (className == QLatin1String("QsciScintillaBase") || className == QLatin1String("QsciScintilla") ||
+         className == QLatin1String("app::BodyEditor"))) {
+        auto* a = new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText,
+                                        QStringLiteral("Document"));
+        return a;
+    }
+    return nullptr;
+}
+
+// Scintilla commands that keep their keys: caret movement (with Shift to
+// select), deletion, Tab and Enter. Everything else is left to the menus.
+bool keepsKey(QsciCommand::Command c)
+{
+    using C = QsciCommand;
+    switch (c) {
+    case C::LineDown: case C::LineDownExtend: case C::LineUp: case C::LineUpExtend:
+    case C::CharLeft: case C::CharLeftExtend: case C::CharRight: case C::CharRightExtend:
+    case C::WordLeft: case C::WordLeftExtend: case C::WordRight: case C::WordRightExtend:
+    case C::Home: case C::HomeExtend: case C::VCHome: case C::VCHomeExtend:
+    case C::LineEnd: case C::LineEndExtend: case C::DocumentStart: case C::DocumentStartExtend:
+    case C::DocumentEnd: case C::DocumentEndExtend: case C::PageUp: case C::PageUpExtend:
+    case C::PageDown: case C::PageDownExtend: case C::HomeDisplay: case C::LineEndDisplay:
+    case C::Delete: case C::DeleteBack: case C::DeleteWordLeft: case C::DeleteWordRight:
+    case C::Tab: case C::Backtab: case C::Newline: case C::EditToggleOvertype:
+    case C::VCHomeWrap: case C::VCHomeWrapExtend: case C::LineEndWrap: case C::LineEndWrapExtend:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void BodyEditor::installPlainAccessibility()
+{
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(plainFactory);
+}
+
+BodyEditor::BodyEditor(QWidget* parent) : QsciScintilla(parent)
+{
+    installPlainAccessibility();
+    setUtf8(true);
+    setEolMode(EolWindows);
+    setEolVisibility(false);
+    // No lexer: styles are set by the highlighter alone and never recomputed.
+    send(SCI_SETLEXER, 0 /* SCLEX_CONTAINER */);
+    // Only the notifications we use; text insertion and deletion events would
+    // make QScintilla count characters from the start on every edit.
+    send(SCI_SETMODEVENTMASK, 0);
+    send(SCI_SETUNDOCOLLECTION, 1);
+    setMarginWidth(0, 0);
+    setMarginWidth(1, 0);
+    setMarginWidth(2, 0);
+    setWrapMode(WrapNone);
+    // Long lines (minified pages): lay out one page at a time and do not
+    // measure every line for the horizontal scroll bar.
+    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
+    send(SCI_SETSCROLLWIDTHTRACKING, 0);
+    send(SCI_SETSCROLLWIDTH, 2000);
+    removeConflictingKeys();
+    setTagColour(tagColour_);
+    connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
+    connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });
+}
+
+void BodyEditor::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(event->key(), event->modifiers());
+    QsciScintilla::keyPressEvent(event);
+}
+
+void BodyEditor::keyReleaseEvent(QKeyEvent* event)
+{
+    emit keyUp(event->key(), event->modifiers());
+    QsciScintilla::keyReleaseEvent(event);
+}
+
+long BodyEditor::send(unsigned msg, unsigned long w, long l) const { return SendScintilla(msg, w, l); }
+
+void BodyEditor::removeConflictingKeys()
+{
+    for (QsciCommand* cmd : standardCommands()->commands()) {
+        if (keepsKey(cmd->command())) continue;
+        cmd->setKey(0);
+        cmd->setAlternateKey(0);
+    }
+}
+
+std::string BodyEditor::text() const
+{
+    const auto n = static_cast<size_t>(length());
+    const auto* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    return n && p ? std::string(p, n) : std::string();
+}
+
+markup::Pos BodyEditor::length() const { return send(SCI_GETLENGTH); }
+
+std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
+{
+    const markup::Pos total = length();
+    const markup::Pos s = std::clamp<markup::Pos>(start, 0, total);
+    const markup::Pos e = std::clamp<markup::Pos>(start + std::max<markup::Pos>(len, 0), 0, total);
+    if (e <= s) return {};
+    const auto* p = reinterpret_cast<const char*>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(s), static_cast<long>(e - s)));
+    return std::string(p, static_cast<size_t>(e - s));
+}
+
+markup::Pos BodyEditor::selectionStart() const { return send(SCI_GETSELECTIONSTART); }
+markup::Pos BodyEditor::selectionLength() const { return send(SCI_GETSELECTIONEND) - send(SCI_GETSELECTIONSTART); }
+std::string BodyEditor::selectedText() const { return textRange(selectionStart(), selectionLength()); }
+
+void BodyEditor::setSelection(markup::Pos start, markup::Pos len)
+{
+    const markup::Pos total = length();
+    markup::Pos a = std::clamp<markup::Pos>(start, 0, total), b = std::clamp<markup::Pos>(start + len, 0, total);
+    if (b < a) std::swap(a, b);
+    // Anchor at the start, caret at the end, as a selection made by the editor.
+    send(SCI_SETSEL, static_cast<unsigned long>(a), static_cast<long>(b));
+}
+
+void BodyEditor::replaceSelection(std::string_view t)
+{
+    // Through the target, which takes a length: the text may hold NUL bytes.
+    send(SCI_TARGETFROMSELECTION);
+    send(SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
+    const long end = send(SCI_GETTARGETEND);
+    send(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+    send(SCI_SCROLLCARET);
+}
+
+void BodyEditor::replaceAll(std::string_view t)
+{
+    send(SCI_SETTARGETRANGE, 0, static_cast<long>(length()));
+    send(SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
+    send(SCI_SETEMPTYSELECTION, 0);
+}
+
+void BodyEditor::loadText(std::string_view t)
+{
+    const bool undo = send(SCI_GETUNDOCOLLECTION);
+    send(SCI_SETUNDOCOLLECTION, 0);
+    send(SCI_CLEARALL);
+    // Room to edit in: otherwise the first few keystrokes exhaust the gap and
+    // one of them copies the whole document.
+    send(SCI_ALLOCATE, t.size() + t.size() / 8 + 65536);
+    send(SCI_APPENDTEXT, t.size(), reinterpret_cast<long>(t.data()));
+    send(SCI_SETUNDOCOLLECTION, undo);
+    send(SCI_EMPTYUNDOBUFFER);
+    send(SCI_SETSAVEPOINT);
+    forcedModified_ = false;
+    send(SCI_GOTOPOS, 0);
+    emit modifiedChanged(false);
+}
+
+int BodyEditor::lineFromPosition(markup::Pos pos) const
+{
+    return static_cast<int>(send(SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::max<markup::Pos>(pos, 0))));
+}
+
+markup::Pos BodyEditor::lineStart(int line) const
+{
+    if (line <= 0) return 0;
+    const long p = send(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    return p < 0 ? length() : p;
+}
+
+int BodyEditor::lineCount() const { return static_cast<int>(send(SCI_GETLINECOUNT)); }
+
+markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup::Pos to) const
+{
+    if (what.empty()) return -1;
+    const markup::Pos total = length();
+    from = std::clamp<markup::Pos>(from, 0, total);
+    to = std::clamp<markup::Pos>(to, 0, total);
+    if (from >= to) return -1;
+    // The same folding as the headless editor: Scintilla's own search does not
+    // fold accented letters.
+    const auto* p = reinterpret_cast<const char*>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), static_cast<long>(to - from)));
+    const markup::Pos at = markup::FoldedPattern(what).find(std::string_view(p, static_cast<size_t>(to - from)), 0, to - from);
+    return at < 0 ? -1 : from + at;
+}
+
+void BodyEditor::setStyles(markup::Pos start, std::string_view styles)
+{
+    if (styles.empty()) return;
+    send(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0);
+    send(SCI_SETSTYLINGEX, styles.size(), reinterpret_cast<long>(styles.data()));
+}
+
+void BodyEditor::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
+{
+    if (len <= 0) return;
+    send(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0);
+    send(SCI_SETSTYLING, static_cast<unsigned long>(len), style);
+}
+
+markup::Style BodyEditor::styleAt(markup::Pos pos) const
+{
+    return static_cast<markup::Style>(send(SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
+}
+
+void BodyEditor::clearStyles() { send(SCI_CLEARDOCUMENTSTYLE); }
+
+bool BodyEditor::isModified() const { return forcedModified_ || send(SCI_GETMODIFY) != 0; }
+
+void BodyEditor::setModified(bool modified)
+{
+    const bool was = isModified();
+    if (modified) {
+        forcedModified_ = true;
+    } else {
+        forcedModified_ = false;
+        send(SCI_SETSAVEPOINT);
+    }
+    if (was != isModified()) emit modifiedChanged(isModified());
+}
+
+void BodyEditor::emptyUndoBuffer() { send(SCI_EMPTYUNDOBUFFER); }
+
+bool BodyEditor::canUndo() const { return send(SCI_CANUNDO) != 0; }
+
+markup::Pos BodyEditor::caretPosition() const { return send(SCI_GETCURRENTPOS); }
+
+int BodyEditor::caretColumn() const
+{
+    const markup::Pos caret = caretPosition();
+    const markup::Pos start = lineStart(lineFromPosition(caret));
+    return static_cast<int>(send(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), static_cast<long>(caret)));
+}
+
+void BodyEditor::setTagColour(unsigned rgb)
+{
+    tagColour_ = rgb;
+    // Scintilla colours are 0xBBGGRR.
+    const long bgr = static_cast<long>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
+    send(SCI_STYLESETFORE, markup::TagStyle, bgr);
+}
+
+void BodyEditor::setEditorFont(const QFont& font)
+{
+    setFont(font);
+    // QsciScintilla::setFont copies the default style to all styles.
+    setTagColour(tagColour_);
+}
+
+}  // namespace app

@@ -1,0 +1,55 @@
+// Handlers of the commands, registered by name (the names of the command
+// table: "FormatBoldClick", "FileOpenClick", ...). The main window connects each
+// menu entry, toolbar button and shortcut of the table to the handler of its
+// name; an entry without a handler is shown disabled.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace app {
+
+class CommandRegistry {
+public:
+    using Handler = std::function<void()>;
+
+    void add(const QString& name, Handler handler) { handlers_[name] = std::move(handler); }
+    const Handler* find(const QString& name) const
+    {
+        auto it = handlers_.find(name);
+        return it == handlers_.end() ? nullptr : &it->second;
+    }
+    bool has(const QString& name) const { return handlers_.count(name) != 0; }
+    // Runs a command by name; false when it has no handler.
+    bool run(const QString& name) const
+    {
+        const Handler* h = find(name);
+        if (!h) return false;
+        (*h)();
+        return true;
+    }
+
+    // Called whenever the document's text is replaced by another document
+    // (New, Open, a recent file): modules forget per-document state here.
+    void onDocumentReplaced(std::function<void()> hook) { documentReplaced_.push_back(std::move(hook)); }
+    void documentReplaced() const
+    {
+        for (const auto& hook : documentReplaced_) hook();
+    }
+
+    // Called after the options dialog or anything else re-read the options.
+    void onOptionsLoaded(std::function<void()> hook) { optionsLoaded_.push_back(std::move(hook)); }
+    void optionsLoaded() const
+    {
+        for (const auto& hook : optionsLoaded_) hook();
+    }
+
+private:
+    std::map<QString, Handler> handlers_;
+    std::vector<std::function<void()>> documentReplaced_;
+    std::vector<std::function<void()>> optionsLoaded_;
+};
+
+}  // namespace app

@@ -1,0 +1,57 @@
+// What a command module may use of the main window: the editing control, the
+// option variables, highlighting, the key-state flags, the wait caption and the
+// document. TfrmMain implements it; tests may use a small fake.
+#pragma once
+
+#include <QString>
+
+#include "markup/KeyFlags.h"
+#include "settings/Options.h"
+
+class QWidget;
+
+namespace app {
+
+class BodyEditor;
+
+class EditorContext {
+public:
+    virtual ~EditorContext() = default;
+
+    virtual BodyEditor& body() = 0;
+    virtual QWidget* window() = 0;
+
+    // The option variables as LoadOptions last read them, and a fresh read.
+    virtual const settings::Options& options() const = 0;
+    virtual void loadOptions() = 0;
+
+    // Highlighting: recolour calls do nothing while it is off.
+    virtual bool highlightingOn() const = 0;
+    virtual void recolourNearCaret(int linesBack, int extraLines) = 0;
+    virtual void colourDocument() = 0;
+
+    virtual markup::KeyFlags& keyFlags() = 0;
+
+    // A wait text in the caption and the wait cursor for a long pass; end
+    // restores both. Prefer the WaitCaption guard below.
+    virtual void beginWait(const QString& caption) = 0;
+    virtual void endWait() = 0;
+
+    // The document: its path (empty while untitled) and the save routine.
+    virtual QString documentPath() const = 0;
+    virtual bool saveDocument(bool addToRecent) = 0;
+};
+
+// Shows a wait caption and cursor for the lifetime of the guard.
+class WaitCaption {
+public:
+    WaitCaption(EditorContext& context, const QString& caption) : context_(context) { context_.beginWait(caption); }
+    ~WaitCaption() { context_.endWait(); }
+    WaitCaption(const WaitCaption&) = delete;
+    WaitCaption& operator=(const WaitCaption&) = delete;
+
+private:
+    EditorContext& context_;
+};
+
+}  // namespace app

@@ -1,0 +1,10 @@
+// Entry point of Quillon Pro: the application object and the main window.
+#include <QApplication>
+
+#include "app/Application.h"
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    return app::run(application);
+}

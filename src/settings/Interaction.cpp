@@ -1,0 +1,98 @@
+#include "Interaction.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "markup/Shared.h"
+
+namespace settings {
+namespace {
+Interaction* g_current = nullptr;
+
+QWidget* parentWindow() { return QApplication::activeWindow(); }
+
+QMessageBox::StandardButton toButton(Answer a)
+{
+    switch (a) {
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Ok: return QMessageBox::Ok;
+    }
+    return QMessageBox::NoButton;
+}
+
+// A file dialog that asks nothing itself: the editor's own save routine adds
+// the suffix and asks about overwriting.
+QFileDialog* fileDialog(const QString& title, const QString& folder, const QStringList& filters)
+{
+    auto* d = new QFileDialog(parentWindow(), title, folder);
+    d->setNameFilters(filters);
+    d->setOption(QFileDialog::DontConfirmOverwrite, true);
+    d->setOption(QFileDialog::DontUseNativeDialog, true);
+    return d;
+}
+}  // namespace
+
+Interaction& ui()
+{
+    static WidgetInteraction production;
+    return g_current ? *g_current : production;
+}
+
+Interaction* setInteraction(Interaction* next)
+{
+    Interaction* previous = g_current;
+    g_current = next;
+    return previous;
+}
+
+Answer WidgetInteraction::ask(const QString& text, Buttons buttons, Answer defaultButton)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(markup::kAppTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parentWindow());
+    if (buttons == Buttons::YesNoCancel) box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(toButton(defaultButton));
+    box.setEscapeButton(buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+void WidgetInteraction::show(MessageKind kind, const QString& text)
+{
+    const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
+                                   : kind == MessageKind::Warning   ? QMessageBox::Warning
+                                   : kind == MessageKind::Error     ? QMessageBox::Critical
+                                                                    : QMessageBox::Question;
+    QMessageBox box(icon, QString::fromLatin1(markup::kAppTitle), text, QMessageBox::Ok, parentWindow());
+    box.exec();
+}
+
+QString WidgetInteraction::openFileName(const QString& title, const QString& folder, const QStringList& filters)
+{
+    std::unique_ptr<QFileDialog> d(fileDialog(title, folder, filters));
+    d->setAcceptMode(QFileDialog::AcceptOpen);
+    d->setFileMode(QFileDialog::ExistingFile);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    return d->selectedFiles().first();
+}
+
+QString WidgetInteraction::saveFileName(const QString& title, const QString& folder, const QString& name,
+                                        const QStringList& filters)
+{
+    std::unique_ptr<QFileDialog> d(fileDialog(title, folder, filters));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setFileMode(QFileDialog::AnyFile);
+    if (!name.isEmpty()) d->selectFile(name);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    return d->selectedFiles().first();
+}
+
+int WidgetInteraction::runModal(QDialog& dialog) { return dialog.exec(); }
+
+}  // namespace settings

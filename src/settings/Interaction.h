@@ -1,0 +1,55 @@
+// The interaction port: every message box, file dialog and modal dialog that
+// the editor opens goes through the current Interaction, so that tests can
+// script the answers and read back what the author would have been shown.
+// Production uses QMessageBox and QFileDialog with the exact texts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace settings {
+
+enum class Answer { Yes, No, Cancel, Ok };
+enum class Buttons { YesNo, YesNoCancel };
+enum class MessageKind { Information, Warning, Error, Question };
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+    // A question with Yes and No (Esc: No) or Yes, No and Cancel (Esc: Cancel).
+    virtual Answer ask(const QString& text, Buttons buttons, Answer defaultButton = Answer::Yes) = 0;
+    // One OK button; information, warning or error icon.
+    virtual void show(MessageKind kind, const QString& text) = 0;
+    // File dialogs; an empty result means cancelled. `filters` are Qt filters
+    // ("HTML files (*.htm *.html)"); `folder` is the initial folder.
+    virtual QString openFileName(const QString& title, const QString& folder, const QStringList& filters) = 0;
+    virtual QString saveFileName(const QString& title, const QString& folder, const QString& name,
+                                 const QStringList& filters) = 0;
+    // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
+    virtual int runModal(QDialog& dialog) = 0;
+
+    void inform(const QString& text) { show(MessageKind::Information, text); }
+    void warn(const QString& text) { show(MessageKind::Warning, text); }
+    void error(const QString& text) { show(MessageKind::Error, text); }
+};
+
+// The interaction in force: the production one unless a test installed another.
+Interaction& ui();
+// Installs `next` (nullptr restores production) and returns the previous one.
+Interaction* setInteraction(Interaction* next);
+
+// Message boxes and file dialogs on screen.
+class WidgetInteraction final : public Interaction {
+public:
+    Answer ask(const QString& text, Buttons buttons, Answer defaultButton) override;
+    void show(MessageKind kind, const QString& text) override;
+    QString openFileName(const QString& title, const QString& folder, const QStringList& filters) override;
+    QString saveFileName(const QString& title, const QString& folder, const QString& name,
+                         const QStringList& filters) override;
+    int runModal(QDialog& dialog) override;
+};
+
+}  // namespace settings

@@ -1,0 +1,206 @@
+// One contract, two editors: the headless TextBuffer and the Scintilla control
+// `body` must answer every operation of the editor port alike.
+#include <gtest/gtest.h>
+
+#include <Qsci/qscicommandset.h>
+
+#include <QAccessible>
+
+#include <chrono>
+#include <memory>
+
+#include "app/BodyEditor.h"
+#include "markup/TextBuffer.h"
+
+using markup::Pos;
+
+namespace {
+
+template <typename T> std::unique_ptr<markup::TextEditor> makeEditor(const std::string& text);
+
+template <> std::unique_ptr<markup::TextEditor> makeEditor<markup::TextBuffer>(const std::string& text)
+{
+    return std::make_unique<markup::TextBuffer>(text);
+}
+
+template <> std::unique_ptr<markup::TextEditor> makeEditor<app::BodyEditor>(const std::string& text)
+{
+    auto body = std::make_unique<app::BodyEditor>();
+    body->loadText(text);
+    return body;
+}
+
+template <typename T> class EditorContract : public testing::Test {
+protected:
+    std::unique_ptr<markup::TextEditor> editor(const std::string& text = {}) { return makeEditor<T>(text); }
+};
+
+using Editors = testing::Types<markup::TextBuffer, app::BodyEditor>;
+TYPED_TEST_SUITE(EditorContract, Editors);
+
+TYPED_TEST(EditorContract, ReplaceSelectionPutsCaretAfterNewTextWithNothingSelected)
+{
+    auto e = this->editor("one two three");
+    e->setSelection(4, 3);
+    EXPECT_EQ(e->selectedText(), "two");
+    e->replaceSelection("<b>two</b>");
+    EXPECT_EQ(e->text(), "one <b>two</b> three");
+    EXPECT_EQ(e->selectionStart(), 14);
+    EXPECT_EQ(e->selectionLength(), 0);
+    EXPECT_TRUE(e->isModified());
+}
+
+TYPED_TEST(EditorContract, ReplaceWithNothingSelectedInsertsAtCaret)
+{
+    auto e = this->editor("ab");
+    e->setSelection(1, 0);
+    e->replaceSelection("<p>");
+    EXPECT_EQ(e->text(), "a<p>b");
+    EXPECT_EQ(e->selectionStart(), 4);
+}
+
+TYPED_TEST(EditorContract, SelectionIsClippedAndNormalised)
+{
+    auto e = this->editor("abcdef");
+    e->setSelection(4, 100);
+    EXPECT_EQ(e->selectionStart(), 4);
+    EXPECT_EQ(e->selectionLength(), 2);
+    e->setSelection(4, -3);
+    EXPECT_EQ(e->selectionStart(), 1);
+    EXPECT_EQ(e->selectionLength(), 3);
+}
+
+TYPED_TEST(EditorContract, LineBreaksCountTwoAndLinesAreNumberedFromZero)
+{
+    auto e = this->editor("ab\r\ncd\r\n\r\nef");
+    EXPECT_EQ(e->length(), 12);
+    EXPECT_EQ(e->lineCount(), 4);
+    EXPECT_EQ(e->lineStart(0), 0);
+    EXPECT_EQ(e->lineStart(1), 4);
+    EXPECT_EQ(e->lineStart(2), 8);
+    EXPECT_EQ(e->lineStart(3), 10);
+    EXPECT_EQ(e->lineStart(4), 12);  // past the last line: the end
+    EXPECT_EQ(e->lineStart(99), 12);
+    EXPECT_EQ(e->lineFromPosition(0), 0);
+    EXPECT_EQ(e->lineFromPosition(3), 0);  // between CR and LF
+    EXPECT_EQ(e->lineFromPosition(4), 1);
+    EXPECT_EQ(e->lineFromPosition(12), 3);
+    EXPECT_EQ(e->textRange(4, 2), "cd");
+}
+
+TYPED_TEST(EditorContract, EmptyTextHasOneLine)
+{
+    auto e = this->editor();
+    EXPECT_EQ(e->lineCount(), 1);
+    EXPECT_EQ(e->lineStart(1), 0);
+    EXPECT_EQ(e->text(), "");
+    EXPECT_FALSE(e->isModified());
+}
+
+TYPED_TEST(EditorContract, FindIgnoresCaseIncludingAccentedLetters)
+{
+    auto e = this->editor("Hello WORLD, caf\xc3\x89 and world");
+    EXPECT_EQ(e->findText("world", 0, e->length()), 6);
+    EXPECT_EQ(e->findText("world", 7, e->length()), 23);
+    EXPECT_EQ(e->findText("world", 0, 10), -1);  // must end inside the range
+    EXPECT_EQ(e->findText("CAF\xc3\xa9", 0, e->length()), 13);
+    EXPECT_EQ(e->findText("missing", 0, e->length()), -1);
+}
+
+TYPED_TEST(EditorContract, StylesApplyToRangesAndInsertedTextTakesTheDefault)
+{
+    auto e = this->editor("a<b>c");
+    e->setStyles(1, std::string("\x01\x01\x01", 3));
+    EXPECT_EQ(e->styleAt(0), markup::DefaultStyle);
+    EXPECT_EQ(e->styleAt(1), markup::TagStyle);
+    EXPECT_EQ(e->styleAt(3), markup::TagStyle);
+    EXPECT_EQ(e->styleAt(4), markup::DefaultStyle);
+    e->setSelection(4, 0);
+    e->replaceSelection("xy");
+    EXPECT_EQ(e->styleAt(4), markup::DefaultStyle);
+    EXPECT_EQ(e->styleAt(3), markup::TagStyle);
+    e->setStyle(0, 2, markup::TagStyle);
+    EXPECT_EQ(e->styleAt(0), markup::TagStyle);
+    e->clearStyles();
+    for (Pos i = 0; i < e->length(); ++i) EXPECT_EQ(e->styleAt(i), markup::DefaultStyle);
+}
+
+TYPED_TEST(EditorContract, ColouringDoesNotChangeTheModifiedFlag)
+{
+    auto e = this->editor("<p>x</p>");
+    e->setStyle(0, 3, markup::TagStyle);
+    e->clearStyles();
+    EXPECT_FALSE(e->isModified());
+    e->setModified(true);
+    EXPECT_TRUE(e->isModified());
+    e->setModified(false);
+    EXPECT_FALSE(e->isModified());
+}
+
+TYPED_TEST(EditorContract, ReplaceAllReplacesTheWholeText)
+{
+    auto e = this->editor("old text");
+    e->setSelection(2, 3);
+    e->replaceAll("new\r\ntext");
+    EXPECT_EQ(e->text(), "new\r\ntext");
+    EXPECT_EQ(e->selectionStart(), 0);
+    EXPECT_EQ(e->selectionLength(), 0);
+    EXPECT_TRUE(e->isModified());
+}
+
+TYPED_TEST(EditorContract, NulBytesAndInvalidUtf8SurviveAsTheyAre)
+{
+    const std::string bytes("a\0b\xff\xfe<c>", 8);
+    auto e = this->editor(bytes);
+    EXPECT_EQ(e->text(), bytes);
+    e->setSelection(1, 1);
+    e->replaceSelection(std::string("\0\0", 2));
+    EXPECT_EQ(e->text(), std::string("a\0\0b\xff\xfe<c>", 9));
+}
+
+// The control itself: an edit at the end of a large document must not cost
+// time proportional to the document (QScintilla's accessibility support and
+// modification events would make it so).
+TEST(BodyEditor, EditCostDoesNotGrowWithTheDocument)
+{
+    auto timeEdits = [](size_t bytes) {
+        app::BodyEditor body;
+        std::string text;
+        const std::string line = "<p>text with caf\xc3\xa9 and <b>tags</b></p>\r\n";
+        while (text.size() < bytes) text += line;
+        body.loadText(text);
+        body.setSelection(body.length(), 0);
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 200; ++i) body.replaceSelection("x");
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double small = timeEdits(100'000);
+    const double large = timeEdits(20'000'000);
+    // 200x the text: a size-dependent edit would be ~200x slower. Allow wide noise.
+    EXPECT_LT(large, std::max(small * 4, 0.05)) << "small " << small << " s, large " << large << " s";
+}
+
+TEST(BodyEditor, MenuKeysAreNotBoundInTheControl)
+{
+    app::BodyEditor body;
+    for (QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U,
+                    Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C})
+        EXPECT_EQ(body.standardCommands()->boundTo(key.toCombined()), nullptr) << QKeySequence(key).toString().toStdString();
+    EXPECT_NE(body.standardCommands()->boundTo(Qt::Key_Left), nullptr);
+    EXPECT_NE(body.standardCommands()->boundTo((Qt::SHIFT | Qt::Key_End).toCombined()), nullptr);
+}
+
+}  // namespace
+
+namespace {
+// Screen readers get a plain editable-text interface, not QScintilla's, whose
+// every caret move counts the characters from the start of the document.
+TEST(BodyEditor, AccessibleInterfaceIsThePlainOne)
+{
+    app::BodyEditor body;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&body);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::EditableText);
+    EXPECT_EQ(a->textInterface(), nullptr);
+}
+}  // namespace

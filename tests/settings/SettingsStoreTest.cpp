@@ -1,0 +1,186 @@
+// The settings store: names without regard to case, values as strings, the
+// defaults of every reader, damaged files and several writers at once.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+
+#include "settings/Options.h"
+#include "settings/SettingsStore.h"
+
+using settings::SettingsStore;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(SettingsStore, LivesUnderXdgConfigHome)
+{
+    EXPECT_EQ(SettingsStore().fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Corvantis/Quillon.conf");
+}
+
+TEST(SettingsStore, SectionsAndIdentsIgnoreCase)
+{
+    {
+        SettingsStore s;
+        s.WriteInteger("Fonts", "size", 12);
+        s.WriteString("user", "Custom", "trailer");
+    }
+    SettingsStore s;
+    EXPECT_EQ(s.ReadInteger("fonts", "SIZE", 10), 12);
+    EXPECT_EQ(s.ReadString("USER", "custom", ""), "trailer");
+    EXPECT_EQ(s.ReadInteger("fonts", "lastsize", 3), 3);
+}
+
+TEST(SettingsStore, EveryValueIsStoredAsAString)
+{
+    {
+        SettingsStore s;
+        s.WriteBool("window", "maxed", true);
+        s.WriteBool("window", "toolbar", false);
+        s.WriteInteger("user", "sidecolor", -1);
+    }
+    QSettings raw(SettingsStore::pathOf("Quillon"), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("window/maxed").toString(), "1");
+    EXPECT_EQ(raw.value("window/toolbar").toString(), "0");
+    EXPECT_EQ(raw.value("user/sidecolor").toString(), "-1");
+}
+
+TEST(SettingsStore, IntegersParseDecimalAndHexAndFallBackToTheDefault)
+{
+    SettingsStore s;
+    const std::pair<const char*, int> cases[] = {
+        {"42", 42}, {"-1", -1}, {"0x1", 1}, {"0X1f", 31}, {"0x", 7}, {"abc", 7}, {"", 7},
+        {"12abc", 7}, {"99999999999", 7}, {"0xzz", 7}, {"0x-1", 7}};
+    for (const auto& [stored, expected] : cases) {
+        s.WriteString("t", "v", stored);
+        EXPECT_EQ(s.ReadInteger("t", "v", 7), expected) << stored;
+    }
+}
+
+TEST(SettingsStore, BooleansAreIntegersNotZero)
+{
+    SettingsStore s;
+    s.WriteString("t", "a", "0x1");
+    s.WriteString("t", "b", "yes");
+    s.WriteString("t", "c", "0");
+    s.WriteString("t", "d", "2");
+    EXPECT_TRUE(s.ReadBool("t", "a", false));
+    EXPECT_TRUE(s.ReadBool("t", "b", true));
+    EXPECT_FALSE(s.ReadBool("t", "b", false));
+    EXPECT_FALSE(s.ReadBool("t", "c", true));
+    EXPECT_TRUE(s.ReadBool("t", "d", false));
+}
+
+TEST(SettingsStore, MultiLineTextsAndSpecialCharactersSurvive)
+{
+    const QString text = "<table>\r\n<tr><td>a, b; c = \"d\" @x %20</td></tr>\r\n</table>\r\n";
+    {
+        SettingsStore s;
+        s.WriteString("quick", "table", text);
+        s.WriteString("MRU List", "1", "/home/a b/x.html");
+    }
+    SettingsStore s;
+    EXPECT_EQ(s.ReadString("quick", "table", ""), text);
+    EXPECT_EQ(s.ReadString("mru list", "1", ""), "/home/a b/x.html");
+}
+
+TEST(SettingsStore, ReadingWritesNothingAndAFirstRunCreatesOnlyWhatIsWritten)
+{
+    {
+        SettingsStore s;
+        EXPECT_EQ(s.ReadString("user", "name", "x"), "x");
+        settings::LoadOptions(s);
+    }
+    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon")));
+    {
+        SettingsStore s;
+        s.WriteBool("window", "toolbar", true);
+    }
+    QSettings raw(SettingsStore::pathOf("Quillon"), QSettings::IniFormat);
+    EXPECT_EQ(raw.allKeys(), QStringList{"window/toolbar"});
+}
+
+TEST(SettingsStore, EraseSectionRemovesOnlyThatSection)
+{
+    SettingsStore s;
+    s.WriteString("custom", "start1", "<x>");
+    s.WriteString("user", "name", "n");
+    s.EraseSection("Custom");
+    EXPECT_FALSE(s.HasValue("custom", "start1"));
+    EXPECT_EQ(s.ReadString("user", "name", ""), "n");
+}
+
+TEST(SettingsStore, DamagedFileFallsBackToDefaultsAndIsKeptBeforeTheFirstWrite)
+{
+    const QString path = SettingsStore::pathOf("Quillon");
+    const QByteArray garbage("[user]\nname=Ann\n[broken\n\x01\x02\xff\xfe\x00zz=\n[window\nwidth=notanumber", 60);
+    writeFile(path, garbage);
+    {
+        SettingsStore s;
+        EXPECT_EQ(s.ReadInteger("window", "width", 639), 639);
+        settings::LoadOptions(s);  // never throws, never stops
+        s.WriteString("user", "phone", "123");
+    }
+    EXPECT_EQ(readFile(path + ".damaged"), garbage);
+    SettingsStore s;
+    EXPECT_EQ(s.ReadString("user", "phone", ""), "123");
+}
+
+TEST(SettingsStore, TruncatedAndBinaryFilesNeverStopTheReader)
+{
+    const QString path = SettingsStore::pathOf("Quillon");
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) binary.append(static_cast<char>((i * 37) & 0xFF));
+    for (const QByteArray& content : {binary, QByteArray("[user]\ncase=0x"), QByteArray("[user]\nsyntaxclr=blue\n")}) {
+        writeFile(path, content);
+        SettingsStore s;
+        const settings::Options o = settings::LoadOptions(s);
+        EXPECT_TRUE(o.keepSelected);
+        s.WriteInteger("window", "top", 5);
+        s.close();
+        EXPECT_EQ(SettingsStore().ReadInteger("window", "top", 1), 5);
+    }
+}
+
+TEST(SettingsStore, WritersInOtherProcessesLoseNothing)
+{
+    // Two stores open at once stand for two editor instances: each writes its
+    // own value, and neither write loses the other's.
+    SettingsStore a, b;
+    a.WriteString("user", "name", "from a");
+    b.WriteString("user", "phone", "from b");
+    a.close();
+    b.close();
+    SettingsStore c;
+    EXPECT_EQ(c.ReadString("user", "name", ""), "from a");
+    EXPECT_EQ(c.ReadString("user", "phone", ""), "from b");
+}
+
+TEST(SettingsStore, EarlierVersionsAreErasedAndOursIsKept)
+{
+    for (const char* name : {"Quillon 1.2", "Quillon 1.5", "Quillon 2.0", "Quillon"}) {
+        SettingsStore s(name);
+        s.WriteString("user", "name", name);
+    }
+    settings::EraseEarlierVersions();
+    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon 1.2")));
+    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon 2.0")));
+    EXPECT_TRUE(QFile::exists(SettingsStore::pathOf("Quillon")));
+}
+
+}  // namespace

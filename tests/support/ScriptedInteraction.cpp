@@ -1,0 +1,58 @@
+#include "ScriptedInteraction.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+
+namespace testing_support {
+
+ScriptedInteraction::ScriptedInteraction() : previous_(settings::setInteraction(this)) {}
+ScriptedInteraction::~ScriptedInteraction() { settings::setInteraction(previous_); }
+
+QStringList ScriptedInteraction::texts() const
+{
+    QStringList out;
+    for (const Shown& s : shown) out << s.text;
+    return out;
+}
+
+settings::Answer ScriptedInteraction::ask(const QString& text, settings::Buttons, settings::Answer)
+{
+    shown.push_back({settings::MessageKind::Question, text});
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return settings::Answer::Cancel;
+    }
+    const settings::Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+void ScriptedInteraction::show(settings::MessageKind kind, const QString& text) { shown.push_back({kind, text}); }
+
+QString ScriptedInteraction::openFileName(const QString& title, const QString& folder, const QStringList& filters)
+{
+    fileDialogTitles << title;
+    lastFolder = folder;
+    lastFilters = filters;
+    if (fileNames.empty()) return {};
+    QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString ScriptedInteraction::saveFileName(const QString& title, const QString& folder, const QString&,
+                                          const QStringList& filters)
+{
+    return openFileName(title, folder, filters);
+}
+
+int ScriptedInteraction::runModal(QDialog& dialog)
+{
+    if (modals.empty()) return QDialog::Rejected;
+    auto f = std::move(modals.front());
+    modals.pop_front();
+    return f(dialog);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,44 @@
+// The main of every test binary: one QApplication on the offscreen platform,
+// and a fresh temporary HOME and XDG_CONFIG_HOME for each test so that no test
+// touches the real home folder or sees another test's settings.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+class IsolatedHome : public testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        const QString home = dir_->path() + QStringLiteral("/home");
+        QDir().mkpath(home + QStringLiteral("/.config"));
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
+        QDir::setCurrent(home);
+    }
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        QDir::setCurrent(QDir::rootPath());
+        dir_.reset();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleMock(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new IsolatedHome);
+    return RUN_ALL_TESTS();
+}

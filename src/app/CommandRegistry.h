@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace app {
@@ -21,6 +22,21 @@ public:
         auto it = handlers_.find(name);
         return it == handlers_.end() ? nullptr : &it->second;
     }
+    // A command shown with a check mark (a view toggle): its state is asked
+    // again after every command and whenever its menu opens.
+    void addToggle(const QString& name, Handler handler, std::function<bool()> isChecked)
+    {
+        add(name, std::move(handler));
+        checked_[name] = std::move(isChecked);
+    }
+    // The check state of a toggle; nullopt for an ordinary command.
+    std::optional<bool> checked(const QString& name) const
+    {
+        auto it = checked_.find(name);
+        if (it == checked_.end()) return std::nullopt;
+        return it->second();
+    }
+
     bool has(const QString& name) const { return handlers_.count(name) != 0; }
     // Runs a command by name; false when it has no handler.
     bool run(const QString& name) const
@@ -48,6 +64,7 @@ public:
 
 private:
     std::map<QString, Handler> handlers_;
+    std::map<QString, std::function<bool()>> checked_;
     std::vector<std::function<void()>> documentReplaced_;
     std::vector<std::function<void()>> optionsLoaded_;
 };

@@ -27,6 +27,7 @@ public:
 
     // Highlighting: recolour calls do nothing while it is off.
     virtual bool highlightingOn() const = 0;
+    virtual void setHighlightingOn(bool on) = 0;
     virtual void recolourNearCaret(int linesBack, int extraLines) = 0;
     virtual void colourDocument() = 0;
 

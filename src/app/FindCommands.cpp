@@ -1,10 +1,167 @@
-// Handlers of Find, Replace, Find Next (F3) and Go to line.
+// Handlers of Find, Find Next (F3), Replace and Go to line, and the two
+// modeless search dialogs they share with one search position.
+#include <QPointer>
+#include <memory>
+
+#include "BodyEditor.h"
 #include "CommandModules.h"
 #include "CommandRegistry.h"
 #include "EditorContext.h"
+#include "dialogs/FindDialog.h"
+#include "dialogs/GoLineDialog.h"
+#include "markup/FindReplace.h"
+#include "settings/Interaction.h"
 
 namespace app {
+namespace {
 
-void registerFindCommands(EditorContext&, CommandRegistry&) {}
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+// The search state of the run: FindPos and the two dialogs, which keep their
+// texts between showings (they are hidden, not destroyed, when closed).
+class FindSession {
+public:
+    explicit FindSession(EditorContext& context) : context_(context) {}
+    ~FindSession()
+    {
+        delete findDlg_.data();
+        delete replaceDlg_.data();
+    }
+    FindSession(const FindSession&) = delete;
+    FindSession& operator=(const FindSession&) = delete;
+
+    // EditFindClick
+    void find()
+    {
+        dialogs::FindDialog& dlg = findDialog();
+        takeSelection(dlg);
+        dlg.present();
+    }
+
+    // EditFindNextClick: F3 and the find dialog's Find Next.
+    void findNext()
+    {
+        const std::string what = findDlg_ ? utf8(findDlg_->findText()) : std::string();
+        report(state_.findNext(body(), what), what);
+    }
+
+    // Replace1Click
+    void replace()
+    {
+        dialogs::ReplaceDialog& dlg = replaceDialog();
+        takeSelection(dlg);
+        dlg.present();
+    }
+
+    // ReplaceDlgFind
+    void replaceDlgFind()
+    {
+        const std::string what = utf8(replaceDlg_->findText());
+        report(state_.findNextForReplace(body(), what), what);
+    }
+
+    // ReplaceDlgReplace, with the Replace button.
+    void replaceDlgReplace()
+    {
+        const std::string what = utf8(replaceDlg_->findText());
+        report(state_.replaceOne(body(), what, utf8(replaceDlg_->replaceText())), what);
+    }
+
+    // ReplaceDlgReplace, with the Replace All button.
+    void replaceDlgReplaceAll()
+    {
+        const std::int64_t count =
+            markup::FindReplace::replaceAll(body(), utf8(replaceDlg_->findText()), utf8(replaceDlg_->replaceText()));
+        if (count < 0) return;
+        body().setFocus(Qt::OtherFocusReason);
+        // The replaced span is one new text in the default colour.
+        if (count > 0) context_.colourDocument();
+        replaceDlg_->close();
+        settings::ui().inform(QString::fromStdString(markup::replacementsMessage(count)));
+    }
+
+    // EditGoToLineClick
+    void goToLine()
+    {
+        dialogs::TfrmGoLine dlg(body(), context_.window());
+        if (settings::ui().runModal(dlg) == QDialog::Accepted) body().ensureCursorVisible();
+        body().viewport()->update();
+    }
+
+    // A new document: the search texts of both dialogs are cleared, and the
+    // next search starts at its top.
+    void documentReplaced()
+    {
+        if (findDlg_) findDlg_->setFindText({});
+        if (replaceDlg_) {
+            replaceDlg_->setFindText({});
+            replaceDlg_->setReplaceText({});
+        }
+        state_.setFindPos(0);
+    }
+
+private:
+    BodyEditor& body() { return context_.body(); }
+
+    dialogs::FindDialog& findDialog()
+    {
+        if (!findDlg_) {
+            findDlg_ = new dialogs::FindDialog(context_.window());
+            QObject::connect(findDlg_, &dialogs::FindDialog::findNextClicked, findDlg_, [this] { findNext(); });
+        }
+        return *findDlg_;
+    }
+
+    dialogs::ReplaceDialog& replaceDialog()
+    {
+        if (!replaceDlg_) {
+            replaceDlg_ = new dialogs::ReplaceDialog(context_.window());
+            auto* dlg = replaceDlg_.data();
+            QObject::connect(dlg, &dialogs::FindDialog::findNextClicked, dlg, [this] { replaceDlgFind(); });
+            QObject::connect(dlg, &dialogs::FindDialog::replaceClicked, dlg, [this] { replaceDlgReplace(); });
+            QObject::connect(dlg, &dialogs::FindDialog::replaceAllClicked, dlg, [this] { replaceDlgReplaceAll(); });
+        }
+        return *replaceDlg_;
+    }
+
+    // The selected text becomes the find text.
+    void takeSelection(dialogs::FindDialog& dlg)
+    {
+        if (body().selectionLength() > 0) dlg.setFindText(QString::fromStdString(body().selectedText()));
+    }
+
+    void report(markup::FindReplace::Outcome outcome, const std::string& what)
+    {
+        switch (outcome) {
+        case markup::FindReplace::Outcome::Skipped:
+            return;
+        case markup::FindReplace::Outcome::Found:
+            // Inside an inactive main window this only marks where the focus
+            // returns, so the dialog keeps the keyboard for the next press.
+            body().setFocus(Qt::OtherFocusReason);
+            return;
+        case markup::FindReplace::Outcome::NotFound:
+            settings::ui().inform(QString::fromStdString(markup::notFoundMessage(what)));
+            return;
+        }
+    }
+
+    EditorContext& context_;
+    markup::FindReplace state_;
+    QPointer<dialogs::FindDialog> findDlg_;
+    QPointer<dialogs::ReplaceDialog> replaceDlg_;
+};
+
+}  // namespace
+
+void registerFindCommands(EditorContext& context, CommandRegistry& registry)
+{
+    auto session = std::make_shared<FindSession>(context);
+    registry.add(QStringLiteral("EditFindClick"), [session] { session->find(); });
+    registry.add(QStringLiteral("EditFindNextClick"), [session] { session->findNext(); });
+    registry.add(QStringLiteral("Replace1Click"), [session] { session->replace(); });
+    registry.add(QStringLiteral("EditGoToLineClick"), [session] { session->goToLine(); });
+    registry.onDocumentReplaced([session] { session->documentReplaced(); });
+}
 
 }  // namespace app

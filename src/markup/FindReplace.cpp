@@ -1,0 +1,195 @@
+// Find Next, Replace and Replace All over the editor port, and Go to line's
+// arithmetic.
+#include "FindReplace.h"
+
+#include <algorithm>
+
+#include "CaseFold.h"
+
+namespace markup {
+namespace {
+
+// A folded character may take more bytes in the text than in the find text
+// (the Kelvin sign folds to "k"): no match is longer than four bytes for each
+// byte of the find text.
+Pos longestMatch(std::string_view what) { return static_cast<Pos>(what.size()) * 4; }
+
+// Successive matches of one pattern in one text, left to right, in linear time.
+// FoldedPattern::find looks for both cases of the first letter up to the end
+// of its range; when one case never occurs, a range reaching the end of the
+// text would cost a scan to the end for every match. Searching in windows that
+// start small and grow keeps each match's cost in proportion to the distance
+// from the previous one.
+class MatchScanner {
+public:
+    MatchScanner(std::string_view text, std::string_view what)
+        : text_(text), pattern_(what), longest_(longestMatch(what)), firstWindow_(std::max<Pos>(256, 4 * longest_))
+    {
+    }
+
+    // The first match starting at or after `from`, or -1.
+    Pos next(Pos from, Pos* matchLength) const
+    {
+        const auto n = static_cast<Pos>(text_.size());
+        Pos window = firstWindow_;
+        while (from < n) {
+            const Pos end = std::min(n, from + window);
+            const Pos at = pattern_.find(text_, from, end, matchLength);
+            // A match found well inside the window is the first one: any match
+            // starting before it would have ended inside the window too.
+            if (at >= 0 && (end == n || at + longest_ <= end)) return at;
+            if (end == n) return -1;
+            // No match starts before end - longest_ + 1; look again from there.
+            from = std::max(from, end - longest_ + 1);
+            window *= 2;
+        }
+        return -1;
+    }
+
+private:
+    std::string_view text_;
+    FoldedPattern pattern_;
+    Pos longest_;
+    Pos firstWindow_;
+};
+
+// The byte length of the match of `what` that starts at `at`.
+Pos matchLengthAt(const TextEditor& editor, std::string_view what, Pos at)
+{
+    const std::string near = editor.textRange(at, longestMatch(what));
+    Pos length = 0;
+    if (FoldedPattern(what).find(near, 0, static_cast<Pos>(near.size()), &length) != 0) return 0;
+    return length;
+}
+
+// Whether the whole selection is one match of `what`.
+bool selectionIsMatch(const TextEditor& editor, std::string_view what)
+{
+    if (editor.selectionLength() <= 0) return false;
+    const std::string selected = editor.selectedText();
+    Pos length = 0;
+    return FoldedPattern(what).find(selected, 0, static_cast<Pos>(selected.size()), &length) == 0 &&
+           length == static_cast<Pos>(selected.size());
+}
+
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+std::string ReplaceAllEdit::applyTo(std::string_view text) const
+{
+    if (count == 0) return std::string(text);
+    std::string out;
+    out.reserve(text.size() - static_cast<size_t>(end - start) + replacement.size());
+    out.append(text.substr(0, static_cast<size_t>(start)));
+    out.append(replacement);
+    out.append(text.substr(static_cast<size_t>(end)));
+    return out;
+}
+
+ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, std::string_view with)
+{
+    ReplaceAllEdit edit;
+    if (what.empty()) return edit;
+    const MatchScanner scanner(text, what);
+    Pos length = 0;
+    Pos at = scanner.next(0, &length);
+    if (at < 0) return edit;
+    edit.start = at;
+    Pos copied = at;  // text before this is already in the replacement
+    std::string& out = edit.replacement;
+    while (at >= 0) {
+        out.append(text.substr(static_cast<size_t>(copied), static_cast<size_t>(at - copied)));
+        out.append(with);
+        copied = at + length;
+        ++edit.count;
+        // The next search starts after the match: the inserted text is never searched.
+        at = scanner.next(copied, &length);
+    }
+    edit.end = copied;
+    return edit;
+}
+
+std::string notFoundMessage(std::string_view what) { return "\"" + std::string(what) + "\" not found."; }
+
+std::string replacementsMessage(std::int64_t count) { return std::to_string(count) + " replacements made."; }
+
+int goToLineCount(const TextEditor& editor)
+{
+    const int lines = editor.lineCount();
+    const Pos length = editor.length();
+    if (lines > 1 && length > 0 && isLineBreak(editor.textRange(length - 1, 1)[0])) return lines - 1;
+    return lines;
+}
+
+Pos endOfLine(const TextEditor& editor, int line)
+{
+    if (line <= 0) return 0;
+    if (line >= editor.lineCount()) return editor.length();
+    // The first position of the next line, less the line break before it.
+    const Pos next = editor.lineStart(line);
+    const std::string before = editor.textRange(next - 2, 2);
+    if (before == "\r\n") return next - 2;
+    if (!before.empty() && isLineBreak(before.back())) return next - 1;
+    return next;
+}
+
+Pos FindReplace::search(TextEditor& editor, std::string_view what, Pos* matchLength)
+{
+    const Pos at = editor.findText(what, findPos_, editor.length());
+    if (at < 0) {
+        // Nothing stays selected, so that a following Replace cannot replace
+        // text that is no match.
+        editor.setSelection(editor.selectionStart() + editor.selectionLength(), 0);
+        findPos_ = 0;
+        return -1;
+    }
+    *matchLength = matchLengthAt(editor, what, at);
+    editor.setSelection(at, *matchLength);
+    return at;
+}
+
+FindReplace::Outcome FindReplace::findNext(TextEditor& editor, std::string_view what)
+{
+    if (what.empty()) return Outcome::Skipped;
+    Pos length = 0;
+    const Pos at = search(editor, what, &length);
+    if (at < 0) return Outcome::NotFound;
+    findPos_ = at + length;
+    return Outcome::Found;
+}
+
+FindReplace::Outcome FindReplace::findNextForReplace(TextEditor& editor, std::string_view what)
+{
+    if (what.empty()) return Outcome::Skipped;
+    Pos length = 0;
+    const Pos at = search(editor, what, &length);
+    if (at < 0) return Outcome::NotFound;
+    findPos_ = at + length + 1;
+    return Outcome::Found;
+}
+
+FindReplace::Outcome FindReplace::replaceOne(TextEditor& editor, std::string_view what, std::string_view with)
+{
+    if (what.empty()) return Outcome::Skipped;
+    if (selectionIsMatch(editor, what)) editor.replaceSelection(with);
+    Pos length = 0;
+    const Pos at = search(editor, what, &length);
+    if (at < 0) return Outcome::NotFound;
+    findPos_ = at + static_cast<Pos>(with.size()) + 1;
+    return Outcome::Found;
+}
+
+std::int64_t FindReplace::replaceAll(TextEditor& editor, std::string_view what, std::string_view with)
+{
+    if (what.empty()) return -1;
+    ReplaceAllEdit edit = replaceAllMatches(editor.text(), what, with);
+    if (edit.count == 0) return 0;
+    // Only the span from the first to the last match is replaced, so the caret
+    // ends after the last replacement as if each had been replaced in turn.
+    editor.setSelection(edit.start, edit.end - edit.start);
+    editor.replaceSelection(edit.replacement);
+    return edit.count;
+}
+
+}  // namespace markup

@@ -117,6 +117,13 @@ std::string BodyEditor::text() const
     return n && p ? std::string(p, n) : std::string();
 }
 
+std::string_view BodyEditor::characters() const
+{
+    const auto n = static_cast<size_t>(length());
+    const auto* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    return n && p ? std::string_view(p, n) : std::string_view();
+}
+
 markup::Pos BodyEditor::length() const { return send(SCI_GETLENGTH); }
 
 std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const

@@ -45,6 +45,8 @@ public:
     // Loads a whole document (bytes as they are, NUL included) as a fresh,
     // unmodified text with no undo history and the caret at the start.
     void loadText(std::string_view text);
+    // The whole text in place, without a copy; valid until the text changes.
+    std::string_view characters() const;
     // The caret position and the 0-based column in characters.
     markup::Pos caretPosition() const;
     int caretColumn() const;

@@ -15,7 +15,10 @@
 namespace app {
 namespace {
 
-std::string utf8(const QString& text) { return text.toStdString(); }
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
 
 // The search state of the run: FindPos and the two dialogs, which keep their
 // texts between showings (they are hidden, not destroyed, when closed).
@@ -70,8 +73,8 @@ public:
     // ReplaceDlgReplace, with the Replace All button.
     void replaceDlgReplaceAll()
     {
-        const std::int64_t count =
-            markup::FindReplace::replaceAll(body(), utf8(replaceDlg_->findText()), utf8(replaceDlg_->replaceText()));
+        const std::int64_t count = markup::FindReplace::replaceAll(
+            body(), body().characters(), utf8(replaceDlg_->findText()), utf8(replaceDlg_->replaceText()));
         if (count < 0) return;
         body().setFocus(Qt::OtherFocusReason);
         // The replaced span is one new text in the default colour.
@@ -133,16 +136,16 @@ private:
     void report(markup::FindReplace::Outcome outcome, const std::string& what)
     {
         switch (outcome) {
-        case markup::FindReplace::Outcome::Skipped:
-            return;
-        case markup::FindReplace::Outcome::Found:
-            // Inside an inactive main window this only marks where the focus
-            // returns, so the dialog keeps the keyboard for the next press.
-            body().setFocus(Qt::OtherFocusReason);
-            return;
-        case markup::FindReplace::Outcome::NotFound:
-            settings::ui().inform(QString::fromStdString(markup::notFoundMessage(what)));
-            return;
+            case markup::FindReplace::Outcome::Skipped:
+                return;
+            case markup::FindReplace::Outcome::Found:
+                // Inside an inactive main window this only marks where the focus
+                // returns, so the dialog keeps the keyboard for the next press.
+                body().setFocus(Qt::OtherFocusReason);
+                return;
+            case markup::FindReplace::Outcome::NotFound:
+                settings::ui().inform(QString::fromStdString(markup::notFoundMessage(what)));
+                return;
         }
     }
 

@@ -79,9 +79,15 @@ FindDialog::FindDialog(bool withReplace, QWidget* parent) : QDialog(parent)
     setFixedSize(sizeHint());
 }
 
-QString FindDialog::findText() const { return txtFindWhat_->text(); }
+QString FindDialog::findText() const
+{
+    return txtFindWhat_->text();
+}
 
-void FindDialog::setFindText(const QString& text) { txtFindWhat_->setText(text); }
+void FindDialog::setFindText(const QString& text)
+{
+    txtFindWhat_->setText(text);
+}
 
 void FindDialog::present()
 {
@@ -102,8 +108,14 @@ void FindDialog::updateButtons()
     if (btnReplaceAll_) btnReplaceAll_->setEnabled(any);
 }
 
-QString ReplaceDialog::replaceText() const { return replaceField()->text(); }
+QString ReplaceDialog::replaceText() const
+{
+    return replaceField()->text();
+}
 
-void ReplaceDialog::setReplaceText(const QString& text) { replaceField()->setText(text); }
+void ReplaceDialog::setReplaceText(const QString& text)
+{
+    replaceField()->setText(text);
+}
 
 }  // namespace dialogs

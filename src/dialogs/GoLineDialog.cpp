@@ -67,18 +67,18 @@ void TfrmGoLine::Button1Click()
 {
     const GoLineCheck check = checkGoLine(txtGoLine_->text(), markup::goToLineCount(body_));
     switch (check.verdict) {
-    case GoLineCheck::Verdict::Nothing:
-        return;
-    case GoLineCheck::Verdict::NotAnInteger:
-        settings::ui().error(check.message);
-        return;
-    case GoLineCheck::Verdict::OutOfRange:
-        settings::ui().inform(check.message);
-        return;
-    case GoLineCheck::Verdict::Go:
-        body_.setSelection(markup::endOfLine(body_, check.line), 0);
-        accept();
-        return;
+        case GoLineCheck::Verdict::Nothing:
+            return;
+        case GoLineCheck::Verdict::NotAnInteger:
+            settings::ui().error(check.message);
+            return;
+        case GoLineCheck::Verdict::OutOfRange:
+            settings::ui().inform(check.message);
+            return;
+        case GoLineCheck::Verdict::Go:
+            body_.setSelection(markup::endOfLine(body_, check.line), 0);
+            accept();
+            return;
     }
 }
 

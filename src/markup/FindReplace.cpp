@@ -3,6 +3,7 @@
 #include "FindReplace.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "CaseFold.h"
 
@@ -12,7 +13,10 @@ namespace {
 // A folded character may take more bytes in the text than in the find text
 // (the Kelvin sign folds to "k"): no match is longer than four bytes for each
 // byte of the find text.
-Pos longestMatch(std::string_view what) { return static_cast<Pos>(what.size()) * 4; }
+Pos longestMatch(std::string_view what)
+{
+    return static_cast<Pos>(what.size()) * 4;
+}
 
 // Successive matches of one pattern in one text, left to right, in linear time.
 // FoldedPattern::find looks for both cases of the first letter up to the end
@@ -72,7 +76,10 @@ bool selectionIsMatch(const TextEditor& editor, std::string_view what)
            length == static_cast<Pos>(selected.size());
 }
 
-bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -91,28 +98,43 @@ ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, s
 {
     ReplaceAllEdit edit;
     if (what.empty()) return edit;
+    // First the matches, then the new text in one allocation of its final size:
+    // growing it as it is written would copy it over and over.
+    struct Match {
+        Pos at, length;
+    };
+    std::vector<Match> matches;
     const MatchScanner scanner(text, what);
-    Pos length = 0;
-    Pos at = scanner.next(0, &length);
-    if (at < 0) return edit;
-    edit.start = at;
-    Pos copied = at;  // text before this is already in the replacement
-    std::string& out = edit.replacement;
-    while (at >= 0) {
-        out.append(text.substr(static_cast<size_t>(copied), static_cast<size_t>(at - copied)));
-        out.append(with);
-        copied = at + length;
-        ++edit.count;
-        // The next search starts after the match: the inserted text is never searched.
-        at = scanner.next(copied, &length);
+    Pos length = 0, matched = 0;
+    // Each search starts after the previous match: an inserted text is never searched.
+    for (Pos at = scanner.next(0, &length); at >= 0; at = scanner.next(at + length, &length)) {
+        matches.push_back({at, length});
+        matched += length;
     }
-    edit.end = copied;
+    if (matches.empty()) return edit;
+    edit.count = static_cast<std::int64_t>(matches.size());
+    edit.start = matches.front().at;
+    edit.end = matches.back().at + matches.back().length;
+    std::string& out = edit.replacement;
+    out.reserve(static_cast<size_t>(edit.end - edit.start - matched) + matches.size() * with.size());
+    Pos copied = edit.start;
+    for (const Match& m : matches) {
+        out.append(text.substr(static_cast<size_t>(copied), static_cast<size_t>(m.at - copied)));
+        out.append(with);
+        copied = m.at + m.length;
+    }
     return edit;
 }
 
-std::string notFoundMessage(std::string_view what) { return "\"" + std::string(what) + "\" not found."; }
+std::string notFoundMessage(std::string_view what)
+{
+    return "\"" + std::string(what) + "\" not found.";
+}
 
-std::string replacementsMessage(std::int64_t count) { return std::to_string(count) + " replacements made."; }
+std::string replacementsMessage(std::int64_t count)
+{
+    return std::to_string(count) + " replacements made.";
+}
 
 int goToLineCount(const TextEditor& editor)
 {
@@ -180,10 +202,13 @@ FindReplace::Outcome FindReplace::replaceOne(TextEditor& editor, std::string_vie
     return Outcome::Found;
 }
 
-std::int64_t FindReplace::replaceAll(TextEditor& editor, std::string_view what, std::string_view with)
+std::int64_t FindReplace::replaceAll(TextEditor& editor, std::string_view text, std::string_view what,
+                                     std::string_view with)
 {
     if (what.empty()) return -1;
-    ReplaceAllEdit edit = replaceAllMatches(editor.text(), what, with);
+    // `text` may be the editor's own buffer: it is read to the end before the
+    // editor changes.
+    const ReplaceAllEdit edit = replaceAllMatches(text, what, with);
     if (edit.count == 0) return 0;
     // Only the span from the first to the last match is replaced, so the caret
     // ends after the last replacement as if each had been replaced in turn.

@@ -28,8 +28,8 @@ struct ReplaceAllEdit {
 ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, std::string_view with);
 
 // The texts of the two message boxes.
-std::string notFoundMessage(std::string_view what);            // "\"what\" not found."
-std::string replacementsMessage(std::int64_t count);           // "3 replacements made."
+std::string notFoundMessage(std::string_view what);   // "\"what\" not found."
+std::string replacementsMessage(std::int64_t count);  // "3 replacements made."
 
 // Lines that Go to line counts: every line, except an empty last line after a
 // final line break.
@@ -60,8 +60,14 @@ public:
     Outcome replaceOne(TextEditor& editor, std::string_view what, std::string_view with);
     // Replace All from the top (FindPos is neither used nor changed), in one
     // replacement that leaves the caret after the last replaced text. Returns
-    // the count, or -1 when the find text is empty.
-    static std::int64_t replaceAll(TextEditor& editor, std::string_view what, std::string_view with);
+    // the count, or -1 when the find text is empty. `text` is the editor's
+    // whole text as it stands, when the caller can lend it without a copy.
+    static std::int64_t replaceAll(TextEditor& editor, std::string_view text, std::string_view what,
+                                   std::string_view with);
+    static std::int64_t replaceAll(TextEditor& editor, std::string_view what, std::string_view with)
+    {
+        return replaceAll(editor, editor.text(), what, with);
+    }
 
 private:
     // Searches from FindPos to the end; selects the match and returns its

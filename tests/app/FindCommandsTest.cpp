@@ -1,0 +1,223 @@
+// Find, Find Next (F3), Replace and Go to line as the author uses them: the
+// commands run by name on the real editing control, the dialogs driven with
+// key presses, the messages read back from the scripted interaction.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/BodyEditor.h"
+#include "app/CommandModules.h"
+#include "app/CommandRegistry.h"
+#include "app/EditorContext.h"
+#include "dialogs/FindDialog.h"
+#include "dialogs/GoLineDialog.h"
+#include "support/ScriptedInteraction.h"
+
+using markup::Pos;
+
+namespace {
+
+// The main window as far as the find commands see it.
+class FakeEditorContext final : public app::EditorContext {
+public:
+    FakeEditorContext() : body_(new app::BodyEditor(&window_))
+    {
+        window_.resize(600, 400);
+        body_->resize(600, 400);
+    }
+    app::BodyEditor& body() override { return *body_; }
+    QWidget* window() override { return &window_; }
+    const settings::Options& options() const override { return options_; }
+    void loadOptions() override {}
+    bool highlightingOn() const override { return true; }
+    void setHighlightingOn(bool) override {}
+    void recolourNearCaret(int, int) override {}
+    void colourDocument() override { ++coloured; }
+    markup::KeyFlags& keyFlags() override { return keyFlags_; }
+    void beginWait(const QString&) override {}
+    void endWait() override {}
+    QString documentPath() const override { return {}; }
+    bool saveDocument(bool) override { return false; }
+
+    int coloured = 0;
+
+private:
+    QWidget window_;
+    app::BodyEditor* body_;
+    settings::Options options_;
+    markup::KeyFlags keyFlags_;
+};
+
+class FindCommands : public testing::Test {
+protected:
+    FindCommands() { app::registerFindCommands(context, registry); }
+
+    app::BodyEditor& body() { return context.body(); }
+    std::pair<Pos, Pos> selection() { return {body().selectionStart(), body().selectionLength()}; }
+
+    // Runs the command that shows a search dialog and waits until it has the keyboard.
+    template <typename Dialog>
+    Dialog& open(const char* command)
+    {
+        EXPECT_TRUE(registry.run(QString::fromLatin1(command)));
+        auto* dlg = context.window()->findChild<Dialog*>();
+        EXPECT_NE(dlg, nullptr);
+        QApplication::setActiveWindow(dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
+        return *dlg;
+    }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static void type(const QString& text)
+    {
+        for (QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(focused(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+    testing_support::ScriptedInteraction ui;
+    FakeEditorContext context;
+    app::CommandRegistry registry;
+};
+
+TEST_F(FindCommands, FindTakesTheSelectionAndF3WrapsAfterTheNotFoundMessage)
+{
+    body().loadText("Hello World, world");
+    body().setSelection(13, 5);
+    dialogs::FindDialog& dlg = open<dialogs::FindDialog>("EditFindClick");
+    EXPECT_EQ(dlg.findText(), QStringLiteral("world"));
+    EXPECT_EQ(focused(), dlg.findChild<QLineEdit*>(QStringLiteral("txtFindWhat")));
+
+    QTest::keyClick(focused(), Qt::Key_Return);  // from the top: FindPos is still 0
+    EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(registry.run(QStringLiteral("EditFindNextClick")));
+    EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
+    EXPECT_TRUE(ui.shown.empty());
+
+    registry.run(QStringLiteral("EditFindNextClick"));
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"world\" not found.")});
+    EXPECT_EQ(ui.shown.at(0).kind, settings::MessageKind::Information);
+    EXPECT_EQ(body().selectionLength(), 0);
+    registry.run(QStringLiteral("EditFindNextClick"));
+    EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
+    EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(FindCommands, FindNextIgnoresCaseOfAccentedLetters)
+{
+    body().loadText("caf\xc3\xa9 CAF\xc3\x89");
+    open<dialogs::FindDialog>("EditFindClick");
+    type(QStringLiteral("\u00e9"));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(selection(), std::make_pair(Pos{9}, Pos{2}));
+    EXPECT_EQ(body().selectedText(), "\xc3\x89");
+}
+
+TEST_F(FindCommands, ReplaceAllThroughTheDialogReportsTheCountAndClosesIt)
+{
+    body().loadText("aaa");
+    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
+    type(QStringLiteral("a"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    type(QStringLiteral("aa"));
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(body().text(), "aaaaaa");
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("3 replacements made.")});
+    EXPECT_EQ(context.coloured, 1);
+    EXPECT_TRUE(body().isModified());
+}
+
+TEST_F(FindCommands, ReplaceAllWithNoMatchStillClosesAndReportsZero)
+{
+    body().loadText("xyz");
+    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
+    type(QStringLiteral("a"));
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("0 replacements made.")});
+    EXPECT_EQ(body().text(), "xyz");
+    EXPECT_EQ(context.coloured, 0);
+    EXPECT_FALSE(body().isModified());
+}
+
+TEST_F(FindCommands, ReplaceReplacesOnlyMatchesOneAtATime)
+{
+    body().loadText("aa a");
+    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
+    type(QStringLiteral("A"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    type(QStringLiteral("b"));
+    QTest::keyClick(focused(), Qt::Key_Return);  // Find Next selects the first "a"...
+    EXPECT_EQ(selection(), std::make_pair(Pos{0}, Pos{1}));
+    QTest::keyClick(focused(), Qt::Key_Return);  // ...and the next one skips its neighbour
+    EXPECT_EQ(selection(), std::make_pair(Pos{3}, Pos{1}));
+
+    QSignalSpy pressed(&dlg, &dialogs::FindDialog::replaceClicked);
+    auto replace = [&] {
+        const auto before = pressed.count();
+        QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
+        return QTest::qWaitFor([&] { return pressed.count() > before; });
+    };
+    ASSERT_TRUE(replace());  // replaces the last "a"; nothing follows it
+    EXPECT_EQ(body().text(), "aa b");
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"A\" not found.")});
+    EXPECT_EQ(body().selectionLength(), 0);
+    ASSERT_TRUE(replace());  // nothing selected: no replacement, the search starts at the top
+    EXPECT_EQ(body().text(), "aa b");
+    EXPECT_EQ(selection(), std::make_pair(Pos{0}, Pos{1}));
+    EXPECT_TRUE(dlg.isVisible());
+}
+
+TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
+{
+    body().loadText("abc abc");
+    dialogs::FindDialog& find = open<dialogs::FindDialog>("EditFindClick");
+    type(QStringLiteral("abc"));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    dialogs::ReplaceDialog& replace = open<dialogs::ReplaceDialog>("Replace1Click");
+    type(QStringLiteral("abc"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    type(QStringLiteral("x"));
+
+    registry.documentReplaced();
+    EXPECT_EQ(find.findText(), QString());
+    EXPECT_EQ(replace.findText(), QString());
+    EXPECT_EQ(replace.replaceText(), QString());
+    body().loadText("abc");
+    registry.run(QStringLiteral("EditFindNextClick"));
+    EXPECT_EQ(body().selectionLength(), 0);
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
+{
+    std::string text;
+    for (int i = 1; i <= 1000; ++i) text += "line " + std::to_string(i) + "\r\n";
+    body().loadText(text);
+    context.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(context.window()));
+
+    ui.onModal([](QDialog& dlg) {
+        dlg.show();
+        auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
+        QTest::keyClicks(field, QStringLiteral("900"));
+        QTest::keyClick(field, Qt::Key_Return);
+        return dlg.result();
+    });
+    ASSERT_TRUE(registry.run(QStringLiteral("EditGoToLineClick")));
+    EXPECT_EQ(body().lineFromPosition(body().caretPosition()), 899);
+    EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
+    const int first = body().firstVisibleLine();
+    EXPECT_LE(first, 899);
+    EXPECT_GT(first + static_cast<int>(body().SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN)), 899);
+}
+
+}  // namespace

@@ -1,11 +1,169 @@
 // Handlers of the Format menu, the formatting toolbar, the hidden end-tag
-// shortcuts and the entity commands.
+// shortcuts, the Special menu's tags and entities, and the highlighting
+// commands of the View menu; and the key handlers of `body` that keep the
+// key-state flags of the tag commands.
+#include <functional>
+
+#include "BodyEditor.h"
 #include "CommandModules.h"
 #include "CommandRegistry.h"
 #include "EditorContext.h"
+#include "FormatHighlighting.h"
+#include "markup/Highlighter.h"
+#include "markup/TagEngine.h"
+#include "settings/SettingsStore.h"
 
 namespace app {
+namespace {
 
-void registerFormatCommands(EditorContext&, CommandRegistry&) {}
+struct NamedText {
+    const char* command;
+    const char* text;
+};
+
+// Commands that wrap the selection in a tag pair, and their tag names.
+constexpr NamedText kTagPairs[] = {
+    {"FormatPClick", "p"},
+    {"FormatBoldClick", "b"},
+    {"FormatItalicClick", "i"},
+    {"formatUnderlineClick", "u"},
+    {"FormatCenterClick", "center"},
+    {"FormatRowClick", "tr"},
+    {"Heading11Click", "h1"},
+    {"Heading21Click", "h2"},
+    {"Heading31Click", "h3"},
+    {"Heading41Click", "h4"},
+    {"Heading51Click", "h5"},
+    {"Heading61Click", "h6"},
+    {"FormatOrderedListClick", "ol"},
+    {"UnorderedList1Click", "ul"},
+    {"FormatLineItemClick", "li"},
+    {"FormatTextClick", "tt"},
+    {"PreformattedText1Click", "pre"},
+    {"Marquee1Click", "marquee"},
+    {"SpecialBlinkClick", "blink"},
+};
+
+// The hidden end-tag commands and the text each writes in the tag case.
+constexpr NamedText kEndTags[] = {
+    {"Paragraph1Click", "</p>"},
+    {"Bold1Click", "</b>"},
+    {"Italic1Click", "</i>"},
+    {"Underline2Click", "</u>"},
+    {"Center1Click", "</center>"},
+    {"tablerow1Click", "</tr>"},
+    {"h11Click", "</h1>"},
+    {"h21Click", "</h2>"},
+    {"h31Click", "</h3>"},
+    {"h41Click", "</h4>"},
+    {"h51Click", "</h5>"},
+    {"h61Click", "</h6>"},
+    {"orderedlist1Click", "</ol>"},
+    {"unorderedlist2Click", "</ul>"},
+    {"lineitem1Click", "</li>"},
+    {"typedtext1Click", "</tt>"},
+    {"preformatted1Click", "</pre>"},
+    {"tablecell1Click", "</td>"},
+    {"Comments1Click", " -->"},
+};
+
+// The entity commands of the Special menu.
+constexpr NamedText kEntities[] = {
+    {"SpecialRegClick", "&reg;"},  {"SpecialCopyClick", "&copy;"},     {"OneFourth1Click", "&frac14;"},
+    {"OneHalf1Click", "&frac12;"}, {"ThreeFourths1Click", "&frac34;"}, {"Micro1Click", "&micro;"},
+    {"Degree1Click", "&deg;"},     {"Cent1Click", "&cent;"},           {"PoundSterling1Click", "&pound;"},
+    {"Yen1Click", "&yen;"},        {"Space1Click", "&nbsp;"},
+};
+
+using Insertion = std::function<void(markup::TextEditor&, markup::TagContext&)>;
+
+// A command running one insertion with the option variables and key flags of
+// the moment it runs.
+void addInsertion(EditorContext& context, CommandRegistry& registry, const char* name, Insertion insert)
+{
+    registry.add(name, [&context, insert = std::move(insert)] {
+        markup::TagContext tags = tagContextOf(context);
+        insert(context.body(), tags);
+    });
+}
+
+void registerInsertions(EditorContext& context, CommandRegistry& registry)
+{
+    using markup::TagContext, markup::TextEditor;
+    for (const NamedText& e : kTagPairs)
+        addInsertion(context, registry, e.command,
+                     [tag = e.text](TextEditor& body, TagContext& tags) { markup::InsertTagPair(body, tags, tag); });
+    for (const NamedText& e : kEndTags)
+        addInsertion(context, registry, e.command, [text = e.text](TextEditor& body, TagContext& tags) {
+            markup::InsertCasedText(body, tags, text);
+        });
+    for (const NamedText& e : kEntities)
+        addInsertion(context, registry, e.command, [entity = e.text](TextEditor& body, TagContext& tags) {
+            markup::InsertEntity(body, tags, entity);
+        });
+    addInsertion(context, registry, "FormatCommentsClick", markup::InsertComment);
+    addInsertion(context, registry, "FormatCellClick", markup::InsertTableCell);
+    addInsertion(context, registry, "btnFontUpClick",
+                 [](TextEditor& body, TagContext& tags) { markup::InsertFontSizeStep(body, tags, +1); });
+    addInsertion(context, registry, "btnFontDownClick",
+                 [](TextEditor& body, TagContext& tags) { markup::InsertFontSizeStep(body, tags, -1); });
+}
+
+void registerHighlighting(EditorContext& context, CommandRegistry& registry)
+{
+    // View > Syntax Highlighting: the choice is written at once, each time.
+    registry.addToggle(
+        "ViewColorizeClick",
+        [&context] {
+            const bool on = !context.highlightingOn();
+            {
+                settings::SettingsStore store;
+                store.WriteBool("user", "colorize", on);
+            }
+            context.setHighlightingOn(on);
+            if (on) {
+                colourDocumentWithWait(context);
+            } else {
+                markup::ClearColours(context.body());
+            }
+        },
+        [&context] { return context.highlightingOn(); });
+
+    // View > Refresh (F5): colours everything anew and keeps the caret.
+    registry.add("ViewRefreshClick", [&context] {
+        BodyEditor& body = context.body();
+        const markup::Pos caret = body.caretPosition();
+        markup::ClearColours(body);
+        if (context.highlightingOn()) colourDocumentWithWait(context);
+        body.setSelection(caret, 0);
+        body.ensureCursorVisible();
+    });
+
+    // The tag colour follows the options each time they are read.
+    context.body().setTagColour(context.options().tagColour);
+    registry.onOptionsLoaded([&context] { context.body().setTagColour(context.options().tagColour); });
+}
+
+// Every key pressed or released in `body`, modifier keys included, updates
+// the key flags; menu shortcuts are matched before the key reaches `body`.
+void connectKeyFlags(EditorContext& context)
+{
+    BodyEditor& body = context.body();
+    QObject::connect(&body, &BodyEditor::keyDown, &body, [&context](int key, Qt::KeyboardModifiers modifiers) {
+        context.keyFlags() = markup::keyFlagsAfterPress(context.keyFlags(), key, modifiers);
+    });
+    QObject::connect(&body, &BodyEditor::keyUp, &body, [&context](int, Qt::KeyboardModifiers) {
+        context.keyFlags() = markup::keyFlagsAfterRelease(context.keyFlags());
+    });
+}
+
+}  // namespace
+
+void registerFormatCommands(EditorContext& context, CommandRegistry& registry)
+{
+    registerInsertions(context, registry);
+    registerHighlighting(context, registry);
+    connectKeyFlags(context);
+}
 
 }  // namespace app

@@ -2,7 +2,6 @@
 
 #include <QChar>
 #include <algorithm>
-#include <cstring>
 
 namespace markup {
 namespace {
@@ -75,21 +74,13 @@ Pos FoldedPattern::find(std::string_view text, Pos from, Pos to, Pos* matchLengt
     if (folded_.empty() || from < 0 || from >= to) return -1;
     const char* base = text.data();
     if (firstLower_) {
-        // The next occurrence of each case of the first letter, each searched
-        // again only once passed, so the scan stays linear.
-        auto next = [&](unsigned char c, Pos i) -> Pos {
-            const void* p = std::memchr(base + i, c, static_cast<size_t>(to - i));
-            return p ? static_cast<const char*>(p) - base : to;
-        };
-        Pos nextLo = next(firstLower_, from);
-        Pos nextUp = firstUpper_ != firstLower_ ? next(firstUpper_, from) : to;
-        while (true) {
-            const Pos at = std::min(nextLo, nextUp);
-            if (at >= to) return -1;
-            if (matchAt(text, at, to, matchLength)) return at;
-            if (at == nextLo) nextLo = at + 1 < to ? next(firstLower_, at + 1) : to;
-            if (at == nextUp) nextUp = at + 1 < to ? next(firstUpper_, at + 1) : to;
+        // Look only as far as the next match, so that repeated calls (Replace
+        // All, F3) stay linear over the whole text.
+        for (Pos i = from; i < to; ++i) {
+            const auto c = static_cast<unsigned char>(base[i]);
+            if ((c == firstLower_ || c == firstUpper_) && matchAt(text, i, to, matchLength)) return i;
         }
+        return -1;
     }
     for (Pos i = from; i < to; ++i) {
         // Matches start on character boundaries only.

@@ -1,17 +1,29 @@
 // Syntax highlighting: tags (from a "<" to the next ">") in the tag style, the
-// rest in the default style, over the editor port.
+// rest in the default style, over the editor port. Colour is a display
+// attribute only: it never changes the text, the undo history or the modified
+// flag.
 #pragma once
+
+#include <string>
+#include <string_view>
 
 #include "TextEditor.h"
 
 namespace markup {
 
-// Colours the whole document in one pass and one styling call.
+// One style byte per byte of `text`: TagStyle from each "<" to the next ">"
+// (inclusive), DefaultStyle elsewhere. A "<" without a ">" after it ends the
+// scan, so the text from it on stays in the default style. O(n).
+std::string TagStyles(std::string_view text);
+
+// Colours the whole document in one pass and one styling call; the caret goes
+// to the start of the document.
 void ColourDocument(TextEditor& editor);
-// Recolours the lines from `linesBack` lines above the caret's line to
-// `extraLines` lines below it.
+// Colours the tags of the lines from `linesBack` lines above the caret's line
+// to `extraLines` lines below that first line, leaving every other character's
+// colour as it is; the caret stays where it was with nothing selected.
 void RecolourNearCaret(TextEditor& editor, int linesBack, int extraLines);
-// Every character back to the default style.
+// Every character back to the default style; the caret goes to the start.
 void ClearColours(TextEditor& editor);
 
 }  // namespace markup

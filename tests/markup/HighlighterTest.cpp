@@ -1,0 +1,195 @@
+// Syntax highlighting on the headless editor: which runs the scan colours,
+// which lines the recolouring after an insertion touches, and what colouring
+// leaves alone (the text, the modified flag, the caret).
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "Marked.h"
+#include "markup/Highlighter.h"
+
+namespace {
+
+struct ScanRow {
+    const char* name;
+    const char* text;
+    const char* coloured;
+};
+
+std::ostream& operator<<(std::ostream& os, const ScanRow& row)
+{
+    return os << row.name;
+}
+
+const ScanRow kScanRows[] = {
+    {"NoTags", "plain & simple", "plain & simple"},
+    {"Pair", "<b>x</b>", "{<b>}x{</b>}"},
+    {"LoneLessThanRunsToFirstTagEnd", "1 < 2 <i>x</i>", "1 {< 2 <i>}x{</i>}"},
+    {"CommentHoldingGreaterThan", "<!-- a > b -->c", "{<!-- a >} b -->c"},
+    {"CommentHoldingTagAfterGreaterThan", "<!-- a > <b> -->", "{<!-- a >} {<b>} -->"},
+    {"AttributeHoldingGreaterThan", R"(<a title="x>y">z)", R"({<a title="x>}y">z)"},
+    {"UnclosedTagRunsToNextGreaterThan", "<b>x<i y <u>", "{<b>}x{<i y <u>}"},
+    {"LessThanWithoutGreaterThanEndsScan", "<b>x< y", "{<b>}x< y"},
+    {"EntitiesStayDefault", "&reg;<br>&nbsp;", "&reg;{<br>}&nbsp;"},
+    {"TagOverLineBreak", "<a\r\nhref>x", "{<a\r\nhref>}x"},
+    {"LessThanInsideTag", "<a<b>c>", "{<a<b>}c>"},
+};
+
+class Scan : public testing::TestWithParam<ScanRow> {};
+
+TEST_P(Scan, ColourDocumentColoursEachRunFromLessThanToNextGreaterThan)
+{
+    markup::TextBuffer editor(GetParam().text);
+    markup::ColourDocument(editor);
+    EXPECT_EQ(marked::colours(editor), GetParam().coloured);
+}
+
+// The recolouring of the caret's lines colours the same runs where the whole
+// region is one line.
+TEST_P(Scan, RecolourNearCaretAgreesOnOneLine)
+{
+    const std::string text = GetParam().text;
+    if (text.find('\n') != std::string::npos) GTEST_SKIP() << "one line only";
+    markup::TextBuffer editor(text);
+    editor.setSelection(editor.length(), 0);
+    markup::RecolourNearCaret(editor, 1, 1);
+    EXPECT_EQ(marked::colours(editor), GetParam().coloured);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Scan, testing::ValuesIn(kScanRows),
+                         [](const testing::TestParamInfo<ScanRow>& row) { return std::string(row.param.name); });
+
+TEST(ColourDocument, RestylesEverythingPutsCaretAtStartAndKeepsModifiedFlag)
+{
+    for (const bool modified : {false, true}) {
+        markup::TextBuffer editor = marked::buffer("old <b>x</b> tail|");
+        editor.setStyle(0, 3, markup::TagStyle);
+        editor.setModified(modified);
+        markup::ColourDocument(editor);
+        EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
+        EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
+        EXPECT_EQ(editor.isModified(), modified);
+    }
+}
+
+TEST(ColourDocument, StylesComeFromOnePureScan)
+{
+    EXPECT_EQ(markup::TagStyles("a<b>c<"), std::string("\0\1\1\1\0\0", 6));
+    EXPECT_EQ(markup::TagStyles(""), "");
+}
+
+// The whole-document colouring reads the text in pieces of 64 KB; tags that
+// straddle pieces must come out as a plain one-character-at-a-time scan
+// colours them.
+std::string referenceStyles(const std::string& text)
+{
+    std::string out(text.size(), '\0');
+    for (size_t p = 0; p < text.size(); ++p) {
+        if (text[p] != '<') continue;
+        const size_t gt = text.find('>', p);
+        if (gt == std::string::npos) break;
+        std::fill(out.begin() + static_cast<long>(p), out.begin() + static_cast<long>(gt) + 1, '\1');
+        p = gt;
+    }
+    return out;
+}
+
+TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
+{
+    constexpr size_t kPiece = 64 * 1024;
+    const std::string pad(kPiece - 3, 'x');
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"TagStraddlingAPiece", pad + "<abcdef>y"},
+        {"GreaterThanFirstInNextPiece", pad + "<ab>y"},
+        {"LessThanLastInPiece", std::string(kPiece - 1, 'x') + "<a>"},
+        {"TagOverThreePieces", "a<" + std::string(2 * kPiece, 'x') + ">b<i>"},
+        {"UnclosedOverPieces", "<b>" + pad + "<" + std::string(kPiece, 'x')},
+        {"UnclosedThenManyLessThan", "<b>x<" + std::string(kPiece, '<')},
+    };
+    for (const auto& [name, text] : cases) {
+        SCOPED_TRACE(name);
+        markup::TextBuffer editor(text);
+        markup::ColourDocument(editor);
+        std::string styles;
+        for (markup::Pos i = 0; i < editor.length(); ++i) styles += static_cast<char>(editor.styleAt(i));
+        EXPECT_TRUE(styles == referenceStyles(text));
+        EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text));
+    }
+}
+
+TEST(ClearColours, ResetsEveryStylePutsCaretAtStartAndKeepsModifiedFlag)
+{
+    markup::TextBuffer editor = marked::buffer("<p>x|</p>");
+    markup::ColourDocument(editor);
+    editor.setSelection(4, 0);
+    editor.setModified(true);
+    markup::ClearColours(editor);
+    EXPECT_EQ(marked::colours(editor), "<p>x</p>");
+    EXPECT_EQ(marked::selection(editor), "|<p>x</p>");
+    EXPECT_TRUE(editor.isModified());
+}
+
+// RecolourNearCaret(linesBack, extraLines) on a five-line document; "|" marks
+// the caret, which must come back where it was with nothing selected.
+struct RegionRow {
+    const char* name;
+    const char* before;
+    int linesBack, extraLines;
+    const char* coloured;
+};
+
+std::ostream& operator<<(std::ostream& os, const RegionRow& row)
+{
+    return os << row.name;
+}
+
+class Region : public testing::TestWithParam<RegionRow> {};
+
+TEST_P(Region, ColoursOnlyTheLinesAroundTheCaret)
+{
+    const RegionRow& row = GetParam();
+    markup::TextBuffer editor = marked::buffer(row.before);
+    const std::string caretBefore = marked::selection(editor);
+    editor.setModified(false);
+    markup::RecolourNearCaret(editor, row.linesBack, row.extraLines);
+    EXPECT_EQ(marked::colours(editor), row.coloured);
+    EXPECT_EQ(marked::selection(editor), caretBefore);
+    EXPECT_FALSE(editor.isModified());
+}
+
+const RegionRow kRegionRows[] = {
+    {"LineAboveAndCaretLine", "<a>\r\n<b>\r\n<c>|\r\n<d>\r\n<e>", 1, 1, "<a>\r\n{<b>}\r\n{<c>}\r\n<d>\r\n<e>"},
+    {"CaretOnFirstLine", "<a>|\r\n<b>\r\n<c>", 1, 1, "{<a>}\r\n<b>\r\n<c>"},
+    {"CaretOnLastLine", "<a>\r\n<b>\r\n<c>|", 1, 1, "<a>\r\n{<b>}\r\n{<c>}"},
+    // Two lines <b> and <c> inserted above the caret's line: (2 + 1, 2 + 2).
+    {"InsertedBlockOfTwoLines", "<z>\r\n<a>\r\n<b>\r\n<c>\r\n<d>|\r\n<e>\r\n<f>", 3, 4,
+     "<z>\r\n{<a>}\r\n{<b>}\r\n{<c>}\r\n{<d>}\r\n{<e>}\r\n<f>"},
+    {"BlockPastTheEnd", "<a>\r\n<b>|", 2, 5, "{<a>}\r\n{<b>}"},
+    {"TagLeavingTheRegionIsNotColoured", "<a>\r\n<b x|\r\ny>", 1, 1, "{<a>}\r\n<b x\r\ny>"},
+    {"TagEnteringTheRegionFromAboveIsNotColoured", "<a\r\nb>\r\n<c>|", 1, 1, "<a\r\nb>\r\n{<c>}"},
+    {"OverlappingRuns", "x\r\n<a<b>c|", 1, 1, "x\r\n{<a<b>}c"},
+    {"LoneLineFeeds", "<a>\n<b>\n<c>|\n<d>", 1, 1, "<a>\n{<b>}\n{<c>}\n<d>"},
+    {"CaretInsideLine", "<a>\r\n<b>x|y<c>\r\n<d>", 1, 1, "{<a>}\r\n{<b>}xy{<c>}\r\n<d>"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, Region, testing::ValuesIn(kRegionRows),
+                         [](const testing::TestParamInfo<RegionRow>& row) { return std::string(row.param.name); });
+
+TEST(RecolourNearCaret, LeavesColoursOutsideTheTagsAsTheyAre)
+{
+    // An entity coloured when it was inserted keeps its colour.
+    markup::TextBuffer editor = marked::buffer("a&reg;<b>x</b>|");
+    editor.setStyle(1, 5, markup::TagStyle);
+    markup::RecolourNearCaret(editor, 1, 1);
+    EXPECT_EQ(marked::colours(editor), "a{&reg;<b>}x{</b>}");
+}
+
+TEST(RecolourNearCaret, SelectionCollapsesToItsStart)
+{
+    markup::TextBuffer editor = marked::buffer("<a>\r\n[x]");
+    markup::RecolourNearCaret(editor, 1, 1);
+    EXPECT_EQ(marked::selection(editor), "<a>\r\n|x");
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+// The stand-in main window of command-module tests.
+#include "FakeEditorContext.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+
+#include "app/FormatHighlighting.h"
+#include "markup/Highlighter.h"
+#include "markup/Shared.h"
+
+namespace testing_support {
+
+FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QWidget>())
+{
+    window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    auto* layout = new QVBoxLayout(window_.get());
+    body_ = new app::BodyEditor(window_.get());
+    layout->addWidget(body_);
+    window_->resize(640, 480);
+}
+
+FakeEditorContext::~FakeEditorContext()
+{
+    while (waitDepth > 0) endWait();
+}
+
+void FakeEditorContext::loadOptions()
+{
+    options_ = settings::LoadOptions();
+}
+
+void FakeEditorContext::recolourNearCaret(int linesBack, int extraLines)
+{
+    if (highlighting_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
+}
+
+void FakeEditorContext::colourDocument()
+{
+    if (highlighting_) app::colourDocumentWithWait(*this);
+}
+
+void FakeEditorContext::beginWait(const QString& caption)
+{
+    if (waitDepth++ == 0) savedTitle_ = window_->windowTitle();
+    waitCaptions << caption;
+    window_->setWindowTitle(caption);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void FakeEditorContext::endWait()
+{
+    if (waitDepth == 0) return;
+    QApplication::restoreOverrideCursor();
+    if (--waitDepth == 0) window_->setWindowTitle(savedTitle_);
+}
+
+bool FakeEditorContext::saveDocument(bool)
+{
+    ++saves;
+    return saveResult;
+}
+
+}  // namespace testing_support

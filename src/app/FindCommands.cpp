@@ -10,6 +10,7 @@
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
 #include "markup/FindReplace.h"
+#include "markup/Highlighter.h"
 #include "settings/Interaction.h"
 
 namespace app {
@@ -77,8 +78,9 @@ public:
             body(), body().characters(), utf8(replaceDlg_->findText()), utf8(replaceDlg_->replaceText()));
         if (count < 0) return;
         body().setFocus(Qt::OtherFocusReason);
-        // The replaced span is one new text in the default colour.
-        if (count > 0) context_.colourDocument();
+        // The span from the first to the last match came back as one new text
+        // in the default colour: colour its tags again, leaving the caret.
+        if (count > 0 && context_.highlightingOn()) body().setStyles(0, markup::TagStyles(body().characters()));
         replaceDlg_->close();
         settings::ui().inform(QString::fromStdString(markup::replacementsMessage(count)));
     }

@@ -2,7 +2,6 @@
 // arithmetic.
 #include "FindReplace.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "CaseFold.h"
@@ -17,45 +16,6 @@ Pos longestMatch(std::string_view what)
 {
     return static_cast<Pos>(what.size()) * 4;
 }
-
-// Successive matches of one pattern in one text, left to right, in linear time.
-// FoldedPattern::find looks for both cases of the first letter up to the end
-// of its range; when one case never occurs, a range reaching the end of the
-// text would cost a scan to the end for every match. Searching in windows that
-// start small and grow keeps each match's cost in proportion to the distance
-// from the previous one.
-class MatchScanner {
-public:
-    MatchScanner(std::string_view text, std::string_view what)
-        : text_(text), pattern_(what), longest_(longestMatch(what)), firstWindow_(std::max<Pos>(256, 4 * longest_))
-    {
-    }
-
-    // The first match starting at or after `from`, or -1.
-    Pos next(Pos from, Pos* matchLength) const
-    {
-        const auto n = static_cast<Pos>(text_.size());
-        Pos window = firstWindow_;
-        while (from < n) {
-            const Pos end = std::min(n, from + window);
-            const Pos at = pattern_.find(text_, from, end, matchLength);
-            // A match found well inside the window is the first one: any match
-            // starting before it would have ended inside the window too.
-            if (at >= 0 && (end == n || at + longest_ <= end)) return at;
-            if (end == n) return -1;
-            // No match starts before end - longest_ + 1; look again from there.
-            from = std::max(from, end - longest_ + 1);
-            window *= 2;
-        }
-        return -1;
-    }
-
-private:
-    std::string_view text_;
-    FoldedPattern pattern_;
-    Pos longest_;
-    Pos firstWindow_;
-};
 
 // The byte length of the match of `what` that starts at `at`.
 Pos matchLengthAt(const TextEditor& editor, std::string_view what, Pos at)
@@ -104,10 +64,12 @@ ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, s
         Pos at, length;
     };
     std::vector<Match> matches;
-    const MatchScanner scanner(text, what);
+    const FoldedPattern pattern(what);
+    const auto n = static_cast<Pos>(text.size());
     Pos length = 0, matched = 0;
-    // Each search starts after the previous match: an inserted text is never searched.
-    for (Pos at = scanner.next(0, &length); at >= 0; at = scanner.next(at + length, &length)) {
+    // Each search starts after the previous match (and looks no further than
+    // the next one): an inserted text is never searched.
+    for (Pos at = pattern.find(text, 0, n, &length); at >= 0; at = pattern.find(text, at + length, n, &length)) {
         matches.push_back({at, length});
         matched += length;
     }

@@ -11,45 +11,14 @@
 #include "app/BodyEditor.h"
 #include "app/CommandModules.h"
 #include "app/CommandRegistry.h"
-#include "app/EditorContext.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
+#include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"
 
 using markup::Pos;
 
 namespace {
-
-// The main window as far as the find commands see it.
-class FakeEditorContext final : public app::EditorContext {
-public:
-    FakeEditorContext() : body_(new app::BodyEditor(&window_))
-    {
-        window_.resize(600, 400);
-        body_->resize(600, 400);
-    }
-    app::BodyEditor& body() override { return *body_; }
-    QWidget* window() override { return &window_; }
-    const settings::Options& options() const override { return options_; }
-    void loadOptions() override {}
-    bool highlightingOn() const override { return true; }
-    void setHighlightingOn(bool) override {}
-    void recolourNearCaret(int, int) override {}
-    void colourDocument() override { ++coloured; }
-    markup::KeyFlags& keyFlags() override { return keyFlags_; }
-    void beginWait(const QString&) override {}
-    void endWait() override {}
-    QString documentPath() const override { return {}; }
-    bool saveDocument(bool) override { return false; }
-
-    int coloured = 0;
-
-private:
-    QWidget window_;
-    app::BodyEditor* body_;
-    settings::Options options_;
-    markup::KeyFlags keyFlags_;
-};
 
 class FindCommands : public testing::Test {
 protected:
@@ -81,7 +50,7 @@ protected:
     }
 
     testing_support::ScriptedInteraction ui;
-    FakeEditorContext context;
+    testing_support::FakeEditorContext context;
     app::CommandRegistry registry;
 };
 
@@ -122,17 +91,21 @@ TEST_F(FindCommands, FindNextIgnoresCaseOfAccentedLetters)
 
 TEST_F(FindCommands, ReplaceAllThroughTheDialogReportsTheCountAndClosesIt)
 {
-    body().loadText("aaa");
+    context.setHighlightingOn(true);
+    body().loadText("<b>a</b>a<i>a</i>");
     dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
     type(QStringLiteral("a"));
     QTest::keyClick(focused(), Qt::Key_Tab);
     type(QStringLiteral("aa"));
     QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(body().text(), "aaaaaa");
+    EXPECT_EQ(body().text(), "<b>aa</b>aa<i>aa</i>");
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("3 replacements made.")});
-    EXPECT_EQ(context.coloured, 1);
     EXPECT_TRUE(body().isModified());
+    // The caret stays after the last replacement, and the tags keep their colour.
+    EXPECT_EQ(selection(), std::make_pair(Pos{16}, Pos{0}));
+    for (Pos tag : {0, 5, 8, 11, 16, 19}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
+    for (Pos text : {3, 9, 14}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
 }
 
 TEST_F(FindCommands, ReplaceAllWithNoMatchStillClosesAndReportsZero)
@@ -144,7 +117,6 @@ TEST_F(FindCommands, ReplaceAllWithNoMatchStillClosesAndReportsZero)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("0 replacements made.")});
     EXPECT_EQ(body().text(), "xyz");
-    EXPECT_EQ(context.coloured, 0);
     EXPECT_FALSE(body().isModified());
 }
 

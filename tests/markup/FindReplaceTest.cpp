@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
 
-#include "markup/CaseFold.h"
 #include "markup/FindReplace.h"
 #include "markup/TextBuffer.h"
 
@@ -157,38 +155,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReplaceAllMatches,
                                          ReplaceAllRow{"line_breaks", "a\r\nb\r\n", "\r\n", "<br>", "a<br>b<br>", 2},
                                          ReplaceAllRow{"empty_find_text", "abc", "", "x", "abc", 0}),
                          [](const testing::TestParamInfo<ReplaceAllRow>& row) { return std::string(row.param.name); });
-
-// The windowed scan must find exactly what repeated searches from the end of
-// each match find, across window edges and with matches of different lengths.
-TEST(ReplaceAllMatches, AgreesWithMatchByMatchSearchOnLongTexts)
-{
-    const char* pieces[] = {"a", "A", "b", "\xc3\xa9", "\xc3\x89", "\r\n", "\xe2\x84\xaa", "k"};
-    const char* needles[] = {"a", "ab",
-                             "\xc3\xa9"
-                             "a",
-                             "k\xc3\xa9", "\r\nb"};
-    std::mt19937 rng(7);
-    for (int round = 0; round < 20; ++round) {
-        std::string text;
-        const int sparse = round % 2 ? 40 : 3;  // long gaps make the window grow
-        while (text.size() < 5000) text += rng() % sparse ? std::string(pieces[2]) : pieces[rng() % 8];
-        for (const char* what : needles) {
-            std::string expected;
-            int count = 0;
-            markup::FoldedPattern pattern(what);
-            Pos from = 0, length = 0;
-            for (Pos at; (at = pattern.find(text, from, static_cast<Pos>(text.size()), &length)) >= 0;) {
-                expected.append(text, static_cast<size_t>(from), static_cast<size_t>(at - from)).append("#");
-                from = at + length;
-                ++count;
-            }
-            expected.append(text, static_cast<size_t>(from));
-            const markup::ReplaceAllEdit edit = markup::replaceAllMatches(text, what, "#");
-            ASSERT_EQ(edit.count, count) << "round " << round << " needle " << what;
-            ASSERT_EQ(edit.applyTo(text), expected) << "round " << round << " needle " << what;
-        }
-    }
-}
 
 TEST(ReplaceAll, IsOneReplacementLeavingTheCaretAfterTheLastAndIgnoresFindPos)
 {

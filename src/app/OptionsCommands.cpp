@@ -1,10 +1,23 @@
-// Handler of Tools > Options.
+// Handler of Tools > Options: runs the Options dialog, then reloads the option
+// variables whether it was confirmed or cancelled, so that every change takes
+// effect at once and the variables always match the store afterwards.
 #include "CommandModules.h"
 #include "CommandRegistry.h"
 #include "EditorContext.h"
+#include "dialogs/TfrmOptions.h"
+#include "settings/Interaction.h"
 
 namespace app {
 
-void registerOptionsCommands(EditorContext&, CommandRegistry&) {}
+void registerOptionsCommands(EditorContext& context, CommandRegistry& registry)
+{
+    registry.add(QStringLiteral("ToolsOptionsClick"), [&context] {
+        {
+            dialogs::TfrmOptions dialog(context.window());
+            settings::ui().runModal(dialog);
+        }
+        context.loadOptions();
+    });
+}
 
 }  // namespace app

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -352,19 +353,24 @@ bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
-    // One byte of room past the expected size, so that the end of the file is
-    // seen without growing the buffer; a file that grows meanwhile is read whole.
-    std::string bytes(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
-    size_t got = 0;
-    for (;;) {
-        if (got == bytes.size()) bytes.resize(bytes.size() + (bytes.size() >> 1) + 65536);
-        const qint64 n = file.read(bytes.data() + got, static_cast<qint64>(bytes.size() - got));
-        if (n < 0) return fail(file.errorString());
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
+    try {
+        // One byte of room past the expected size, so that the end of the file
+        // is seen without growing the buffer; a file that grows meanwhile is
+        // read whole.
+        std::string bytes(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
+        size_t got = 0;
+        for (;;) {
+            if (got == bytes.size()) bytes.resize(bytes.size() + (bytes.size() >> 1) + 65536);
+            const qint64 n = file.read(bytes.data() + got, static_cast<qint64>(bytes.size() - got));
+            if (n < 0) return fail(file.errorString());
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        bytes.resize(got);
+        *out = decode(bytes, &bytes);
+    } catch (const std::bad_alloc&) {
+        return fail(systemError(ENOMEM));
     }
-    bytes.resize(got);
-    *out = decode(bytes, &bytes);
     return true;
 }
 
@@ -374,13 +380,22 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
         if (error) *error = failure("Cannot save", path, reason);
         return false;
     };
-    std::string bytes;
-    if (const auto bad = encode(text, format, bytes, true)) return fail(unencodableReason(*bad));
+    // A new or CR LF UTF-8 document is written as the editor holds it.
+    std::string converted;
+    std::string_view bytes = text;
+    if (format != DocumentFormat{}) {
+        try {
+            if (const auto bad = encode(text, format, converted, true)) return fail(unencodableReason(*bad));
+        } catch (const std::bad_alloc&) {
+            return fail(systemError(ENOMEM));
+        }
+        bytes = converted;
+    }
 
     // QSaveFile refuses a folder and an unwritable file with texts of its own:
-    // ask the system first, with the rights the save runs with (both calls follow
-    // links, as the save does) so that
-    // the message carries the system's text (read-only, immutable, ...).
+    // ask the system first, with the rights the save runs with, so that the
+    // message carries the system's text (read-only, immutable, ...). Both
+    // calls follow links, as the save does.
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     const bool exists = ::stat(native.constData(), &st) == 0;
@@ -411,11 +426,12 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
     // commit() syncs too but ignores a failure; delayed allocation can report
     // a full disk only here.
     if (::fsync(file.handle()) != 0) return abandon(systemError(errno));
-    // QSaveFile keeps the mode; keep the owner and group where allowed.
-    if (exists && ::fchown(file.handle(), st.st_uid, st.st_gid) != 0 &&
-        ::fchown(file.handle(), static_cast<uid_t>(-1), st.st_gid) != 0) {
-        // Saved by another user without the right to give the file away: the
-        // file belongs to that user now, as with any replacing save.
+    // QSaveFile keeps the mode; keep the owner and group too where the system
+    // allows it (else the file now belongs to whoever saved it, as with any
+    // save that replaces the file).
+    if (exists) {
+        [[maybe_unused]] const bool kept = ::fchown(file.handle(), st.st_uid, st.st_gid) == 0 ||
+                                           ::fchown(file.handle(), static_cast<uid_t>(-1), st.st_gid) == 0;
     }
     if (!file.commit()) return fail(file.errorString());
     return true;

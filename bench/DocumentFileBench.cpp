@@ -14,8 +14,9 @@ enum Kind { Utf8CrLf, Utf8Lf, Cp1252Lf };
 
 std::string fileBytes(Kind kind)
 {
-    const char* line = kind == Cp1252Lf ? "<p class=\"x\">Some text with <b>tags</b> and caf\xE9 \x80 \x93q\x94.</p>\n"
-                                        : "<p class=\"x\">Some text with <b>tags</b> and caf\xC3\xA9 \xE2\x82\xAC.</p>\n";
+    const char* line = kind == Cp1252Lf
+                           ? "<p class=\"x\">Some text with <b>tags</b> and caf\xE9 \x80 \x93q\x94.</p>\n"
+                           : "<p class=\"x\">Some text with <b>tags</b> and caf\xC3\xA9 \xE2\x82\xAC.</p>\n";
     std::string out;
     out.reserve((10u << 20) + 100);
     while (out.size() < (10u << 20)) {
@@ -35,8 +36,8 @@ void MemchrBaseline(benchmark::State& state)
     const std::string bytes = fileBytes(Utf8Lf);
     for (auto _ : state) {
         size_t count = 0;
-        for (const char* p = bytes.data(); (p = static_cast<const char*>(std::memchr(p, '<', bytes.data() + bytes.size() - p)));
-             ++p)
+        for (const char* p = bytes.data();
+             (p = static_cast<const char*>(std::memchr(p, '<', bytes.data() + bytes.size() - p))); ++p)
             ++count;
         benchmark::DoNotOptimize(count);
     }

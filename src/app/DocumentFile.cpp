@@ -3,6 +3,9 @@
 // system's error texts.
 #include "DocumentFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -11,9 +14,6 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace app {
 namespace {
@@ -110,10 +110,10 @@ void appendUtf8(std::string& out, char32_t cp)
 
 // Bytes 0x80..0x9F; the five undefined ones map to the C1 control of the same
 // value, so that they come back unchanged.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char32_t cp1252ToUnicode(unsigned char b)
 {
@@ -192,7 +192,10 @@ std::optional<Unencodable> appendUtf8AsCp1252(std::string& out, std::string_view
 }
 
 // Appends bytes as they are.
-void appendPlain(std::string& out, std::string_view s) { out.append(s); }
+void appendPlain(std::string& out, std::string_view s)
+{
+    out.append(s);
+}
 
 // ---------------------------------------------------------------- line breaks
 
@@ -303,7 +306,10 @@ std::optional<Unencodable> encode(std::string_view text, const DocumentFormat& f
 
 // ---------------------------------------------------------------- files
 
-QString systemError(int errnum) { return qt_error_string(errnum); }
+QString systemError(int errnum)
+{
+    return qt_error_string(errnum);
+}
 
 QString failure(const char* what, const QString& path, const QString& reason)
 {
@@ -314,8 +320,9 @@ QString failure(const char* what, const QString& path, const QString& reason)
 QString unencodableReason(const Unencodable& bad)
 {
     const QString character = QString::fromUcs4(&bad.codePoint, 1);
-    return QStringLiteral("this file is in the Windows-1252 encoding, which has no code for the character \"%1\" "
-                          "(U+%2) on line %3. Remove the character or write it as &#%4;.")
+    return QStringLiteral(
+               "this file is in the Windows-1252 encoding, which has no code for the character \"%1\" "
+               "(U+%2) on line %3. Remove the character or write it as &#%4;.")
         .arg(character, QStringLiteral("%1").arg(static_cast<uint>(bad.codePoint), 4, 16, QLatin1Char('0')).toUpper(),
              QString::number(bad.line), QString::number(static_cast<uint>(bad.codePoint)));
 }
@@ -329,7 +336,10 @@ std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding enco
     return encode(text, {encoding, LineBreaks::CrLf}, scratch, true);
 }
 
-LoadedDocument decodeDocument(std::string_view bytes) { return decode(bytes, nullptr); }
+LoadedDocument decodeDocument(std::string_view bytes)
+{
+    return decode(bytes, nullptr);
+}
 
 std::string encodeDocument(std::string_view text, const DocumentFormat& format)
 {

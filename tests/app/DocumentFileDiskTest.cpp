@@ -62,15 +62,15 @@ std::string everyByte()
     return all;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DocumentFileDiskRoundTrip,
-    testing::Values(FileRow{"utf8_crlf", "<p>caf\xC3\xA9</p>\r\n<p>\xE2\x82\xAC</p>\r\n"},
-                    FileRow{"utf8_lf", "<p>caf\xC3\xA9</p>\n<p>x</p>\n"},
-                    FileRow{"mixed_breaks", "a\r\nb\nc\rd"}, FileRow{"lone_cr", "a\rb\rc"},
-                    FileRow{"cp1252_with_undefined_bytes", "caf\xE9 \x80\x81\x8D\x8F\x90\x9D\n"},
-                    FileRow{"nul_bytes", "a\0b\r\n\0"s}, FileRow{"invalid_utf8", "\xC3\x28\xE2\x82 \xF5\xFF\n"},
-                    FileRow{"binary_every_byte", everyByte()}, FileRow{"empty", ""}),
-    [](const testing::TestParamInfo<FileRow>& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, DocumentFileDiskRoundTrip,
+                         testing::Values(FileRow{"utf8_crlf", "<p>caf\xC3\xA9</p>\r\n<p>\xE2\x82\xAC</p>\r\n"},
+                                         FileRow{"utf8_lf", "<p>caf\xC3\xA9</p>\n<p>x</p>\n"},
+                                         FileRow{"mixed_breaks", "a\r\nb\nc\rd"}, FileRow{"lone_cr", "a\rb\rc"},
+                                         FileRow{"cp1252_with_undefined_bytes", "caf\xE9 \x80\x81\x8D\x8F\x90\x9D\n"},
+                                         FileRow{"nul_bytes", "a\0b\r\n\0"s},
+                                         FileRow{"invalid_utf8", "\xC3\x28\xE2\x82 \xF5\xFF\n"},
+                                         FileRow{"binary_every_byte", everyByte()}, FileRow{"empty", ""}),
+                         [](const testing::TestParamInfo<FileRow>& p) { return std::string(p.param.name); });
 
 TEST_F(DocumentFileDisk, LargeFileOpensAndSavesIntact)
 {
@@ -109,7 +109,10 @@ void expectUntouched(const QTemporaryDir& dir, const QString& file, const std::s
     EXPECT_TRUE(error.contains(reason)) << error.toStdString() << " lacks " << reason.toStdString();
 }
 
-std::string bigText() { return std::string(256 * 1024, 'x') + "\r\n"; }
+std::string bigText()
+{
+    return std::string(256 * 1024, 'x') + "\r\n";
+}
 
 TEST_F(DocumentFileDisk, SaveOntoFullFilesystemKeepsOldFile)
 {
@@ -208,8 +211,8 @@ TEST_F(DocumentFileDisk, UnencodableCharacterInWindows1252FileIsRefusedWithItsLi
     const QString file = path(QStringLiteral("page.html"));
     writeBytes(file, "caf\xE9\r\n");
     QString error;
-    EXPECT_FALSE(app::saveDocumentFile(file, "caf\xC3\xA9\r\n\xE4\xB8\xAD", {Encoding::Windows1252, LineBreaks::CrLf},
-                                       &error));
+    EXPECT_FALSE(
+        app::saveDocumentFile(file, "caf\xC3\xA9\r\n\xE4\xB8\xAD", {Encoding::Windows1252, LineBreaks::CrLf}, &error));
     expectUntouched(dir_, file, "caf\xE9\r\n", error, QStringLiteral("U+4E2D) on line 2"));
     EXPECT_TRUE(error.contains(QStringLiteral("&#20013;"))) << error.toStdString();
 }
@@ -267,17 +270,17 @@ TEST_P(DocumentFileDiskLoadFailure, ShowsTheReasonAndLeavesTheDocument)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DocumentFileDiskLoadFailure,
-    testing::Values(
-        LoadFailureRow{"missing", [](const QString&) {}, ENOENT},
-        LoadFailureRow{"folder", [](const QString& f) { QDir().mkpath(f); }, EISDIR},
-        LoadFailureRow{"unreadable",
-                       [](const QString& f) {
-                           writeBytes(f, "secret");
-                           ::chmod(QFile::encodeName(f).constData(), 0200);
-                       },
-                       EACCES},
-        // Opening a pipe would wait for a writer forever.
-        LoadFailureRow{"pipe", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); }, 0}),
+    testing::Values(LoadFailureRow{"missing", [](const QString&) {}, ENOENT},
+                    LoadFailureRow{"folder", [](const QString& f) { QDir().mkpath(f); }, EISDIR},
+                    LoadFailureRow{"unreadable",
+                                   [](const QString& f) {
+                                       writeBytes(f, "secret");
+                                       ::chmod(QFile::encodeName(f).constData(), 0200);
+                                   },
+                                   EACCES},
+                    // Opening a pipe would wait for a writer forever.
+                    LoadFailureRow{"pipe", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); },
+                                   0}),
     [](const testing::TestParamInfo<LoadFailureRow>& p) { return std::string(p.param.name); });
 
 // ---------------------------------------------------------------- links and names
@@ -318,12 +321,22 @@ TEST_P(DocumentFileDiskName, IsUsedExactlyAsGiven)
     EXPECT_EQ(entries(dir_.path()), QStringList{name});
 }
 
+TEST_F(DocumentFileDisk, RelativePathWithLeadingDashIsAFileName)
+{
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    QString error;
+    ASSERT_TRUE(app::saveDocumentFile(QStringLiteral("-n page.html"), "x", {}, &error)) << error.toStdString();
+    app::LoadedDocument doc;
+    ASSERT_TRUE(app::loadDocumentFile(QStringLiteral("-n page.html"), &doc, &error)) << error.toStdString();
+    EXPECT_EQ(doc.text, "x");
+    EXPECT_EQ(entries(dir_.path()), QStringList{QStringLiteral("-n page.html")});
+}
+
 INSTANTIATE_TEST_SUITE_P(Names, DocumentFileDiskName,
                          testing::Values("my page.html", "$(touch pwned);'\"&|*?`x`.html", "-rf.html",
-                                         "Gr\xC3\xBC\xC3\x9F" "e \xE6\x97\xA5\xE6\x9C\xAC.html", "%2 %1.html",
-                                         " lead and trail .html "),
-                         [](const testing::TestParamInfo<const char*>& p) {
-                             return "name" + std::to_string(p.index);
-                         });
+                                         "Gr\xC3\xBC\xC3\x9F"
+                                         "e \xE6\x97\xA5\xE6\x9C\xAC.html",
+                                         "%2 %1.html", " lead and trail .html "),
+                         [](const testing::TestParamInfo<const char*>& p) { return "name" + std::to_string(p.index); });
 
 }  // namespace

@@ -46,8 +46,7 @@ TEST_P(DecodeTest, WritesTheFileBackByteForByte)
 INSTANTIATE_TEST_SUITE_P(
     Files, DecodeTest,
     testing::Values(
-        DecodeRow{"empty", "", "", kUtf8CrLf},
-        DecodeRow{"ascii_without_breaks", "<p>x</p>", "<p>x</p>", kUtf8CrLf},
+        DecodeRow{"empty", "", "", kUtf8CrLf}, DecodeRow{"ascii_without_breaks", "<p>x</p>", "<p>x</p>", kUtf8CrLf},
         DecodeRow{"crlf", "a\r\nb\r\n", "a\r\nb\r\n", kUtf8CrLf},
         DecodeRow{"lf", "a\nb\n\n", "a\r\nb\r\n\r\n", kUtf8Lf},
         DecodeRow{"lf_with_lone_cr", "a\rb\nc", "a\rb\r\nc", kUtf8Lf},
@@ -55,13 +54,13 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"lone_cr_only", "a\rb\r", "a\rb\r", kUtf8CrLf},
         DecodeRow{"cr_cr_lf", "a\r\r\nb", "a\r\r\nb", kUtf8CrLf},
         DecodeRow{"nul_bytes", "a\0b\0\r\n"s, "a\0b\0\r\n"s, kUtf8CrLf},
-        DecodeRow{"utf8_two_to_four_bytes", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
-                  kUtf8CrLf},
+        DecodeRow{"utf8_two_to_four_bytes", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
+                  "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", kUtf8CrLf},
         DecodeRow{"utf8_bom_kept", "\xEF\xBB\xBFx\n", "\xEF\xBB\xBFx\r\n", kUtf8Lf},
         DecodeRow{"cp1252_e_acute", "caf\xE9\n", "caf\xC3\xA9\r\n", kCp1252Lf},
         DecodeRow{"cp1252_euro_quotes", "\x80 \x93x\x94", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", kCp1252CrLf},
-        DecodeRow{"cp1252_undefined_five", "\x81\x8D\x8F\x90\x9D",
-                  "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D", kCp1252CrLf},
+        DecodeRow{"cp1252_undefined_five", "\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D",
+                  kCp1252CrLf},
         DecodeRow{"cp1252_a0_to_ff", "\xA0\xFF", "\xC2\xA0\xC3\xBF", kCp1252CrLf},
         DecodeRow{"overlong_c0_80", "\xC0\x80", "\xC3\x80\xE2\x82\xAC", kCp1252CrLf},
         DecodeRow{"overlong_e0_80_80", "\xE0\x80\x80", "\xC3\xA0\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
@@ -89,14 +88,14 @@ TEST_P(EncodeTest, WritesTheFormat)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EncodeTest,
-    testing::Values(
-        EncodeRow{"new_document_crlf_utf8", "<p>\xC3\xA9</p>\r\n", kUtf8CrLf, "<p>\xC3\xA9</p>\r\n"},
-        EncodeRow{"lf_file_drops_cr_of_crlf_only", "a\r\nb\rc\r\n", kUtf8Lf, "a\nb\rc\n"},
-        EncodeRow{"lf_file_with_typed_cr_cr_lf", "a\r\r\n", kUtf8Lf, "a\r\n"},
-        EncodeRow{"cp1252_typed_euro_and_quotes", "\xE2\x82\xAC\xE2\x80\x9C\xC5\xB8", kCp1252CrLf, "\x80\x93\x9F"},
-        EncodeRow{"cp1252_lf", "\xC3\xA9\r\n", kCp1252Lf, "\xE9\n"},
-        EncodeRow{"cp1252_invalid_bytes_kept", "a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},
-        EncodeRow{"utf8_invalid_bytes_kept", "a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}),
+    testing::Values(EncodeRow{"new_document_crlf_utf8", "<p>\xC3\xA9</p>\r\n", kUtf8CrLf, "<p>\xC3\xA9</p>\r\n"},
+                    EncodeRow{"lf_file_drops_cr_of_crlf_only", "a\r\nb\rc\r\n", kUtf8Lf, "a\nb\rc\n"},
+                    EncodeRow{"lf_file_with_typed_cr_cr_lf", "a\r\r\n", kUtf8Lf, "a\r\n"},
+                    EncodeRow{"cp1252_typed_euro_and_quotes", "\xE2\x82\xAC\xE2\x80\x9C\xC5\xB8", kCp1252CrLf,
+                              "\x80\x93\x9F"},
+                    EncodeRow{"cp1252_lf", "\xC3\xA9\r\n", kCp1252Lf, "\xE9\n"},
+                    EncodeRow{"cp1252_invalid_bytes_kept", "a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},
+                    EncodeRow{"utf8_invalid_bytes_kept", "a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}),
     [](const testing::TestParamInfo<EncodeRow>& p) { return std::string(p.param.name); });
 
 TEST(DocumentFileRoundTrip, EveryByteValueSurvives)
@@ -114,8 +113,7 @@ TEST(DocumentFileRoundTrip, RandomBinaryAndTextSurvive)
     const std::string alphabet = "<>a\r\n\0\xC3\xA9\xE2\x82\xAC\x80\x81\xFF"s;
     for (int round = 0; round < 300; ++round) {
         std::string file(random() % 200, '\0');
-        for (char& c : file)
-            c = round % 2 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
+        for (char& c : file) c = round % 2 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
         const auto doc = app::decodeDocument(file);
         ASSERT_EQ(app::encodeDocument(doc.text, doc.format), file) << "round " << round;
     }
@@ -152,12 +150,12 @@ TEST_P(UnencodableTest, NamesTheFirstCharacterWithoutACode)
     EXPECT_FALSE(app::firstUnencodable(row.held, Encoding::Utf8).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, UnencodableTest,
-    testing::Values(UnencodableRow{"cjk_on_line_3", "a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},
-                    UnencodableRow{"emoji_after_lone_cr", "\xC3\xA9\r\xF0\x9F\x98\x80", 3, 0x1F600, 2},
-                    UnencodableRow{"c1_control_with_a_defined_byte", "\xC2\x80", 0, 0x80, 1}),
-    [](const testing::TestParamInfo<UnencodableRow>& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, UnencodableTest,
+                         testing::Values(UnencodableRow{"cjk_on_line_3", "a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},
+                                         UnencodableRow{"emoji_after_lone_cr", "\xC3\xA9\r\xF0\x9F\x98\x80", 3, 0x1F600,
+                                                        2},
+                                         UnencodableRow{"c1_control_with_a_defined_byte", "\xC2\x80", 0, 0x80, 1}),
+                         [](const testing::TestParamInfo<UnencodableRow>& p) { return std::string(p.param.name); });
 
 TEST(DocumentFileUnencodable, EverythingWindows1252HasIsEncodable)
 {

@@ -41,8 +41,8 @@ QStringList entries(const QString& folder)
 SmallTmpfs::SmallTmpfs(const QString& folder, int kilobytes) : folder_(folder)
 {
     const std::string options = "size=" + std::to_string(kilobytes) + "k";
-    mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                       options.c_str()) == 0;
+    mounted_ =
+        ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
 }
 
 SmallTmpfs::~SmallTmpfs()

@@ -1,179 +1,449 @@
+// Document files: encoding and line-break detection, the byte-exact conversions
+// between a file and the editor's text, and loading and saving with the
+// system's error texts.
 #include "DocumentFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <new>
 
 namespace app {
 namespace {
 
+// ---------------------------------------------------------------- UTF-8
+
+// Length (1 to 4) of the well-formed UTF-8 sequence at p, with its code point
+// in cp; 0 when the bytes at p are not one.
+size_t decodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp)
+{
+    const unsigned c = p[0];
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    }
+    size_t n = 0;
+    // The allowed range of the second byte rules out overlong forms,
+    // surrogates and values past U+10FFFF.
+    unsigned lo = 0x80, hi = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        cp = c & 0x0F;
+        if (c == 0xE0) lo = 0xA0;
+        if (c == 0xED) hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        cp = c & 0x07;
+        if (c == 0xF0) lo = 0x90;
+        if (c == 0xF4) hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (static_cast<size_t>(end - p) < n || p[1] < lo || p[1] > hi) return 0;
+    cp = (cp << 6) | (p[1] & 0x3Fu);
+    for (size_t k = 2; k < n; ++k) {
+        if ((p[k] & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (p[k] & 0x3Fu);
+    }
+    return n;
+}
+
+// The number of ASCII bytes from p on, tested eight at a time.
+size_t asciiRun(const unsigned char* p, const unsigned char* end)
+{
+    const unsigned char* q = p;
+    while (end - q >= 8) {
+        uint64_t word;
+        std::memcpy(&word, q, 8);
+        if (word & 0x8080808080808080ull) break;
+        q += 8;
+    }
+    while (q < end && *q < 0x80) ++q;
+    return static_cast<size_t>(q - p);
+}
+
 bool isValidUtf8(std::string_view s)
 {
-    size_t i = 0;
-    const size_t n = s.size();
-    while (i < n) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) { ++i; continue; }
-        int extra;
-        char32_t cp;
-        if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-        else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-        else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
-        else return false;
-        if (i + extra >= n + 0 && i + extra > n - 1) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        // No overlong forms, surrogates or values past U+10FFFF.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* end = p + s.size();
+    char32_t cp;
+    while (p < end) {
+        p += asciiRun(p, end);
+        if (p == end) break;
+        const size_t n = decodeUtf8(p, end, cp);
+        if (n == 0) return false;
+        p += n;
     }
     return true;
 }
 
-// Windows-1252 bytes 0x80..0x9F; the five undefined ones map to the C1
-// control of the same value, so they come back unchanged.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 void appendUtf8(std::string& out, char32_t cp)
 {
-    if (cp < 0x80) out += static_cast<char>(cp);
-    else if (cp < 0x800) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
 
-std::string cp1252ToUtf8(std::string_view s)
+// ---------------------------------------------------------------- Windows-1252
+
+// Bytes 0x80..0x9F; the five undefined ones map to the C1 control of the same
+// value, so that they come back unchanged.
+constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr char32_t cp1252ToUnicode(unsigned char b)
 {
-    std::string out;
-    out.reserve(s.size() + s.size() / 8);
-    for (char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) out += ch;
-        else if (c < 0xA0) appendUtf8(out, kCp1252High[c - 0x80]);
-        else appendUtf8(out, c);
-    }
-    return out;
+    return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b;
 }
 
-std::string utf8ToCp1252(std::string_view s)
+// The Windows-1252 byte of a code point, or -1 when it has none.
+int unicodeToCp1252(char32_t cp)
 {
-    std::string out;
-    out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) { out += s[i++]; continue; }
-        char32_t cp = 0;
-        int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        if (len == 1 || i + len > s.size()) { out += '?'; ++i; continue; }
-        cp = c & (0x7F >> len);
-        for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        i += len;
-        char byte = '?';
-        if (cp >= 0xA0 && cp <= 0xFF) byte = static_cast<char>(cp);
-        else
-            for (int k = 0; k < 32; ++k)
-                if (kCp1252High[k] == cp) byte = static_cast<char>(0x80 + k);
-        out += byte;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    for (size_t k = 0; k < kCp1252High.size(); ++k)
+        if (kCp1252High[k] == cp) return static_cast<int>(0x80 + k);
+    return -1;
+}
+
+// Appends the UTF-8 form of Windows-1252 bytes.
+void appendCp1252AsUtf8(std::string& out, std::string_view s)
+{
+    // The UTF-8 form of every byte, computed once.
+    struct Utf8Of {
+        char bytes[3];
+        unsigned char size;
+    };
+    static const std::array<Utf8Of, 256> table = [] {
+        std::array<Utf8Of, 256> t{};
+        for (unsigned b = 0; b < 256; ++b) {
+            std::string u;
+            appendUtf8(u, cp1252ToUnicode(static_cast<unsigned char>(b)));
+            std::memcpy(t[b].bytes, u.data(), u.size());
+            t[b].size = static_cast<unsigned char>(u.size());
+        }
+        return t;
+    }();
+
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* end = p + s.size();
+    while (p < end) {
+        const size_t run = asciiRun(p, end);
+        out.append(reinterpret_cast<const char*>(p), run);
+        p += run;
+        if (p == end) break;
+        const Utf8Of& u = table[*p++];
+        out.append(u.bytes, u.size);
     }
-    return out;
+}
+
+// Appends editor text transcoded to Windows-1252. Bytes that are not UTF-8 go
+// out as they are. At a character without a code: with `stop`, returns it
+// (its offset counted from `origin`); otherwise writes it in UTF-8 and goes on.
+std::optional<Unencodable> appendUtf8AsCp1252(std::string& out, std::string_view s, const char* origin, bool stop)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* end = p + s.size();
+    char32_t cp;
+    while (p < end) {
+        const size_t run = asciiRun(p, end);
+        out.append(reinterpret_cast<const char*>(p), run);
+        p += run;
+        if (p == end) break;
+        const size_t n = decodeUtf8(p, end, cp);
+        if (n == 0) {
+            out += static_cast<char>(*p++);
+            continue;
+        }
+        const int byte = unicodeToCp1252(cp);
+        if (byte >= 0) {
+            out += static_cast<char>(byte);
+        } else if (stop) {
+            return Unencodable{static_cast<size_t>(reinterpret_cast<const char*>(p) - origin), cp, 1};
+        } else {
+            out.append(reinterpret_cast<const char*>(p), n);
+        }
+        p += n;
+    }
+    return std::nullopt;
+}
+
+// Appends bytes as they are.
+void appendPlain(std::string& out, std::string_view s)
+{
+    out.append(s);
+}
+
+// ---------------------------------------------------------------- line breaks
+
+// A file is LF-style when it has an LF and no CR LF pair; lone CRs may occur.
+// `lfCount` receives the number of LFs (for an LF-style file).
+bool isLfStyle(std::string_view s, size_t& lfCount)
+{
+    lfCount = 0;
+    for (size_t i = s.find('\n'); i != std::string_view::npos; i = s.find('\n', i + 1)) {
+        if (i > 0 && s[i - 1] == '\r') return false;
+        ++lfCount;
+    }
+    return lfCount > 0;
+}
+
+// Appends s with every LF written as CR LF, the pieces between through
+// `append`. Line breaks are ASCII in both encodings and never inside a
+// character, so the pieces can be converted on their own.
+template <typename Append>
+void appendLfAsCrLf(std::string& out, std::string_view s, Append append)
+{
+    size_t from = 0;
+    for (size_t i = s.find('\n'); i != std::string_view::npos; i = s.find('\n', from)) {
+        append(out, s.substr(from, i - from));
+        out += "\r\n";
+        from = i + 1;
+    }
+    append(out, s.substr(from));
+}
+
+// Appends s with every CR LF written as LF (a lone CR stays), the pieces
+// through `append`; stops at the first piece that `append` refuses.
+template <typename Append>
+std::optional<Unencodable> appendCrLfAsLf(std::string& out, std::string_view s, Append append)
+{
+    size_t from = 0;
+    for (size_t i = s.find('\r'); i != std::string_view::npos; i = s.find('\r', i + 1)) {
+        if (i + 1 < s.size() && s[i + 1] == '\n') {
+            if (auto bad = append(out, s.substr(from, i - from))) return bad;
+            from = i + 1;  // the LF stays
+        }
+    }
+    return append(out, s.substr(from));
+}
+
+// 1-based line of a byte offset; CR LF, LF and a lone CR each end a line.
+int lineOfOffset(std::string_view s, size_t offset)
+{
+    int line = 1;
+    for (size_t i = 0; i < offset && i < s.size(); ++i) {
+        if (s[i] == '\n' || (s[i] == '\r' && (i + 1 >= s.size() || s[i + 1] != '\n'))) ++line;
+    }
+    return line;
+}
+
+// ---------------------------------------------------------------- both ways
+
+// Decodes file bytes in one pass into a fresh buffer, or none at all: a UTF-8
+// file that needs no conversion takes over `owned` (the bytes themselves) when
+// it is given.
+LoadedDocument decode(std::string_view bytes, std::string* owned)
+{
+    LoadedDocument doc;
+    // An LF file is held with CR LF (the editor's line break) and written back
+    // with LF; every other file is held exactly as it is.
+    size_t lfCount = 0;
+    const bool lf = isLfStyle(bytes, lfCount);
+    if (lf) doc.format.lineBreaks = LineBreaks::Lf;
+    if (!isValidUtf8(bytes)) {
+        doc.format.encoding = Encoding::Windows1252;
+        doc.text.reserve(bytes.size() + bytes.size() / 4 + lfCount);
+        if (lf)
+            appendLfAsCrLf(doc.text, bytes, appendCp1252AsUtf8);
+        else
+            appendCp1252AsUtf8(doc.text, bytes);
+    } else if (lf) {
+        doc.text.reserve(bytes.size() + lfCount);
+        appendLfAsCrLf(doc.text, bytes, appendPlain);
+    } else if (owned) {
+        doc.text = std::move(*owned);
+    } else {
+        doc.text.assign(bytes);
+    }
+    return doc;
+}
+
+std::optional<Unencodable> encode(std::string_view text, const DocumentFormat& format, std::string& out, bool stop)
+{
+    out.clear();
+    out.reserve(text.size());
+    std::optional<Unencodable> bad;
+    if (format.encoding == Encoding::Windows1252) {
+        const auto transcode = [&](std::string& o, std::string_view piece) {
+            return appendUtf8AsCp1252(o, piece, text.data(), stop);
+        };
+        bad = format.lineBreaks == LineBreaks::Lf ? appendCrLfAsLf(out, text, transcode) : transcode(out, text);
+    } else if (format.lineBreaks == LineBreaks::Lf) {
+        appendCrLfAsLf(out, text, [](std::string& o, std::string_view piece) {
+            o.append(piece);
+            return std::optional<Unencodable>();
+        });
+    } else {
+        out.assign(text);
+    }
+    if (bad) bad->line = lineOfOffset(text, bad->offset);
+    return bad;
+}
+
+// ---------------------------------------------------------------- files
+
+QString systemError(int errnum)
+{
+    return qt_error_string(errnum);
+}
+
+QString failure(const char* what, const QString& path, const QString& reason)
+{
+    // One pass of arg(): a path holding "%2" stays as it is.
+    return QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), path, reason);
+}
+
+QString unencodableReason(const Unencodable& bad)
+{
+    const QString character = QString::fromUcs4(&bad.codePoint, 1);
+    return QStringLiteral(
+               "this file is in the Windows-1252 encoding, which has no code for the character \"%1\" "
+               "(U+%2) on line %3. Remove the character or write it as &#%4;.")
+        .arg(character, QStringLiteral("%1").arg(static_cast<uint>(bad.codePoint), 4, 16, QLatin1Char('0')).toUpper(),
+             QString::number(bad.line), QString::number(static_cast<uint>(bad.codePoint)));
 }
 
 }  // namespace
 
+std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding encoding)
+{
+    if (encoding == Encoding::Utf8) return std::nullopt;
+    std::string scratch;
+    return encode(text, {encoding, LineBreaks::CrLf}, scratch, true);
+}
+
 LoadedDocument decodeDocument(std::string_view bytes)
 {
-    LoadedDocument doc;
-    const bool utf8 = isValidUtf8(bytes);
-    doc.format.encoding = utf8 ? Encoding::Utf8 : Encoding::Windows1252;
-    std::string text = utf8 ? std::string(bytes) : cp1252ToUtf8(bytes);
-    // A file with LF line breaks and no CR at all is held with CR LF and
-    // written back with LF; any other file is held exactly as it is.
-    const bool hasLf = text.find('\n') != std::string::npos;
-    if (hasLf && text.find('\r') == std::string::npos) {
-        doc.format.lineBreaks = LineBreaks::Lf;
-        std::string crlf;
-        crlf.reserve(text.size() + text.size() / 16);
-        for (char c : text) {
-            if (c == '\n') crlf += '\r';
-            crlf += c;
-        }
-        text.swap(crlf);
-    }
-    doc.text = std::move(text);
-    return doc;
+    return decode(bytes, nullptr);
 }
 
 std::string encodeDocument(std::string_view text, const DocumentFormat& format)
 {
     std::string out;
-    if (format.lineBreaks == LineBreaks::Lf) {
-        out.reserve(text.size());
-        for (size_t i = 0; i < text.size(); ++i)
-            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-    } else {
-        out.assign(text);
-    }
-    return format.encoding == Encoding::Windows1252 ? utf8ToCp1252(out) : out;
+    encode(text, format, out, false);
+    return out;
 }
 
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
 {
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = failure("Cannot open", path, reason);
+        return false;
+    };
+    // Through links, as the open below; a pipe would block the open and a
+    // device could be endless, so only plain files are read.
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
+    if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
+    if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
+
     QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        if (error) *error = QStringLiteral("%1 is a folder.").arg(path);
-        return false;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    try {
+        // One byte of room past the expected size, so that the end of the file
+        // is seen without growing the buffer; a file that grows meanwhile is
+        // read whole.
+        std::string bytes(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
+        size_t got = 0;
+        for (;;) {
+            if (got == bytes.size()) bytes.resize(bytes.size() + (bytes.size() >> 1) + 65536);
+            const qint64 n = file.read(bytes.data() + got, static_cast<qint64>(bytes.size() - got));
+            if (n < 0) return fail(file.errorString());
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        bytes.resize(got);
+        *out = decode(bytes, &bytes);
+    } catch (const std::bad_alloc&) {
+        return fail(systemError(ENOMEM));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    *out = decodeDocument(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     return true;
 }
 
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error)
 {
-    const std::string bytes = encodeDocument(text, format);
-    // Through the link to its target, so the link stays a link.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = failure("Cannot save", path, reason);
         return false;
+    };
+    // A new or CR LF UTF-8 document is written as the editor holds it.
+    std::string converted;
+    std::string_view bytes = text;
+    if (format != DocumentFormat{}) {
+        try {
+            if (const auto bad = encode(text, format, converted, true)) return fail(unencodableReason(*bad));
+        } catch (const std::bad_alloc&) {
+            return fail(systemError(ENOMEM));
+        }
+        bytes = converted;
     }
-    // QSaveFile reports a short write on a full disk as success: check each
-    // write and the flush ourselves.
-    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !file.flush()) {
-        if (error) *error = file.errorString().isEmpty() || file.error() == QFileDevice::NoError
-                                ? QStringLiteral("No space left on device")
-                                : file.errorString();
+
+    // QSaveFile refuses a folder and an unwritable file with texts of its own:
+    // ask the system first, with the rights the save runs with, so that the
+    // message carries the system's text (read-only, immutable, ...). Both
+    // calls follow links, as the save does.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    const bool exists = ::stat(native.constData(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
+    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0) return fail(systemError(errno));
+
+    // Writes a temporary file beside the target (the target of a link) and
+    // renames it over the old file only when everything is written.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    const auto abandon = [&](const QString& reason) {
         file.cancelWriting();
-        return false;
+        file.commit();  // discards the temporary file
+        return fail(reason);
+    };
+    // A short write on a full disk sets no error and QSaveFile would still
+    // commit the truncated file: write the rest until all is written or the
+    // system reports why it cannot be.
+    const char* p = bytes.data();
+    qint64 left = static_cast<qint64>(bytes.size());
+    while (left > 0) {
+        const qint64 n = file.write(p, left);
+        if (n <= 0) return abandon(file.errorString());
+        p += n;
+        left -= n;
     }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
+    if (!file.flush()) return abandon(file.errorString());
+    // commit() syncs too but ignores a failure; delayed allocation can report
+    // a full disk only here.
+    if (::fsync(file.handle()) != 0) return abandon(systemError(errno));
+    // QSaveFile keeps the mode; keep the owner and group too where the system
+    // allows it (else the file now belongs to whoever saved it, as with any
+    // save that replaces the file).
+    if (exists) {
+        [[maybe_unused]] const bool kept = ::fchown(file.handle(), st.st_uid, st.st_gid) == 0 ||
+                                           ::fchown(file.handle(), static_cast<uid_t>(-1), st.st_gid) == 0;
     }
+    if (!file.commit()) return fail(file.errorString());
     return true;
 }
 

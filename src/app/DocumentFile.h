@@ -6,18 +6,23 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace app {
 
 enum class Encoding { Utf8, Windows1252 };
+// CrLf also stands for "as held": a file with CR LF, mixed or lone-CR line
+// breaks is held exactly as it is and written back the same way.
 enum class LineBreaks { CrLf, Lf };
 
 // How a document is written back: new documents are UTF-8 with CR LF.
 struct DocumentFormat {
     Encoding encoding = Encoding::Utf8;
     LineBreaks lineBreaks = LineBreaks::CrLf;
+    bool operator==(const DocumentFormat&) const = default;
 };
 
 struct LoadedDocument {
@@ -25,17 +30,35 @@ struct LoadedDocument {
     DocumentFormat format;
 };
 
-// Reads the whole file first; on failure returns false and the system's error
-// text in *error, and *out is untouched.
+// Reads the whole file first; on failure returns false with a message for the
+// error box in *error (the path and the system's error text, e.g.
+// `Cannot open "/home/a/page.html": Permission denied`), and *out is untouched.
+// Folders and special files (devices, pipes) are refused.
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error);
 
 // Writes `text` (as the editor holds it) in `format`. On failure returns false
-// with the system's error text; the old file is byte-identical and no temporary
-// file is left beside it. A symbolic link is written through to its target.
+// with a message naming the path and the system's error text; the old file is
+// byte-identical and no temporary file is left beside it. A symbolic link is
+// written through to its target and stays a link; the file keeps its mode and,
+// where the system allows, its owner and group. A Windows-1252 document holding
+// a character that Windows-1252 has no code for is not written at all: the
+// message names the character and its line (nothing is ever replaced by "?").
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error);
 
-// The pure conversions behind them, for tests and benchmarks.
+// The first character of `text` that `encoding` cannot store: its byte offset
+// in `text`, its code point and its line (1-based).
+struct Unencodable {
+    size_t offset = 0;
+    char32_t codePoint = 0;
+    int line = 1;
+};
+std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding encoding);
+
+// The pure conversions behind them, O(n), for tests and benchmarks.
 LoadedDocument decodeDocument(std::string_view fileBytes);
+// The bytes of the file. Bytes of `text` that are not UTF-8 are written as they
+// are. Characters the encoding cannot store (see firstUnencodable, which
+// saveDocumentFile checks) are written in UTF-8.
 std::string encodeDocument(std::string_view text, const DocumentFormat& format);
 
 }  // namespace app

@@ -1,0 +1,161 @@
+// Very long lines and big files through the real control on the offscreen
+// platform: a minified page (the whole document on one line) shown, typed into
+// at its end with real key events, and saved; and a 100 MB file of ordinary
+// lines opened and saved. Plain QScintilla is measured beside the configured
+// control. These take seconds per iteration: run them one at a time, e.g.
+//   quillon_bench --benchmark_filter=LongLine
+#include <benchmark/benchmark.h>
+
+#include <Qsci/qsciscintilla.h>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <random>
+
+#include "app/BodyEditor.h"
+#include "app/DocumentFile.h"
+
+namespace {
+
+// A minified page of `bytes` bytes without a line break: tags with varied
+// attributes and text, so that the segments the control measures rarely repeat.
+std::string minifiedPage(size_t bytes)
+{
+    static const char* const words[] = {
+        "the",    "page",    "caf\xC3\xA9", "menu",         "item",    "price", "about", "news",
+        "search", "login",   "footer",      "na\xC3\xAFve", "product", "shop",  "cart",  "12,50\xE2\x82\xAC",
+        "terms",  "privacy", "home",        "blog"};
+    std::mt19937 random(42);
+    const auto word = [&] { return std::string(words[random() % std::size(words)]); };
+    const auto number = [&](unsigned below) { return std::to_string(random() % below); };
+    std::string s;
+    s.reserve(bytes + 256);
+    while (s.size() < bytes) {
+        switch (random() % 6) {
+            case 0:
+                s += "<div class=\"c" + number(500) + " " + word() + "-" + number(50) + "\">";
+                break;
+            case 1:
+                s += "<a href=\"/" + word() + "/" + word() + "-" + number(10000) + ".html\" title=\"" + word() + "\">" +
+                     word() + "</a>";
+                break;
+            case 2:
+                for (unsigned i = 0, n = 3 + random() % 12; i < n; ++i) s += word() + " ";
+                break;
+            case 3:
+                s += "<span data-id=\"" + number(1000000) + "\">" + word() + "</span>";
+                break;
+            case 4:
+                s += "<img src=\"/img/" + word() + number(1000) + ".png\" alt=\"" + word() + "\">";
+                break;
+            default:
+                s += "</div>";
+                break;
+        }
+    }
+    return s;
+}
+
+template <typename Editor>
+void loadInto(Editor& editor, const std::string& text)
+{
+    if constexpr (std::is_same_v<Editor, app::BodyEditor>) {
+        editor.loadText(text);
+    } else {
+        editor.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+        editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, text.size(), text.data());
+    }
+}
+
+// Paints the visible part now, as the first frame on screen would.
+void showNow(QAbstractScrollArea& editor)
+{
+    editor.viewport()->repaint();
+    QApplication::processEvents();
+}
+
+template <typename Editor>
+void ShowLongLine(benchmark::State& state)
+{
+    const std::string page = minifiedPage(static_cast<size_t>(state.range(0)) << 20);
+    Editor editor;
+    editor.resize(1000, 700);
+    editor.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        loadInto(editor, page);
+        showNow(editor);
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " MB on one line");
+}
+
+template <typename Editor>
+void TypeAtEndOfLongLine(benchmark::State& state)
+{
+    Editor editor;
+    editor.resize(1000, 700);
+    editor.show();
+    loadInto(editor, minifiedPage(static_cast<size_t>(state.range(0)) << 20));
+    showNow(editor);
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(&editor, &end);
+    showNow(editor);
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(&editor, &press);
+        QApplication::sendEvent(&editor, &release);
+        showNow(editor);
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " MB on one line");
+}
+
+void SaveLongLine(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    app::BodyEditor body;
+    body.loadText(minifiedPage(static_cast<size_t>(state.range(0)) << 20));
+    QString error;
+    for (auto _ : state) {
+        if (!app::saveDocumentFile(path, body.text(), {}, &error)) state.SkipWithError(error.toStdString().c_str());
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " MB on one line, text out, encoded, written and synced");
+}
+
+// A big file of ordinary lines: read, decoded, loaded, shown; then saved.
+void OpenAndSaveLargeFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.html"));
+    {
+        std::string bytes;
+        const std::string line = "<tr><td class=\"n\">12345</td><td>caf\xC3\xA9 au lait</td></tr>\n";
+        bytes.reserve((static_cast<size_t>(state.range(0)) << 20) + line.size());
+        while (bytes.size() < static_cast<size_t>(state.range(0)) << 20) bytes += line;
+        QString error;
+        app::saveDocumentFile(path, bytes, {app::Encoding::Utf8, app::LineBreaks::CrLf}, &error);
+    }
+    app::BodyEditor body;
+    body.resize(1000, 700);
+    body.show();
+    QString error;
+    for (auto _ : state) {
+        app::LoadedDocument doc;
+        if (!app::loadDocumentFile(path, &doc, &error)) state.SkipWithError(error.toStdString().c_str());
+        body.loadText(doc.text);
+        showNow(body);
+        if (!app::saveDocumentFile(path, body.text(), doc.format, &error))
+            state.SkipWithError(error.toStdString().c_str());
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " MB of LF lines");
+}
+
+BENCHMARK(ShowLongLine<QsciScintilla>)->Arg(1)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShowLongLine<app::BodyEditor>)->Arg(1)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeAtEndOfLongLine<QsciScintilla>)->Arg(1)->Arg(10)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeAtEndOfLongLine<app::BodyEditor>)->Arg(1)->Arg(10)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveLongLine)->Arg(10)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenAndSaveLargeFile)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

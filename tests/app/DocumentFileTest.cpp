@@ -1,0 +1,167 @@
+// The conversions between file bytes and the editor's text: encoding and
+// line-break detection, what the editor holds, and byte-exact round trips.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/DocumentFile.h"
+
+namespace {
+
+using app::DocumentFormat;
+using app::Encoding;
+using app::LineBreaks;
+using namespace std::string_literals;
+
+constexpr DocumentFormat kUtf8CrLf{Encoding::Utf8, LineBreaks::CrLf};
+constexpr DocumentFormat kUtf8Lf{Encoding::Utf8, LineBreaks::Lf};
+constexpr DocumentFormat kCp1252CrLf{Encoding::Windows1252, LineBreaks::CrLf};
+constexpr DocumentFormat kCp1252Lf{Encoding::Windows1252, LineBreaks::Lf};
+
+struct DecodeRow {
+    const char* name;
+    std::string file;
+    std::string held;  // the text as the editor holds it
+    DocumentFormat format;
+};
+
+class DecodeTest : public testing::TestWithParam<DecodeRow> {};
+
+TEST_P(DecodeTest, DetectsFormatAndHoldsText)
+{
+    const auto& row = GetParam();
+    const app::LoadedDocument doc = app::decodeDocument(row.file);
+    EXPECT_EQ(doc.text, row.held);
+    EXPECT_EQ(doc.format.encoding, row.format.encoding);
+    EXPECT_EQ(doc.format.lineBreaks, row.format.lineBreaks);
+}
+
+TEST_P(DecodeTest, WritesTheFileBackByteForByte)
+{
+    const auto& row = GetParam();
+    const app::LoadedDocument doc = app::decodeDocument(row.file);
+    EXPECT_EQ(app::encodeDocument(doc.text, doc.format), row.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DecodeTest,
+    testing::Values(
+        DecodeRow{"empty", "", "", kUtf8CrLf}, DecodeRow{"ascii_without_breaks", "<p>x</p>", "<p>x</p>", kUtf8CrLf},
+        DecodeRow{"crlf", "a\r\nb\r\n", "a\r\nb\r\n", kUtf8CrLf},
+        DecodeRow{"lf", "a\nb\n\n", "a\r\nb\r\n\r\n", kUtf8Lf},
+        DecodeRow{"lf_with_lone_cr", "a\rb\nc", "a\rb\r\nc", kUtf8Lf},
+        DecodeRow{"mixed_crlf_and_lf", "a\r\nb\nc", "a\r\nb\nc", kUtf8CrLf},
+        DecodeRow{"lone_cr_only", "a\rb\r", "a\rb\r", kUtf8CrLf},
+        DecodeRow{"cr_cr_lf", "a\r\r\nb", "a\r\r\nb", kUtf8CrLf},
+        DecodeRow{"nul_bytes", "a\0b\0\r\n"s, "a\0b\0\r\n"s, kUtf8CrLf},
+        DecodeRow{"utf8_two_to_four_bytes", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
+                  "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", kUtf8CrLf},
+        DecodeRow{"utf8_bom_kept", "\xEF\xBB\xBFx\n", "\xEF\xBB\xBFx\r\n", kUtf8Lf},
+        DecodeRow{"cp1252_e_acute", "caf\xE9\n", "caf\xC3\xA9\r\n", kCp1252Lf},
+        DecodeRow{"cp1252_euro_quotes", "\x80 \x93x\x94", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", kCp1252CrLf},
+        DecodeRow{"cp1252_undefined_five", "\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D",
+                  kCp1252CrLf},
+        DecodeRow{"cp1252_a0_to_ff", "\xA0\xFF", "\xC2\xA0\xC3\xBF", kCp1252CrLf},
+        DecodeRow{"overlong_c0_80", "\xC0\x80", "\xC3\x80\xE2\x82\xAC", kCp1252CrLf},
+        DecodeRow{"overlong_e0_80_80", "\xE0\x80\x80", "\xC3\xA0\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
+        DecodeRow{"surrogate_ed_a0_80", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC", kCp1252CrLf},
+        DecodeRow{"past_10ffff_f4_90", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
+        DecodeRow{"sequence_cut_at_end", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", kCp1252CrLf},
+        DecodeRow{"lone_continuation_byte", "a\xA9", "a\xC2\xA9", kCp1252CrLf},
+        DecodeRow{"utf16_with_bom", "\xFF\xFE<\0p\0\n\0"s, "\xC3\xBF\xC3\xBE<\0p\0\r\n\0"s, kCp1252Lf}),
+    [](const testing::TestParamInfo<DecodeRow>& p) { return std::string(p.param.name); });
+
+struct EncodeRow {
+    const char* name;
+    std::string held;
+    DocumentFormat format;
+    std::string file;
+};
+
+class EncodeTest : public testing::TestWithParam<EncodeRow> {};
+
+TEST_P(EncodeTest, WritesTheFormat)
+{
+    const auto& row = GetParam();
+    EXPECT_EQ(app::encodeDocument(row.held, row.format), row.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, EncodeTest,
+    testing::Values(EncodeRow{"new_document_crlf_utf8", "<p>\xC3\xA9</p>\r\n", kUtf8CrLf, "<p>\xC3\xA9</p>\r\n"},
+                    EncodeRow{"lf_file_drops_cr_of_crlf_only", "a\r\nb\rc\r\n", kUtf8Lf, "a\nb\rc\n"},
+                    EncodeRow{"lf_file_with_typed_cr_cr_lf", "a\r\r\n", kUtf8Lf, "a\r\n"},
+                    EncodeRow{"cp1252_typed_euro_and_quotes", "\xE2\x82\xAC\xE2\x80\x9C\xC5\xB8", kCp1252CrLf,
+                              "\x80\x93\x9F"},
+                    EncodeRow{"cp1252_lf", "\xC3\xA9\r\n", kCp1252Lf, "\xE9\n"},
+                    EncodeRow{"cp1252_invalid_bytes_kept", "a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},
+                    EncodeRow{"utf8_invalid_bytes_kept", "a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}),
+    [](const testing::TestParamInfo<EncodeRow>& p) { return std::string(p.param.name); });
+
+TEST(DocumentFileRoundTrip, EveryByteValueSurvives)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    const auto doc = app::decodeDocument(all);
+    EXPECT_EQ(doc.format.encoding, Encoding::Windows1252);
+    EXPECT_EQ(app::encodeDocument(doc.text, doc.format), all);
+}
+
+TEST(DocumentFileRoundTrip, RandomBinaryAndTextSurvive)
+{
+    std::mt19937 random(12345);
+    const std::string alphabet = "<>a\r\n\0\xC3\xA9\xE2\x82\xAC\x80\x81\xFF"s;
+    for (int round = 0; round < 300; ++round) {
+        std::string file(random() % 200, '\0');
+        for (char& c : file) c = round % 2 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
+        const auto doc = app::decodeDocument(file);
+        ASSERT_EQ(app::encodeDocument(doc.text, doc.format), file) << "round " << round;
+    }
+}
+
+TEST(DocumentFileRoundTrip, ConvertedTextIsValidUtf8AndDecodesBackToItself)
+{
+    // Held text of a Windows-1252 file, saved as a new UTF-8 file, reads back
+    // as the same text.
+    const auto doc = app::decodeDocument("\x80\x81\xE9\r\n");
+    const auto again = app::decodeDocument(app::encodeDocument(doc.text, kUtf8CrLf));
+    EXPECT_EQ(again.format.encoding, Encoding::Utf8);
+    EXPECT_EQ(again.text, doc.text);
+}
+
+struct UnencodableRow {
+    const char* name;
+    std::string held;
+    size_t offset;
+    char32_t codePoint;
+    int line;
+};
+
+class UnencodableTest : public testing::TestWithParam<UnencodableRow> {};
+
+TEST_P(UnencodableTest, NamesTheFirstCharacterWithoutACode)
+{
+    const auto& row = GetParam();
+    const auto bad = app::firstUnencodable(row.held, Encoding::Windows1252);
+    ASSERT_TRUE(bad.has_value());
+    EXPECT_EQ(bad->offset, row.offset);
+    EXPECT_EQ(bad->codePoint, row.codePoint);
+    EXPECT_EQ(bad->line, row.line);
+    EXPECT_FALSE(app::firstUnencodable(row.held, Encoding::Utf8).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UnencodableTest,
+                         testing::Values(UnencodableRow{"cjk_on_line_3", "a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},
+                                         UnencodableRow{"emoji_after_lone_cr", "\xC3\xA9\r\xF0\x9F\x98\x80", 3, 0x1F600,
+                                                        2},
+                                         UnencodableRow{"c1_control_with_a_defined_byte", "\xC2\x80", 0, 0x80, 1}),
+                         [](const testing::TestParamInfo<UnencodableRow>& p) { return std::string(p.param.name); });
+
+TEST(DocumentFileUnencodable, EverythingWindows1252HasIsEncodable)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_FALSE(app::firstUnencodable(app::decodeDocument(all).text, Encoding::Windows1252).has_value());
+}
+
+}  // namespace

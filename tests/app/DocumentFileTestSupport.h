@@ -1,0 +1,68 @@
+// Helpers of the document file tests: raw file access that bypasses the code
+// under test, and the conditions a save must survive (a full filesystem, a
+// file size limit, a user without the right to override file permissions).
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace docfile {
+
+std::string readBytes(const QString& path);
+void writeBytes(const QString& path, const std::string& bytes);
+// Every entry of a folder, hidden ones included, sorted.
+QStringList entries(const QString& folder);
+
+// A small tmpfs mounted on `folder` for the lifetime of the object; mounted()
+// is false where mounting is not allowed.
+class SmallTmpfs {
+public:
+    SmallTmpfs(const QString& folder, int kilobytes);
+    ~SmallTmpfs();
+    SmallTmpfs(const SmallTmpfs&) = delete;
+    SmallTmpfs& operator=(const SmallTmpfs&) = delete;
+    bool mounted() const { return mounted_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+
+// Limits the size of files this process writes (RLIMIT_FSIZE) with SIGXFSZ
+// ignored, so that a write past the limit comes back short, then fails.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool active() const { return active_; }
+
+private:
+    bool active_ = false;
+    unsigned long oldSoft_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
+// Makes the calling thread obey file permissions even when running as root,
+// by dropping the capabilities that override them from its effective set
+// (they stay permitted and come back at the end).
+class ObeyFilePermissions {
+public:
+    ObeyFilePermissions();
+    ~ObeyFilePermissions();
+    ObeyFilePermissions(const ObeyFilePermissions&) = delete;
+    ObeyFilePermissions& operator=(const ObeyFilePermissions&) = delete;
+
+private:
+    bool dropped_ = false;
+    unsigned saved_[6] = {};
+};
+
+// Sets or clears the immutable attribute; false where the filesystem or the
+// user cannot.
+bool setImmutable(const QString& path, bool on);
+
+}  // namespace docfile

@@ -53,6 +53,11 @@ public:
     // Font of every style; the tag style keeps its colour.
     void setEditorFont(const QFont& font);
     bool canUndo() const;
+    // The whole text in place, without a copy: valid until the next change.
+    std::string_view characters() const;
+    // Whether changes are recorded for undo. A pass that turns recording off
+    // must empty the undo history before turning it on again.
+    void setUndoCollection(bool on);
 
 signals:
     // The modified flag changed (save point left or reached, or set by hand).

@@ -110,12 +110,7 @@ void BodyEditor::removeConflictingKeys()
     }
 }
 
-std::string BodyEditor::text() const
-{
-    const auto n = static_cast<size_t>(length());
-    const auto* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
-    return n && p ? std::string(p, n) : std::string();
-}
+std::string BodyEditor::text() const { return std::string(characters()); }
 
 std::string_view BodyEditor::characters() const
 {
@@ -123,6 +118,8 @@ std::string_view BodyEditor::characters() const
     const auto* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
     return n && p ? std::string_view(p, n) : std::string_view();
 }
+
+void BodyEditor::setUndoCollection(bool on) { send(SCI_SETUNDOCOLLECTION, on ? 1 : 0); }
 
 markup::Pos BodyEditor::length() const { return send(SCI_GETLENGTH); }
 
@@ -248,7 +245,14 @@ void BodyEditor::setModified(bool modified)
     if (was != isModified()) emit modifiedChanged(isModified());
 }
 
-void BodyEditor::emptyUndoBuffer() { send(SCI_EMPTYUNDOBUFFER); }
+void BodyEditor::emptyUndoBuffer()
+{
+    // Scintilla also moves the save point to the emptied history, so the text
+    // would look unmodified (without a notification); the flag must survive.
+    const bool modified = isModified();
+    send(SCI_EMPTYUNDOBUFFER);
+    if (modified && !isModified()) forcedModified_ = true;
+}
 
 bool BodyEditor::canUndo() const { return send(SCI_CANUNDO) != 0; }
 

@@ -45,8 +45,6 @@ public:
     // Loads a whole document (bytes as they are, NUL included) as a fresh,
     // unmodified text with no undo history and the caret at the start.
     void loadText(std::string_view text);
-    // The whole text in place, without a copy; valid until the text changes.
-    std::string_view characters() const;
     // The caret position and the 0-based column in characters.
     markup::Pos caretPosition() const;
     int caretColumn() const;
@@ -55,6 +53,11 @@ public:
     // Font of every style; the tag style keeps its colour.
     void setEditorFont(const QFont& font);
     bool canUndo() const;
+    // The whole text in place, without a copy: valid until the next change.
+    std::string_view characters() const;
+    // Whether changes are recorded for undo. A pass that turns recording off
+    // must empty the undo history before turning it on again.
+    void setUndoCollection(bool on);
 
 signals:
     // The modified flag changed (save point left or reached, or set by hand).

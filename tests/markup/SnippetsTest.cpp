@@ -1,0 +1,100 @@
+// Snippet insertion rules over the headless editor, and the update stamp text.
+#include <gtest/gtest.h>
+
+#include "markup/Snippets.h"
+#include "markup/TextBuffer.h"
+
+namespace {
+
+using markup::TextBuffer;
+
+TEST(WithCrLf, MakesEveryLoneBreakAPair)
+{
+    EXPECT_EQ(markup::withCrLf("a\rb\nc\r\nd\n\re"), "a\r\nb\r\nc\r\nd\r\n\r\ne");
+    EXPECT_EQ(markup::withCrLf(""), "");
+}
+
+TEST(BlockAboveCaret, CaretMidLineInsertsWholeLinesAboveAndCaretAtTheMovedLine)
+{
+    TextBuffer b("first\r\nsec|ond\r\nthird");
+    b.setSelection(10, 0);  // inside "second"
+    const int lines = markup::InsertBlockAboveCaret(b, "<a>\r\n<b>");
+    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(b.text(), "first\r\n<a>\r\n<b>\r\nsec|ond\r\nthird");
+    EXPECT_EQ(b.selectionStart(), 17);
+    EXPECT_EQ(b.selectionLength(), 0);
+}
+
+TEST(BlockAboveCaret, EmptyBlockIsJustALineBreak)
+{
+    TextBuffer b("x");
+    b.setSelection(1, 0);
+    EXPECT_EQ(markup::InsertBlockAboveCaret(b, ""), 1);
+    EXPECT_EQ(b.text(), "\r\nx");
+}
+
+struct LinesRow {
+    const char* name;
+    const char* document;
+    int caret;
+    const char* file;
+    const char* expected;
+};
+
+class LinesBelowCaret : public testing::TestWithParam<LinesRow> {};
+
+TEST_P(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
+{
+    const LinesRow& row = GetParam();
+    TextBuffer b(row.document);
+    b.setSelection(row.caret, 0);
+    markup::InsertLinesBelowCaret(b, row.file);
+    EXPECT_EQ(b.text(), row.expected);
+    EXPECT_EQ(b.selectionStart(), row.caret);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LinesBelowCaret,
+                         testing::Values(LinesRow{"MiddleLine", "a\r\nbb\r\nc", 4, "1\r\n2\r\n",
+                                                  "a\r\nbb\r\n1\r\n2\r\nc"},
+                                         LinesRow{"LastLineNoFinalBreak", "a\r\nb", 0, "1\n2", "a\r\n1\r\n2\r\nb"},
+                                         LinesRow{"LastLine", "a", 1, "x\r\n", "a\r\nx"},
+                                         LinesRow{"EmptyLinesOfTheFile", "a", 0, "\r\n\r\n", "a\r\n\r\n"},
+                                         LinesRow{"EmptyFileChangesNothing", "a\r\nb", 0, "", "a\r\nb"},
+                                         LinesRow{"EmptyDocument", "", 0, "x", "\r\nx"}),
+                         [](const testing::TestParamInfo<LinesRow>& row) { return std::string(row.param.name); });
+
+TEST(LinesBelowCaret, SelectionSpanningTheInsertionKeepsItsText)
+{
+    TextBuffer b("ab\r\ncd");
+    b.setSelection(1, 4);  // "b\r\nc"
+    markup::InsertLinesBelowCaret(b, "X");
+    EXPECT_EQ(b.text(), "ab\r\nX\r\ncd");
+    EXPECT_EQ(b.selectedText(), "b\r\nX\r\nc");
+}
+
+TEST(StampDate, FormatsByNumberAndUnknownNumbersGiveNothing)
+{
+    const QDateTime when(QDate(1998, 1, 5), QTime(14, 7, 9));
+    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(markup::stampDate(5, when, en), QStringLiteral("Jan-05-98"));
+    EXPECT_EQ(markup::stampDate(6, when, en),
+              QStringLiteral("Jan-05-98 ") + en.toString(QTime(14, 7), QLocale::ShortFormat));
+    // 24-hour "hh:mm" after the long date.
+    EXPECT_TRUE(markup::stampDate(2, when, en).endsWith(" 14:07"));
+    EXPECT_EQ(markup::stampDate(2, QDateTime(QDate(1998, 1, 5), QTime(9, 5)), en).right(6), " 09:05");
+    // The month name is the locale's.
+    EXPECT_EQ(markup::stampDate(5, QDateTime(QDate(2009, 12, 31), QTime()), QLocale(QLocale::German, QLocale::Germany)),
+              QStringLiteral("Dez.-31-09"));
+    for (int unknown : {0, 7, -1}) EXPECT_EQ(markup::stampDate(unknown, when, en), QString()) << unknown;
+}
+
+TEST(UpdateStamp, CommentOrVisibleTextWithTwoSpacesForAnEmptyDate)
+{
+    const QString trailer = QStringLiteral("using <a href=\"x\">Q</a>.");
+    EXPECT_EQ(markup::updateStamp(QStringLiteral("Updated"), QString(), trailer, false),
+              QStringLiteral("<!-- Updated  using <a href=\"x\">Q</a>. -->"));
+    EXPECT_EQ(markup::updateStamp(QStringLiteral("Updated"), QStringLiteral("Jan-05-98"), trailer, true),
+              QStringLiteral("Updated Jan-05-98 using <a href=\"x\">Q</a>."));
+}
+
+}  // namespace

@@ -247,11 +247,28 @@ bool BodyEditor::canUndo() const { return send(SCI_CANUNDO) != 0; }
 
 markup::Pos BodyEditor::caretPosition() const { return send(SCI_GETCURRENTPOS); }
 
-int BodyEditor::caretColumn() const
+int BodyEditor::caretColumn() const { return columnOf(caretPosition()); }
+
+int BodyEditor::columnOf(markup::Pos pos) const
 {
-    const markup::Pos caret = caretPosition();
-    const markup::Pos start = lineStart(lineFromPosition(caret));
-    return static_cast<int>(send(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), static_cast<long>(caret)));
+    const markup::Pos start = lineStart(lineFromPosition(pos));
+    return static_cast<int>(send(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), static_cast<long>(pos)));
+}
+
+void BodyEditor::setWordWrap(bool on)
+{
+    setWrapMode(on ? WrapWord : WrapNone);
+    send(SCI_SETHSCROLLBAR, on ? 0 : 1);
+}
+
+int BodyEditor::firstVisibleDocumentLine() const
+{
+    return static_cast<int>(send(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(send(SCI_GETFIRSTVISIBLELINE))));
+}
+
+void BodyEditor::scrollToDocumentLine(int line)
+{
+    send(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(send(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line))));
 }
 
 void BodyEditor::setTagColour(unsigned rgb)

@@ -13,7 +13,10 @@
 
 namespace app {
 
-const char* aboutVersion() { return QUILLON_VERSION; }
+const char* aboutVersion()
+{
+    return QUILLON_VERSION;
+}
 
 void showAboutBox(QWidget* parent)
 {

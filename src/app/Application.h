@@ -9,4 +9,4 @@ namespace app {
 // Runs the editor until its main window closes; `arguments` is the command
 // line without the program name.
 int run(QApplication& application, const QStringList& arguments);
-}
+}  // namespace app

@@ -8,7 +8,10 @@
 #include "CommandTable.h"
 
 // Resources of a static library are registered by hand (outside any namespace).
-static void initButtonIconResources() { Q_INIT_RESOURCE(icons); }
+static void initButtonIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace app {
 namespace {
@@ -46,8 +49,10 @@ QIcon buttonIcon(const CommandEntry& entry)
     (void)initialised;
     const QString own = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.button));
     QIcon fallback;
-    if (svgReadable() && QFile::exists(own)) fallback = QIcon(own);
-    else fallback = letterIcon(QString::fromLatin1(entry.hint ? entry.hint : entry.button));
+    if (svgReadable() && QFile::exists(own))
+        fallback = QIcon(own);
+    else
+        fallback = letterIcon(QString::fromLatin1(entry.hint ? entry.hint : entry.button));
     if (entry.themeIcon && QIcon::hasThemeIcon(QLatin1String(entry.themeIcon)))
         return QIcon::fromTheme(QLatin1String(entry.themeIcon), fallback);
     return fallback;

@@ -251,7 +251,10 @@ constexpr const char* kCustomBar[] = {
 
 }  // namespace
 
-std::span<const CommandEntry> commandTable() { return kTable; }
+std::span<const CommandEntry> commandTable()
+{
+    return kTable;
+}
 
 const CommandEntry* findEntry(const char* name)
 {
@@ -267,8 +270,17 @@ const CommandEntry* findButton(const char* button)
     return nullptr;
 }
 
-std::span<const char* const> standardBarButtons() { return kStandardBar; }
-std::span<const char* const> formatBarButtons() { return kFormatBar; }
-std::span<const char* const> customBarButtons() { return kCustomBar; }
+std::span<const char* const> standardBarButtons()
+{
+    return kStandardBar;
+}
+std::span<const char* const> formatBarButtons()
+{
+    return kFormatBar;
+}
+std::span<const char* const> customBarButtons()
+{
+    return kCustomBar;
+}
 
 }  // namespace app

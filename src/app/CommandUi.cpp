@@ -17,7 +17,10 @@
 namespace app {
 namespace {
 
-QString latin(const char* s) { return QString::fromLatin1(s ? s : ""); }
+QString latin(const char* s)
+{
+    return QString::fromLatin1(s ? s : "");
+}
 
 // Stands in the standard toolbar where the colour grid goes, until the grid's
 // own widget replaces it: the sixteen colours, greyed while it does nothing.
@@ -75,8 +78,10 @@ void CommandUi::build()
             m->setObjectName(name);
             m->setToolTipsVisible(false);
             menus_.insert(name, m);
-            if (std::strcmp(e.parent, "mnu") == 0) bar->addMenu(m);
-            else if (QMenu* parent = menuFor(e)) parent->addMenu(m);
+            if (std::strcmp(e.parent, "mnu") == 0)
+                bar->addMenu(m);
+            else if (QMenu* parent = menuFor(e))
+                parent->addMenu(m);
             m->menuAction()->setObjectName(name);
             if (e.flags & kInvisible) m->menuAction()->setVisible(false);
             const QString command = latin(e.command);
@@ -115,8 +120,10 @@ void CommandUi::addEntry(const CommandEntry& e, bool underHiddenMenu)
     a->setCheckable((e.flags & kCheckable) != 0);
     if (e.hint) a->setToolTip(latin(e.hint));
     if (e.button) {
-        if (e.buttonText) a->setIconText(latin(e.buttonText));
-        else a->setIcon(buttonIcon(e));
+        if (e.buttonText)
+            a->setIconText(latin(e.buttonText));
+        else
+            a->setIcon(buttonIcon(e));
     }
     if (QMenu* m = menuFor(e)) m->addAction(a);
     actions_.insert(name, a);
@@ -169,8 +176,10 @@ QToolBar* CommandUi::makeBar(const char* name, std::span<const char* const> butt
         b->setToolTip(latin(e->hint));
         if (e->buttonText) {
             b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            if (std::strncmp(buttonName, "btnCustom", 9) == 0) b->setFixedSize(62, 20);
-            else b->setMinimumSize(22, 22);
+            if (std::strncmp(buttonName, "btnCustom", 9) == 0)
+                b->setFixedSize(62, 20);
+            else
+                b->setMinimumSize(22, 22);
         } else {
             b->setToolButtonStyle(Qt::ToolButtonIconOnly);
             b->setFixedSize(22, 22);

@@ -23,11 +23,14 @@ const QString kUntitled = QString::fromLatin1(markup::kUntitled);
 
 QStringList openFilters()
 {
-    return {QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"), QStringLiteral("Text Documents (*.txt *.text)"),
-            QStringLiteral("All files (*)")};
+    return {QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"),
+            QStringLiteral("Text Documents (*.txt *.text)"), QStringLiteral("All files (*)")};
 }
 
-QStringList saveFilters() { return {QStringLiteral("HyperText Document (*.html *.htm *.shtml)")}; }
+QStringList saveFilters()
+{
+    return {QStringLiteral("HyperText Document (*.html *.htm *.shtml)")};
+}
 
 }  // namespace
 
@@ -66,9 +69,15 @@ void DocumentLifecycle::registerCommands(CommandRegistry& registry)
         registry.add(QStringLiteral("mru%1Click").arg(i + 1), [this, i] { openRecentFile(i); });
 }
 
-QString DocumentLifecycle::captionFileName() const { return app::captionFileName(w_.windowTitle()); }
+QString DocumentLifecycle::captionFileName() const
+{
+    return app::captionFileName(w_.windowTitle());
+}
 
-void DocumentLifecycle::updateTitle(const QString& path) { w_.setWindowTitle((path.isEmpty() ? kUntitled : path) + kSuffix); }
+void DocumentLifecycle::updateTitle(const QString& path)
+{
+    w_.setWindowTitle((path.isEmpty() ? kUntitled : path) + kSuffix);
+}
 
 void DocumentLifecycle::becomeUntitled()
 {
@@ -104,9 +113,12 @@ bool DocumentLifecycle::askToSave(const QString& beginning)
 {
     if (!w_.body().isModified()) return true;
     switch (settings::ui().ask(beginning + captionFileName() + QLatin1Char('?'), settings::Buttons::YesNoCancel)) {
-    case settings::Answer::Yes: return saveDocument(true) == SaveResult::Saved;
-    case settings::Answer::No: return true;
-    default: return false;
+        case settings::Answer::Yes:
+            return saveDocument(true) == SaveResult::Saved;
+        case settings::Answer::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -204,13 +216,12 @@ SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
             refreshRecentMenu();
         }
     } else {
-        const QString chosen = settings::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(), kUntitled,
-                                                           saveFilters());
+        const QString chosen =
+            settings::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(), kUntitled, saveFilters());
         if (chosen.isEmpty()) return SaveResult::Cancelled;
         const QString path = withDefaultSuffix(chosen);
         if (QFileInfo::exists(path)) {
-            const QString question =
-                path + QStringLiteral("\rThis file already exists.\n\rReplace existing file?");
+            const QString question = path + QStringLiteral("\rThis file already exists.\n\rReplace existing file?");
             if (settings::ui().ask(question, settings::Buttons::YesNo, settings::Answer::No) != settings::Answer::Yes)
                 return SaveResult::Cancelled;
         }

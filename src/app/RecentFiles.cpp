@@ -7,7 +7,10 @@ namespace {
 
 const QString kSection = QStringLiteral("MRU List");
 
-QString ident(int index) { return QString::number(index + 1); }
+QString ident(int index)
+{
+    return QString::number(index + 1);
+}
 
 }  // namespace
 

@@ -78,8 +78,14 @@ void StatusPanels::setShown(bool shown)
     }
 }
 
-bool StatusPanels::isShown() const { return !bar_.isHidden(); }
+bool StatusPanels::isShown() const
+{
+    return !bar_.isHidden();
+}
 
-QString StatusPanels::panelText(int index) const { return panels_.at(index)->text(); }
+QString StatusPanels::panelText(int index) const
+{
+    return panels_.at(index)->text();
+}
 
 }  // namespace app

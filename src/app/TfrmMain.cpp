@@ -107,8 +107,10 @@ void TfrmMain::start(const QStringList& arguments)
     layout_->arrangeBars();
     layout_->applyWordWrap();
     layout_->applySidePanel();
-    if (layout_->maximizedAtStart()) showMaximized();
-    else show();
+    if (layout_->maximizedAtStart())
+        showMaximized();
+    else
+        show();
 
     document_->openCommandLine(arguments);
     layout_->applyEditorFont();
@@ -165,14 +167,22 @@ void TfrmMain::endWait()
     QApplication::restoreOverrideCursor();
 }
 
-QString TfrmMain::documentPath() const { return document_->path(); }
+QString TfrmMain::documentPath() const
+{
+    return document_->path();
+}
 
-bool TfrmMain::saveDocument(bool addToRecent) { return document_->saveDocument(addToRecent) == SaveResult::Saved; }
+bool TfrmMain::saveDocument(bool addToRecent)
+{
+    return document_->saveDocument(addToRecent) == SaveResult::Saved;
+}
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    if (document_->closeQuery()) event->accept();
-    else event->ignore();
+    if (document_->closeQuery())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace app

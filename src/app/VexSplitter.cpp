@@ -59,8 +59,10 @@ int TVexSplitter::proposedFrom(QMouseEvent* event) const
 void TVexSplitter::showBand(int position)
 {
     if (!band_) band_ = new QRubberBand(QRubberBand::Line, parentWidget());
-    if (orientation_ == soVertical) band_->setGeometry(position, y() + 2, width(), std::max(1, height() - 4));
-    else band_->setGeometry(x() + 2, position, std::max(1, width() - 4), height());
+    if (orientation_ == soVertical)
+        band_->setGeometry(position, y() + 2, width(), std::max(1, height() - 4));
+    else
+        band_->setGeometry(x() + 2, position, std::max(1, width() - 4), height());
     band_->show();
     band_->raise();
 }
@@ -87,8 +89,10 @@ void TVexSplitter::mouseReleaseEvent(QMouseEvent* event)
     if (band_) band_->hide();
     const int p = proposedFrom(event);
     if (leftTop_) {
-        if (orientation_ == soVertical) leftTop_->setFixedWidth(std::max(0, p - leftTop_->x()));
-        else leftTop_->setFixedHeight(std::max(0, p - leftTop_->y()));
+        if (orientation_ == soVertical)
+            leftTop_->setFixedWidth(std::max(0, p - leftTop_->x()));
+        else
+            leftTop_->setFixedHeight(std::max(0, p - leftTop_->y()));
     }
     emit endSplit(this);
 }

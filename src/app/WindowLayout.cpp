@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QPushButton>
 #include <QToolBar>
@@ -52,12 +53,18 @@ WindowLayout::WindowLayout(TfrmMain& window) : w_(window) {}
 
 void WindowLayout::registerCommands(CommandRegistry& r)
 {
-    r.addToggle(QStringLiteral("ViewToolbarClick"), [this] { toggleStandardBar(); }, [this] { return toolbar_; });
-    r.addToggle(QStringLiteral("ViewFormatBarClick"), [this] { toggleFormatBar(); }, [this] { return formatBar_; });
-    r.addToggle(QStringLiteral("ViewCustomBarClick"), [this] { toggleCustomBar(); }, [this] { return customBar_; });
-    r.addToggle(QStringLiteral("viewStatusClick"), [this] { toggleStatusBar(); }, [this] { return w_.status().isShown(); });
-    r.addToggle(QStringLiteral("ViewSideClick"), [this] { toggleSidePanel(); }, [this] { return side_; });
-    r.addToggle(QStringLiteral("EditWrapClick"), [this] { toggleWordWrap(); }, [this] { return wordWrap_; });
+    r.addToggle(
+        QStringLiteral("ViewToolbarClick"), [this] { toggleStandardBar(); }, [this] { return toolbar_; });
+    r.addToggle(
+        QStringLiteral("ViewFormatBarClick"), [this] { toggleFormatBar(); }, [this] { return formatBar_; });
+    r.addToggle(
+        QStringLiteral("ViewCustomBarClick"), [this] { toggleCustomBar(); }, [this] { return customBar_; });
+    r.addToggle(
+        QStringLiteral("viewStatusClick"), [this] { toggleStatusBar(); }, [this] { return w_.status().isShown(); });
+    r.addToggle(
+        QStringLiteral("ViewSideClick"), [this] { toggleSidePanel(); }, [this] { return side_; });
+    r.addToggle(
+        QStringLiteral("EditWrapClick"), [this] { toggleWordWrap(); }, [this] { return wordWrap_; });
     r.add(QStringLiteral("ViewFontClick"), [this] { chooseEditorFont(); });
 }
 
@@ -167,7 +174,11 @@ void WindowLayout::recolourAfterFontChange()
 
 void WindowLayout::chooseEditorFont()
 {
-    QFontDialog dialog(w_.body().font(), &w_);
+    // Preset with the face really shown: a stored face the system lacks
+    // ("Courier New") would otherwise preset some unrelated one.
+    QFont shown = w_.body().font();
+    shown.setFamily(QFontInfo(shown).family());
+    QFontDialog dialog(shown, &w_);
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
     dialog.setWindowTitle(QStringLiteral("Font"));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
@@ -254,4 +265,3 @@ void WindowLayout::storeState()
 }
 
 }  // namespace app
-

@@ -21,9 +21,12 @@ QStringList sideMaskFilters(const QStringList& patterns)
     for (const QString& raw : patterns) {
         const QString p = raw.trimmed();
         if (p.isEmpty()) continue;
-        if (p == QLatin1String("*.*") || p == QLatin1String("*")) filters << QStringLiteral("*");
-        else if (threeLetterExtension.match(p).hasMatch()) filters << p + QLatin1Char('*');
-        else filters << p;
+        if (p == QLatin1String("*.*") || p == QLatin1String("*"))
+            filters << QStringLiteral("*");
+        else if (threeLetterExtension.match(p).hasMatch())
+            filters << p + QLatin1Char('*');
+        else
+            filters << p;
     }
     if (filters.isEmpty()) filters << QStringLiteral("*");
     filters.removeDuplicates();
@@ -90,9 +93,15 @@ void SidePanel::fillDrives()
     }
 }
 
-QStringList SidePanel::drives() const { return drives_; }
+QStringList SidePanel::drives() const
+{
+    return drives_;
+}
 
-int SidePanel::driveIndex() const { return drivebox_->currentIndex(); }
+int SidePanel::driveIndex() const
+{
+    return drivebox_->currentIndex();
+}
 
 void SidePanel::setDriveIndex(int index)
 {
@@ -116,7 +125,8 @@ int SidePanel::driveOf(const QString& path) const
     qsizetype bestLength = -1;
     for (int i = 0; i < drives_.size(); ++i) {
         const QString& root = drives_[i];
-        const bool under = path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+        const bool under =
+            path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (under && root.size() > bestLength) {
             best = i;
             bestLength = root.size();
@@ -135,11 +145,14 @@ bool SidePanel::setFolder(const QString& path)
         setDriveIndex(drive);
     const QModelIndex index = dirModel_->index(folder);
     if (index.isValid()) {
-        const QSignalBlocker block(dirbox_->selectionModel());
+        // The view must hear of the change to paint it; our own handler must not.
+        const bool was = settingFolder_;
+        settingFolder_ = true;
         for (QModelIndex up = index.parent(); up.isValid() && up != dirbox_->rootIndex(); up = up.parent())
             dirbox_->expand(up);
         dirbox_->setCurrentIndex(index);
         dirbox_->scrollTo(index);
+        settingFolder_ = was;
     }
     const bool changed = folder != folder_;
     folder_ = folder;
@@ -151,6 +164,7 @@ bool SidePanel::setFolder(const QString& path)
 
 void SidePanel::onDirActivated()
 {
+    if (settingFolder_) return;
     const QModelIndex current = dirbox_->currentIndex();
     if (current.isValid()) setFolder(dirModel_->filePath(current));
 }
@@ -165,13 +179,20 @@ void SidePanel::setSideColor(int choice)
 {
     QColor colour;
     switch (choice) {
-    case 0: colour = palette().color(QPalette::Base); break;
-    case 1: colour = palette().color(QPalette::Midlight); break;
-    case 2: colour = QColor(0xC0, 0xC0, 0xC0); break;
-    default: return;
+        case 0:
+            colour = palette().color(QPalette::Base);
+            break;
+        case 1:
+            colour = palette().color(QPalette::Midlight);
+            break;
+        case 2:
+            colour = QColor(0xC0, 0xC0, 0xC0);
+            break;
+        default:
+            return;
     }
-    for (QWidget* list : {static_cast<QWidget*>(drivebox_), static_cast<QWidget*>(dirbox_),
-                          static_cast<QWidget*>(filebox_)}) {
+    for (QWidget* list :
+         {static_cast<QWidget*>(drivebox_), static_cast<QWidget*>(dirbox_), static_cast<QWidget*>(filebox_)}) {
         QPalette p = list->palette();
         p.setColor(QPalette::Base, colour);
         list->setPalette(p);

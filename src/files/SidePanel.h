@@ -70,6 +70,7 @@ private:
     QStringList drives_;
     QStringList mask_;
     QString folder_;
+    bool settingFolder_ = false;
 };
 
 }  // namespace files

@@ -17,7 +17,10 @@
 
 namespace {
 const QString kWindow = QStringLiteral("window");
-bool checked(app::TfrmMain& w, const char* entry) { return w.commands().action(QString::fromLatin1(entry))->isChecked(); }
+bool checked(app::TfrmMain& w, const char* entry)
+{
+    return w.commands().action(QString::fromLatin1(entry))->isChecked();
+}
 }  // namespace
 
 TEST_F(MainWindowTest, FirstStartUsesTheDefaults)
@@ -155,8 +158,8 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
     auto drag = [&bar](int dx) {
         const QPoint from(1, bar.height() / 2);
         QTest::mousePress(&bar, Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(dx, 0)), bar.mapToGlobal(QPointF(from + QPoint(dx, 0))),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(dx, 0)),
+                         bar.mapToGlobal(QPointF(from + QPoint(dx, 0))), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&bar, &move);
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, from + QPoint(dx, 0));
     };
@@ -290,4 +293,27 @@ TEST_F(MainWindowTest, WaitCaptionIsRestored)
     }
     EXPECT_EQ(caption(), QStringLiteral("untitled.html - Quillon Pro"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Past a few thousand bytes the column is counted in place, sixteen bytes at a
+// time: it must agree with the character count at every alignment.
+TEST_F(MainWindowTest, ColumnOnALongLineCountsCharacters)
+{
+    start();
+    std::string line;
+    for (int i = 0; i < 3000; ++i) line += (i % 7 == 0) ? "\xe2\x82\xac" : (i % 3 ? "a" : "\xc3\xa9");
+    const std::string doc = "first\r\n" + line + "tail";
+    window->body().loadText(doc);
+    const int characters = 3000 + 4;
+    for (int back : {0, 1, 2, 15, 16, 17, 40}) {
+        // The byte offset `back` characters before the end.
+        size_t at = doc.size();
+        for (int k = 0; k < back; ++k) do
+                --at;
+            while ((static_cast<unsigned char>(doc[at]) & 0xC0) == 0x80);
+        window->body().setSelection(static_cast<markup::Pos>(at), 0);
+        window->status().update();
+        EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(characters - back + 1))
+            << "back " << back;
+    }
 }

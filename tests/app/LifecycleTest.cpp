@@ -27,16 +27,17 @@ TEST_P(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
     EXPECT_EQ(app::commandLinePath(GetParam().arguments, QStringLiteral("/cwd")).toStdString(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLinePath,
-    testing::Values(CommandLineCase{"none", {}, ""}, CommandLineCase{"blank", {"  "}, ""},
-                    CommandLineCase{"trimmed", {"  a.html "}, "/cwd/a.html"},
-                    CommandLineCase{"two_unquoted", {"my", "page.html"}, "/cwd/my page.html"},
-                    CommandLineCase{"empty_middle", {"a", "", "b"}, "/cwd/a b"},
-                    CommandLineCase{"fifth_ignored", {"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
-                    CommandLineCase{"absolute", {"/x/y z.html"}, "/x/y z.html"},
-                    CommandLineCase{"leading_dash", {"-n.html"}, "/cwd/-n.html"}),
-    [](const testing::TestParamInfo<CommandLineCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePath,
+                         testing::Values(CommandLineCase{"none", {}, ""}, CommandLineCase{"blank", {"  "}, ""},
+                                         CommandLineCase{"trimmed", {"  a.html "}, "/cwd/a.html"},
+                                         CommandLineCase{"two_unquoted", {"my", "page.html"}, "/cwd/my page.html"},
+                                         CommandLineCase{"empty_middle", {"a", "", "b"}, "/cwd/a b"},
+                                         CommandLineCase{"fifth_ignored", {"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
+                                         CommandLineCase{"absolute", {"/x/y z.html"}, "/x/y z.html"},
+                                         CommandLineCase{"leading_dash", {"-n.html"}, "/cwd/-n.html"}),
+                         [](const testing::TestParamInfo<CommandLineCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(SaveName, GetsHtmlOnlyWithoutAnyDot)
 {
@@ -66,7 +67,8 @@ TEST_F(MainWindowTest, CommandLineOpensAFileSplitOverArguments)
 TEST_F(MainWindowTest, CommandLineNamingAMissingFileStartsEmpty)
 {
     start({QStringLiteral("gone.html")});
-    EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("Quillon Pro can't find ") + home() + QStringLiteral("/gone.html")}));
+    EXPECT_EQ(ui.texts(),
+              QStringList({QStringLiteral("Quillon Pro can't find ") + home() + QStringLiteral("/gone.html")}));
     EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
     EXPECT_EQ(window->documentPath(), QString());
 }
@@ -200,7 +202,8 @@ TEST_F(MainWindowTest, FailedSaveKeepsEverythingAndShowsOneError)
     run("FileSaveAsClick");
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
-    EXPECT_TRUE(ui.shown[0].text.contains(QLatin1String("No such file or directory"))) << ui.shown[0].text.toStdString();
+    EXPECT_TRUE(ui.shown[0].text.contains(QLatin1String("No such file or directory")))
+        << ui.shown[0].text.toStdString();
     EXPECT_EQ(text(), "more doc");
     EXPECT_TRUE(window->body().isModified());
     EXPECT_EQ(window->documentPath(), path);
@@ -261,9 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, CancelAtPrompt,
                                          PromptCase{"FileOpenClick", "Save Changes to doc.html?"},
                                          PromptCase{"mru1Click", "Save changes to doc.html?"},
                                          PromptCase{"FileExitClick", "Save changes to doc.html?"}),
-                         [](const testing::TestParamInfo<PromptCase>& row) {
-                             return std::string(row.param.command);
-                         });
+                         [](const testing::TestParamInfo<PromptCase>& row) { return std::string(row.param.command); });
 
 TEST_F(MainWindowTest, AFailedSaveAtThePromptAbandonsTheCommand)
 {

@@ -2,8 +2,8 @@
 // the editor is known by, and the shortcuts of entries never shown.
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,7 +27,8 @@ void dump(const QList<QAction*>& actions, int depth, QStringList& out)
             line += QStringLiteral("---");
         } else {
             line += a->text();
-            if (!a->shortcut().isEmpty()) line += QStringLiteral(" =") + a->shortcut().toString(QKeySequence::PortableText);
+            if (!a->shortcut().isEmpty())
+                line += QStringLiteral(" =") + a->shortcut().toString(QKeySequence::PortableText);
             if (a->isCheckable()) line += QStringLiteral(" [check]");
         }
         if (!a->isVisible()) line += QStringLiteral(" [hidden]");
@@ -44,8 +45,8 @@ QStringList normalised(const char* listing)
     for (QString& line : lines) {
         const QRegularExpressionMatch m = key.match(line);
         if (!m.hasMatch()) continue;
-        const QString spelled = QKeySequence::fromString(m.captured(1), QKeySequence::PortableText)
-                                    .toString(QKeySequence::PortableText);
+        const QString spelled =
+            QKeySequence::fromString(m.captured(1), QKeySequence::PortableText).toString(QKeySequence::PortableText);
         line.replace(m.capturedStart(1), m.capturedLength(1), spelled);
     }
     return lines;
@@ -265,8 +266,10 @@ QStringList barListing(QToolBar* bar)
         if (auto* b = qobject_cast<QToolButton*>(child)) {
             if (!b->objectName().startsWith(QLatin1String("btn"))) continue;
             QString line = b->objectName();
-            if (b->toolButtonStyle() == Qt::ToolButtonTextOnly) line += QStringLiteral(" \"%1\"").arg(b->text());
-            else if (b->icon().isNull()) line += QStringLiteral(" (no picture)");
+            if (b->toolButtonStyle() == Qt::ToolButtonTextOnly)
+                line += QStringLiteral(" \"%1\"").arg(b->text());
+            else if (b->icon().isNull())
+                line += QStringLiteral(" (no picture)");
             out << line + QStringLiteral(": ") + b->toolTip();
         } else if (child->objectName() == QLatin1String("ColorGrid")) {
             out << QStringLiteral("ColorGrid: ") + static_cast<QWidget*>(child)->toolTip();
@@ -294,23 +297,52 @@ TEST_F(MainWindowTest, ToolbarsShowEveryButtonWithItsHint)
 {
     start();
     EXPECT_EQ(barListing(window->commands().standardBar()),
-              QStringList({"btnNew: New", "btnOpen: Open", "btnSave: Save", "btnSaveAs: Save As", "btnUndo: Undo",
-                           "btnCut: Cut", "btnCopy: Copy", "btnPaste: Paste", "btnFind: Find", "btnReplace: Replace",
-                           "btnLink: Anchor", "btnImage: Image", "btnMail: E-Mail Link", "btnHR: Horizontal Line",
-                           "btnStyle: Style Sheet", "btnTextFile: Insert Text", "btnUpdate: Update Stamp",
-                           "btnBrowser: Update Browser", "btnPrint: Print",
+              QStringList({"btnNew: New",
+                           "btnOpen: Open",
+                           "btnSave: Save",
+                           "btnSaveAs: Save As",
+                           "btnUndo: Undo",
+                           "btnCut: Cut",
+                           "btnCopy: Copy",
+                           "btnPaste: Paste",
+                           "btnFind: Find",
+                           "btnReplace: Replace",
+                           "btnLink: Anchor",
+                           "btnImage: Image",
+                           "btnMail: E-Mail Link",
+                           "btnHR: Horizontal Line",
+                           "btnStyle: Style Sheet",
+                           "btnTextFile: Insert Text",
+                           "btnUpdate: Update Stamp",
+                           "btnBrowser: Update Browser",
+                           "btnPrint: Print",
                            "ColorGrid: Hex Color Codes - Right Click for Custom Colors"}));
-    EXPECT_EQ(barListing(window->commands().formatBar()),
-              QStringList({"btnPara: Paragraph", "btnBold: Bold", "btnItalic: Italic", "btnCenter: Center",
-                           "btnUnderline: Underline", "btnComment \"!--\": Comment", "btnTypedText \"TT\": Typed Text",
-                           "btnPre \"PRE\": Pre-formatted Text", "btnBreak: Line Break", "btnTd \"TD\": Table Cell",
-                           "btnTr \"TR\": Table Row", "btnH1 \"H1\": Heading 1", "btnH2 \"H2\": Heading 2",
-                           "btnH3 \"H3\": Heading 3", "btnH4 \"H4\": Heading 4", "btnH5 \"H5\": Heading 5",
-                           "btnH6 \"H6\": Heading 6", "btnOl \"OL\": Ordered LIst", "btnUl \"UL\": Unordered List",
-                           "btnListItem \"LI\": List Item", "btnFont: Font", "btnFontUp \"+1\": Font Size=\"+1\"",
-                           "btnFontDown \"-1\": Font Size=\"-1\""}));
+    EXPECT_EQ(barListing(window->commands().formatBar()), QStringList({"btnPara: Paragraph",
+                                                                       "btnBold: Bold",
+                                                                       "btnItalic: Italic",
+                                                                       "btnCenter: Center",
+                                                                       "btnUnderline: Underline",
+                                                                       "btnComment \"!--\": Comment",
+                                                                       "btnTypedText \"TT\": Typed Text",
+                                                                       "btnPre \"PRE\": Pre-formatted Text",
+                                                                       "btnBreak: Line Break",
+                                                                       "btnTd \"TD\": Table Cell",
+                                                                       "btnTr \"TR\": Table Row",
+                                                                       "btnH1 \"H1\": Heading 1",
+                                                                       "btnH2 \"H2\": Heading 2",
+                                                                       "btnH3 \"H3\": Heading 3",
+                                                                       "btnH4 \"H4\": Heading 4",
+                                                                       "btnH5 \"H5\": Heading 5",
+                                                                       "btnH6 \"H6\": Heading 6",
+                                                                       "btnOl \"OL\": Ordered LIst",
+                                                                       "btnUl \"UL\": Unordered List",
+                                                                       "btnListItem \"LI\": List Item",
+                                                                       "btnFont: Font",
+                                                                       "btnFontUp \"+1\": Font Size=\"+1\"",
+                                                                       "btnFontDown \"-1\": Font Size=\"-1\""}));
     QStringList custom;
-    for (int n = 1; n <= 10; ++n) custom << QStringLiteral("btnCustom%1 \"Custom #%1\": Right-Click to Customize").arg(n);
+    for (int n = 1; n <= 10; ++n)
+        custom << QStringLiteral("btnCustom%1 \"Custom #%1\": Right-Click to Customize").arg(n);
     EXPECT_EQ(barListing(window->commands().customBar()), custom);
 }
 
@@ -360,19 +392,19 @@ TEST_P(HiddenShortcuts, ReachTheirCommand)
     EXPECT_EQ(runs, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, HiddenShortcuts,
-    testing::Values(HiddenKey{"Underline2Click", Qt::Key_U, Qt::ShiftModifier | Qt::AltModifier},
-                    HiddenKey{"Underline2Click", Qt::Key_U, Qt::ShiftModifier | Qt::MetaModifier},
-                    HiddenKey{"Marquee1Click", Qt::Key_W, Qt::ShiftModifier | Qt::MetaModifier},
-                    HiddenKey{"close11Click", Qt::Key_1, Qt::ShiftModifier | Qt::AltModifier},
-                    HiddenKey{"Close101Click", Qt::Key_0, Qt::ShiftModifier | Qt::MetaModifier},
-                    HiddenKey{"h61Click", Qt::Key_6, Qt::ControlModifier | Qt::ShiftModifier},
-                    HiddenKey{"Bold1Click", Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier}),
-    [](const testing::TestParamInfo<HiddenKey>& row) {
-        return std::string(row.param.command) + (row.param.modifiers & Qt::MetaModifier ? "_Meta" : "_Alt") +
-               std::to_string(row.index);
-    });
+INSTANTIATE_TEST_SUITE_P(Keys, HiddenShortcuts,
+                         testing::Values(HiddenKey{"Underline2Click", Qt::Key_U, Qt::ShiftModifier | Qt::AltModifier},
+                                         HiddenKey{"Underline2Click", Qt::Key_U, Qt::ShiftModifier | Qt::MetaModifier},
+                                         HiddenKey{"Marquee1Click", Qt::Key_W, Qt::ShiftModifier | Qt::MetaModifier},
+                                         HiddenKey{"close11Click", Qt::Key_1, Qt::ShiftModifier | Qt::AltModifier},
+                                         HiddenKey{"Close101Click", Qt::Key_0, Qt::ShiftModifier | Qt::MetaModifier},
+                                         HiddenKey{"h61Click", Qt::Key_6, Qt::ControlModifier | Qt::ShiftModifier},
+                                         HiddenKey{"Bold1Click", Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier}),
+                         [](const testing::TestParamInfo<HiddenKey>& row) {
+                             return std::string(row.param.command) +
+                                    (row.param.modifiers & Qt::MetaModifier ? "_Meta" : "_Alt") +
+                                    std::to_string(row.index);
+                         });
 
 TEST_F(MainWindowTest, HiddenClipboardKeysCutAndPaste)
 {

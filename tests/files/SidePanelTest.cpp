@@ -23,7 +23,10 @@ QStringList listed(QListView* view)
     return names;
 }
 
-void touch(const QString& path) { QFile(path).open(QIODevice::WriteOnly); }
+void touch(const QString& path)
+{
+    QFile(path).open(QIODevice::WriteOnly);
+}
 
 }  // namespace
 
@@ -40,16 +43,15 @@ TEST_P(SideMask, BecomesTheseNameFilters)
     EXPECT_EQ(files::sideMaskFilters(GetParam().patterns), GetParam().filters);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, SideMask,
-    testing::Values(MaskCase{"htm_also_html", {"*.htm"}, {"*.htm*"}},
-                    MaskCase{"four_letters_exact", {"*.shtml", "*.jpeg"}, {"*.shtml", "*.jpeg"}},
-                    MaskCase{"star_dot_star_is_all", {"*.*"}, {"*"}},
-                    MaskCase{"empty_is_all", {}, {"*"}},
-                    MaskCase{"blanks_trimmed", {" *.txt ", ""}, {"*.txt*"}},
-                    MaskCase{"named_file_kept", {"index.htm"}, {"index.htm"}},
-                    MaskCase{"wildcard_extension_kept", {"*.h?m"}, {"*.h?m"}}),
-    [](const testing::TestParamInfo<MaskCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Patterns, SideMask,
+                         testing::Values(MaskCase{"htm_also_html", {"*.htm"}, {"*.htm*"}},
+                                         MaskCase{"four_letters_exact", {"*.shtml", "*.jpeg"}, {"*.shtml", "*.jpeg"}},
+                                         MaskCase{"star_dot_star_is_all", {"*.*"}, {"*"}},
+                                         MaskCase{"empty_is_all", {}, {"*"}},
+                                         MaskCase{"blanks_trimmed", {" *.txt ", ""}, {"*.txt*"}},
+                                         MaskCase{"named_file_kept", {"index.htm"}, {"index.htm"}},
+                                         MaskCase{"wildcard_extension_kept", {"*.h?m"}, {"*.h?m"}}),
+                         [](const testing::TestParamInfo<MaskCase>& row) { return std::string(row.param.name); });
 
 TEST(SidePanel, ListsMatchingFilesIgnoringCase)
 {

@@ -25,8 +25,8 @@ QAccessibleInterface* plainFactory(const QString& className, QObject* object)
     if (object && object->isWidgetType() &&
         (className == QLatin1String("QsciScintillaBase") || className == QLatin1String("QsciScintilla") ||
          className == QLatin1String("app::BodyEditor"))) {
-        auto* a =
-            new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText, QStringLiteral("Document"));
+        auto* a = new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText,
+                                        QStringLiteral("Document"));
         return a;
     }
     return nullptr;
@@ -38,49 +38,19 @@ bool keepsKey(QsciCommand::Command c)
 {
     using C = QsciCommand;
     switch (c) {
-        case C::LineDown:
-        case C::LineDownExtend:
-        case C::LineUp:
-        case C::LineUpExtend:
-        case C::CharLeft:
-        case C::CharLeftExtend:
-        case C::CharRight:
-        case C::CharRightExtend:
-        case C::WordLeft:
-        case C::WordLeftExtend:
-        case C::WordRight:
-        case C::WordRightExtend:
-        case C::Home:
-        case C::HomeExtend:
-        case C::VCHome:
-        case C::VCHomeExtend:
-        case C::LineEnd:
-        case C::LineEndExtend:
-        case C::DocumentStart:
-        case C::DocumentStartExtend:
-        case C::DocumentEnd:
-        case C::DocumentEndExtend:
-        case C::PageUp:
-        case C::PageUpExtend:
-        case C::PageDown:
-        case C::PageDownExtend:
-        case C::HomeDisplay:
-        case C::LineEndDisplay:
-        case C::Delete:
-        case C::DeleteBack:
-        case C::DeleteWordLeft:
-        case C::DeleteWordRight:
-        case C::Tab:
-        case C::Backtab:
-        case C::Newline:
-        case C::EditToggleOvertype:
-        case C::VCHomeWrap:
-        case C::VCHomeWrapExtend:
-        case C::LineEndWrap:
-        case C::LineEndWrapExtend:
-            return true;
-        default:
-            return false;
+    case C::LineDown: case C::LineDownExtend: case C::LineUp: case C::LineUpExtend:
+    case C::CharLeft: case C::CharLeftExtend: case C::CharRight: case C::CharRightExtend:
+    case C::WordLeft: case C::WordLeftExtend: case C::WordRight: case C::WordRightExtend:
+    case C::Home: case C::HomeExtend: case C::VCHome: case C::VCHomeExtend:
+    case C::LineEnd: case C::LineEndExtend: case C::DocumentStart: case C::DocumentStartExtend:
+    case C::DocumentEnd: case C::DocumentEndExtend: case C::PageUp: case C::PageUpExtend:
+    case C::PageDown: case C::PageDownExtend: case C::HomeDisplay: case C::LineEndDisplay:
+    case C::Delete: case C::DeleteBack: case C::DeleteWordLeft: case C::DeleteWordRight:
+    case C::Tab: case C::Backtab: case C::Newline: case C::EditToggleOvertype:
+    case C::VCHomeWrap: case C::VCHomeWrapExtend: case C::LineEndWrap: case C::LineEndWrapExtend:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -156,10 +126,7 @@ void BodyEditor::keyReleaseEvent(QKeyEvent* event)
     QsciScintilla::keyReleaseEvent(event);
 }
 
-long BodyEditor::send(unsigned msg, unsigned long w, long l) const
-{
-    return SendScintilla(msg, w, l);
-}
+long BodyEditor::send(unsigned msg, unsigned long w, long l) const { return SendScintilla(msg, w, l); }
 
 void BodyEditor::removeConflictingKeys()
 {
@@ -177,10 +144,7 @@ std::string BodyEditor::text() const
     return n && p ? std::string(p, n) : std::string();
 }
 
-markup::Pos BodyEditor::length() const
-{
-    return send(SCI_GETLENGTH);
-}
+markup::Pos BodyEditor::length() const { return send(SCI_GETLENGTH); }
 
 std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
 {
@@ -193,18 +157,9 @@ std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
     return std::string(p, static_cast<size_t>(e - s));
 }
 
-markup::Pos BodyEditor::selectionStart() const
-{
-    return send(SCI_GETSELECTIONSTART);
-}
-markup::Pos BodyEditor::selectionLength() const
-{
-    return send(SCI_GETSELECTIONEND) - send(SCI_GETSELECTIONSTART);
-}
-std::string BodyEditor::selectedText() const
-{
-    return textRange(selectionStart(), selectionLength());
-}
+markup::Pos BodyEditor::selectionStart() const { return send(SCI_GETSELECTIONSTART); }
+markup::Pos BodyEditor::selectionLength() const { return send(SCI_GETSELECTIONEND) - send(SCI_GETSELECTIONSTART); }
+std::string BodyEditor::selectedText() const { return textRange(selectionStart(), selectionLength()); }
 
 void BodyEditor::setSelection(markup::Pos start, markup::Pos len)
 {
@@ -261,10 +216,7 @@ markup::Pos BodyEditor::lineStart(int line) const
     return p < 0 ? length() : p;
 }
 
-int BodyEditor::lineCount() const
-{
-    return static_cast<int>(send(SCI_GETLINECOUNT));
-}
+int BodyEditor::lineCount() const { return static_cast<int>(send(SCI_GETLINECOUNT)); }
 
 markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup::Pos to) const
 {
@@ -277,8 +229,7 @@ markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup
     // fold accented letters.
     const auto* p = reinterpret_cast<const char*>(
         SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), static_cast<long>(to - from)));
-    const markup::Pos at =
-        markup::FoldedPattern(what).find(std::string_view(p, static_cast<size_t>(to - from)), 0, to - from);
+    const markup::Pos at = markup::FoldedPattern(what).find(std::string_view(p, static_cast<size_t>(to - from)), 0, to - from);
     return at < 0 ? -1 : from + at;
 }
 
@@ -301,15 +252,9 @@ markup::Style BodyEditor::styleAt(markup::Pos pos) const
     return static_cast<markup::Style>(send(SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
 }
 
-void BodyEditor::clearStyles()
-{
-    send(SCI_CLEARDOCUMENTSTYLE);
-}
+void BodyEditor::clearStyles() { send(SCI_CLEARDOCUMENTSTYLE); }
 
-bool BodyEditor::isModified() const
-{
-    return forcedModified_ || send(SCI_GETMODIFY) != 0;
-}
+bool BodyEditor::isModified() const { return forcedModified_ || send(SCI_GETMODIFY) != 0; }
 
 void BodyEditor::setModified(bool modified)
 {
@@ -323,25 +268,13 @@ void BodyEditor::setModified(bool modified)
     if (was != isModified()) emit modifiedChanged(isModified());
 }
 
-void BodyEditor::emptyUndoBuffer()
-{
-    send(SCI_EMPTYUNDOBUFFER);
-}
+void BodyEditor::emptyUndoBuffer() { send(SCI_EMPTYUNDOBUFFER); }
 
-bool BodyEditor::canUndo() const
-{
-    return send(SCI_CANUNDO) != 0;
-}
+bool BodyEditor::canUndo() const { return send(SCI_CANUNDO) != 0; }
 
-markup::Pos BodyEditor::caretPosition() const
-{
-    return send(SCI_GETCURRENTPOS);
-}
+markup::Pos BodyEditor::caretPosition() const { return send(SCI_GETCURRENTPOS); }
 
-int BodyEditor::caretColumn() const
-{
-    return columnOf(caretPosition());
-}
+int BodyEditor::caretColumn() const { return columnOf(caretPosition()); }
 
 int BodyEditor::columnOf(markup::Pos pos) const
 {
@@ -370,8 +303,8 @@ int BodyEditor::firstVisibleDocumentLine() const
 
 void BodyEditor::scrollToDocumentLine(int line)
 {
-    send(SCI_SETFIRSTVISIBLELINE,
-         static_cast<unsigned long>(send(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line))));
+    const long visible = send(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+    send(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(visible));
 }
 
 void BodyEditor::setTagColour(unsigned rgb)

@@ -176,10 +176,18 @@ QToolBar* CommandUi::makeBar(const char* name, std::span<const char* const> butt
         b->setToolTip(latin(e->hint));
         if (e->buttonText) {
             b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            if (std::strncmp(buttonName, "btnCustom", 9) == 0)
-                b->setFixedSize(62, 20);
-            else
+            if (std::strncmp(buttonName, "btnCustom", 9) == 0) {
+                // Ten side by side in a window 639 pixels wide: a size smaller
+                // type, so that "Custom #10" fits; a longer caption widens its
+                // button rather than being cut.
+                QFont small = b->font();
+                small.setPointSizeF(small.pointSizeF() * 0.85);
+                b->setFont(small);
+                b->setMinimumSize(62, 20);
+                b->setMaximumHeight(20);
+            } else {
                 b->setMinimumSize(22, 22);
+            }
         } else {
             b->setToolButtonStyle(Qt::ToolButtonIconOnly);
             b->setFixedSize(22, 22);

@@ -65,11 +65,18 @@ SidePanel::SidePanel(QWidget* parent)
         showDrive(index);
         setFolder(drives_.value(index));
     });
-    // The folder list reads the disk in the background: show the current
-    // folder again once the folders above it have been read.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (folder_.startsWith(loaded)) dirbox_->scrollTo(dirbox_->currentIndex());
-    });
+    // The folder list reads the disk in the background, in batches: keep the
+    // current folder in view while the folders around it arrive, until the
+    // author moves in the list.
+    auto reveal = [this] {
+        if (revealing_) dirbox_->scrollTo(dirbox_->currentIndex());
+    };
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, reveal);
+    connect(dirModel_, &QAbstractItemModel::rowsInserted, this, reveal);
+    connect(dirModel_, &QAbstractItemModel::layoutChanged, this, reveal);
+    revealTimer_.setSingleShot(true);
+    revealTimer_.setInterval(3000);
+    connect(&revealTimer_, &QTimer::timeout, this, [this] { revealing_ = false; });
     connect(dirbox_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex&, const QModelIndex&) { onDirActivated(); });
     setMask({QStringLiteral("*.*")});
@@ -153,6 +160,8 @@ bool SidePanel::setFolder(const QString& path)
         dirbox_->setCurrentIndex(index);
         dirbox_->scrollTo(index);
         settingFolder_ = was;
+        revealing_ = true;
+        revealTimer_.start();
     }
     const bool changed = folder != folder_;
     folder_ = folder;
@@ -165,6 +174,7 @@ bool SidePanel::setFolder(const QString& path)
 void SidePanel::onDirActivated()
 {
     if (settingFolder_) return;
+    revealing_ = false;
     const QModelIndex current = dirbox_->currentIndex();
     if (current.isValid()) setFolder(dirModel_->filePath(current));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 class QComboBox;
@@ -71,6 +72,8 @@ private:
     QStringList mask_;
     QString folder_;
     bool settingFolder_ = false;
+    bool revealing_ = false;
+    QTimer revealTimer_;
 };
 
 }  // namespace files

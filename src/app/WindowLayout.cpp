@@ -66,6 +66,10 @@ void WindowLayout::registerCommands(CommandRegistry& r)
     r.addToggle(
         QStringLiteral("EditWrapClick"), [this] { toggleWordWrap(); }, [this] { return wordWrap_; });
     r.add(QStringLiteral("ViewFontClick"), [this] { chooseEditorFont(); });
+    // Not on any menu: for the modules that replace the document (new
+    // documents, files opened by type) and for Refresh.
+    r.add(QStringLiteral("ApplyEditorFont"), [this] { applyEditorFont(); });
+    r.add(QStringLiteral("RefreshSidePanel"), [this] { w_.sidePanel().refresh(); });
 }
 
 void WindowLayout::loadWindowState()

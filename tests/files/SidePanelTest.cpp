@@ -92,3 +92,14 @@ TEST(SidePanel, ColourChoiceOutsideTheThreeLeavesTheLists)
     EXPECT_EQ(panel.fileBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(panel.driveBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
 }
+
+TEST(SidePanel, ANewFileShowsAfterARefresh)
+{
+    const QString dir = QDir::currentPath();
+    files::SidePanel panel;
+    panel.setMask({QStringLiteral("*.htm")});
+    ASSERT_TRUE(panel.setFolder(dir));
+    touch(dir + QStringLiteral("/saved.html"));
+    panel.refresh();
+    QTRY_COMPARE(listed(panel.fileBox()), QStringList({"saved.html"}));
+}

@@ -1,10 +1,14 @@
 // Entry point of Quillon Pro: the application object and the main window.
 #include <QApplication>
+#include <QStringList>
 
 #include "app/Application.h"
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return app::run(application);
+    // What is left of argv once Qt has taken its own options.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return app::run(application, arguments);
 }

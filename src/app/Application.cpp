@@ -1,23 +1,36 @@
 #include "Application.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QProxyStyle>
 
 #include "BodyEditor.h"
+#include "TfrmMain.h"
 #include "markup/Shared.h"
 
 namespace app {
+namespace {
 
-int run(QApplication& application)
+// Tool tips of the buttons show after 750 ms.
+class HintDelayStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay) return 750;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+int run(QApplication& application, const QStringList& arguments)
 {
     QApplication::setApplicationName(QString::fromLatin1(markup::kAppTitle));
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
+    QApplication::setStyle(new HintDelayStyle);
     BodyEditor::installPlainAccessibility();
-    QMainWindow window;
-    window.setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
-    window.setCentralWidget(new BodyEditor(&window));
-    window.resize(639, 479);
-    window.show();
+    TfrmMain window;
+    window.start(arguments);
     return application.exec();
 }
 

@@ -48,6 +48,14 @@ public:
     // The caret position and the 0-based column in characters.
     markup::Pos caretPosition() const;
     int caretColumn() const;
+    // The 0-based column of a position, in characters from its line's start.
+    int columnOf(markup::Pos pos) const;
+    // Word wrap on or off; with it on there is no horizontal scroll bar.
+    void setWordWrap(bool on);
+    // The document line (not the wrapped display line) shown at the top, and
+    // scrolling so that a given document line shows at the top.
+    int firstVisibleDocumentLine() const;
+    void scrollToDocumentLine(int line);
     // Colour of the tag style (0xRRGGBB); the default style keeps the text colour.
     void setTagColour(unsigned rgb);
     // Font of every style; the tag style keeps its colour.

@@ -1,0 +1,230 @@
+#include "CommandUi.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolBar>
+#include <QToolButton>
+#include <cstring>
+
+#include "ButtonIcons.h"
+#include "CommandRegistry.h"
+#include "CommandTable.h"
+#include "markup/Shared.h"
+
+namespace app {
+namespace {
+
+QString latin(const char* s)
+{
+    return QString::fromLatin1(s ? s : "");
+}
+
+// Stands in the standard toolbar where the colour grid goes, until the grid's
+// own widget replaces it: the sixteen colours, greyed while it does nothing.
+class ColorGridPlaceholder : public QWidget {
+public:
+    explicit ColorGridPlaceholder(QWidget* parent) : QWidget(parent) { setFixedSize(176, 20); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        if (!isEnabled()) p.setOpacity(0.35);
+        const int cell = width() / markup::kPaletteSize;
+        for (int i = 0; i < markup::kPaletteSize; ++i) {
+            const QRect r(i * cell, 1, cell - 1, height() - 3);
+            p.fillRect(r, QColor::fromRgb(markup::paletteRgb(i)));
+            p.setPen(palette().color(QPalette::Dark));
+            p.drawRect(r);
+        }
+    }
+};
+
+}  // namespace
+
+QList<QKeySequence> shortcutsFor(const char* portableText)
+{
+    QList<QKeySequence> keys;
+    if (!portableText || !*portableText) return keys;
+    const QKeySequence key = QKeySequence::fromString(latin(portableText), QKeySequence::PortableText);
+    keys << key;
+    const QKeyCombination combo = key[0];
+    const Qt::KeyboardModifiers mods = combo.keyboardModifiers();
+    if ((mods & Qt::ShiftModifier) && (mods & Qt::AltModifier))
+        keys << QKeySequence(QKeyCombination((mods & ~Qt::AltModifier) | Qt::MetaModifier, combo.key()));
+    return keys;
+}
+
+CommandUi::CommandUi(QMainWindow& window, CommandRegistry& registry)
+    : QObject(&window), window_(window), registry_(registry)
+{
+}
+
+QMenu* CommandUi::menuFor(const CommandEntry& entry)
+{
+    return entry.parent && *entry.parent ? menus_.value(latin(entry.parent)) : nullptr;
+}
+
+void CommandUi::build()
+{
+    QMenuBar* bar = window_.menuBar();
+    for (const CommandEntry& e : commandTable()) {
+        const QString name = latin(e.name);
+        if (e.flags & kMenu) {
+            auto* m = new QMenu(latin(e.caption), &window_);
+            m->setObjectName(name);
+            m->setToolTipsVisible(false);
+            menus_.insert(name, m);
+            if (std::strcmp(e.parent, "mnu") == 0)
+                bar->addMenu(m);
+            else if (QMenu* parent = menuFor(e))
+                parent->addMenu(m);
+            m->menuAction()->setObjectName(name);
+            if (e.flags & kInvisible) m->menuAction()->setVisible(false);
+            const QString command = latin(e.command);
+            connect(m, &QMenu::aboutToShow, this, [this, command] {
+                if (!command.isEmpty()) registry_.run(command);
+                refreshChecks();
+            });
+            continue;
+        }
+        if (e.flags & kSeparator) {
+            if (QMenu* m = menuFor(e)) {
+                QAction* s = m->addSeparator();
+                if (*e.name) {
+                    s->setObjectName(name);
+                    actions_.insert(name, s);
+                }
+            }
+            continue;
+        }
+        const CommandEntry* parentEntry = e.parent && *e.parent ? findEntry(e.parent) : nullptr;
+        addEntry(e, parentEntry && (parentEntry->flags & kInvisible));
+    }
+
+    standardBar_ = makeBar("pnlTools", standardBarButtons());
+    formatBar_ = makeBar("pnlFormat", formatBarButtons());
+    customBar_ = makeBar("pnlCustom", customBarButtons());
+}
+
+void CommandUi::addEntry(const CommandEntry& e, bool underHiddenMenu)
+{
+    const QString name = latin(e.name);
+    const QString command = latin(e.command);
+    auto* a = new QAction(latin(e.caption), &window_);
+    a->setObjectName(name);
+    a->setShortcuts(shortcutsFor(e.shortcut));
+    a->setCheckable((e.flags & kCheckable) != 0);
+    if (e.hint) a->setToolTip(latin(e.hint));
+    if (e.button) {
+        if (e.buttonText)
+            a->setIconText(latin(e.buttonText));
+        else
+            a->setIcon(buttonIcon(e));
+    }
+    if (QMenu* m = menuFor(e)) m->addAction(a);
+    actions_.insert(name, a);
+    connect(a, &QAction::triggered, this, [this, command] { run(command); });
+
+    if (!(e.flags & kInvisible) && !underHiddenMenu) {
+        bindings_.push_back({a, command, true});
+        return;
+    }
+    // Qt switches off the shortcut of an action that is not visible, or whose
+    // only home is a menu never shown. The menu keeps its entry (with the
+    // shortcut it documents, switched off) and a twin attached to the main
+    // window carries the working shortcut.
+    if (e.flags & kInvisible) a->setVisible(false);
+    bindings_.push_back({a, command, false});
+    auto* key = new QAction(latin(e.caption), &window_);
+    key->setObjectName(name + QStringLiteral("_key"));
+    key->setShortcuts(shortcutsFor(e.shortcut));
+    connect(key, &QAction::triggered, this, [this, command] { run(command); });
+    window_.addAction(key);
+    bindings_.push_back({key, command, true});
+}
+
+QToolBar* CommandUi::makeBar(const char* name, std::span<const char* const> buttons)
+{
+    auto* bar = new QToolBar(&window_);
+    bar->setObjectName(latin(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const char* buttonName : buttons) {
+        if (std::strcmp(buttonName, kColorGridName) == 0) {
+            colorGrid_ = new ColorGridPlaceholder(bar);
+            colorGrid_->setObjectName(latin(kColorGridName));
+            colorGrid_->setToolTip(latin(kColorGridHint));
+            colorGrid_->setEnabled(false);
+            bar->addWidget(colorGrid_);
+            continue;
+        }
+        const CommandEntry* e = findButton(buttonName);
+        if (!e) continue;
+        QAction* a = actions_.value(latin(e->name));
+        auto* b = new QToolButton(bar);
+        b->setObjectName(latin(buttonName));
+        b->setDefaultAction(a);
+        b->setAutoRaise(true);
+        // A click on a button must leave the keyboard in the editor.
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setToolTip(latin(e->hint));
+        if (e->buttonText) {
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            if (std::strncmp(buttonName, "btnCustom", 9) == 0) {
+                // Ten side by side in a window 639 pixels wide: a size smaller
+                // type, so that "Custom #10" fits; a longer caption widens its
+                // button rather than being cut.
+                QFont small = b->font();
+                small.setPointSizeF(small.pointSizeF() * 0.85);
+                b->setFont(small);
+                b->setMinimumSize(62, 20);
+                b->setMaximumHeight(20);
+            } else {
+                b->setMinimumSize(22, 22);
+            }
+        } else {
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            b->setFixedSize(22, 22);
+        }
+        bar->addWidget(b);
+    }
+    return bar;
+}
+
+void CommandUi::connectHandlers()
+{
+    for (const Binding& b : bindings_) b.action->setEnabled(b.live && registry_.has(b.command));
+    refreshChecks();
+}
+
+void CommandUi::run(const QString& command)
+{
+    registry_.run(command);
+    refreshChecks();
+}
+
+void CommandUi::setCheckSource(const QString& command, std::function<bool()> isChecked)
+{
+    checkSources_.insert(command, std::move(isChecked));
+}
+
+void CommandUi::refreshChecks()
+{
+    for (const Binding& b : bindings_) {
+        if (!b.action->isCheckable()) continue;
+        std::optional<bool> state = registry_.checked(b.command);
+        if (!state) {
+            auto it = checkSources_.constFind(b.command);
+            if (it != checkSources_.constEnd()) state = (*it)();
+        }
+        if (state) b.action->setChecked(*state);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,80 @@
+// Builds the menus, shortcuts and toolbars of the main window from the command
+// table and routes every entry to the handler of its name in the
+// CommandRegistry. An entry whose handler nobody registered stays disabled.
+#pragma once
+
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <span>
+#include <vector>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+namespace app {
+
+class CommandRegistry;
+struct CommandEntry;
+
+// The key sequences of a shortcut text. On X11 Alt pressed while Shift is
+// already held arrives as Meta, so every Shift+Alt shortcut also gets its
+// Shift+Meta twin: the command then runs whichever key went down first.
+QList<QKeySequence> shortcutsFor(const char* portableText);
+
+class CommandUi : public QObject {
+    Q_OBJECT
+public:
+    CommandUi(QMainWindow& window, CommandRegistry& registry);
+
+    // Menus into the window's menu bar, the context menu, the three toolbars.
+    void build();
+    // After every handler has been registered: enables the entries that have one.
+    void connectHandlers();
+
+    // Runs a command by name as a menu entry would, then refreshes check marks.
+    void run(const QString& command);
+    // Asks the registry for the state of every check mark.
+    void refreshChecks();
+
+    QAction* action(const QString& entryName) const { return actions_.value(entryName); }
+    QMenu* menu(const QString& menuName) const { return menus_.value(menuName); }
+    QToolBar* standardBar() const { return standardBar_; }
+    QToolBar* formatBar() const { return formatBar_; }
+    QToolBar* customBar() const { return customBar_; }
+    QWidget* colorGrid() const { return colorGrid_; }
+
+    // A check-mark state that no registered toggle reports (for commands whose
+    // handler is a plain one), by command name.
+    void setCheckSource(const QString& command, std::function<bool()> isChecked);
+
+private:
+    struct Binding {
+        QAction* action;
+        QString command;
+        bool live;  // false for menu copies of invisible entries (their shortcut lives elsewhere)
+    };
+    QMenu* menuFor(const CommandEntry& entry);
+    void addEntry(const CommandEntry& entry, bool underHiddenMenu);
+    QToolBar* makeBar(const char* name, std::span<const char* const> buttons);
+
+    QMainWindow& window_;
+    CommandRegistry& registry_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+    QHash<QString, std::function<bool()>> checkSources_;
+    std::vector<Binding> bindings_;
+    QToolBar* standardBar_ = nullptr;
+    QToolBar* formatBar_ = nullptr;
+    QToolBar* customBar_ = nullptr;
+    QWidget* colorGrid_ = nullptr;
+};
+
+}  // namespace app

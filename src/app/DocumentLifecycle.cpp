@@ -1,0 +1,286 @@
+#include "DocumentLifecycle.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+#include "BodyEditor.h"
+#include "CommandRegistry.h"
+#include "CommandUi.h"
+#include "RecentFiles.h"
+#include "TfrmMain.h"
+#include "WindowLayout.h"
+#include "files/SidePanel.h"
+#include "markup/Shared.h"
+#include "settings/Interaction.h"
+#include "settings/SettingsStore.h"
+
+namespace app {
+namespace {
+
+const QString kSuffix = QString::fromLatin1(markup::kTitleSuffix);
+const QString kUntitled = QString::fromLatin1(markup::kUntitled);
+
+QStringList openFilters()
+{
+    return {QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"),
+            QStringLiteral("Text Documents (*.txt *.text)"), QStringLiteral("All files (*)")};
+}
+
+QStringList saveFilters()
+{
+    return {QStringLiteral("HyperText Document (*.html *.htm *.shtml)")};
+}
+
+}  // namespace
+
+QString commandLinePath(const QStringList& arguments, const QString& currentFolder)
+{
+    QString text = arguments.value(0).trimmed();
+    for (int i = 1; i < 4 && i < arguments.size(); ++i)
+        if (!arguments[i].isEmpty()) text += QLatin1Char(' ') + arguments[i];
+    if (text.isEmpty()) return {};
+    if (QDir::isRelativePath(text)) text = currentFolder + QLatin1Char('/') + text;
+    return text;
+}
+
+QString withDefaultSuffix(const QString& path)
+{
+    return path.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
+}
+
+QString captionFileName(const QString& caption)
+{
+    QString text = caption;
+    if (text.endsWith(kSuffix)) text.chop(kSuffix.size());
+    return markup::FileNamePart(text);
+}
+
+DocumentLifecycle::DocumentLifecycle(TfrmMain& window) : w_(window) {}
+
+void DocumentLifecycle::registerCommands(CommandRegistry& registry)
+{
+    registry.add(QStringLiteral("FileNewClick"), [this] { fileNew(); });
+    registry.add(QStringLiteral("FileOpenClick"), [this] { fileOpen(); });
+    registry.add(QStringLiteral("FileSaveClick"), [this] { fileSave(); });
+    registry.add(QStringLiteral("FileSaveAsClick"), [this] { fileSaveAs(); });
+    registry.add(QStringLiteral("FileExitClick"), [this] { w_.close(); });
+    for (int i = 0; i < kRecentSlots; ++i)
+        registry.add(QStringLiteral("mru%1Click").arg(i + 1), [this, i] { openRecentFile(i); });
+}
+
+QString DocumentLifecycle::captionFileName() const
+{
+    return app::captionFileName(w_.windowTitle());
+}
+
+void DocumentLifecycle::updateTitle(const QString& path)
+{
+    w_.setWindowTitle((path.isEmpty() ? kUntitled : path) + kSuffix);
+}
+
+void DocumentLifecycle::becomeUntitled()
+{
+    path_.clear();
+    format_ = DocumentFormat();
+    updateTitle(QString());
+}
+
+bool DocumentLifecycle::load(const QString& path)
+{
+    LoadedDocument doc;
+    QString error;
+    if (!loadDocumentFile(path, &doc, &error)) {
+        settings::ui().error(QStringLiteral("Cannot open \"%1\".\n%2").arg(path, error));
+        return false;
+    }
+    w_.body().loadText(doc.text);
+    format_ = doc.format;
+    return true;
+}
+
+bool DocumentLifecycle::write(const QString& path)
+{
+    QString error;
+    if (!saveDocumentFile(path, w_.body().text(), format_, &error)) {
+        settings::ui().error(QStringLiteral("Cannot save \"%1\".\n%2").arg(path, error));
+        return false;
+    }
+    return true;
+}
+
+bool DocumentLifecycle::askToSave(const QString& beginning)
+{
+    if (!w_.body().isModified()) return true;
+    switch (settings::ui().ask(beginning + captionFileName() + QLatin1Char('?'), settings::Buttons::YesNoCancel)) {
+        case settings::Answer::Yes:
+            return saveDocument(true) == SaveResult::Saved;
+        case settings::Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DocumentLifecycle::openCommandLine(const QStringList& arguments)
+{
+    const QString path = commandLinePath(arguments, w_.startFolder());
+    if (path.isEmpty()) return;
+    if (!QFileInfo::exists(path)) {
+        settings::ui().error(QStringLiteral("Quillon Pro can't find ") + path);
+        return;
+    }
+    // A file that cannot be read leaves the empty untitled document.
+    if (!load(path)) return;
+    path_ = path;
+    updateTitle(path);
+    w_.body().setModified(false);
+}
+
+void DocumentLifecycle::fileNew()
+{
+    // The name goes first, so that a Yes below always asks for a file name;
+    // a command abandoned at the question keeps the name it had.
+    const QString before = path_;
+    path_.clear();
+    if (!askToSave(QStringLiteral("Save changes to "))) {
+        if (path_.isEmpty()) path_ = before;
+        return;
+    }
+    w_.body().loadText({});
+    becomeUntitled();
+    w_.registry().documentReplaced();
+    // The new-document dialog and its templates, where they are built in.
+    w_.registry().run(QStringLiteral("GenerateNewDocument"));
+}
+
+void DocumentLifecycle::fileOpen()
+{
+    const bool modified = w_.body().isModified();
+    if (!askToSave(QStringLiteral("Save Changes to "))) return;
+    openDocumentDialog(true, modified);
+}
+
+void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCancel)
+{
+    settings::SettingsStore store;
+    QString folder = store.ReadString(QStringLiteral("user"), QStringLiteral("lastdir"), QString());
+    store.close();
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+    const QString chosen = settings::ui().openFileName(QStringLiteral("Browse"), folder, openFilters());
+    if (chosen.isEmpty()) {
+        if (discardOnCancel) {
+            // The author agreed to lose the text: the editor is emptied, and it
+            // must not keep the old file's name, or a Save would overwrite that
+            // file with nothing.
+            w_.body().loadText({});
+            becomeUntitled();
+            w_.registry().documentReplaced();
+        }
+        return;
+    }
+    w_.layout().applyEditorFont();
+    if (!load(chosen)) return;
+    if (addToRecent) {
+        addRecentFile(chosen);
+        refreshRecentMenu();
+    }
+    updateTitle(chosen);
+    path_ = chosen;
+    w_.registry().documentReplaced();
+    w_.body().setModified(false);
+    w_.body().setFocus();
+    const qsizetype slash = chosen.lastIndexOf(QLatin1Char('/'));
+    settings::SettingsStore out;
+    out.WriteString(QStringLiteral("user"), QStringLiteral("lastdir"), slash > 0 ? chosen.left(slash) : QString());
+    out.close();
+    w_.colourDocument();
+}
+
+void DocumentLifecycle::fileSaveAs()
+{
+    // Cleared so that the save asks for a name; a cancelled or failed save
+    // leaves the document with the name it had.
+    const QString before = path_;
+    path_.clear();
+    if (saveDocument(true) != SaveResult::Saved) path_ = before;
+    if (!path_.isEmpty()) w_.sidePanel().setFolder(QFileInfo(path_).absolutePath());
+}
+
+SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
+{
+    if (!path_.isEmpty()) {
+        if (!write(path_)) return SaveResult::Failed;
+        if (addToRecent) {
+            addRecentFile(path_);
+            refreshRecentMenu();
+        }
+    } else {
+        const QString chosen =
+            settings::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(), kUntitled, saveFilters());
+        if (chosen.isEmpty()) return SaveResult::Cancelled;
+        const QString path = withDefaultSuffix(chosen);
+        if (QFileInfo::exists(path)) {
+            const QString question = path + QStringLiteral("\rThis file already exists.\n\rReplace existing file?");
+            if (settings::ui().ask(question, settings::Buttons::YesNo, settings::Answer::No) != settings::Answer::Yes)
+                return SaveResult::Cancelled;
+        }
+        if (!write(path)) return SaveResult::Failed;
+        path_ = path;
+        updateTitle(path);
+        if (addToRecent) {
+            addRecentFile(path);
+            refreshRecentMenu();
+        }
+    }
+    w_.body().setModified(false);
+    w_.sidePanel().refresh();
+    return SaveResult::Saved;
+}
+
+void DocumentLifecycle::refreshRecentMenu()
+{
+    const RecentSlots paths = recentMenuSlots();
+    bool any = false;
+    for (int i = 0; i < kRecentSlots; ++i) {
+        QAction* entry = w_.commands().action(QStringLiteral("mru%1").arg(i + 1));
+        if (!entry) continue;
+        entry->setText(recentCaption(i, paths[i]));
+        entry->setData(paths[i]);
+        entry->setVisible(!paths[i].isEmpty());
+        any = any || !paths[i].isEmpty();
+    }
+    if (QAction* line = w_.commands().action(QStringLiteral("mruline"))) line->setVisible(any);
+}
+
+void DocumentLifecycle::openRecentFile(int slot)
+{
+    QAction* entry = w_.commands().action(QStringLiteral("mru%1").arg(slot + 1));
+    const QString path = entry ? entry->data().toString() : QString();
+    if (path.isEmpty()) return;
+    if (!QFileInfo::exists(path)) {
+        settings::ui().error(QStringLiteral("Can't find \"%1\". Check to see that the path is correct.").arg(path));
+        return;
+    }
+    if (!askToSave(QStringLiteral("Save changes to "))) return;
+    if (!load(path)) return;
+    path_ = path;
+    updateTitle(path);
+    w_.registry().documentReplaced();
+    w_.body().setModified(false);
+    w_.colourDocument();
+}
+
+bool DocumentLifecycle::closeQuery()
+{
+    // The window's state is stored first, also when the author then cancels.
+    w_.layout().storeState();
+    if (w_.body().isModified()) {
+        if (!askToSave(QStringLiteral("Save changes to "))) return false;
+        w_.body().loadText({});
+    }
+    settings::EraseEarlierVersions();
+    return true;
+}
+
+}  // namespace app

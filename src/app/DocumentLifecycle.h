@@ -1,0 +1,74 @@
+// The life of the one document: start-up from the command line, New, Open,
+// Save, Save As, the recent files, the question about unsaved changes and the
+// close of the window. The document is the text of `body`, its path (empty
+// while untitled), the control's modified flag and the file's format.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "DocumentFile.h"
+
+namespace app {
+
+class CommandRegistry;
+class TfrmMain;
+
+enum class SaveResult { Saved, Cancelled, Failed };
+
+// The file named by a command line: the first argument trimmed, then each of
+// the arguments 2 to 4 that is not empty after one blank (a path with blanks
+// arrives whole even unquoted; later arguments are ignored); a relative path
+// is taken from `currentFolder`. Empty when no file is named.
+QString commandLinePath(const QStringList& arguments, const QString& currentFolder);
+// A chosen save name holding no "." anywhere gets ".html" appended.
+QString withDefaultSuffix(const QString& path);
+// The file-name part of a caption ending in " - Quillon Pro".
+QString captionFileName(const QString& caption);
+
+class DocumentLifecycle {
+public:
+    explicit DocumentLifecycle(TfrmMain& window);
+
+    void registerCommands(CommandRegistry& registry);
+
+    QString path() const { return path_; }
+    const DocumentFormat& format() const { return format_; }
+    // The file-name part of the window's caption ("untitled.html" while untitled).
+    QString captionFileName() const;
+    // Caption := path (or "untitled.html") + " - Quillon Pro".
+    void updateTitle(const QString& path);
+
+    // Start-up: opens the file named on the command line.
+    void openCommandLine(const QStringList& arguments);
+
+    void fileNew();
+    void fileOpen();
+    void fileSave() { saveDocument(true); }
+    void fileSaveAs();
+    SaveResult saveDocument(bool addToRecent);
+    // The open dialog; `discardOnCancel` empties the editor when the dialog is
+    // cancelled (the author has already agreed to lose the text).
+    void openDocumentDialog(bool addToRecent, bool discardOnCancel);
+    void openRecentFile(int slot);
+    void refreshRecentMenu();
+    // The close of the window; false keeps it open.
+    bool closeQuery();
+
+private:
+    // The question about unsaved changes, asked only when the text is
+    // modified; true to go on. A Yes whose save does not write the file
+    // abandons the command, so unsaved text is never thrown away.
+    bool askToSave(const QString& beginning);
+    // Reads the file first and replaces the text only when that succeeded;
+    // otherwise shows the system's error and leaves the document as it was.
+    bool load(const QString& path);
+    bool write(const QString& path);
+    void becomeUntitled();
+
+    TfrmMain& w_;
+    QString path_;
+    DocumentFormat format_;
+};
+
+}  // namespace app

@@ -1,0 +1,91 @@
+#include "StatusPanels.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QStatusBar>
+
+#include "BodyEditor.h"
+#include "markup/Shared.h"
+
+namespace app {
+
+QString groupThousands(long long n)
+{
+    QString digits = QString::number(n < 0 ? -n : n);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, QLatin1Char(','));
+    return n < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+StatusPanels::StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QString()> documentPath)
+    : QObject(&bar), bar_(bar), body_(body), documentPath_(std::move(documentPath))
+{
+    bar_.setObjectName(QStringLiteral("StatusBar1"));
+    bar_.setSizeGripEnabled(true);
+    // Panel 0 takes what the others leave (the window's width minus 420);
+    // a long path never widens the window.
+    static constexpr int kWidths[5] = {0, 100, 100, 100, 120};
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(&bar_);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setTextFormat(Qt::PlainText);
+        if (i == 0) {
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            bar_.addWidget(label, 1);
+        } else {
+            label->setFixedWidth(kWidths[i]);
+            bar_.addPermanentWidget(label);
+        }
+        panels_[i] = label;
+    }
+    timer_.setInterval(250);
+    connect(&timer_, &QTimer::timeout, this, &StatusPanels::update);
+}
+
+void StatusPanels::update()
+{
+    // Position, line and column are asked of the control; the text is never copied.
+    const markup::Pos start = body_.selectionStart();
+    const int line = body_.lineFromPosition(start) + 1;
+    const int column = body_.columnOf(start) + 1;
+    const QString path = documentPath_();
+    const QLocale locale;
+    // The short time without seconds, as "t" always was (some locales' short
+    // format carries seconds).
+    QString shortTime = locale.timeFormat(QLocale::ShortFormat);
+    shortTime.remove(QStringLiteral(":ss"));
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString texts[5] = {
+        path.isEmpty() ? QString::fromLatin1(markup::kUntitled) : path,
+        groupThousands(body_.length()) + QStringLiteral(" Bytes"),
+        QStringLiteral("Ln:%1 Col:%2").arg(line).arg(column),
+        body_.isModified() ? QStringLiteral("Modified") : QStringLiteral("Unmodified"),
+        locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(now.time(), shortTime),
+    };
+    for (int i = 0; i < 5; ++i)
+        if (panels_[i]->text() != texts[i]) panels_[i]->setText(texts[i]);
+}
+
+void StatusPanels::setShown(bool shown)
+{
+    bar_.setVisible(shown);
+    if (shown) {
+        update();
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+bool StatusPanels::isShown() const
+{
+    return !bar_.isHidden();
+}
+
+QString StatusPanels::panelText(int index) const
+{
+    return panels_.at(index)->text();
+}
+
+}  // namespace app

@@ -1,0 +1,45 @@
+// The status bar's five panels: the document's path, its size, the caret's
+// line and column, the modified state and the date and time. A 250 ms timer
+// refreshes them, running exactly while the status bar is shown.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QStatusBar;
+
+namespace app {
+
+class BodyEditor;
+
+// 1234 -> "1,234"; 1234567 -> "1,234,567".
+QString groupThousands(long long n);
+
+class StatusPanels : public QObject {
+    Q_OBJECT
+public:
+    // `documentPath` gives the path shown in panel 0 (empty while untitled).
+    StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QString()> documentPath);
+
+    // Recomputes and writes all five panels.
+    void update();
+    // Shows or hides the status bar and starts or stops the timer with it.
+    void setShown(bool shown);
+    bool isShown() const;
+    bool timerRunning() const { return timer_.isActive(); }
+
+    QString panelText(int index) const;
+
+private:
+    QStatusBar& bar_;
+    BodyEditor& body_;
+    std::function<QString()> documentPath_;
+    std::array<QLabel*, 5> panels_{};
+    QTimer timer_;
+};
+
+}  // namespace app

@@ -1,0 +1,188 @@
+#include "TfrmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "BodyEditor.h"
+#include "CommandModules.h"
+#include "CommandUi.h"
+#include "DocumentLifecycle.h"
+#include "EditCommands.h"
+#include "StatusPanels.h"
+#include "VexSplitter.h"
+#include "WindowLayout.h"
+#include "files/SidePanel.h"
+#include "markup/Highlighter.h"
+#include "markup/Shared.h"
+
+namespace app {
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    commands_ = new CommandUi(*this, registry_);
+    commands_->build();
+    buildClientArea();
+    status_ = new StatusPanels(*statusBar(), *body_, [this] { return documentPath(); });
+    document_ = std::make_unique<DocumentLifecycle>(*this);
+    layout_ = std::make_unique<WindowLayout>(*this);
+
+    // Our own commands, then those of the command modules; entries nobody
+    // handles stay disabled.
+    document_->registerCommands(registry_);
+    layout_->registerCommands(registry_);
+    registerEditCommands(*this, registry_);
+    commands_->setCheckSource(QStringLiteral("ViewColorizeClick"), [this] { return highlightingOn_; });
+    registerAllCommands(*this, registry_);
+    commands_->connectHandlers();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::buildClientArea()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("client"));
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // The rule above the toolbars, then the bars top to bottom.
+    gline_ = new QFrame(central);
+    gline_->setObjectName(QStringLiteral("gline"));
+    gline_->setFrameShape(QFrame::HLine);
+    gline_->setFrameShadow(QFrame::Sunken);
+    gline_->setFixedHeight(7);
+    column->addWidget(gline_);
+    column->addWidget(commands_->standardBar());
+    column->addWidget(commands_->formatBar());
+    column->addWidget(commands_->customBar());
+
+    auto* row = new QWidget(central);
+    row->setObjectName(QStringLiteral("editorRow"));
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->setSpacing(0);
+    side_ = new files::SidePanel(row);
+    splitter_ = new TVexSplitter(row);
+    splitter_->setObjectName(QStringLiteral("Splitter"));
+    body_ = new BodyEditor(row);
+    body_->setObjectName(QStringLiteral("body"));
+    splitter_->setFixedWidth(2);
+    splitter_->setLeftTopControl(side_);
+    splitter_->setRightBottomControl(body_);
+    splitter_->setLeftTopMargin(0);
+    splitter_->setRightBottomMargin(300);
+    rowLayout->addWidget(side_);
+    rowLayout->addWidget(splitter_);
+    rowLayout->addWidget(body_, 1);
+    column->addWidget(row, 1);
+    setCentralWidget(central);
+
+    body_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(body_, &QWidget::customContextMenuRequested, this, &TfrmMain::showContextMenu);
+    connect(side_, &files::SidePanel::folderChanged, this, [this](const QString& folder) { options_.dir = folder; });
+}
+
+void TfrmMain::showContextMenu(const QPoint& position)
+{
+    if (QMenu* menu = commands_->menu(QStringLiteral("pmenu"))) menu->exec(body_->viewport()->mapToGlobal(position));
+}
+
+void TfrmMain::start(const QStringList& arguments)
+{
+    startFolder_ = QDir::currentPath();
+    document_->updateTitle(QString());
+    keyFlags_ = {};
+
+    layout_->loadWindowState();
+    document_->refreshRecentMenu();
+    layout_->arrangeBars();
+    layout_->applyWordWrap();
+    layout_->applySidePanel();
+    if (layout_->maximizedAtStart())
+        showMaximized();
+    else
+        show();
+
+    document_->openCommandLine(arguments);
+    layout_->applyEditorFont();
+    // A file of one or two characters (a stray line break) shows as empty.
+    if (body_->length() < 3 && body_->length() > 0) body_->loadText({});
+    body_->setSelection(0, 0);
+    body_->setFocus();
+    body_->setModified(false);
+    status_->update();
+    colourDocument();
+}
+
+void TfrmMain::loadOptions()
+{
+    options_ = settings::LoadOptions();
+    side_->setSideColor(options_.sideColor);
+    side_->setMask(options_.sideMaskPatterns());
+    body_->setTagColour(options_.tagColour);
+    registry_.optionsLoaded();
+}
+
+void TfrmMain::setHighlightingOn(bool on)
+{
+    highlightingOn_ = on;
+    commands_->refreshChecks();
+}
+
+void TfrmMain::recolourNearCaret(int linesBack, int extraLines)
+{
+    if (!highlightingOn_) return;
+    body_->setTagColour(options_.tagColour);
+    markup::RecolourNearCaret(*body_, linesBack, extraLines);
+}
+
+void TfrmMain::colourDocument()
+{
+    if (!highlightingOn_) return;
+    WaitCaption wait(*this, QStringLiteral("Colorizing - Please wait..."));
+    body_->setTagColour(options_.tagColour);
+    markup::ColourDocument(*body_);
+}
+
+void TfrmMain::beginWait(const QString& caption)
+{
+    waitCaptions_.push_back(windowTitle());
+    setWindowTitle(caption);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TfrmMain::endWait()
+{
+    if (waitCaptions_.isEmpty()) return;
+    setWindowTitle(waitCaptions_.takeLast());
+    QApplication::restoreOverrideCursor();
+}
+
+QString TfrmMain::documentPath() const
+{
+    return document_->path();
+}
+
+bool TfrmMain::saveDocument(bool addToRecent)
+{
+    return document_->saveDocument(addToRecent) == SaveResult::Saved;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    if (document_->closeQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace app

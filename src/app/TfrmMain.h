@@ -1,0 +1,93 @@
+// The main window TfrmMain: the editor `body` with the side panel, the three
+// toolbars, the menus and the status bar. It owns the one document and is the
+// EditorContext the command modules work through. Its concerns live in their
+// own classes: CommandUi (menus, shortcuts, toolbars), DocumentLifecycle
+// (New, Open, Save, recent files, close), WindowLayout (bars, views, font,
+// word wrap, stored window state) and StatusPanels.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "CommandRegistry.h"
+#include "EditorContext.h"
+
+class QFrame;
+
+namespace files {
+class SidePanel;
+}
+
+namespace app {
+
+class CommandUi;
+class DocumentLifecycle;
+class StatusPanels;
+class TVexSplitter;
+class WindowLayout;
+
+class TfrmMain : public QMainWindow, public EditorContext {
+    Q_OBJECT
+public:
+    // Builds every control and menu and registers every command.
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Start-up: restores the window and its views, loads the options and the
+    // recent files, opens the file named by `arguments` (the command line
+    // without the program name), shows the window and colours the document.
+    void start(const QStringList& arguments);
+
+    // EditorContext
+    BodyEditor& body() override { return *body_; }
+    QWidget* window() override { return this; }
+    const settings::Options& options() const override { return options_; }
+    void loadOptions() override;
+    bool highlightingOn() const override { return highlightingOn_; }
+    void setHighlightingOn(bool on) override;
+    void recolourNearCaret(int linesBack, int extraLines) override;
+    void colourDocument() override;
+    markup::KeyFlags& keyFlags() override { return keyFlags_; }
+    void beginWait(const QString& caption) override;
+    void endWait() override;
+    QString documentPath() const override;
+    bool saveDocument(bool addToRecent) override;
+
+    // The parts, for the concern classes and for tests.
+    CommandRegistry& registry() { return registry_; }
+    CommandUi& commands() { return *commands_; }
+    DocumentLifecycle& document() { return *document_; }
+    WindowLayout& layout() { return *layout_; }
+    StatusPanels& status() { return *status_; }
+    files::SidePanel& sidePanel() { return *side_; }
+    TVexSplitter& splitter() { return *splitter_; }
+    QFrame& gline() { return *gline_; }
+    // The current folder when the program started.
+    QString startFolder() const { return startFolder_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildClientArea();
+    void showContextMenu(const QPoint& position);
+
+    CommandRegistry registry_;
+    settings::Options options_;
+    markup::KeyFlags keyFlags_;
+    bool highlightingOn_ = false;
+    QStringList waitCaptions_;
+    QString startFolder_;
+
+    BodyEditor* body_ = nullptr;
+    files::SidePanel* side_ = nullptr;
+    TVexSplitter* splitter_ = nullptr;
+    QFrame* gline_ = nullptr;
+    CommandUi* commands_ = nullptr;
+    StatusPanels* status_ = nullptr;
+    std::unique_ptr<DocumentLifecycle> document_;
+    std::unique_ptr<WindowLayout> layout_;
+};
+
+}  // namespace app

@@ -1,0 +1,70 @@
+// The arrangement of the main window: restoring its bounds and views at
+// start, the toolbars and status bar, the side panel beside its splitter, word
+// wrap, the editor font, and the state stored when the window closes. Every
+// view toggle writes its choice to section "window" at once.
+#pragma once
+
+#include <QFont>
+
+namespace app {
+
+class CommandRegistry;
+class TfrmMain;
+
+// How the editor font's style is stored: bold and italic both when the style
+// is exactly bold plus italic, otherwise bold only for exactly bold and italic
+// only for exactly italic (underline or strike-out makes it neither).
+struct FontFlags {
+    bool bold = false;
+    bool italic = false;
+};
+FontFlags storedFontFlags(const QFont& font);
+
+class WindowLayout {
+public:
+    explicit WindowLayout(TfrmMain& window);
+
+    void registerCommands(CommandRegistry& registry);
+
+    // Bounds, bars, side panel width, highlighting, status bar, options,
+    // drive and folder of the side panel.
+    void loadWindowState();
+    bool maximizedAtStart() const { return maximized_; }
+    void arrangeBars();
+    void applySidePanel();
+    void applyWordWrap();
+    void applyEditorFont();
+    // Written when the window closes (before the question about changes).
+    void storeState();
+
+    // The View and Edit toggles.
+    void toggleStandardBar();
+    void toggleFormatBar();
+    void toggleCustomBar();
+    void toggleStatusBar();
+    void toggleSidePanel();
+    void toggleWordWrap();
+    void chooseEditorFont();
+
+    bool standardBarShown() const { return toolbar_; }
+    bool formatBarShown() const { return formatBar_; }
+    bool customBarShown() const { return customBar_; }
+    bool sidePanelShown() const { return side_; }
+    bool wordWrapOn() const { return wordWrap_; }
+    int startSideWidth() const { return sideWidth_; }
+
+private:
+    void giveFont(const QFont& font);
+    void recolourAfterFontChange();
+
+    TfrmMain& w_;
+    bool toolbar_ = true;
+    bool formatBar_ = true;
+    bool customBar_ = false;
+    bool side_ = true;
+    bool wordWrap_ = false;
+    bool maximized_ = false;
+    int sideWidth_ = 120;
+};
+
+}  // namespace app

@@ -1,0 +1,79 @@
+// The side panel: the drive box (mounted volumes, root first), the folder
+// list of the chosen volume and the list of the files in the chosen folder,
+// filtered by the side mask. Choosing a folder makes it the current folder.
+#pragma once
+
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+class QComboBox;
+class QFileSystemModel;
+class QListView;
+class QTreeView;
+
+namespace files {
+
+// The name filters the file list applies for the side mask's patterns. Letter
+// case is ignored, and a pattern ending in a three-letter extension also
+// matches the longer extensions that begin with it ("*.htm" lists page.htm
+// and page.html), as the short file names of the editor's first home did.
+QStringList sideMaskFilters(const QStringList& patterns);
+
+class SidePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit SidePanel(QWidget* parent = nullptr);
+
+    // The mounted volumes as the drive box lists them (root paths).
+    QStringList drives() const;
+    int driveIndex() const;
+    // Selects a drive entry without a change notification.
+    void setDriveIndex(int index);
+
+    // The folder shown (absolute path, no trailing "/" except for the root).
+    QString folder() const { return folder_; }
+    // Shows `path` (and selects the volume holding it); false when it is not
+    // an existing folder, which leaves the panel as it was.
+    bool setFolder(const QString& path);
+
+    // Patterns of the file list ("*.*" and "*" show every file).
+    void setMask(const QStringList& patterns);
+    QStringList mask() const { return mask_; }
+    // Background of the three lists: 0 window colour, 1 light 3-D colour,
+    // 2 silver; any other value leaves them as they are.
+    void setSideColor(int choice);
+    // Re-reads the folder and file lists from the disk.
+    void refresh();
+
+    QComboBox* driveBox() const { return drivebox_; }
+    QTreeView* dirBox() const { return dirbox_; }
+    QListView* fileBox() const { return filebox_; }
+
+signals:
+    // The folder shown changed (by the user or by setFolder).
+    void folderChanged(const QString& folder);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fillDrives();
+    void showDrive(int index);
+    void onDirActivated();
+    int driveOf(const QString& path) const;
+
+    QComboBox* drivebox_;
+    QTreeView* dirbox_;
+    QListView* filebox_;
+    QFileSystemModel* dirModel_;
+    QFileSystemModel* fileModel_;
+    QStringList drives_;
+    QStringList mask_;
+    QString folder_;
+    bool settingFolder_ = false;
+    bool revealing_ = false;
+    QTimer revealTimer_;
+};
+
+}  // namespace files

@@ -1,0 +1,319 @@
+// The window's arrangement: defaults of a first start, the view toggles and
+// what they store, the side panel and its splitter, word wrap, the editor
+// font, and the status bar.
+#include <QAction>
+#include <QFontDialog>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "MainWindowFixture.h"
+#include "app/StatusPanels.h"
+#include "app/VexSplitter.h"
+#include "app/WindowLayout.h"
+#include "files/SidePanel.h"
+
+namespace {
+const QString kWindow = QStringLiteral("window");
+bool checked(app::TfrmMain& w, const char* entry)
+{
+    return w.commands().action(QString::fromLatin1(entry))->isChecked();
+}
+}  // namespace
+
+TEST_F(MainWindowTest, FirstStartUsesTheDefaults)
+{
+    start();
+    EXPECT_EQ(window->pos(), QPoint(1, 1));
+    EXPECT_EQ(window->size(), QSize(639, 479));
+    EXPECT_TRUE(window->commands().standardBar()->isVisible());
+    EXPECT_TRUE(window->commands().formatBar()->isVisible());
+    EXPECT_FALSE(window->commands().customBar()->isVisible());
+    EXPECT_TRUE(window->gline().isVisible());
+    EXPECT_TRUE(window->sidePanel().isVisible());
+    EXPECT_EQ(window->sidePanel().width(), 120);
+    EXPECT_TRUE(window->statusBar()->isVisible());
+    EXPECT_TRUE(window->status().timerRunning());
+    EXPECT_FALSE(window->layout().wordWrapOn());
+    EXPECT_EQ(window->body().font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(window->body().font().pointSize(), 10);
+    EXPECT_TRUE(checked(*window, "ViewToolbar"));
+    EXPECT_FALSE(checked(*window, "ViewCustomBar"));
+    EXPECT_TRUE(checked(*window, "viewStatus"));
+    EXPECT_TRUE(checked(*window, "ViewSide"));
+    EXPECT_FALSE(checked(*window, "EditWrap"));
+    EXPECT_FALSE(checked(*window, "ViewColorize"));
+    EXPECT_EQ(window->status().panelText(0), QStringLiteral("untitled.html"));
+    EXPECT_EQ(window->status().panelText(1), QStringLiteral("0 Bytes"));
+    EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:1 Col:1"));
+    EXPECT_EQ(window->status().panelText(3), QStringLiteral("Unmodified"));
+    // Reading the defaults wrote nothing.
+    EXPECT_FALSE(settings::SettingsStore().HasValue(kWindow, QStringLiteral("toolbar")));
+}
+
+TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
+{
+    start();
+    run("ViewToolbarClick");
+    EXPECT_TRUE(window->gline().isVisible());
+    run("ViewFormatBarClick");
+    // All three hidden: the rule goes too.
+    EXPECT_FALSE(window->gline().isVisible());
+    const settings::SettingsStore s;
+    EXPECT_FALSE(s.ReadBool(kWindow, QStringLiteral("toolbar"), true));
+    EXPECT_FALSE(s.ReadBool(kWindow, QStringLiteral("formatbar"), true));
+    EXPECT_FALSE(checked(*window, "ViewToolbar"));
+    EXPECT_FALSE(checked(*window, "ViewFormatBar"));
+    // The custom bar alone shows under the rule.
+    run("ViewCustomBarClick");
+    EXPECT_TRUE(window->commands().customBar()->isVisible());
+    EXPECT_TRUE(window->gline().isVisible());
+    EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("custombar"), false));
+    // All three shown: the custom bar is the lowest.
+    run("ViewToolbarClick");
+    run("ViewFormatBarClick");
+    QTRY_VERIFY(window->commands().customBar()->y() > window->commands().formatBar()->y());
+    EXPECT_GT(window->commands().formatBar()->y(), window->commands().standardBar()->y());
+    EXPECT_GT(window->commands().standardBar()->y(), window->gline().y());
+}
+
+TEST_F(MainWindowTest, StatusBarToggleStopsAndRestartsItsTimer)
+{
+    start();
+    run("viewStatusClick");
+    EXPECT_FALSE(window->statusBar()->isVisible());
+    EXPECT_FALSE(window->status().timerRunning());
+    EXPECT_FALSE(checked(*window, "viewStatus"));
+    EXPECT_FALSE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("statusbar"), true));
+    type(QStringLiteral("abc"));
+    run("viewStatusClick");
+    EXPECT_TRUE(window->status().timerRunning());
+    // Shown again, it is current at once.
+    EXPECT_EQ(window->status().panelText(1), QStringLiteral("3 Bytes"));
+}
+
+TEST_F(MainWindowTest, StatusBarStoredHiddenStartsWithoutTimer)
+{
+    settings::SettingsStore().WriteBool(kWindow, QStringLiteral("statusbar"), false);
+    start();
+    EXPECT_FALSE(window->statusBar()->isVisible());
+    EXPECT_FALSE(window->status().timerRunning());
+}
+
+TEST_F(MainWindowTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
+{
+    start();
+    type(QStringLiteral("ab"));
+    QTest::keyClick(&window->body(), Qt::Key_Return);
+    window->body().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
+    QTRY_COMPARE(window->status().panelText(2), QStringLiteral("Ln:2 Col:4"));
+    EXPECT_EQ(window->status().panelText(1), QStringLiteral("9 Bytes"));
+    EXPECT_EQ(window->status().panelText(3), QStringLiteral("Modified"));
+    // A selection shows where it starts.
+    window->body().setSelection(1, 5);
+    window->status().update();
+    EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:1 Col:2"));
+    // The caret after a final line break is on the empty last line.
+    window->body().loadText("x\r\n");
+    window->body().setSelection(3, 0);
+    window->status().update();
+    EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:1"));
+    EXPECT_EQ(window->status().panelText(3), QStringLiteral("Unmodified"));
+}
+
+TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
+{
+    EXPECT_EQ(app::groupThousands(0), QStringLiteral("0"));
+    EXPECT_EQ(app::groupThousands(999), QStringLiteral("999"));
+    EXPECT_EQ(app::groupThousands(1000), QStringLiteral("1,000"));
+    EXPECT_EQ(app::groupThousands(123456), QStringLiteral("123,456"));
+    EXPECT_EQ(app::groupThousands(1000000), QStringLiteral("1,000,000"));
+    EXPECT_EQ(app::groupThousands(1234567890), QStringLiteral("1,234,567,890"));
+}
+
+TEST_F(MainWindowTest, SidePanelComesBackAtTheWidthOfTheStart)
+{
+    settings::SettingsStore().WriteInteger(kWindow, QStringLiteral("splitterpos"), 150);
+    start();
+    EXPECT_EQ(window->sidePanel().width(), 150);
+    window->sidePanel().setFixedWidth(200);  // as a drag would
+    run("ViewSideClick");
+    EXPECT_FALSE(window->sidePanel().isVisible());
+    EXPECT_FALSE(window->splitter().isVisible());
+    EXPECT_FALSE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("sideview"), true));
+    run("ViewSideClick");
+    EXPECT_EQ(window->sidePanel().width(), 150);
+    EXPECT_EQ(window->splitter().leftTopMargin(), 60);
+}
+
+TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
+{
+    start();
+    window->resize(800, 500);
+    QTRY_VERIFY(window->body().width() > 500);
+    app::TVexSplitter& bar = window->splitter();
+    const int editorRight = window->body().x() + window->body().width();
+    auto drag = [&bar](int dx) {
+        const QPoint from(1, bar.height() / 2);
+        QTest::mousePress(&bar, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(dx, 0)),
+                         bar.mapToGlobal(QPointF(from + QPoint(dx, 0))), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &move);
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, from + QPoint(dx, 0));
+    };
+    drag(-1000);
+    QTRY_COMPARE(window->sidePanel().width(), 60);
+    drag(5000);
+    QTRY_COMPARE(window->sidePanel().width(), editorRight - 2 - 300);
+    EXPECT_EQ(app::clampSplit(10, 60, 400), 60);
+    EXPECT_EQ(app::clampSplit(500, 60, 400), 400);
+    EXPECT_EQ(app::clampSplit(200, 60, 400), 200);
+    // A dragged width is stored at close while the panel shows.
+    const int dragged = window->sidePanel().width();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(settings::SettingsStore().ReadInteger(kWindow, QStringLiteral("splitterpos"), 0), dragged);
+}
+
+TEST_F(MainWindowTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
+{
+    std::string lines;
+    for (int i = 0; i < 300; ++i) lines += std::string(200, 'a' + i % 26) + "\r\n";
+    start();
+    window->body().loadText(lines);
+    window->body().setSelection(120 * 202 + 7, 0);
+    window->body().scrollToDocumentLine(110);
+    run("EditWrapClick");
+    EXPECT_TRUE(window->layout().wordWrapOn());
+    EXPECT_TRUE(checked(*window, "EditWrap"));
+    EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("WordWrap"), false));
+    EXPECT_EQ(window->body().caretPosition(), 120 * 202 + 7);
+    EXPECT_EQ(window->body().firstVisibleDocumentLine(), 110);
+    run("EditWrapClick");
+    EXPECT_FALSE(window->layout().wordWrapOn());
+    EXPECT_EQ(window->body().caretPosition(), 120 * 202 + 7);
+    EXPECT_EQ(window->body().firstVisibleDocumentLine(), 110);
+}
+
+struct FontCase {
+    const char* name;
+    bool bold, italic, underline, strikeOut;
+    bool storedBold, storedItalic;
+};
+
+class FontStoring : public testing::TestWithParam<FontCase> {};
+
+TEST_P(FontStoring, StoresOnlyExactStyles)
+{
+    QFont f(QStringLiteral("Courier New"), 10);
+    f.setBold(GetParam().bold);
+    f.setItalic(GetParam().italic);
+    f.setUnderline(GetParam().underline);
+    f.setStrikeOut(GetParam().strikeOut);
+    const app::FontFlags flags = app::storedFontFlags(f);
+    EXPECT_EQ(flags.bold, GetParam().storedBold);
+    EXPECT_EQ(flags.italic, GetParam().storedItalic);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, FontStoring,
+                         testing::Values(FontCase{"plain", false, false, false, false, false, false},
+                                         FontCase{"bold", true, false, false, false, true, false},
+                                         FontCase{"italic", false, true, false, false, false, true},
+                                         FontCase{"bold_italic", true, true, false, false, true, true},
+                                         FontCase{"bold_underline", true, false, true, false, false, false},
+                                         FontCase{"italic_strikeout", false, true, false, true, false, false},
+                                         FontCase{"bold_italic_underline", true, true, true, false, false, false}),
+                         [](const testing::TestParamInfo<FontCase>& row) { return std::string(row.param.name); });
+
+TEST_F(MainWindowTest, EditorFontChosenIsShownAndStored)
+{
+    start();
+    ui.onModal([](QDialog& d) {
+        QFont f(QStringLiteral("DejaVu Sans Mono"), 14);
+        f.setBold(true);
+        f.setUnderline(true);
+        static_cast<QFontDialog&>(d).setCurrentFont(f);
+        return int(QDialog::Accepted);
+    });
+    run("ViewFontClick");
+    EXPECT_TRUE(window->body().font().bold());
+    EXPECT_EQ(window->body().font().pointSize(), 14);
+    const settings::SettingsStore s;
+    EXPECT_EQ(s.ReadInteger(QStringLiteral("fonts"), QStringLiteral("size"), 0), 14);
+    EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("bold"), true));
+    EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true));
+}
+
+TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
+{
+    start();
+    ui.onModal([](QDialog& d) {
+        auto& dialog = static_cast<QFontDialog&>(d);
+        dialog.setCurrentFont(QFont(QStringLiteral("DejaVu Sans Mono"), 16));
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text().remove(QLatin1Char('&')) == QLatin1String("Apply")) b->click();
+        return int(QDialog::Rejected);
+    });
+    run("ViewFontClick");
+    EXPECT_EQ(window->body().font().pointSize(), 16);
+    EXPECT_FALSE(settings::SettingsStore().HasValue(QStringLiteral("Fonts"), QStringLiteral("size")));
+}
+
+TEST_F(MainWindowTest, StoredFontIsAppliedAtStart)
+{
+    {
+        settings::SettingsStore s;
+        s.WriteString(QStringLiteral("Fonts"), QStringLiteral("name"), QStringLiteral("DejaVu Sans Mono"));
+        s.WriteInteger(QStringLiteral("Fonts"), QStringLiteral("size"), 12);
+        s.WriteBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true);
+    }
+    start();
+    EXPECT_EQ(window->body().font().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(window->body().font().pointSize(), 12);
+    EXPECT_TRUE(window->body().font().italic());
+    EXPECT_FALSE(window->body().font().bold());
+}
+
+TEST_F(MainWindowTest, HighlightingFlagIsReadAtStart)
+{
+    settings::SettingsStore().WriteBool(QStringLiteral("user"), QStringLiteral("colorize"), true);
+    start();
+    EXPECT_TRUE(window->highlightingOn());
+    EXPECT_TRUE(checked(*window, "ViewColorize"));
+}
+
+TEST_F(MainWindowTest, WaitCaptionIsRestored)
+{
+    start();
+    {
+        app::WaitCaption wait(*window, QStringLiteral("Colorizing - Please wait..."));
+        EXPECT_EQ(caption(), QStringLiteral("Colorizing - Please wait..."));
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(caption(), QStringLiteral("untitled.html - Quillon Pro"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Past a few thousand bytes the column is counted in place, sixteen bytes at a
+// time: it must agree with the character count at every alignment.
+TEST_F(MainWindowTest, ColumnOnALongLineCountsCharacters)
+{
+    start();
+    std::string line;
+    for (int i = 0; i < 3000; ++i) line += (i % 7 == 0) ? "\xe2\x82\xac" : (i % 3 ? "a" : "\xc3\xa9");
+    const std::string doc = "first\r\n" + line + "tail";
+    window->body().loadText(doc);
+    const int characters = 3000 + 4;
+    for (int back : {0, 1, 2, 15, 16, 17, 40}) {
+        // The byte offset `back` characters before the end.
+        size_t at = doc.size();
+        for (int k = 0; k < back; ++k) do
+                --at;
+            while ((static_cast<unsigned char>(doc[at]) & 0xC0) == 0x80);
+        window->body().setSelection(static_cast<markup::Pos>(at), 0);
+        window->status().update();
+        EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(characters - back + 1))
+            << "back " << back;
+    }
+}

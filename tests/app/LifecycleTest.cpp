@@ -1,0 +1,341 @@
+// The life of the document through the real window: start-up from the command
+// line, New, Open, Save, Save As, the questions about changes and overwriting,
+// failed saves and loads, and the close.
+#include <QFileInfo>
+
+#include "MainWindowFixture.h"
+#include "app/DocumentLifecycle.h"
+#include "app/StatusPanels.h"
+#include "files/SidePanel.h"
+
+using settings::Answer;
+
+namespace {
+const QString kSuffix = QStringLiteral(" - Quillon Pro");
+}
+
+struct CommandLineCase {
+    const char* name;
+    QStringList arguments;
+    const char* expected;  // relative to the folder "/cwd"
+};
+
+class CommandLinePath : public testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
+{
+    EXPECT_EQ(app::commandLinePath(GetParam().arguments, QStringLiteral("/cwd")).toStdString(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePath,
+                         testing::Values(CommandLineCase{"none", {}, ""}, CommandLineCase{"blank", {"  "}, ""},
+                                         CommandLineCase{"trimmed", {"  a.html "}, "/cwd/a.html"},
+                                         CommandLineCase{"two_unquoted", {"my", "page.html"}, "/cwd/my page.html"},
+                                         CommandLineCase{"empty_middle", {"a", "", "b"}, "/cwd/a b"},
+                                         CommandLineCase{"fifth_ignored", {"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
+                                         CommandLineCase{"absolute", {"/x/y z.html"}, "/x/y z.html"},
+                                         CommandLineCase{"leading_dash", {"-n.html"}, "/cwd/-n.html"}),
+                         [](const testing::TestParamInfo<CommandLineCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+TEST(SaveName, GetsHtmlOnlyWithoutAnyDot)
+{
+    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page")), QStringLiteral("/web/page.html"));
+    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/my.files/page")), QStringLiteral("/my.files/page"));
+    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
+}
+
+TEST(CaptionFileName, IsTheNameOfTheCaptionsPath)
+{
+    EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
+    EXPECT_EQ(app::captionFileName(QStringLiteral("untitled.html - Quillon Pro")), QStringLiteral("untitled.html"));
+}
+
+TEST_F(MainWindowTest, CommandLineOpensAFileSplitOverArguments)
+{
+    writeFile(QStringLiteral("my page.html"), "<p>hello</p>\r\n");
+    start({QStringLiteral("my"), QStringLiteral("page.html")});
+    EXPECT_EQ(text(), "<p>hello</p>\r\n");
+    EXPECT_EQ(caption(), home() + QStringLiteral("/my page.html") + kSuffix);
+    EXPECT_FALSE(window->body().isModified());
+    EXPECT_TRUE(ui.shown.empty());
+    // Not added to the recent files.
+    EXPECT_EQ(settings::SettingsStore().ReadString(QStringLiteral("MRU List"), QStringLiteral("1"), {}), QString());
+}
+
+TEST_F(MainWindowTest, CommandLineNamingAMissingFileStartsEmpty)
+{
+    start({QStringLiteral("gone.html")});
+    EXPECT_EQ(ui.texts(),
+              QStringList({QStringLiteral("Quillon Pro can't find ") + home() + QStringLiteral("/gone.html")}));
+    EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
+    EXPECT_EQ(window->documentPath(), QString());
+}
+
+TEST_F(MainWindowTest, CommandLineNamingAFolderShowsTheErrorAndStartsUntitled)
+{
+    QDir().mkdir(QStringLiteral("folder.html"));
+    start({QStringLiteral("folder.html")});
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
+    EXPECT_EQ(window->documentPath(), QString());
+    EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
+}
+
+TEST_F(MainWindowTest, AFileOfTwoCharactersShowsAnEmptyEditor)
+{
+    writeFile(QStringLiteral("tiny.html"), "\r\n");
+    start({QStringLiteral("tiny.html")});
+    EXPECT_EQ(text(), "");
+    EXPECT_FALSE(window->body().isModified());
+}
+
+TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
+{
+    QDir().mkdir(QStringLiteral("web"));
+    const QString path = writeFile(QStringLiteral("web/a.html"), "<b>a</b>");
+    start();
+    ui.fileName(path);
+    run("FileOpenClick");
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Browse")}));
+    EXPECT_EQ(ui.lastFilters.first(), QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"));
+    EXPECT_EQ(text(), "<b>a</b>");
+    EXPECT_EQ(caption(), path + kSuffix);
+    EXPECT_EQ(settings::SettingsStore().ReadString(QStringLiteral("user"), QStringLiteral("lastdir"), {}),
+              home() + QStringLiteral("/web"));
+    // The next open starts there.
+    run("FileOpenClick");
+    EXPECT_EQ(ui.lastFolder, home() + QStringLiteral("/web"));
+}
+
+TEST_F(MainWindowTest, OpenAnsweredNoThenCancelledLeavesAnEmptyUntitledDocument)
+{
+    const QString path = writeFile(QStringLiteral("old.html"), "old text");
+    start({path});
+    type(QStringLiteral("x"));
+    ui.answer(Answer::No);
+    run("FileOpenClick");  // the dialog is cancelled
+    EXPECT_EQ(ui.texts().first(), QStringLiteral("Save Changes to old.html?"));
+    EXPECT_EQ(text(), "");
+    EXPECT_FALSE(window->body().isModified());
+    EXPECT_EQ(window->documentPath(), QString());
+    // A Save now asks for a name and never writes the empty text over old.html.
+    run("FileSaveClick");
+    EXPECT_EQ(ui.fileDialogTitles.last(), QStringLiteral("Save As"));
+    EXPECT_EQ(readFile(path), QByteArray("old text"));
+}
+
+TEST_F(MainWindowTest, OpenCancelledWithoutChangesKeepsTheDocument)
+{
+    const QString path = writeFile(QStringLiteral("keep.html"), "keep");
+    start({path});
+    run("FileOpenClick");
+    EXPECT_EQ(text(), "keep");
+    EXPECT_EQ(window->documentPath(), path);
+}
+
+TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
+{
+    const QString path = writeFile(QStringLiteral("mine.html"), "mine");
+    start({path});
+    type(QStringLiteral("!"));
+    QDir().mkdir(QStringLiteral("notafile"));
+    ui.answer(Answer::No);
+    ui.fileName(home() + QStringLiteral("/notafile"));
+    run("FileOpenClick");
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].kind, settings::MessageKind::Error);
+    EXPECT_EQ(text(), "!mine");
+    EXPECT_TRUE(window->body().isModified());
+    EXPECT_EQ(window->documentPath(), path);
+    EXPECT_EQ(caption(), path + kSuffix);
+}
+
+TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADot)
+{
+    start();
+    type(QStringLiteral("<p>"));
+    ui.fileName(home() + QStringLiteral("/page"));
+    run("FileSaveAsClick");
+    EXPECT_EQ(readFile(home() + QStringLiteral("/page.html")), QByteArray("<p>"));
+    EXPECT_EQ(caption(), home() + QStringLiteral("/page.html") + kSuffix);
+    EXPECT_FALSE(window->body().isModified());
+}
+
+TEST_F(MainWindowTest, OverwriteAnsweredNoLeavesTheDocumentUntitledAndModified)
+{
+    const QString existing = writeFile(QStringLiteral("there.html"), "precious");
+    start();
+    type(QStringLiteral("new"));
+    ui.fileName(existing);
+    ui.answer(Answer::No);
+    run("FileSaveClick");
+    EXPECT_EQ(ui.texts(),
+              QStringList({existing + QStringLiteral("\rThis file already exists.\n\rReplace existing file?")}));
+    EXPECT_EQ(readFile(existing), QByteArray("precious"));
+    EXPECT_EQ(window->documentPath(), QString());
+    EXPECT_TRUE(window->body().isModified());
+    // Yes replaces it.
+    ui.fileName(existing);
+    ui.answer(Answer::Yes);
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(existing), QByteArray("new"));
+}
+
+TEST_F(MainWindowTest, SaveAlwaysWritesEvenWithoutChanges)
+{
+    const QString path = writeFile(QStringLiteral("s.html"), "editor text");
+    start({path});
+    writeFile(QStringLiteral("s.html"), "changed behind our back");
+    activate();
+    QTest::keyClick(&window->body(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(readFile(path), QByteArray("editor text"));
+}
+
+TEST_F(MainWindowTest, FailedSaveKeepsEverythingAndShowsOneError)
+{
+    const QString path = writeFile(QStringLiteral("doc.html"), "doc");
+    start({path});
+    type(QStringLiteral("more "));
+    ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
+    run("FileSaveAsClick");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
+    EXPECT_TRUE(ui.shown[0].text.contains(QLatin1String("No such file or directory")))
+        << ui.shown[0].text.toStdString();
+    EXPECT_EQ(text(), "more doc");
+    EXPECT_TRUE(window->body().isModified());
+    EXPECT_EQ(window->documentPath(), path);
+    EXPECT_EQ(caption(), path + kSuffix);
+}
+
+TEST_F(MainWindowTest, SaveAsCancelledKeepsTheName)
+{
+    const QString path = writeFile(QStringLiteral("named.html"), "named");
+    start({path});
+    run("FileSaveAsClick");
+    EXPECT_EQ(window->documentPath(), path);
+}
+
+TEST_F(MainWindowTest, NewAnsweredYesSavesThroughTheDialogEvenWhenNamed)
+{
+    const QString path = writeFile(QStringLiteral("named.html"), "named");
+    start({path});
+    type(QStringLiteral("x"));
+    ui.answer(Answer::Yes);
+    ui.fileName(home() + QStringLiteral("/copy.html"));
+    run("FileNewClick");
+    EXPECT_EQ(ui.texts().first(), QStringLiteral("Save changes to named.html?"));
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Save As")}));
+    EXPECT_EQ(readFile(home() + QStringLiteral("/copy.html")), QByteArray("xnamed"));
+    EXPECT_EQ(readFile(path), QByteArray("named"));
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
+}
+
+struct PromptCase {
+    const char* command;
+    const char* question;
+};
+
+class CancelAtPrompt : public MainWindowTest, public testing::WithParamInterface<PromptCase> {};
+
+// Cancel at the question changes nothing: text, name, caption and modified flag.
+TEST_P(CancelAtPrompt, ChangesNothing)
+{
+    const QString path = writeFile(QStringLiteral("doc.html"), "doc");
+    writeFile(QStringLiteral("other.html"), "other");
+    settings::SettingsStore().WriteString(QStringLiteral("MRU List"), QStringLiteral("1"), home() + "/other.html");
+    start({path});
+    type(QStringLiteral("edit "));
+    ui.answer(Answer::Cancel);
+    run(GetParam().command);
+    EXPECT_EQ(ui.texts(), QStringList({QString::fromLatin1(GetParam().question)}));
+    EXPECT_EQ(text(), "edit doc");
+    EXPECT_TRUE(window->body().isModified());
+    EXPECT_EQ(window->documentPath(), path);
+    EXPECT_EQ(caption(), path + kSuffix);
+    EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CancelAtPrompt,
+                         testing::Values(PromptCase{"FileNewClick", "Save changes to doc.html?"},
+                                         PromptCase{"FileOpenClick", "Save Changes to doc.html?"},
+                                         PromptCase{"mru1Click", "Save changes to doc.html?"},
+                                         PromptCase{"FileExitClick", "Save changes to doc.html?"}),
+                         [](const testing::TestParamInfo<PromptCase>& row) { return std::string(row.param.command); });
+
+TEST_F(MainWindowTest, AFailedSaveAtThePromptAbandonsTheCommand)
+{
+    start();
+    type(QStringLiteral("unsaved"));
+    ui.answer(Answer::Yes);
+    ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
+    run("FileNewClick");
+    EXPECT_EQ(text(), "unsaved");
+    EXPECT_TRUE(window->body().isModified());
+    // The close is abandoned too: the window stays.
+    ui.answer(Answer::Yes);
+    ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(text(), "unsaved");
+}
+
+TEST_F(MainWindowTest, CloseCancelledKeepsTheWindowButStoresItsState)
+{
+    start();
+    window->resize(700, 500);
+    type(QStringLiteral("x"));
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    const settings::SettingsStore s;
+    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("width"), 0), 700);
+    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("height"), 0), 500);
+}
+
+TEST_F(MainWindowTest, CloseErasesEarlierVersionsAndStoresTheSideFolder)
+{
+    {
+        settings::SettingsStore old(QStringLiteral("Quillon 2.0"));
+        old.WriteString(QStringLiteral("user"), QStringLiteral("name"), QStringLiteral("old"));
+    }
+    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 2.0"));
+    ASSERT_TRUE(QFileInfo::exists(oldFile));
+    QDir().mkdir(QStringLiteral("site"));
+    start();
+    window->sidePanel().setFolder(home() + QStringLiteral("/site"));
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFileInfo::exists(oldFile));
+    EXPECT_EQ(settings::SettingsStore().ReadString(QStringLiteral("user"), QStringLiteral("dir"), {}),
+              home() + QStringLiteral("/site"));
+}
+
+TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalBounds)
+{
+    {
+        settings::SettingsStore s;
+        s.WriteInteger(QStringLiteral("window"), QStringLiteral("left"), 40);
+        s.WriteInteger(QStringLiteral("window"), QStringLiteral("width"), 600);
+        s.WriteBool(QStringLiteral("window"), QStringLiteral("maxed"), true);
+    }
+    start();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_TRUE(window->close());
+    const settings::SettingsStore s;
+    EXPECT_TRUE(s.ReadBool(QStringLiteral("window"), QStringLiteral("maxed"), false));
+    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("left"), 0), 40);
+    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("width"), 0), 600);
+}
+
+TEST_F(MainWindowTest, UndoWithNothingToUndoSaysSo)
+{
+    start();
+    run("EditUndoClick");
+    EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("The last action cannot be undone.")}));
+    type(QStringLiteral("ab"));
+    run("EditUndoClick");
+    EXPECT_EQ(ui.shown.size(), 1u);
+    EXPECT_NE(text(), "ab");
+}

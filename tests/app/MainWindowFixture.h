@@ -1,0 +1,63 @@
+// A started main window in the test's own temporary home (also the current
+// folder), with every message box and file dialog scripted.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+#include "app/BodyEditor.h"
+#include "app/CommandUi.h"
+#include "app/TfrmMain.h"
+#include "settings/SettingsStore.h"
+#include "support/ScriptedInteraction.h"
+
+class MainWindowTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        if (window) window->body().setModified(false);
+        window.reset();
+    }
+
+    app::TfrmMain& start(const QStringList& arguments = {})
+    {
+        window = std::make_unique<app::TfrmMain>();
+        window->start(arguments);
+        return *window;
+    }
+
+    // Makes the window the active one, so that its shortcuts reach it.
+    void activate()
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->body().setFocus();
+    }
+
+    static QString home() { return QDir::currentPath(); }
+    static QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = home() + QLatin1Char('/') + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    std::string text() const { return window->body().text(); }
+    QString caption() const { return window->windowTitle(); }
+    void type(const QString& keys) { QTest::keyClicks(&window->body(), keys); }
+    // As a menu entry runs it.
+    void run(const char* command) { window->commands().run(QString::fromLatin1(command)); }
+
+    testing_support::ScriptedInteraction ui;
+    std::unique_ptr<app::TfrmMain> window;
+};

@@ -1,0 +1,105 @@
+// The side panel: the file mask as users expect it, folders, drives and colours.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "files/SidePanel.h"
+
+namespace {
+
+QStringList listed(QListView* view)
+{
+    QStringList names;
+    QAbstractItemModel* model = view->model();
+    for (int r = 0; r < model->rowCount(view->rootIndex()); ++r)
+        names << model->index(r, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+void touch(const QString& path)
+{
+    QFile(path).open(QIODevice::WriteOnly);
+}
+
+}  // namespace
+
+struct MaskCase {
+    const char* name;
+    QStringList patterns;
+    QStringList filters;
+};
+
+class SideMask : public testing::TestWithParam<MaskCase> {};
+
+TEST_P(SideMask, BecomesTheseNameFilters)
+{
+    EXPECT_EQ(files::sideMaskFilters(GetParam().patterns), GetParam().filters);
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, SideMask,
+                         testing::Values(MaskCase{"htm_also_html", {"*.htm"}, {"*.htm*"}},
+                                         MaskCase{"four_letters_exact", {"*.shtml", "*.jpeg"}, {"*.shtml", "*.jpeg"}},
+                                         MaskCase{"star_dot_star_is_all", {"*.*"}, {"*"}},
+                                         MaskCase{"empty_is_all", {}, {"*"}},
+                                         MaskCase{"blanks_trimmed", {" *.txt ", ""}, {"*.txt*"}},
+                                         MaskCase{"named_file_kept", {"index.htm"}, {"index.htm"}},
+                                         MaskCase{"wildcard_extension_kept", {"*.h?m"}, {"*.h?m"}}),
+                         [](const testing::TestParamInfo<MaskCase>& row) { return std::string(row.param.name); });
+
+TEST(SidePanel, ListsMatchingFilesIgnoringCase)
+{
+    const QString dir = QDir::currentPath();
+    for (const char* name : {"page.htm", "Index.HTML", "notes.txt", "pic.gif", "script.js"})
+        touch(dir + QLatin1Char('/') + QLatin1String(name));
+    files::SidePanel panel;
+    panel.setMask({QStringLiteral("*.htm"), QStringLiteral("*.gif")});
+    ASSERT_TRUE(panel.setFolder(dir));
+    QTRY_COMPARE(listed(panel.fileBox()), QStringList({"Index.HTML", "page.htm", "pic.gif"}));
+    panel.setMask({});
+    QTRY_COMPARE(listed(panel.fileBox()).size(), 5);
+}
+
+TEST(SidePanel, ChoosingAFolderAnnouncesIt)
+{
+    const QString dir = QDir::currentPath();
+    QDir().mkdir(QStringLiteral("sub"));
+    files::SidePanel panel;
+    panel.setFolder(dir);
+    QSignalSpy spy(&panel, &files::SidePanel::folderChanged);
+    EXPECT_TRUE(panel.setFolder(dir + QStringLiteral("/sub/")));
+    EXPECT_EQ(panel.folder(), dir + QStringLiteral("/sub"));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_FALSE(panel.setFolder(dir + QStringLiteral("/missing")));
+    EXPECT_EQ(panel.folder(), dir + QStringLiteral("/sub"));
+    // The drive box holds the volume of the folder, the root listed first.
+    EXPECT_EQ(panel.drives().first(), QDir::rootPath());
+    EXPECT_TRUE(panel.folder().startsWith(panel.drives().value(panel.driveIndex())));
+}
+
+TEST(SidePanel, ColourChoiceOutsideTheThreeLeavesTheLists)
+{
+    files::SidePanel panel;
+    panel.setSideColor(2);
+    EXPECT_EQ(panel.fileBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    panel.setSideColor(3);
+    EXPECT_EQ(panel.fileBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(panel.driveBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+}
+
+TEST(SidePanel, ANewFileShowsAfterARefresh)
+{
+    const QString dir = QDir::currentPath();
+    files::SidePanel panel;
+    panel.setMask({QStringLiteral("*.htm")});
+    ASSERT_TRUE(panel.setFolder(dir));
+    touch(dir + QStringLiteral("/saved.html"));
+    panel.refresh();
+    QTRY_COMPARE(listed(panel.fileBox()), QStringList({"saved.html"}));
+}

@@ -66,15 +66,9 @@ TEST(EntityTable, MatchesTheIndependentListForEveryCode)
 
 TEST(EntityTable, FirstLetterChoosesTheListCaseIsIgnoredWithinIt)
 {
-    EXPECT_EQ(markup::codeOfEntityName("ETH"), 208);
-    EXPECT_EQ(markup::codeOfEntityName("Eth"), 208);
-    EXPECT_EQ(markup::codeOfEntityName("eth"), 240);
-    EXPECT_EQ(markup::codeOfEntityName("eTH"), 240);
-    EXPECT_EQ(markup::codeOfEntityName("AELIG"), 198);
-    EXPECT_EQ(markup::codeOfEntityName("aElig"), 230);
-    EXPECT_EQ(markup::codeOfEntityName("COPY"), 0);
-    EXPECT_EQ(markup::codeOfEntityName("Copy"), 0);
-    EXPECT_EQ(markup::codeOfEntityName("cOPY"), 169);
+    for (auto [name, code] : {std::pair("ETH", 208), {"Eth", 208}, {"eth", 240}, {"eTH", 240}, {"AELIG", 198},
+                              {"aElig", 230}, {"COPY", 0}, {"Copy", 0}, {"cOPY", 169}})
+        EXPECT_EQ(markup::codeOfEntityName(name), code) << name;
 }
 
 struct Row {

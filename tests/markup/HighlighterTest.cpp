@@ -17,11 +17,6 @@ struct ScanRow {
     const char* coloured;
 };
 
-std::ostream& operator<<(std::ostream& os, const ScanRow& row)
-{
-    return os << row.name;
-}
-
 const ScanRow kScanRows[] = {
     {"NoTags", "plain & simple", "plain & simple"},
     {"Pair", "<b>x</b>", "{<b>}x{</b>}"},
@@ -138,11 +133,6 @@ struct RegionRow {
     int linesBack, extraLines;
     const char* coloured;
 };
-
-std::ostream& operator<<(std::ostream& os, const RegionRow& row)
-{
-    return os << row.name;
-}
 
 class Region : public testing::TestWithParam<RegionRow> {};
 

@@ -10,174 +10,108 @@ namespace {
 using markup::KeyFlags;
 
 constexpr KeyFlags kNone{false, false};
-constexpr KeyFlags kEndOnly{true, false};
-constexpr KeyFlags kSuppress{false, true};
+constexpr KeyFlags kEnd{true, false};
+constexpr KeyFlags kSup{false, true};
 constexpr KeyFlags kBoth{true, true};
 
-enum class Command { Pair, Cased, Raw, Entity, Comment, Cell, FontUp, FontDown };
+enum class C { Pair, Cased, Raw, Entity, Comment, Cell, FontUp, FontDown };
 
-// The options and flags of a row, and the flags and recolour count it expects.
+// The options and key flags of a row, and the flags and recolour count it expects.
 struct Given {
     bool lower = true, keep = false, fullCell = false;
-    KeyFlags flags = kNone;
-    KeyFlags flagsAfter = kNone;
+    KeyFlags in = kNone, out = kNone;
     int recolours = 1;
 };
 
 struct Row {
     const char* name;
     const char* before;
-    Command command;
+    C command;
     const char* arg;
-    const char* after;
+    std::string after;
     Given given = {};
 };
-
-std::ostream& operator<<(std::ostream& os, const Row& row)
-{
-    return os << row.name;
-}
 
 class TagEngine : public testing::TestWithParam<Row> {};
 
 TEST_P(TagEngine, Inserts)
 {
     const Row& row = GetParam();
-    const Given& given = row.given;
     markup::TextBuffer editor = marked::buffer(row.before);
-    KeyFlags flags = given.flags;
+    KeyFlags flags = row.given.in;
     int recolours = 0;
-    markup::TagContext context{.tagCase = given.lower,
-                               .keepSelected = given.keep,
-                               .fullCellTag = given.fullCell,
+    markup::TagContext context{.tagCase = row.given.lower,
+                               .keepSelected = row.given.keep,
+                               .fullCellTag = row.given.fullCell,
                                .highlightingOn = false,
                                .flags = flags,
                                .recolourNearCaret = [&] { ++recolours; }};
+    // clang-format off
     switch (row.command) {
-        case Command::Pair:
-            markup::InsertTagPair(editor, context, row.arg);
-            break;
-        case Command::Cased:
-            markup::InsertCasedText(editor, context, row.arg);
-            break;
-        case Command::Raw:
-            markup::InsertRawText(editor, context, row.arg);
-            break;
-        case Command::Entity:
-            markup::InsertEntity(editor, context, row.arg);
-            break;
-        case Command::Comment:
-            markup::InsertComment(editor, context);
-            break;
-        case Command::Cell:
-            markup::InsertTableCell(editor, context);
-            break;
-        case Command::FontUp:
-            markup::InsertFontSizeStep(editor, context, +1);
-            break;
-        case Command::FontDown:
-            markup::InsertFontSizeStep(editor, context, -1);
-            break;
+        case C::Pair: markup::InsertTagPair(editor, context, row.arg); break;
+        case C::Cased: markup::InsertCasedText(editor, context, row.arg); break;
+        case C::Raw: markup::InsertRawText(editor, context, row.arg); break;
+        case C::Entity: markup::InsertEntity(editor, context, row.arg); break;
+        case C::Comment: markup::InsertComment(editor, context); break;
+        case C::Cell: markup::InsertTableCell(editor, context); break;
+        case C::FontUp: markup::InsertFontSizeStep(editor, context, +1); break;
+        case C::FontDown: markup::InsertFontSizeStep(editor, context, -1); break;
     }
+    // clang-format on
     EXPECT_EQ(marked::selection(editor), row.after);
-    EXPECT_EQ(flags.endTagOnly, given.flagsAfter.endTagOnly);
-    EXPECT_EQ(flags.suppressTagPair, given.flagsAfter.suppressTagPair);
-    EXPECT_EQ(recolours, given.recolours);
+    EXPECT_EQ(flags.endTagOnly, row.given.out.endTagOnly);
+    EXPECT_EQ(flags.suppressTagPair, row.given.out.suppressTagPair);
+    EXPECT_EQ(recolours, row.given.recolours);
 }
 
-using C = Command;
+constexpr const char* kFullCell = R"(<td width="" align="" valign="" bgcolor="">)";
+// clang-format off
+using enum C;
 const Row kRows[] = {
     // The tag pair.
-    {"BoldWrapsSelection", "one [two] three", C::Pair, "b", "one <b>two</b>| three"},
-    {"NoSelectionWritesStartTagAlone", "ab|cd", C::Pair, "b", "ab<b>|cd"},
-    {"UpperCaseHeading", "[word]", C::Pair, "h1", "<H1>word</H1>|", {.lower = false}},
-    {"KeepSelected10Plus5Center",
-     "0123456789[abcde]xyz",
-     C::Pair,
-     "center",
-     "0123456789<center>[abcde]</center>xyz",
+    {"BoldWrapsSelection", "one [two] three", Pair, "b", "one <b>two</b>| three"},
+    {"NoSelectionWritesStartTagAlone", "ab|cd", Pair, "b", "ab<b>|cd"},
+    {"UpperCaseHeading", "[word]", Pair, "h1", "<H1>word</H1>|", {.lower = false}},
+    {"KeepSelected10Plus5Center", "0123456789[abcde]xyz", Pair, "center", "0123456789<center>[abcde]</center>xyz",
      {.keep = true}},
-    {"KeepSelectedWithoutSelectionCaretAfterStartTag", "a|b", C::Pair, "p", "a<p>|b", {.keep = true}},
-    {"MultiLineSelectionWrappedWhole", "x[a\r\nb]y", C::Pair, "p", "x<p>a\r\nb</p>|y"},
-    {"KeepSelectedCountsBytesOfMultiByteText",
-     "x[caf\xc3\xa9\r\nb]y",
-     C::Pair,
-     "b",
-     "x<b>[caf\xc3\xa9\r\nb]</b>y",
+    {"KeepSelectedWithoutSelectionCaretAfterStartTag", "a|b", Pair, "p", "a<p>|b", {.keep = true}},
+    {"MultiLineSelectionWrappedWhole", "x[a\r\nb]y", Pair, "p", "x<p>a\r\nb</p>|y"},
+    {"KeepSelectedCountsBytesOfMultiByteText", "x[caf\xc3\xa9\r\nb]y", Pair, "b", "x<b>[caf\xc3\xa9\r\nb]</b>y",
      {.keep = true}},
-    {"EndTagOnlyReplacesSelection", "a[sel]b", C::Pair, "b", "a</b>|b", {.flags = kEndOnly}},
-    {"EndTagOnlyIgnoresKeepSelected", "a[sel]b", C::Pair, "i", "a</i>|b", {.keep = true, .flags = kEndOnly}},
-    {"EndTagOnlyUpperCase", "a|", C::Pair, "center", "a</CENTER>|", {.lower = false, .flags = kEndOnly}},
-    {"SuppressWritesNothing",
-     "a[sel]b",
-     C::Pair,
-     "b",
-     "a[sel]b",
-     {.keep = true, .flags = kSuppress, .flagsAfter = kSuppress, .recolours = 0}},
-    {"SuppressWinsOverEndTagOnly", "a|", C::Pair, "b", "a|", {.flags = kBoth, .flagsAfter = kBoth, .recolours = 0}},
+    {"EndTagOnlyReplacesSelection", "a[sel]b", Pair, "b", "a</b>|b", {.in = kEnd}},
+    {"EndTagOnlyIgnoresKeepSelected", "a[sel]b", Pair, "i", "a</i>|b", {.keep = true, .in = kEnd}},
+    {"EndTagOnlyUpperCase", "a|", Pair, "center", "a</CENTER>|", {.lower = false, .in = kEnd}},
+    {"SuppressWritesNothing", "a[sel]b", Pair, "b", "a[sel]b", {.keep = true, .in = kSup, .out = kSup, .recolours = 0}},
+    {"SuppressWinsOverEndTagOnly", "a|", Pair, "b", "a|", {.in = kBoth, .out = kBoth, .recolours = 0}},
     // End tags, custom stop texts and entities.
-    {"CasedEndTagUpperKeepsSuppress",
-     "a|",
-     C::Cased,
-     "</b>",
-     "a</B>|",
-     {.lower = false, .flags = kBoth, .flagsAfter = kSuppress}},
-    {"CasedCommentEndHasNoLetters", "a[x]", C::Cased, " -->", "a -->|", {.lower = false}},
-    {"RawTextAsTyped", "|", C::Raw, "</MyTag>", "</MyTag>|", {.flags = kEndOnly}},
-    {"EntityReplacesSelectionKeepsFlags",
-     "a[x]b",
-     C::Entity,
-     "&reg;",
-     "a&reg;|b",
-     {.flags = kEndOnly, .flagsAfter = kEndOnly, .recolours = 0}},
+    {"CasedEndTagUpperKeepsSuppress", "a|", Cased, "</b>", "a</B>|", {.lower = false, .in = kBoth, .out = kSup}},
+    {"CasedCommentEndHasNoLetters", "a[x]", Cased, " -->", "a -->|", {.lower = false}},
+    {"RawTextAsTyped", "|", Raw, "</MyTag>", "</MyTag>|", {.in = kEnd}},
+    {"EntityReplacesSelectionKeepsFlags", "a[x]b", Entity, "&reg;", "a&reg;|b",
+     {.in = kEnd, .out = kEnd, .recolours = 0}},
     // Comments: no case, no KeepSelected, no SuppressTagPair, no recolouring.
-    {"CommentWithoutSelectionOpensOnly", "a|b", C::Comment, "", "a<!-- |b", {.recolours = 0}},
-    {"CommentWrapsSelection",
-     "[x]",
-     C::Comment,
-     "",
-     "<!-- x -->|",
-     {.lower = false, .keep = true, .flags = kSuppress, .flagsAfter = kSuppress, .recolours = 0}},
-    {"CommentEndTagOnly", "a[x]", C::Comment, "", "a -->|", {.flags = kEndOnly, .recolours = 0}},
+    {"CommentWithoutSelectionOpensOnly", "a|b", Comment, "", "a<!-- |b", {.recolours = 0}},
+    {"CommentWrapsSelection", "[x]", Comment, "", "<!-- x -->|",
+     {.lower = false, .keep = true, .in = kSup, .out = kSup, .recolours = 0}},
+    {"CommentEndTagOnly", "a[x]", Comment, "", "a -->|", {.in = kEnd, .recolours = 0}},
     // Table cell.
-    {"PlainCellIsTagPair", "[w]", C::Cell, "", "<td>w</td>|"},
-    {"PlainCellEndTagOnly", "[w]", C::Cell, "", "</td>|", {.flags = kEndOnly}},
-    {"FullCellUpperCase",
-     "[w]",
-     C::Cell,
-     "",
-     R"(<TD WIDTH="" ALIGN="" VALIGN="" BGCOLOR="">w</TD>|)",
+    {"PlainCellIsTagPair", "[w]", Cell, "", "<td>w</td>|"},
+    {"PlainCellEndTagOnly", "[w]", Cell, "", "</td>|", {.in = kEnd}},
+    {"FullCellUpperCase", "[w]", Cell, "", R"(<TD WIDTH="" ALIGN="" VALIGN="" BGCOLOR="">w</TD>|)",
      {.lower = false, .fullCell = true}},
-    {"FullCellIgnoresKeyFlags",
-     "[w]",
-     C::Cell,
-     "",
-     R"(<td width="" align="" valign="" bgcolor="">w</td>|)",
-     {.fullCell = true, .flags = kBoth, .flagsAfter = kBoth}},
-    {"FullCellWithoutSelection",
-     "|",
-     C::Cell,
-     "",
-     R"(<td width="" align="" valign="" bgcolor="">|)",
-     {.fullCell = true}},
-    {"FullCellKeepSelected",
-     "a[w]",
-     C::Cell,
-     "",
-     R"(a<td width="" align="" valign="" bgcolor="">[w]</td>)",
+    {"FullCellIgnoresKeyFlags", "[w]", Cell, "", std::string(kFullCell) + "w</td>|",
+     {.fullCell = true, .in = kBoth, .out = kBoth}},
+    {"FullCellWithoutSelection", "|", Cell, "", std::string(kFullCell) + "|", {.fullCell = true}},
+    {"FullCellKeepSelected", "a[w]", Cell, "", "a" + std::string(kFullCell) + "[w]</td>",
      {.keep = true, .fullCell = true}},
     // Font size steps.
-    {"FontUpKeepSelected16Further", "ab[cd]", C::FontUp, "", R"(ab<font size="+1">[cd]</font>)", {.keep = true}},
-    {"FontDownUpperCase", "[x]", C::FontDown, "", R"(<FONT SIZE="-1">x</FONT>|)", {.lower = false}},
-    {"FontWithoutSelectionStartTagAlone", "|", C::FontUp, "", R"(<font size="+1">|)", {.keep = true}},
-    {"FontEndTagOnlyLeavesFlagSet", "a[x]", C::FontUp, "", "a</font>|", {.flags = kEndOnly, .flagsAfter = kEndOnly}},
-    {"FontIgnoresSuppress",
-     "[x]",
-     C::FontDown,
-     "",
-     R"(<font size="-1">x</font>|)",
-     {.flags = kSuppress, .flagsAfter = kSuppress}},
+    {"FontUpKeepSelected16Further", "ab[cd]", FontUp, "", R"(ab<font size="+1">[cd]</font>)", {.keep = true}},
+    {"FontDownUpperCase", "[x]", FontDown, "", R"(<FONT SIZE="-1">x</FONT>|)", {.lower = false}},
+    {"FontWithoutSelectionStartTagAlone", "|", FontUp, "", R"(<font size="+1">|)", {.keep = true}},
+    {"FontEndTagOnlyLeavesFlagSet", "a[x]", FontUp, "", "a</font>|", {.in = kEnd, .out = kEnd}},
+    {"FontIgnoresSuppress", "[x]", FontDown, "", R"(<font size="-1">x</font>|)", {.in = kSup, .out = kSup}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows),
                          [](const testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
@@ -202,11 +136,6 @@ struct KeyRow {
     KeyFlags after;
 };
 
-std::ostream& operator<<(std::ostream& os, const KeyRow& row)
-{
-    return os << row.name;
-}
-
 class KeyFlagRules : public testing::TestWithParam<KeyRow> {};
 
 TEST_P(KeyFlagRules, AfterPress)
@@ -219,22 +148,22 @@ TEST_P(KeyFlagRules, AfterPress)
 
 using Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier, Qt::ShiftModifier, Qt::NoModifier;
 const KeyRow kKeyRows[] = {
-    {"ShiftPressReportedWithoutShift", kNone, Qt::Key_Shift, NoModifier, kEndOnly},
-    {"ShiftPressReportedWithShift", kNone, Qt::Key_Shift, ShiftModifier, kEndOnly},
-    {"CapitalLetter", kSuppress, Qt::Key_A, ShiftModifier, kEndOnly},
-    {"ShiftKeypadDigit", kNone, Qt::Key_5, ShiftModifier | Qt::KeypadModifier, kEndOnly},
-    {"ShiftWhileCtrlHeld", kEndOnly, Qt::Key_Shift, ControlModifier, kSuppress},
-    {"CtrlWhileShiftHeld", kEndOnly, Qt::Key_Control, ShiftModifier, kSuppress},
-    {"CtrlShiftLetter", kNone, Qt::Key_Q, ShiftModifier | ControlModifier, kSuppress},
-    {"ShiftThenAltArrivingAsMeta", kEndOnly, Qt::Key_Meta, ShiftModifier, kNone},
-    {"ShiftThenAltArrivingAsMetaWithMetaBit", kEndOnly, Qt::Key_Meta, ShiftModifier | MetaModifier, kNone},
-    {"ShiftThenAlt", kEndOnly, Qt::Key_Alt, ShiftModifier, kNone},
-    {"ShiftMetaLetter", kEndOnly, Qt::Key_W, ShiftModifier | MetaModifier, kNone},
-    {"AltWhileCtrlShiftHeld", kSuppress, Qt::Key_Alt, ShiftModifier | ControlModifier, kNone},
-    {"CtrlShiftMetaLetter", kSuppress, Qt::Key_B, ShiftModifier | ControlModifier | MetaModifier, kNone},
-    {"CtrlAlone", kEndOnly, Qt::Key_Control, NoModifier, kNone},
-    {"AltShiftReportedAsAlt", kEndOnly, Qt::Key_Shift, AltModifier, kNone},
-    {"PlainLetterEndsSuppress", kSuppress, Qt::Key_X, NoModifier, kNone},
+    {"ShiftPressReportedWithoutShift", kNone, Qt::Key_Shift, NoModifier, kEnd},
+    {"ShiftPressReportedWithShift", kNone, Qt::Key_Shift, ShiftModifier, kEnd},
+    {"CapitalLetter", kSup, Qt::Key_A, ShiftModifier, kEnd},
+    {"ShiftKeypadDigit", kNone, Qt::Key_5, ShiftModifier | Qt::KeypadModifier, kEnd},
+    {"ShiftWhileCtrlHeld", kEnd, Qt::Key_Shift, ControlModifier, kSup},
+    {"CtrlWhileShiftHeld", kEnd, Qt::Key_Control, ShiftModifier, kSup},
+    {"CtrlShiftLetter", kNone, Qt::Key_Q, ShiftModifier | ControlModifier, kSup},
+    {"ShiftThenAltArrivingAsMeta", kEnd, Qt::Key_Meta, ShiftModifier, kNone},
+    {"ShiftThenAltArrivingAsMetaWithMetaBit", kEnd, Qt::Key_Meta, ShiftModifier | MetaModifier, kNone},
+    {"ShiftThenAlt", kEnd, Qt::Key_Alt, ShiftModifier, kNone},
+    {"ShiftMetaLetter", kEnd, Qt::Key_W, ShiftModifier | MetaModifier, kNone},
+    {"AltWhileCtrlShiftHeld", kSup, Qt::Key_Alt, ShiftModifier | ControlModifier, kNone},
+    {"CtrlShiftMetaLetter", kSup, Qt::Key_B, ShiftModifier | ControlModifier | MetaModifier, kNone},
+    {"CtrlAlone", kEnd, Qt::Key_Control, NoModifier, kNone},
+    {"AltShiftReportedAsAlt", kEnd, Qt::Key_Shift, AltModifier, kNone},
+    {"PlainLetterEndsSuppress", kSup, Qt::Key_X, NoModifier, kNone},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, KeyFlagRules, testing::ValuesIn(kKeyRows),

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "DocumentFileTestSupport.h"
 #include "app/BodyEditor.h"
@@ -130,80 +131,61 @@ TEST_F(DocumentFileDisk, SaveOntoFullFilesystemKeepsOldFile)
     expectUntouched(inside, file, old, error, qt_error_string(ENOSPC));
 }
 
-TEST_F(DocumentFileDisk, SaveOverFileSizeLimitKeepsOldFile)
+// Conditions a save into an existing file must survive, each with its reason.
+enum class Obstacle { SizeLimit, ReadOnlyFile, ReadOnlyFolder, Immutable };
+struct SaveFailureRow {
+    const char* name;
+    Obstacle obstacle;
+    int errnum;
+};
+
+class DocumentFileDiskSaveFailure : public DocumentFileDisk, public testing::WithParamInterface<SaveFailureRow> {};
+
+TEST_P(DocumentFileDiskSaveFailure, KeepsTheOldFile)
 {
     const QString file = path(QStringLiteral("page.html"));
+    const QByteArray native = QFile::encodeName(file), folder = QFile::encodeName(dir_.path());
     const std::string old(20000, 'o');
     writeBytes(file, old);
+    const Obstacle obstacle = GetParam().obstacle;
+    if (obstacle == Obstacle::ReadOnlyFile) ASSERT_EQ(::chmod(native.constData(), 0444), 0);
+    if (obstacle == Obstacle::ReadOnlyFolder) ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    if (obstacle == Obstacle::Immutable && !docfile::setImmutable(file, true))
+        GTEST_SKIP() << "the immutable attribute cannot be set here";
     QString error;
     bool saved = true;
     {
-        docfile::FileSizeLimit limit(64 * 1024);
-        if (!limit.active()) GTEST_SKIP() << "cannot limit the file size";
+        docfile::ObeyFilePermissions asUser;
+        std::optional<docfile::FileSizeLimit> limit;
+        if (obstacle == Obstacle::SizeLimit && !limit.emplace(64 * 1024).active())
+            GTEST_SKIP() << "cannot limit the file size";
         saved = app::saveDocumentFile(file, bigText(), {}, &error);
     }
-    EXPECT_FALSE(saved);
-    expectUntouched(dir_, file, old, error, qt_error_string(EFBIG));
-}
-
-TEST_F(DocumentFileDisk, SaveOverReadOnlyFileIsRefused)
-{
-    const QString file = path(QStringLiteral("page.html"));
-    writeBytes(file, "old");
-    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0444), 0);
-    QString error;
-    {
-        docfile::ObeyFilePermissions asUser;
-        EXPECT_FALSE(app::saveDocumentFile(file, "new", {}, &error));
-    }
-    expectUntouched(dir_, file, "old", error, qt_error_string(EACCES));
-}
-
-TEST_F(DocumentFileDisk, SaveIntoUnwritableFolderIsRefused)
-{
-    const QString file = path(QStringLiteral("page.html"));
-    writeBytes(file, "old");
-    const QByteArray folder = QFile::encodeName(dir_.path());
-    ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
-    QString error;
-    {
-        docfile::ObeyFilePermissions asUser;
-        EXPECT_FALSE(app::saveDocumentFile(file, "new", {}, &error));
-    }
     ::chmod(folder.constData(), 0700);
-    expectUntouched(dir_, file, "old", error, qt_error_string(EACCES));
-}
-
-TEST_F(DocumentFileDisk, SaveOverImmutableFileIsRefused)
-{
-    const QString file = path(QStringLiteral("page.html"));
-    writeBytes(file, "old");
-    if (!docfile::setImmutable(file, true)) GTEST_SKIP() << "the immutable attribute cannot be set here";
-    QString error;
-    const bool saved = app::saveDocumentFile(file, "new", {}, &error);
-    docfile::setImmutable(file, false);
+    if (obstacle == Obstacle::Immutable) docfile::setImmutable(file, false);
     EXPECT_FALSE(saved);
-    expectUntouched(dir_, file, "old", error, qt_error_string(EPERM));
+    expectUntouched(dir_, file, old, error, qt_error_string(GetParam().errnum));
 }
 
-TEST_F(DocumentFileDisk, SaveOntoFolderIsRefused)
+INSTANTIATE_TEST_SUITE_P(Cases, DocumentFileDiskSaveFailure,
+                         testing::Values(SaveFailureRow{"file_size_limit", Obstacle::SizeLimit, EFBIG},
+                                         SaveFailureRow{"read_only_file", Obstacle::ReadOnlyFile, EACCES},
+                                         SaveFailureRow{"read_only_folder", Obstacle::ReadOnlyFolder, EACCES},
+                                         SaveFailureRow{"immutable_file", Obstacle::Immutable, EPERM}),
+                         [](const testing::TestParamInfo<SaveFailureRow>& p) { return std::string(p.param.name); });
+
+TEST_F(DocumentFileDisk, SaveOntoFolderOrIntoMissingFolderIsRefused)
 {
     const QString folder = path(QStringLiteral("page.html"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    QString error;
-    EXPECT_FALSE(app::saveDocumentFile(folder, "new", {}, &error));
-    EXPECT_TRUE(error.contains(qt_error_string(EISDIR))) << error.toStdString();
+    for (auto [name, errnum] : {std::pair("page.html", EISDIR), {"missing/page.html", ENOENT}}) {
+        QString error;
+        EXPECT_FALSE(app::saveDocumentFile(path(QString::fromLatin1(name)), "new", {}, &error));
+        EXPECT_TRUE(error.contains(qt_error_string(errnum))) << error.toStdString();
+    }
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(entries(folder), QStringList{});
-}
-
-TEST_F(DocumentFileDisk, SaveIntoMissingFolderIsRefused)
-{
-    const QString file = path(QStringLiteral("missing/page.html"));
-    QString error;
-    EXPECT_FALSE(app::saveDocumentFile(file, "new", {}, &error));
-    EXPECT_TRUE(error.contains(qt_error_string(ENOENT))) << error.toStdString();
-    EXPECT_EQ(entries(dir_.path()), QStringList{});
+    EXPECT_EQ(entries(dir_.path()), QStringList{QStringLiteral("page.html")});
 }
 
 TEST_F(DocumentFileDisk, UnencodableCharacterInWindows1252FileIsRefusedWithItsLine)
@@ -307,33 +289,24 @@ TEST_F(DocumentFileDisk, SaveThroughSymbolicLinkWritesTheTargetAndKeepsTheLink)
     EXPECT_EQ(entries(dir_.path()), (QStringList{QStringLiteral("link.html"), QStringLiteral("real")}));
 }
 
+// Names with blanks, shell characters, a leading dash or non-ASCII letters,
+// given relative to the current folder.
 class DocumentFileDiskName : public DocumentFileDisk, public testing::WithParamInterface<const char*> {};
 
 TEST_P(DocumentFileDiskName, IsUsedExactlyAsGiven)
 {
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
     const QString name = QString::fromUtf8(GetParam());
-    const QString file = path(name);
     QString error;
-    ASSERT_TRUE(app::saveDocumentFile(file, "<p>x</p>\r\n", {}, &error)) << error.toStdString();
+    ASSERT_TRUE(app::saveDocumentFile(name, "<p>x</p>\r\n", {}, &error)) << error.toStdString();
     app::LoadedDocument doc;
-    ASSERT_TRUE(app::loadDocumentFile(file, &doc, &error)) << error.toStdString();
+    ASSERT_TRUE(app::loadDocumentFile(name, &doc, &error)) << error.toStdString();
     EXPECT_EQ(doc.text, "<p>x</p>\r\n");
     EXPECT_EQ(entries(dir_.path()), QStringList{name});
 }
 
-TEST_F(DocumentFileDisk, RelativePathWithLeadingDashIsAFileName)
-{
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    QString error;
-    ASSERT_TRUE(app::saveDocumentFile(QStringLiteral("-n page.html"), "x", {}, &error)) << error.toStdString();
-    app::LoadedDocument doc;
-    ASSERT_TRUE(app::loadDocumentFile(QStringLiteral("-n page.html"), &doc, &error)) << error.toStdString();
-    EXPECT_EQ(doc.text, "x");
-    EXPECT_EQ(entries(dir_.path()), QStringList{QStringLiteral("-n page.html")});
-}
-
 INSTANTIATE_TEST_SUITE_P(Names, DocumentFileDiskName,
-                         testing::Values("my page.html", "$(touch pwned);'\"&|*?`x`.html", "-rf.html",
+                         testing::Values("my page.html", "$(touch pwned);'\"&|*?`x`.html", "-rf.html", "-n page.html",
                                          "Gr\xC3\xBC\xC3\x9F"
                                          "e \xE6\x97\xA5\xE6\x9C\xAC.html",
                                          "%2 %1.html", " lead and trail .html "),

@@ -23,7 +23,18 @@ bool checked(app::TfrmMain& w, const char* entry)
 }
 }  // namespace
 
-TEST_F(MainWindowTest, FirstStartUsesTheDefaults)
+// The texts of the status bar's four panels.
+class LayoutTest : public MainWindowTest {
+protected:
+    QStringList panels() const
+    {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i) texts << window->status().panelText(i);
+        return texts;
+    }
+};
+
+TEST_F(LayoutTest, FirstStartUsesTheDefaults)
 {
     start();
     EXPECT_EQ(window->pos(), QPoint(1, 1));
@@ -39,16 +50,10 @@ TEST_F(MainWindowTest, FirstStartUsesTheDefaults)
     EXPECT_FALSE(window->layout().wordWrapOn());
     EXPECT_EQ(window->body().font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(window->body().font().pointSize(), 10);
-    EXPECT_TRUE(checked(*window, "ViewToolbar"));
-    EXPECT_FALSE(checked(*window, "ViewCustomBar"));
-    EXPECT_TRUE(checked(*window, "viewStatus"));
-    EXPECT_TRUE(checked(*window, "ViewSide"));
-    EXPECT_FALSE(checked(*window, "EditWrap"));
-    EXPECT_FALSE(checked(*window, "ViewColorize"));
-    EXPECT_EQ(window->status().panelText(0), QStringLiteral("untitled.html"));
-    EXPECT_EQ(window->status().panelText(1), QStringLiteral("0 Bytes"));
-    EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:1 Col:1"));
-    EXPECT_EQ(window->status().panelText(3), QStringLiteral("Unmodified"));
+    for (auto [entry, on] : {std::pair("ViewToolbar", true), {"ViewCustomBar", false}, {"viewStatus", true},
+                             {"ViewSide", true}, {"EditWrap", false}, {"ViewColorize", false}})
+        EXPECT_EQ(checked(*window, entry), on) << entry;
+    EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
     // Reading the defaults wrote nothing.
     EXPECT_FALSE(settings::SettingsStore().HasValue(kWindow, QStringLiteral("toolbar")));
 }
@@ -94,43 +99,29 @@ TEST_F(MainWindowTest, StatusBarToggleStopsAndRestartsItsTimer)
     EXPECT_EQ(window->status().panelText(1), QStringLiteral("3 Bytes"));
 }
 
-TEST_F(MainWindowTest, StatusBarStoredHiddenStartsWithoutTimer)
-{
-    settings::SettingsStore().WriteBool(kWindow, QStringLiteral("statusbar"), false);
-    start();
-    EXPECT_FALSE(window->statusBar()->isVisible());
-    EXPECT_FALSE(window->status().timerRunning());
-}
-
-TEST_F(MainWindowTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
+TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
 {
     start();
     type(QStringLiteral("ab"));
     QTest::keyClick(&window->body(), Qt::Key_Return);
     window->body().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
     QTRY_COMPARE(window->status().panelText(2), QStringLiteral("Ln:2 Col:4"));
-    EXPECT_EQ(window->status().panelText(1), QStringLiteral("9 Bytes"));
-    EXPECT_EQ(window->status().panelText(3), QStringLiteral("Modified"));
-    // A selection shows where it starts.
-    window->body().setSelection(1, 5);
+    EXPECT_EQ(panels(), QStringList({"untitled.html", "9 Bytes", "Ln:2 Col:4", "Modified"}));
+    window->body().setSelection(1, 5);  // a selection shows where it starts
     window->status().update();
-    EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:1 Col:2"));
+    EXPECT_EQ(panels()[2], QStringLiteral("Ln:1 Col:2"));
     // The caret after a final line break is on the empty last line.
     window->body().loadText("x\r\n");
     window->body().setSelection(3, 0);
     window->status().update();
-    EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:1"));
-    EXPECT_EQ(window->status().panelText(3), QStringLiteral("Unmodified"));
+    EXPECT_EQ(panels().mid(2), QStringList({"Ln:2 Col:1", "Unmodified"}));
 }
 
 TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
 {
-    EXPECT_EQ(app::groupThousands(0), QStringLiteral("0"));
-    EXPECT_EQ(app::groupThousands(999), QStringLiteral("999"));
-    EXPECT_EQ(app::groupThousands(1000), QStringLiteral("1,000"));
-    EXPECT_EQ(app::groupThousands(123456), QStringLiteral("123,456"));
-    EXPECT_EQ(app::groupThousands(1000000), QStringLiteral("1,000,000"));
-    EXPECT_EQ(app::groupThousands(1234567890), QStringLiteral("1,234,567,890"));
+    for (auto [n, text] : {std::pair(0, "0"), {999, "999"}, {1000, "1,000"}, {123456, "123,456"},
+                           {1000000, "1,000,000"}, {1234567890, "1,234,567,890"}})
+        EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
 }
 
 TEST_F(MainWindowTest, SidePanelComesBackAtTheWidthOfTheStart)
@@ -260,29 +251,26 @@ TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
     EXPECT_FALSE(settings::SettingsStore().HasValue(QStringLiteral("Fonts"), QStringLiteral("size")));
 }
 
-TEST_F(MainWindowTest, StoredFontIsAppliedAtStart)
+TEST_F(MainWindowTest, StoredStateIsAppliedAtStart)
 {
     {
         settings::SettingsStore s;
         s.WriteString(QStringLiteral("Fonts"), QStringLiteral("name"), QStringLiteral("DejaVu Sans Mono"));
         s.WriteInteger(QStringLiteral("Fonts"), QStringLiteral("size"), 12);
         s.WriteBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true);
+        s.WriteBool(kWindow, QStringLiteral("statusbar"), false);
+        s.WriteBool(QStringLiteral("user"), QStringLiteral("colorize"), true);
     }
     start();
     EXPECT_EQ(window->body().font().family(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_EQ(window->body().font().pointSize(), 12);
     EXPECT_TRUE(window->body().font().italic());
     EXPECT_FALSE(window->body().font().bold());
-}
-
-TEST_F(MainWindowTest, HighlightingFlagIsReadAtStart)
-{
-    settings::SettingsStore().WriteBool(QStringLiteral("user"), QStringLiteral("colorize"), true);
-    start();
+    EXPECT_FALSE(window->statusBar()->isVisible());
+    EXPECT_FALSE(window->status().timerRunning());
     EXPECT_TRUE(window->highlightingOn());
     EXPECT_TRUE(checked(*window, "ViewColorize"));
 }
-
 TEST_F(MainWindowTest, WaitCaptionIsRestored)
 {
     start();

@@ -12,7 +12,21 @@ using settings::Answer;
 
 namespace {
 const QString kSuffix = QStringLiteral(" - Quillon Pro");
+QString stored(const char* section, const char* ident)
+{
+    return settings::SettingsStore().ReadString(QString::fromLatin1(section), QString::fromLatin1(ident), {});
 }
+// The document the window shows: its text, file (none: untitled), caption
+// and modified flag.
+void expectDocument(app::TfrmMain& w, const std::string& text, const QString& path, bool modified)
+{
+    EXPECT_EQ(w.body().text(), text);
+    EXPECT_EQ(w.documentPath(), path);
+    EXPECT_EQ(w.windowTitle(), (path.isEmpty() ? QStringLiteral("untitled.html") : path) + kSuffix);
+    EXPECT_EQ(w.body().isModified(), modified);
+}
+}  // namespace
+
 
 struct CommandLineCase {
     const char* name;
@@ -39,15 +53,11 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePath,
                              return std::string(row.param.name);
                          });
 
-TEST(SaveName, GetsHtmlOnlyWithoutAnyDot)
+TEST(SaveName, GetsHtmlOnlyWithoutAnyDotAndTheCaptionGivesTheName)
 {
     EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page")), QStringLiteral("/web/page.html"));
     EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/my.files/page")), QStringLiteral("/my.files/page"));
     EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
-}
-
-TEST(CaptionFileName, IsTheNameOfTheCaptionsPath)
-{
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
     EXPECT_EQ(app::captionFileName(QStringLiteral("untitled.html - Quillon Pro")), QStringLiteral("untitled.html"));
 }
@@ -56,21 +66,16 @@ TEST_F(MainWindowTest, CommandLineOpensAFileSplitOverArguments)
 {
     writeFile(QStringLiteral("my page.html"), "<p>hello</p>\r\n");
     start({QStringLiteral("my"), QStringLiteral("page.html")});
-    EXPECT_EQ(text(), "<p>hello</p>\r\n");
-    EXPECT_EQ(caption(), home() + QStringLiteral("/my page.html") + kSuffix);
-    EXPECT_FALSE(window->body().isModified());
+    expectDocument(*window, "<p>hello</p>\r\n", home() + "/my page.html", false);
     EXPECT_TRUE(ui.shown.empty());
-    // Not added to the recent files.
-    EXPECT_EQ(settings::SettingsStore().ReadString(QStringLiteral("MRU List"), QStringLiteral("1"), {}), QString());
+    EXPECT_EQ(stored("MRU List", "1"), QString());  // not added to the recent files
 }
 
 TEST_F(MainWindowTest, CommandLineNamingAMissingFileStartsEmpty)
 {
     start({QStringLiteral("gone.html")});
-    EXPECT_EQ(ui.texts(),
-              QStringList({QStringLiteral("Quillon Pro can't find ") + home() + QStringLiteral("/gone.html")}));
-    EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
-    EXPECT_EQ(window->documentPath(), QString());
+    EXPECT_EQ(ui.texts(), QStringList({"Quillon Pro can't find " + home() + "/gone.html"}));
+    expectDocument(*window, "", {}, false);
 }
 
 TEST_F(MainWindowTest, CommandLineNamingAFolderShowsTheErrorAndStartsUntitled)
@@ -79,16 +84,14 @@ TEST_F(MainWindowTest, CommandLineNamingAFolderShowsTheErrorAndStartsUntitled)
     start({QStringLiteral("folder.html")});
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
-    EXPECT_EQ(window->documentPath(), QString());
-    EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
+    expectDocument(*window, "", {}, false);
 }
 
 TEST_F(MainWindowTest, AFileOfTwoCharactersShowsAnEmptyEditor)
 {
     writeFile(QStringLiteral("tiny.html"), "\r\n");
     start({QStringLiteral("tiny.html")});
-    EXPECT_EQ(text(), "");
-    EXPECT_FALSE(window->body().isModified());
+    expectDocument(*window, "", home() + "/tiny.html", false);
 }
 
 TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
@@ -100,12 +103,9 @@ TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
     run("FileOpenClick");
     EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Browse")}));
     EXPECT_EQ(ui.lastFilters.first(), QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"));
-    EXPECT_EQ(text(), "<b>a</b>");
-    EXPECT_EQ(caption(), path + kSuffix);
-    EXPECT_EQ(settings::SettingsStore().ReadString(QStringLiteral("user"), QStringLiteral("lastdir"), {}),
-              home() + QStringLiteral("/web"));
-    // The next open starts there.
-    run("FileOpenClick");
+    expectDocument(*window, "<b>a</b>", path, false);
+    EXPECT_EQ(stored("user", "lastdir"), home() + "/web");
+    run("FileOpenClick");  // the next open starts there
     EXPECT_EQ(ui.lastFolder, home() + QStringLiteral("/web"));
 }
 
@@ -117,22 +117,21 @@ TEST_F(MainWindowTest, OpenAnsweredNoThenCancelledLeavesAnEmptyUntitledDocument)
     ui.answer(Answer::No);
     run("FileOpenClick");  // the dialog is cancelled
     EXPECT_EQ(ui.texts().first(), QStringLiteral("Save Changes to old.html?"));
-    EXPECT_EQ(text(), "");
-    EXPECT_FALSE(window->body().isModified());
-    EXPECT_EQ(window->documentPath(), QString());
+    expectDocument(*window, "", {}, false);
     // A Save now asks for a name and never writes the empty text over old.html.
     run("FileSaveClick");
     EXPECT_EQ(ui.fileDialogTitles.last(), QStringLiteral("Save As"));
     EXPECT_EQ(readFile(path), QByteArray("old text"));
 }
 
-TEST_F(MainWindowTest, OpenCancelledWithoutChangesKeepsTheDocument)
+TEST_F(MainWindowTest, OpenOrSaveAsCancelledWithoutChangesKeepsTheDocument)
 {
     const QString path = writeFile(QStringLiteral("keep.html"), "keep");
     start({path});
     run("FileOpenClick");
-    EXPECT_EQ(text(), "keep");
-    EXPECT_EQ(window->documentPath(), path);
+    run("FileSaveAsClick");
+    expectDocument(*window, "keep", path, false);
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Browse", "Save As"}));
 }
 
 TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
@@ -146,10 +145,7 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
     run("FileOpenClick");
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[1].kind, settings::MessageKind::Error);
-    EXPECT_EQ(text(), "!mine");
-    EXPECT_TRUE(window->body().isModified());
-    EXPECT_EQ(window->documentPath(), path);
-    EXPECT_EQ(caption(), path + kSuffix);
+    expectDocument(*window, "!mine", path, true);
 }
 
 TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADot)
@@ -159,8 +155,7 @@ TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADot)
     ui.fileName(home() + QStringLiteral("/page"));
     run("FileSaveAsClick");
     EXPECT_EQ(readFile(home() + QStringLiteral("/page.html")), QByteArray("<p>"));
-    EXPECT_EQ(caption(), home() + QStringLiteral("/page.html") + kSuffix);
-    EXPECT_FALSE(window->body().isModified());
+    expectDocument(*window, "<p>", home() + "/page.html", false);
 }
 
 TEST_F(MainWindowTest, OverwriteAnsweredNoLeavesTheDocumentUntitledAndModified)
@@ -171,11 +166,9 @@ TEST_F(MainWindowTest, OverwriteAnsweredNoLeavesTheDocumentUntitledAndModified)
     ui.fileName(existing);
     ui.answer(Answer::No);
     run("FileSaveClick");
-    EXPECT_EQ(ui.texts(),
-              QStringList({existing + QStringLiteral("\rThis file already exists.\n\rReplace existing file?")}));
+    EXPECT_EQ(ui.texts(), QStringList({existing + "\rThis file already exists.\n\rReplace existing file?"}));
     EXPECT_EQ(readFile(existing), QByteArray("precious"));
-    EXPECT_EQ(window->documentPath(), QString());
-    EXPECT_TRUE(window->body().isModified());
+    expectDocument(*window, "new", {}, true);
     // Yes replaces it.
     ui.fileName(existing);
     ui.answer(Answer::Yes);
@@ -204,18 +197,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsEverythingAndShowsOneError)
     EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
     EXPECT_TRUE(ui.shown[0].text.contains(QLatin1String("No such file or directory")))
         << ui.shown[0].text.toStdString();
-    EXPECT_EQ(text(), "more doc");
-    EXPECT_TRUE(window->body().isModified());
-    EXPECT_EQ(window->documentPath(), path);
-    EXPECT_EQ(caption(), path + kSuffix);
-}
-
-TEST_F(MainWindowTest, SaveAsCancelledKeepsTheName)
-{
-    const QString path = writeFile(QStringLiteral("named.html"), "named");
-    start({path});
-    run("FileSaveAsClick");
-    EXPECT_EQ(window->documentPath(), path);
+    expectDocument(*window, "more doc", path, true);
 }
 
 TEST_F(MainWindowTest, NewAnsweredYesSavesThroughTheDialogEvenWhenNamed)
@@ -230,8 +212,7 @@ TEST_F(MainWindowTest, NewAnsweredYesSavesThroughTheDialogEvenWhenNamed)
     EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Save As")}));
     EXPECT_EQ(readFile(home() + QStringLiteral("/copy.html")), QByteArray("xnamed"));
     EXPECT_EQ(readFile(path), QByteArray("named"));
-    EXPECT_EQ(text(), "");
-    EXPECT_EQ(caption(), QStringLiteral("untitled.html") + kSuffix);
+    expectDocument(*window, "", {}, false);
 }
 
 struct PromptCase {
@@ -252,10 +233,7 @@ TEST_P(CancelAtPrompt, ChangesNothing)
     ui.answer(Answer::Cancel);
     run(GetParam().command);
     EXPECT_EQ(ui.texts(), QStringList({QString::fromLatin1(GetParam().question)}));
-    EXPECT_EQ(text(), "edit doc");
-    EXPECT_TRUE(window->body().isModified());
-    EXPECT_EQ(window->documentPath(), path);
-    EXPECT_EQ(caption(), path + kSuffix);
+    expectDocument(*window, "edit doc", path, true);
     EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
 }
 
@@ -273,8 +251,7 @@ TEST_F(MainWindowTest, AFailedSaveAtThePromptAbandonsTheCommand)
     ui.answer(Answer::Yes);
     ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
     run("FileNewClick");
-    EXPECT_EQ(text(), "unsaved");
-    EXPECT_TRUE(window->body().isModified());
+    expectDocument(*window, "unsaved", {}, true);
     // The close is abandoned too: the window stays.
     ui.answer(Answer::Yes);
     ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
@@ -308,8 +285,7 @@ TEST_F(MainWindowTest, CloseErasesEarlierVersionsAndStoresTheSideFolder)
     window->sidePanel().setFolder(home() + QStringLiteral("/site"));
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(QFileInfo::exists(oldFile));
-    EXPECT_EQ(settings::SettingsStore().ReadString(QStringLiteral("user"), QStringLiteral("dir"), {}),
-              home() + QStringLiteral("/site"));
+    EXPECT_EQ(stored("user", "dir"), home() + "/site");
 }
 
 TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalBounds)

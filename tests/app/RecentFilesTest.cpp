@@ -54,24 +54,18 @@ TEST_F(MainWindowTest, RepeatedSlotsShowOnceInTheLaterPlace)
     const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
     storeSlots({a, b, a, QString()});
     start();
-    app::CommandUi& c = window->commands();
-    EXPECT_FALSE(c.action(QStringLiteral("mru1"))->isVisible());
-    EXPECT_TRUE(c.action(QStringLiteral("mru2"))->isVisible());
-    EXPECT_TRUE(c.action(QStringLiteral("mru3"))->isVisible());
-    EXPECT_FALSE(c.action(QStringLiteral("mru4"))->isVisible());
-    EXPECT_EQ(c.action(QStringLiteral("mru2"))->text(), QStringLiteral("&2 ") + b);
-    EXPECT_EQ(c.action(QStringLiteral("mru3"))->text(), QStringLiteral("&3 ") + a);
-    EXPECT_TRUE(c.action(QStringLiteral("mruline"))->isVisible());
+    QStringList shown;
+    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"}) {
+        const QAction* a = window->commands().action(QString::fromLatin1(entry));
+        if (a->isVisible()) shown << a->text();
+    }
+    EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
 }
 
-TEST_F(MainWindowTest, NoRecentFilesHidesTheSeparator)
+TEST_F(MainWindowTest, NoRecentFilesHidesTheSeparatorAndAnAmpersandShowsAsItself)
 {
     start();
     EXPECT_FALSE(window->commands().action(QStringLiteral("mruline"))->isVisible());
-}
-
-TEST_F(MainWindowTest, AnAmpersandInAPathShowsAsItself)
-{
     EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
 }
 

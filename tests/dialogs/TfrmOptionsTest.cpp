@@ -53,6 +53,12 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
     int page() const { return dialog->pages()->currentIndex(); }
+    // The page shown and the control with the focus, as "page:name".
+    std::string where() const
+    {
+        const QWidget* focus = QApplication::focusWidget();
+        return std::to_string(page()) + ":" + (focus ? focus->objectName().toStdString() : "none");
+    }
     bool focusOnPage(int index) const
     {
         QWidget* focus = QApplication::focusWidget();
@@ -106,55 +112,39 @@ TEST_F(OptionsDialog, KeySharedWithATabReachesTheControlOnItsPageFirst)
 {
     open();
     auto* chkCase = child<QCheckBox>("chkCase");
-    auto* sideMask = child<QLineEdit>("txtSideMask");
     // While the control lacks the focus, the key takes it there, however
     // often it was pressed before.
     for (int i = 0; i < 2; ++i) {
-        sideMask->setFocus();
+        child<QLineEdit>("txtSideMask")->setFocus();
         press(Qt::Key_T, Qt::AltModifier);
-        EXPECT_EQ(page(), 0);
-        EXPECT_EQ(QApplication::focusWidget(), chkCase);
+        EXPECT_EQ(where(), "0:chkCase");
     }
     EXPECT_TRUE(chkCase->isChecked());  // reached, not toggled: Space does that
     press(Qt::Key_Space);
     EXPECT_FALSE(chkCase->isChecked());
     press(Qt::Key_T, Qt::AltModifier);  // pressed again: on to its tab
-    EXPECT_EQ(page(), 3);
-    EXPECT_EQ(QApplication::focusWidget(), child<QPlainTextEdit>("txtQuickTable"));
-
+    EXPECT_EQ(where(), "3:txtQuickTable");
     press(Qt::Key_G, Qt::AltModifier);  // back where it was left
-    EXPECT_EQ(QApplication::focusWidget(), chkCase);
+    EXPECT_EQ(where(), "0:chkCase");
     press(Qt::Key_Y, Qt::AltModifier);  // "S&ytnax Highlight Color:" before "Quick St&yle"
-    EXPECT_EQ(page(), 0);
-    EXPECT_EQ(QApplication::focusWidget(), child<dialogs::ColorGrid>("SyntaxClrBar"));
-
+    EXPECT_EQ(where(), "0:SyntaxClrBar");
     press(Qt::Key_U, Qt::AltModifier);
-    EXPECT_EQ(page(), 1);
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("txtName"));
+    EXPECT_EQ(where(), "1:txtName");
     for (int i = 0; i < 2; ++i) {  // "Your &URL" lives on "&User Info": it stays there
         press(Qt::Key_U, Qt::AltModifier);
-        EXPECT_EQ(page(), 1);
-        EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("txtURL"));
+        EXPECT_EQ(where(), "1:txtURL");
     }
 }
 
 TEST_F(OptionsDialog, LabelsLeadToTheirFields)
 {
     open();
-    const std::pair<Qt::Key, const char*> general[] = {{Qt::Key_V, "txtSideMask"}};
-    for (const auto& [key, name] : general) {
+    // Alt+U first changes the page.
+    for (auto [key, at] : {std::pair(Qt::Key_V, "0:txtSideMask"), {Qt::Key_U, "1:txtName"}, {Qt::Key_A, "1:txtAddress"},
+                           {Qt::Key_P, "1:txtPhone"}, {Qt::Key_F, "1:txtFax"}, {Qt::Key_E, "1:txtMailAddr"},
+                           {Qt::Key_N, "1:txtName"}}) {
         press(key, Qt::AltModifier);
-        EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
-    }
-    press(Qt::Key_U, Qt::AltModifier);
-    const std::pair<Qt::Key, const char*> user[] = {{Qt::Key_A, "txtAddress"},
-                                                    {Qt::Key_P, "txtPhone"},
-                                                    {Qt::Key_F, "txtFax"},
-                                                    {Qt::Key_E, "txtMailAddr"},
-                                                    {Qt::Key_N, "txtName"}};
-    for (const auto& [key, name] : user) {
-        press(key, Qt::AltModifier);
-        EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
+        EXPECT_EQ(where(), at);
     }
     for (QLabel* label : dialog->findChildren<QLabel*>()) {
         if (label->objectName() == "lblSyntax") continue;
@@ -195,19 +185,15 @@ TEST_F(OptionsDialog, CtrlTabChangesPageAlsoFromAMultiLineField)
 {
     open();
     press(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(page(), 1);
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("txtName"));
-
+    EXPECT_EQ(where(), "1:txtName");
     press(Qt::Key_T, Qt::AltModifier);
     auto* table = child<dialogs::MultiLineField>("txtQuickTable");
     ASSERT_EQ(QApplication::focusWidget(), table);
     const QString before = table->storedText();
     press(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(page(), 4);
-    EXPECT_EQ(QApplication::focusWidget(), child<QPlainTextEdit>("txtQuickStyle"));
+    EXPECT_EQ(where(), "4:txtQuickStyle");
     press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(page(), 3);
-    EXPECT_EQ(QApplication::focusWidget(), table);
+    EXPECT_EQ(where(), "3:txtQuickTable");
     EXPECT_EQ(table->storedText(), before);  // no tab typed into the snippet
 }
 

@@ -51,46 +51,19 @@ TEST(OptionsForm, OkOnFirstUseStoresTheDialogsSideFilter)
 }
 
 // Every field distinct, so that two idents swapped or one forgotten show.
-OptionsForm everyFieldChanged()
-{
-    OptionsForm f;
-    f.sideMask = "*.a";
-    f.sideColor = 2;
-    f.lowerCaseTags = false;
-    f.fullCellTag = false;
-    f.keepSelected = false;
-    f.preImage = "img/";
-    f.syntaxColour = 13;
-    f.name = "N";
-    f.address = "line 1\r\nline 2";
-    f.phone = "P";
-    f.fax = "F";
-    f.mail = "M";
-    f.url = "U";
-    f.stampAsComment = false;
-    f.preCustom = "pre";
-    f.custom = "post";
-    f.timeFormat = 2;
-    f.quickTable = "<t>\r\n</t>";
-    f.quickStyle = "<s>";
-    f.quickScript = "<x>";
-    f.microsoftBrowser = true;
-    f.browserPath = "/b";
-    f.tool1Path = "/t1";
-    f.tool1Name = "n1";
-    f.tool2Path = "/t2";
-    f.tool2Name = "n2";
-    f.tool3Path = "/t3";
-    f.tool3Name = "n3";
-    return f;
-}
+const OptionsForm kEveryFieldChanged{
+    .sideMask = "*.a", .sideColor = 2, .lowerCaseTags = false, .fullCellTag = false, .keepSelected = false,
+    .preImage = "img/", .syntaxColour = 13, .name = "N", .address = "line 1\r\nline 2", .phone = "P", .fax = "F",
+    .mail = "M", .url = "U", .stampAsComment = false, .preCustom = "pre", .custom = "post", .timeFormat = 2,
+    .quickTable = "<t>\r\n</t>", .quickStyle = "<s>", .quickScript = "<x>", .microsoftBrowser = true,
+    .browserPath = "/b", .tool1Path = "/t1", .tool1Name = "n1", .tool2Path = "/t2", .tool2Name = "n2",
+    .tool3Path = "/t3", .tool3Name = "n3"};
 
 TEST(OptionsForm, EveryFieldRoundTripsUnderItsOwnIdent)
 {
     SettingsStore store;
-    const OptionsForm written = everyFieldChanged();
-    dialogs::writeOptionsForm(store, written);
-    EXPECT_EQ(dialogs::readOptionsForm(store), written);
+    dialogs::writeOptionsForm(store, kEveryFieldChanged);
+    EXPECT_EQ(dialogs::readOptionsForm(store), kEveryFieldChanged);
 
     const std::pair<const char*, const char*> stored[] = {
         {"showupdate", "1"},      {"case", "0"},      {"syntaxclr", "13"}, {"sidecolor", "2"},  {"timeformat", "2"},

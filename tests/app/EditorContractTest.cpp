@@ -72,7 +72,8 @@ TYPED_TEST(EditorContract, LineBreaksCountTwoAndLinesAreNumberedFromZero)
     for (auto [line, start] : {std::pair(0, 0), {1, 4}, {2, 8}, {3, 10}, {4, 12}, {99, 12}})
         EXPECT_EQ(e->lineStart(line), start) << line;
     // 3 lies between CR and LF.
-    for (auto [pos, line] : {std::pair(0, 0), {3, 0}, {4, 1}, {12, 3}}) EXPECT_EQ(e->lineFromPosition(pos), line) << pos;
+    for (auto [pos, line] : {std::pair(0, 0), {3, 0}, {4, 1}, {12, 3}})
+        EXPECT_EQ(e->lineFromPosition(pos), line) << pos;
     EXPECT_EQ(e->textRange(4, 2), "cd");
     auto empty = this->editor();
     EXPECT_EQ(empty->lineCount(), 1);

@@ -21,12 +21,12 @@ QString stored(const char* section, const char* ident)
 void expectDocument(app::TfrmMain& w, const std::string& text, const QString& path, bool modified)
 {
     EXPECT_EQ(w.body().text(), text);
-    EXPECT_EQ(w.documentPath(), path);
-    EXPECT_EQ(w.windowTitle(), (path.isEmpty() ? QStringLiteral("untitled.html") : path) + kSuffix);
+    EXPECT_EQ(w.documentPath().toStdString(), path.toStdString());
+    EXPECT_EQ(w.windowTitle().toStdString(),
+              ((path.isEmpty() ? QStringLiteral("untitled.html") : path) + kSuffix).toStdString());
     EXPECT_EQ(w.body().isModified(), modified);
 }
 }  // namespace
-
 
 struct CommandLineCase {
     const char* name;

@@ -68,12 +68,6 @@ TEST(ColourDocument, RestylesEverythingPutsCaretAtStartAndKeepsModifiedFlag)
     }
 }
 
-TEST(ColourDocument, StylesComeFromOnePureScan)
-{
-    EXPECT_EQ(markup::TagStyles("a<b>c<"), std::string("\0\1\1\1\0\0", 6));
-    EXPECT_EQ(markup::TagStyles(""), "");
-}
-
 // The whole-document colouring reads the text in pieces of 64 KB; tags that
 // straddle pieces must come out as a plain one-character-at-a-time scan
 // colours them.

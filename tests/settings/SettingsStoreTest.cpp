@@ -76,8 +76,9 @@ TEST(SettingsStore, BooleansAreIntegersNotZero)
 {
     SettingsStore s;
     // A non-number gives the default, whichever it is.
-    for (auto [stored, fallback, expected] : {std::tuple("0x1", false, true), {"yes", true, true}, {"yes", false, false},
-                                              {"0", true, false}, {"2", false, true}}) {
+    for (auto [stored, fallback, expected] :
+         {std::tuple("0x1", false, true), {"yes", true, true}, {"yes", false, false}, {"0", true, false},
+          {"2", false, true}}) {
         s.WriteString("t", "v", stored);
         EXPECT_EQ(s.ReadBool("t", "v", fallback), expected) << stored << " " << fallback;
     }

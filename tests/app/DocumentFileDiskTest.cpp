@@ -148,8 +148,12 @@ TEST_P(DocumentFileDiskSaveFailure, KeepsTheOldFile)
     const std::string old(20000, 'o');
     writeBytes(file, old);
     const Obstacle obstacle = GetParam().obstacle;
-    if (obstacle == Obstacle::ReadOnlyFile) ASSERT_EQ(::chmod(native.constData(), 0444), 0);
-    if (obstacle == Obstacle::ReadOnlyFolder) ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    if (obstacle == Obstacle::ReadOnlyFile) {
+        ASSERT_EQ(::chmod(native.constData(), 0444), 0);
+    }
+    if (obstacle == Obstacle::ReadOnlyFolder) {
+        ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    }
     if (obstacle == Obstacle::Immutable && !docfile::setImmutable(file, true))
         GTEST_SKIP() << "the immutable attribute cannot be set here";
     QString error;

@@ -137,24 +137,31 @@ TYPED_TEST(EditorContract, NulBytesAndInvalidUtf8SurviveAsTheyAre)
 
 // The control itself: an edit at the end of a large document must not cost
 // time proportional to the document (QScintilla's accessibility support and
-// modification events would make it so).
+// modification events would make it so; the benchmarks measure the real cost).
+// Deliberately loose so that a busy machine cannot fail it: a size-dependent
+// edit is about 200 times slower here, the limit is 25 times.
 TEST(BodyEditor, EditCostDoesNotGrowWithTheDocument)
 {
-    auto timeEdits = [](size_t bytes) {
+    auto fastestRound = [](size_t bytes) {
         app::BodyEditor body;
         std::string text;
         const std::string line = "<p>text with caf\xc3\xa9 and <b>tags</b></p>\r\n";
         while (text.size() < bytes) text += line;
         body.loadText(text);
         body.setSelection(body.length(), 0);
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < 200; ++i) body.replaceSelection("x");
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double best = 1e9;
+        for (int round = 0; round < 3; ++round) {
+            const auto start = std::chrono::steady_clock::now();
+            for (int i = 0; i < 100; ++i) body.replaceSelection("x");
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        return best;
     };
-    const double small = timeEdits(100'000);
-    const double large = timeEdits(20'000'000);
-    // 200x the text: a size-dependent edit would be ~200x slower. Allow wide noise.
-    EXPECT_LT(large, std::max(small * 4, 0.05)) << "small " << small << " s, large " << large << " s";
+    const double small = fastestRound(100'000);
+    const double large = fastestRound(20'000'000);
+    EXPECT_LT(large, std::max(small * 25, 0.1)) << "small " << small << " s, large " << large << " s";
+    app::BodyEditor body;
+    EXPECT_EQ(body.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK), 0) << "modification events are costly";
 }
 
 TEST(BodyEditor, MenuKeysAreNotBoundInTheControl)

@@ -56,8 +56,8 @@ TEST_F(MainWindowTest, RepeatedSlotsShowOnceInTheLaterPlace)
     start();
     QStringList shown;
     for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"}) {
-        const QAction* a = window->commands().action(QString::fromLatin1(entry));
-        if (a->isVisible()) shown << a->text();
+        const QAction* action = window->commands().action(QString::fromLatin1(entry));
+        if (action->isVisible()) shown << action->text();
     }
     EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
 }

@@ -24,6 +24,7 @@
 #include "ColorGrid.h"
 #include "MultiLineField.h"
 #include "markup/Shared.h"
+#include "markup/Snippets.h"
 #include "settings/Interaction.h"
 #include "settings/SettingsStore.h"
 
@@ -310,7 +311,7 @@ QWidget* TfrmOptions::buildToolsPage()
 
 QString TfrmOptions::timeCaption(int format, const QDateTime& when)
 {
-    return formatStampTime(format, when);
+    return markup::stampDate(format, when, QLocale());
 }
 
 void TfrmOptions::FormCreate()

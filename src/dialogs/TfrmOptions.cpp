@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>

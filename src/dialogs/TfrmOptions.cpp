@@ -181,6 +181,9 @@ QWidget* TfrmOptions::buildGeneralPage()
     lblSyntax_ = named(new QLabel(QStringLiteral("<Sample Text>"), panel), "lblSyntax");
     lblSyntax_->setTextFormat(Qt::PlainText);
     lblSyntax_->setAlignment(Qt::AlignCenter);
+    // On the panel's Base background a label paints in the Text colour; the
+    // sample is coloured through WindowText.
+    lblSyntax_->setForegroundRole(QPalette::WindowText);
     panelLayout->addWidget(lblSyntax_);
     colourRow->addWidget(panel, 1);
     grid->addLayout(colourRow, 8, 0, 1, 2);

@@ -35,19 +35,21 @@ QFileDialog* fileDialog(const QString& title, const QString& folder, const QStri
     d->setOption(QFileDialog::DontUseNativeDialog, true);
     return d;
 }
-// Runs a modal dialog, then gives the activation back to the window that had
-// it when no shown window has it: on a bare X server (no window manager)
-// nobody else does, and the main window's shortcuts would stay dead until it
-// is clicked.
+// Runs a modal dialog, then gives the activation back to the window that had it.
 int execModal(QDialog& dialog)
 {
     const QPointer<QWidget> before = QApplication::activeWindow();
     const int result = dialog.exec();
-    const QWidget* now = QApplication::activeWindow();
-    if (before && before->isVisible() && (!now || !now->isVisible())) before->activateWindow();
+    reactivateAfterDialog(before);
     return result;
 }
 }  // namespace
+
+void reactivateAfterDialog(QWidget* window)
+{
+    const QWidget* now = QApplication::activeWindow();
+    if (window && window->isVisible() && (!now || !now->isVisible())) window->activateWindow();
+}
 
 Interaction& ui()
 {

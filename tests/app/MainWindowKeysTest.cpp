@@ -2,11 +2,13 @@
 // events: the menu shortcuts, the key-state flags of `body` meeting the
 // formatting toolbar, and every shortcut of the command table reaching its
 // command rather than the editing control.
+#include <QApplication>
 #include <QToolButton>
 #include <map>
 
 #include "MainWindowFixture.h"
 #include "app/CommandTable.h"
+#include "dialogs/FindDialog.h"
 
 namespace {
 
@@ -77,6 +79,20 @@ TEST_F(MainWindowKeys, CtrlShiftHeldBeforeATagButtonClickWritesNothing)
     QTest::keyClick(&body(), Qt::Key_Shift);
     clickButton("btnItalic");
     EXPECT_EQ(text(), "say <i>word</i>");
+}
+
+TEST_F(MainWindowKeys, ShortcutsWorkAgainOnceTheFindDialogIsClosed)
+{
+    type(QStringLiteral("say word"));
+    QTest::keyClick(&body(), Qt::Key_F, Qt::ControlModifier);
+    auto* find = window->findChild<dialogs::FindDialog*>();
+    ASSERT_NE(find, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(find));
+    QTest::keyClick(find, Qt::Key_Escape);
+    ASSERT_FALSE(find->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+    QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text(), "say word</b>");
 }
 
 // One key combination of the table, and the command it must reach.

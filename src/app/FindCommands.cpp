@@ -134,7 +134,8 @@ private:
     // A closed search dialog leaves the keyboard to the main window.
     void returnToWindowWhenClosed(QDialog& dlg)
     {
-        QObject::connect(&dlg, &QDialog::finished, &dlg, [this] { settings::reactivateAfterDialog(context_.window()); });
+        QObject::connect(&dlg, &QDialog::finished, &dlg,
+                         [this] { settings::reactivateAfterDialog(context_.window()); });
     }
 
     // The selected text becomes the find text.

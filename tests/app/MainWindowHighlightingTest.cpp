@@ -2,7 +2,8 @@
 // the keyboard in the tag colour and typed text in the default colour (read
 // back from the styles and from the pixels the window paints), the colouring
 // of every document that arrives (start-up, Open, a recent file, New), and the
-// tag colour following the options.
+// tag colour following the options. With QUILLON_SCREENSHOTS naming a folder,
+// the window painted after Bold is kept there as a PNG to look at.
 #include <QAction>
 #include <QDialog>
 #include <QImage>

@@ -150,8 +150,10 @@ void DocumentLifecycle::fileNew()
     w_.body().loadText({});
     becomeUntitled();
     w_.registry().documentReplaced();
-    // The new-document dialog and its templates, where they are built in.
+    // The new-document dialog and its templates, where they are built in;
+    // the document they leave is coloured here.
     w_.registry().run(QStringLiteral("GenerateNewDocument"));
+    w_.colourDocument();
 }
 
 void DocumentLifecycle::fileOpen()

@@ -113,6 +113,7 @@ private:
         if (!findDlg_) {
             findDlg_ = new dialogs::FindDialog(context_.window());
             QObject::connect(findDlg_, &dialogs::FindDialog::findNextClicked, findDlg_, [this] { findNext(); });
+            returnToWindowWhenClosed(*findDlg_);
         }
         return *findDlg_;
     }
@@ -125,8 +126,16 @@ private:
             QObject::connect(dlg, &dialogs::FindDialog::findNextClicked, dlg, [this] { replaceDlgFind(); });
             QObject::connect(dlg, &dialogs::FindDialog::replaceClicked, dlg, [this] { replaceDlgReplace(); });
             QObject::connect(dlg, &dialogs::FindDialog::replaceAllClicked, dlg, [this] { replaceDlgReplaceAll(); });
+            returnToWindowWhenClosed(*dlg);
         }
         return *replaceDlg_;
+    }
+
+    // A closed search dialog leaves the keyboard to the main window.
+    void returnToWindowWhenClosed(QDialog& dlg)
+    {
+        QObject::connect(&dlg, &QDialog::finished, &dlg,
+                         [this] { settings::reactivateAfterDialog(context_.window()); });
     }
 
     // The selected text becomes the find text.

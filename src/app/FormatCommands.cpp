@@ -121,11 +121,10 @@ void registerHighlighting(EditorContext& context, CommandRegistry& registry)
                 store.WriteBool("user", "colorize", on);
             }
             context.setHighlightingOn(on);
-            if (on) {
-                colourDocumentWithWait(context);
-            } else {
+            if (on)
+                context.colourDocument();
+            else
                 markup::ClearColours(context.body());
-            }
         },
         [&context] { return context.highlightingOn(); });
 
@@ -134,7 +133,7 @@ void registerHighlighting(EditorContext& context, CommandRegistry& registry)
         BodyEditor& body = context.body();
         const markup::Pos caret = body.caretPosition();
         markup::ClearColours(body);
-        if (context.highlightingOn()) colourDocumentWithWait(context);
+        context.colourDocument();
         body.setSelection(caret, 0);
         body.ensureCursorVisible();
     });

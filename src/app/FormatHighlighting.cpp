@@ -13,11 +13,6 @@ void colourDocumentWithWait(EditorContext& context)
     markup::ColourDocument(context.body());
 }
 
-void recolourNearCaretIfOn(EditorContext& context, int linesBack, int extraLines)
-{
-    if (context.highlightingOn()) markup::RecolourNearCaret(context.body(), linesBack, extraLines);
-}
-
 markup::TagContext tagContextOf(EditorContext& context)
 {
     const settings::Options& options = context.options();

@@ -1,6 +1,6 @@
 // Highlighting as the main window runs it: the whole-document colouring with
-// its wait caption and wait cursor, the recolouring after an insertion, and the
-// insertion context the tag commands build from the editor context.
+// its wait caption and wait cursor, and the insertion context the tag commands
+// build from the editor context.
 #pragma once
 
 #include "markup/TagEngine.h"
@@ -13,11 +13,10 @@ class EditorContext;
 inline constexpr const char* kColorizingCaption = "Colorizing - Please wait...";
 
 // Colours every tag of the document with the wait caption and the wait cursor
-// shown meanwhile (what EditorContext::colourDocument does); the caret goes to
-// the start of the document and the modified flag is left as it was.
+// shown meanwhile: what EditorContext::colourDocument runs while highlighting
+// is on. The caret goes to the start of the document and the modified flag is
+// left as it was.
 void colourDocumentWithWait(EditorContext& context);
-// Recolours the lines around the caret when highlighting is on.
-void recolourNearCaretIfOn(EditorContext& context, int linesBack, int extraLines);
 
 // The option variables, key flags and recolouring for one tag command.
 markup::TagContext tagContextOf(EditorContext& context);

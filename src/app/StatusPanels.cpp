@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QStatusBar>
+#include <QStyle>
 
 #include "BodyEditor.h"
 #include "markup/Shared.h"
@@ -17,6 +19,32 @@ QString groupThousands(long long n)
     return n < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+namespace {
+
+// A text wider than its panel without its middle.
+QString elided(const QLabel& panel)
+{
+    return panel.fontMetrics().elidedText(panel.text(), Qt::ElideMiddle, panel.contentsRect().width());
+}
+
+// The path panel: a path wider than the panel loses its middle, so that the
+// file name at its end stays readable; the whole path is the panel's hint.
+class PathPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), elided(*this),
+                              foregroundRole());
+    }
+};
+
+}  // namespace
+
 StatusPanels::StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QString()> documentPath)
     : QObject(&bar), bar_(bar), body_(body), documentPath_(std::move(documentPath))
 {
@@ -26,7 +54,7 @@ StatusPanels::StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QStr
     // a long path never widens the window.
     static constexpr int kWidths[5] = {0, 100, 100, 100, 120};
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(&bar_);
+        auto* label = i == 0 ? new PathPanel(&bar_) : new QLabel(&bar_);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
@@ -65,6 +93,7 @@ void StatusPanels::update()
     };
     for (int i = 0; i < 5; ++i)
         if (panels_[i]->text() != texts[i]) panels_[i]->setText(texts[i]);
+    if (panels_[0]->toolTip() != texts[0]) panels_[0]->setToolTip(texts[0]);
 }
 
 void StatusPanels::setShown(bool shown)
@@ -86,6 +115,11 @@ bool StatusPanels::isShown() const
 QString StatusPanels::panelText(int index) const
 {
     return panels_.at(index)->text();
+}
+
+QString StatusPanels::shownPath() const
+{
+    return elided(*panels_[0]);
 }
 
 }  // namespace app

@@ -33,6 +33,8 @@ public:
     bool timerRunning() const { return timer_.isActive(); }
 
     QString panelText(int index) const;
+    // The path as panel 0 shows it: its middle left out when it is too wide.
+    QString shownPath() const;
 
 private:
     QStatusBar& bar_;

@@ -14,6 +14,7 @@
 #include "CommandUi.h"
 #include "DocumentLifecycle.h"
 #include "EditCommands.h"
+#include "FormatHighlighting.h"
 #include "StatusPanels.h"
 #include "VexSplitter.h"
 #include "WindowLayout.h"
@@ -128,7 +129,7 @@ void TfrmMain::loadOptions()
     options_ = settings::LoadOptions();
     side_->setSideColor(options_.sideColor);
     side_->setMask(options_.sideMaskPatterns());
-    body_->setTagColour(options_.tagColour);
+    // The highlighting commands give `body` the tag colour here.
     registry_.optionsLoaded();
 }
 
@@ -140,17 +141,12 @@ void TfrmMain::setHighlightingOn(bool on)
 
 void TfrmMain::recolourNearCaret(int linesBack, int extraLines)
 {
-    if (!highlightingOn_) return;
-    body_->setTagColour(options_.tagColour);
-    markup::RecolourNearCaret(*body_, linesBack, extraLines);
+    if (highlightingOn_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
 }
 
 void TfrmMain::colourDocument()
 {
-    if (!highlightingOn_) return;
-    WaitCaption wait(*this, QStringLiteral("Colorizing - Please wait..."));
-    body_->setTagColour(options_.tagColour);
-    markup::ColourDocument(*body_);
+    if (highlightingOn_) colourDocumentWithWait(*this);
 }
 
 void TfrmMain::beginWait(const QString& caption)

@@ -94,31 +94,6 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     text(kUser, "browser", f.microsoftBrowser ? kMicrosoft : kNetscape);
 }
 
-QString formatStampTime(int format, const QDateTime& when, const QLocale& locale)
-{
-    const QDate date = when.date();
-    const QTime time = when.time();
-    const QString shortTime = locale.toString(time, QLocale::ShortFormat);
-    // "mmm-dd-yy": the locale's abbreviated month name, two-digit day and year.
-    const QString monthDayYear = locale.toString(date, QStringLiteral("MMM-dd-yy"));
-    switch (format) {
-        case 1:
-            return locale.toString(date, QLocale::LongFormat);
-        case 2:
-            return locale.toString(date, QLocale::LongFormat) + u' ' + time.toString(QStringLiteral("hh:mm"));
-        case 3:
-            return locale.toString(date, QLocale::ShortFormat);
-        case 4:
-            return locale.toString(date, QLocale::ShortFormat) + u' ' + shortTime;
-        case 5:
-            return monthDayYear;
-        case 6:
-            return monthDayYear + u' ' + shortTime;
-        default:
-            return {};
-    }
-}
-
 QString fromStoredLines(const QString& stored)
 {
     QString lines = stored;

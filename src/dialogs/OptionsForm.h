@@ -3,8 +3,6 @@
 // editor's fixed order. No widgets here, so the round trip is testable alone.
 #pragma once
 
-#include <QDateTime>
-#include <QLocale>
 #include <QString>
 
 namespace settings {
@@ -46,10 +44,8 @@ OptionsForm readOptionsForm(const settings::SettingsStore& store);
 // Stores every field in the editor's fixed order; text fields also when empty.
 void writeOptionsForm(settings::SettingsStore& store, const OptionsForm& form);
 
-// The time formats of the update stamp, 1 to 6, formatted in `locale`; empty
-// outside 1..6.
+// The time formats of the update stamp are 1 to 6 (markup::stampDate).
 inline constexpr int kTimeFormatCount = 6;
-QString formatStampTime(int format, const QDateTime& when, const QLocale& locale = QLocale());
 
 // Multi-line texts: the stored form uses CR LF; an editing field shows lines.
 // `fromStoredLines` turns CR LF (and a lone CR) into LF; `toStoredLines` makes

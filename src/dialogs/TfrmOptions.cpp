@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -24,6 +25,7 @@
 #include "ColorGrid.h"
 #include "MultiLineField.h"
 #include "markup/Shared.h"
+#include "markup/Snippets.h"
 #include "settings/Interaction.h"
 #include "settings/SettingsStore.h"
 
@@ -179,6 +181,9 @@ QWidget* TfrmOptions::buildGeneralPage()
     lblSyntax_ = named(new QLabel(QStringLiteral("<Sample Text>"), panel), "lblSyntax");
     lblSyntax_->setTextFormat(Qt::PlainText);
     lblSyntax_->setAlignment(Qt::AlignCenter);
+    // On the panel's Base background a label paints in the Text colour; the
+    // sample is coloured through WindowText.
+    lblSyntax_->setForegroundRole(QPalette::WindowText);
     panelLayout->addWidget(lblSyntax_);
     colourRow->addWidget(panel, 1);
     grid->addLayout(colourRow, 8, 0, 1, 2);
@@ -310,7 +315,7 @@ QWidget* TfrmOptions::buildToolsPage()
 
 QString TfrmOptions::timeCaption(int format, const QDateTime& when)
 {
-    return formatStampTime(format, when);
+    return markup::stampDate(format, when, QLocale());
 }
 
 void TfrmOptions::FormCreate()

@@ -14,6 +14,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDateTime;
 class QLabel;
 class QLineEdit;
 class QPushButton;

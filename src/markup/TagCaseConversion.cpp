@@ -79,6 +79,22 @@ private:
     size_t found_ = npos;
 };
 
+// Calls visit(l, g) for every tag, from a "<" at l to the next ">" at g, left
+// to right. Returns true when a "<" has no ">" after it: such a broken tag
+// ends the scan.
+template <typename Visit>
+bool forEachTag(std::string_view text, Visit visit)
+{
+    for (size_t p = 0;;) {
+        const size_t l = findByte(text, '<', p);
+        if (l == npos) return false;
+        const size_t g = findByte(text, '>', l);
+        if (g == npos) return true;
+        visit(l, g);
+        p = g + 1;
+    }
+}
+
 }  // namespace
 
 TagPassResult ConvertTagCase(std::string_view text, bool upper)
@@ -88,16 +104,7 @@ TagPassResult ConvertTagCase(std::string_view text, bool upper)
     TagPassResult result{std::string(text), false};
     std::string& out = result.text;
     QuoteFinder quotes(text);
-    size_t p = 0;
-    while (true) {
-        const size_t l = findByte(text, '<', p);
-        if (l == npos) break;
-        const size_t g = findByte(text, '>', l);
-        if (g == npos) {
-            result.brokenTag = true;
-            break;
-        }
-        p = g;
+    result.brokenTag = forEachTag(text, [&](size_t l, size_t g) {
         // The first occurrence of each keyword followed by "=" inside the tag.
         std::array<size_t, kKeywords.size()> at;
         at.fill(npos);
@@ -114,7 +121,7 @@ TagPassResult ConvertTagCase(std::string_view text, bool upper)
         }
         if (!any) {
             table.apply(out, l, g);
-            continue;
+            return;
         }
         for (size_t k = 0; k < kKeywords.size(); ++k) {
             if (at[k] == npos) continue;
@@ -129,7 +136,7 @@ TagPassResult ConvertTagCase(std::string_view text, bool upper)
             // nothing outside the tag may change.
             if (q < g) table.apply(out, q, g - 1);
         }
-    }
+    });
     return result;
 }
 
@@ -138,19 +145,12 @@ TagPassResult RemoveTags(std::string_view text)
     TagPassResult result;
     std::string& out = result.text;
     out.reserve(text.size());
-    size_t p = 0;
-    while (true) {
-        const size_t l = findByte(text, '<', p);
-        if (l == npos) break;
-        const size_t g = findByte(text, '>', l);
-        if (g == npos) {
-            result.brokenTag = true;
-            break;
-        }
-        out.append(text.substr(p, l - p));
-        p = g + 1;
-    }
-    out.append(text.substr(p));
+    size_t kept = 0;  // the text from here on is not yet copied
+    result.brokenTag = forEachTag(text, [&](size_t l, size_t g) {
+        out.append(text.substr(kept, l - kept));
+        kept = g + 1;
+    });
+    out.append(text.substr(kept));
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "markup/Shared.h"
 
@@ -34,7 +35,21 @@ QFileDialog* fileDialog(const QString& title, const QString& folder, const QStri
     d->setOption(QFileDialog::DontUseNativeDialog, true);
     return d;
 }
+// Runs a modal dialog, then gives the activation back to the window that had it.
+int execModal(QDialog& dialog)
+{
+    const QPointer<QWidget> before = QApplication::activeWindow();
+    const int result = dialog.exec();
+    reactivateAfterDialog(before);
+    return result;
+}
 }  // namespace
+
+void reactivateAfterDialog(QWidget* window)
+{
+    const QWidget* now = QApplication::activeWindow();
+    if (window && window->isVisible() && (!now || !now->isVisible())) window->activateWindow();
+}
 
 Interaction& ui()
 {
@@ -56,7 +71,7 @@ Answer WidgetInteraction::ask(const QString& text, Buttons buttons, Answer defau
     if (buttons == Buttons::YesNoCancel) box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(toButton(defaultButton));
     box.setEscapeButton(buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
-    switch (box.exec()) {
+    switch (execModal(box)) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
@@ -70,7 +85,7 @@ void WidgetInteraction::show(MessageKind kind, const QString& text)
                                    : kind == MessageKind::Error     ? QMessageBox::Critical
                                                                     : QMessageBox::Question;
     QMessageBox box(icon, QString::fromLatin1(markup::kAppTitle), text, QMessageBox::Ok, parentWindow());
-    box.exec();
+    execModal(box);
 }
 
 QString WidgetInteraction::openFileName(const QString& title, const QString& folder, const QStringList& filters)
@@ -78,7 +93,7 @@ QString WidgetInteraction::openFileName(const QString& title, const QString& fol
     std::unique_ptr<QFileDialog> d(fileDialog(title, folder, filters));
     d->setAcceptMode(QFileDialog::AcceptOpen);
     d->setFileMode(QFileDialog::ExistingFile);
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    if (execModal(*d) != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
     return d->selectedFiles().first();
 }
 
@@ -89,10 +104,10 @@ QString WidgetInteraction::saveFileName(const QString& title, const QString& fol
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setFileMode(QFileDialog::AnyFile);
     if (!name.isEmpty()) d->selectFile(name);
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    if (execModal(*d) != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
     return d->selectedFiles().first();
 }
 
-int WidgetInteraction::runModal(QDialog& dialog) { return dialog.exec(); }
+int WidgetInteraction::runModal(QDialog& dialog) { return execModal(dialog); }
 
 }  // namespace settings

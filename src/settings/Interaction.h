@@ -41,6 +41,11 @@ Interaction& ui();
 // Installs `next` (nullptr restores production) and returns the previous one.
 Interaction* setInteraction(Interaction* next);
 
+// After a dialog closed: activates `window` when no shown window is active. On
+// a bare X server (no window manager) nobody else gives the activation back,
+// and the window's shortcuts would stay dead until it is clicked.
+void reactivateAfterDialog(QWidget* window);
+
 // Message boxes and file dialogs on screen.
 class WidgetInteraction final : public Interaction {
 public:

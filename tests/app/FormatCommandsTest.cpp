@@ -9,6 +9,7 @@
 #include "app/CommandRegistry.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeEditorContext.h"
+#include "support/Marked.h"
 
 namespace {
 
@@ -25,32 +26,13 @@ protected:
         app::registerFormatCommands(context, registry);
     }
 
-    // Loads `text` and selects [start, start + length).
-    void load(std::string_view text, markup::Pos start, markup::Pos length)
-    {
-        body().loadText(text);
-        body().setSelection(start, length);
-    }
+    void load(std::string_view text, markup::Pos start, markup::Pos length) { context.load(text, start, length); }
     void run(const char* command) { ASSERT_TRUE(registry.run(command)) << command; }
     app::BodyEditor& body() { return context.body(); }
-
-    // The text with "{" "}" around the runs in the tag style.
-    std::string colours()
-    {
-        const std::string t = body().text();
-        std::string out;
-        bool in = false;
-        for (size_t i = 0; i < t.size(); ++i) {
-            const bool tag = body().styleAt(static_cast<markup::Pos>(i)) == markup::TagStyle;
-            if (tag != in) out += tag ? '{' : '}';
-            in = tag;
-            out += t[i];
-        }
-        return in ? out + '}' : out;
-    }
+    std::string colours() { return marked::colours(body()); }
 
     FakeEditorContext context;
-    app::CommandRegistry registry;
+    app::CommandRegistry& registry = context.registry;
 };
 
 // Every command of the Format, Special and hidden menus, on "a" + selected

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QFontDialog>
 #include <QFrame>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -115,6 +116,19 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
     window->body().setSelection(3, 0);
     window->status().update();
     EXPECT_EQ(panels().mid(2), QStringList({"Ln:2 Col:1", "Unmodified"}));
+}
+
+TEST_F(MainWindowTest, ALongPathKeepsItsFileNameInTheStatusBar)
+{
+    const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
+    QDir().mkpath(folder);
+    const QString path = writeFile(folder + QStringLiteral("/page.html"), "x");
+    start({path});
+    EXPECT_EQ(window->status().panelText(0), path);
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->toolTip(), path);
+    const QString shown = window->status().shownPath();
+    EXPECT_LT(shown.size(), path.size());
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/page.html"))) << shown.toStdString();
 }
 
 TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)

@@ -6,14 +6,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ToolsFakeContext.h"
+#include "app/CommandModules.h"
 #include "markup/QuickSnippets.h"
 #include "settings/SettingsStore.h"
+#include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
 
-using tools_test::FakeContext;
+// The stand-in main window with the snippet commands registered.
+struct FakeContext : testing_support::FakeEditorContext {
+    FakeContext() { app::registerSnippetCommands(*this, registry); }
+};
 
 struct CasedRow {
     const char* command;

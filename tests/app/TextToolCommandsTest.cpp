@@ -5,14 +5,23 @@
 
 #include <QAction>
 
-#include "ToolsFakeContext.h"
+#include "app/CommandModules.h"
 #include "app/TextToolCommands.h"
+#include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
 
 using testing_support::ScriptedInteraction;
-using tools_test::FakeContext;
+
+// The stand-in main window with the snippet and text-tool commands registered.
+struct FakeContext : testing_support::FakeEditorContext {
+    FakeContext()
+    {
+        app::registerSnippetCommands(*this, registry);
+        app::registerTextToolCommands(*this, registry);
+    }
+};
 
 TEST(TagPasses, UpperCaseEndsAtTheFirstLineEndWithoutUndoAndKeepsAnUnmodifiedDocumentSo)
 {
@@ -25,7 +34,7 @@ TEST(TagPasses, UpperCaseEndsAtTheFirstLineEndWithoutUndoAndKeepsAnUnmodifiedDoc
     EXPECT_FALSE(c.body().canUndo());
     EXPECT_FALSE(c.body().isModified());
     EXPECT_EQ(c.waitCaptions, QStringList{"Converting Tags - Please wait..."});
-    EXPECT_EQ(c.waiting, 0);
+    EXPECT_EQ(c.waitDepth, 0);
     EXPECT_EQ(c.documentColourings, 1);
 }
 
@@ -59,7 +68,7 @@ TEST(TagPasses, BrokenTagWarnsAndKeepsTheWorkBeforeIt)
     EXPECT_EQ(c.body().text(), "x <i y");
     EXPECT_EQ(ui.texts(), QStringList{"An error occurred, possibly due to a broken tag."});
     EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Warning);
-    EXPECT_EQ(c.waiting, 0);
+    EXPECT_EQ(c.waitDepth, 0);
 }
 
 TEST(TagPasses, DocumentWithoutTagsIsLeftAloneWithoutMessage)

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -283,6 +284,16 @@ TEST_F(OptionsDialog, ColourGridColoursTheSampleAndIsStored)
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
     EXPECT_EQ(grid->selectedIndex(), 9);
     EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(0xFF0000));
+    // And the sample is painted in it (it sits on a panel of the editor's
+    // background, where a label would otherwise paint in the text colour).
+    const QImage shot = sample->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 100 && c.blue() < 100;
+        }
+    EXPECT_GT(red, 20);
     grid->setFocus();
     press(Qt::Key_Down);  // 9 is in the lower row already: stays
     EXPECT_EQ(grid->selectedIndex(), 9);

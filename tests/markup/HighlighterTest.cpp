@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "Marked.h"
 #include "markup/Highlighter.h"
+#include "support/Marked.h"
 
 namespace {
 

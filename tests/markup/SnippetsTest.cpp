@@ -88,6 +88,22 @@ TEST(StampDate, FormatsByNumberAndUnknownNumbersGiveNothing)
     for (int unknown : {0, 7, -1}) EXPECT_EQ(markup::stampDate(unknown, when, en), QString()) << unknown;
 }
 
+// The same patterns caption the time-format buttons of the Options dialog.
+TEST(StampDate, TimeFormatsFollowTheirPatterns)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QDateTime when(QDate(2024, 3, 7), QTime(14, 5));
+    const QString longDate = english.toString(when.date(), QLocale::LongFormat);
+    const QString shortDate = english.toString(when.date(), QLocale::ShortFormat);
+    const QString shortTime = english.toString(when.time(), QLocale::ShortFormat);
+    const std::pair<int, QString> cases[] = {
+        {1, longDate},    {2, longDate + " 14:05"},      {3, shortDate}, {4, shortDate + " " + shortTime},
+        {5, "Mar-07-24"}, {6, "Mar-07-24 " + shortTime}, {0, ""},        {7, ""}};
+    for (const auto& [format, text] : cases) EXPECT_EQ(markup::stampDate(format, when, english), text) << format;
+    // The month name is the locale's own.
+    EXPECT_EQ(markup::stampDate(5, when, QLocale(QLocale::German, QLocale::Germany)), "März-07-24");
+}
+
 TEST(UpdateStamp, CommentOrVisibleTextWithTwoSpacesForAnEmptyDate)
 {
     const QString trailer = QStringLiteral("using <a href=\"x\">Q</a>.");

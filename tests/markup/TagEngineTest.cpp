@@ -2,8 +2,8 @@
 // editor state and option set; and the key-flag rules.
 #include <gtest/gtest.h>
 
-#include "Marked.h"
 #include "markup/TagEngine.h"
+#include "support/Marked.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The stand-in main window of command-module tests.
 #include "FakeEditorContext.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QVBoxLayout>
 
@@ -10,7 +12,7 @@
 
 namespace testing_support {
 
-FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QWidget>())
+FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QWidget>()), options_(settings::LoadOptions())
 {
     window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
     auto* layout = new QVBoxLayout(window_.get());
@@ -27,15 +29,19 @@ FakeEditorContext::~FakeEditorContext()
 void FakeEditorContext::loadOptions()
 {
     options_ = settings::LoadOptions();
+    ++loads;
+    registry.optionsLoaded();
 }
 
 void FakeEditorContext::recolourNearCaret(int linesBack, int extraLines)
 {
+    recolours.emplace_back(linesBack, extraLines);
     if (highlighting_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
 }
 
 void FakeEditorContext::colourDocument()
 {
+    ++documentColourings;
     if (highlighting_) app::colourDocumentWithWait(*this);
 }
 
@@ -58,6 +64,17 @@ bool FakeEditorContext::saveDocument(bool)
 {
     ++saves;
     return saveResult;
+}
+
+void FakeEditorContext::load(std::string_view text, markup::Pos caret, markup::Pos selected)
+{
+    body_->loadText(text);
+    body_->setSelection(caret, selected);
+}
+
+void FakeEditorContext::run(const char* command)
+{
+    EXPECT_TRUE(registry.run(QString::fromLatin1(command))) << command;
 }
 
 }  // namespace testing_support

@@ -1,18 +1,23 @@
 // A small stand-in for the main window in command-module tests: a real `body`
-// inside a plain window, options that tests set directly, highlighting through
-// the real highlighter, and a record of the wait captions shown.
+// inside a plain window, its own command registry, options that tests set
+// directly (first read from the store, as at start), highlighting through the
+// real highlighter, and a record of what the modules asked of the window.
 #pragma once
 
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/BodyEditor.h"
+#include "app/CommandRegistry.h"
 #include "app/EditorContext.h"
 
 namespace testing_support {
 
-class FakeEditorContext final : public app::EditorContext {
+class FakeEditorContext : public app::EditorContext {
 public:
     FakeEditorContext();
     ~FakeEditorContext() override;
@@ -21,6 +26,7 @@ public:
     QWidget* window() override { return window_.get(); }
 
     const settings::Options& options() const override { return options_; }
+    // Reads the options again and tells the registry, as the main window does.
     void loadOptions() override;
 
     bool highlightingOn() const override { return highlighting_; }
@@ -36,11 +42,21 @@ public:
     QString documentPath() const override { return path_; }
     bool saveDocument(bool addToRecent) override;
 
-    // Test controls and records.
+    // Test controls.
     settings::Options& mutableOptions() { return options_; }
     void setDocumentPath(const QString& path) { path_ = path; }
-    QStringList waitCaptions;  // every caption shown by beginWait
-    int waitDepth = 0;         // beginWait calls not yet ended
+    // Loads `text` as a fresh document and selects [caret, caret + selected).
+    void load(std::string_view text, markup::Pos caret = 0, markup::Pos selected = 0);
+    // Runs a registered command; a missing handler fails the test.
+    void run(const char* command);
+
+    app::CommandRegistry registry;
+    // Records.
+    std::vector<std::pair<int, int>> recolours;  // every recolourNearCaret call, highlighting on or off
+    int documentColourings = 0;                  // every colourDocument call, highlighting on or off
+    int loads = 0;                               // loadOptions calls
+    QStringList waitCaptions;                    // every caption shown by beginWait
+    int waitDepth = 0;                           // beginWait calls not yet ended
     int saves = 0;
     bool saveResult = true;
 

@@ -1,0 +1,29 @@
+// Memory for large blocks: a document's text and styles in the control, a file
+// read whole, the result of a whole-document pass.
+//
+// Touching fresh memory costs one page fault per 4 KB page. On ordinary
+// hardware that is cheap, but on virtual machines a fault can cost tens of
+// microseconds: measured about 8 ms per MB, so that page faults took most of
+// the time of opening a 10 MB document. Two measures, both measured in
+// docs/PERFORMANCE.md:
+// - large blocks go on 2 MB boundaries and are marked for the system's
+//   transparent huge pages, which take 512 times fewer faults;
+// - freed memory is kept for the next large block (up to kKeptFreeBytes)
+//   instead of being handed back to the system at once.
+#pragma once
+
+#include <cstddef>
+
+namespace app {
+
+// Blocks from this size on are put on huge pages.
+inline constexpr std::size_t kLargeBlockBytes = std::size_t(2) << 20;
+// Freed memory kept by the process for reuse; beyond it, memory goes back.
+inline constexpr std::size_t kKeptFreeBytes = std::size_t(64) << 20;
+
+// Turns both measures on for the rest of the run; called once at start,
+// before the first document is loaded. Without it, operator new is plain
+// malloc (as in the tests).
+void setUpMemoryForLargeDocuments();
+
+}  // namespace app

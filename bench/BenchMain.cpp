@@ -1,14 +1,20 @@
 // Entry point of the benchmarks: a QApplication on the offscreen platform, so
 // that the real editing control can be measured, with a temporary HOME so that
 // no command reads or writes the real settings. With "--open-and-measure FILE"
-// it is instead the fresh process whose memory PeakMemory measures.
+// it is instead the fresh process whose memory PeakMemory measures; with
+// "--write-document MB FILE" it writes the generated document of that size
+// (to time other editors with the same bytes); with "--open FILE" it opens the
+// file in the stand-in main window and waits, as an editor started with it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "BenchDocument.h"
 #include "BenchWindow.h"
 #include "app/BodyEditor.h"
 #include "app/LargeBlocks.h"
@@ -44,6 +50,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app::BodyEditor::installPlainAccessibility();
     if (argc == 3 && std::strcmp(argv[1], "--open-and-measure") == 0) return bench::openAndMeasure(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--open") == 0) {
+        bench::BenchWindow window;
+        QString error;
+        if (!bench::openFile(window, QString::fromLocal8Bit(argv[2]), &error)) return 1;
+        return QApplication::exec();
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--write-document") == 0) {
+        QFile file(QString::fromLocal8Bit(argv[3]));
+        const std::string& text = bench::htmlDocument(std::atoi(argv[2]));
+        const bool written = file.open(QIODevice::WriteOnly) &&
+                             file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        return written ? 0 : 1;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -29,10 +29,17 @@ BUDGETS_ANY_SIZE = {
 # Operations over the whole document: from 10 to 50 MB they may grow at most
 # about as the document does.
 WHOLE_DOCUMENT = {
-    "Baseline_MemchrScan", "Open", "Save", "ColourDocument", "TagsToUpper", "TagsToLower", "RemoveTags",
-    "SpecialToHtml", "HtmlToSpecial", "ReplaceAll",
-    "TagStylesPass", "TagCasePass", "RemoveTagsPass", "SpecialToHtmlPass", "HtmlToSpecialPass", "ReplaceAllPass",
-    "DecodeUtf8CrLf", "DecodeUtf8Lf", "DecodeCp1252Lf", "EncodeUtf8CrLf", "EncodeUtf8Lf", "EncodeCp1252Lf",
+    "Open", "Save", "ColourDocument", "TagsToUpper", "TagsToLower", "RemoveTags", "SpecialToHtml", "HtmlToSpecial",
+    "ReplaceAll",
+}
+# Parts of those operations (the pure passes, decoding and encoding) and the
+# baseline: their growth is shown, not checked. Passes of a few milliseconds
+# read a 10 MB text from the processor's cache but a 50 MB one from memory, so
+# their ratio says more about the machine than about the code.
+PARTS = {
+    "Baseline_MemchrScan", "TagStylesPass", "TagCasePass", "RemoveTagsPass", "SpecialToHtmlPass", "HtmlToSpecialPass",
+    "ReplaceAllPass", "DecodeUtf8CrLf", "DecodeUtf8Lf", "DecodeCp1252Lf", "EncodeUtf8CrLf", "EncodeUtf8Lf",
+    "EncodeCp1252Lf",
 }
 MAX_GROWTH_10_TO_50 = 5.5
 # Operations on a few lines: the same cost at 50 MB as at 1 MB, within 2x.
@@ -43,7 +50,10 @@ ORDER = ["Baseline_MemchrScan", "Open", "Save", "ColourDocument", "RecolourNearC
          "RemoveTags", "SpecialToHtml", "HtmlToSpecial", "ReplaceAll", "GoToLine", "StatusRefresh", "TypeAtEnd",
          "BoldAtEnd"]
 MEMORY = "PeakMemory"
-MEMORY_FACTOR = 4  # the process may need at most 4x the file size
+# A document may take at most 4x its file size. Judged on what opening it adds
+# to the process: the process itself (Qt, the libraries, the empty window)
+# takes about 30 MB before any document is open.
+MEMORY_FACTOR = 4
 
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
 
@@ -104,15 +114,19 @@ def main(paths):
                     ok = False
                     problems.append(f"{op}/{size} MB takes {fmt_ms(t)}, over its budget of {budget} ms")
             growth = ""
-            if op in WHOLE_DOCUMENT and size == 10 and 1 in times:
+            whole = op in WHOLE_DOCUMENT or op in PARTS
+            if whole and size == 10 and 1 in times:
                 growth = f"1->10 MB: {t / times[1]:.1f}x"
-            elif op in WHOLE_DOCUMENT and size == 50 and 10 in times:
+            elif whole and size == 50 and 10 in times:
                 g = t / times[10]
                 fine = g <= MAX_GROWTH_10_TO_50
-                growth = f"10->50 MB: {g:.1f}x, {'linear' if fine else 'FASTER THAN LINEAR'}"
-                if not fine:
-                    ok = False
-                    problems.append(f"{op} grows {g:.1f}x from 10 to 50 MB (at most {MAX_GROWTH_10_TO_50}x)")
+                if op in PARTS:
+                    growth = f"10->50 MB: {g:.1f}x (a part, not checked)"
+                else:
+                    growth = f"10->50 MB: {g:.1f}x, {'linear' if fine else 'FASTER THAN LINEAR'}"
+                    if not fine:
+                        ok = False
+                        problems.append(f"{op} grows {g:.1f}x from 10 to 50 MB (at most {MAX_GROWTH_10_TO_50}x)")
             elif op in NEAR_CARET and size == 50 and 1 in times:
                 g = t / times[1]
                 fine = g <= MAX_GROWTH_1_TO_50
@@ -130,13 +144,13 @@ def main(paths):
         if peak is None or file_mb is None:
             continue
         limit = MEMORY_FACTOR * file_mb
-        fine = peak <= limit
+        fine = document <= limit
         ok &= fine
         if not fine:
-            problems.append(f"the process peaks at {peak:.1f} MB with the {size} MB document, over {limit:.0f} MB")
-        print(f"{'PeakMemory':<20} {str(size) + ' MB':>6}  peak {peak:.1f} MB of the process, {document:.1f} MB of "
-              f"it for the document; budget {MEMORY_FACTOR}x the file = {limit:.0f} MB: "
-              f"{'within' if fine else 'OVER'}")
+            problems.append(f"opening the {size} MB document adds {document:.1f} MB, over {limit:.0f} MB")
+        print(f"{'PeakMemory':<20} {str(size) + ' MB':>6}  the document adds {document:.1f} MB at the peak "
+              f"(budget {MEMORY_FACTOR}x the file = {limit:.0f} MB: {'within' if fine else 'OVER'}); "
+              f"the process peaks at {peak:.1f} MB")
         if "cold_open_ms" in e:
             print(f"{'':<20} {'':>6}  opening it in that fresh process took {e['cold_open_ms']:.0f} ms")
     for p in problems:

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "LargeBlocks.h"
 #include "markup/CaseFold.h"
 
 namespace app {
@@ -178,6 +179,7 @@ void BodyEditor::loadText(std::string_view t)
     send(SCI_SETSAVEPOINT);
     forcedModified_ = false;
     send(SCI_GOTOPOS, 0);
+    keepFreedMemoryFor(t.size());
     emit modifiedChanged(false);
 }
 

@@ -8,7 +8,9 @@
 
 #include <malloc.h>
 #include <sys/mman.h>
+#include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cstdlib>
 #include <new>
 
@@ -16,11 +18,9 @@ namespace app {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
-// The most that malloc serves from its heap rather than by a mapping of its own
-// (which is handed back, and faulted in afresh, each time).
-constexpr int kMostFromHeap = 32 << 20;
 
 std::atomic<bool> setUp{false};
+std::atomic<std::size_t> keptFree{kKeptFreeBytes};
 
 void* allocate(std::size_t size)
 {
@@ -37,9 +37,21 @@ void* allocate(std::size_t size)
 
 void setUpMemoryForLargeDocuments()
 {
-    mallopt(M_MMAP_THRESHOLD, kMostFromHeap);
+    // No block gets a mapping of its own, which would be handed back, and
+    // faulted in afresh, every time.
+    mallopt(M_MMAP_MAX, 0);
     mallopt(M_TRIM_THRESHOLD, static_cast<int>(kKeptFreeBytes));
     setUp.store(true, std::memory_order_relaxed);
+}
+
+void keepFreedMemoryFor(std::size_t documentBytes)
+{
+    if (!setUp.load(std::memory_order_relaxed)) return;
+    const std::size_t most = INT_MAX;
+    const std::size_t keep = std::min(most, std::max(kKeptFreeBytes, documentBytes * kKeptPerDocumentByte));
+    const std::size_t before = keptFree.exchange(keep);
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(keep));
+    if (keep < before) malloc_trim(keep);
 }
 
 }  // namespace app

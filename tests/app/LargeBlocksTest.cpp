@@ -1,7 +1,8 @@
 // Large blocks on huge pages: once set up, every block of 2 MB or more that
 // operator new hands out (containers included) starts on a 2 MB boundary and is
 // marked for transparent huge pages; smaller blocks are left as malloc gives
-// them, and every block is released by the standard operator delete.
+// them, and every block is released by the standard operator delete. Freed
+// memory is kept in proportion to the document and handed back for a smaller one.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -35,6 +36,15 @@ std::string vmFlagsAt(const void* address)
     return {};
 }
 
+long residentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
 bool onHugePageBoundary(const void* p)
 {
     return reinterpret_cast<std::uintptr_t>(p) % (std::uintptr_t(2) << 20) == 0;
@@ -57,6 +67,19 @@ TEST(LargeBlocks, LargeBlocksStartOnHugePagesAndSmallOnesAreLeftAlone)
         aligned += onHugePageBoundary(small.back().get());
     }
     EXPECT_LT(aligned, 8);
+}
+
+TEST(LargeBlocks, FreedMemoryIsKeptForTheDocumentAndHandedBackForASmallerOne)
+{
+    app::setUpMemoryForLargeDocuments();
+    app::keepFreedMemoryFor(size_t(40) << 20);  // a 40 MB document: up to 320 MB kept
+    const long before = residentKb();
+    { const std::vector<char> block(size_t(200) << 20, 'x'); }
+    const long kept = residentKb();
+    app::keepFreedMemoryFor(1000);  // a small document: back to the least
+    const long after = residentKb();
+    EXPECT_GT(kept - before, 150 * 1024);
+    EXPECT_LT(after - before, static_cast<long>(app::kKeptFreeBytes / 1024) + 20 * 1024);
 }
 
 }  // namespace

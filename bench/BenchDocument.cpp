@@ -28,16 +28,28 @@ struct Rng {
     }
 };
 
-const char* const kWords[] = {"caf\xc3\xa9", "na\xc3\xafve", "d\xc3\xa9j\xc3\xa0", "text", "page", "the",
-                              "\xc2\xa9", "r\xc3\xa9sum\xc3\xa9", "editor", "and", "Stra\xc3\x9f" "e", "more"};
+const char* const kWords[] = {"caf\xc3\xa9",
+                              "na\xc3\xafve",
+                              "d\xc3\xa9j\xc3\xa0",
+                              "text",
+                              "page",
+                              "the",
+                              "\xc2\xa9",
+                              "r\xc3\xa9sum\xc3\xa9",
+                              "editor",
+                              "and",
+                              "Stra\xc3\x9f"
+                              "e",
+                              "more"};
 
 std::string make(size_t bytes)
 {
     Rng rng;
     std::string out;
     out.reserve(bytes + 4096);
-    out += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">\r\n<html>\r\n<head>\r\n"
-           "<title>Benchmark</title>\r\n</head>\r\n<body bgcolor=\"c0c0c0\">\r\n";
+    out +=
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">\r\n<html>\r\n<head>\r\n"
+        "<title>Benchmark</title>\r\n</head>\r\n<body bgcolor=\"c0c0c0\">\r\n";
     auto word = [&] { return kWords[rng.next() % (sizeof kWords / sizeof *kWords)]; };
     while (out.size() < bytes) {
         const unsigned kind = rng.next() % 100;
@@ -160,7 +172,9 @@ void registerWholeDocument(const char* name, void (*fn)(benchmark::State&))
     for (const int mb : kSizes)
         benchmark::RegisterBenchmark(name, fn)
             ->Arg(mb)
-            ->Iterations(mb == 1 ? 20 : mb == 10 ? 5 : 2)
+            ->Iterations(mb == 1    ? 20
+                         : mb == 10 ? 5
+                                    : 2)
             ->Unit(benchmark::kMillisecond);
 }
 

@@ -62,8 +62,8 @@ std::string fileBytes(int megabytes, Format format)
 {
     const std::string& text = bench::htmlDocument(megabytes);
     if (format == Utf8CrLf) return text;
-    return app::encodeDocument(text, {format == Utf8Lf ? app::Encoding::Utf8 : app::Encoding::Windows1252,
-                                      app::LineBreaks::Lf});
+    return app::encodeDocument(
+        text, {format == Utf8Lf ? app::Encoding::Utf8 : app::Encoding::Windows1252, app::LineBreaks::Lf});
 }
 
 template <Format format>

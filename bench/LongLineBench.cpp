@@ -118,7 +118,8 @@ void SaveLongLine(benchmark::State& state)
     body.loadText(minifiedPage(static_cast<size_t>(state.range(0)) << 20));
     QString error;
     for (auto _ : state) {
-        if (!app::saveDocumentFile(path, body.characters(), {}, &error)) state.SkipWithError(error.toStdString().c_str());
+        if (!app::saveDocumentFile(path, body.characters(), {}, &error))
+            state.SkipWithError(error.toStdString().c_str());
     }
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line, text out, encoded, written and synced");
 }
@@ -153,10 +154,30 @@ void OpenAndSaveLargeFile(benchmark::State& state)
 
 // Named LongLine.../MB (plain QScintilla as LongLine...Plain, beside the
 // configured control) and LargeFileOpenSave/MB.
-BENCHMARK(ShowLongLine<QsciScintilla>)->Name("LongLineShowPlain")->Arg(1)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(ShowLongLine<app::BodyEditor>)->Name("LongLineShow")->Arg(1)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(TypeAtEndOfLongLine<QsciScintilla>)->Name("LongLineTypePlain")->Arg(1)->Arg(10)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(TypeAtEndOfLongLine<app::BodyEditor>)->Name("LongLineType")->Arg(1)->Arg(10)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShowLongLine<QsciScintilla>)
+    ->Name("LongLineShowPlain")
+    ->Arg(1)
+    ->Arg(10)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(ShowLongLine<app::BodyEditor>)
+    ->Name("LongLineShow")
+    ->Arg(1)
+    ->Arg(10)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeAtEndOfLongLine<QsciScintilla>)
+    ->Name("LongLineTypePlain")
+    ->Arg(1)
+    ->Arg(10)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeAtEndOfLongLine<app::BodyEditor>)
+    ->Name("LongLineType")
+    ->Arg(1)
+    ->Arg(10)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveLongLine)->Name("LongLineSave")->Arg(10)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenAndSaveLargeFile)->Name("LargeFileOpenSave")->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -74,7 +74,9 @@ TEST(LargeBlocks, FreedMemoryIsKeptForTheDocumentAndHandedBackForASmallerOne)
     app::setUpMemoryForLargeDocuments();
     app::keepFreedMemoryFor(size_t(40) << 20);  // a 40 MB document: up to 320 MB kept
     const long before = residentKb();
-    { const std::vector<char> block(size_t(200) << 20, 'x'); }
+    {
+        const std::vector<char> block(size_t(200) << 20, 'x');
+    }
     const long kept = residentKb();
     app::keepFreedMemoryFor(1000);  // a small document: back to the least
     const long after = residentKb();

@@ -1,10 +1,17 @@
+// The deterministic benchmark documents and their derived forms.
 #include "BenchDocument.h"
 
-#include <QDir>
+#include <benchmark/benchmark.h>
+
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
+
+#include "markup/Entities.h"
+#include "markup/TagCaseConversion.h"
 
 namespace bench {
 namespace {
@@ -21,16 +28,28 @@ struct Rng {
     }
 };
 
-const char* const kWords[] = {"caf\xc3\xa9", "na\xc3\xafve", "d\xc3\xa9j\xc3\xa0", "text", "page", "the",
-                              "\xc2\xa9", "r\xc3\xa9sum\xc3\xa9", "editor", "and", "Stra\xc3\x9f" "e", "more"};
+const char* const kWords[] = {"caf\xc3\xa9",
+                              "na\xc3\xafve",
+                              "d\xc3\xa9j\xc3\xa0",
+                              "text",
+                              "page",
+                              "the",
+                              "\xc2\xa9",
+                              "r\xc3\xa9sum\xc3\xa9",
+                              "editor",
+                              "and",
+                              "Stra\xc3\x9f"
+                              "e",
+                              "more"};
 
 std::string make(size_t bytes)
 {
     Rng rng;
     std::string out;
     out.reserve(bytes + 4096);
-    out += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">\r\n<html>\r\n<head>\r\n"
-           "<title>Benchmark</title>\r\n</head>\r\n<body bgcolor=\"c0c0c0\">\r\n";
+    out +=
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">\r\n<html>\r\n<head>\r\n"
+        "<title>Benchmark</title>\r\n</head>\r\n<body bgcolor=\"c0c0c0\">\r\n";
     auto word = [&] { return kWords[rng.next() % (sizeof kWords / sizeof *kWords)]; };
     while (out.size() < bytes) {
         const unsigned kind = rng.next() % 100;
@@ -81,14 +100,58 @@ QTemporaryDir& folder()
     return dir;
 }
 
+// A document of each size made by `make`, kept for the run.
+using Cache = std::map<int, std::unique_ptr<std::string>>;
+const std::string& cached(Cache& cache, int megabytes, const std::function<std::string(int)>& maker)
+{
+    auto& slot = cache[megabytes];
+    if (!slot) slot = std::make_unique<std::string>(maker(megabytes));
+    return *slot;
+}
+
+std::string withMatches(int megabytes)
+{
+    const std::string& doc = htmlDocument(megabytes);
+    const size_t matches = static_cast<size_t>(kMatchesPerMB) * static_cast<size_t>(megabytes);
+    const size_t step = doc.size() / matches;
+    const std::string_view find = kFindText;
+    std::string out;
+    out.reserve(doc.size() + matches * find.size());
+    size_t copied = 0;
+    for (size_t i = 0; i < matches; ++i) {
+        const size_t tag = doc.find('<', std::max(copied, i * step));
+        if (tag == std::string::npos) break;
+        out.append(doc, copied, tag - copied).append(find);
+        copied = tag;
+    }
+    out.append(doc, copied);
+    return out;
+}
+
 }  // namespace
 
 const std::string& htmlDocument(int megabytes)
 {
-    static std::map<int, std::unique_ptr<std::string>> cache;
-    auto& slot = cache[megabytes];
-    if (!slot) slot = std::make_unique<std::string>(make(static_cast<size_t>(megabytes) << 20));
-    return *slot;
+    static Cache cache;
+    return cached(cache, megabytes, [](int mb) { return make(static_cast<size_t>(mb) << 20); });
+}
+
+const std::string& documentWithMatches(int megabytes)
+{
+    static Cache cache;
+    return cached(cache, megabytes, withMatches);
+}
+
+const std::string& entityDocument(int megabytes)
+{
+    static Cache cache;
+    return cached(cache, megabytes, [](int mb) { return markup::SpecialToHtml(htmlDocument(mb)); });
+}
+
+const std::string& upperCaseDocument(int megabytes)
+{
+    static Cache cache;
+    return cached(cache, megabytes, [](int mb) { return markup::ConvertTagCase(htmlDocument(mb), true).text; });
 }
 
 QString htmlDocumentFile(int megabytes)
@@ -102,6 +165,17 @@ QString htmlDocumentFile(int megabytes)
         }
     }
     return path;
+}
+
+void registerWholeDocument(const char* name, void (*fn)(benchmark::State&))
+{
+    for (const int mb : kSizes)
+        benchmark::RegisterBenchmark(name, fn)
+            ->Arg(mb)
+            ->Iterations(mb == 1    ? 20
+                         : mb == 10 ? 5
+                                    : 2)
+            ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace bench

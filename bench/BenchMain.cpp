@@ -1,13 +1,71 @@
 // Entry point of the benchmarks: a QApplication on the offscreen platform, so
-// that the real editing control can be measured.
+// that the real editing control can be measured, with a temporary HOME so that
+// no command reads or writes the real settings. With "--open-and-measure FILE"
+// it is instead the fresh process whose memory PeakMemory measures; with
+// "--write-document MB FILE" it writes the generated document of that size
+// (to time other editors with the same bytes); with "--open FILE" it opens the
+// file in the stand-in main window and waits, as an editor started with it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "BenchDocument.h"
+#include "BenchWindow.h"
+#include "app/BodyEditor.h"
+#include "app/LargeBlocks.h"
+
+namespace {
+
+// The offscreen platform warns on every shown window and raised dialog that it
+// cannot pass on size hints or raise it; that is expected here and would bury
+// the results.
+QtMessageHandler standardHandler = nullptr;
+
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")) ||
+        message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    if (standardHandler)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    // As the editor does (src/main.cpp); QUILLON_BENCH_PLAIN_MEMORY=1 measures
+    // without it, for comparison.
+    if (qEnvironmentVariableIntValue("QUILLON_BENCH_PLAIN_MEMORY") == 0) app::setUpMemoryForLargeDocuments();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(quietMessages);
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
     QApplication app(argc, argv);
+    app::BodyEditor::installPlainAccessibility();
+    if (argc == 3 && std::strcmp(argv[1], "--open-and-measure") == 0) return bench::openAndMeasure(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--open") == 0) {
+        bench::BenchWindow window;
+        QString error;
+        if (!bench::openFile(window, QString::fromLocal8Bit(argv[2]), &error)) return 1;
+        return QApplication::exec();
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--write-document") == 0) {
+        QFile file(QString::fromLocal8Bit(argv[3]));
+        const std::string& text = bench::htmlDocument(std::atoi(argv[2]));
+        const bool written =
+            file.open(QIODevice::WriteOnly) &&
+            file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        return written ? 0 : 1;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -1,67 +1,81 @@
-// Replace All with 100,000 matches in the 10 MB document through the real
-// control: the text is read once, replaced in one pass and written back in one
-// replacement. The pass alone is measured beside it.
+// Replace All and Go to line through their commands and dialogs on the real
+// control, highlighting on. Replace All replaces 10,000 matches per MB
+// (100,000 in the 10 MB document) from the Replace dialog's button; the pure
+// pass is measured beside it. Go to line jumps near the end of the document.
 #include <benchmark/benchmark.h>
 
-#include <map>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "BenchDocument.h"
-#include "app/BodyEditor.h"
+#include "BenchWindow.h"
+#include "dialogs/FindDialog.h"
 #include "markup/FindReplace.h"
 
 namespace {
 
-constexpr int kMatches = 100'000;
-constexpr const char* kFind = "findme";  // lower case only: the upper case never occurs
-constexpr const char* kReplacement = "was found";
-
-// The benchmark document with the find text put before the tag nearest to
-// each of kMatches evenly spaced places.
-const std::string& documentWithMatches(int megabytes)
-{
-    static std::map<int, std::string> made;
-    std::string& out = made[megabytes];
-    if (!out.empty()) return out;
-    const std::string& doc = bench::htmlDocument(megabytes);
-    const size_t step = doc.size() / kMatches;
-    out.reserve(doc.size() + kMatches * 8);
-    size_t copied = 0;
-    for (int i = 0; i < kMatches; ++i) {
-        const size_t tag = doc.find('<', std::max(copied, static_cast<size_t>(i) * step));
-        if (tag == std::string::npos) break;
-        out.append(doc, copied, tag - copied).append(kFind);
-        copied = tag;
-    }
-    out.append(doc, copied);
-    return out;
-}
-
 void ReplaceAll(benchmark::State& state)
 {
-    const std::string& doc = documentWithMatches(static_cast<int>(state.range(0)));
-    app::BodyEditor body;
-    std::int64_t count = 0;
+    const std::string& doc = bench::documentWithMatches(static_cast<int>(state.range(0)));
+    bench::BenchWindow window;
+    window.run("Replace1Click");
+    auto* dialog = window.window()->findChild<dialogs::ReplaceDialog*>();
+    if (!dialog) return state.SkipWithError("no Replace dialog");
+    bench::PageFaults faults;
     for (auto _ : state) {
         state.PauseTiming();
-        body.loadText(doc);
+        window.open(doc);
+        // Opening a document empties the dialog's fields.
+        dialog->setFindText(QString::fromLatin1(bench::kFindText));
+        dialog->setReplaceText(QString::fromLatin1(bench::kReplaceText));
+        faults.start();
         state.ResumeTiming();
-        count = markup::FindReplace::replaceAll(body, body.characters(), kFind, kReplacement);
+        emit dialog->replaceAllClicked();
+        window.paint();
+        faults.stop();
     }
-    state.counters["matches"] = static_cast<double>(count);
+    faults.report(state);
+    // The message box's text, e.g. "100000 replacements made."
+    state.counters["matches"] = window.interaction.lastMessage.split(QLatin1Char(' ')).value(0).toDouble();
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
 }
-BENCHMARK(ReplaceAll)->Arg(10)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void ReplaceAllPass(benchmark::State& state)
 {
-    const std::string& doc = documentWithMatches(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        const markup::ReplaceAllEdit edit = markup::replaceAllMatches(doc, kFind, kReplacement);
-        benchmark::DoNotOptimize(edit.count);
-        state.counters["matches"] = static_cast<double>(edit.count);
-    }
+    const std::string& doc = bench::documentWithMatches(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(markup::replaceAllMatches(doc, bench::kFindText, bench::kReplaceText));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
 }
-BENCHMARK(ReplaceAllPass)->Arg(10)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+[[maybe_unused]] const bool kRegistered = [] {
+    bench::registerWholeDocument("ReplaceAll", ReplaceAll);
+    bench::registerWholeDocument("ReplaceAllPass", ReplaceAllPass);
+    return true;
+}();
+
+// Edit > Go to line with a number typed into the dialog and Go pressed,
+// alternately to the tenth line from the end and to the line a tenth of the
+// document before the end, so that the view scrolls each time.
+void GoToLine(benchmark::State& state)
+{
+    bench::BenchWindow window;
+    window.open(bench::htmlDocument(static_cast<int>(state.range(0))));
+    const int lines = markup::goToLineCount(window.body());
+    int target = lines - 10;
+    window.interaction.onModal = [&target](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtGoLine"))->setText(QString::number(target));
+        dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        return dialog.result();
+    };
+    for (auto _ : state) {
+        target = target == lines - 10 ? lines - lines / 10 : lines - 10;
+        window.run("EditGoToLineClick");
+        window.paint();
+    }
+    if (window.body().lineFromPosition(window.body().caretPosition()) + 1 != target)
+        state.SkipWithError("the caret is not on the line gone to");
+}
+BENCHMARK(GoToLine)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace

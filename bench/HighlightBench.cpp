@@ -1,55 +1,56 @@
-// Highlighting through the real control on the generated 10 MB document (about
-// 800,000 tags, CR LF): the pure tag scan, the whole-document colouring in one
-// pass and one styling call, and the recolouring of the lines around the caret
-// at the end of the document. Read beside Baseline_MemchrScan/10.
+// Highlighting through the real control with highlighting on: the whole
+// document coloured (as after opening it, with the wait caption), the lines
+// around the caret recoloured at the end of the document (what follows every
+// inserted tag), and the tag scan alone.
 #include <benchmark/benchmark.h>
 
 #include "BenchDocument.h"
-#include "app/BodyEditor.h"
+#include "BenchWindow.h"
 #include "markup/Highlighter.h"
 
 namespace {
 
-app::BodyEditor& loadedBody(int megabytes)
+void ColourDocument(benchmark::State& state)
 {
-    static app::BodyEditor* body = nullptr;
-    static int loaded = 0;
-    if (!body) body = new app::BodyEditor;
-    if (loaded != megabytes) {
-        body->loadText(bench::htmlDocument(megabytes));
-        loaded = megabytes;
+    bench::BenchWindow window;
+    window.open(bench::htmlDocument(static_cast<int>(state.range(0))));
+    bench::PageFaults faults;
+    for (auto _ : state) {
+        // Each pass colours a document without colours, as after opening it.
+        state.PauseTiming();
+        window.body().clearStyles();
+        faults.start();
+        state.ResumeTiming();
+        window.colourDocument();
+        window.paint();
+        faults.stop();
     }
-    return *body;
+    faults.report(state);
 }
 
-void TagStyles(benchmark::State& state)
+void TagStylesPass(benchmark::State& state)
 {
     const std::string& doc = bench::htmlDocument(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(markup::TagStyles(doc));
 }
-BENCHMARK(TagStyles)->Arg(10)->Unit(benchmark::kMillisecond);
 
-void ColourDocument(benchmark::State& state)
-{
-    app::BodyEditor& body = loadedBody(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        // Each pass colours a document without colours, as after opening it.
-        state.PauseTiming();
-        body.clearStyles();
-        state.ResumeTiming();
-        markup::ColourDocument(body);
-    }
-}
-BENCHMARK(ColourDocument)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(10);
+[[maybe_unused]] const bool kRegistered = [] {
+    bench::registerWholeDocument("ColourDocument", ColourDocument);
+    bench::registerWholeDocument("TagStylesPass", TagStylesPass);
+    return true;
+}();
 
 void RecolourNearCaret(benchmark::State& state)
 {
-    app::BodyEditor& body = loadedBody(static_cast<int>(state.range(0)));
+    bench::BenchWindow window;
+    window.open(bench::htmlDocument(static_cast<int>(state.range(0))));
+    app::BodyEditor& body = window.body();
+    const markup::Pos end = body.length() - 2;  // on the last line of text
     for (auto _ : state) {
-        body.setSelection(body.length(), 0);
-        markup::RecolourNearCaret(body, 1, 1);
+        body.setSelection(end, 0);
+        window.recolourNearCaret(1, 1);
     }
 }
-BENCHMARK(RecolourNearCaret)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RecolourNearCaret)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

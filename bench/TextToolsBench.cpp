@@ -1,144 +1,91 @@
-// The whole-document text tools over a generated 10 MB page (about 750,000
-// tags, CR LF, Latin-1 letters and entities) through the real editing control
-// and the registered commands: tag case both ways, tag removal and entities
-// both ways (budget 150 ms each), beside a bare memchr scan of the same bytes.
+// The whole-document text tools through the registered commands and the real
+// control, highlighting on (so each pass ends by colouring the new text, as in
+// the editor): tag case both ways, tag removal, entities both ways; and the
+// pure passes alone, to tell their share from the control's.
 #include <benchmark/benchmark.h>
 
-#include <QWidget>
-#include <cstring>
-
-#include "app/BodyEditor.h"
-#include "app/CommandModules.h"
-#include "app/CommandRegistry.h"
-#include "app/EditorContext.h"
+#include "BenchDocument.h"
+#include "BenchWindow.h"
 #include "markup/Entities.h"
 #include "markup/TagCaseConversion.h"
 
 namespace {
 
-const std::string& page()
+void runCommand(benchmark::State& state, const char* command, const std::string& input)
 {
-    static const std::string text = [] {
-        const std::string line =
-            "<p class=\"c\"><b>Caf\xc3\xa9</b> &amp; <A HREF=\"Page.Html\">Link</A> \xc3\xa9t\xc3\xa9 "
-            "na\xc3\xafve</p>\r\n";
-        std::string out;
-        out.reserve((10u << 20) + line.size());
-        while (out.size() < (10u << 20)) out += line;
-        return out;
-    }();
-    return text;
-}
-
-// Just enough of the main window for the command modules; highlighting off.
-class BenchContext final : public app::EditorContext {
-public:
-    BenchContext() { app::registerTextToolCommands(*this, registry); }
-    app::BodyEditor& body() override { return body_; }
-    QWidget* window() override { return &window_; }
-    const settings::Options& options() const override { return options_; }
-    void loadOptions() override {}
-    bool highlightingOn() const override { return false; }
-    void setHighlightingOn(bool) override {}
-    void recolourNearCaret(int, int) override {}
-    void colourDocument() override {}
-    markup::KeyFlags& keyFlags() override { return flags_; }
-    void beginWait(const QString&) override {}
-    void endWait() override {}
-    QString documentPath() const override { return {}; }
-    bool saveDocument(bool) override { return false; }
-    app::CommandRegistry registry;
-
-private:
-    QWidget window_;
-    app::BodyEditor body_{&window_};
-    settings::Options options_;
-    markup::KeyFlags flags_;
-};
-
-void runPass(benchmark::State& state, const char* command, const std::string& input)
-{
-    BenchContext context;
+    bench::BenchWindow window;
+    bench::PageFaults faults;
     for (auto _ : state) {
         state.PauseTiming();
-        context.body().loadText(input);
+        window.open(input);
+        faults.start();
         state.ResumeTiming();
-        context.registry.run(QString::fromLatin1(command));
+        window.run(command);
+        window.paint();
+        faults.stop();
     }
+    faults.report(state);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
 }
 
-void ConvertTagsUpper(benchmark::State& state)
+int megabytes(const benchmark::State& state)
 {
-    runPass(state, "ToolsConvertUpperClick", page());
+    return static_cast<int>(state.range(0));
 }
-void ConvertTagsLower(benchmark::State& state)
+
+void TagsToUpper(benchmark::State& state)
 {
-    runPass(state, "ToolsConvertLowerClick", page());
+    runCommand(state, "ToolsConvertUpperClick", bench::htmlDocument(megabytes(state)));
 }
-void RemoveAllTags(benchmark::State& state)
+void TagsToLower(benchmark::State& state)
 {
-    runPass(state, "ToolsRemoveTagsClick", page());
+    runCommand(state, "ToolsConvertLowerClick", bench::upperCaseDocument(megabytes(state)));
+}
+void RemoveTags(benchmark::State& state)
+{
+    runCommand(state, "ToolsRemoveTagsClick", bench::htmlDocument(megabytes(state)));
 }
 void SpecialToHtml(benchmark::State& state)
 {
-    runPass(state, "ToolsS2HClick", page());
+    runCommand(state, "ToolsS2HClick", bench::htmlDocument(megabytes(state)));
 }
 void HtmlToSpecial(benchmark::State& state)
 {
-    static const std::string entities = markup::SpecialToHtml(page());
-    runPass(state, "ToolsH2SClick", entities);
+    runCommand(state, "ToolsH2SClick", bench::entityDocument(megabytes(state)));
 }
 
-// The machine's limit: one memchr scan for "<" and ">" over the same bytes.
-void MemchrScan(benchmark::State& state)
+void TagCasePass(benchmark::State& state)
 {
-    const std::string& text = page();
-    for (auto _ : state) {
-        size_t count = 0;
-        for (const char c : {'<', '>'}) {
-            const char* p = text.data();
-            const char* end = p + text.size();
-            while ((p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(end - p))))) {
-                ++count;
-                ++p;
-            }
-        }
-        benchmark::DoNotOptimize(count);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    const std::string& doc = bench::htmlDocument(megabytes(state));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::ConvertTagCase(doc, true));
 }
-
-// The pure passes alone, to tell their share from the control's.
-void PurePass(benchmark::State& state)
+void RemoveTagsPass(benchmark::State& state)
 {
-    static const std::string entities = markup::SpecialToHtml(page());
-    const char* labels[] = {"tag case", "tag removal", "special to HTML", "HTML to special"};
-    for (auto _ : state) {
-        switch (state.range(0)) {
-            case 0:
-                benchmark::DoNotOptimize(markup::ConvertTagCase(page(), true));
-                break;
-            case 1:
-                benchmark::DoNotOptimize(markup::RemoveTags(page()));
-                break;
-            case 2:
-                benchmark::DoNotOptimize(markup::SpecialToHtml(page()));
-                break;
-            default:
-                benchmark::DoNotOptimize(markup::HtmlToSpecial(entities));
-                break;
-        }
-    }
-    state.SetLabel(labels[state.range(0)]);
+    const std::string& doc = bench::htmlDocument(megabytes(state));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::RemoveTags(doc));
+}
+void SpecialToHtmlPass(benchmark::State& state)
+{
+    const std::string& doc = bench::htmlDocument(megabytes(state));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::SpecialToHtml(doc));
+}
+void HtmlToSpecialPass(benchmark::State& state)
+{
+    const std::string& doc = bench::entityDocument(megabytes(state));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::HtmlToSpecial(doc));
 }
 
-BENCHMARK(MemchrScan)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(ConvertTagsUpper)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(ConvertTagsLower)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(RemoveAllTags)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(SpecialToHtml)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(HtmlToSpecial)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(PurePass)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(5);
+[[maybe_unused]] const bool kRegistered = [] {
+    bench::registerWholeDocument("TagsToUpper", TagsToUpper);
+    bench::registerWholeDocument("TagsToLower", TagsToLower);
+    bench::registerWholeDocument("RemoveTags", RemoveTags);
+    bench::registerWholeDocument("SpecialToHtml", SpecialToHtml);
+    bench::registerWholeDocument("HtmlToSpecial", HtmlToSpecial);
+    bench::registerWholeDocument("TagCasePass", TagCasePass);
+    bench::registerWholeDocument("RemoveTagsPass", RemoveTagsPass);
+    bench::registerWholeDocument("SpecialToHtmlPass", SpecialToHtmlPass);
+    bench::registerWholeDocument("HtmlToSpecialPass", HtmlToSpecialPass);
+    return true;
+}();
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <QStringList>
 
 #include "app/Application.h"
+#include "app/LargeBlocks.h"
 
 int main(int argc, char** argv)
 {
+    app::setUpMemoryForLargeDocuments();
     QApplication application(argc, argv);
     // What is left of argv once Qt has taken its own options.
     QStringList arguments;

@@ -12,6 +12,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "LargeBlocks.h"
 #include "markup/CaseFold.h"
 
 namespace app {
@@ -205,6 +206,7 @@ void BodyEditor::loadText(std::string_view t)
     send(SCI_SETSAVEPOINT);
     forcedModified_ = false;
     send(SCI_GOTOPOS, 0);
+    keepFreedMemoryFor(t.size());
     emit modifiedChanged(false);
 }
 

@@ -80,7 +80,7 @@ public:
         body().setFocus(Qt::OtherFocusReason);
         // The span from the first to the last match came back as one new text
         // in the default colour: colour its tags again, leaving the caret.
-        if (count > 0 && context_.highlightingOn()) body().setStyles(0, markup::TagStyles(body().characters()));
+        if (count > 0 && context_.highlightingOn()) markup::ColourWholeText(body());
         replaceDlg_->close();
         settings::ui().inform(QString::fromStdString(markup::replacementsMessage(count)));
     }

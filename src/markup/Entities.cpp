@@ -118,8 +118,14 @@ int codeOfEntityName(std::string_view name)
 std::string SpecialToHtml(std::string_view text)
 {
     const auto& texts = entityTexts();
+    // Room for the whole result at once: each special character (two bytes,
+    // led by C2 or C3) becomes at most "&" + the longest name + ";", that is
+    // kLongestName bytes more. Growing the result as it is written would copy
+    // it into a block twice its size.
+    size_t leads = 0;
+    for (const char c : text) leads += (static_cast<unsigned char>(c) & 0xFE) == 0xC2;
     std::string out;
-    out.reserve(text.size() + text.size() / 8);
+    out.reserve(text.size() + leads * kLongestName);
     size_t copied = 0;
     // U+00A1..U+00BF are C2 A1..C2 BF in UTF-8, U+00C0..U+00FF are C3 80..C3 BF.
     // C2 and C3 only ever lead a two-byte sequence, so no other character can

@@ -1,17 +1,16 @@
 // Syntax highlighting over the editor port: the tag scan as a pure function,
-// applied in one styling call for the whole document or run by run for the few
+// applied piece by piece for the whole document or run by run for the few
 // lines around the caret.
 #include "Highlighter.h"
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace markup {
 namespace {
 
-// Bytes of text read at a time by the whole-document colouring: small enough
-// to be served again and again from the same heap block.
+// Bytes of text read and styled at a time by the whole-document colouring:
+// small enough to be served again and again from the same heap block.
 constexpr Pos kPiece = 64 * 1024;
 
 // Calls run(start, length) for each tag of `text`, in order. A "<" inside a
@@ -36,54 +35,60 @@ void forEachTag(std::string_view text, Run run)
     }
 }
 
-// Writes the style of every byte of a text fed piece by piece into `out`,
-// which has room for the whole text. A tag may span pieces: `open_` keeps
-// where the last piece left one open.
-class TagStyleWriter {
+// Styles a text fed to it piece by piece, in order, handing the editor the
+// styles of each piece as far as they are known; memory stays at one piece
+// whatever the size of the text. The bytes from a "<" whose ">" has not come
+// yet wait: they become one tag run when it comes, or default at the end.
+class PieceStyler {
 public:
-    explicit TagStyleWriter(char* out) : out_(out) {}
+    explicit PieceStyler(TextEditor& editor) : editor_(editor) {}
 
     void add(std::string_view piece)
     {
         const char* const base = piece.data();
         const size_t n = piece.size();
         size_t p = 0;
-        if (open_ != kNone) {
+        if (open_ >= 0) {
             const auto* gt = static_cast<const char*>(std::memchr(base, '>', n));
             if (!gt) return fed(n);
             p = static_cast<size_t>(gt - base) + 1;
-            std::memset(out_ + open_, TagStyle, offset_ + p - open_);
-            open_ = kNone;
+            editor_.setStyle(open_, offset_ + static_cast<Pos>(p) - open_, TagStyle);
+            open_ = -1;
         }
-        while (p < n) {
-            const auto* lt = static_cast<const char*>(std::memchr(base + p, '<', n - p));
+        styles_.resize(n);
+        char* const out = styles_.data();
+        size_t known = n;  // the styles of [p, known) are settled
+        for (size_t q = p; q < n;) {
+            const auto* lt = static_cast<const char*>(std::memchr(base + q, '<', n - q));
             const size_t open = lt ? static_cast<size_t>(lt - base) : n;
-            std::memset(out_ + offset_ + p, DefaultStyle, open - p);
+            std::memset(out + q, DefaultStyle, open - q);
             if (!lt) break;
             const auto* gt = static_cast<const char*>(std::memchr(lt, '>', n - open));
             if (!gt) {
-                open_ = offset_ + open;
+                open_ = offset_ + static_cast<Pos>(open);
+                known = open;
                 break;
             }
-            p = static_cast<size_t>(gt - base) + 1;
-            std::memset(out_ + offset_ + open, TagStyle, p - open);
+            q = static_cast<size_t>(gt - base) + 1;
+            std::memset(out + open, TagStyle, q - open);
         }
+        if (known > p) editor_.setStyles(offset_ + static_cast<Pos>(p), std::string_view(out + p, known - p));
         fed(n);
     }
 
     // A "<" still open at the end has no ">" after it: default from there on.
     void finish()
     {
-        if (open_ != kNone) std::memset(out_ + open_, DefaultStyle, offset_ - open_);
-        open_ = kNone;
+        if (open_ >= 0) editor_.setStyle(open_, offset_ - open_, DefaultStyle);
+        open_ = -1;
     }
 
 private:
-    static constexpr size_t kNone = static_cast<size_t>(-1);
-    void fed(size_t n) { offset_ += n; }
-    char* out_;
-    size_t offset_ = 0;
-    size_t open_ = kNone;
+    void fed(size_t n) { offset_ += static_cast<Pos>(n); }
+    TextEditor& editor_;
+    std::string styles_;  // one piece's styles, reused
+    Pos offset_ = 0;      // where the next piece starts
+    Pos open_ = -1;       // the "<" of a tag not closed yet, or -1
 };
 
 // The end of a line before its line break (CR LF, LF or CR).
@@ -106,23 +111,24 @@ Pos lineEnd(const TextEditor& editor, int line)
 std::string TagStyles(std::string_view text)
 {
     std::string styles(text.size(), static_cast<char>(DefaultStyle));
-    TagStyleWriter writer(styles.data());
-    writer.add(text);
-    writer.finish();
+    forEachTag(text, [&](size_t at, size_t length) { std::memset(styles.data() + at, TagStyle, length); });
     return styles;
+}
+
+void ColourWholeText(TextEditor& editor)
+{
+    // The text is read and styled in pieces of one small reused buffer rather
+    // than copied whole, and no style buffer of the text's size is made: both
+    // would take fresh memory in proportion to the document.
+    const Pos length = editor.length();
+    PieceStyler styler(editor);
+    for (Pos at = 0; at < length; at += kPiece) styler.add(editor.textRange(at, kPiece));
+    styler.finish();
 }
 
 void ColourDocument(TextEditor& editor)
 {
-    // The text is read in pieces into one small reused buffer rather than
-    // copied whole; the styles of the whole document go to the editor in one
-    // call, so what lies outside the tags returns to the default colour.
-    const Pos length = editor.length();
-    const auto styles = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length));
-    TagStyleWriter writer(styles.get());
-    for (Pos at = 0; at < length; at += kPiece) writer.add(editor.textRange(at, kPiece));
-    writer.finish();
-    editor.setStyles(0, std::string_view(styles.get(), static_cast<size_t>(length)));
+    ColourWholeText(editor);
     editor.setSelection(0, 0);
 }
 

@@ -16,8 +16,10 @@ namespace markup {
 // scan, so the text from it on stays in the default style. O(n).
 std::string TagStyles(std::string_view text);
 
-// Colours the whole document in one pass and one styling call; the caret goes
-// to the start of the document.
+// Colours every tag of the whole text in one pass, in pieces (memory does not
+// grow with the document); the caret and selection stay as they are.
+void ColourWholeText(TextEditor& editor);
+// ColourWholeText, then the caret goes to the start of the document.
 void ColourDocument(TextEditor& editor);
 // Colours the tags of the lines from `linesBack` lines above the caret's line
 // to `extraLines` lines below that first line, leaving every other character's

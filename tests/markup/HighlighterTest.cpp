@@ -99,12 +99,22 @@ TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
     for (const auto& [name, text] : cases) {
         SCOPED_TRACE(name);
         markup::TextBuffer editor(text);
+        // Colours of an earlier colouring must not survive anywhere.
+        editor.setStyle(0, editor.length(), markup::TagStyle);
         markup::ColourDocument(editor);
         std::string styles;
         for (markup::Pos i = 0; i < editor.length(); ++i) styles += static_cast<char>(editor.styleAt(i));
         EXPECT_TRUE(styles == referenceStyles(text));
         EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text));
     }
+}
+
+TEST(ColourWholeText, ColoursLikeColourDocumentButLeavesTheSelection)
+{
+    markup::TextBuffer editor = marked::buffer("a <b>[x]</b> c");
+    markup::ColourWholeText(editor);
+    EXPECT_EQ(marked::colours(editor), "a {<b>}x{</b>} c");
+    EXPECT_EQ(marked::selection(editor), "a <b>[x]</b> c");
 }
 
 TEST(ClearColours, ResetsEveryStylePutsCaretAtStartAndKeepsModifiedFlag)

@@ -1,0 +1,124 @@
+// The stand-in main window of the benchmarks.
+#include "BenchWindow.h"
+
+#include <sys/resource.h>
+#include <QApplication>
+#include <QDialog>
+#include <QVBoxLayout>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/CommandModules.h"
+#include "app/FormatHighlighting.h"
+#include "markup/Highlighter.h"
+#include "markup/Shared.h"
+
+namespace bench {
+
+SilentInteraction::SilentInteraction() : previous_(settings::setInteraction(this)) {}
+
+SilentInteraction::~SilentInteraction()
+{
+    settings::setInteraction(previous_);
+}
+
+int SilentInteraction::runModal(QDialog& dialog)
+{
+    return onModal ? onModal(dialog) : QDialog::Rejected;
+}
+
+BenchWindow::BenchWindow() : window_(std::make_unique<QWidget>())
+{
+    window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    auto* layout = new QVBoxLayout(window_.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    body_ = new app::BodyEditor(window_.get());
+    layout->addWidget(body_);
+    window_->resize(639, 479);
+    app::registerAllCommands(*this, registry);
+    window_->show();
+    paint();
+}
+
+BenchWindow::~BenchWindow()
+{
+    while (waitDepth_ > 0) endWait();
+}
+
+void BenchWindow::recolourNearCaret(int linesBack, int extraLines)
+{
+    if (highlighting_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
+}
+
+void BenchWindow::colourDocument()
+{
+    if (highlighting_) app::colourDocumentWithWait(*this);
+}
+
+void BenchWindow::beginWait(const QString& caption)
+{
+    if (waitDepth_++ == 0) savedTitle_ = window_->windowTitle();
+    window_->setWindowTitle(caption);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void BenchWindow::endWait()
+{
+    if (waitDepth_ == 0) return;
+    QApplication::restoreOverrideCursor();
+    if (--waitDepth_ == 0) window_->setWindowTitle(savedTitle_);
+}
+
+void BenchWindow::open(std::string_view text)
+{
+    body_->loadText(text);
+    colourDocument();
+    registry.documentReplaced();
+    paint();
+}
+
+void BenchWindow::paint()
+{
+    body_->viewport()->repaint();
+    QApplication::processEvents();
+}
+
+void BenchWindow::run(const char* command)
+{
+    if (!registry.run(QString::fromLatin1(command))) {
+        std::fprintf(stderr, "no command %s\n", command);
+        std::abort();
+    }
+}
+
+}  // namespace bench
+
+namespace bench {
+namespace {
+
+long faultsSoFar()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt + usage.ru_majflt;
+}
+
+}  // namespace
+
+void PageFaults::start()
+{
+    startedAt_ = faultsSoFar();
+}
+
+void PageFaults::stop()
+{
+    total_ += faultsSoFar() - startedAt_;
+}
+
+void PageFaults::report(benchmark::State& state) const
+{
+    if (state.iterations() > 0)
+        state.counters["faults"] = static_cast<double>(total_) / static_cast<double>(state.iterations());
+}
+
+}  // namespace bench

@@ -1,0 +1,118 @@
+// The stand-in main window of the benchmarks: the real editing control `body`
+// in a shown window on the offscreen platform, every command module registered
+// as the main window registers them, highlighting on, and an interaction that
+// answers every message box at once and runs modal dialogs through a script.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/BodyEditor.h"
+#include "app/CommandRegistry.h"
+#include "app/EditorContext.h"
+#include "settings/Interaction.h"
+
+namespace bench {
+
+// Message boxes count as read at once; file dialogs are cancelled; a modal
+// dialog is handed to `onModal` (rejected when it is empty).
+class SilentInteraction final : public settings::Interaction {
+public:
+    SilentInteraction();
+    ~SilentInteraction() override;
+    SilentInteraction(const SilentInteraction&) = delete;
+    SilentInteraction& operator=(const SilentInteraction&) = delete;
+
+    settings::Answer ask(const QString&, settings::Buttons, settings::Answer) override { return settings::Answer::Yes; }
+    void show(settings::MessageKind, const QString& text) override { lastMessage = text; }
+    QString openFileName(const QString&, const QString&, const QStringList&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QStringList&) override { return {}; }
+    int runModal(QDialog& dialog) override;
+
+    std::function<int(QDialog&)> onModal;
+    QString lastMessage;
+
+private:
+    settings::Interaction* previous_;
+};
+
+class BenchWindow final : public app::EditorContext {
+public:
+    // A window of the main window's default size, shown, with highlighting on.
+    BenchWindow();
+    ~BenchWindow() override;
+    BenchWindow(const BenchWindow&) = delete;
+    BenchWindow& operator=(const BenchWindow&) = delete;
+
+    app::BodyEditor& body() override { return *body_; }
+    QWidget* window() override { return window_.get(); }
+    const settings::Options& options() const override { return options_; }
+    void loadOptions() override {}
+    bool highlightingOn() const override { return highlighting_; }
+    void setHighlightingOn(bool on) override { highlighting_ = on; }
+    void recolourNearCaret(int linesBack, int extraLines) override;
+    void colourDocument() override;
+    markup::KeyFlags& keyFlags() override { return keyFlags_; }
+    void beginWait(const QString& caption) override;
+    void endWait() override;
+    QString documentPath() const override { return {}; }
+    bool saveDocument(bool) override { return false; }
+
+    // A document loaded as opening a file loads it: the text, the colours when
+    // highlighting is on, the commands told, the screen painted.
+    void open(std::string_view text);
+    // Paints what the control shows now and handles the pending events, as the
+    // event loop does once a command returns.
+    void paint();
+    // Runs a registered command by name; aborts the run when there is none.
+    void run(const char* command);
+
+    app::CommandRegistry registry;
+    SilentInteraction interaction;
+
+private:
+    std::unique_ptr<QWidget> window_;
+    app::BodyEditor* body_;  // owned by window_
+    settings::Options options_;
+    bool highlighting_ = true;
+    markup::KeyFlags keyFlags_;
+    QString savedTitle_;
+    int waitDepth_ = 0;
+};
+
+}  // namespace bench
+
+namespace bench {
+
+// Opens a document file as the main window does: read and decoded whole,
+// loaded into `body`, coloured, painted. False (with the message) on failure.
+bool openFile(BenchWindow& window, const QString& path, QString* error);
+
+// The child process of PeakMemory: starts like the editor, opens `path`, and
+// prints "peak_kB before_kB open_ms" (VmHWM at the end, VmRSS just before the
+// file is read, the time of that first open). Returns the exit status.
+int openAndMeasure(const char* path);
+
+}  // namespace bench
+
+namespace bench {
+
+// Page faults (taking fresh memory from the system) counted over the measured
+// parts of a benchmark: on some virtual machines each costs tens of
+// microseconds, so they explain much of a whole-document operation's time.
+class PageFaults {
+public:
+    void start();
+    void stop();
+    // Faults per iteration, as a benchmark counter.
+    void report(benchmark::State& state) const;
+
+private:
+    long total_ = 0;
+    long startedAt_ = 0;
+};
+
+}  // namespace bench

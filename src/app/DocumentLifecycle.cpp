@@ -102,7 +102,7 @@ bool DocumentLifecycle::load(const QString& path)
 bool DocumentLifecycle::write(const QString& path)
 {
     QString error;
-    if (!saveDocumentFile(path, w_.body().text(), format_, &error)) {
+    if (!saveDocumentFile(path, w_.body().characters(), format_, &error)) {
         settings::ui().error(QStringLiteral("Cannot save \"%1\".\n%2").arg(path, error));
         return false;
     }

@@ -112,6 +112,9 @@ void TfrmMain::start(const QStringList& arguments)
         showMaximized();
     else
         show();
+    // A window manager activates a new window itself; without one (a bare X
+    // server) the menu shortcuts would stay dead until the window is clicked.
+    activateWindow();
 
     document_->openCommandLine(arguments);
     layout_->applyEditorFont();

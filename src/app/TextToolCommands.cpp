@@ -134,7 +134,7 @@ void textToHtml(EditorContext& context)
     if (settings::ui().ask(question, settings::Buttons::YesNo) != settings::Answer::Yes) return;
     BodyEditor& body = context.body();
     body.setFocus();
-    const std::string page = markup::TextToHtml(body.text(), context.options().tagCase);
+    const std::string page = markup::TextToHtml(body.characters(), context.options().tagCase);
     body.setSelection(0, body.length());
     body.replaceSelection(page);
 }

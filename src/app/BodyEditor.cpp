@@ -111,6 +111,16 @@ BodyEditor::BodyEditor(QWidget* parent) : QsciScintilla(parent)
     send(SCI_SETSCROLLWIDTH, 2000);
     removeConflictingKeys();
     setTagColour(tagColour_);
+    longLines_.defineStyles();
+    // QsciScintilla counts the caret's column character by character from the
+    // line's start on every caret move, for a signal this program does not
+    // use: milliseconds per keystroke at the end of a long line.
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+    // Before each paint: the caret's long line shows the caret (see
+    // LongLineWindow); when its window moved, the caret's place did too.
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] {
+        if (longLines_.follow()) send(SCI_SCROLLCARET);
+    });
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
     connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });
 }
@@ -190,6 +200,7 @@ void BodyEditor::replaceAll(std::string_view t)
     send(SCI_SETTARGETRANGE, 0, static_cast<long>(length()));
     send(SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
     send(SCI_SETEMPTYSELECTION, 0);
+    longLines_.windowAll(t);
 }
 
 void BodyEditor::loadText(std::string_view t)
@@ -201,6 +212,8 @@ void BodyEditor::loadText(std::string_view t)
     // one of them copies the whole document.
     send(SCI_ALLOCATE, t.size() + t.size() / 8 + 65536);
     send(SCI_APPENDTEXT, t.size(), reinterpret_cast<long>(t.data()));
+    // Before anything lays the text out (going to the start does).
+    longLines_.windowAll(t);
     send(SCI_SETUNDOCOLLECTION, undo);
     send(SCI_EMPTYUNDOBUFFER);
     send(SCI_SETSAVEPOINT);
@@ -239,26 +252,17 @@ markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup
     return at < 0 ? -1 : from + at;
 }
 
-void BodyEditor::setStyles(markup::Pos start, std::string_view styles)
-{
-    if (styles.empty()) return;
-    send(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0);
-    send(SCI_SETSTYLINGEX, styles.size(), reinterpret_cast<long>(styles.data()));
-}
+// Colours go through the long-line window, which keeps hidden bytes hidden.
+void BodyEditor::setStyles(markup::Pos start, std::string_view styles) { longLines_.writeStyles(start, styles); }
 
 void BodyEditor::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
 {
-    if (len <= 0) return;
-    send(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0);
-    send(SCI_SETSTYLING, static_cast<unsigned long>(len), style);
+    longLines_.fillStyle(start, len, style);
 }
 
-markup::Style BodyEditor::styleAt(markup::Pos pos) const
-{
-    return static_cast<markup::Style>(send(SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
-}
+markup::Style BodyEditor::styleAt(markup::Pos pos) const { return longLines_.colourAt(pos); }
 
-void BodyEditor::clearStyles() { send(SCI_CLEARDOCUMENTSTYLE); }
+void BodyEditor::clearStyles() { longLines_.fillStyle(0, length(), markup::DefaultStyle); }
 
 bool BodyEditor::isModified() const { return forcedModified_ || send(SCI_GETMODIFY) != 0; }
 
@@ -333,6 +337,7 @@ void BodyEditor::setEditorFont(const QFont& font)
     setFont(font);
     // QsciScintilla::setFont copies the default style to all styles.
     setTagColour(tagColour_);
+    longLines_.defineStyles();
 }
 
 }  // namespace app

@@ -6,6 +6,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include "LongLineWindow.h"
 #include "markup/TextEditor.h"
 
 namespace app {
@@ -83,6 +84,7 @@ private:
     void removeConflictingKeys();
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
     bool forcedModified_ = false;
+    LongLineWindow longLines_{*this};
     unsigned tagColour_ = 0x000080;
 };
 

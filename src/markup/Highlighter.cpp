@@ -138,8 +138,10 @@ void RecolourNearCaret(TextEditor& editor, int linesBack, int extraLines)
     const int first = editor.lineFromPosition(caret) - linesBack;
     const int last = first + extraLines;
     if (last >= 0) {
-        const Pos start = editor.lineStart(std::max(first, 0));
-        const Pos end = lineEnd(editor, last);
+        // On very long lines (a minified page) only the part near the caret:
+        // restyling megabytes on every keystroke would make typing crawl.
+        const Pos start = std::max(editor.lineStart(std::max(first, 0)), caret - kNearCaretReach);
+        const Pos end = std::min(lineEnd(editor, last), caret + kNearCaretReach);
         if (end > start) {
             // Only the tag runs are styled, so an entity coloured on these
             // lines keeps its colour.

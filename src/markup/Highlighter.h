@@ -23,7 +23,10 @@ void ColourWholeText(TextEditor& editor);
 void ColourDocument(TextEditor& editor);
 // Colours the tags of the lines from `linesBack` lines above the caret's line
 // to `extraLines` lines below that first line, leaving every other character's
-// colour as it is; the caret stays where it was with nothing selected.
+// colour as it is; the caret stays where it was with nothing selected. Of
+// those lines only the bytes within kNearCaretReach of the caret are looked
+// at, which matters only on very long lines.
+inline constexpr Pos kNearCaretReach = 4096;
 void RecolourNearCaret(TextEditor& editor, int linesBack, int extraLines);
 // Every character back to the default style; the caret goes to the start.
 void ClearColours(TextEditor& editor);

@@ -152,6 +152,29 @@ TEST_P(Region, ColoursOnlyTheLinesAroundTheCaret)
     EXPECT_FALSE(editor.isModified());
 }
 
+// On a minified page (one long line) only the tags near the caret are
+// coloured; a tag cut by the reach is left as it was.
+TEST(RecolourNearCaret, OnALongLineReachesOnlyNearTheCaret)
+{
+    std::string text;
+    while (text.size() < 4 * markup::kNearCaretReach) text += "<b>xx</b>yy";
+    markup::TextBuffer editor(text);
+    const markup::Pos caret = 2 * markup::kNearCaretReach;
+    editor.setSelection(caret, 0);
+    markup::RecolourNearCaret(editor, 1, 1);
+    std::string expected = markup::TagStyles(text);
+    for (markup::Pos p = 0; p < editor.length(); ++p) {
+        const bool tagInReach = text.rfind('<', p) != std::string::npos &&
+                                static_cast<markup::Pos>(text.rfind('<', p)) >= caret - markup::kNearCaretReach &&
+                                static_cast<markup::Pos>(text.find('>', p)) < caret + markup::kNearCaretReach;
+        if (!tagInReach) expected[static_cast<size_t>(p)] = markup::DefaultStyle;
+    }
+    std::string actual;
+    for (markup::Pos p = 0; p < editor.length(); ++p) actual += static_cast<char>(editor.styleAt(p));
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(editor.selectionStart(), caret);
+}
+
 const RegionRow kRegionRows[] = {
     {"LineAboveAndCaretLine", "<a>\r\n<b>\r\n<c>|\r\n<d>\r\n<e>", 1, 1, "<a>\r\n{<b>}\r\n{<c>}\r\n<d>\r\n<e>"},
     {"CaretOnFirstLine", "<a>|\r\n<b>\r\n<c>", 1, 1, "{<a>}\r\n<b>\r\n<c>"},

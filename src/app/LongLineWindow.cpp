@@ -1,0 +1,207 @@
+#include "LongLineWindow.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace app {
+namespace {
+
+using Pos = LongLineWindow::Pos;
+
+// Styles are read and written in pieces of this size. A line longer than
+// kLongLine that meets a piece holds one of the piece's ends.
+constexpr Pos kPiece = Pos(64) << 10;
+static_assert(LongLineWindow::kLongLine >= kPiece);
+static_assert(LongLineWindow::kWindow > 4 * LongLineWindow::kMargin);
+
+constexpr unsigned char kColourBit = 1, kHiddenBit = 2, kBreakBit = 4;
+
+constexpr unsigned char hidden(unsigned char colour, Pos pos)
+{
+    return static_cast<unsigned char>((colour & kColourBit) | kHiddenBit | (((pos >> 8) & 1) ? kBreakBit : 0));
+}
+
+// Scintilla's text range (Sci_TextRange) for SCI_GETSTYLEDTEXT.
+struct StyledRange {
+    long cpMin, cpMax;
+    char* text;
+};
+
+}  // namespace
+
+LongLineWindow::LongLineWindow(QsciScintillaBase& editor) : editor_(editor) {}
+
+long LongLineWindow::send(unsigned msg, unsigned long w, long l) const { return editor_.SendScintilla(msg, w, l); }
+
+void LongLineWindow::defineStyles()
+{
+    for (unsigned char colour : {markup::DefaultStyle, markup::TagStyle}) {
+        for (unsigned char style : {hidden(colour, 0), hidden(colour, 256)})
+            send(QsciScintillaBase::SCI_STYLESETVISIBLE, style, 0);
+    }
+}
+
+LongLineWindow::Line LongLineWindow::line(Pos lineNumber) const
+{
+    const auto n = static_cast<unsigned long>(lineNumber);
+    return {send(QsciScintillaBase::SCI_POSITIONFROMLINE, n), send(QsciScintillaBase::SCI_GETLINEENDPOSITION, n)};
+}
+
+markup::Style LongLineWindow::colourAt(Pos pos) const
+{
+    return static_cast<markup::Style>(send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(pos)) &
+                                      kColourBit);
+}
+
+bool LongLineWindow::shown(Pos pos) const
+{
+    return (send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(pos)) & kHiddenBit) == 0;
+}
+
+namespace {
+
+// The current style bytes of [start, start + n), n at most kPiece.
+void readStyles(QsciScintillaBase& editor, Pos start, Pos n, std::string& styles)
+{
+    std::string pairs(static_cast<size_t>(2 * n + 2), '\0');
+    StyledRange range{static_cast<long>(start), static_cast<long>(start + n), pairs.data()};
+    editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEDTEXT, 0UL, static_cast<long>(reinterpret_cast<intptr_t>(&range)));
+    styles.resize(static_cast<size_t>(n));
+    for (size_t i = 0; i < styles.size(); ++i) styles[i] = pairs[2 * i + 1];
+}
+
+void writeRaw(QsciScintillaBase& editor, Pos start, std::string_view styles)
+{
+    editor.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
+    editor.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()),
+                         styles.data());
+}
+
+}  // namespace
+
+void LongLineWindow::writeStyles(Pos start, std::string_view colours)
+{
+    std::string current;
+    for (Pos done = 0; done < static_cast<Pos>(colours.size()); done += kPiece) {
+        const Pos at = start + done;
+        const std::string_view piece = colours.substr(static_cast<size_t>(done), static_cast<size_t>(kPiece));
+        const Pos n = static_cast<Pos>(piece.size());
+        const auto lineOf = [&](Pos p) { return send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(p)); };
+        if (line(lineOf(at)).length() <= kLongLine && line(lineOf(at + n - 1)).length() <= kLongLine) {
+            writeRaw(editor_, at, piece);
+            continue;
+        }
+        readStyles(editor_, at, n, current);
+        for (Pos i = 0; i < n; ++i) {
+            const auto colour = static_cast<unsigned char>(piece[static_cast<size_t>(i)]);
+            current[static_cast<size_t>(i)] = static_cast<char>(
+                (static_cast<unsigned char>(current[static_cast<size_t>(i)]) & kHiddenBit) ? hidden(colour, at + i) : colour);
+        }
+        writeRaw(editor_, at, current);
+    }
+}
+
+void LongLineWindow::fillStyle(Pos start, Pos length, markup::Style colour)
+{
+    std::string piece;
+    for (Pos done = 0; done < length; done += kPiece) {
+        piece.assign(static_cast<size_t>(std::min(kPiece, length - done)), static_cast<char>(colour));
+        writeStyles(start + done, piece);
+    }
+}
+
+void LongLineWindow::show(const Line& l, Pos from, Pos to)
+{
+    std::string styles;
+    for (Pos at = l.start; at < l.end; at += kPiece) {
+        const Pos n = std::min(kPiece, l.end - at);
+        readStyles(editor_, at, n, styles);
+        bool changed = false;
+        for (Pos i = 0; i < n; ++i) {
+            const auto old = static_cast<unsigned char>(styles[static_cast<size_t>(i)]);
+            const Pos p = at + i;
+            const unsigned char now = (p >= from && p < to) ? (old & kColourBit) : hidden(old, p);
+            changed = changed || now != old;
+            styles[static_cast<size_t>(i)] = static_cast<char>(now);
+        }
+        if (changed) writeRaw(editor_, at, styles);
+    }
+}
+
+Pos LongLineWindow::characterStart(Pos pos, const Line& l) const
+{
+    // Past UTF-8 continuation bytes (at most three), so that no character is
+    // split between shown and hidden.
+    for (int i = 0; i < 3 && pos < l.end; ++i) {
+        const auto c = static_cast<unsigned char>(send(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(pos)));
+        if ((c & 0xC0) != 0x80) break;
+        ++pos;
+    }
+    return pos;
+}
+
+void LongLineWindow::showAround(const Line& l, Pos focus)
+{
+    Pos from = std::clamp(focus - kWindow / 2, l.start, std::max(l.start, l.end - kWindow));
+    Pos to = std::min(l.end, from + kWindow);
+    from = from == l.start ? from : characterStart(from, l);
+    to = to == l.end ? to : characterStart(to, l);
+    show(l, from, to);
+}
+
+bool LongLineWindow::hasWindow(const Line& l) const { return !shown(l.start) || !shown(l.end - 1); }
+
+bool LongLineWindow::caretFits(const Line& l, Pos caret) const
+{
+    // Room on both sides: nothing hidden within the margin...
+    const Pos before = std::max(l.start, caret - kMargin), after = std::min(l.end - 1, caret + kMargin);
+    if (!shown(before) || !shown(after)) return false;
+    // ...and not far more shown than a window (a large paste shows all it
+    // inserted until the window is set again).
+    const Pos reach = kWindow + kMargin;
+    if (caret - reach >= l.start && shown(caret - reach)) return false;
+    if (caret + reach < l.end && shown(caret + reach)) return false;
+    return true;
+}
+
+void LongLineWindow::windowAll(std::string_view text)
+{
+    const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    for (const char* p = begin; p < end;) {
+        const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* lineEnd = nl ? nl : end;
+        const char* contentEnd = lineEnd;
+        if (contentEnd > p && contentEnd[-1] == '\r') --contentEnd;
+        // A lone CR also ends a line in the control; such lines are rare
+        // enough to be measured by their LF-ended span.
+        if (contentEnd - p > kLongLine) {
+            const Line l{p - begin, contentEnd - begin};
+            showAround(l, caret >= l.start && caret <= l.end ? caret : l.start);
+        }
+        p = nl ? nl + 1 : end;
+    }
+}
+
+bool LongLineWindow::follow()
+{
+    const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const Pos caretLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+    const Pos first = send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
+                           static_cast<unsigned long>(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE)));
+    const Pos last = std::min(first + send(QsciScintillaBase::SCI_LINESONSCREEN) + 1,
+                              send(QsciScintillaBase::SCI_GETLINECOUNT) - 1);
+    for (Pos n = first; n <= last; ++n) {
+        if (n == caretLine) continue;
+        const Line l = line(n);
+        if (l.length() > kLongLine && !hasWindow(l)) showAround(l, l.start);
+    }
+    const Line l = line(caretLine);
+    if (l.length() <= kLongLine || (hasWindow(l) && caretFits(l, caret))) return false;
+    showAround(l, caret);
+    return true;
+}
+
+}  // namespace app

@@ -19,6 +19,10 @@ BUDGETS_10MB = {
     "SpecialToHtml": 150,
     "HtmlToSpecial": 150,
     "ReplaceAll": 200,
+    # A minified page: the whole 10 MB on one line.
+    "LongLineShow": 1000,
+    "LongLineType": 300,
+    "LongLineSave": 1000,
 }
 # Budgets in milliseconds that hold at every size.
 BUDGETS_ANY_SIZE = {

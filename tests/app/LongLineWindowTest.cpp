@@ -1,0 +1,189 @@
+// Very long lines through the real control: only a window around the caret is
+// shown (the rest is laid out for nothing), the window follows the caret and
+// edits, colours survive hiding, and no byte of the text is ever touched.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/BodyEditor.h"
+#include "markup/Highlighter.h"
+
+namespace {
+
+using Pos = markup::Pos;
+using app::LongLineWindow;
+
+// A minified page of about `bytes` bytes on one line, with tags and two-byte
+// letters (so that a window end may fall inside a character).
+std::string minified(size_t bytes)
+{
+    std::string s;
+    for (int i = 0; s.size() < bytes; ++i)
+        s += "<a href=\"/p" + std::to_string(i) + "\">caf\xC3\xA9 " + std::to_string(i * 7) + "</a><b>x</b> ";
+    return s;
+}
+
+class LongLine : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        body.resize(800, 400);
+        body.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&body));
+    }
+
+    void load(const std::string& text)
+    {
+        body.loadText(text);
+        paint();
+    }
+    // Paints now, as the next frame on screen would.
+    void paint()
+    {
+        body.viewport()->repaint();
+        QApplication::processEvents();
+    }
+    int raw(Pos p) { return static_cast<int>(body.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(p))); }
+    bool shown(Pos p) { return (raw(p) & 2) == 0; }
+    // The shown bytes of [from, to) as one span: its first and last byte and
+    // how many bytes in all are shown.
+    struct Span {
+        Pos first = -1, last = -1, count = 0;
+    };
+    Span shownIn(Pos from, Pos to)
+    {
+        Span s;
+        for (Pos p = from; p < to; ++p) {
+            if (!shown(p)) continue;
+            if (s.first < 0) s.first = p;
+            s.last = p;
+            ++s.count;
+        }
+        return s;
+    }
+    Pos caret() { return body.caretPosition(); }
+    bool caretOnScreen()
+    {
+        const long x = body.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(caret()));
+        return x >= 0 && x < body.viewport()->width();
+    }
+
+    app::BodyEditor body;
+};
+
+const std::string kHead = "<p>head</p>\r\n";
+const std::string kTail = "\r\n<p>tail</p>";
+
+TEST_F(LongLine, OnlyAWindowAtTheStartIsShownAndNoByteChanges)
+{
+    const std::string line = minified(300'000);
+    const std::string text = kHead + line + kTail;
+    load(text);
+    EXPECT_EQ(body.text(), text);
+    EXPECT_EQ(shownIn(0, static_cast<Pos>(kHead.size())).count, static_cast<Pos>(kHead.size()));
+    const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
+    const Span s = shownIn(start, end);
+    EXPECT_EQ(s.first, start);
+    EXPECT_EQ(s.count, s.last - s.first + 1) << "one span";
+    EXPECT_GE(s.count, LongLineWindow::kWindow);
+    EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
+    EXPECT_EQ(shownIn(end, body.length()).count, body.length() - end);
+    // A line just under the limit is shown whole.
+    load(minified(LongLineWindow::kLongLine - 100));
+    EXPECT_EQ(shownIn(0, body.length()).count, body.length());
+}
+
+TEST_F(LongLine, TheWindowFollowsTheCaretAndTyping)
+{
+    const std::string line = minified(300'000);
+    load(kHead + line + kTail);
+    const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
+    body.setFocus();
+    QTest::keyClick(&body, Qt::Key_Down);
+    QTest::keyClick(&body, Qt::Key_End);
+    paint();
+    ASSERT_EQ(caret(), end);
+    Span s = shownIn(start, end);
+    EXPECT_EQ(s.last, end - 1);
+    EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
+    EXPECT_FALSE(shown(start));
+    EXPECT_TRUE(caretOnScreen());
+
+    QTest::keyClicks(&body, "xyz");
+    paint();
+    EXPECT_EQ(body.text(), kHead + line + "xyz" + kTail);
+    EXPECT_TRUE(shown(end) && shown(end + 2));
+    EXPECT_TRUE(caretOnScreen());
+
+    // A caret well inside the window leaves it where it is; near its edge the
+    // window centres on the caret again.
+    const Span before = shownIn(start, end + 3);
+    body.setSelection(before.first + LongLineWindow::kWindow / 2, 0);
+    paint();
+    EXPECT_EQ(shownIn(start, end + 3).first, before.first);
+    body.setSelection(before.first + 10, 0);
+    paint();
+    s = shownIn(start, end + 3);
+    EXPECT_LT(s.first, before.first);
+    EXPECT_GT(s.last, before.first + 10 + LongLineWindow::kMargin);
+    EXPECT_TRUE(caretOnScreen());
+
+    QTest::keyClick(&body, Qt::Key_Home);
+    paint();
+    EXPECT_EQ(shownIn(start, end + 3).first, start);
+    EXPECT_TRUE(caretOnScreen());
+}
+
+TEST_F(LongLine, ColoursSurviveHidingAndShowing)
+{
+    const std::string line = minified(300'000);
+    const std::string text = kHead + line + kTail;
+    load(text);
+    markup::ColourDocument(body);
+    const std::string colours = markup::TagStyles(text);
+    const auto coloursNow = [&] {
+        std::string c;
+        for (Pos p = 0; p < body.length(); ++p) c += static_cast<char>(body.styleAt(p));
+        return c;
+    };
+    EXPECT_TRUE(coloursNow() == colours);
+    const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
+    EXPECT_LE(shownIn(start, end).count, LongLineWindow::kWindow + 3) << "colouring shows nothing hidden";
+
+    // Shown near the end, the tags there have the tag style itself.
+    body.setSelection(end, 0);
+    paint();
+    const Pos lt = static_cast<Pos>(text.rfind("<b>"));
+    EXPECT_EQ(raw(lt), markup::TagStyle);
+    EXPECT_EQ(raw(lt + 3), markup::DefaultStyle) << "the x between <b> and </b>";
+    EXPECT_TRUE(coloursNow() == colours);
+
+    body.clearStyles();
+    EXPECT_TRUE(coloursNow() == std::string(text.size(), '\0'));
+    EXPECT_FALSE(shown(start));
+    EXPECT_EQ(raw(lt), markup::DefaultStyle);
+}
+
+// A long line that an edit brings (a paste) gets its window at the next paint,
+// as does one of a whole-document pass.
+TEST_F(LongLine, LinesMadeLongByAnEditGetAWindow)
+{
+    load(kHead + kTail);
+    body.setSelection(static_cast<Pos>(kHead.size()), 0);
+    const std::string line = minified(300'000);
+    body.replaceSelection(line);
+    paint();
+    const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
+    ASSERT_EQ(caret(), end);
+    const Span s = shownIn(start, end);
+    EXPECT_EQ(s.last, end - 1);
+    EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
+    EXPECT_TRUE(caretOnScreen());
+
+    body.replaceAll(line + kTail + line);
+    EXPECT_EQ(body.text(), line + kTail + line);
+    EXPECT_LE(shownIn(0, body.length()).count, 2 * LongLineWindow::kWindow + static_cast<Pos>(kTail.size()) + 6);
+}
+
+}  // namespace

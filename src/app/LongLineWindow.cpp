@@ -80,6 +80,12 @@ void writeRaw(QsciScintillaBase& editor, Pos start, std::string_view styles)
 
 }  // namespace
 
+bool LongLineWindow::touchesLongLine(Pos start, Pos n) const
+{
+    const auto lineOf = [&](Pos p) { return send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(p)); };
+    return line(lineOf(start)).length() > kLongLine || line(lineOf(start + n - 1)).length() > kLongLine;
+}
+
 void LongLineWindow::writeStyles(Pos start, std::string_view colours)
 {
     std::string current;
@@ -87,8 +93,7 @@ void LongLineWindow::writeStyles(Pos start, std::string_view colours)
         const Pos at = start + done;
         const std::string_view piece = colours.substr(static_cast<size_t>(done), static_cast<size_t>(kPiece));
         const Pos n = static_cast<Pos>(piece.size());
-        const auto lineOf = [&](Pos p) { return send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(p)); };
-        if (line(lineOf(at)).length() <= kLongLine && line(lineOf(at + n - 1)).length() <= kLongLine) {
+        if (!touchesLongLine(at, n)) {
             writeRaw(editor_, at, piece);
             continue;
         }
@@ -104,10 +109,14 @@ void LongLineWindow::writeStyles(Pos start, std::string_view colours)
 
 void LongLineWindow::fillStyle(Pos start, Pos length, markup::Style colour)
 {
-    std::string piece;
     for (Pos done = 0; done < length; done += kPiece) {
-        piece.assign(static_cast<size_t>(std::min(kPiece, length - done)), static_cast<char>(colour));
-        writeStyles(start + done, piece);
+        const Pos at = start + done, n = std::min(kPiece, length - done);
+        if (touchesLongLine(at, n)) {
+            writeStyles(at, std::string(static_cast<size_t>(n), static_cast<char>(colour)));
+        } else {
+            send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(at), 0);
+            send(QsciScintillaBase::SCI_SETSTYLING, static_cast<unsigned long>(n), colour);
+        }
     }
 }
 

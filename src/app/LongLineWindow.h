@@ -67,6 +67,8 @@ private:
         Pos length() const { return end - start; }
     };
     Line line(Pos lineNumber) const;
+    // Whether [start, start + n), n at most one piece, meets a long line.
+    bool touchesLongLine(Pos start, Pos n) const;
     // Shows [from, to) of the line and hides the rest of it.
     void show(const Line& l, Pos from, Pos to);
     void showAround(const Line& l, Pos focus);

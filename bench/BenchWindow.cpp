@@ -9,17 +9,18 @@
 #include <cstdlib>
 
 #include "app/CommandModules.h"
-#include "app/FormatHighlighting.h"
+#include "app/EditorContext.h"
+#include "app/LargeBlocks.h"
+#include "markup/Captions.h"
 #include "markup/Highlighter.h"
-#include "markup/Shared.h"
 
 namespace bench {
 
-SilentInteraction::SilentInteraction() : previous_(settings::setInteraction(this)) {}
+SilentInteraction::SilentInteraction() : previous_(interaction::setInteraction(this)) {}
 
 SilentInteraction::~SilentInteraction()
 {
-    settings::setInteraction(previous_);
+    interaction::setInteraction(previous_);
 }
 
 int SilentInteraction::runModal(QDialog& dialog)
@@ -72,6 +73,7 @@ void BenchWindow::endWait()
 void BenchWindow::open(std::string_view text)
 {
     body_->loadText(text);
+    app::keepFreedMemoryFor(text.size());
     colourDocument();
     registry.documentReplaced();
     paint();
@@ -79,7 +81,7 @@ void BenchWindow::open(std::string_view text)
 
 void BenchWindow::paint()
 {
-    body_->viewport()->repaint();
+    body_->repaintNow();
     QApplication::processEvents();
 }
 

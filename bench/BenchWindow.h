@@ -13,21 +13,24 @@
 #include "app/BodyEditor.h"
 #include "app/CommandRegistry.h"
 #include "app/EditorContext.h"
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
 
 namespace bench {
 
 // Message boxes count as read at once; file dialogs are cancelled; a modal
 // dialog is handed to `onModal` (rejected when it is empty).
-class SilentInteraction final : public settings::Interaction {
+class SilentInteraction final : public interaction::Interaction {
 public:
     SilentInteraction();
     ~SilentInteraction() override;
     SilentInteraction(const SilentInteraction&) = delete;
     SilentInteraction& operator=(const SilentInteraction&) = delete;
 
-    settings::Answer ask(const QString&, settings::Buttons, settings::Answer) override { return settings::Answer::Yes; }
-    void show(settings::MessageKind, const QString& text) override { lastMessage = text; }
+    interaction::Answer ask(const QString&, interaction::Buttons, interaction::Answer) override
+    {
+        return interaction::Answer::Yes;
+    }
+    void show(interaction::MessageKind, const QString& text) override { lastMessage = text; }
     QString openFileName(const QString&, const QString&, const QStringList&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&, const QStringList&) override { return {}; }
     int runModal(QDialog& dialog) override;
@@ -36,7 +39,7 @@ public:
     QString lastMessage;
 
 private:
-    settings::Interaction* previous_;
+    interaction::Interaction* previous_;
 };
 
 class BenchWindow final : public app::EditorContext {

@@ -15,7 +15,7 @@
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
-#include "app/DocumentFile.h"
+#include "storage/DocumentFile.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void Save(benchmark::State& state)
     bench::PageFaults faults;
     faults.start();
     for (auto _ : state)
-        if (!app::saveDocumentFile(path, window.body().characters(), {}, &error))
+        if (!storage::saveDocumentFile(path, window.body().characters(), {}, &error))
             state.SkipWithError(error.toStdString().c_str());
     faults.stop();
     faults.report(state);
@@ -62,23 +62,23 @@ std::string fileBytes(int megabytes, Format format)
 {
     const std::string& text = bench::htmlDocument(megabytes);
     if (format == Utf8CrLf) return text;
-    return app::encodeDocument(
-        text, {format == Utf8Lf ? app::Encoding::Utf8 : app::Encoding::Windows1252, app::LineBreaks::Lf});
+    return storage::encodeDocument(
+        text, {format == Utf8Lf ? storage::Encoding::Utf8 : storage::Encoding::Windows1252, storage::LineBreaks::Lf});
 }
 
 template <Format format>
 void Decode(benchmark::State& state)
 {
     const std::string bytes = fileBytes(static_cast<int>(state.range(0)), format);
-    for (auto _ : state) benchmark::DoNotOptimize(app::decodeDocument(bytes));
+    for (auto _ : state) benchmark::DoNotOptimize(storage::decodeDocument(bytes));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 
 template <Format format>
 void Encode(benchmark::State& state)
 {
-    const app::LoadedDocument doc = app::decodeDocument(fileBytes(static_cast<int>(state.range(0)), format));
-    for (auto _ : state) benchmark::DoNotOptimize(app::encodeDocument(doc.text, doc.format));
+    const storage::LoadedDocument doc = storage::decodeDocument(fileBytes(static_cast<int>(state.range(0)), format));
+    for (auto _ : state) benchmark::DoNotOptimize(storage::encodeDocument(doc.text, doc.format));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.text.size()));
 }
 
@@ -141,8 +141,8 @@ namespace bench {
 
 bool openFile(BenchWindow& window, const QString& path, QString* error)
 {
-    app::LoadedDocument doc;
-    if (!app::loadDocumentFile(path, &doc, error)) return false;
+    storage::LoadedDocument doc;
+    if (!storage::loadDocumentFile(path, &doc, error)) return false;
     window.open(doc.text);
     return true;
 }

@@ -1,19 +1,17 @@
 // Very long lines and big files through the real control on the offscreen
 // platform: a minified page (the whole document on one line) shown, typed into
 // at its end with real key events, and saved; and a 100 MB file of ordinary
-// lines opened and saved. Plain QScintilla is measured beside the configured
-// control. These take seconds per iteration: scripts/bench runs them once
-// each, after the budgeted operations.
+// lines opened and saved. These take seconds per iteration: scripts/bench runs
+// them once each, after the budgeted operations.
 #include <benchmark/benchmark.h>
 
-#include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <random>
 
 #include "app/BodyEditor.h"
-#include "app/DocumentFile.h"
+#include "storage/DocumentFile.h"
 
 namespace {
 
@@ -56,46 +54,33 @@ std::string minifiedPage(size_t bytes)
     return s;
 }
 
-template <typename Editor>
-void loadInto(Editor& editor, const std::string& text)
-{
-    if constexpr (std::is_same_v<Editor, app::BodyEditor>) {
-        editor.loadText(text);
-    } else {
-        editor.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
-        editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, text.size(), text.data());
-    }
-}
-
 // Paints the visible part now, as the first frame on screen would.
-void showNow(QAbstractScrollArea& editor)
+void showNow(app::BodyEditor& editor)
 {
-    editor.viewport()->repaint();
+    editor.repaintNow();
     QApplication::processEvents();
 }
 
-template <typename Editor>
 void ShowLongLine(benchmark::State& state)
 {
     const std::string page = minifiedPage(static_cast<size_t>(state.range(0)) << 20);
-    Editor editor;
+    app::BodyEditor editor;
     editor.resize(1000, 700);
     editor.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        loadInto(editor, page);
+        editor.loadText(page);
         showNow(editor);
     }
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line");
 }
 
-template <typename Editor>
 void TypeAtEndOfLongLine(benchmark::State& state)
 {
-    Editor editor;
+    app::BodyEditor editor;
     editor.resize(1000, 700);
     editor.show();
-    loadInto(editor, minifiedPage(static_cast<size_t>(state.range(0)) << 20));
+    editor.loadText(minifiedPage(static_cast<size_t>(state.range(0)) << 20));
     showNow(editor);
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
     QApplication::sendEvent(&editor, &end);
@@ -118,7 +103,7 @@ void SaveLongLine(benchmark::State& state)
     body.loadText(minifiedPage(static_cast<size_t>(state.range(0)) << 20));
     QString error;
     for (auto _ : state) {
-        if (!app::saveDocumentFile(path, body.characters(), {}, &error))
+        if (!storage::saveDocumentFile(path, body.characters(), {}, &error))
             state.SkipWithError(error.toStdString().c_str());
     }
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line, text out, encoded, written and synced");
@@ -135,49 +120,26 @@ void OpenAndSaveLargeFile(benchmark::State& state)
         bytes.reserve((static_cast<size_t>(state.range(0)) << 20) + line.size());
         while (bytes.size() < static_cast<size_t>(state.range(0)) << 20) bytes += line;
         QString error;
-        app::saveDocumentFile(path, bytes, {app::Encoding::Utf8, app::LineBreaks::CrLf}, &error);
+        storage::saveDocumentFile(path, bytes, {storage::Encoding::Utf8, storage::LineBreaks::CrLf}, &error);
     }
     app::BodyEditor body;
     body.resize(1000, 700);
     body.show();
     QString error;
     for (auto _ : state) {
-        app::LoadedDocument doc;
-        if (!app::loadDocumentFile(path, &doc, &error)) state.SkipWithError(error.toStdString().c_str());
+        storage::LoadedDocument doc;
+        if (!storage::loadDocumentFile(path, &doc, &error)) state.SkipWithError(error.toStdString().c_str());
         body.loadText(doc.text);
         showNow(body);
-        if (!app::saveDocumentFile(path, body.characters(), doc.format, &error))
+        if (!storage::saveDocumentFile(path, body.characters(), doc.format, &error))
             state.SkipWithError(error.toStdString().c_str());
     }
     state.SetLabel(std::to_string(state.range(0)) + " MB of LF lines");
 }
 
-// Named LongLine.../MB (plain QScintilla as LongLine...Plain, beside the
-// configured control) and LargeFileOpenSave/MB.
-BENCHMARK(ShowLongLine<QsciScintilla>)
-    ->Name("LongLineShowPlain")
-    ->Arg(1)
-    ->Arg(10)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(ShowLongLine<app::BodyEditor>)
-    ->Name("LongLineShow")
-    ->Arg(1)
-    ->Arg(10)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(TypeAtEndOfLongLine<QsciScintilla>)
-    ->Name("LongLineTypePlain")
-    ->Arg(1)
-    ->Arg(10)
-    ->Iterations(2)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(TypeAtEndOfLongLine<app::BodyEditor>)
-    ->Name("LongLineType")
-    ->Arg(1)
-    ->Arg(10)
-    ->Iterations(2)
-    ->Unit(benchmark::kMillisecond);
+// Named LongLine.../MB and LargeFileOpenSave/MB.
+BENCHMARK(ShowLongLine)->Name("LongLineShow")->Arg(1)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(TypeAtEndOfLongLine)->Name("LongLineType")->Arg(1)->Arg(10)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveLongLine)->Name("LongLineSave")->Arg(10)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenAndSaveLargeFile)->Name("LargeFileOpenSave")->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 // Entry point of Quillon Pro: the application object and the main window.
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 
 #include "app/Application.h"
@@ -9,8 +10,9 @@ int main(int argc, char** argv)
 {
     app::setUpMemoryForLargeDocuments();
     QApplication application(argc, argv);
-    // What is left of argv once Qt has taken its own options.
+    // What is left of argv once Qt has taken its own options, decoded as file
+    // names are (bytes that are not valid in the locale survive the round trip).
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
     return app::run(application, arguments);
 }

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
 
 #ifndef QUILLON_VERSION
 #define QUILLON_VERSION "3.0.0"
@@ -37,7 +37,7 @@ void showAboutBox(QWidget* parent)
     auto* column = new QVBoxLayout(&box);
     column->addWidget(text);
     column->addWidget(buttons);
-    settings::ui().runModal(box);
+    interaction::ui().runModal(box);
 }
 
 }  // namespace app

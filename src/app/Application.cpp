@@ -5,7 +5,7 @@
 
 #include "BodyEditor.h"
 #include "TfrmMain.h"
-#include "markup/Shared.h"
+#include "markup/Captions.h"
 
 namespace app {
 namespace {

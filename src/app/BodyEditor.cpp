@@ -2,17 +2,20 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qsciscintilla.h>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
-#include "LargeBlocks.h"
+#include "LongLineWindow.h"
 #include "markup/CaseFold.h"
 
 namespace app {
@@ -26,8 +29,8 @@ QAccessibleInterface* plainFactory(const QString& className, QObject* object)
     if (object && object->isWidgetType() &&
         (className == QLatin1String("QsciScintillaBase") || className == QLatin1String("QsciScintilla") ||
          className == QLatin1String("app::BodyEditor"))) {
-        auto* a = new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText,
-                                        QStringLiteral("Document"));
+        auto* a =
+            new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText, QStringLiteral("Document"));
         return a;
     }
     return nullptr;
@@ -39,19 +42,49 @@ bool keepsKey(QsciCommand::Command c)
 {
     using C = QsciCommand;
     switch (c) {
-    case C::LineDown: case C::LineDownExtend: case C::LineUp: case C::LineUpExtend:
-    case C::CharLeft: case C::CharLeftExtend: case C::CharRight: case C::CharRightExtend:
-    case C::WordLeft: case C::WordLeftExtend: case C::WordRight: case C::WordRightExtend:
-    case C::Home: case C::HomeExtend: case C::VCHome: case C::VCHomeExtend:
-    case C::LineEnd: case C::LineEndExtend: case C::DocumentStart: case C::DocumentStartExtend:
-    case C::DocumentEnd: case C::DocumentEndExtend: case C::PageUp: case C::PageUpExtend:
-    case C::PageDown: case C::PageDownExtend: case C::HomeDisplay: case C::LineEndDisplay:
-    case C::Delete: case C::DeleteBack: case C::DeleteWordLeft: case C::DeleteWordRight:
-    case C::Tab: case C::Backtab: case C::Newline: case C::EditToggleOvertype:
-    case C::VCHomeWrap: case C::VCHomeWrapExtend: case C::LineEndWrap: case C::LineEndWrapExtend:
-        return true;
-    default:
-        return false;
+        case C::LineDown:
+        case C::LineDownExtend:
+        case C::LineUp:
+        case C::LineUpExtend:
+        case C::CharLeft:
+        case C::CharLeftExtend:
+        case C::CharRight:
+        case C::CharRightExtend:
+        case C::WordLeft:
+        case C::WordLeftExtend:
+        case C::WordRight:
+        case C::WordRightExtend:
+        case C::Home:
+        case C::HomeExtend:
+        case C::VCHome:
+        case C::VCHomeExtend:
+        case C::LineEnd:
+        case C::LineEndExtend:
+        case C::DocumentStart:
+        case C::DocumentStartExtend:
+        case C::DocumentEnd:
+        case C::DocumentEndExtend:
+        case C::PageUp:
+        case C::PageUpExtend:
+        case C::PageDown:
+        case C::PageDownExtend:
+        case C::HomeDisplay:
+        case C::LineEndDisplay:
+        case C::Delete:
+        case C::DeleteBack:
+        case C::DeleteWordLeft:
+        case C::DeleteWordRight:
+        case C::Tab:
+        case C::Backtab:
+        case C::Newline:
+        case C::EditToggleOvertype:
+        case C::VCHomeWrap:
+        case C::VCHomeWrapExtend:
+        case C::LineEndWrap:
+        case C::LineEndWrapExtend:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -88,78 +121,132 @@ void BodyEditor::installPlainAccessibility()
     QAccessible::installFactory(plainFactory);
 }
 
-BodyEditor::BodyEditor(QWidget* parent) : QsciScintilla(parent)
+// The editing component itself: it reports every key to its owner before
+// handling it.
+class BodyEditor::Control : public QsciScintilla {
+public:
+    Control(BodyEditor& owner) : QsciScintilla(&owner), owner_(owner) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        emit owner_.keyDown(event->key(), event->modifiers());
+        QsciScintilla::keyPressEvent(event);
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        emit owner_.keyUp(event->key(), event->modifiers());
+        QsciScintilla::keyReleaseEvent(event);
+    }
+
+private:
+    BodyEditor& owner_;
+};
+
+BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
 {
     installPlainAccessibility();
-    setUtf8(true);
-    setEolMode(EolWindows);
-    setEolVisibility(false);
+    control_ = new Control(*this);
+    control_->setObjectName(QStringLiteral("bodyControl"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(control_);
+    setFocusProxy(control_);
+    longLines_ = std::make_unique<LongLineWindow>(*control_);
+
+    control_->setUtf8(true);
+    control_->setEolMode(QsciScintilla::EolWindows);
+    control_->setEolVisibility(false);
     // No lexer: styles are set by the highlighter alone and never recomputed.
-    send(SCI_SETLEXER, 0 /* SCLEX_CONTAINER */);
+    send(QsciScintillaBase::SCI_SETLEXER, 0 /* SCLEX_CONTAINER */);
     // Only the notifications we use; text insertion and deletion events would
     // make QScintilla count characters from the start on every edit.
-    send(SCI_SETMODEVENTMASK, 0);
-    send(SCI_SETUNDOCOLLECTION, 1);
-    setMarginWidth(0, 0);
-    setMarginWidth(1, 0);
-    setMarginWidth(2, 0);
-    setWrapMode(WrapNone);
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
+    control_->setMarginWidth(0, 0);
+    control_->setMarginWidth(1, 0);
+    control_->setMarginWidth(2, 0);
+    control_->setWrapMode(QsciScintilla::WrapNone);
     // Long lines (minified pages): lay out one page at a time and do not
     // measure every line for the horizontal scroll bar.
-    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
-    send(SCI_SETSCROLLWIDTHTRACKING, 0);
-    send(SCI_SETSCROLLWIDTH, 2000);
+    send(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_PAGE);
+    send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 0);
+    send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 2000);
     removeConflictingKeys();
     setTagColour(tagColour_);
-    longLines_.defineStyles();
+    longLines_->defineStyles();
     // QsciScintilla counts the caret's column character by character from the
     // line's start on every caret move, for a signal this program does not
     // use: milliseconds per keystroke at the end of a long line.
-    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+    QObject::disconnect(control_, SIGNAL(SCN_UPDATEUI(int)), control_, SLOT(handleUpdateUI(int)));
     // Before each paint: the caret's long line shows the caret (see
     // LongLineWindow); when its window moved, the caret's place did too.
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] {
-        if (longLines_.follow()) send(SCI_SCROLLCARET);
+    connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this] {
+        if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
     });
-    connect(this, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
-    connect(this, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });
+    connect(control_, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
+    connect(control_, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });
+    control_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { emit contextMenuRequested(control_->viewport()->mapToGlobal(at)); });
 }
+
+BodyEditor::~BodyEditor() = default;
 
 void BodyEditor::keyPressEvent(QKeyEvent* event)
 {
-    emit keyDown(event->key(), event->modifiers());
-    QsciScintilla::keyPressEvent(event);
+    // A key the component leaves comes back here through its parent: once only.
+    static bool forwarding = false;
+    if (forwarding) return event->ignore();
+    forwarding = true;
+    QCoreApplication::sendEvent(control_, event);
+    forwarding = false;
 }
 
 void BodyEditor::keyReleaseEvent(QKeyEvent* event)
 {
-    emit keyUp(event->key(), event->modifiers());
-    QsciScintilla::keyReleaseEvent(event);
+    static bool forwarding = false;
+    if (forwarding) return event->ignore();
+    forwarding = true;
+    QCoreApplication::sendEvent(control_, event);
+    forwarding = false;
 }
 
-long BodyEditor::send(unsigned msg, unsigned long w, long l) const { return SendScintilla(msg, w, l); }
+long BodyEditor::send(unsigned msg, unsigned long w, long l) const
+{
+    return control_->SendScintilla(msg, w, l);
+}
 
 void BodyEditor::removeConflictingKeys()
 {
-    for (QsciCommand* cmd : standardCommands()->commands()) {
+    for (QsciCommand* cmd : control_->standardCommands()->commands()) {
         if (keepsKey(cmd->command())) continue;
         cmd->setKey(0);
         cmd->setAlternateKey(0);
     }
 }
 
-std::string BodyEditor::text() const { return std::string(characters()); }
+std::string BodyEditor::text() const
+{
+    return std::string(characters());
+}
 
 std::string_view BodyEditor::characters() const
 {
     const auto n = static_cast<size_t>(length());
-    const auto* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    const auto* p = reinterpret_cast<const char*>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     return n && p ? std::string_view(p, n) : std::string_view();
 }
 
-void BodyEditor::setUndoCollection(bool on) { send(SCI_SETUNDOCOLLECTION, on ? 1 : 0); }
+void BodyEditor::setUndoCollection(bool on)
+{
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, on ? 1 : 0);
+}
 
-markup::Pos BodyEditor::length() const { return send(SCI_GETLENGTH); }
+markup::Pos BodyEditor::length() const
+{
+    return send(QsciScintillaBase::SCI_GETLENGTH);
+}
 
 std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
 {
@@ -167,14 +254,23 @@ std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
     const markup::Pos s = std::clamp<markup::Pos>(start, 0, total);
     const markup::Pos e = std::clamp<markup::Pos>(start + std::max<markup::Pos>(len, 0), 0, total);
     if (e <= s) return {};
-    const auto* p = reinterpret_cast<const char*>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(s), static_cast<long>(e - s)));
+    const auto* p = reinterpret_cast<const char*>(control_->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(s), static_cast<long>(e - s)));
     return std::string(p, static_cast<size_t>(e - s));
 }
 
-markup::Pos BodyEditor::selectionStart() const { return send(SCI_GETSELECTIONSTART); }
-markup::Pos BodyEditor::selectionLength() const { return send(SCI_GETSELECTIONEND) - send(SCI_GETSELECTIONSTART); }
-std::string BodyEditor::selectedText() const { return textRange(selectionStart(), selectionLength()); }
+markup::Pos BodyEditor::selectionStart() const
+{
+    return send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+}
+markup::Pos BodyEditor::selectionLength() const
+{
+    return send(QsciScintillaBase::SCI_GETSELECTIONEND) - send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+}
+std::string BodyEditor::selectedText() const
+{
+    return textRange(selectionStart(), selectionLength());
+}
 
 void BodyEditor::setSelection(markup::Pos start, markup::Pos len)
 {
@@ -182,60 +278,63 @@ void BodyEditor::setSelection(markup::Pos start, markup::Pos len)
     markup::Pos a = std::clamp<markup::Pos>(start, 0, total), b = std::clamp<markup::Pos>(start + len, 0, total);
     if (b < a) std::swap(a, b);
     // Anchor at the start, caret at the end, as a selection made by the editor.
-    send(SCI_SETSEL, static_cast<unsigned long>(a), static_cast<long>(b));
+    send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(a), static_cast<long>(b));
 }
 
 void BodyEditor::replaceSelection(std::string_view t)
 {
     // Through the target, which takes a length: the text may hold NUL bytes.
-    send(SCI_TARGETFROMSELECTION);
-    send(SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
-    const long end = send(SCI_GETTARGETEND);
-    send(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
-    send(SCI_SCROLLCARET);
+    send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
+    send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
+    const long end = send(QsciScintillaBase::SCI_GETTARGETEND);
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+    send(QsciScintillaBase::SCI_SCROLLCARET);
 }
 
 void BodyEditor::replaceAll(std::string_view t)
 {
-    send(SCI_SETTARGETRANGE, 0, static_cast<long>(length()));
-    send(SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
-    send(SCI_SETEMPTYSELECTION, 0);
-    longLines_.windowAll(t);
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, 0, static_cast<long>(length()));
+    send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
+    send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
+    longLines_->windowAll(t);
 }
 
 void BodyEditor::loadText(std::string_view t)
 {
-    const bool undo = send(SCI_GETUNDOCOLLECTION);
-    send(SCI_SETUNDOCOLLECTION, 0);
-    send(SCI_CLEARALL);
+    const bool undo = send(QsciScintillaBase::SCI_GETUNDOCOLLECTION);
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
+    send(QsciScintillaBase::SCI_CLEARALL);
     // Room to edit in: otherwise the first few keystrokes exhaust the gap and
     // one of them copies the whole document.
-    send(SCI_ALLOCATE, t.size() + t.size() / 8 + 65536);
-    send(SCI_APPENDTEXT, t.size(), reinterpret_cast<long>(t.data()));
+    send(QsciScintillaBase::SCI_ALLOCATE, t.size() + t.size() / 8 + 65536);
+    send(QsciScintillaBase::SCI_APPENDTEXT, t.size(), reinterpret_cast<long>(t.data()));
     // Before anything lays the text out (going to the start does).
-    longLines_.windowAll(t);
-    send(SCI_SETUNDOCOLLECTION, undo);
-    send(SCI_EMPTYUNDOBUFFER);
-    send(SCI_SETSAVEPOINT);
+    longLines_->windowAll(t);
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, undo);
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_SETSAVEPOINT);
     forcedModified_ = false;
-    send(SCI_GOTOPOS, 0);
-    keepFreedMemoryFor(t.size());
+    send(QsciScintillaBase::SCI_GOTOPOS, 0);
     emit modifiedChanged(false);
 }
 
 int BodyEditor::lineFromPosition(markup::Pos pos) const
 {
-    return static_cast<int>(send(SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::max<markup::Pos>(pos, 0))));
+    return static_cast<int>(
+        send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::max<markup::Pos>(pos, 0))));
 }
 
 markup::Pos BodyEditor::lineStart(int line) const
 {
     if (line <= 0) return 0;
-    const long p = send(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long p = send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     return p < 0 ? length() : p;
 }
 
-int BodyEditor::lineCount() const { return static_cast<int>(send(SCI_GETLINECOUNT)); }
+int BodyEditor::lineCount() const
+{
+    return static_cast<int>(send(QsciScintillaBase::SCI_GETLINECOUNT));
+}
 
 markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup::Pos to) const
 {
@@ -246,25 +345,38 @@ markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup
     if (from >= to) return -1;
     // The same folding as the headless editor: Scintilla's own search does not
     // fold accented letters.
-    const auto* p = reinterpret_cast<const char*>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), static_cast<long>(to - from)));
-    const markup::Pos at = markup::FoldedPattern(what).find(std::string_view(p, static_cast<size_t>(to - from)), 0, to - from);
+    const auto* p = reinterpret_cast<const char*>(control_->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), static_cast<long>(to - from)));
+    const markup::Pos at =
+        markup::FoldedPattern(what).find(std::string_view(p, static_cast<size_t>(to - from)), 0, to - from);
     return at < 0 ? -1 : from + at;
 }
 
 // Colours go through the long-line window, which keeps hidden bytes hidden.
-void BodyEditor::setStyles(markup::Pos start, std::string_view styles) { longLines_.writeStyles(start, styles); }
+void BodyEditor::setStyles(markup::Pos start, std::string_view styles)
+{
+    longLines_->writeStyles(start, styles);
+}
 
 void BodyEditor::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
 {
-    longLines_.fillStyle(start, len, style);
+    longLines_->fillStyle(start, len, style);
 }
 
-markup::Style BodyEditor::styleAt(markup::Pos pos) const { return longLines_.colourAt(pos); }
+markup::Style BodyEditor::styleAt(markup::Pos pos) const
+{
+    return longLines_->colourAt(pos);
+}
 
-void BodyEditor::clearStyles() { longLines_.fillStyle(0, length(), markup::DefaultStyle); }
+void BodyEditor::clearStyles()
+{
+    longLines_->fillStyle(0, length(), markup::DefaultStyle);
+}
 
-bool BodyEditor::isModified() const { return forcedModified_ || send(SCI_GETMODIFY) != 0; }
+bool BodyEditor::isModified() const
+{
+    return forcedModified_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0;
+}
 
 void BodyEditor::setModified(bool modified)
 {
@@ -273,7 +385,7 @@ void BodyEditor::setModified(bool modified)
         forcedModified_ = true;
     } else {
         forcedModified_ = false;
-        send(SCI_SETSAVEPOINT);
+        send(QsciScintillaBase::SCI_SETSAVEPOINT);
     }
     if (was != isModified()) emit modifiedChanged(isModified());
 }
@@ -283,15 +395,91 @@ void BodyEditor::emptyUndoBuffer()
     // Scintilla also moves the save point to the emptied history, so the text
     // would look unmodified (without a notification); the flag must survive.
     const bool modified = isModified();
-    send(SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     if (modified && !isModified()) forcedModified_ = true;
 }
 
-bool BodyEditor::canUndo() const { return send(SCI_CANUNDO) != 0; }
+bool BodyEditor::canUndo() const
+{
+    return send(QsciScintillaBase::SCI_CANUNDO) != 0;
+}
 
-markup::Pos BodyEditor::caretPosition() const { return send(SCI_GETCURRENTPOS); }
+void BodyEditor::undo()
+{
+    control_->undo();
+}
+void BodyEditor::cut()
+{
+    control_->cut();
+}
+void BodyEditor::copy()
+{
+    control_->copy();
+}
+void BodyEditor::paste()
+{
+    control_->paste();
+}
+void BodyEditor::selectAll()
+{
+    control_->selectAll();
+}
+void BodyEditor::ensureCaretVisible()
+{
+    control_->ensureCursorVisible();
+}
+void BodyEditor::focus()
+{
+    control_->setFocus();
+}
+void BodyEditor::repaintNow()
+{
+    control_->viewport()->repaint();
+}
+QFont BodyEditor::editorFont() const
+{
+    return control_->font();
+}
 
-int BodyEditor::caretColumn() const { return columnOf(caretPosition()); }
+unsigned BodyEditor::tagColour() const
+{
+    const auto bgr = static_cast<unsigned>(send(QsciScintillaBase::SCI_STYLEGETFORE, markup::TagStyle));
+    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+
+QRect BodyEditor::byteRect(Pos pos) const
+{
+    const int x0 = static_cast<int>(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, static_cast<long>(pos)));
+    const int x1 = static_cast<int>(
+        send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0,
+             static_cast<long>(send(QsciScintillaBase::SCI_POSITIONAFTER, static_cast<unsigned long>(pos)))));
+    const int y = static_cast<int>(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, static_cast<long>(pos)));
+    const int height = static_cast<int>(send(QsciScintillaBase::SCI_TEXTHEIGHT, 0));
+    const QPoint origin = control_->viewport()->mapTo(this, QPoint(0, 0));
+    return QRect(origin.x() + x0, origin.y() + y, std::max(1, x1 - x0), height);
+}
+
+bool BodyEditor::isShown(Pos pos) const
+{
+    return longLines_->shown(pos);
+}
+int BodyEditor::linesOnScreen() const
+{
+    return static_cast<int>(send(QsciScintillaBase::SCI_LINESONSCREEN));
+}
+bool BodyEditor::bindsKey(QKeyCombination key) const
+{
+    return control_->standardCommands()->boundTo(key.toCombined()) != nullptr;
+}
+bool BodyEditor::reportsModifications() const
+{
+    return send(QsciScintillaBase::SCI_GETMODEVENTMASK) != 0;
+}
+
+markup::Pos BodyEditor::caretPosition() const
+{
+    return send(QsciScintillaBase::SCI_GETCURRENTPOS);
+}
 
 int BodyEditor::columnOf(markup::Pos pos) const
 {
@@ -301,27 +489,29 @@ int BodyEditor::columnOf(markup::Pos pos) const
     // milliseconds at the end of a long line (a minified page); counting the
     // UTF-8 continuation bytes in place is many times faster.
     if (bytes < 4096)
-        return static_cast<int>(send(SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), static_cast<long>(pos)));
-    const auto* p = reinterpret_cast<const unsigned char*>(
-        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(bytes)));
+        return static_cast<int>(
+            send(QsciScintillaBase::SCI_COUNTCHARACTERS, static_cast<unsigned long>(start), static_cast<long>(pos)));
+    const auto* p = reinterpret_cast<const unsigned char*>(control_->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(bytes)));
     return static_cast<int>(bytes - countContinuationBytes(p, static_cast<size_t>(bytes)));
 }
 
 void BodyEditor::setWordWrap(bool on)
 {
-    setWrapMode(on ? WrapWord : WrapNone);
-    send(SCI_SETHSCROLLBAR, on ? 0 : 1);
+    control_->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    send(QsciScintillaBase::SCI_SETHSCROLLBAR, on ? 0 : 1);
 }
 
 int BodyEditor::firstVisibleDocumentLine() const
 {
-    return static_cast<int>(send(SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(send(SCI_GETFIRSTVISIBLELINE))));
+    return static_cast<int>(send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
+                                 static_cast<unsigned long>(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE))));
 }
 
 void BodyEditor::scrollToDocumentLine(int line)
 {
-    const long visible = send(SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
-    send(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(visible));
+    const long visible = send(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
+    send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(visible));
 }
 
 void BodyEditor::setTagColour(unsigned rgb)
@@ -329,15 +519,15 @@ void BodyEditor::setTagColour(unsigned rgb)
     tagColour_ = rgb;
     // Scintilla colours are 0xBBGGRR.
     const long bgr = static_cast<long>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
-    send(SCI_STYLESETFORE, markup::TagStyle, bgr);
+    send(QsciScintillaBase::SCI_STYLESETFORE, markup::TagStyle, bgr);
 }
 
 void BodyEditor::setEditorFont(const QFont& font)
 {
-    setFont(font);
+    control_->setFont(font);
     // QsciScintilla::setFont copies the default style to all styles.
     setTagColour(tagColour_);
-    longLines_.defineStyles();
+    longLines_->defineStyles();
 }
 
 }  // namespace app

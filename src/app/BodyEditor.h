@@ -1,72 +1,93 @@
-// The editing control `body`: a QsciScintilla set up as a plain-text HTML
-// source editor (UTF-8, CR LF, two styles, no lexer) that implements the editor
-// port. It is the one place that talks to Scintilla by message; every byte and
-// position conversion lives here.
+// The editing control `body`: the adapter that holds the Scintilla editing
+// component, set up as a plain-text HTML source editor (UTF-8, CR LF, two
+// styles, no lexer), and implements the editor port and the view operations
+// of EditorView. It is the only code that talks to Scintilla: the component is
+// a private part of this widget, so the rest of the program sees the port and
+// the named operations below, never the component's own interface.
 #pragma once
 
-#include <Qsci/qsciscintilla.h>
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+#include <memory>
 
-#include "LongLineWindow.h"
-#include "markup/TextEditor.h"
+#include "EditorView.h"
 
 namespace app {
 
-class BodyEditor : public QsciScintilla, public markup::TextEditor {
+class LongLineWindow;
+
+class BodyEditor : public QWidget, public EditorView {
     Q_OBJECT
 public:
     explicit BodyEditor(QWidget* parent = nullptr);
+    ~BodyEditor() override;
 
     // Must run before the first editor is created (done by the constructor too):
-    // QScintilla's own accessibility support costs time proportional to the
+    // the component's own accessibility support costs time proportional to the
     // document on every edit.
     static void installPlainAccessibility();
 
     // markup::TextEditor
     std::string text() const override;
-    markup::Pos length() const override;
-    std::string textRange(markup::Pos start, markup::Pos length) const override;
-    markup::Pos selectionStart() const override;
-    markup::Pos selectionLength() const override;
+    Pos length() const override;
+    std::string textRange(Pos start, Pos length) const override;
+    Pos selectionStart() const override;
+    Pos selectionLength() const override;
     std::string selectedText() const override;
-    void setSelection(markup::Pos start, markup::Pos length) override;
+    void setSelection(Pos start, Pos length) override;
     void replaceSelection(std::string_view text) override;
     void replaceAll(std::string_view text) override;
-    int lineFromPosition(markup::Pos pos) const override;
-    markup::Pos lineStart(int line) const override;
+    int lineFromPosition(Pos pos) const override;
+    Pos lineStart(int line) const override;
     int lineCount() const override;
-    markup::Pos findText(std::string_view what, markup::Pos from, markup::Pos to) const override;
-    void setStyles(markup::Pos start, std::string_view styles) override;
-    void setStyle(markup::Pos start, markup::Pos length, markup::Style style) override;
-    markup::Style styleAt(markup::Pos pos) const override;
+    Pos findText(std::string_view what, Pos from, Pos to) const override;
+    void setStyles(Pos start, std::string_view styles) override;
+    void setStyle(Pos start, Pos length, markup::Style style) override;
+    markup::Style styleAt(Pos pos) const override;
     void clearStyles() override;
     bool isModified() const override;
     void setModified(bool modified) override;
     void emptyUndoBuffer() override;
 
-    // Loads a whole document (bytes as they are, NUL included) as a fresh,
-    // unmodified text with no undo history and the caret at the start.
-    void loadText(std::string_view text);
-    // The caret position and the 0-based column in characters.
-    markup::Pos caretPosition() const;
-    int caretColumn() const;
-    // The 0-based column of a position, in characters from its line's start.
-    int columnOf(markup::Pos pos) const;
+    // EditorView
+    std::string_view characters() const override;
+    void loadText(std::string_view text) override;
+    Pos caretPosition() const override;
+    int columnOf(Pos pos) const override;
+    bool canUndo() const override;
+    void undo() override;
+    void setUndoCollection(bool on) override;
+    void cut() override;
+    void copy() override;
+    void paste() override;
+    void selectAll() override;
+    int firstVisibleDocumentLine() const override;
+    void scrollToDocumentLine(int line) override;
+    void ensureCaretVisible() override;
+    void focus() override;
+    void setTagColour(unsigned rgb) override;
+
+    // For the main window's layout.
+    int caretColumn() const { return columnOf(caretPosition()); }
     // Word wrap on or off; with it on there is no horizontal scroll bar.
     void setWordWrap(bool on);
-    // The document line (not the wrapped display line) shown at the top, and
-    // scrolling so that a given document line shows at the top.
-    int firstVisibleDocumentLine() const;
-    void scrollToDocumentLine(int line);
-    // Colour of the tag style (0xRRGGBB); the default style keeps the text colour.
-    void setTagColour(unsigned rgb);
     // Font of every style; the tag style keeps its colour.
     void setEditorFont(const QFont& font);
-    bool canUndo() const;
-    // The whole text in place, without a copy: valid until the next change.
-    std::string_view characters() const;
-    // Whether changes are recorded for undo. A pass that turns recording off
-    // must empty the undo history before turning it on again.
-    void setUndoCollection(bool on);
+    QFont editorFont() const;
+
+    // What the control shows, for tests and benchmarks: the tag colour as set,
+    // where the byte at `pos` is drawn (in this widget's coordinates), whether
+    // it is drawn at all (see LongLineWindow), how many lines fit, whether the
+    // component binds a key of its own, and whether it reports modifications.
+    unsigned tagColour() const;
+    QRect byteRect(Pos pos) const;
+    bool isShown(Pos pos) const;
+    int linesOnScreen() const;
+    bool bindsKey(QKeyCombination key) const;
+    bool reportsModifications() const;
+    // Paints now (benchmarks time the paint with the change).
+    void repaintNow();
 
 signals:
     // The modified flag changed (save point left or reached, or set by hand).
@@ -75,16 +96,22 @@ signals:
     // before the editor handles it (the key-state flags of the tag commands).
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void keyUp(int key, Qt::KeyboardModifiers modifiers);
+    // The context menu was asked for, at a global position.
+    void contextMenuRequested(const QPoint& globalPos);
 
 protected:
+    // Keys sent to this widget go to the component (tests send them here).
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void removeConflictingKeys();
+    class Control;
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
+    void removeConflictingKeys();
+
+    Control* control_;  // a child widget
+    std::unique_ptr<LongLineWindow> longLines_;
     bool forcedModified_ = false;
-    LongLineWindow longLines_{*this};
     unsigned tagColour_ = 0x000080;
 };
 

@@ -7,9 +7,6 @@
 namespace app {
 namespace {
 
-constexpr unsigned kCheck = kCheckable;
-constexpr unsigned kHidden = kInvisible;
-
 // clang-format off
 constexpr CommandEntry kTable[] = {
     // parent    name                 caption                        command                     shortcut         flags
@@ -45,18 +42,18 @@ constexpr CommandEntry kTable[] = {
     {"Edit1",    "",                  "",                            "",                         "",              kSeparator},
     {"Edit1",    "EditGoToLine",      "&Go to line...",              "EditGoToLineClick",        "Alt+G",         kPlain},
     {"Edit1",    "",                  "",                            "",                         "",              kSeparator},
-    {"Edit1",    "EditWrap",          "&Word Wrap",                  "EditWrapClick",            "",              kCheck},
+    {"Edit1",    "EditWrap",          "&Word Wrap",                  "EditWrapClick",            "",              kCheckable},
 
     {"mnu",      "View1",             "&View",                       "",                         "",              kMenu},
-    {"View1",    "ViewToolbar",       "&Standard Toolbar",           "ViewToolbarClick",         "",              kCheck},
-    {"View1",    "ViewFormatBar",     "Fo&rmatting Toolbar",         "ViewFormatBarClick",       "",              kCheck},
-    {"View1",    "ViewCustomBar",     "&Custom Toolbar",             "ViewCustomBarClick",       "",              kCheck},
-    {"View1",    "viewStatus",        "S&tatus Bar",                 "viewStatusClick",          "",              kCheck},
+    {"View1",    "ViewToolbar",       "&Standard Toolbar",           "ViewToolbarClick",         "",              kCheckable},
+    {"View1",    "ViewFormatBar",     "Fo&rmatting Toolbar",         "ViewFormatBarClick",       "",              kCheckable},
+    {"View1",    "ViewCustomBar",     "&Custom Toolbar",             "ViewCustomBarClick",       "",              kCheckable},
+    {"View1",    "viewStatus",        "S&tatus Bar",                 "viewStatusClick",          "",              kCheckable},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
-    {"View1",    "ViewSide",          "Files and &Directories",      "ViewSideClick",            "",              kCheck},
+    {"View1",    "ViewSide",          "Files and &Directories",      "ViewSideClick",            "",              kCheckable},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
-    {"View1",    "ViewColorize",      "S&yntax Highlighting",        "ViewColorizeClick",        "",              kCheck},
-    {"View1",    "ViewTagList",       "Custom &Tag List",            "ViewTagListClick",         "F8",            kCheck},
+    {"View1",    "ViewColorize",      "S&yntax Highlighting",        "ViewColorizeClick",        "",              kCheckable},
+    {"View1",    "ViewTagList",       "Custom &Tag List",            "ViewTagListClick",         "F8",            kCheckable},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
     {"View1",    "ViewFont",          "Editor &Font...",             "ViewFontClick",            "",              kPlain},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
@@ -147,16 +144,16 @@ constexpr CommandEntry kTable[] = {
     {"Custom1",  "N8Custom1",         "&8 Custom",                   "btnCustom8Click",          "Alt+8",         kPlain, "btnCustom8", "Right-Click to Customize", "Custom #8", nullptr},
     {"Custom1",  "N9Custom1",         "&9 Custom",                   "btnCustom9Click",          "Alt+9",         kPlain, "btnCustom9", "Right-Click to Customize", "Custom #9", nullptr},
     {"Custom1",  "N10Custom1",        "&10 Custom",                  "btnCustom10Click",         "Alt+0",         kPlain, "btnCustom10", "Right-Click to Customize", "Custom #10", nullptr},
-    {"Custom1",  "close11",           "close1",                      "close11Click",             "Shift+Alt+1",   kHidden},
-    {"Custom1",  "close21",           "close2",                      "Close21Click",             "Shift+Alt+2",   kHidden},
-    {"Custom1",  "close31",           "close3",                      "Close31Click",             "Shift+Alt+3",   kHidden},
-    {"Custom1",  "close41",           "close4",                      "Close41Click",             "Shift+Alt+4",   kHidden},
-    {"Custom1",  "close51",           "close5",                      "Close51Click",             "Shift+Alt+5",   kHidden},
-    {"Custom1",  "close61",           "close6",                      "Close61Click",             "Shift+Alt+6",   kHidden},
-    {"Custom1",  "close71",           "close7",                      "Close71Click",             "Shift+Alt+7",   kHidden},
-    {"Custom1",  "close81",           "close8",                      "Close81Click",             "Shift+Alt+8",   kHidden},
-    {"Custom1",  "close91",           "close9",                      "Close91Click",             "Shift+Alt+9",   kHidden},
-    {"Custom1",  "close101",          "close10",                     "Close101Click",            "Shift+Alt+0",   kHidden},
+    {"Custom1",  "close11",           "close1",                      "close11Click",             "Shift+Alt+1",   kInvisible},
+    {"Custom1",  "close21",           "close2",                      "Close21Click",             "Shift+Alt+2",   kInvisible},
+    {"Custom1",  "close31",           "close3",                      "Close31Click",             "Shift+Alt+3",   kInvisible},
+    {"Custom1",  "close41",           "close4",                      "Close41Click",             "Shift+Alt+4",   kInvisible},
+    {"Custom1",  "close51",           "close5",                      "Close51Click",             "Shift+Alt+5",   kInvisible},
+    {"Custom1",  "close61",           "close6",                      "Close61Click",             "Shift+Alt+6",   kInvisible},
+    {"Custom1",  "close71",           "close7",                      "Close71Click",             "Shift+Alt+7",   kInvisible},
+    {"Custom1",  "close81",           "close8",                      "Close81Click",             "Shift+Alt+8",   kInvisible},
+    {"Custom1",  "close91",           "close9",                      "Close91Click",             "Shift+Alt+9",   kInvisible},
+    {"Custom1",  "close101",          "close10",                     "Close101Click",            "Shift+Alt+0",   kInvisible},
 
     {"mnu",      "Tools1",            "&Tools",                      "Tools1Click",              "",              kMenu},
     {"Tools1",   "ToolsBrowser",      "Update &Web Browser",         "ToolsBrowserClick",        "F9",            kPlain, "btnBrowser", "Update Browser", nullptr, "web-browser"},
@@ -187,7 +184,7 @@ constexpr CommandEntry kTable[] = {
     {"Help1",    "HelpAbout",         "&About Quillon Pro...",       "HelpAboutClick",           "",              kPlain},
 
     // Never shown: its entries exist for their shortcuts.
-    {"mnu",         "ClosingTags1",   "Hidden",                      "",                         "",              kMenu | kHidden},
+    {"mnu",         "ClosingTags1",   "Hidden",                      "",                         "",              kMenu | kInvisible},
     {"ClosingTags1", "EditCut2",      "Cut",                         "EditCutClick",             "Shift+Del",     kPlain},
     {"ClosingTags1", "EditCopy2",     "Copy",                        "EditCopyClick",            "Ctrl+Ins",      kPlain},
     {"ClosingTags1", "EditPaste2",    "Paste",                       "EditPasteClick",           "Shift+Ins",     kPlain},

@@ -12,7 +12,7 @@
 #include "ButtonIcons.h"
 #include "CommandRegistry.h"
 #include "CommandTable.h"
-#include "markup/Shared.h"
+#include "markup/Palette.h"
 
 namespace app {
 namespace {
@@ -209,21 +209,11 @@ void CommandUi::run(const QString& command)
     refreshChecks();
 }
 
-void CommandUi::setCheckSource(const QString& command, std::function<bool()> isChecked)
-{
-    checkSources_.insert(command, std::move(isChecked));
-}
-
 void CommandUi::refreshChecks()
 {
     for (const Binding& b : bindings_) {
         if (!b.action->isCheckable()) continue;
-        std::optional<bool> state = registry_.checked(b.command);
-        if (!state) {
-            auto it = checkSources_.constFind(b.command);
-            if (it != checkSources_.constEnd()) state = (*it)();
-        }
-        if (state) b.action->setChecked(*state);
+        if (const std::optional<bool> state = registry_.checked(b.command)) b.action->setChecked(*state);
     }
 }
 

@@ -51,10 +51,6 @@ public:
     QToolBar* customBar() const { return customBar_; }
     QWidget* colorGrid() const { return colorGrid_; }
 
-    // A check-mark state that no registered toggle reports (for commands whose
-    // handler is a plain one), by command name.
-    void setCheckSource(const QString& command, std::function<bool()> isChecked);
-
 private:
     struct Binding {
         QAction* action;
@@ -69,7 +65,6 @@ private:
     CommandRegistry& registry_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
-    QHash<QString, std::function<bool()>> checkSources_;
     std::vector<Binding> bindings_;
     QToolBar* standardBar_ = nullptr;
     QToolBar* formatBar_ = nullptr;

@@ -7,12 +7,13 @@
 #include "BodyEditor.h"
 #include "CommandRegistry.h"
 #include "CommandUi.h"
+#include "LargeBlocks.h"
 #include "RecentFiles.h"
 #include "TfrmMain.h"
 #include "WindowLayout.h"
 #include "files/SidePanel.h"
-#include "markup/Shared.h"
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
+#include "markup/Captions.h"
 #include "settings/SettingsStore.h"
 
 namespace app {
@@ -46,7 +47,13 @@ QString commandLinePath(const QStringList& arguments, const QString& currentFold
 
 QString withDefaultSuffix(const QString& path)
 {
-    return path.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
+    // Only the file name decides: folders such as example.com/ hold dots.
+    return markup::FileNamePart(path).contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
+}
+
+bool shownEmptyAtStart(std::string_view text)
+{
+    return !text.empty() && text.size() < 3 && text.find_first_not_of("\r\n") == std::string_view::npos;
 }
 
 QString captionFileName(const QString& caption)
@@ -82,40 +89,61 @@ void DocumentLifecycle::updateTitle(const QString& path)
 void DocumentLifecycle::becomeUntitled()
 {
     path_.clear();
-    format_ = DocumentFormat();
+    format_ = storage::DocumentFormat();
     updateTitle(QString());
 }
 
 bool DocumentLifecycle::load(const QString& path)
 {
-    LoadedDocument doc;
+    storage::LoadedDocument doc;
     QString error;
-    if (!loadDocumentFile(path, &doc, &error)) {
-        settings::ui().error(QStringLiteral("Cannot open \"%1\".\n%2").arg(path, error));
+    if (!storage::loadDocumentFile(path, &doc, &error)) {
+        interaction::ui().error(storage::openFailure(path, error));
         return false;
     }
-    w_.body().loadText(doc.text);
+    show(doc.text);
     format_ = doc.format;
     return true;
 }
 
-bool DocumentLifecycle::write(const QString& path)
+void DocumentLifecycle::show(std::string_view text)
 {
-    QString error;
-    if (!saveDocumentFile(path, w_.body().characters(), format_, &error)) {
-        settings::ui().error(QStringLiteral("Cannot save \"%1\".\n%2").arg(path, error));
-        return false;
+    w_.body().loadText(text);
+    // Freed memory is kept in proportion to the document (app/LargeBlocks).
+    keepFreedMemoryFor(text.size());
+}
+
+SaveResult DocumentLifecycle::write(const QString& path)
+{
+    const std::string_view text = w_.body().characters();
+    storage::DocumentFormat format = format_;
+    // A Windows-1252 file that now holds a character 1252 has no code for
+    // can still be kept: as UTF-8, when the author agrees.
+    if (const auto bad = storage::firstUnencodable(text, format.encoding)) {
+        const QString question =
+            QStringLiteral("This document cannot be stored as Windows-1252 (first: %1 at line %2). Save it as UTF-8?")
+                .arg(storage::describeCharacter(bad->codePoint), QString::number(bad->line));
+        if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes)
+            return SaveResult::Cancelled;
+        format.encoding = storage::Encoding::Utf8;
     }
-    return true;
+    QString error;
+    if (!storage::saveDocumentFile(path, text, format, &error)) {
+        interaction::ui().error(storage::saveFailure(path, error));
+        return SaveResult::Failed;
+    }
+    format_ = format;
+    return SaveResult::Saved;
 }
 
 bool DocumentLifecycle::askToSave(const QString& beginning)
 {
     if (!w_.body().isModified()) return true;
-    switch (settings::ui().ask(beginning + captionFileName() + QLatin1Char('?'), settings::Buttons::YesNoCancel)) {
-        case settings::Answer::Yes:
+    switch (
+        interaction::ui().ask(beginning + captionFileName() + QLatin1Char('?'), interaction::Buttons::YesNoCancel)) {
+        case interaction::Answer::Yes:
             return saveDocument(true) == SaveResult::Saved;
-        case settings::Answer::No:
+        case interaction::Answer::No:
             return true;
         default:
             return false;
@@ -127,7 +155,7 @@ void DocumentLifecycle::openCommandLine(const QStringList& arguments)
     const QString path = commandLinePath(arguments, w_.startFolder());
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) {
-        settings::ui().error(QStringLiteral("Quillon Pro can't find ") + path);
+        interaction::ui().error(QStringLiteral("Quillon Pro can't find ") + path);
         return;
     }
     // A file that cannot be read leaves the empty untitled document.
@@ -147,7 +175,7 @@ void DocumentLifecycle::fileNew()
         if (path_.isEmpty()) path_ = before;
         return;
     }
-    w_.body().loadText({});
+    show({});
     becomeUntitled();
     w_.registry().documentReplaced();
     // The new-document dialog and its templates, where they are built in;
@@ -166,16 +194,16 @@ void DocumentLifecycle::fileOpen()
 void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCancel)
 {
     settings::SettingsStore store;
-    QString folder = store.ReadString(QStringLiteral("user"), QStringLiteral("lastdir"), QString());
+    QString folder = store.read(settings::user::kLastDir);
     store.close();
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
-    const QString chosen = settings::ui().openFileName(QStringLiteral("Browse"), folder, openFilters());
+    const QString chosen = interaction::ui().openFileName(QStringLiteral("Browse"), folder, openFilters());
     if (chosen.isEmpty()) {
         if (discardOnCancel) {
             // The author agreed to lose the text: the editor is emptied, and it
             // must not keep the old file's name, or a Save would overwrite that
             // file with nothing.
-            w_.body().loadText({});
+            show({});
             becomeUntitled();
             w_.registry().documentReplaced();
         }
@@ -191,10 +219,10 @@ void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCance
     path_ = chosen;
     w_.registry().documentReplaced();
     w_.body().setModified(false);
-    w_.body().setFocus();
+    w_.body().focus();
     const qsizetype slash = chosen.lastIndexOf(QLatin1Char('/'));
     settings::SettingsStore out;
-    out.WriteString(QStringLiteral("user"), QStringLiteral("lastdir"), slash > 0 ? chosen.left(slash) : QString());
+    out.write(settings::user::kLastDir, slash > 0 ? chosen.left(slash) : QString());
     out.close();
     w_.colourDocument();
 }
@@ -212,22 +240,23 @@ void DocumentLifecycle::fileSaveAs()
 SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
 {
     if (!path_.isEmpty()) {
-        if (!write(path_)) return SaveResult::Failed;
+        if (const SaveResult written = write(path_); written != SaveResult::Saved) return written;
         if (addToRecent) {
             addRecentFile(path_);
             refreshRecentMenu();
         }
     } else {
-        const QString chosen =
-            settings::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(), kUntitled, saveFilters());
+        const QString chosen = interaction::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(),
+                                                              kUntitled, saveFilters());
         if (chosen.isEmpty()) return SaveResult::Cancelled;
         const QString path = withDefaultSuffix(chosen);
         if (QFileInfo::exists(path)) {
             const QString question = path + QStringLiteral("\rThis file already exists.\n\rReplace existing file?");
-            if (settings::ui().ask(question, settings::Buttons::YesNo, settings::Answer::No) != settings::Answer::Yes)
+            if (interaction::ui().ask(question, interaction::Buttons::YesNo, interaction::Answer::No) !=
+                interaction::Answer::Yes)
                 return SaveResult::Cancelled;
         }
-        if (!write(path)) return SaveResult::Failed;
+        if (const SaveResult written = write(path); written != SaveResult::Saved) return written;
         path_ = path;
         updateTitle(path);
         if (addToRecent) {
@@ -261,7 +290,7 @@ void DocumentLifecycle::openRecentFile(int slot)
     const QString path = entry ? entry->data().toString() : QString();
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) {
-        settings::ui().error(QStringLiteral("Can't find \"%1\". Check to see that the path is correct.").arg(path));
+        interaction::ui().error(QStringLiteral("Can't find \"%1\". Check to see that the path is correct.").arg(path));
         return;
     }
     if (!askToSave(QStringLiteral("Save changes to "))) return;
@@ -279,7 +308,7 @@ bool DocumentLifecycle::closeQuery()
     w_.layout().storeState();
     if (w_.body().isModified()) {
         if (!askToSave(QStringLiteral("Save changes to "))) return false;
-        w_.body().loadText({});
+        show({});
     }
     settings::EraseEarlierVersions();
     return true;

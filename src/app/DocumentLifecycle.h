@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "DocumentFile.h"
+#include "storage/DocumentFile.h"
 
 namespace app {
 
@@ -21,8 +21,11 @@ enum class SaveResult { Saved, Cancelled, Failed };
 // arrives whole even unquoted; later arguments are ignored); a relative path
 // is taken from `currentFolder`. Empty when no file is named.
 QString commandLinePath(const QStringList& arguments, const QString& currentFolder);
-// A chosen save name holding no "." anywhere gets ".html" appended.
+// A chosen save name whose file name holds no "." gets ".html" appended.
 QString withDefaultSuffix(const QString& path);
+// Whether a file named on the command line is shown empty: one or two bytes
+// that are all line breaks (a stray line break); anything else is kept.
+bool shownEmptyAtStart(std::string_view text);
 // The file-name part of a caption ending in " - Quillon Pro".
 QString captionFileName(const QString& caption);
 
@@ -33,7 +36,7 @@ public:
     void registerCommands(CommandRegistry& registry);
 
     QString path() const { return path_; }
-    const DocumentFormat& format() const { return format_; }
+    const storage::DocumentFormat& format() const { return format_; }
     // The file-name part of the window's caption ("untitled.html" while untitled).
     QString captionFileName() const;
     // Caption := path (or "untitled.html") + " - Quillon Pro".
@@ -63,12 +66,16 @@ private:
     // Reads the file first and replaces the text only when that succeeded;
     // otherwise shows the system's error and leaves the document as it was.
     bool load(const QString& path);
-    bool write(const QString& path);
+    // Puts a whole document into the editor.
+    void show(std::string_view text);
+    // Writes the text to `path` in the document's format, asking first when a
+    // Windows-1252 document holds a character that needs UTF-8.
+    SaveResult write(const QString& path);
     void becomeUntitled();
 
     TfrmMain& w_;
     QString path_;
-    DocumentFormat format_;
+    storage::DocumentFormat format_;
 };
 
 }  // namespace app

@@ -5,20 +5,20 @@
 #include <QAction>
 
 #include "AboutBox.h"
-#include "BodyEditor.h"
 #include "CommandRegistry.h"
 #include "CommandUi.h"
+#include "EditorView.h"
 #include "TfrmMain.h"
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
 
 namespace app {
 
 void registerEditCommands(TfrmMain& w, CommandRegistry& r)
 {
-    BodyEditor& body = w.body();
+    EditorView& body = w.body();
     r.add(QStringLiteral("EditUndoClick"), [&body] {
         if (!body.canUndo()) {
-            settings::ui().error(QStringLiteral("The last action cannot be undone."));
+            interaction::ui().error(QStringLiteral("The last action cannot be undone."));
             return;
         }
         body.undo();
@@ -30,7 +30,7 @@ void registerEditCommands(TfrmMain& w, CommandRegistry& r)
         body.setModified(true);
     });
     r.add(QStringLiteral("EditSelectClick"), [&body] {
-        body.setFocus();
+        body.focus();
         body.selectAll();
     });
     // The context menu's Undo follows the Undo of the Edit menu.

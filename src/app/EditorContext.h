@@ -6,19 +6,21 @@
 #include <QString>
 
 #include "markup/KeyFlags.h"
+#include "markup/TagEngine.h"
 #include "settings/Options.h"
 
 class QWidget;
 
 namespace app {
 
-class BodyEditor;
+class EditorView;
 
 class EditorContext {
 public:
     virtual ~EditorContext() = default;
 
-    virtual BodyEditor& body() = 0;
+    // The editing control, through the editor port and its view operations.
+    virtual EditorView& body() = 0;
     virtual QWidget* window() = 0;
 
     // The option variables as LoadOptions last read them, and a fresh read.
@@ -54,5 +56,22 @@ public:
 private:
     EditorContext& context_;
 };
+
+// The caption shown while the whole document is coloured.
+inline constexpr const char* kColorizingCaption = "Colorizing - Please wait...";
+
+// Colours every tag of the document with the wait caption and the wait cursor
+// shown meanwhile: what EditorContext::colourDocument runs while highlighting
+// is on. The caret goes to the start of the document and the modified flag is
+// left as it was.
+void colourDocumentWithWait(EditorContext& context);
+
+// The option variables, key flags and recolouring for one tag command.
+markup::TagContext tagContextOf(EditorContext& context);
+
+class BodyEditor;
+// Every key pressed or released in `body`, modifier keys included, updates the
+// context's key flags; menu shortcuts are matched before the key reaches it.
+void trackKeyFlags(BodyEditor& body, EditorContext& context);
 
 }  // namespace app

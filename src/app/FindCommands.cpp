@@ -3,15 +3,15 @@
 #include <QPointer>
 #include <memory>
 
-#include "BodyEditor.h"
 #include "CommandModules.h"
 #include "CommandRegistry.h"
 #include "EditorContext.h"
+#include "EditorView.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
+#include "interaction/Interaction.h"
 #include "markup/FindReplace.h"
 #include "markup/Highlighter.h"
-#include "settings/Interaction.h"
 
 namespace app {
 namespace {
@@ -77,20 +77,19 @@ public:
         const std::int64_t count = markup::FindReplace::replaceAll(
             body(), body().characters(), utf8(replaceDlg_->findText()), utf8(replaceDlg_->replaceText()));
         if (count < 0) return;
-        body().setFocus(Qt::OtherFocusReason);
+        body().focus();
         // The span from the first to the last match came back as one new text
         // in the default colour: colour its tags again, leaving the caret.
         if (count > 0 && context_.highlightingOn()) markup::ColourWholeText(body());
         replaceDlg_->close();
-        settings::ui().inform(QString::fromStdString(markup::replacementsMessage(count)));
+        interaction::ui().inform(QString::fromStdString(markup::replacementsMessage(count)));
     }
 
     // EditGoToLineClick
     void goToLine()
     {
         dialogs::TfrmGoLine dlg(body(), context_.window());
-        if (settings::ui().runModal(dlg) == QDialog::Accepted) body().ensureCursorVisible();
-        body().viewport()->update();
+        if (interaction::ui().runModal(dlg) == QDialog::Accepted) body().ensureCaretVisible();
     }
 
     // A new document: the search texts of both dialogs are cleared, and the
@@ -106,7 +105,7 @@ public:
     }
 
 private:
-    BodyEditor& body() { return context_.body(); }
+    EditorView& body() { return context_.body(); }
 
     dialogs::FindDialog& findDialog()
     {
@@ -135,7 +134,7 @@ private:
     void returnToWindowWhenClosed(QDialog& dlg)
     {
         QObject::connect(&dlg, &QDialog::finished, &dlg,
-                         [this] { settings::reactivateAfterDialog(context_.window()); });
+                         [this] { interaction::reactivateAfterDialog(context_.window()); });
     }
 
     // The selected text becomes the find text.
@@ -152,10 +151,10 @@ private:
             case markup::FindReplace::Outcome::Found:
                 // Inside an inactive main window this only marks where the focus
                 // returns, so the dialog keeps the keyboard for the next press.
-                body().setFocus(Qt::OtherFocusReason);
+                body().focus();
                 return;
             case markup::FindReplace::Outcome::NotFound:
-                settings::ui().inform(QString::fromStdString(markup::notFoundMessage(what)));
+                interaction::ui().inform(QString::fromStdString(markup::notFoundMessage(what)));
                 return;
         }
     }

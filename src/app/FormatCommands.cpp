@@ -1,14 +1,12 @@
 // Handlers of the Format menu, the formatting toolbar, the hidden end-tag
 // shortcuts, the Special menu's tags and entities, and the highlighting
-// commands of the View menu; and the key handlers of `body` that keep the
-// key-state flags of the tag commands.
+// commands of the View menu.
 #include <functional>
 
-#include "BodyEditor.h"
 #include "CommandModules.h"
 #include "CommandRegistry.h"
 #include "EditorContext.h"
-#include "FormatHighlighting.h"
+#include "EditorView.h"
 #include "markup/Highlighter.h"
 #include "markup/TagEngine.h"
 #include "settings/SettingsStore.h"
@@ -118,7 +116,7 @@ void registerHighlighting(EditorContext& context, CommandRegistry& registry)
             const bool on = !context.highlightingOn();
             {
                 settings::SettingsStore store;
-                store.WriteBool("user", "colorize", on);
+                store.write(settings::user::kColorize, on);
             }
             context.setHighlightingOn(on);
             if (on)
@@ -130,30 +128,17 @@ void registerHighlighting(EditorContext& context, CommandRegistry& registry)
 
     // View > Refresh (F5): colours everything anew and keeps the caret.
     registry.add("ViewRefreshClick", [&context] {
-        BodyEditor& body = context.body();
+        EditorView& body = context.body();
         const markup::Pos caret = body.caretPosition();
         markup::ClearColours(body);
         context.colourDocument();
         body.setSelection(caret, 0);
-        body.ensureCursorVisible();
+        body.ensureCaretVisible();
     });
 
     // The tag colour follows the options each time they are read.
     context.body().setTagColour(context.options().tagColour);
     registry.onOptionsLoaded([&context] { context.body().setTagColour(context.options().tagColour); });
-}
-
-// Every key pressed or released in `body`, modifier keys included, updates
-// the key flags; menu shortcuts are matched before the key reaches `body`.
-void connectKeyFlags(EditorContext& context)
-{
-    BodyEditor& body = context.body();
-    QObject::connect(&body, &BodyEditor::keyDown, &body, [&context](int key, Qt::KeyboardModifiers modifiers) {
-        context.keyFlags() = markup::keyFlagsAfterPress(context.keyFlags(), key, modifiers);
-    });
-    QObject::connect(&body, &BodyEditor::keyUp, &body, [&context](int, Qt::KeyboardModifiers) {
-        context.keyFlags() = markup::keyFlagsAfterRelease(context.keyFlags());
-    });
 }
 
 }  // namespace
@@ -162,7 +147,6 @@ void registerFormatCommands(EditorContext& context, CommandRegistry& registry)
 {
     registerInsertions(context, registry);
     registerHighlighting(context, registry);
-    connectKeyFlags(context);
 }
 
 }  // namespace app

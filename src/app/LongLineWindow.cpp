@@ -1,5 +1,7 @@
 #include "LongLineWindow.h"
 
+#include <Qsci/qsciscintillabase.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -32,7 +34,10 @@ struct StyledRange {
 
 LongLineWindow::LongLineWindow(QsciScintillaBase& editor) : editor_(editor) {}
 
-long LongLineWindow::send(unsigned msg, unsigned long w, long l) const { return editor_.SendScintilla(msg, w, l); }
+long LongLineWindow::send(unsigned msg, unsigned long w, long l) const
+{
+    return editor_.SendScintilla(msg, w, l);
+}
 
 void LongLineWindow::defineStyles()
 {
@@ -66,7 +71,8 @@ void readStyles(QsciScintillaBase& editor, Pos start, Pos n, std::string& styles
 {
     std::string pairs(static_cast<size_t>(2 * n + 2), '\0');
     StyledRange range{static_cast<long>(start), static_cast<long>(start + n), pairs.data()};
-    editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEDTEXT, 0UL, static_cast<long>(reinterpret_cast<intptr_t>(&range)));
+    editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEDTEXT, 0UL,
+                         static_cast<long>(reinterpret_cast<intptr_t>(&range)));
     styles.resize(static_cast<size_t>(n));
     for (size_t i = 0; i < styles.size(); ++i) styles[i] = pairs[2 * i + 1];
 }
@@ -74,15 +80,16 @@ void readStyles(QsciScintillaBase& editor, Pos start, Pos n, std::string& styles
 void writeRaw(QsciScintillaBase& editor, Pos start, std::string_view styles)
 {
     editor.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
-    editor.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()),
-                         styles.data());
+    editor.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()), styles.data());
 }
 
 }  // namespace
 
 bool LongLineWindow::touchesLongLine(Pos start, Pos n) const
 {
-    const auto lineOf = [&](Pos p) { return send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(p)); };
+    const auto lineOf = [&](Pos p) {
+        return send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(p));
+    };
     return line(lineOf(start)).length() > kLongLine || line(lineOf(start + n - 1)).length() > kLongLine;
 }
 
@@ -101,7 +108,8 @@ void LongLineWindow::writeStyles(Pos start, std::string_view colours)
         for (Pos i = 0; i < n; ++i) {
             const auto colour = static_cast<unsigned char>(piece[static_cast<size_t>(i)]);
             current[static_cast<size_t>(i)] = static_cast<char>(
-                (static_cast<unsigned char>(current[static_cast<size_t>(i)]) & kHiddenBit) ? hidden(colour, at + i) : colour);
+                (static_cast<unsigned char>(current[static_cast<size_t>(i)]) & kHiddenBit) ? hidden(colour, at + i)
+                                                                                           : colour);
         }
         writeRaw(editor_, at, current);
     }
@@ -143,7 +151,8 @@ Pos LongLineWindow::characterStart(Pos pos, const Line& l) const
     // Past UTF-8 continuation bytes (at most three), so that no character is
     // split between shown and hidden.
     for (int i = 0; i < 3 && pos < l.end; ++i) {
-        const auto c = static_cast<unsigned char>(send(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(pos)));
+        const auto c =
+            static_cast<unsigned char>(send(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(pos)));
         if ((c & 0xC0) != 0x80) break;
         ++pos;
     }
@@ -159,7 +168,10 @@ void LongLineWindow::showAround(const Line& l, Pos focus)
     show(l, from, to);
 }
 
-bool LongLineWindow::hasWindow(const Line& l) const { return !shown(l.start) || !shown(l.end - 1); }
+bool LongLineWindow::hasWindow(const Line& l) const
+{
+    return !shown(l.start) || !shown(l.end - 1);
+}
 
 bool LongLineWindow::caretFits(const Line& l, Pos caret) const
 {
@@ -179,16 +191,27 @@ void LongLineWindow::windowAll(std::string_view text)
     const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const char* const begin = text.data();
     const char* const end = begin + text.size();
+    const auto window = [&](const char* from, const char* to) {
+        if (to - from <= kLongLine) return;
+        const Line l{from - begin, to - begin};
+        showAround(l, caret >= l.start && caret <= l.end ? caret : l.start);
+    };
     for (const char* p = begin; p < end;) {
         const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
         const char* lineEnd = nl ? nl : end;
         const char* contentEnd = lineEnd;
         if (contentEnd > p && contentEnd[-1] == '\r') --contentEnd;
-        // A lone CR also ends a line in the control; such lines are rare
-        // enough to be measured by their LF-ended span.
+        // A lone CR also ends a line in the control (classic Mac files): a
+        // long span between LFs is split at its CRs, so that only lines that
+        // really are long get a window.
         if (contentEnd - p > kLongLine) {
-            const Line l{p - begin, contentEnd - begin};
-            showAround(l, caret >= l.start && caret <= l.end ? caret : l.start);
+            const char* from = p;
+            while (const char* cr =
+                       static_cast<const char*>(std::memchr(from, '\r', static_cast<size_t>(contentEnd - from)))) {
+                window(from, cr);
+                from = cr + 1;
+            }
+            window(from, contentEnd);
         }
         p = nl ? nl + 1 : end;
     }
@@ -200,8 +223,8 @@ bool LongLineWindow::follow()
     const Pos caretLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
     const Pos first = send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
                            static_cast<unsigned long>(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE)));
-    const Pos last = std::min(first + send(QsciScintillaBase::SCI_LINESONSCREEN) + 1,
-                              send(QsciScintillaBase::SCI_GETLINECOUNT) - 1);
+    const Pos last =
+        std::min(first + send(QsciScintillaBase::SCI_LINESONSCREEN) + 1, send(QsciScintillaBase::SCI_GETLINECOUNT) - 1);
     for (Pos n = first; n <= last; ++n) {
         if (n == caretLine) continue;
         const Line l = line(n);

@@ -20,11 +20,11 @@
 // moves bytes and their styles together, so nothing needs to follow the edits.
 #pragma once
 
-#include <Qsci/qsciscintillabase.h>
-
 #include <string_view>
 
 #include "markup/TextEditor.h"
+
+class QsciScintillaBase;
 
 namespace app {
 

@@ -5,7 +5,7 @@
 #include "CommandRegistry.h"
 #include "EditorContext.h"
 #include "dialogs/TfrmOptions.h"
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
 
 namespace app {
 
@@ -14,7 +14,7 @@ void registerOptionsCommands(EditorContext& context, CommandRegistry& registry)
     registry.add(QStringLiteral("ToolsOptionsClick"), [&context] {
         {
             dialogs::TfrmOptions dialog(context.window());
-            settings::ui().runModal(dialog);
+            interaction::ui().runModal(dialog);
         }
         context.loadOptions();
     });

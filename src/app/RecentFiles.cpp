@@ -5,20 +5,13 @@
 namespace app {
 namespace {
 
-const QString kSection = QStringLiteral("MRU List");
-
-QString ident(int index)
-{
-    return QString::number(index + 1);
-}
-
 }  // namespace
 
 RecentSlots readRecentSlots()
 {
     const settings::SettingsStore store;
     RecentSlots paths;
-    for (int i = 0; i < kRecentSlots; ++i) paths[i] = store.ReadString(kSection, ident(i), QString());
+    for (int i = 0; i < kRecentSlots; ++i) paths[i] = store.read(settings::mru::file(i));
     return paths;
 }
 
@@ -31,8 +24,8 @@ void addRecentFile(const QString& path)
     for (const QString& s : paths)
         if (s == path) return;
     settings::SettingsStore store;
-    for (int i = kRecentSlots - 1; i > 0; --i) store.WriteString(kSection, ident(i), paths[i - 1]);
-    store.WriteString(kSection, ident(0), path);
+    for (int i = kRecentSlots - 1; i > 0; --i) store.write(settings::mru::file(i), paths[i - 1]);
+    store.write(settings::mru::file(0), path);
 }
 
 RecentSlots recentMenuSlots()

@@ -3,16 +3,16 @@
 #include <QDateTime>
 #include <QLocale>
 
-#include "BodyEditor.h"
 #include "CommandModules.h"
 #include "CommandRegistry.h"
-#include "DocumentFile.h"
 #include "EditorContext.h"
+#include "EditorView.h"
+#include "interaction/Interaction.h"
 #include "markup/QuickSnippets.h"
 #include "markup/Snippets.h"
-#include "settings/Interaction.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
+#include "storage/DocumentFile.h"
 
 namespace app {
 namespace {
@@ -26,12 +26,12 @@ void insertCased(EditorContext& context, std::string_view literal)
 }
 
 // A block template from section "quick", as whole lines above the caret's line.
-void insertQuickBlock(EditorContext& context, const char* key, const char* fallback)
+void insertQuickBlock(EditorContext& context, const settings::TextSetting& setting)
 {
     QString block;
     {
         const settings::SettingsStore store;
-        block = store.ReadString(QStringLiteral("quick"), QString::fromLatin1(key), QString::fromUtf8(fallback));
+        block = store.read(setting);
     }
     // Stored line breaks may be the platform's lone LF: the document holds CR LF.
     const int lines = markup::InsertBlockAboveCaret(context.body(), markup::withCrLf(block.toStdString()));
@@ -40,14 +40,12 @@ void insertQuickBlock(EditorContext& context, const char* key, const char* fallb
 
 void insertUpdateStamp(EditorContext& context)
 {
-    int format = settings::defaults::kTimeFormat;
+    int format = 0;
     QString preCustom;
     {
         const settings::SettingsStore store;
-        format =
-            store.ReadInteger(QStringLiteral("user"), QStringLiteral("timeformat"), settings::defaults::kTimeFormat);
-        preCustom =
-            store.ReadString(QStringLiteral("user"), QStringLiteral("precustom"), settings::defaults::kPreCustom);
+        format = store.read(settings::user::kTimeFormat);
+        preCustom = store.read(settings::user::kPreCustom);
     }
     const settings::Options& options = context.options();
     const QString date = markup::stampDate(format, QDateTime::currentDateTime(), QLocale());
@@ -58,16 +56,16 @@ void insertUpdateStamp(EditorContext& context)
 void insertTextFromFile(EditorContext& context)
 {
     const QString path =
-        settings::ui().openFileName(QStringLiteral("Browse for File"), QString(),
-                                    {QStringLiteral("Text (*.html *.htm *.shtml *.txt *.map)"),
-                                     QStringLiteral("Style Sheets (*.css)"), QStringLiteral("All files (*)")});
+        interaction::ui().openFileName(QStringLiteral("Browse for File"), QString(),
+                                       {QStringLiteral("Text (*.html *.htm *.shtml *.txt *.map)"),
+                                        QStringLiteral("Style Sheets (*.css)"), QStringLiteral("All files (*)")});
     if (path.isEmpty()) return;
     // The whole file is read before anything is inserted, in the encoding the
     // editor reads documents in.
-    LoadedDocument file;
+    storage::LoadedDocument file;
     QString error;
-    if (!loadDocumentFile(path, &file, &error)) {
-        settings::ui().error(error);
+    if (!storage::loadDocumentFile(path, &file, &error)) {
+        interaction::ui().error(storage::openFailure(path, error));
         return;
     }
     markup::InsertLinesBelowCaret(context.body(), file.text);
@@ -78,12 +76,9 @@ void insertTextFromFile(EditorContext& context)
 void registerSnippetCommands(EditorContext& context, CommandRegistry& registry)
 {
     EditorContext* c = &context;
-    registry.add(QStringLiteral("InsertQuickTableClick"),
-                 [c] { insertQuickBlock(*c, "table", markup::kQuickTableDefault); });
-    registry.add(QStringLiteral("InsertQuickScriptClick"),
-                 [c] { insertQuickBlock(*c, "script", markup::kQuickScriptDefault); });
-    registry.add(QStringLiteral("InsertQuickStyleClick"),
-                 [c] { insertQuickBlock(*c, "style", markup::kQuickStyleDefault); });
+    registry.add(QStringLiteral("InsertQuickTableClick"), [c] { insertQuickBlock(*c, settings::quick::kTable); });
+    registry.add(QStringLiteral("InsertQuickScriptClick"), [c] { insertQuickBlock(*c, settings::quick::kScript); });
+    registry.add(QStringLiteral("InsertQuickStyleClick"), [c] { insertQuickBlock(*c, settings::quick::kStyle); });
 
     registry.add(QStringLiteral("InsertAppletClick"),
                  [c] { markup::InsertCasedSnippet(c->body(), markup::snippet::kApplet, c->options().tagCase); });

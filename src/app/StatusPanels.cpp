@@ -7,8 +7,8 @@
 #include <QStatusBar>
 #include <QStyle>
 
-#include "BodyEditor.h"
-#include "markup/Shared.h"
+#include "EditorView.h"
+#include "markup/Captions.h"
 
 namespace app {
 
@@ -21,10 +21,20 @@ QString groupThousands(long long n)
 
 namespace {
 
-// A text wider than its panel without its middle.
+// A path wider than its panel without the middle of its folder part, so that
+// the file name stays whole as long as it fits at all.
 QString elided(const QLabel& panel)
 {
-    return panel.fontMetrics().elidedText(panel.text(), Qt::ElideMiddle, panel.contentsRect().width());
+    const QFontMetrics metrics = panel.fontMetrics();
+    const QString path = panel.text();
+    const int width = panel.contentsRect().width();
+    if (metrics.horizontalAdvance(path) <= width) return path;
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    const int nameWidth = metrics.horizontalAdvance(name);
+    const QString folder = path.left(path.size() - name.size());
+    if (name.isEmpty() || nameWidth + metrics.horizontalAdvance(QStringLiteral("\u2026/")) > width)
+        return metrics.elidedText(path, Qt::ElideMiddle, width);
+    return metrics.elidedText(folder, Qt::ElideMiddle, width - nameWidth) + name;
 }
 
 // The path panel: a path wider than the panel loses its middle, so that the
@@ -45,14 +55,26 @@ protected:
 
 }  // namespace
 
-StatusPanels::StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QString()> documentPath)
+StatusPanels::StatusPanels(QStatusBar& bar, EditorView& body, std::function<QString()> documentPath)
     : QObject(&bar), bar_(bar), body_(body), documentPath_(std::move(documentPath))
 {
     bar_.setObjectName(QStringLiteral("StatusBar1"));
     bar_.setSizeGripEnabled(true);
-    // Panel 0 takes what the others leave (the window's width minus 420);
-    // a long path never widens the window.
+    // Panel 0 takes what the others leave; a long path never widens the
+    // window. The others start as wide as their usual widest text (a document
+    // of tens of megabytes, lines and columns of five digits) and grow when a
+    // text is wider still: nothing is ever cut.
     static constexpr int kWidths[5] = {0, 100, 100, 100, 120};
+    const QLocale locale;
+    const QDateTime sampleTime(QDate(2000, 12, 28), QTime(23, 58));
+    const QString widest[5] = {
+        QString(),
+        groupThousands(99'999'999LL) + QStringLiteral(" Bytes"),
+        QStringLiteral("Ln:99999 Col:99999"),
+        QStringLiteral("Unmodified"),
+        locale.toString(sampleTime.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+            locale.toString(sampleTime.time(), QLocale::ShortFormat),
+    };
     for (int i = 0; i < 5; ++i) {
         auto* label = i == 0 ? new PathPanel(&bar_) : new QLabel(&bar_);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -62,10 +84,10 @@ StatusPanels::StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QStr
             label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             bar_.addWidget(label, 1);
         } else {
-            label->setFixedWidth(kWidths[i]);
             bar_.addPermanentWidget(label);
         }
         panels_[i] = label;
+        if (i > 0) label->setFixedWidth(std::max(kWidths[i], neededWidth(i, widest[i])));
     }
     timer_.setInterval(250);
     connect(&timer_, &QTimer::timeout, this, &StatusPanels::update);
@@ -91,8 +113,11 @@ void StatusPanels::update()
         body_.isModified() ? QStringLiteral("Modified") : QStringLiteral("Unmodified"),
         locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(now.time(), shortTime),
     };
-    for (int i = 0; i < 5; ++i)
-        if (panels_[i]->text() != texts[i]) panels_[i]->setText(texts[i]);
+    for (int i = 0; i < 5; ++i) {
+        if (panels_[i]->text() == texts[i]) continue;
+        panels_[i]->setText(texts[i]);
+        if (i > 0) fitWidth(i);
+    }
     if (panels_[0]->toolTip() != texts[0]) panels_[0]->setToolTip(texts[0]);
 }
 
@@ -115,6 +140,26 @@ bool StatusPanels::isShown() const
 QString StatusPanels::panelText(int index) const
 {
     return panels_.at(index)->text();
+}
+
+int StatusPanels::neededWidth(int index, const QString& text) const
+{
+    const QLabel& panel = *panels_.at(index);
+    const QMargins m = panel.contentsMargins();
+    return panel.fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 2 * panel.margin() + 4;
+}
+
+void StatusPanels::fitWidth(int index)
+{
+    QLabel& panel = *panels_.at(index);
+    const int needed = neededWidth(index, panel.text());
+    if (needed > panel.minimumWidth()) panel.setFixedWidth(needed);
+}
+
+bool StatusPanels::fits(int index) const
+{
+    const QLabel& panel = *panels_.at(index);
+    return panel.fontMetrics().horizontalAdvance(panel.text()) <= panel.contentsRect().width() - 2 * panel.margin();
 }
 
 QString StatusPanels::shownPath() const

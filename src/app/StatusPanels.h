@@ -14,7 +14,7 @@ class QStatusBar;
 
 namespace app {
 
-class BodyEditor;
+class EditorView;
 
 // 1234 -> "1,234"; 1234567 -> "1,234,567".
 QString groupThousands(long long n);
@@ -23,7 +23,7 @@ class StatusPanels : public QObject {
     Q_OBJECT
 public:
     // `documentPath` gives the path shown in panel 0 (empty while untitled).
-    StatusPanels(QStatusBar& bar, BodyEditor& body, std::function<QString()> documentPath);
+    StatusPanels(QStatusBar& bar, EditorView& body, std::function<QString()> documentPath);
 
     // Recomputes and writes all five panels.
     void update();
@@ -35,10 +35,17 @@ public:
     QString panelText(int index) const;
     // The path as panel 0 shows it: its middle left out when it is too wide.
     QString shownPath() const;
+    // Whether the text of panel `index` fits it whole.
+    bool fits(int index) const;
 
 private:
+    // Panels 1 to 4 are as wide as the widest text they can show, and wider
+    // when one is wider still: their text is never cut.
+    void fitWidth(int index);
+    int neededWidth(int index, const QString& text) const;
+
     QStatusBar& bar_;
-    BodyEditor& body_;
+    EditorView& body_;
     std::function<QString()> documentPath_;
     std::array<QLabel*, 5> panels_{};
     QTimer timer_;

@@ -8,15 +8,14 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "BodyEditor.h"
 #include "CommandModules.h"
 #include "CommandRegistry.h"
 #include "EditorContext.h"
+#include "EditorView.h"
+#include "interaction/Interaction.h"
 #include "markup/Entities.h"
 #include "markup/LineTools.h"
-#include "markup/Shared.h"
 #include "markup/TagCaseConversion.h"
-#include "settings/Interaction.h"
 
 namespace app {
 namespace {
@@ -35,7 +34,7 @@ public:
 // part that differs is replaced: the control then keeps its buffers instead of
 // freeing and refilling them. A text that grows is replaced whole, since the
 // control would otherwise enlarge its buffers by the old size plus the new.
-bool replaceChangedPart(BodyEditor& body, std::string_view before, std::string_view after)
+bool replaceChangedPart(EditorView& body, std::string_view before, std::string_view after)
 {
     if (after.size() > before.size()) {
         body.replaceAll(after);
@@ -53,13 +52,14 @@ bool replaceChangedPart(BodyEditor& body, std::string_view before, std::string_v
 }
 
 // Tag case conversion (upper or lower) or tag removal over the whole document.
-// The pass cannot be undone and leaves the modified flag as it found it; the
-// caret ends at the end of the first line.
+// The pass cannot be undone; a pass that changed the text marks the document
+// modified, so that closing asks about it. The caret ends at the end of the
+// first line.
 enum class TagPass { Upper, Lower, Remove };
 
 void runTagPass(EditorContext& context, TagPass pass)
 {
-    BodyEditor& body = context.body();
+    EditorView& body = context.body();
     bool broken = false;
     {
         const WaitCaption wait(context, pass == TagPass::Remove ? QStringLiteral("Removing Tags - Please wait...")
@@ -72,43 +72,44 @@ void runTagPass(EditorContext& context, TagPass pass)
         // The history is emptied anyway, so the replacement is not recorded:
         // that spares copying the whole document twice.
         body.setUndoCollection(false);
-        if (replaceChangedPart(body, text, result.text)) context.colourDocument();
+        const bool changed = replaceChangedPart(body, text, result.text);
+        if (changed) context.colourDocument();
         body.emptyUndoBuffer();
         body.setUndoCollection(true);
         const size_t firstLineEnd = std::min(result.text.find_first_of("\r\n"), result.text.size());
         body.setSelection(static_cast<markup::Pos>(firstLineEnd), 0);
-        body.setModified(wasModified);
+        body.setModified(wasModified || changed);
     }
     // Shown after the wait ends, so the message box has the normal cursor.
-    if (broken) settings::ui().warn(QStringLiteral("An error occurred, possibly due to a broken tag."));
+    if (broken) interaction::ui().warn(QStringLiteral("An error occurred, possibly due to a broken tag."));
 }
 
 // Special characters to entities or back over the whole document; the caret
 // goes back to its offset and the view to its first line.
 void runEntityPass(EditorContext& context, bool toHtml)
 {
-    BodyEditor& body = context.body();
+    EditorView& body = context.body();
     const WaitCursor wait;
     const markup::Pos caret = body.selectionStart();
-    const int firstLine = body.firstVisibleLine();
+    const int firstLine = body.firstVisibleDocumentLine();
     const std::string_view text = body.characters();
     const std::string converted = toHtml ? markup::SpecialToHtml(text) : markup::HtmlToSpecial(text);
     if (!replaceChangedPart(body, text, converted)) return;
     context.colourDocument();
     body.setSelection(std::min(caret, body.length()), 0);
-    body.setFirstVisibleLine(firstLine);
+    body.scrollToDocumentLine(firstLine);
 }
 
 void removeReturns(EditorContext& context)
 {
-    BodyEditor& body = context.body();
+    EditorView& body = context.body();
     if (body.selectionLength() == 0) {
-        settings::ui().inform(QStringLiteral(
+        interaction::ui().inform(QStringLiteral(
             "You must select an area of text from which you would like to remove line-feeds and carriage-returns."));
         return;
     }
-    if (settings::ui().ask(QStringLiteral("You cannot undo this later, continue?"), settings::Buttons::YesNo) !=
-        settings::Answer::Yes)
+    if (interaction::ui().ask(QStringLiteral("You cannot undo this later, continue?"), interaction::Buttons::YesNo) !=
+        interaction::Answer::Yes)
         return;
     const WaitCursor wait;
     markup::RemoveLineBreaks(body);
@@ -117,13 +118,12 @@ void removeReturns(EditorContext& context)
 
 void listItems(EditorContext& context)
 {
-    BodyEditor& body = context.body();
+    EditorView& body = context.body();
     if (body.selectionLength() == 0) {
-        settings::ui().inform(QStringLiteral("You do not have any lines selected."));
+        interaction::ui().inform(QStringLiteral("You do not have any lines selected."));
         return;
     }
-    markup::ConvertToListItems(body, context.options().tagCase);
-    body.emptyUndoBuffer();
+    if (markup::ConvertToListItems(body, context.options().tagCase)) body.emptyUndoBuffer();
 }
 
 void textToHtml(EditorContext& context)
@@ -131,9 +131,9 @@ void textToHtml(EditorContext& context)
     const QString question = QStringLiteral(
         "This will select the entire body of text and add tags to the beginning and end to make it viewable as an "
         "HTML document using pre-formatted text, rather than just plain text.\n\nContinue?");
-    if (settings::ui().ask(question, settings::Buttons::YesNo) != settings::Answer::Yes) return;
-    BodyEditor& body = context.body();
-    body.setFocus();
+    if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes) return;
+    EditorView& body = context.body();
+    body.focus();
     const std::string page = markup::TextToHtml(body.characters(), context.options().tagCase);
     body.setSelection(0, body.length());
     body.replaceSelection(page);

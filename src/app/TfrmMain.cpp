@@ -14,13 +14,13 @@
 #include "CommandUi.h"
 #include "DocumentLifecycle.h"
 #include "EditCommands.h"
-#include "FormatHighlighting.h"
+#include "EditorContext.h"
 #include "StatusPanels.h"
 #include "VexSplitter.h"
 #include "WindowLayout.h"
 #include "files/SidePanel.h"
+#include "markup/Captions.h"
 #include "markup/Highlighter.h"
-#include "markup/Shared.h"
 
 namespace app {
 
@@ -40,8 +40,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     document_->registerCommands(registry_);
     layout_->registerCommands(registry_);
     registerEditCommands(*this, registry_);
-    commands_->setCheckSource(QStringLiteral("ViewColorizeClick"), [this] { return highlightingOn_; });
     registerAllCommands(*this, registry_);
+    trackKeyFlags(*body_, *this);
     commands_->connectHandlers();
 }
 
@@ -87,14 +87,18 @@ void TfrmMain::buildClientArea()
     column->addWidget(row, 1);
     setCentralWidget(central);
 
-    body_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(body_, &QWidget::customContextMenuRequested, this, &TfrmMain::showContextMenu);
+    connect(body_, &BodyEditor::contextMenuRequested, this, &TfrmMain::showContextMenu);
     connect(side_, &files::SidePanel::folderChanged, this, [this](const QString& folder) { options_.dir = folder; });
 }
 
-void TfrmMain::showContextMenu(const QPoint& position)
+void TfrmMain::showContextMenu(const QPoint& globalPos)
 {
-    if (QMenu* menu = commands_->menu(QStringLiteral("pmenu"))) menu->exec(body_->viewport()->mapToGlobal(position));
+    if (QMenu* menu = commands_->menu(QStringLiteral("pmenu"))) menu->exec(globalPos);
+}
+
+EditorView& TfrmMain::body()
+{
+    return *body_;
 }
 
 void TfrmMain::start(const QStringList& arguments)
@@ -118,10 +122,10 @@ void TfrmMain::start(const QStringList& arguments)
 
     document_->openCommandLine(arguments);
     layout_->applyEditorFont();
-    // A file of one or two characters (a stray line break) shows as empty.
-    if (body_->length() < 3 && body_->length() > 0) body_->loadText({});
+    // A file holding only a stray line break shows as empty.
+    if (shownEmptyAtStart(body_->characters())) body_->loadText({});
     body_->setSelection(0, 0);
-    body_->setFocus();
+    body_->focus();
     body_->setModified(false);
     status_->update();
     colourDocument();

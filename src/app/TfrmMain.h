@@ -40,7 +40,7 @@ public:
     void start(const QStringList& arguments);
 
     // EditorContext
-    BodyEditor& body() override { return *body_; }
+    EditorView& body() override;
     QWidget* window() override { return this; }
     const settings::Options& options() const override { return options_; }
     void loadOptions() override;
@@ -55,6 +55,7 @@ public:
     bool saveDocument(bool addToRecent) override;
 
     // The parts, for the concern classes and for tests.
+    BodyEditor& editor() { return *body_; }
     CommandRegistry& registry() { return registry_; }
     CommandUi& commands() { return *commands_; }
     DocumentLifecycle& document() { return *document_; }
@@ -71,7 +72,7 @@ protected:
 
 private:
     void buildClientArea();
-    void showContextMenu(const QPoint& position);
+    void showContextMenu(const QPoint& globalPos);
 
     CommandRegistry registry_;
     settings::Options options_;

@@ -15,25 +15,22 @@
 #include "TfrmMain.h"
 #include "VexSplitter.h"
 #include "files/SidePanel.h"
+#include "interaction/Interaction.h"
 #include "markup/Highlighter.h"
-#include "settings/Interaction.h"
 #include "settings/SettingsStore.h"
 
 namespace app {
 namespace {
 
-const QString kWindow = QStringLiteral("window");
-const QString kUser = QStringLiteral("user");
-const QString kFonts = QStringLiteral("Fonts");
-
 // The side panel keeps at least this width, the editor at least the other.
 constexpr int kSideMargin = 60;
 constexpr int kEditorMargin = 300;
 
-void writeBool(const QString& section, const QString& ident, bool value)
+// A view toggle is written at once.
+void writeFlag(const settings::FlagSetting& setting, bool value)
 {
     settings::SettingsStore store;
-    store.WriteBool(section, ident, value);
+    store.write(setting, value);
 }
 
 }  // namespace
@@ -74,30 +71,27 @@ void WindowLayout::registerCommands(CommandRegistry& r)
 
 void WindowLayout::loadWindowState()
 {
+    namespace window = settings::window;
     settings::SettingsStore s;
-    const int top = s.ReadInteger(kWindow, QStringLiteral("top"), 1);
-    const int left = s.ReadInteger(kWindow, QStringLiteral("left"), 1);
-    const int width = s.ReadInteger(kWindow, QStringLiteral("width"), 639);
-    const int height = s.ReadInteger(kWindow, QStringLiteral("height"), 479);
-    w_.move(left, top);
-    w_.resize(width, height);
+    w_.move(s.read(window::kLeft), s.read(window::kTop));
+    w_.resize(s.read(window::kWidth), s.read(window::kHeight));
 
-    toolbar_ = s.ReadBool(kWindow, QStringLiteral("toolbar"), true);
-    customBar_ = s.ReadBool(kWindow, QStringLiteral("custombar"), false);
-    formatBar_ = s.ReadBool(kWindow, QStringLiteral("formatbar"), true);
-    side_ = s.ReadBool(kWindow, QStringLiteral("sideview"), true);
-    sideWidth_ = s.ReadInteger(kWindow, QStringLiteral("splitterpos"), 120);
+    toolbar_ = s.read(window::kToolbar);
+    customBar_ = s.read(window::kCustomBar);
+    formatBar_ = s.read(window::kFormatBar);
+    side_ = s.read(window::kSideView);
+    sideWidth_ = s.read(window::kSplitterPos);
 
-    w_.setHighlightingOn(s.ReadBool(kUser, QStringLiteral("colorize"), false));
-    w_.status().setShown(s.ReadBool(kWindow, QStringLiteral("statusbar"), true));
-    maximized_ = s.ReadBool(kWindow, QStringLiteral("maxed"), false);
+    w_.setHighlightingOn(s.read(settings::user::kColorize));
+    w_.status().setShown(s.read(window::kStatusBar));
+    maximized_ = s.read(window::kMaximised);
     s.close();
 
     w_.loadOptions();
     const settings::Options& o = w_.options();
     files::SidePanel& panel = w_.sidePanel();
     panel.setDriveIndex(o.drive);
-    if (!panel.setFolder(o.dir)) panel.setFolder(settings::defaults::homeFolder());
+    if (!panel.setFolder(o.dir)) panel.setFolder(settings::homeFolder());
     w_.sidePanel().setFixedWidth(std::max(0, sideWidth_));
     w_.commands().refreshChecks();
 }
@@ -135,8 +129,8 @@ void WindowLayout::applySidePanel()
 void WindowLayout::applyWordWrap()
 {
     const settings::SettingsStore s;
-    wordWrap_ = s.ReadBool(kWindow, QStringLiteral("WordWrap"), false);
-    BodyEditor& body = w_.body();
+    wordWrap_ = s.read(settings::window::kWordWrap);
+    BodyEditor& body = w_.editor();
     const markup::Pos start = body.selectionStart(), length = body.selectionLength();
     const int firstLine = body.firstVisibleDocumentLine();
     body.setWordWrap(wordWrap_);
@@ -151,23 +145,13 @@ void WindowLayout::giveFont(const QFont& font)
     QFont f = font;
     // A stored face the system lacks ("Courier New") falls back to a fixed-pitch one.
     f.setStyleHint(QFont::TypeWriter);
-    w_.body().setEditorFont(f);
+    w_.editor().setEditorFont(f);
 }
 
 void WindowLayout::applyEditorFont()
 {
     const settings::SettingsStore s;
-    QFont font = w_.body().font();
-    font.setFamily(s.ReadString(kFonts, QStringLiteral("name"), QStringLiteral("Courier New")));
-    font.setPointSize(std::max(1, s.ReadInteger(kFonts, QStringLiteral("size"), 10)));
-    const bool bold = s.ReadBool(kFonts, QStringLiteral("bold"), false);
-    const bool italic = s.ReadBool(kFonts, QStringLiteral("italic"), false);
-    // Neither flag leaves the style as it was.
-    if (bold || italic) {
-        font.setBold(bold);
-        font.setItalic(italic);
-    }
-    giveFont(font);
+    giveFont(settings::storedEditorFont(s, w_.editor().editorFont()));
 }
 
 void WindowLayout::recolourAfterFontChange()
@@ -180,7 +164,7 @@ void WindowLayout::chooseEditorFont()
 {
     // Preset with the face really shown: a stored face the system lacks
     // ("Courier New") would otherwise preset some unrelated one.
-    QFont shown = w_.body().font();
+    QFont shown = w_.editor().editorFont();
     shown.setFamily(QFontInfo(shown).family());
     QFontDialog dialog(shown, &w_);
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
@@ -192,15 +176,15 @@ void WindowLayout::chooseEditorFont()
             recolourAfterFontChange();
         });
     }
-    if (settings::ui().runModal(dialog) == QDialog::Accepted) {
+    if (interaction::ui().runModal(dialog) == QDialog::Accepted) {
         const QFont chosen = dialog.currentFont();
         giveFont(chosen);
         const FontFlags flags = storedFontFlags(chosen);
         settings::SettingsStore s;
-        s.WriteString(kFonts, QStringLiteral("name"), chosen.family());
-        s.WriteInteger(kFonts, QStringLiteral("size"), chosen.pointSize() > 0 ? chosen.pointSize() : 10);
-        s.WriteBool(kFonts, QStringLiteral("bold"), flags.bold);
-        s.WriteBool(kFonts, QStringLiteral("italic"), flags.italic);
+        s.write(settings::fonts::kName, chosen.family());
+        s.write(settings::fonts::kSize, chosen.pointSize() > 0 ? chosen.pointSize() : settings::fonts::kSize.def);
+        s.write(settings::fonts::kBold, flags.bold);
+        s.write(settings::fonts::kItalic, flags.italic);
     }
     recolourAfterFontChange();
 }
@@ -208,21 +192,21 @@ void WindowLayout::chooseEditorFont()
 void WindowLayout::toggleStandardBar()
 {
     toolbar_ = !toolbar_;
-    writeBool(kWindow, QStringLiteral("toolbar"), toolbar_);
+    writeFlag(settings::window::kToolbar, toolbar_);
     arrangeBars();
 }
 
 void WindowLayout::toggleFormatBar()
 {
     formatBar_ = !formatBar_;
-    writeBool(kWindow, QStringLiteral("formatbar"), formatBar_);
+    writeFlag(settings::window::kFormatBar, formatBar_);
     arrangeBars();
 }
 
 void WindowLayout::toggleCustomBar()
 {
     customBar_ = !customBar_;
-    writeBool(kWindow, QStringLiteral("custombar"), customBar_);
+    writeFlag(settings::window::kCustomBar, customBar_);
     arrangeBars();
 }
 
@@ -230,42 +214,42 @@ void WindowLayout::toggleStatusBar()
 {
     const bool show = !w_.status().isShown();
     w_.status().setShown(show);
-    writeBool(kWindow, QStringLiteral("statusbar"), show);
+    writeFlag(settings::window::kStatusBar, show);
     arrangeBars();
 }
 
 void WindowLayout::toggleSidePanel()
 {
     side_ = !side_;
-    writeBool(kWindow, QStringLiteral("sideview"), side_);
+    writeFlag(settings::window::kSideView, side_);
     applySidePanel();
 }
 
 void WindowLayout::toggleWordWrap()
 {
-    writeBool(kWindow, QStringLiteral("WordWrap"), !wordWrap_);
+    writeFlag(settings::window::kWordWrap, !wordWrap_);
     applyWordWrap();
 }
 
 void WindowLayout::storeState()
 {
+    namespace window = settings::window;
     settings::SettingsStore s;
     const files::SidePanel& panel = w_.sidePanel();
     if (!w_.isMaximized()) {
         // The normal bounds; a maximised window leaves those of its last
         // normal close in place, to return to at the next start.
-        s.WriteInteger(kWindow, QStringLiteral("top"), w_.y());
-        s.WriteInteger(kWindow, QStringLiteral("left"), w_.x());
-        s.WriteInteger(kWindow, QStringLiteral("width"), w_.width());
-        s.WriteInteger(kWindow, QStringLiteral("height"), w_.height());
-        s.WriteString(QStringLiteral("program"), QStringLiteral("path"),
-                      QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+        s.write(window::kTop, w_.y());
+        s.write(window::kLeft, w_.x());
+        s.write(window::kWidth, w_.width());
+        s.write(window::kHeight, w_.height());
+        s.write(settings::program::kPath, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     }
-    s.WriteBool(kWindow, QStringLiteral("maxed"), w_.isMaximized());
-    s.WriteBool(kWindow, QStringLiteral("toolbar"), toolbar_);
-    s.WriteString(kUser, QStringLiteral("dir"), panel.folder());
-    s.WriteInteger(kUser, QStringLiteral("drive"), panel.driveIndex());
-    if (side_) s.WriteInteger(kWindow, QStringLiteral("splitterpos"), panel.width());
+    s.write(window::kMaximised, w_.isMaximized());
+    s.write(window::kToolbar, toolbar_);
+    s.write(settings::user::kDir, panel.folder());
+    s.write(settings::user::kDrive, panel.driveIndex());
+    if (side_) s.write(window::kSplitterPos, panel.width());
 }
 
 }  // namespace app

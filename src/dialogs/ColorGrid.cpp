@@ -7,7 +7,7 @@
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
-#include "markup/Shared.h"
+#include "markup/Palette.h"
 
 namespace dialogs {
 namespace {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "interaction/Interaction.h"
 #include "markup/FindReplace.h"
-#include "settings/Interaction.h"
 
 namespace dialogs {
 
@@ -70,10 +70,10 @@ void TfrmGoLine::Button1Click()
         case GoLineCheck::Verdict::Nothing:
             return;
         case GoLineCheck::Verdict::NotAnInteger:
-            settings::ui().error(check.message);
+            interaction::ui().error(check.message);
             return;
         case GoLineCheck::Verdict::OutOfRange:
-            settings::ui().inform(check.message);
+            interaction::ui().inform(check.message);
             return;
         case GoLineCheck::Verdict::Go:
             body_.setSelection(markup::endOfLine(body_, check.line), 0);

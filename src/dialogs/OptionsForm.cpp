@@ -2,96 +2,83 @@
 // formats whose present values caption the dialog's format buttons.
 #include "OptionsForm.h"
 
-#include "markup/QuickSnippets.h"
-#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace dialogs {
 namespace {
-const QString kUser = QStringLiteral("user");
-const QString kQuick = QStringLiteral("quick");
 const QString kMicrosoft = QStringLiteral("microsoft");
 const QString kNetscape = QStringLiteral("netscape");
 }  // namespace
 
 OptionsForm readOptionsForm(const settings::SettingsStore& s)
 {
-    namespace d = settings::defaults;
-    auto text = [&s](const QString& section, const char* ident, const QString& def) {
-        return s.ReadString(section, QString::fromLatin1(ident), def);
-    };
-    auto flag = [&s](const char* ident, bool def) { return s.ReadBool(kUser, QString::fromLatin1(ident), def); };
-    auto number = [&s](const char* ident, int def) { return s.ReadInteger(kUser, QString::fromLatin1(ident), def); };
-
+    namespace user = settings::user;
+    namespace quick = settings::quick;
     OptionsForm f;
-    f.stampAsComment = !flag("showupdate", false);
-    f.syntaxColour = number("syntaxclr", d::kSyntaxColour);
-    f.lowerCaseTags = flag("case", true);
-    f.keepSelected = flag("keepselected", true);
-    f.fullCellTag = flag("fullcelltag", true);
-    f.preCustom = text(kUser, "precustom", d::kPreCustom);
-    f.custom = text(kUser, "custom", d::kCustomInDialog);
-    f.browserPath = text(kUser, "nspath", d::kNsPath);
-    f.tool1Path = text(kUser, "mapedit", {});
-    f.tool1Name = text(kUser, "mapname", {});
-    f.tool2Path = text(kUser, "deftool1", {});
-    f.tool2Name = text(kUser, "defname1", {});
-    f.tool3Path = text(kUser, "deftool2", {});
-    f.tool3Name = text(kUser, "defname2", {});
-    f.sideMask = text(kUser, "sidemask", d::kSideMaskInDialog);
-    f.preImage = text(kUser, "preimage", {});
-    f.sideColor = number("sidecolor", d::kSideColour);
-    f.name = text(kUser, "name", d::kName);
-    f.mail = text(kUser, "mail", d::kMail);
-    f.phone = text(kUser, "phone", d::kPhone);
-    f.fax = text(kUser, "fax", d::kFax);
-    f.address = text(kUser, "address", d::kAddress);
-    f.url = text(kUser, "url", d::kUrl);
-    f.quickTable = text(kQuick, "table", QString::fromUtf8(markup::kQuickTableDefault));
-    f.quickStyle = text(kQuick, "style", QString::fromUtf8(markup::kQuickStyleDefault));
-    f.quickScript = text(kQuick, "script", QString::fromUtf8(markup::kQuickScriptDefault));
-    f.timeFormat = number("timeformat", d::kTimeFormat);
-    f.microsoftBrowser = text(kUser, "browser", d::kBrowser).toLower() == kMicrosoft;
+    f.stampAsComment = !s.read(user::kShowUpdate);
+    f.syntaxColour = s.read(user::kSyntaxColour);
+    f.lowerCaseTags = s.read(user::kLowerCase);
+    f.keepSelected = s.read(user::kKeepSelected);
+    f.fullCellTag = s.read(user::kFullCellTag);
+    f.preCustom = s.read(user::kPreCustom);
+    f.custom = s.read(user::kCustomInDialog);
+    f.browserPath = s.read(user::kNsPath);
+    f.tool1Path = s.read(user::kTool1Path);
+    f.tool1Name = s.read(user::kTool1Name);
+    f.tool2Path = s.read(user::kTool2Path);
+    f.tool2Name = s.read(user::kTool2Name);
+    f.tool3Path = s.read(user::kTool3Path);
+    f.tool3Name = s.read(user::kTool3Name);
+    f.sideMask = s.read(user::kSideMaskInDialog);
+    f.preImage = s.read(user::kPreImage);
+    f.sideColor = s.read(user::kSideColour);
+    f.name = s.read(user::kName);
+    f.mail = s.read(user::kMail);
+    f.phone = s.read(user::kPhone);
+    f.fax = s.read(user::kFax);
+    f.address = s.read(user::kAddress);
+    f.url = s.read(user::kUrl);
+    f.quickTable = s.read(quick::kTable);
+    f.quickStyle = s.read(quick::kStyle);
+    f.quickScript = s.read(quick::kScript);
+    f.timeFormat = s.read(user::kTimeFormat);
+    f.microsoftBrowser = s.read(user::kBrowser).toLower() == kMicrosoft;
     return f;
 }
 
 void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
 {
-    auto text = [&s](const QString& section, const char* ident, const QString& value) {
-        s.WriteString(section, QString::fromLatin1(ident), value);
-    };
-    auto flag = [&s](const char* ident, bool value) { s.WriteBool(kUser, QString::fromLatin1(ident), value); };
-    auto number = [&s](const char* ident, int value) { s.WriteInteger(kUser, QString::fromLatin1(ident), value); };
-
-    number("syntaxclr", f.syntaxColour);
-    text(kUser, "name", f.name);
-    text(kUser, "mail", f.mail);
-    text(kUser, "address", f.address);
-    text(kUser, "phone", f.phone);
-    text(kUser, "fax", f.fax);
-    text(kUser, "url", f.url);
-    flag("showupdate", !f.stampAsComment);
-    flag("fullcelltag", f.fullCellTag);
-    flag("keepselected", f.keepSelected);
-    flag("case", f.lowerCaseTags);
-    text(kUser, "precustom", f.preCustom);
-    text(kUser, "custom", f.custom);
-    text(kUser, "nspath", f.browserPath);
-    text(kUser, "mapedit", f.tool1Path);
-    text(kUser, "mapname", f.tool1Name);
-    text(kUser, "deftool1", f.tool2Path);
-    text(kUser, "defname1", f.tool2Name);
-    text(kUser, "deftool2", f.tool3Path);
-    text(kUser, "defname2", f.tool3Name);
-    text(kUser, "sidemask", f.sideMask);
-    text(kUser, "preimage", f.preImage);
-    number("sidecolor", f.sideColor);
-    text(kQuick, "table", f.quickTable);
-    text(kQuick, "style", f.quickStyle);
-    text(kQuick, "script", f.quickScript);
+    namespace user = settings::user;
+    namespace quick = settings::quick;
+    s.write(user::kSyntaxColour, f.syntaxColour);
+    s.write(user::kName, f.name);
+    s.write(user::kMail, f.mail);
+    s.write(user::kAddress, f.address);
+    s.write(user::kPhone, f.phone);
+    s.write(user::kFax, f.fax);
+    s.write(user::kUrl, f.url);
+    s.write(user::kShowUpdate, !f.stampAsComment);
+    s.write(user::kFullCellTag, f.fullCellTag);
+    s.write(user::kKeepSelected, f.keepSelected);
+    s.write(user::kLowerCase, f.lowerCaseTags);
+    s.write(user::kPreCustom, f.preCustom);
+    s.write(user::kCustom, f.custom);
+    s.write(user::kNsPath, f.browserPath);
+    s.write(user::kTool1Path, f.tool1Path);
+    s.write(user::kTool1Name, f.tool1Name);
+    s.write(user::kTool2Path, f.tool2Path);
+    s.write(user::kTool2Name, f.tool2Name);
+    s.write(user::kTool3Path, f.tool3Path);
+    s.write(user::kTool3Name, f.tool3Name);
+    s.write(user::kSideMask, f.sideMask);
+    s.write(user::kPreImage, f.preImage);
+    s.write(user::kSideColour, f.sideColor);
+    s.write(quick::kTable, f.quickTable);
+    s.write(quick::kStyle, f.quickStyle);
+    s.write(quick::kScript, f.quickScript);
     // A format the buttons do not offer stays as it was stored.
-    if (f.timeFormat >= 1 && f.timeFormat <= kTimeFormatCount) number("timeformat", f.timeFormat);
-    text(kUser, "browser", f.microsoftBrowser ? kMicrosoft : kNetscape);
+    if (f.timeFormat >= 1 && f.timeFormat <= kTimeFormatCount) s.write(user::kTimeFormat, f.timeFormat);
+    s.write(user::kBrowser, f.microsoftBrowser ? kMicrosoft : kNetscape);
 }
 
 QString fromStoredLines(const QString& stored)

@@ -24,9 +24,8 @@
 
 #include "ColorGrid.h"
 #include "MultiLineField.h"
-#include "markup/Shared.h"
+#include "interaction/Interaction.h"
 #include "markup/Snippets.h"
-#include "settings/Interaction.h"
 #include "settings/SettingsStore.h"
 
 namespace dialogs {
@@ -63,18 +62,6 @@ QPushButton* browseButton(const char* name, QWidget* parent)
     const int side = button->fontMetrics().height() + 10;
     button->setFixedWidth(side + 6);
     return button;
-}
-
-// The editor's font as the main window stores it.
-QFont editorFont(const settings::SettingsStore& s)
-{
-    const QString section = QStringLiteral("Fonts");
-    QFont font(s.ReadString(section, QStringLiteral("name"), QStringLiteral("Courier New")));
-    const int size = s.ReadInteger(section, QStringLiteral("size"), 10);
-    if (size > 0) font.setPointSize(size);
-    font.setBold(s.ReadBool(section, QStringLiteral("bold"), false));
-    font.setItalic(s.ReadBool(section, QStringLiteral("italic"), false));
-    return font;
 }
 
 // The access key of a caption ("Use lower case &tags" -> Alt+T), or empty.
@@ -321,7 +308,7 @@ QString TfrmOptions::timeCaption(int format, const QDateTime& when)
 void TfrmOptions::FormCreate()
 {
     const settings::SettingsStore store;
-    lblSyntax_->setFont(editorFont(store));
+    lblSyntax_->setFont(settings::storedEditorFont(store, QFont()));
     setForm(readOptionsForm(store));
 }
 
@@ -422,11 +409,11 @@ void TfrmOptions::browseProgram(QLineEdit* field)
     }
     // Programs have no common name pattern here: every file is listed and
     // only an executable one is taken.
-    const QString chosen = settings::ui().openFileName(tr("Browse"), start, {tr("Programs (*)")});
+    const QString chosen = interaction::ui().openFileName(tr("Browse"), start, {tr("Programs (*)")});
     if (chosen.isEmpty()) return;
     const QFileInfo info(chosen);
     if (!info.isFile() || !info.isExecutable()) {
-        settings::ui().warn(tr("%1 is not a program.").arg(chosen));
+        interaction::ui().warn(tr("%1 is not a program.").arg(chosen));
         return;
     }
     field->setText(chosen);

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "Text.h"
+
 namespace markup {
 namespace {
 
@@ -27,25 +29,12 @@ constexpr std::array<const char*, kLastCode - kFirstCode + 1> kNames = {
 
 constexpr size_t kLongestName = 6;
 
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-bool isUpperAscii(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool isAsciiLetter(char c)
-{
-    return isUpperAscii(c) || (c >= 'a' && c <= 'z');
-}
-
 // Compares two names ignoring the case of ASCII letters.
 int compareIgnoringCase(std::string_view a, std::string_view b)
 {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        const char x = lowerAscii(a[i]), y = lowerAscii(b[i]);
+        const char x = asciiLower(a[i]), y = asciiLower(b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
@@ -64,7 +53,7 @@ struct EntityLists {
     {
         for (int code = kFirstCode; code <= kLastCode; ++code) {
             const std::string_view name = kNames[static_cast<size_t>(code - kFirstCode)];
-            (isUpperAscii(name.front()) ? capital : small).push_back({name, code});
+            (isAsciiUpper(name.front()) ? capital : small).push_back({name, code});
         }
         const auto byName = [](const NameCode& a, const NameCode& b) {
             return compareIgnoringCase(a.name, b.name) < 0;
@@ -91,12 +80,6 @@ const std::array<std::string, kLastCode - kFirstCode + 1>& entityTexts()
     return texts;
 }
 
-void appendUtf8Latin1(std::string& out, int code)
-{
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-}
-
 }  // namespace
 
 const char* entityOfCode(int code)
@@ -108,7 +91,7 @@ const char* entityOfCode(int code)
 int codeOfEntityName(std::string_view name)
 {
     if (name.empty() || name.size() > kLongestName || !isAsciiLetter(name.front())) return 0;
-    const std::vector<NameCode>& list = isUpperAscii(name.front()) ? lists().capital : lists().small;
+    const std::vector<NameCode>& list = isAsciiUpper(name.front()) ? lists().capital : lists().small;
     const auto it = std::lower_bound(list.begin(), list.end(), name, [](const NameCode& e, std::string_view n) {
         return compareIgnoringCase(e.name, n) < 0;
     });
@@ -134,7 +117,7 @@ std::string SpecialToHtml(std::string_view text)
         const auto lead = static_cast<unsigned char>(text[i]);
         if ((lead & 0xFE) != 0xC2) continue;
         const auto next = static_cast<unsigned char>(text[i + 1]);
-        if ((next & 0xC0) != 0x80) continue;
+        if (!isContinuationByte(next)) continue;
         const int code = ((lead & 0x1F) << 6) | (next & 0x3F);
         if (code < kFirstCode) continue;
         out.append(text.substr(copied, i - copied));
@@ -169,7 +152,7 @@ std::string HtmlToSpecial(std::string_view text)
         out.append(text.substr(pos, amp - pos));
         const int code = codeOfEntityName(text.substr(amp + 1, end - amp - 1));
         if (code)
-            appendUtf8Latin1(out, code);
+            appendUtf8(out, static_cast<char32_t>(code));
         else
             out.append(text.substr(amp, end + 1 - amp));
         pos = end + 1;

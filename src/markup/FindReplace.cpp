@@ -110,12 +110,7 @@ Pos endOfLine(const TextEditor& editor, int line)
 {
     if (line <= 0) return 0;
     if (line >= editor.lineCount()) return editor.length();
-    // The first position of the next line, less the line break before it.
-    const Pos next = editor.lineStart(line);
-    const std::string before = editor.textRange(next - 2, 2);
-    if (before == "\r\n") return next - 2;
-    if (!before.empty() && isLineBreak(before.back())) return next - 1;
-    return next;
+    return lineEnd(editor, line - 1);
 }
 
 Pos FindReplace::search(TextEditor& editor, std::string_view what, Pos* matchLength)

@@ -6,34 +6,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Text.h"
+
 namespace markup {
 namespace {
 
 // Bytes of text read and styled at a time by the whole-document colouring:
 // small enough to be served again and again from the same heap block.
 constexpr Pos kPiece = 64 * 1024;
-
-// Calls run(start, length) for each tag of `text`, in order. A "<" inside a
-// tag already found starts a run that ends at the same ">", so these runs are
-// also the union of the overlapping runs that a scan restarting one character
-// after each "<" would colour: every character is visited once.
-template <typename Run>
-void forEachTag(std::string_view text, Run run)
-{
-    const char* const base = text.data();
-    const size_t n = text.size();
-    size_t p = 0;
-    while (p < n) {
-        const auto* lt = static_cast<const char*>(std::memchr(base + p, '<', n - p));
-        if (!lt) return;
-        const auto open = static_cast<size_t>(lt - base);
-        const auto* gt = static_cast<const char*>(std::memchr(lt, '>', n - open));
-        if (!gt) return;
-        const auto close = static_cast<size_t>(gt - base);
-        run(open, close - open + 1);
-        p = close + 1;
-    }
-}
 
 // Styles a text fed to it piece by piece, in order, handing the editor the
 // styles of each piece as far as they are known; memory stays at one piece
@@ -91,27 +71,12 @@ private:
     Pos open_ = -1;       // the "<" of a tag not closed yet, or -1
 };
 
-// The end of a line before its line break (CR LF, LF or CR).
-Pos lineEnd(const TextEditor& editor, int line)
-{
-    if (line + 1 >= editor.lineCount()) return editor.length();
-    Pos end = editor.lineStart(line + 1);
-    const std::string tail = editor.textRange(end - 2, 2);
-    if (!tail.empty() && tail.back() == '\n') {
-        --end;
-        if (tail.size() == 2 && tail.front() == '\r') --end;
-    } else if (!tail.empty() && tail.back() == '\r') {
-        --end;
-    }
-    return end;
-}
-
 }  // namespace
 
 std::string TagStyles(std::string_view text)
 {
     std::string styles(text.size(), static_cast<char>(DefaultStyle));
-    forEachTag(text, [&](size_t at, size_t length) { std::memset(styles.data() + at, TagStyle, length); });
+    forEachTag(text, [&](size_t l, size_t g) { std::memset(styles.data() + l, TagStyle, g - l + 1); });
     return styles;
 }
 
@@ -145,8 +110,11 @@ void RecolourNearCaret(TextEditor& editor, int linesBack, int extraLines)
         if (end > start) {
             // Only the tag runs are styled, so an entity coloured on these
             // lines keeps its colour.
-            forEachTag(editor.textRange(start, end - start), [&](size_t at, size_t length) {
-                editor.setStyle(start + static_cast<Pos>(at), static_cast<Pos>(length), TagStyle);
+            // A "<" inside a tag starts no run of its own: the runs are the
+            // union of the overlapping ones a scan restarting after each "<"
+            // would colour.
+            forEachTag(editor.textRange(start, end - start), [&](size_t l, size_t g) {
+                editor.setStyle(start + static_cast<Pos>(l), static_cast<Pos>(g - l + 1), TagStyle);
             });
         }
     }

@@ -1,8 +1,8 @@
 // The line tools as single linear passes.
 #include "LineTools.h"
 
-#include "Shared.h"
 #include "Snippets.h"
+#include "TagCase.h"
 
 namespace markup {
 

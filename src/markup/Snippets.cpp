@@ -1,7 +1,8 @@
 // Snippet insertion rules and the update stamp text.
 #include "Snippets.h"
 
-#include "Shared.h"
+#include "TagCase.h"
+#include "Text.h"
 
 namespace markup {
 namespace {
@@ -12,34 +13,7 @@ int caretLine(const TextEditor& editor)
     return editor.lineFromPosition(editor.selectionStart());
 }
 
-// Where line `line` ends (before its line break).
-Pos lineEnd(const TextEditor& editor, int line)
-{
-    if (line + 1 >= editor.lineCount()) return editor.length();
-    const Pos next = editor.lineStart(line + 1);
-    const bool crlf = next >= 2 && editor.textRange(next - 2, 2) == "\r\n";
-    return next - (crlf ? 2 : 1);
-}
-
 }  // namespace
-
-std::string withCrLf(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 void InsertCasedSnippet(TextEditor& editor, std::string_view literal, bool lowerCase)
 {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "Text.h"
 #include "TextEditor.h"
 
 namespace markup {
@@ -39,9 +40,6 @@ inline constexpr std::array<const char*, 5> kListBox = {
     "<SELECT NAME=\"\"> \r\n", "  <OPTION VALUE=\"\" SELECTED> \r\n", "  <OPTION VALUE=\"\"> \r\n",
     "  <OPTION VALUE=\"\"> \r\n", "</SELECT> \r\n"};
 }  // namespace snippet
-
-// Every lone CR and lone LF made a CR LF pair; existing pairs stay.
-std::string withCrLf(std::string_view text);
 
 // Replaces the selection with the literal in the author's tag case
 // (lowerCase: TagCase). Recolouring is the caller's.

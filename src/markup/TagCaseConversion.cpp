@@ -4,17 +4,12 @@
 #include <array>
 #include <cstring>
 
+#include "Text.h"
+
 namespace markup {
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
-
-size_t findByte(std::string_view text, char c, size_t from)
-{
-    if (from >= text.size()) return npos;
-    const void* p = std::memchr(text.data() + from, c, text.size() - from);
-    return p ? static_cast<size_t>(static_cast<const char*>(p) - text.data()) : npos;
-}
 
 // A byte table per direction: only the ASCII letters change.
 struct CaseTable {
@@ -22,10 +17,7 @@ struct CaseTable {
     explicit CaseTable(bool upper)
     {
         for (int b = 0; b < 256; ++b) {
-            int c = b;
-            if (upper && b >= 'a' && b <= 'z') c = b - 32;
-            if (!upper && b >= 'A' && b <= 'Z') c = b + 32;
-            map[static_cast<size_t>(b)] = static_cast<char>(c);
+            map[static_cast<size_t>(b)] = asciiCase(static_cast<char>(b), !upper);
         }
     }
     // Converts [from, to] inclusive.
@@ -37,16 +29,6 @@ struct CaseTable {
 
 // The value keywords in the order their steps run.
 constexpr std::array<std::string_view, 3> kKeywords = {"src", "ref", "und"};
-
-bool matchesIgnoringCase(std::string_view text, size_t at, std::string_view word)
-{
-    for (size_t k = 0; k < word.size(); ++k) {
-        char c = text[at + k];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        if (c != word[k]) return false;
-    }
-    return true;
-}
 
 // The first double quote at or after a position, anywhere in the rest of the
 // text. Queries come in nearly increasing order (a few per tag), so the last
@@ -79,22 +61,6 @@ private:
     size_t found_ = npos;
 };
 
-// Calls visit(l, g) for every tag, from a "<" at l to the next ">" at g, left
-// to right. Returns true when a "<" has no ">" after it: such a broken tag
-// ends the scan.
-template <typename Visit>
-bool forEachTag(std::string_view text, Visit visit)
-{
-    for (size_t p = 0;;) {
-        const size_t l = findByte(text, '<', p);
-        if (l == npos) return false;
-        const size_t g = findByte(text, '>', l);
-        if (g == npos) return true;
-        visit(l, g);
-        p = g + 1;
-    }
-}
-
 }  // namespace
 
 TagPassResult ConvertTagCase(std::string_view text, bool upper)
@@ -113,7 +79,7 @@ TagPassResult ConvertTagCase(std::string_view text, bool upper)
              eq = findByte(text.substr(0, g), '=', eq + 1)) {
             if (eq < l + 3) continue;
             for (size_t k = 0; k < kKeywords.size(); ++k) {
-                if (at[k] == npos && matchesIgnoringCase(text, eq - 3, kKeywords[k])) {
+                if (at[k] == npos && startsWithIgnoringAsciiCase(text, eq - 3, kKeywords[k])) {
                     at[k] = eq - 3;
                     any = true;
                 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Shared.h"
+#include "TagCase.h"
 
 namespace markup {
 namespace {

@@ -3,12 +3,16 @@
 #include <algorithm>
 
 #include "CaseFold.h"
+#include "Text.h"
 
 namespace markup {
 
 TextBuffer::TextBuffer(std::string text) : text_(std::move(text)), styles_(text_.size(), DefaultStyle) {}
 
-Pos TextBuffer::clamp(Pos pos) const { return std::clamp<Pos>(pos, 0, length()); }
+Pos TextBuffer::clamp(Pos pos) const
+{
+    return std::clamp<Pos>(pos, 0, length());
+}
 
 std::string TextBuffer::textRange(Pos start, Pos length) const
 {
@@ -16,7 +20,10 @@ std::string TextBuffer::textRange(Pos start, Pos length) const
     return text_.substr(static_cast<size_t>(s), static_cast<size_t>(e - s));
 }
 
-std::string TextBuffer::selectedText() const { return textRange(selStart_, selLength_); }
+std::string TextBuffer::selectedText() const
+{
+    return textRange(selStart_, selLength_);
+}
 
 void TextBuffer::setSelection(Pos start, Pos length)
 {
@@ -46,13 +53,6 @@ void TextBuffer::replaceAll(std::string_view text)
 }
 
 // Lines end as in the editing control: at CR LF, at a lone LF or a lone CR.
-namespace {
-bool endsLineAt(const std::string& t, size_t i)
-{
-    return t[i] == '\n' || (t[i] == '\r' && (i + 1 == t.size() || t[i + 1] != '\n'));
-}
-}  // namespace
-
 int TextBuffer::lineFromPosition(Pos pos) const
 {
     pos = clamp(pos);
@@ -102,6 +102,9 @@ Style TextBuffer::styleAt(Pos pos) const
     return static_cast<Style>(styles_[static_cast<size_t>(pos)]);
 }
 
-void TextBuffer::clearStyles() { std::fill(styles_.begin(), styles_.end(), static_cast<char>(DefaultStyle)); }
+void TextBuffer::clearStyles()
+{
+    std::fill(styles_.begin(), styles_.end(), static_cast<char>(DefaultStyle));
+}
 
 }  // namespace markup

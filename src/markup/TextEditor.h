@@ -61,4 +61,8 @@ public:
     virtual void emptyUndoBuffer() = 0;
 };
 
+// Where line `line` ends, before its line break (CR LF, LF or a lone CR); the
+// length of the text for the last line.
+Pos lineEnd(const TextEditor& editor, int line);
+
 }  // namespace markup

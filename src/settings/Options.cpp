@@ -4,11 +4,15 @@
 #include <QDir>
 
 #include "SettingsStore.h"
-#include "markup/Shared.h"
+#include "markup/Captions.h"
+#include "markup/Palette.h"
 
 namespace settings {
 
-QString defaults::homeFolder() { return QDir::homePath(); }
+QString homeFolder()
+{
+    return QDir::homePath();
+}
 
 QStringList Options::sideMaskPatterns() const
 {
@@ -24,30 +28,29 @@ Options LoadOptions()
 
 Options LoadOptions(const SettingsStore& s)
 {
-    const QString user = QStringLiteral("user"), document = QStringLiteral("document");
     Options o;
-    o.useDefault = s.ReadBool(document, QStringLiteral("UseDefault"), false);
-    o.name = s.ReadString(user, QStringLiteral("name"), defaults::kName);
-    o.mail = s.ReadString(user, QStringLiteral("mail"), defaults::kMail);
-    o.phone = s.ReadString(user, QStringLiteral("phone"), defaults::kPhone);
-    o.fax = s.ReadString(user, QStringLiteral("fax"), defaults::kFax);
-    o.address = s.ReadString(user, QStringLiteral("address"), defaults::kAddress);
-    o.url = s.ReadString(user, QStringLiteral("url"), defaults::kUrl);
-    o.syntaxClr = s.ReadInteger(user, QStringLiteral("syntaxclr"), defaults::kSyntaxColour);
+    o.useDefault = s.read(document::kUseDefault);
+    o.name = s.read(user::kName);
+    o.mail = s.read(user::kMail);
+    o.phone = s.read(user::kPhone);
+    o.fax = s.read(user::kFax);
+    o.address = s.read(user::kAddress);
+    o.url = s.read(user::kUrl);
+    o.syntaxClr = s.read(user::kSyntaxColour);
     o.tagColour = markup::paletteRgb(o.syntaxClr);
-    o.dir = s.ReadString(user, QStringLiteral("dir"), defaults::homeFolder());
-    o.drive = s.ReadInteger(user, QStringLiteral("drive"), 1);
-    o.showUpdate = s.ReadBool(user, QStringLiteral("showupdate"), false);
-    o.tagCase = s.ReadBool(user, QStringLiteral("case"), true);
-    o.bgImage = s.ReadString(document, QStringLiteral("bgImage"), QString());
-    o.dtd = s.ReadString(document, QStringLiteral("DTD"), QString());
-    o.templateNo = s.ReadInteger(document, QStringLiteral("template"), 0);
-    o.customFile = s.ReadString(document, QStringLiteral("customfile"), QString());
-    o.sideMask = s.ReadString(user, QStringLiteral("sidemask"), defaults::kSideMask);
-    o.fullCellTag = s.ReadBool(user, QStringLiteral("fullcelltag"), true);
-    o.keepSelected = s.ReadBool(user, QStringLiteral("keepselected"), true);
-    o.sideColor = s.ReadInteger(user, QStringLiteral("sidecolor"), defaults::kSideColour);
-    o.updateTrailer = s.ReadString(user, QStringLiteral("Custom"), defaults::kCustom);
+    o.dir = s.read(user::kDir, homeFolder());
+    o.drive = s.read(user::kDrive);
+    o.showUpdate = s.read(user::kShowUpdate);
+    o.tagCase = s.read(user::kLowerCase);
+    o.bgImage = s.read(document::kBgImage);
+    o.dtd = s.read(document::kDtd);
+    o.templateNo = s.read(document::kTemplate);
+    o.customFile = s.read(document::kCustomFile);
+    o.sideMask = s.read(user::kSideMask);
+    o.fullCellTag = s.read(user::kFullCellTag);
+    o.keepSelected = s.read(user::kKeepSelected);
+    o.sideColor = s.read(user::kSideColour);
+    o.updateTrailer = s.read(user::kCustom);
     return o;
 }
 
@@ -58,6 +61,9 @@ QString ProgramFolderOf(const QString& executablePath)
     return executablePath.left(executablePath.size() - name.size());
 }
 
-QString ProgramFolder() { return ProgramFolderOf(QCoreApplication::applicationFilePath()); }
+QString ProgramFolder()
+{
+    return ProgramFolderOf(QCoreApplication::applicationFilePath());
+}
 
 }  // namespace settings

@@ -10,30 +10,8 @@ namespace settings {
 
 class SettingsStore;
 
-// Defaults of the values several readers share.
-namespace defaults {
-inline const QString kName = QStringLiteral("Quillon User");
-inline const QString kMail = QStringLiteral("author@example.com");
-inline const QString kPhone = QStringLiteral("555-1212");
-inline const QString kFax = QStringLiteral("555-1313");
-inline const QString kAddress = QStringLiteral("1 Main Street\r\nSpringfield, Country");
-inline const QString kUrl = QStringLiteral("http://www.example.com/");
-inline const QString kPreCustom = QStringLiteral("This page was last updated on");
-// The update stamp's trailer as LoadOptions reads it, and as the Options
-// dialog shows it.
-inline const QString kCustom =
-    QStringLiteral("using <a href=\"http://www.quillon.example/\">Quillon Pro</a>.");
-inline const QString kCustomInDialog =
-    QStringLiteral("using <a href=\"http://www.quillon.example/\">Quillon</a>.");
-inline const QString kSideMask = QStringLiteral("*.htm;*.shtml;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-inline const QString kSideMaskInDialog = QStringLiteral("*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-inline constexpr int kSyntaxColour = 4;  // navy
-inline constexpr int kSideColour = 1;
-inline constexpr int kTimeFormat = 5;
-inline const QString kBrowser = QStringLiteral("netscape");
-inline const QString kNsPath = QStringLiteral("xdg-open");
-QString homeFolder();  // stands for the default folder "c:\"
-}  // namespace defaults
+// The folder that stands for the default folder "c:\\": the home folder.
+QString homeFolder();
 
 struct Options {
     // Part of new documents.
@@ -43,12 +21,12 @@ struct Options {
     // User information for Quick Page.
     QString name, mail, phone, fax, address, url;
     // Tag colour: the palette index and its 0xRRGGBB value (black outside 0..15).
-    int syntaxClr = defaults::kSyntaxColour;
+    int syntaxClr = 4;
     unsigned tagColour = 0x000080;
     // Side panel: folder, drive position, background choice and file filter.
     QString dir;
     int drive = 1;
-    int sideColor = defaults::kSideColour;
+    int sideColor = 1;
     QString sideMask;
     // Tag insertion.
     bool tagCase = true;  // true: lower case

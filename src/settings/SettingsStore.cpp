@@ -1,10 +1,17 @@
 #include "SettingsStore.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QSet>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
+#include <cerrno>
+
+#include "interaction/Interaction.h"
+#include "markup/Text.h"
 
 namespace settings {
 namespace {
@@ -12,7 +19,80 @@ QString key(const QString& section, const QString& ident)
 {
     return section.toLower() + u'/' + ident.toLower();
 }
+
+// Why a file cannot be written into `folder`: the system's text for a small
+// file created and synced there (a read-only folder, a full disk), or for the
+// settings file itself.
+QString writeFailureReason(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) return qt_error_string(EACCES);
+    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.quillon-write-test"));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return qt_error_string(errno);
+    const QByteArray block(8192, '\n');
+    int error = 0;
+    if (::write(fd, block.constData(), static_cast<size_t>(block.size())) != block.size() || ::fsync(fd) != 0)
+        error = errno ? errno : ENOSPC;
+    ::close(fd);
+    ::unlink(probe.constData());
+    return error ? qt_error_string(error) : QStringLiteral("The file could not be written.");
+}
+
+// Each settings file whose write failed is reported once per run.
+void reportWriteFailure(const QString& path)
+{
+    static QSet<QString> reported;
+    if (reported.contains(path)) return;
+    reported.insert(path);
+    interaction::ui().error(QStringLiteral("Cannot save \"%1\".\n%2\nChanged settings will not be kept.")
+                                .arg(path, writeFailureReason(path)));
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 }  // namespace
+
+bool looksLikeSettingsFile(QByteArrayView bytes)
+{
+    if (bytes.isEmpty()) return true;
+    const std::string_view text(bytes.data(), static_cast<size_t>(bytes.size()));
+    if (text.find('\0') != std::string_view::npos || !markup::isValidUtf8(text)) return false;
+    if (text.back() != '\n') return false;
+    size_t from = 0;
+    while (from < text.size()) {
+        const size_t end = text.find('\n', from);
+        std::string_view line = text.substr(from, end - from);
+        from = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+        if (line.front() == '[') {
+            if (line.size() < 2 || line.back() != ']') return false;
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos || eq == 0) return false;
+    }
+    return true;
+}
+
+QFont storedEditorFont(const SettingsStore& store, const QFont& base)
+{
+    QFont font = base;
+    font.setFamily(store.read(fonts::kName));
+    font.setPointSize(std::max(1, store.read(fonts::kSize)));
+    const bool bold = store.read(fonts::kBold), italic = store.read(fonts::kItalic);
+    // Neither flag leaves the style as it was.
+    if (bold || italic) {
+        font.setBold(bold);
+        font.setItalic(italic);
+    }
+    return font;
+}
 
 QString SettingsStore::folder()
 {
@@ -21,20 +101,28 @@ QString SettingsStore::folder()
     return base + QStringLiteral("/Corvantis");
 }
 
-QString SettingsStore::pathOf(const QString& name) { return folder() + u'/' + name + QStringLiteral(".conf"); }
+QString SettingsStore::pathOf(const QString& name)
+{
+    return folder() + u'/' + name + QStringLiteral(".conf");
+}
 
 SettingsStore::SettingsStore(const QString& name)
     : settings_(std::make_unique<QSettings>(pathOf(name), QSettings::IniFormat))
 {
-    // Reading the file once tells whether it parsed; a damaged file is copied
-    // aside before our first write replaces it.
+    // A damaged file is copied aside before our first write replaces it.
     settings_->contains(QStringLiteral("\x01"));
-    damaged_ = settings_->status() == QSettings::FormatError;
+    damaged_ = settings_->status() == QSettings::FormatError || !looksLikeSettingsFile(readWholeFile(fileName()));
 }
 
-SettingsStore::~SettingsStore() { close(); }
+SettingsStore::~SettingsStore()
+{
+    close();
+}
 
-QString SettingsStore::fileName() const { return settings_->fileName(); }
+QString SettingsStore::fileName() const
+{
+    return settings_->fileName();
+}
 
 bool SettingsStore::HasValue(const QString& section, const QString& ident) const
 {
@@ -59,7 +147,9 @@ bool parseStoredInteger(const QString& text, int* value)
     if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
         const QStringView digits = QStringView(t).mid(2);
         // toUInt accepts a sign or another prefix; hex digits alone are allowed.
-        ok = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f'); });
+        ok = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f');
+        });
         if (ok) n = static_cast<int>(digits.toUInt(&ok, 16));
     } else {
         n = t.toInt(&ok, 10);
@@ -115,7 +205,9 @@ void SettingsStore::EraseSection(const QString& section)
 
 void SettingsStore::close()
 {
-    if (settings_) settings_->sync();
+    if (!settings_) return;
+    settings_->sync();
+    if (settings_->status() == QSettings::AccessError) reportWriteFailure(fileName());
 }
 
 void EraseEarlierVersions()

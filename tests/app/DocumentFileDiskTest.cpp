@@ -11,18 +11,18 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "DocumentFileTestSupport.h"
 #include "app/BodyEditor.h"
-#include "app/DocumentFile.h"
+#include "storage/DocumentFile.h"
+#include "support/FileFaults.h"
 
 namespace {
 
-using app::DocumentFormat;
-using app::Encoding;
-using app::LineBreaks;
-using docfile::entries;
-using docfile::readBytes;
-using docfile::writeBytes;
+using faults::entries;
+using faults::readBytes;
+using faults::writeBytes;
+using storage::DocumentFormat;
+using storage::Encoding;
+using storage::LineBreaks;
 using namespace std::string_literals;
 
 class DocumentFileDisk : public testing::Test {
@@ -44,13 +44,13 @@ TEST_P(DocumentFileDiskRoundTrip, OpenShowAndSaveUneditedIsByteIdentical)
 {
     const QString file = path(QStringLiteral("page.html"));
     writeBytes(file, GetParam().bytes);
-    app::LoadedDocument doc;
+    storage::LoadedDocument doc;
     QString error;
-    ASSERT_TRUE(app::loadDocumentFile(file, &doc, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::loadDocumentFile(file, &doc, &error)) << error.toStdString();
 
     app::BodyEditor body;
     body.loadText(doc.text);
-    ASSERT_TRUE(app::saveDocumentFile(file, body.text(), doc.format, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::saveDocumentFile(file, body.text(), doc.format, &error)) << error.toStdString();
     EXPECT_EQ(readBytes(file), GetParam().bytes);
     EXPECT_EQ(entries(dir_.path()), QStringList{QStringLiteral("page.html")});
 }
@@ -83,15 +83,15 @@ TEST_F(DocumentFileDisk, LargeFileOpensAndSavesIntact)
     const QString file = path(QStringLiteral("big.html"));
     writeBytes(file, bytes);
 
-    app::LoadedDocument doc;
+    storage::LoadedDocument doc;
     QString error;
-    ASSERT_TRUE(app::loadDocumentFile(file, &doc, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::loadDocumentFile(file, &doc, &error)) << error.toStdString();
     EXPECT_EQ(doc.format, (DocumentFormat{Encoding::Utf8, LineBreaks::Lf}));
     {
         app::BodyEditor body;
         body.loadText(doc.text);
         doc.text = {};
-        ASSERT_TRUE(app::saveDocumentFile(file, body.text(), doc.format, &error)) << error.toStdString();
+        ASSERT_TRUE(storage::saveDocumentFile(file, body.text(), doc.format, &error)) << error.toStdString();
     }
     EXPECT_TRUE(readBytes(file) == bytes);
 }
@@ -99,14 +99,13 @@ TEST_F(DocumentFileDisk, LargeFileOpensAndSavesIntact)
 // ---------------------------------------------------------------- failed saves
 
 // What every failed save must leave: the old file byte for byte, nothing else
-// in its folder, and a message naming the file and the reason.
+// in its folder, and the system's reason.
 void expectUntouched(const QTemporaryDir& dir, const QString& file, const std::string& old, const QString& error,
                      const QString& reason)
 {
     const std::string now = readBytes(file);
     EXPECT_TRUE(now == old) << "the old file changed: " << now.size() << " bytes instead of " << old.size();
     EXPECT_EQ(entries(dir.path()), QStringList{QFileInfo(file).fileName()});
-    EXPECT_TRUE(error.contains(file)) << error.toStdString();
     EXPECT_TRUE(error.contains(reason)) << error.toStdString() << " lacks " << reason.toStdString();
 }
 
@@ -119,7 +118,7 @@ TEST_F(DocumentFileDisk, SaveOntoFullFilesystemKeepsOldFile)
 {
     const QString mountPoint = path(QStringLiteral("small"));
     ASSERT_TRUE(QDir().mkpath(mountPoint));
-    docfile::SmallTmpfs tmpfs(mountPoint, 64);
+    faults::SmallTmpfs tmpfs(mountPoint, 64);
     if (!tmpfs.mounted()) GTEST_SKIP() << "mounting a tmpfs is not allowed here";
     QTemporaryDir inside(mountPoint + QStringLiteral("/d-XXXXXX"));
     const QString file = inside.filePath(QStringLiteral("page.html"));
@@ -127,7 +126,7 @@ TEST_F(DocumentFileDisk, SaveOntoFullFilesystemKeepsOldFile)
     writeBytes(file, old);
 
     QString error;
-    EXPECT_FALSE(app::saveDocumentFile(file, bigText(), {}, &error));
+    EXPECT_FALSE(storage::saveDocumentFile(file, bigText(), {}, &error));
     expectUntouched(inside, file, old, error, qt_error_string(ENOSPC));
 }
 
@@ -154,19 +153,19 @@ TEST_P(DocumentFileDiskSaveFailure, KeepsTheOldFile)
     if (obstacle == Obstacle::ReadOnlyFolder) {
         ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
     }
-    if (obstacle == Obstacle::Immutable && !docfile::setImmutable(file, true))
+    if (obstacle == Obstacle::Immutable && !faults::setImmutable(file, true))
         GTEST_SKIP() << "the immutable attribute cannot be set here";
     QString error;
     bool saved = true;
     {
-        docfile::ObeyFilePermissions asUser;
-        std::optional<docfile::FileSizeLimit> limit;
+        faults::ObeyFilePermissions asUser;
+        std::optional<faults::FileSizeLimit> limit;
         if (obstacle == Obstacle::SizeLimit && !limit.emplace(64 * 1024).active())
             GTEST_SKIP() << "cannot limit the file size";
-        saved = app::saveDocumentFile(file, bigText(), {}, &error);
+        saved = storage::saveDocumentFile(file, bigText(), {}, &error);
     }
     ::chmod(folder.constData(), 0700);
-    if (obstacle == Obstacle::Immutable) docfile::setImmutable(file, false);
+    if (obstacle == Obstacle::Immutable) faults::setImmutable(file, false);
     EXPECT_FALSE(saved);
     expectUntouched(dir_, file, old, error, qt_error_string(GetParam().errnum));
 }
@@ -184,7 +183,7 @@ TEST_F(DocumentFileDisk, SaveOntoFolderOrIntoMissingFolderIsRefused)
     ASSERT_TRUE(QDir().mkpath(folder));
     for (auto [name, errnum] : {std::pair("page.html", EISDIR), {"missing/page.html", ENOENT}}) {
         QString error;
-        EXPECT_FALSE(app::saveDocumentFile(path(QString::fromLatin1(name)), "new", {}, &error));
+        EXPECT_FALSE(storage::saveDocumentFile(path(QString::fromLatin1(name)), "new", {}, &error));
         EXPECT_TRUE(error.contains(qt_error_string(errnum))) << error.toStdString();
     }
     EXPECT_TRUE(QFileInfo(folder).isDir());
@@ -197,8 +196,8 @@ TEST_F(DocumentFileDisk, UnencodableCharacterInWindows1252FileIsRefusedWithItsLi
     const QString file = path(QStringLiteral("page.html"));
     writeBytes(file, "caf\xE9\r\n");
     QString error;
-    EXPECT_FALSE(
-        app::saveDocumentFile(file, "caf\xC3\xA9\r\n\xE4\xB8\xAD", {Encoding::Windows1252, LineBreaks::CrLf}, &error));
+    EXPECT_FALSE(storage::saveDocumentFile(file, "caf\xC3\xA9\r\n\xE4\xB8\xAD",
+                                           {Encoding::Windows1252, LineBreaks::CrLf}, &error));
     expectUntouched(dir_, file, "caf\xE9\r\n", error, QStringLiteral("U+4E2D) on line 2"));
     EXPECT_TRUE(error.contains(QStringLiteral("&#20013;"))) << error.toStdString();
 }
@@ -214,7 +213,7 @@ TEST_F(DocumentFileDisk, SaveKeepsModeAndOwner)
         ASSERT_EQ(::chown(native.constData(), 65534, 65534), 0);
     }
     QString error;
-    ASSERT_TRUE(app::saveDocumentFile(file, "new", {}, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::saveDocumentFile(file, "new", {}, &error)) << error.toStdString();
     struct stat st {};
     ASSERT_EQ(::stat(native.constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -238,17 +237,16 @@ TEST_P(DocumentFileDiskLoadFailure, ShowsTheReasonAndLeavesTheDocument)
 {
     const QString file = path(QStringLiteral("page.html"));
     GetParam().prepare(file);
-    app::LoadedDocument doc{"kept", {Encoding::Windows1252, LineBreaks::Lf}};
+    storage::LoadedDocument doc{"kept", {Encoding::Windows1252, LineBreaks::Lf}};
     QString error;
     bool loaded = true;
     {
-        docfile::ObeyFilePermissions asUser;
-        loaded = app::loadDocumentFile(file, &doc, &error);
+        faults::ObeyFilePermissions asUser;
+        loaded = storage::loadDocumentFile(file, &doc, &error);
     }
     EXPECT_FALSE(loaded);
     EXPECT_EQ(doc.text, "kept");
     EXPECT_EQ(doc.format, (DocumentFormat{Encoding::Windows1252, LineBreaks::Lf}));
-    EXPECT_TRUE(error.contains(file)) << error.toStdString();
     if (GetParam().errnum) {
         EXPECT_TRUE(error.contains(qt_error_string(GetParam().errnum))) << error.toStdString();
     }
@@ -279,10 +277,10 @@ TEST_F(DocumentFileDisk, SaveThroughSymbolicLinkWritesTheTargetAndKeepsTheLink)
     writeBytes(target, "old\n");
     ASSERT_EQ(::symlink("real/page.html", QFile::encodeName(link).constData()), 0);
 
-    app::LoadedDocument doc;
+    storage::LoadedDocument doc;
     QString error;
-    ASSERT_TRUE(app::loadDocumentFile(link, &doc, &error)) << error.toStdString();
-    ASSERT_TRUE(app::saveDocumentFile(link, "new\r\n", doc.format, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::loadDocumentFile(link, &doc, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::saveDocumentFile(link, "new\r\n", doc.format, &error)) << error.toStdString();
 
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     char linkText[64] = {};
@@ -302,9 +300,9 @@ TEST_P(DocumentFileDiskName, IsUsedExactlyAsGiven)
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
     const QString name = QString::fromUtf8(GetParam());
     QString error;
-    ASSERT_TRUE(app::saveDocumentFile(name, "<p>x</p>\r\n", {}, &error)) << error.toStdString();
-    app::LoadedDocument doc;
-    ASSERT_TRUE(app::loadDocumentFile(name, &doc, &error)) << error.toStdString();
+    ASSERT_TRUE(storage::saveDocumentFile(name, "<p>x</p>\r\n", {}, &error)) << error.toStdString();
+    storage::LoadedDocument doc;
+    ASSERT_TRUE(storage::loadDocumentFile(name, &doc, &error)) << error.toStdString();
     EXPECT_EQ(doc.text, "<p>x</p>\r\n");
     EXPECT_EQ(entries(dir_.path()), QStringList{name});
 }

@@ -4,13 +4,13 @@
 
 #include <random>
 
-#include "app/DocumentFile.h"
+#include "storage/DocumentFile.h"
 
 namespace {
 
-using app::DocumentFormat;
-using app::Encoding;
-using app::LineBreaks;
+using storage::DocumentFormat;
+using storage::Encoding;
+using storage::LineBreaks;
 using namespace std::string_literals;
 
 constexpr DocumentFormat kUtf8CrLf{Encoding::Utf8, LineBreaks::CrLf};
@@ -30,7 +30,7 @@ class DecodeTest : public testing::TestWithParam<DecodeRow> {};
 TEST_P(DecodeTest, DetectsFormatAndHoldsText)
 {
     const auto& row = GetParam();
-    const app::LoadedDocument doc = app::decodeDocument(row.file);
+    const storage::LoadedDocument doc = storage::decodeDocument(row.file);
     EXPECT_EQ(doc.text, row.held);
     EXPECT_EQ(doc.format.encoding, row.format.encoding);
     EXPECT_EQ(doc.format.lineBreaks, row.format.lineBreaks);
@@ -39,8 +39,8 @@ TEST_P(DecodeTest, DetectsFormatAndHoldsText)
 TEST_P(DecodeTest, WritesTheFileBackByteForByte)
 {
     const auto& row = GetParam();
-    const app::LoadedDocument doc = app::decodeDocument(row.file);
-    EXPECT_EQ(app::encodeDocument(doc.text, doc.format), row.file);
+    const storage::LoadedDocument doc = storage::decodeDocument(row.file);
+    EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), row.file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,7 +83,7 @@ class EncodeTest : public testing::TestWithParam<EncodeRow> {};
 TEST_P(EncodeTest, WritesTheFormat)
 {
     const auto& row = GetParam();
-    EXPECT_EQ(app::encodeDocument(row.held, row.format), row.file);
+    EXPECT_EQ(storage::encodeDocument(row.held, row.format), row.file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,10 +104,10 @@ TEST(DocumentFileRoundTrip, EveryByteValueSurvives)
 {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-    const auto doc = app::decodeDocument(all);
+    const auto doc = storage::decodeDocument(all);
     EXPECT_EQ(doc.format.encoding, Encoding::Windows1252);
-    EXPECT_EQ(app::encodeDocument(doc.text, doc.format), all);
-    EXPECT_FALSE(app::firstUnencodable(doc.text, Encoding::Windows1252).has_value());
+    EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), all);
+    EXPECT_FALSE(storage::firstUnencodable(doc.text, Encoding::Windows1252).has_value());
 }
 
 TEST(DocumentFileRoundTrip, RandomBinaryAndTextSurvive)
@@ -117,8 +117,8 @@ TEST(DocumentFileRoundTrip, RandomBinaryAndTextSurvive)
     for (int round = 0; round < 300; ++round) {
         std::string file(random() % 200, '\0');
         for (char& c : file) c = round % 2 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-        const auto doc = app::decodeDocument(file);
-        ASSERT_EQ(app::encodeDocument(doc.text, doc.format), file) << "round " << round;
+        const auto doc = storage::decodeDocument(file);
+        ASSERT_EQ(storage::encodeDocument(doc.text, doc.format), file) << "round " << round;
     }
 }
 
@@ -126,8 +126,8 @@ TEST(DocumentFileRoundTrip, ConvertedTextIsValidUtf8AndDecodesBackToItself)
 {
     // Held text of a Windows-1252 file, saved as a new UTF-8 file, reads back
     // as the same text.
-    const auto doc = app::decodeDocument("\x80\x81\xE9\r\n");
-    const auto again = app::decodeDocument(app::encodeDocument(doc.text, kUtf8CrLf));
+    const auto doc = storage::decodeDocument("\x80\x81\xE9\r\n");
+    const auto again = storage::decodeDocument(storage::encodeDocument(doc.text, kUtf8CrLf));
     EXPECT_EQ(again.format.encoding, Encoding::Utf8);
     EXPECT_EQ(again.text, doc.text);
 }
@@ -145,12 +145,12 @@ class UnencodableTest : public testing::TestWithParam<UnencodableRow> {};
 TEST_P(UnencodableTest, NamesTheFirstCharacterWithoutACode)
 {
     const auto& row = GetParam();
-    const auto bad = app::firstUnencodable(row.held, Encoding::Windows1252);
+    const auto bad = storage::firstUnencodable(row.held, Encoding::Windows1252);
     ASSERT_TRUE(bad.has_value());
     EXPECT_EQ(bad->offset, row.offset);
     EXPECT_EQ(bad->codePoint, row.codePoint);
     EXPECT_EQ(bad->line, row.line);
-    EXPECT_FALSE(app::firstUnencodable(row.held, Encoding::Utf8).has_value());
+    EXPECT_FALSE(storage::firstUnencodable(row.held, Encoding::Utf8).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, UnencodableTest,

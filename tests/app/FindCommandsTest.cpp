@@ -24,7 +24,7 @@ class FindCommands : public testing::Test {
 protected:
     FindCommands() { app::registerFindCommands(context, registry); }
 
-    app::BodyEditor& body() { return context.body(); }
+    app::BodyEditor& body() { return context.editor(); }
     std::pair<Pos, Pos> selection() { return {body().selectionStart(), body().selectionLength()}; }
 
     // Runs the command that shows a search dialog and waits until it has the keyboard.
@@ -71,7 +71,7 @@ TEST_F(FindCommands, FindTakesTheSelectionAndF3WrapsAfterTheNotFoundMessage)
 
     registry.run(QStringLiteral("EditFindNextClick"));
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"world\" not found.")});
-    EXPECT_EQ(ui.shown.at(0).kind, settings::MessageKind::Information);
+    EXPECT_EQ(ui.shown.at(0).kind, interaction::MessageKind::Information);
     EXPECT_EQ(body().selectionLength(), 0);
     registry.run(QStringLiteral("EditFindNextClick"));
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
@@ -187,9 +187,9 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
     ASSERT_TRUE(registry.run(QStringLiteral("EditGoToLineClick")));
     EXPECT_EQ(body().lineFromPosition(body().caretPosition()), 899);
     EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
-    const int first = body().firstVisibleLine();
+    const int first = body().firstVisibleDocumentLine();
     EXPECT_LE(first, 899);
-    EXPECT_GT(first + static_cast<int>(body().SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN)), 899);
+    EXPECT_GT(first + body().linesOnScreen(), 899);
 }
 
 }  // namespace

@@ -49,10 +49,14 @@ TEST_F(LayoutTest, FirstStartUsesTheDefaults)
     EXPECT_TRUE(window->statusBar()->isVisible());
     EXPECT_TRUE(window->status().timerRunning());
     EXPECT_FALSE(window->layout().wordWrapOn());
-    EXPECT_EQ(window->body().font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(window->body().font().pointSize(), 10);
-    for (auto [entry, on] : {std::pair("ViewToolbar", true), {"ViewCustomBar", false}, {"viewStatus", true},
-                             {"ViewSide", true}, {"EditWrap", false}, {"ViewColorize", false}})
+    EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(window->editor().editorFont().pointSize(), 10);
+    for (auto [entry, on] : {std::pair("ViewToolbar", true),
+                             {"ViewCustomBar", false},
+                             {"viewStatus", true},
+                             {"ViewSide", true},
+                             {"EditWrap", false},
+                             {"ViewColorize", false}})
         EXPECT_EQ(checked(*window, entry), on) << entry;
     EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
     // Reading the defaults wrote nothing.
@@ -104,16 +108,16 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
 {
     start();
     type(QStringLiteral("ab"));
-    QTest::keyClick(&window->body(), Qt::Key_Return);
-    window->body().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
+    QTest::keyClick(&window->editor(), Qt::Key_Return);
+    window->editor().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
     QTRY_COMPARE(window->status().panelText(2), QStringLiteral("Ln:2 Col:4"));
     EXPECT_EQ(panels(), QStringList({"untitled.html", "9 Bytes", "Ln:2 Col:4", "Modified"}));
-    window->body().setSelection(1, 5);  // a selection shows where it starts
+    window->editor().setSelection(1, 5);  // a selection shows where it starts
     window->status().update();
     EXPECT_EQ(panels()[2], QStringLiteral("Ln:1 Col:2"));
     // The caret after a final line break is on the empty last line.
-    window->body().loadText("x\r\n");
-    window->body().setSelection(3, 0);
+    window->editor().loadText("x\r\n");
+    window->editor().setSelection(3, 0);
     window->status().update();
     EXPECT_EQ(panels().mid(2), QStringList({"Ln:2 Col:1", "Unmodified"}));
 }
@@ -133,8 +137,12 @@ TEST_F(MainWindowTest, ALongPathKeepsItsFileNameInTheStatusBar)
 
 TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
 {
-    for (auto [n, text] : {std::pair(0, "0"), {999, "999"}, {1000, "1,000"}, {123456, "123,456"},
-                           {1000000, "1,000,000"}, {1234567890, "1,234,567,890"}})
+    for (auto [n, text] : {std::pair(0, "0"),
+                           {999, "999"},
+                           {1000, "1,000"},
+                           {123456, "123,456"},
+                           {1000000, "1,000,000"},
+                           {1234567890, "1,234,567,890"}})
         EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
 }
 
@@ -157,9 +165,9 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
 {
     start();
     window->resize(800, 500);
-    QTRY_VERIFY(window->body().width() > 500);
+    QTRY_VERIFY(window->editor().width() > 500);
     app::TVexSplitter& bar = window->splitter();
-    const int editorRight = window->body().x() + window->body().width();
+    const int editorRight = window->editor().x() + window->editor().width();
     auto drag = [&bar](int dx) {
         const QPoint from(1, bar.height() / 2);
         QTest::mousePress(&bar, Qt::LeftButton, {}, from);
@@ -186,19 +194,19 @@ TEST_F(MainWindowTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
     std::string lines;
     for (int i = 0; i < 300; ++i) lines += std::string(200, 'a' + i % 26) + "\r\n";
     start();
-    window->body().loadText(lines);
-    window->body().setSelection(120 * 202 + 7, 0);
-    window->body().scrollToDocumentLine(110);
+    window->editor().loadText(lines);
+    window->editor().setSelection(120 * 202 + 7, 0);
+    window->editor().scrollToDocumentLine(110);
     run("EditWrapClick");
     EXPECT_TRUE(window->layout().wordWrapOn());
     EXPECT_TRUE(checked(*window, "EditWrap"));
     EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("WordWrap"), false));
-    EXPECT_EQ(window->body().caretPosition(), 120 * 202 + 7);
-    EXPECT_EQ(window->body().firstVisibleDocumentLine(), 110);
+    EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
+    EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
     run("EditWrapClick");
     EXPECT_FALSE(window->layout().wordWrapOn());
-    EXPECT_EQ(window->body().caretPosition(), 120 * 202 + 7);
-    EXPECT_EQ(window->body().firstVisibleDocumentLine(), 110);
+    EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
+    EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
 }
 
 struct FontCase {
@@ -242,8 +250,8 @@ TEST_F(MainWindowTest, EditorFontChosenIsShownAndStored)
         return int(QDialog::Accepted);
     });
     run("ViewFontClick");
-    EXPECT_TRUE(window->body().font().bold());
-    EXPECT_EQ(window->body().font().pointSize(), 14);
+    EXPECT_TRUE(window->editor().editorFont().bold());
+    EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
     const settings::SettingsStore s;
     EXPECT_EQ(s.ReadInteger(QStringLiteral("fonts"), QStringLiteral("size"), 0), 14);
     EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("bold"), true));
@@ -261,7 +269,7 @@ TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
         return int(QDialog::Rejected);
     });
     run("ViewFontClick");
-    EXPECT_EQ(window->body().font().pointSize(), 16);
+    EXPECT_EQ(window->editor().editorFont().pointSize(), 16);
     EXPECT_FALSE(settings::SettingsStore().HasValue(QStringLiteral("Fonts"), QStringLiteral("size")));
 }
 
@@ -276,10 +284,10 @@ TEST_F(MainWindowTest, StoredStateIsAppliedAtStart)
         s.WriteBool(QStringLiteral("user"), QStringLiteral("colorize"), true);
     }
     start();
-    EXPECT_EQ(window->body().font().family(), QStringLiteral("DejaVu Sans Mono"));
-    EXPECT_EQ(window->body().font().pointSize(), 12);
-    EXPECT_TRUE(window->body().font().italic());
-    EXPECT_FALSE(window->body().font().bold());
+    EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(window->editor().editorFont().pointSize(), 12);
+    EXPECT_TRUE(window->editor().editorFont().italic());
+    EXPECT_FALSE(window->editor().editorFont().bold());
     EXPECT_FALSE(window->statusBar()->isVisible());
     EXPECT_FALSE(window->status().timerRunning());
     EXPECT_TRUE(window->highlightingOn());
@@ -305,7 +313,7 @@ TEST_F(MainWindowTest, ColumnOnALongLineCountsCharacters)
     std::string line;
     for (int i = 0; i < 3000; ++i) line += (i % 7 == 0) ? "\xe2\x82\xac" : (i % 3 ? "a" : "\xc3\xa9");
     const std::string doc = "first\r\n" + line + "tail";
-    window->body().loadText(doc);
+    window->editor().loadText(doc);
     const int characters = 3000 + 4;
     for (int back : {0, 1, 2, 15, 16, 17, 40}) {
         // The byte offset `back` characters before the end.
@@ -313,9 +321,23 @@ TEST_F(MainWindowTest, ColumnOnALongLineCountsCharacters)
         for (int k = 0; k < back; ++k) do
                 --at;
             while ((static_cast<unsigned char>(doc[at]) & 0xC0) == 0x80);
-        window->body().setSelection(static_cast<markup::Pos>(at), 0);
+        window->editor().setSelection(static_cast<markup::Pos>(at), 0);
         window->status().update();
         EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(characters - back + 1))
             << "back " << back;
     }
+}
+
+TEST_F(LayoutTest, StatusPanelsShowTheirWholeTextForLargeDocuments)
+{
+    start();
+    // 10,000,111 bytes: 9000 lines of 1000 bytes, then a line of 1,000,111.
+    std::string doc;
+    for (int i = 0; i < 9000; ++i) doc += std::string(999, 'x') + "\n";
+    doc.append(1'000'111, 'y');
+    window->editor().loadText(doc);
+    window->editor().setSelection(window->editor().length(), 0);
+    window->status().update();
+    EXPECT_EQ(panels().mid(1, 2), QStringList({"10,000,111 Bytes", "Ln:9001 Col:1000112"}));
+    for (int i = 1; i < 5; ++i) EXPECT_TRUE(window->status().fits(i)) << window->status().panelText(i).toStdString();
 }

@@ -2,13 +2,14 @@
 // line, New, Open, Save, Save As, the questions about changes and overwriting,
 // failed saves and loads, and the close.
 #include <QFileInfo>
+#include <cerrno>
 
 #include "MainWindowFixture.h"
 #include "app/DocumentLifecycle.h"
 #include "app/StatusPanels.h"
 #include "files/SidePanel.h"
 
-using settings::Answer;
+using interaction::Answer;
 
 namespace {
 const QString kSuffix = QStringLiteral(" - Quillon Pro");
@@ -20,11 +21,11 @@ QString stored(const char* section, const char* ident)
 // and modified flag.
 void expectDocument(app::TfrmMain& w, const std::string& text, const QString& path, bool modified)
 {
-    EXPECT_EQ(w.body().text(), text);
+    EXPECT_EQ(w.editor().text(), text);
     EXPECT_EQ(w.documentPath().toStdString(), path.toStdString());
     EXPECT_EQ(w.windowTitle().toStdString(),
               ((path.isEmpty() ? QStringLiteral("untitled.html") : path) + kSuffix).toStdString());
-    EXPECT_EQ(w.body().isModified(), modified);
+    EXPECT_EQ(w.editor().isModified(), modified);
 }
 }  // namespace
 
@@ -53,10 +54,11 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePath,
                              return std::string(row.param.name);
                          });
 
-TEST(SaveName, GetsHtmlOnlyWithoutAnyDotAndTheCaptionGivesTheName)
+TEST(SaveName, GetsHtmlOnlyWhenTheFileNameHasNoDotAndTheCaptionGivesTheName)
 {
     EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page")), QStringLiteral("/web/page.html"));
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/my.files/page")), QStringLiteral("/my.files/page"));
+    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/sites/example.com/page")),
+              QStringLiteral("/sites/example.com/page.html"));
     EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
     EXPECT_EQ(app::captionFileName(QStringLiteral("untitled.html - Quillon Pro")), QStringLiteral("untitled.html"));
@@ -83,15 +85,20 @@ TEST_F(MainWindowTest, CommandLineNamingAFolderShowsTheErrorAndStartsUntitled)
     QDir().mkdir(QStringLiteral("folder.html"));
     start({QStringLiteral("folder.html")});
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     expectDocument(*window, "", {}, false);
 }
 
-TEST_F(MainWindowTest, AFileOfTwoCharactersShowsAnEmptyEditor)
+TEST_F(MainWindowTest, AFileOfOneOrTwoLineBreaksShowsEmptyAnyOtherTinyFileIsKept)
 {
-    writeFile(QStringLiteral("tiny.html"), "\r\n");
-    start({QStringLiteral("tiny.html")});
-    expectDocument(*window, "", home() + "/tiny.html", false);
+    for (const auto& [bytes, shown] :
+         {std::pair<QByteArray, std::string>{"\r\n", ""}, {"\n", ""}, {"ok", "ok"}, {"a\n", "a\r\n"}}) {
+        const QString path = writeFile(QStringLiteral("tiny.html"), bytes);
+        start({QStringLiteral("tiny.html")});
+        expectDocument(*window, shown, path, false);
+        run("FileSaveClick");
+        EXPECT_EQ(readFile(path), shown.empty() ? QByteArray() : bytes) << bytes.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
@@ -144,18 +151,41 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
     ui.fileName(home() + QStringLiteral("/notafile"));
     run("FileOpenClick");
     ASSERT_EQ(ui.shown.size(), 2u);
-    EXPECT_EQ(ui.shown[1].kind, settings::MessageKind::Error);
+    EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Error);
+    EXPECT_EQ(ui.shown[1].text, "Cannot open \"" + home() + "/notafile\".\n" + qt_error_string(EISDIR));
     expectDocument(*window, "!mine", path, true);
 }
 
-TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADot)
+TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADotInAFolderWithOne)
 {
+    QDir().mkdir(QStringLiteral("example.com"));
     start();
     type(QStringLiteral("<p>"));
-    ui.fileName(home() + QStringLiteral("/page"));
+    ui.fileName(home() + QStringLiteral("/example.com/page"));
     run("FileSaveAsClick");
-    EXPECT_EQ(readFile(home() + QStringLiteral("/page.html")), QByteArray("<p>"));
-    expectDocument(*window, "<p>", home() + "/page.html", false);
+    EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("<p>"));
+    expectDocument(*window, "<p>", home() + "/example.com/page.html", false);
+}
+
+TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf8WhenTheAuthorAgrees)
+{
+    const QString path = writeFile(QStringLiteral("old.html"), "caf\xE9\n");
+    start({path});
+    window->editor().setSelection(window->editor().length(), 0);
+    window->editor().replaceSelection("\xE4\xB8\xAD");  // U+4E2D, which Windows-1252 has no code for
+    ui.answer(Answer::No);
+    run("FileSaveClick");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, QString::fromUtf8("This document cannot be stored as Windows-1252 (first: \"\u4E2D\" "
+                                                  "(U+4E2D) at line 2). Save it as UTF-8?"));
+    EXPECT_EQ(readFile(path), QByteArray("caf\xE9\n"));
+    EXPECT_TRUE(window->editor().isModified());
+    ui.answer(Answer::Yes);
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
+    EXPECT_FALSE(window->editor().isModified());
+    run("FileSaveClick");  // now a UTF-8 document: no question
+    EXPECT_EQ(ui.shown.size(), 2u);
 }
 
 TEST_F(MainWindowTest, OverwriteAnsweredNoLeavesTheDocumentUntitledAndModified)
@@ -182,7 +212,7 @@ TEST_F(MainWindowTest, SaveAlwaysWritesEvenWithoutChanges)
     start({path});
     writeFile(QStringLiteral("s.html"), "changed behind our back");
     activate();
-    QTest::keyClick(&window->body(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window->editor(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(readFile(path), QByteArray("editor text"));
 }
 
@@ -194,9 +224,8 @@ TEST_F(MainWindowTest, FailedSaveKeepsEverythingAndShowsOneError)
     ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
     run("FileSaveAsClick");
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
-    EXPECT_TRUE(ui.shown[0].text.contains(QLatin1String("No such file or directory")))
-        << ui.shown[0].text.toStdString();
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
+    EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + home() + "/no/such/folder/x.html\".\n" + qt_error_string(ENOENT));
     expectDocument(*window, "more doc", path, true);
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/BodyEditor.h"
+#include "app/LongLineWindow.h"
 #include "markup/Highlighter.h"
 
 namespace {
@@ -41,11 +42,10 @@ protected:
     // Paints now, as the next frame on screen would.
     void paint()
     {
-        body.viewport()->repaint();
+        body.repaintNow();
         QApplication::processEvents();
     }
-    int raw(Pos p) { return static_cast<int>(body.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(p))); }
-    bool shown(Pos p) { return (raw(p) & 2) == 0; }
+    bool shown(Pos p) { return body.isShown(p); }
     // The shown bytes of [from, to) as one span: its first and last byte and
     // how many bytes in all are shown.
     struct Span {
@@ -65,8 +65,8 @@ protected:
     Pos caret() { return body.caretPosition(); }
     bool caretOnScreen()
     {
-        const long x = body.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(caret()));
-        return x >= 0 && x < body.viewport()->width();
+        const int x = body.byteRect(caret()).left();
+        return x >= 0 && x < body.width();
     }
 
     app::BodyEditor body;
@@ -92,6 +92,20 @@ TEST_F(LongLine, OnlyAWindowAtTheStartIsShownAndNoByteChanges)
     // A line just under the limit is shown whole.
     load(minified(LongLineWindow::kLongLine - 100));
     EXPECT_EQ(shownIn(0, body.length()).count, body.length());
+}
+
+TEST_F(LongLine, EveryByteIsShownWhateverTheLineEnds)
+{
+    // Short lines of 650 KB ended by CR alone (classic Mac), by LF, by CR LF
+    // and mixed: none is long, so nothing may be hidden, also at the end.
+    for (const std::string end : {"\r", "\n", "\r\n", "\r\r\n\n"}) {
+        std::string text;
+        for (int i = 0; text.size() < 650'000; ++i) text += "<p>line " + std::to_string(i) + "</p>" + end;
+        load(text);
+        body.setSelection(body.length(), 0);
+        paint();
+        EXPECT_EQ(shownIn(0, body.length()).count, body.length()) << testing::PrintToString(end);
+    }
 }
 
 TEST_F(LongLine, TheWindowFollowsTheCaretAndTyping)
@@ -155,14 +169,16 @@ TEST_F(LongLine, ColoursSurviveHidingAndShowing)
     body.setSelection(end, 0);
     paint();
     const Pos lt = static_cast<Pos>(text.rfind("<b>"));
-    EXPECT_EQ(raw(lt), markup::TagStyle);
-    EXPECT_EQ(raw(lt + 3), markup::DefaultStyle) << "the x between <b> and </b>";
+    EXPECT_TRUE(shown(lt) && shown(lt + 3));
+    EXPECT_EQ(body.styleAt(lt), markup::TagStyle);
+    EXPECT_EQ(body.styleAt(lt + 3), markup::DefaultStyle) << "the x between <b> and </b>";
     EXPECT_TRUE(coloursNow() == colours);
 
     body.clearStyles();
     EXPECT_TRUE(coloursNow() == std::string(text.size(), '\0'));
     EXPECT_FALSE(shown(start));
-    EXPECT_EQ(raw(lt), markup::DefaultStyle);
+    EXPECT_TRUE(shown(lt));
+    EXPECT_EQ(body.styleAt(lt), markup::DefaultStyle);
 }
 
 // A long line that an edit brings (a paste) gets its window at the next paint,

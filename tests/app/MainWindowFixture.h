@@ -19,7 +19,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void TearDown() override
     {
-        if (window) window->body().setModified(false);
+        if (window) window->editor().setModified(false);
         window.reset();
     }
 
@@ -35,7 +35,7 @@ protected:
     {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->body().setFocus();
+        window->editor().setFocus();
     }
 
     static QString home() { return QDir::currentPath(); }
@@ -52,9 +52,9 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    std::string text() const { return window->body().text(); }
+    std::string text() const { return window->editor().text(); }
     QString caption() const { return window->windowTitle(); }
-    void type(const QString& keys) { QTest::keyClicks(&window->body(), keys); }
+    void type(const QString& keys) { QTest::keyClicks(&window->editor(), keys); }
     // As a menu entry runs it.
     void run(const char* command) { window->commands().run(QString::fromLatin1(command)); }
 

@@ -10,7 +10,6 @@
 
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
-#include "markup/Shared.h"
 #include "support/Marked.h"
 
 namespace {
@@ -19,15 +18,11 @@ constexpr unsigned kNavy = 0x000080;  // the default tag colour
 
 class MainWindowHighlighting : public MainWindowTest {
 protected:
-    app::BodyEditor& body() { return window->body(); }
+    app::BodyEditor& body() { return window->editor(); }
     std::string colours() { return marked::colours(body()); }
     void highlightingOnAtStart() { settings::SettingsStore().WriteBool("user", "colorize", true); }
     // The foreground of the tag style, as 0xRRGGBB.
-    unsigned tagForeground()
-    {
-        const auto bgr = static_cast<unsigned>(body().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, 1));
-        return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-    }
+    unsigned tagForeground() { return body().tagColour(); }
 };
 
 // The ink painted in the editor between two text positions of one line:
@@ -40,12 +35,10 @@ struct Ink {
 
 Ink inkBetween(app::BodyEditor& body, const QImage& shot, markup::Pos from, markup::Pos to)
 {
-    using Sci = QsciScintillaBase;
-    const QPoint origin = body.viewport()->mapTo(body.window(), QPoint(0, 0));
-    const int x0 = origin.x() + int(body.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, long(from)));
-    const int x1 = origin.x() + int(body.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, long(to)));
-    const int y0 = origin.y() + int(body.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0, long(from)));
-    const int height = int(body.SendScintilla(Sci::SCI_TEXTHEIGHT, 0));
+    const QPoint origin = body.mapTo(body.window(), QPoint(0, 0));
+    const QRect first = body.byteRect(from), last = body.byteRect(to);
+    const int x0 = origin.x() + first.left(), x1 = origin.x() + last.left();
+    const int y0 = origin.y() + first.top(), height = first.height();
     Ink ink;
     for (int y = y0; y < y0 + height; ++y)
         for (int x = x0; x < x1; ++x) {

@@ -19,7 +19,7 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->body(); }
+    app::BodyEditor& body() { return window->editor(); }
     // Types `words` and selects the last `selected` characters with Shift+Left.
     void typeAndSelect(const QString& words, int selected)
     {

@@ -20,7 +20,7 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->body(); }
+    app::BodyEditor& body() { return window->editor(); }
     // Tools > Options as the menu entry runs it, with `edit` done in the dialog
     // before OK is clicked.
     void changeOptions(const std::function<void(QDialog&)>& edit)
@@ -60,8 +60,7 @@ TEST_F(MainWindowOptions, TagColourChosenInTheDialogIsTheColourOfTheTagsAtOnce)
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());  // red
         ASSERT_EQ(grid->selectedIndex(), 9);
     });
-    // Scintilla keeps colours as 0xBBGGRR.
-    EXPECT_EQ(body().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, 1), 0x0000FFL);
+    EXPECT_EQ(body().tagColour(), 0xFF0000u);
 }
 
 TEST_F(MainWindowOptions, SpecialCharacterSubmenuIsCaptionedWhenItOpens)

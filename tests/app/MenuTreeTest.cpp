@@ -388,7 +388,7 @@ TEST_P(HiddenShortcuts, ReachTheirCommand)
     window->registry().add(QString::fromLatin1(GetParam().command), [&runs] { ++runs; });
     window->commands().connectHandlers();
     activate();
-    QTest::keyClick(&window->body(), GetParam().key, GetParam().modifiers);
+    QTest::keyClick(&window->editor(), GetParam().key, GetParam().modifiers);
     EXPECT_EQ(runs, 1);
 }
 
@@ -411,11 +411,11 @@ TEST_F(MainWindowTest, HiddenClipboardKeysCutAndPaste)
     start();
     activate();
     type(QStringLiteral("hello"));
-    window->body().setSelection(0, 5);
-    QTest::keyClick(&window->body(), Qt::Key_Delete, Qt::ShiftModifier);
+    window->editor().setSelection(0, 5);
+    QTest::keyClick(&window->editor(), Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(text(), "");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("hello"));
-    QTest::keyClick(&window->body(), Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(&window->editor(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(text(), "hello");
 }
 

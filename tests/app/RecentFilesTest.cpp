@@ -5,7 +5,7 @@
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
 
-using settings::Answer;
+using interaction::Answer;
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, OpeningARecentFileLoadsItWithoutReordering)
     EXPECT_EQ(text(), "bbb");
     EXPECT_EQ(caption(), b + QStringLiteral(" - Quillon Pro"));
     EXPECT_EQ(window->documentPath(), b);
-    EXPECT_FALSE(window->body().isModified());
+    EXPECT_FALSE(window->editor().isModified());
     EXPECT_EQ(storedSlots(), QStringList({a, b, QString(), QString()}));
 }
 

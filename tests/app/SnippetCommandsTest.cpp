@@ -215,7 +215,7 @@ TEST_F(TextFromFile, UnreadableFileShowsTheSystemErrorAndChangesNothing)
     c.run("InsertTextFromFileClick");
     EXPECT_EQ(c.body().text(), "x");
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     EXPECT_FALSE(ui.shown[0].text.isEmpty());
 }
 

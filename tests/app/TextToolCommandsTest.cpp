@@ -23,7 +23,7 @@ struct FakeContext : testing_support::FakeEditorContext {
     }
 };
 
-TEST(TagPasses, UpperCaseEndsAtTheFirstLineEndWithoutUndoAndKeepsAnUnmodifiedDocumentSo)
+TEST(TagPasses, UpperCaseEndsAtTheFirstLineEndWithoutUndoAndMarksTheDocumentModified)
 {
     FakeContext c;
     c.load("<p>One</p>\r\n<a href=\"Page.Html\">Two</a>", 30);
@@ -32,7 +32,7 @@ TEST(TagPasses, UpperCaseEndsAtTheFirstLineEndWithoutUndoAndKeepsAnUnmodifiedDoc
     EXPECT_EQ(c.body().caretPosition(), 10);
     EXPECT_EQ(c.body().selectionLength(), 0);
     EXPECT_FALSE(c.body().canUndo());
-    EXPECT_FALSE(c.body().isModified());
+    EXPECT_TRUE(c.body().isModified()) << "closing must ask about the converted text";
     EXPECT_EQ(c.waitCaptions, QStringList{"Converting Tags - Please wait..."});
     EXPECT_EQ(c.waitDepth, 0);
     EXPECT_EQ(c.documentColourings, 1);
@@ -67,7 +67,7 @@ TEST(TagPasses, BrokenTagWarnsAndKeepsTheWorkBeforeIt)
     c.run("ToolsRemoveTagsClick");
     EXPECT_EQ(c.body().text(), "x <i y");
     EXPECT_EQ(ui.texts(), QStringList{"An error occurred, possibly due to a broken tag."});
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Warning);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
     EXPECT_EQ(c.waitDepth, 0);
 }
 
@@ -118,16 +118,16 @@ TEST(RemoveReturns, AsksAndJoinsTheSelectedLines)
     c.run("ToolsRemoveReturnsClick");
     EXPECT_EQ(ui.texts(), QStringList{"You must select an area of text from which you would like to remove "
                                       "line-feeds and carriage-returns."});
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Information);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Information);
 
     c.body().setSelection(0, 7);  // "a\r\nb\r\nc"
-    ui.answer(settings::Answer::No);
+    ui.answer(interaction::Answer::No);
     c.run("ToolsRemoveReturnsClick");
     EXPECT_EQ(c.body().text(), "a\r\nb\r\nc\r\nd");
     EXPECT_EQ(ui.texts().last(), "You cannot undo this later, continue?");
 
     c.body().setSelection(0, 7);
-    ui.answer(settings::Answer::Yes);
+    ui.answer(interaction::Answer::Yes);
     c.run("ToolsRemoveReturnsClick");
     EXPECT_EQ(c.body().text(), "a b c\r\nd");
     EXPECT_EQ(c.body().caretPosition(), 0);
@@ -156,13 +156,13 @@ TEST(TextToHtml, AsksThenWrapsTheWholeTextWithTheCaretAtTheEnd)
     ScriptedInteraction ui;
     FakeContext c;
     c.load("plain");
-    ui.answer(settings::Answer::No);
+    ui.answer(interaction::Answer::No);
     c.run("FormatText2HtmlClick");
     EXPECT_EQ(c.body().text(), "plain");
     EXPECT_EQ(ui.texts(), QStringList{"This will select the entire body of text and add tags to the beginning and end "
                                       "to make it viewable as an HTML document using pre-formatted text, rather than "
                                       "just plain text.\n\nContinue?"});
-    ui.answer(settings::Answer::Yes);
+    ui.answer(interaction::Answer::Yes);
     c.run("FormatText2HtmlClick");
     EXPECT_EQ(c.body().text(),
               "<html>\r\n<head><title></title></head>\r\n\r\n<body bgcolor=\"#ffffff\">\r\n\r\n<pre>\r\n\r\n"

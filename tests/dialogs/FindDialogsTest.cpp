@@ -200,9 +200,9 @@ TEST_F(GoLineDialog, RefusedNumbersKeepItOpenUntilOneFits)
     QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(goTo(QStringLiteral("9")));
     ASSERT_EQ(ui.shown.size(), 2u);
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Error);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     EXPECT_EQ(ui.shown[0].text, QStringLiteral("'x1' is not a valid integer value"));
-    EXPECT_EQ(ui.shown[1].kind, settings::MessageKind::Information);
+    EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Information);
     EXPECT_EQ(ui.shown[1].text, kOutOfRange);
     EXPECT_EQ(body.textRange(body.selectionStart() - 5, 5), "line9");
 }

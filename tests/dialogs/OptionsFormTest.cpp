@@ -18,7 +18,7 @@ TEST(OptionsForm, FirstUseShowsTheDialogDefaults)
     const SettingsStore store;
     const OptionsForm f = dialogs::readOptionsForm(store);
     EXPECT_EQ(f.sideMask, "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(f.custom, settings::defaults::kCustomInDialog);
+    EXPECT_EQ(f.custom, settings::user::kCustomInDialog.def);
     EXPECT_TRUE(f.custom.endsWith(">Quillon</a>."));
     EXPECT_EQ(f.sideColor, 1);
     EXPECT_EQ(f.syntaxColour, 4);
@@ -32,7 +32,7 @@ TEST(OptionsForm, FirstUseShowsTheDialogDefaults)
     EXPECT_EQ(f.name, "Quillon User");
     EXPECT_EQ(f.phone, "555-1212");
     EXPECT_EQ(f.fax, "555-1313");
-    EXPECT_EQ(f.browserPath, settings::defaults::kNsPath);
+    EXPECT_EQ(f.browserPath, settings::user::kNsPath.def);
     EXPECT_EQ(f.quickTable, markup::kQuickTableDefault);
     EXPECT_EQ(f.quickStyle, markup::kQuickStyleDefault);
     EXPECT_EQ(f.quickScript, markup::kQuickScriptDefault);
@@ -47,17 +47,38 @@ TEST(OptionsForm, OkOnFirstUseStoresTheDialogsSideFilter)
     EXPECT_EQ(store.ReadString("user", "sidemask", "-"), "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
     // The stored filter is what the side panel then uses, not its own default.
     EXPECT_EQ(settings::LoadOptions(store).sideMask, "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(store.ReadString("user", "custom", "-"), settings::defaults::kCustomInDialog);
+    EXPECT_EQ(store.ReadString("user", "custom", "-"), settings::user::kCustomInDialog.def);
 }
 
 // Every field distinct, so that two idents swapped or one forgotten show.
-const OptionsForm kEveryFieldChanged{
-    .sideMask = "*.a", .sideColor = 2, .lowerCaseTags = false, .fullCellTag = false, .keepSelected = false,
-    .preImage = "img/", .syntaxColour = 13, .name = "N", .address = "line 1\r\nline 2", .phone = "P", .fax = "F",
-    .mail = "M", .url = "U", .stampAsComment = false, .preCustom = "pre", .custom = "post", .timeFormat = 2,
-    .quickTable = "<t>\r\n</t>", .quickStyle = "<s>", .quickScript = "<x>", .microsoftBrowser = true,
-    .browserPath = "/b", .tool1Path = "/t1", .tool1Name = "n1", .tool2Path = "/t2", .tool2Name = "n2",
-    .tool3Path = "/t3", .tool3Name = "n3"};
+const OptionsForm kEveryFieldChanged{.sideMask = "*.a",
+                                     .sideColor = 2,
+                                     .lowerCaseTags = false,
+                                     .fullCellTag = false,
+                                     .keepSelected = false,
+                                     .preImage = "img/",
+                                     .syntaxColour = 13,
+                                     .name = "N",
+                                     .address = "line 1\r\nline 2",
+                                     .phone = "P",
+                                     .fax = "F",
+                                     .mail = "M",
+                                     .url = "U",
+                                     .stampAsComment = false,
+                                     .preCustom = "pre",
+                                     .custom = "post",
+                                     .timeFormat = 2,
+                                     .quickTable = "<t>\r\n</t>",
+                                     .quickStyle = "<s>",
+                                     .quickScript = "<x>",
+                                     .microsoftBrowser = true,
+                                     .browserPath = "/b",
+                                     .tool1Path = "/t1",
+                                     .tool1Name = "n1",
+                                     .tool2Path = "/t2",
+                                     .tool2Name = "n2",
+                                     .tool3Path = "/t3",
+                                     .tool3Name = "n3"};
 
 TEST(OptionsForm, EveryFieldRoundTripsUnderItsOwnIdent)
 {

@@ -141,8 +141,12 @@ TEST_F(OptionsDialog, LabelsLeadToTheirFields)
 {
     open();
     // Alt+U first changes the page.
-    for (auto [key, at] : {std::pair(Qt::Key_V, "0:txtSideMask"), {Qt::Key_U, "1:txtName"}, {Qt::Key_A, "1:txtAddress"},
-                           {Qt::Key_P, "1:txtPhone"}, {Qt::Key_F, "1:txtFax"}, {Qt::Key_E, "1:txtMailAddr"},
+    for (auto [key, at] : {std::pair(Qt::Key_V, "0:txtSideMask"),
+                           {Qt::Key_U, "1:txtName"},
+                           {Qt::Key_A, "1:txtAddress"},
+                           {Qt::Key_P, "1:txtPhone"},
+                           {Qt::Key_F, "1:txtFax"},
+                           {Qt::Key_E, "1:txtMailAddr"},
                            {Qt::Key_N, "1:txtName"}}) {
         press(key, Qt::AltModifier);
         EXPECT_EQ(where(), at);
@@ -362,7 +366,7 @@ TEST_F(OptionsDialog, BrowseButtonsTakeOnlyPrograms)
     child<QPushButton>("BrowseUser3")->click();
     EXPECT_EQ(field->text(), program);
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, settings::MessageKind::Warning);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
 
     child<QPushButton>("BrowseUser1")->click();  // cancelled: nothing changes
     EXPECT_EQ(child<QLineEdit>("txtUserTool1")->text(), "");

@@ -1,8 +1,10 @@
 // Tag case, palette and path helpers shared by every command.
 #include <gtest/gtest.h>
 
+#include "markup/Captions.h"
 #include "markup/CaseFold.h"
-#include "markup/Shared.h"
+#include "markup/Palette.h"
+#include "markup/TagCase.h"
 
 namespace {
 
@@ -35,7 +37,12 @@ TEST(FindIgnoringCase, FoldsUnicodeAndStaysLinear)
     EXPECT_EQ(markup::findIgnoringCase("x \xc3\x89t\xc3\xa9", "\xc3\xa9T\xc3\x89", 0, 7), 2);
     EXPECT_EQ(markup::findIgnoringCase("aXa", "xa", 0, 3), 1);
     EXPECT_EQ(markup::findIgnoringCase("abc", "", 0, 3), -1);
-    EXPECT_EQ(markup::findIgnoringCase("\xff\xfe" "a", "\xfe" "A", 0, 3), 1);
+    EXPECT_EQ(markup::findIgnoringCase("\xff\xfe"
+                                       "a",
+                                       "\xfe"
+                                       "A",
+                                       0, 3),
+              1);
     // Many matches of one case and none of the other: must not rescan.
     std::string big(2'000'000, 'a');
     markup::FoldedPattern p("a");

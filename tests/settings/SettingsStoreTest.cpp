@@ -2,13 +2,18 @@
 // defaults of every reader, damaged files and several writers at once.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <cerrno>
+#include <memory>
 
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
+#include "support/FileFaults.h"
+#include "support/ScriptedInteraction.h"
 
 using settings::SettingsStore;
 
@@ -63,9 +68,9 @@ TEST(SettingsStore, EveryValueIsStoredAsAString)
 TEST(SettingsStore, IntegersParseDecimalAndHexAndFallBackToTheDefault)
 {
     SettingsStore s;
-    const std::pair<const char*, int> cases[] = {
-        {"42", 42}, {"-1", -1}, {"0x1", 1}, {"0X1f", 31}, {"0x", 7}, {"abc", 7}, {"", 7},
-        {"12abc", 7}, {"99999999999", 7}, {"0xzz", 7}, {"0x-1", 7}};
+    const std::pair<const char*, int> cases[] = {{"42", 42},         {"-1", -1},  {"0x1", 1}, {"0X1f", 31},
+                                                 {"0x", 7},          {"abc", 7},  {"", 7},    {"12abc", 7},
+                                                 {"99999999999", 7}, {"0xzz", 7}, {"0x-1", 7}};
     for (const auto& [stored, expected] : cases) {
         s.WriteString("t", "v", stored);
         EXPECT_EQ(s.ReadInteger("t", "v", 7), expected) << stored;
@@ -76,9 +81,11 @@ TEST(SettingsStore, BooleansAreIntegersNotZero)
 {
     SettingsStore s;
     // A non-number gives the default, whichever it is.
-    for (auto [stored, fallback, expected] :
-         {std::tuple("0x1", false, true), {"yes", true, true}, {"yes", false, false}, {"0", true, false},
-          {"2", false, true}}) {
+    for (auto [stored, fallback, expected] : {std::tuple("0x1", false, true),
+                                              {"yes", true, true},
+                                              {"yes", false, false},
+                                              {"0", true, false},
+                                              {"2", false, true}}) {
         s.WriteString("t", "v", stored);
         EXPECT_EQ(s.ReadBool("t", "v", fallback), expected) << stored << " " << fallback;
     }
@@ -139,34 +146,81 @@ TEST(SettingsStore, DamagedFileFallsBackToDefaultsAndIsKeptBeforeTheFirstWrite)
     EXPECT_EQ(s.ReadString("user", "phone", ""), "123");
 }
 
-TEST(SettingsStore, TruncatedAndBinaryFilesNeverStopTheReader)
+TEST(SettingsStore, TruncatedAndBinaryFilesNeverStopTheReaderAndAreKeptBeforeTheFirstWrite)
 {
     const QString path = SettingsStore::pathOf("Quillon");
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) binary.append(static_cast<char>((i * 37) & 0xFF));
-    for (const QByteArray& content : {binary, QByteArray("[user]\ncase=0x"), QByteArray("[user]\nsyntaxclr=blue\n")}) {
+    const QByteArray damaged[] = {binary, QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
+                                  QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
+    for (const QByteArray& content : damaged) {
         writeFile(path, content);
+        QFile::remove(path + ".damaged");
         SettingsStore s;
         const settings::Options o = settings::LoadOptions(s);
         EXPECT_TRUE(o.keepSelected);
         s.WriteInteger("window", "top", 5);
         s.close();
         EXPECT_EQ(SettingsStore().ReadInteger("window", "top", 1), 5);
+        EXPECT_EQ(readFile(path + ".damaged"), content) << content.toStdString();
     }
+    // What this program writes is not damage.
+    QFile::remove(path + ".damaged");
+    SettingsStore().WriteString("user", "address", "a\r\nb; [c] = d");
+    EXPECT_TRUE(settings::looksLikeSettingsFile(readFile(path)));
+    SettingsStore().WriteString("user", "name", "x");
+    EXPECT_FALSE(QFile::exists(path + ".damaged"));
+}
+
+// Run in a process of its own by the test below: writes one value.
+TEST(SettingsWriterProcess, WritesOneValue)
+{
+    const QString ident = qEnvironmentVariable("QUILLON_TEST_WRITE");
+    if (ident.isEmpty()) GTEST_SKIP() << "started by WritersInOtherProcessesLoseNothing";
+    qputenv("XDG_CONFIG_HOME", qgetenv("QUILLON_TEST_CONFIG"));
+    SettingsStore s;
+    for (int i = 0; i < 20; ++i) s.WriteString("user", ident + QString::number(i), ident);
 }
 
 TEST(SettingsStore, WritersInOtherProcessesLoseNothing)
 {
-    // Two stores open at once stand for two editor instances: each writes its
-    // own value, and neither write loses the other's.
-    SettingsStore a, b;
-    a.WriteString("user", "name", "from a");
-    b.WriteString("user", "phone", "from b");
-    a.close();
-    b.close();
-    SettingsStore c;
-    EXPECT_EQ(c.ReadString("user", "name", ""), "from a");
-    EXPECT_EQ(c.ReadString("user", "phone", ""), "from b");
+    // Three editor instances writing at once: every value of each arrives.
+    const QStringList writers = {"a", "b", "c"};
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QString& ident : writers) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QUILLON_TEST_WRITE", ident);
+        env.insert("QUILLON_TEST_CONFIG", qEnvironmentVariable("XDG_CONFIG_HOME"));
+        p->setProcessEnvironment(env);
+        p->start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SettingsWriterProcess.*"});
+        processes.push_back(std::move(p));
+    }
+    for (auto& p : processes) ASSERT_TRUE(p->waitForFinished(30000) && p->exitCode() == 0);
+    SettingsStore s;
+    for (const QString& ident : writers)
+        for (int i = 0; i < 20; ++i) EXPECT_EQ(s.ReadString("user", ident + QString::number(i), ""), ident);
+}
+
+TEST(SettingsStore, AFolderThatCannotBeWrittenIsReportedOnceAndNothingStops)
+{
+    testing_support::ScriptedInteraction ui;
+    const QString folder = SettingsStore::folder();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        faults::ObeyFilePermissions asUser;
+        for (int i = 0; i < 3; ++i) {
+            SettingsStore s;
+            s.WriteBool("window", "toolbar", false);
+            EXPECT_FALSE(s.ReadBool("window", "toolbar", true)) << "the value holds for this run";
+        }
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
+    EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + SettingsStore::pathOf("Quillon") + "\".\n" +
+                                    qt_error_string(EACCES) + "\nChanged settings will not be kept.");
 }
 
 TEST(SettingsStore, EarlierVersionsAreErasedAndOursIsKept)

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QVBoxLayout>
 
-#include "app/FormatHighlighting.h"
+#include "app/EditorContext.h"
+#include "markup/Captions.h"
 #include "markup/Highlighter.h"
-#include "markup/Shared.h"
 
 namespace testing_support {
 
@@ -19,6 +19,7 @@ FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QWidget>()), o
     body_ = new app::BodyEditor(window_.get());
     layout->addWidget(body_);
     window_->resize(640, 480);
+    app::trackKeyFlags(*body_, *this);
 }
 
 FakeEditorContext::~FakeEditorContext()

@@ -22,7 +22,8 @@ public:
     FakeEditorContext();
     ~FakeEditorContext() override;
 
-    app::BodyEditor& body() override { return *body_; }
+    app::EditorView& body() override { return *body_; }
+    app::BodyEditor& editor() { return *body_; }
     QWidget* window() override { return window_.get(); }
 
     const settings::Options& options() const override { return options_; }

@@ -6,8 +6,11 @@
 
 namespace testing_support {
 
-ScriptedInteraction::ScriptedInteraction() : previous_(settings::setInteraction(this)) {}
-ScriptedInteraction::~ScriptedInteraction() { settings::setInteraction(previous_); }
+ScriptedInteraction::ScriptedInteraction() : previous_(interaction::setInteraction(this)) {}
+ScriptedInteraction::~ScriptedInteraction()
+{
+    interaction::setInteraction(previous_);
+}
 
 QStringList ScriptedInteraction::texts() const
 {
@@ -16,19 +19,22 @@ QStringList ScriptedInteraction::texts() const
     return out;
 }
 
-settings::Answer ScriptedInteraction::ask(const QString& text, settings::Buttons, settings::Answer)
+interaction::Answer ScriptedInteraction::ask(const QString& text, interaction::Buttons, interaction::Answer)
 {
-    shown.push_back({settings::MessageKind::Question, text});
+    shown.push_back({interaction::MessageKind::Question, text});
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return settings::Answer::Cancel;
+        return interaction::Answer::Cancel;
     }
-    const settings::Answer a = answers.front();
+    const interaction::Answer a = answers.front();
     answers.pop_front();
     return a;
 }
 
-void ScriptedInteraction::show(settings::MessageKind kind, const QString& text) { shown.push_back({kind, text}); }
+void ScriptedInteraction::show(interaction::MessageKind kind, const QString& text)
+{
+    shown.push_back({kind, text});
+}
 
 QString ScriptedInteraction::openFileName(const QString& title, const QString& folder, const QStringList& filters)
 {

@@ -8,47 +8,48 @@
 #include <functional>
 #include <vector>
 
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
 
 namespace testing_support {
 
 struct Shown {
-    settings::MessageKind kind;
+    interaction::MessageKind kind;
     QString text;
 };
 
-class ScriptedInteraction final : public settings::Interaction {
+class ScriptedInteraction final : public interaction::Interaction {
 public:
     ScriptedInteraction();
     ~ScriptedInteraction() override;
 
     // Scripting.
-    void answer(settings::Answer a) { answers.push_back(a); }
+    void answer(interaction::Answer a) { answers.push_back(a); }
     void fileName(const QString& name) { fileNames.push_back(name); }
     // What runModal does with the next dialog (by default: reject it).
     void onModal(std::function<int(QDialog&)> f) { modals.push_back(std::move(f)); }
 
     // Record.
-    std::vector<Shown> shown;       // every message, questions included
-    QStringList fileDialogTitles;    // every file dialog opened
+    std::vector<Shown> shown;      // every message, questions included
+    QStringList fileDialogTitles;  // every file dialog opened
     QStringList lastFilters;
     QString lastFolder;
 
     QStringList texts() const;
 
-    settings::Answer ask(const QString& text, settings::Buttons buttons, settings::Answer defaultButton) override;
-    void show(settings::MessageKind kind, const QString& text) override;
+    interaction::Answer ask(const QString& text, interaction::Buttons buttons,
+                            interaction::Answer defaultButton) override;
+    void show(interaction::MessageKind kind, const QString& text) override;
     QString openFileName(const QString& title, const QString& folder, const QStringList& filters) override;
     QString saveFileName(const QString& title, const QString& folder, const QString& name,
                          const QStringList& filters) override;
     int runModal(QDialog& dialog) override;
 
-    std::deque<settings::Answer> answers;
+    std::deque<interaction::Answer> answers;
     std::deque<QString> fileNames;
     std::deque<std::function<int(QDialog&)>> modals;
 
 private:
-    settings::Interaction* previous_;
+    interaction::Interaction* previous_;
 };
 
 }  // namespace testing_support

@@ -1,7 +1,7 @@
 // Document files: encoding and line-break detection, the byte-exact conversions
 // between a file and the editor's text, and loading and saving with the
 // system's error texts.
-#include "DocumentFile.h"
+#include "storage/DocumentFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,96 +15,15 @@
 #include <cstring>
 #include <new>
 
-namespace app {
+#include "markup/Text.h"
+
+namespace storage {
 namespace {
 
-// ---------------------------------------------------------------- UTF-8
-
-// Length (1 to 4) of the well-formed UTF-8 sequence at p, with its code point
-// in cp; 0 when the bytes at p are not one.
-size_t decodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp)
-{
-    const unsigned c = p[0];
-    if (c < 0x80) {
-        cp = c;
-        return 1;
-    }
-    size_t n = 0;
-    // The allowed range of the second byte rules out overlong forms,
-    // surrogates and values past U+10FFFF.
-    unsigned lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-        n = 2;
-        cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        n = 3;
-        cp = c & 0x0F;
-        if (c == 0xE0) lo = 0xA0;
-        if (c == 0xED) hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        n = 4;
-        cp = c & 0x07;
-        if (c == 0xF0) lo = 0x90;
-        if (c == 0xF4) hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (static_cast<size_t>(end - p) < n || p[1] < lo || p[1] > hi) return 0;
-    cp = (cp << 6) | (p[1] & 0x3Fu);
-    for (size_t k = 2; k < n; ++k) {
-        if ((p[k] & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (p[k] & 0x3Fu);
-    }
-    return n;
-}
-
-// The number of ASCII bytes from p on, tested eight at a time.
-size_t asciiRun(const unsigned char* p, const unsigned char* end)
-{
-    const unsigned char* q = p;
-    while (end - q >= 8) {
-        uint64_t word;
-        std::memcpy(&word, q, 8);
-        if (word & 0x8080808080808080ull) break;
-        q += 8;
-    }
-    while (q < end && *q < 0x80) ++q;
-    return static_cast<size_t>(q - p);
-}
-
-bool isValidUtf8(std::string_view s)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* end = p + s.size();
-    char32_t cp;
-    while (p < end) {
-        p += asciiRun(p, end);
-        if (p == end) break;
-        const size_t n = decodeUtf8(p, end, cp);
-        if (n == 0) return false;
-        p += n;
-    }
-    return true;
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
+using markup::appendUtf8;
+using markup::asciiRun;
+using markup::decodeUtf8;
+using markup::isValidUtf8;
 
 // ---------------------------------------------------------------- Windows-1252
 
@@ -311,23 +230,34 @@ QString systemError(int errnum)
     return qt_error_string(errnum);
 }
 
-QString failure(const char* what, const QString& path, const QString& reason)
-{
-    // One pass of arg(): a path holding "%2" stays as it is.
-    return QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), path, reason);
-}
-
 QString unencodableReason(const Unencodable& bad)
 {
-    const QString character = QString::fromUcs4(&bad.codePoint, 1);
     return QStringLiteral(
-               "this file is in the Windows-1252 encoding, which has no code for the character \"%1\" "
-               "(U+%2) on line %3. Remove the character or write it as &#%4;.")
-        .arg(character, QStringLiteral("%1").arg(static_cast<uint>(bad.codePoint), 4, 16, QLatin1Char('0')).toUpper(),
-             QString::number(bad.line), QString::number(static_cast<uint>(bad.codePoint)));
+               "This file is in the Windows-1252 encoding, which has no code for the character %1 on line %2. "
+               "Remove the character or write it as &#%3;.")
+        .arg(describeCharacter(bad.codePoint), QString::number(bad.line),
+             QString::number(static_cast<uint>(bad.codePoint)));
 }
 
 }  // namespace
+
+QString openFailure(const QString& path, const QString& reason)
+{
+    // One pass of arg(): a path holding "%2" stays as it is.
+    return QStringLiteral("Cannot open \"%1\".\n%2").arg(path, reason);
+}
+
+QString saveFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot save \"%1\".\n%2").arg(path, reason);
+}
+
+QString describeCharacter(char32_t codePoint)
+{
+    return QStringLiteral("\"%1\" (U+%2)")
+        .arg(QString::fromUcs4(&codePoint, 1),
+             QStringLiteral("%1").arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0')).toUpper());
+}
 
 std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding encoding)
 {
@@ -351,7 +281,7 @@ std::string encodeDocument(std::string_view text, const DocumentFormat& format)
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
 {
     const auto fail = [&](const QString& reason) {
-        if (error) *error = failure("Cannot open", path, reason);
+        if (error) *error = reason;
         return false;
     };
     // Through links, as the open below; a pipe would block the open and a
@@ -387,7 +317,7 @@ bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error)
 {
     const auto fail = [&](const QString& reason) {
-        if (error) *error = failure("Cannot save", path, reason);
+        if (error) *error = reason;
         return false;
     };
     // A new or CR LF UTF-8 document is written as the editor holds it.
@@ -447,4 +377,4 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
     return true;
 }
 
-}  // namespace app
+}  // namespace storage

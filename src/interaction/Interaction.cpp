@@ -6,21 +6,28 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "markup/Shared.h"
+#include "markup/Captions.h"
 
-namespace settings {
+namespace interaction {
 namespace {
 Interaction* g_current = nullptr;
 
-QWidget* parentWindow() { return QApplication::activeWindow(); }
+QWidget* parentWindow()
+{
+    return QApplication::activeWindow();
+}
 
 QMessageBox::StandardButton toButton(Answer a)
 {
     switch (a) {
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Ok: return QMessageBox::Ok;
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Answer::Ok:
+            return QMessageBox::Ok;
     }
     return QMessageBox::NoButton;
 }
@@ -72,9 +79,12 @@ Answer WidgetInteraction::ask(const QString& text, Buttons buttons, Answer defau
     box.setDefaultButton(toButton(defaultButton));
     box.setEscapeButton(buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
     switch (execModal(box)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 
@@ -108,6 +118,9 @@ QString WidgetInteraction::saveFileName(const QString& title, const QString& fol
     return d->selectedFiles().first();
 }
 
-int WidgetInteraction::runModal(QDialog& dialog) { return execModal(dialog); }
+int WidgetInteraction::runModal(QDialog& dialog)
+{
+    return execModal(dialog);
+}
 
-}  // namespace settings
+}  // namespace interaction

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "settings/Interaction.h"
+#include "interaction/Interaction.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ TEST(WidgetInteraction, GivesTheActivationBackAfterAModalDialog)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QDialog dialog(&window);
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
-    settings::WidgetInteraction ui;
+    interaction::WidgetInteraction ui;
     EXPECT_EQ(ui.runModal(dialog), QDialog::Accepted);
     EXPECT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace storage {
 
 enum class Encoding { Utf8, Windows1252 };
 // CrLf also stands for "as held": a file with CR LF, mixed or lone-CR line
@@ -30,20 +30,28 @@ struct LoadedDocument {
     DocumentFormat format;
 };
 
-// Reads the whole file first; on failure returns false with a message for the
-// error box in *error (the path and the system's error text, e.g.
-// `Cannot open "/home/a/page.html": Permission denied`), and *out is untouched.
-// Folders and special files (devices, pipes) are refused.
+// Reads the whole file first; on failure returns false with the system's
+// reason in *error ("Permission denied") and *out untouched. Folders and
+// special files (devices, pipes) are refused.
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error);
 
 // Writes `text` (as the editor holds it) in `format`. On failure returns false
-// with a message naming the path and the system's error text; the old file is
+// with the system's reason in *error; the old file is
 // byte-identical and no temporary file is left beside it. A symbolic link is
 // written through to its target and stays a link; the file keeps its mode and,
 // where the system allows, its owner and group. A Windows-1252 document holding
 // a character that Windows-1252 has no code for is not written at all: the
-// message names the character and its line (nothing is ever replaced by "?").
+// reason names the character and its line (nothing is ever replaced by "?").
+// Callers offer UTF-8 first (firstUnencodable).
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error);
+
+// The error box texts of a failed open or save: `Cannot open "path".` and the
+// reason on a line of its own.
+QString openFailure(const QString& path, const QString& reason);
+QString saveFailure(const QString& path, const QString& reason);
+
+// A character as messages name it: "ā" (U+0101).
+QString describeCharacter(char32_t codePoint);
 
 // The first character of `text` that `encoding` cannot store: its byte offset
 // in `text`, its code point and its line (1-based).
@@ -61,4 +69,4 @@ LoadedDocument decodeDocument(std::string_view fileBytes);
 // saveDocumentFile checks) are written in UTF-8.
 std::string encodeDocument(std::string_view text, const DocumentFormat& format);
 
-}  // namespace app
+}  // namespace storage

@@ -1,4 +1,4 @@
-// Helpers of the document file tests: raw file access that bypasses the code
+// File faults for tests: raw file access that bypasses the code
 // under test, and the conditions a save must survive (a full filesystem, a
 // file size limit, a user without the right to override file permissions).
 #pragma once
@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <string>
 
-namespace docfile {
+namespace faults {
 
 std::string readBytes(const QString& path);
 void writeBytes(const QString& path, const std::string& bytes);
@@ -65,4 +65,4 @@ private:
 // user cannot.
 bool setImmutable(const QString& path, bool on);
 
-}  // namespace docfile
+}  // namespace faults

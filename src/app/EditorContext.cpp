@@ -1,8 +1,8 @@
-// Highlighting as the main window runs it, over the markup highlighter.
-#include "FormatHighlighting.h"
+// What every command module shares of the editor context: the whole-document
+// colouring with its wait caption, and the insertion context of tag commands.
+#include "EditorContext.h"
 
 #include "BodyEditor.h"
-#include "EditorContext.h"
 #include "markup/Highlighter.h"
 
 namespace app {
@@ -25,6 +25,16 @@ markup::TagContext tagContextOf(EditorContext& context)
                               .highlightingOn = on,
                               .flags = context.keyFlags(),
                               .recolourNearCaret = std::move(recolour)};
+}
+
+void trackKeyFlags(BodyEditor& body, EditorContext& context)
+{
+    QObject::connect(&body, &BodyEditor::keyDown, &body, [&context](int key, Qt::KeyboardModifiers modifiers) {
+        context.keyFlags() = markup::keyFlagsAfterPress(context.keyFlags(), key, modifiers);
+    });
+    QObject::connect(&body, &BodyEditor::keyUp, &body, [&context](int, Qt::KeyboardModifiers) {
+        context.keyFlags() = markup::keyFlagsAfterRelease(context.keyFlags());
+    });
 }
 
 }  // namespace app

@@ -1,5 +1,5 @@
-// Helpers of the document file tests (see DocumentFileTestSupport.h).
-#include "DocumentFileTestSupport.h"
+// Helpers of the document file tests (see FileFaults.h).
+#include "FileFaults.h"
 
 #include <fcntl.h>
 #include <linux/capability.h>
@@ -15,7 +15,7 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace docfile {
+namespace faults {
 
 std::string readBytes(const QString& path)
 {
@@ -109,4 +109,4 @@ bool setImmutable(const QString& path, bool on)
     return ok;
 }
 
-}  // namespace docfile
+}  // namespace faults

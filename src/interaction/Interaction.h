@@ -10,7 +10,7 @@
 class QDialog;
 class QWidget;
 
-namespace settings {
+namespace interaction {
 
 enum class Answer { Yes, No, Cancel, Ok };
 enum class Buttons { YesNo, YesNoCancel };
@@ -57,4 +57,4 @@ public:
     int runModal(QDialog& dialog) override;
 };
 
-}  // namespace settings
+}  // namespace interaction

@@ -1,0 +1,52 @@
+// What command modules may do with the editing control `body`: the editor port
+// that every text algorithm uses, plus a small named set of view operations
+// (the text in place, loading, undo, the clipboard, scrolling, focus and the
+// tag colour). The control behind it is the adapter BodyEditor; nothing else
+// of the editing component is reachable from a command module.
+#pragma once
+
+#include <string_view>
+
+#include "markup/TextEditor.h"
+
+namespace app {
+
+class EditorView : public markup::TextEditor {
+public:
+    using Pos = markup::Pos;
+
+    // The whole text in place, without a copy: valid until the next change.
+    virtual std::string_view characters() const = 0;
+    // Loads a whole document (bytes as they are, NUL included) as a fresh,
+    // unmodified text with no undo history and the caret at the start.
+    virtual void loadText(std::string_view text) = 0;
+
+    // The caret, and the 0-based column of a position in characters.
+    virtual Pos caretPosition() const = 0;
+    virtual int columnOf(Pos pos) const = 0;
+
+    // Undo. A pass that turns recording off must empty the undo history (see
+    // TextEditor) before turning it on again.
+    virtual bool canUndo() const = 0;
+    virtual void undo() = 0;
+    virtual void setUndoCollection(bool on) = 0;
+
+    // The clipboard and the whole selection, as the editor's own keys do them.
+    virtual void cut() = 0;
+    virtual void copy() = 0;
+    virtual void paste() = 0;
+    virtual void selectAll() = 0;
+
+    // Scrolling by document line (not the wrapped display line).
+    virtual int firstVisibleDocumentLine() const = 0;
+    virtual void scrollToDocumentLine(int line) = 0;
+    virtual void ensureCaretVisible() = 0;
+
+    // The keyboard focus.
+    virtual void focus() = 0;
+
+    // Colour of the tag style (0xRRGGBB); the default style keeps the text colour.
+    virtual void setTagColour(unsigned rgb) = 0;
+};
+
+}  // namespace app

@@ -1,6 +1,7 @@
 // The main of every test binary: one QApplication on the offscreen platform,
-// and a fresh temporary HOME and XDG_CONFIG_HOME for each test so that no test
-// touches the real home folder or sees another test's settings.
+// and a fresh temporary HOME, XDG_CONFIG_HOME and XDG_DATA_HOME for each test
+// so that no test touches the real home folder or sees another test's files;
+// PATH is restored after each test.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -20,15 +21,19 @@ public:
         QDir().mkpath(home + QStringLiteral("/.config"));
         qputenv("HOME", home.toUtf8());
         qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
+        qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
         QDir::setCurrent(home);
+        path_ = qgetenv("PATH");
     }
     void OnTestEnd(const testing::TestInfo&) override
     {
         QDir::setCurrent(QDir::rootPath());
+        qputenv("PATH", path_);
         dir_.reset();
     }
 
 private:
+    QByteArray path_;
     std::unique_ptr<QTemporaryDir> dir_;
 };
 

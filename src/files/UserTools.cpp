@@ -1,0 +1,115 @@
+#include "UserTools.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#include "markup/Captions.h"
+#include "settings/Options.h"
+
+namespace files {
+
+const std::array<UserTool, 3>& userTools()
+{
+    static const std::array<UserTool, 3> tools = {{
+        {"ToolsDefTool1", settings::user::kTool1Path, settings::user::kTool1Name},
+        {"ToolsDefTool2", settings::user::kTool2Path, settings::user::kTool2Name},
+        {"ToolsDefTool3", settings::user::kTool3Path, settings::user::kTool3Name},
+    }};
+    return tools;
+}
+
+QString toolCaption(int number, const QString& commandLine, const QString& name)
+{
+    if (commandLine.isEmpty()) return {};
+    QString caption = name;
+    if (caption.isEmpty()) {
+        // The file name of the program, without the arguments after it.
+        const QStringList words = commandLineWords(commandLine);
+        caption = markup::FileNamePart(words.isEmpty() ? commandLine : words.first());
+    }
+    if (!caption.contains(u'&')) caption = QStringLiteral("&%1 ").arg(number) + caption;
+    return caption;
+}
+
+namespace {
+
+// Words as a shell splits them, without expanding anything: blanks separate
+// words; '...' keeps everything; "..." keeps everything but a backslash before
+// " \\ $ or `; a backslash elsewhere keeps the character after it.
+QStringList shellWords(QStringView text)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u' ' || c == u'\t' || c == u'\n') {
+            if (inWord) words << word;
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == u'\'') {
+            const qsizetype end = text.indexOf(u'\'', i + 1);
+            word += text.mid(i + 1, (end < 0 ? text.size() : end) - i - 1);
+            i = end < 0 ? text.size() : end;
+        } else if (c == u'"') {
+            for (++i; i < text.size() && text[i] != u'"'; ++i) {
+                if (text[i] == u'\\' && i + 1 < text.size() && QStringView(u"\"\\$`").contains(text[i + 1])) ++i;
+                word += text[i];
+            }
+        } else if (c == u'\\' && i + 1 < text.size()) {
+            word += text[++i];
+        } else {
+            word += c;
+        }
+    }
+    if (inWord) words << word;
+    return words;
+}
+
+bool isProgramFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+}  // namespace
+
+QStringList commandLineWords(const QString& commandLine, const QStringList& extraArguments)
+{
+    // A program path with blanks stored without quotes (as a file dialog
+    // gives it) is found as it stands: the longest start of the line, ending
+    // at a blank, that names a program file.
+    const QString trimmed = commandLine.trimmed();
+    if (!isProgramFile(shellWords(trimmed).value(0))) {
+        for (qsizetype blank = trimmed.lastIndexOf(u' '); blank > 0; blank = trimmed.lastIndexOf(u' ', blank - 1)) {
+            if (isProgramFile(trimmed.left(blank)))
+                return QStringList{trimmed.left(blank)} + shellWords(QStringView(trimmed).mid(blank + 1)) +
+                       extraArguments;
+        }
+        if (isProgramFile(trimmed)) return QStringList{trimmed} + extraArguments;
+    }
+    return shellWords(trimmed) + extraArguments;
+}
+
+bool startCommandLine(const QString& commandLine, const QStringList& extraArguments)
+{
+    QStringList words = commandLineWords(commandLine, extraArguments);
+    if (words.isEmpty() || words.first().isEmpty()) return false;
+    const QString program = words.takeFirst();
+    return QProcess::startDetached(program, words);
+}
+
+QString helpFilePath(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("quillon.html");
+}
+
+void showHelp()
+{
+    QProcess::startDetached(QString::fromLatin1(kHelpViewer), {helpFilePath(settings::ProgramFolder())});
+}
+
+}  // namespace files

@@ -1,0 +1,48 @@
+// The three user-defined tools of the Tools menu (and of the side panel's
+// "Open With"), and the help viewer: external programs started in the
+// background from a command line split into a program and its arguments, never
+// through a shell, so that a file name given to a tool arrives as one argument
+// whatever it holds.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "settings/SettingsTable.h"
+
+namespace files {
+
+// One tool: its menu entry, the setting holding its command line (a program
+// path, possibly with arguments of its own) and the one holding its menu name.
+struct UserTool {
+    const char* entry;  // "ToolsDefTool1"
+    const settings::TextSetting& path;
+    const settings::TextSetting& name;
+};
+const std::array<UserTool, 3>& userTools();
+
+// The caption of tool `number` (1 to 3) in a menu: its name, or without one the
+// file name of its program; with no "&" in it, "&1 " (the tool's number) goes
+// in front so that the entry keeps its access key. Empty when no program is set.
+QString toolCaption(int number, const QString& commandLine, const QString& name);
+
+// The program and arguments of a command line, split as a shell splits words
+// ('...' and "..." group, a backslash escapes, nothing is expanded or run); a
+// program path with blanks written without quotes is recognised as the
+// longest start of the line that names a program file. `extraArguments` follow.
+QStringList commandLineWords(const QString& commandLine, const QStringList& extraArguments = {});
+
+// Starts a command line in the background with `extraArguments` after its own;
+// false when it names no program or the program cannot be started.
+bool startCommandLine(const QString& commandLine, const QStringList& extraArguments = {});
+
+// The manual, quillon.html in the program's folder (`ProgramFolder`: empty, so
+// the current folder, when the program has another name), and the program that
+// shows it.
+QString helpFilePath(const QString& programFolder);
+inline constexpr const char* kHelpViewer = "xdg-open";
+// Starts the desktop's viewer on the manual; nothing is reported when it fails.
+void showHelp();
+
+}  // namespace files

@@ -1,0 +1,50 @@
+// The Tools menu's user tools through the main window: the menu prepared as it
+// opens, F10 to F12, and the warnings.
+#include <QAction>
+#include <QMenu>
+
+#include "MainWindowFixture.h"
+#include "files/UserTools.h"
+#include "support/StandIn.h"
+
+namespace {
+
+class ToolCommands : public MainWindowTest {
+protected:
+    QAction* action(const char* name) { return window->commands().action(QString::fromLatin1(name)); }
+    void openToolsMenu() { emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow(); }
+};
+
+TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocument)
+{
+    const testing_support::StandIn tool(home() + "/bin", "mapper");
+    {
+        settings::SettingsStore s;
+        s.write(settings::user::kTool1Path, tool.path() + " --edit");
+        s.write(settings::user::kTool3Name, "Never shown");
+    }
+    start({writeFile("page.html", "<p>")});
+    openToolsMenu();
+    EXPECT_EQ(action("ToolsDefTool1")->text(), "&1 mapper");
+    EXPECT_TRUE(action("ToolsDefTool1")->isEnabled());
+    EXPECT_FALSE(action("ToolsDefTool3")->isEnabled());
+    EXPECT_EQ(action("ToolsDefTool3")->text(), "&3 User Defined Tool") << "an unset tool keeps its caption";
+    EXPECT_TRUE(action("ToolsBrowser")->isEnabled());
+    activate();
+    QTest::keyClick(&window->editor(), Qt::Key_F10);
+    EXPECT_EQ(tool.arguments(), QStringList{"--edit"});
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(ToolCommands, AToolWithoutAProgramOrWhoseProgramCannotStartIsReported)
+{
+    start();
+    run("ToolsDefTool2Click");
+    settings::SettingsStore().write(settings::user::kTool3Path, home() + "/missing-program");
+    run("ToolsDefTool3Click");
+    EXPECT_EQ(ui.texts(),
+              QStringList({"No Tool defined.  Specify in Options settings.",
+                           "Couldn't launch Application!  Check Options to see that the path is correct."}));
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+// The user tools and the help viewer: captions, command lines split without a
+// shell, names arriving whole as one argument.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "files/UserTools.h"
+#include "settings/Options.h"
+#include "support/StandIn.h"
+
+namespace {
+
+TEST(UserTools, CaptionIsTheNameOrTheProgramsFileNameWithTheToolsAccessKey)
+{
+    struct Row {
+        int number;
+        const char* commandLine;
+        const char* name;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {1, "/opt/tools/Mapper.exe", "", "&1 Mapper.exe"},
+        {1, "/opt/tools/Mapper.exe", "Image Mapper", "&1 Image Mapper"},
+        {2, "/usr/bin/gimp --new-instance", "", "&2 gimp"},
+        {3, "gimp", "Ima&ges", "Ima&ges"},
+        {3, "", "Unused", ""},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(files::toolCaption(r.number, r.commandLine, r.name), QString::fromUtf8(r.caption)) << r.commandLine;
+}
+
+TEST(UserTools, AToolGetsItsOwnArgumentsThenEachGivenNameWhole)
+{
+    const testing_support::StandIn tool(QDir::currentPath() + "/my tools", "rec");
+    const QStringList names = {"a b.html", "q\"uote's;$(touch x)`y`.html", "-n.html", "line\nbreak.html"};
+    ASSERT_TRUE(files::startCommandLine("'" + tool.path() + "' --opt \"two words\"", names));
+    EXPECT_EQ(tool.arguments(), QStringList({"--opt", "two words"}) + names);
+    EXPECT_FALSE(QFile::exists("x"));
+    // A path with a blank stored without quotes, as the Options dialog's Browse gives it.
+    EXPECT_EQ(files::commandLineWords(tool.path() + " a\\ b 'c d' \"e\\\"f\""),
+              QStringList({tool.path(), "a b", "c d", "e\"f"}));
+    EXPECT_FALSE(files::startCommandLine(QDir::currentPath() + "/no-such-program"));
+    EXPECT_FALSE(files::startCommandLine(""));
+}
+
+TEST(UserTools, TheManualIsInTheProgramsFolderOrTheCurrentOne)
+{
+    EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/opt/quillon/bin/tagsmith")),
+              "/opt/quillon/bin/quillon.html");
+    EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/usr/bin/editor")), "quillon.html");
+    const testing_support::StandIn viewer(QDir::currentPath() + "/bin", files::kHelpViewer);
+    viewer.putFirstInPath();
+    files::showHelp();  // this test program is not called tagsmith
+    EXPECT_EQ(viewer.arguments(), QStringList{"quillon.html"});
+}
+
+}  // namespace

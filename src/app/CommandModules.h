@@ -13,6 +13,7 @@ void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);
 void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);  // TextToolCommands.cpp
 void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);   // OptionsCommands.cpp
 void registerToolCommands(EditorContext& context, CommandRegistry& registry);      // ToolCommands.cpp
+void registerPrintCommands(EditorContext& context, CommandRegistry& registry);     // Printing.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
@@ -22,6 +23,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerTextToolCommands(context, registry);
     registerOptionsCommands(context, registry);
     registerToolCommands(context, registry);
+    registerPrintCommands(context, registry);
 }
 
 }  // namespace app

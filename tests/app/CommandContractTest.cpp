@@ -18,9 +18,8 @@ const std::set<std::string> kStillToBuild = {
     "FormatFontClick",
     "HorizontalLine1Click",
     "ColorFinder1Click",
-    // Quick Page and printing.
+    // Quick Page.
     "FileQPageClick",
-    "FilePrintClick",
     // Custom buttons, their end texts and the tag list.
     "Custom1Click",
     "btnCustom1Click",

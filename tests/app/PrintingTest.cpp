@@ -1,0 +1,121 @@
+// Printing the listing, to PDF: the header, line and page breaks, and the print
+// dialog's Cancel. The printed text is read back with pdftotext.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "app/CommandModules.h"
+#include "app/Printing.h"
+#include "support/FakeEditorContext.h"
+#include "support/ScriptedInteraction.h"
+
+namespace {
+
+TEST(PrintHeader, NamesTheDocumentTheProductAndTheTime)
+{
+    const QDateTime at(QDate(2026, 12, 5), QTime(14, 7));
+    const QLocale c = QLocale::c();
+    EXPECT_EQ(app::printHeader("/web/a b.html - Quillon Pro", at, c), "/web/a b.html  -  Quillon Pro Dec-05-26 14:07");
+    EXPECT_EQ(app::printHeader("untitled.html - Quillon Pro", at, c), "untitled.html  -  Quillon Pro Dec-05-26 14:07");
+    EXPECT_EQ(app::printHeader("Colorizing - Please wait...", at, c), "untitled.html  -  Quillon Pro Dec-05-26 14:07");
+    EXPECT_EQ(app::printHeader("x - Quillon Pro", at, QLocale(QLocale::German)), "x  -  Quillon Pro Dez.-05-26 14:07");
+}
+
+class Printing : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "NOTICE: pdftotext is missing";
+        app::registerPrintCommands(context, context.registry);
+    }
+    // Prints `text` through FilePrintClick, the dialog answered with a PDF
+    // file; the pages of text pdftotext finds in it.
+    QStringList print(std::string_view text)
+    {
+        context.load(text);
+        ui.onModal([this](QDialog& dialog) {
+            QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            return int(QDialog::Accepted);
+        });
+        context.run("FilePrintClick");
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        p.waitForFinished();
+        QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+        pages.removeLast();  // after the last page's form feed
+        return pages;
+    }
+    static QStringList lines(const QString& page)
+    {
+        QStringList out;
+        for (const QString& line : page.split(u'\n', Qt::SkipEmptyParts)) out << line.trimmed();
+        return out;
+    }
+
+    testing_support::ScriptedInteraction ui;
+    testing_support::FakeEditorContext context;
+    QString pdf = QDir::currentPath() + "/out.pdf";
+};
+
+TEST_F(Printing, CancelPrintsNothing)
+{
+    context.load("text");
+    ui.onModal([](QDialog&) { return int(QDialog::Rejected); });
+    context.run("FilePrintClick");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(Printing, AnEmptyDocumentGivesTheHeaderAlone)
+{
+    const QStringList pages = print("");
+    ASSERT_EQ(pages.size(), 1);
+    ASSERT_EQ(lines(pages[0]).size(), 1);
+    EXPECT_TRUE(lines(pages[0])[0].startsWith("untitled.html - Quillon Pro ")) << pages[0].toStdString();
+}
+
+TEST_F(Printing, LongLinesBreakInsideWordsTabsAlignAndFormFeedsStartPages)
+{
+    const std::string word(400, 'w');
+    const QStringList pages = print("a\tb\r\n" + word + "\r\nlone\rcr\r\nbefore\fafter");
+    ASSERT_EQ(pages.size(), 2);
+    const QStringList first = lines(pages[0]);
+    ASSERT_GE(first.size(), 5);
+    EXPECT_TRUE(first[1].startsWith("a") && first[1].endsWith("b") && first[1].size() > 8)
+        << "tab: " << first[1].toStdString();
+    EXPECT_GT(first.size(), 5) << "the long word continues on further lines";
+    EXPECT_EQ(first.filter("w").join("").size(), int(word.size()));
+    EXPECT_TRUE(first.contains("lonecr"));
+    EXPECT_EQ(first.last(), "before");
+    EXPECT_EQ(lines(pages[1]), QStringList{"after"});
+}
+
+TEST_F(Printing, AThousandLinesFillWholePagesOfEqualLength)
+{
+    std::string text;
+    for (int i = 1; i <= 1000; ++i) text += "line " + std::to_string(i) + "\r\n";
+    const QStringList pages = print(text);
+    ASSERT_GT(pages.size(), 2);
+    int total = 0;
+    for (const QString& page : pages) total += int(lines(page).size());
+    EXPECT_EQ(total, 1 + 1000) << "the header and every line, once";
+    const int perPage = int(lines(pages[1]).size());
+    for (int i = 1; i + 1 < pages.size(); ++i) EXPECT_EQ(lines(pages[i]).size(), perPage) << "page " << i + 1;
+    EXPECT_EQ(pages.size(), 1 + (1000 - (int(lines(pages[0]).size()) - 1) + perPage - 1) / perPage);
+    // A page of A4 or Letter holds the lines of a 10-point font with 2 pixels
+    // between them, less the room kept at the bottom.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const int lineHeight = QFontMetrics(app::listingFont(), &printer).height() + 2;
+    const int pageLines = printer.height() / lineHeight;
+    EXPECT_LE(perPage, pageLines);
+    EXPECT_GE(perPage, pageLines - 3);
+}
+
+}  // namespace

@@ -12,6 +12,7 @@ void registerFindCommands(EditorContext& context, CommandRegistry& registry);   
 void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);   // SnippetCommands.cpp
 void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);  // TextToolCommands.cpp
 void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);   // OptionsCommands.cpp
+void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);   // PreviewCommands.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
@@ -20,6 +21,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerSnippetCommands(context, registry);
     registerTextToolCommands(context, registry);
     registerOptionsCommands(context, registry);
+    registerPreviewCommands(context, registry);
 }
 
 }  // namespace app

@@ -45,7 +45,6 @@ const std::set<std::string> kStillToBuild = {
     "Close101Click",
     "ViewTagListClick",
     // Preview, the user tools and help.
-    "ToolsBrowserClick",
     "Tools1Click",
     "ToolsDefTool1Click",
     "ToolsDefTool2Click",

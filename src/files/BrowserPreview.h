@@ -33,7 +33,7 @@ class BrowserPreview : public QObject {
 public:
     struct Options {
         bool headless = false;        // tests run the browser without a window
-        int replyTimeoutMs = 10'000;  // how long a request may wait for its reply
+        int replyTimeoutMs = 6'000;  // how long a request may wait for its reply
     };
     // The options of every preview of this process.
     static Options& options();

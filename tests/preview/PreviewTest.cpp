@@ -7,6 +7,7 @@
 #include <QSet>
 #include <csignal>
 #include <memory>
+#include <optional>
 
 #include "app/MainWindowFixture.h"
 #include "files/BrowserPreview.h"
@@ -16,14 +17,13 @@ namespace {
 
 using interaction::Answer;
 
-const QString kLaunchFailed =
-    QStringLiteral("Couldn't launch Netscape!  Check Options to see that the path is correct.");
-
 class Preview : public MainWindowTest {
 protected:
+    void SetUp() override { path_ = qgetenv("PATH"); }
     void TearDown() override
     {
-        if (!path_.isNull()) qputenv("PATH", path_);
+        qputenv("PATH", path_);
+        files::BrowserPreview::options() = {};
         MainWindowTest::TearDown();
     }
     static void choose(const QString& browser, const QString& program = QStringLiteral("/nonexistent"))
@@ -40,19 +40,13 @@ protected:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
-    // The browsers on the PATH are only those of `folder`.
-    void pathOnly(const QString& folder)
-    {
-        if (path_.isNull()) path_ = qgetenv("PATH");
-        qputenv("PATH", folder.toUtf8());
-    }
     files::BrowserPreview& preview() { return *window->findChild<files::BrowserPreview*>("BrowserPreview"); }
     bool waitFor(const std::function<bool()>& done, int ms = 10'000) { return QTest::qWaitFor(done, ms); }
 
     QByteArray path_;
 };
 
-TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitled)
+TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitledAndAFailedStartIsReported)
 {
     const QString program =
         script("stand in/browser", R"(for a in "$@"; do echo "[$a]"; done > "$0.tmp"; mv "$0.tmp" "$0.args")");
@@ -76,16 +70,14 @@ TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitled)
     ASSERT_TRUE(waitFor([&] { return QFile::exists(program + ".args"); }));
     EXPECT_EQ(readFile(program + ".args"), "[--new-tab]\n");
     EXPECT_EQ(ui.texts(), QStringList{"You haven't saved the file, launch browser anyway?"});
-}
 
-TEST_F(Preview, NetscapeThatCannotStartIsReportedOnce)
-{
-    for (const QString& program : {QStringLiteral("/nonexistent/netscape"), QString()}) {
+    // A program that cannot be started ("netscape" is every choice but one).
+    for (const QString& wrong : {QStringLiteral("/nonexistent/netscape"), QString()}) {
         ui.shown.clear();
-        choose("NetScape", program);
-        start({writeFile("page.html", "x")});
+        choose("NetScape", wrong);
+        start({page});
         run("ToolsBrowserClick");
-        EXPECT_EQ(ui.texts(), QStringList{kLaunchFailed}) << program.toStdString();
+        EXPECT_EQ(ui.texts(), QStringList{"Couldn't launch Netscape!  Check Options to see that the path is correct."});
     }
 }
 
@@ -105,7 +97,7 @@ TEST_F(Preview, BrowserThatIsMissingEndsOrNeverAnswersIsReported)
         const QString folder = home() + "/bin" + QString::number(&c - cases);
         QDir().mkpath(folder);
         if (!c.script.isEmpty()) script(folder.mid(home().size() + 1) + "/chromium", c.script);
-        pathOnly(folder);
+        qputenv("PATH", folder.toUtf8());  // the browsers on the PATH are only those of `folder`
         ui.shown.clear();
         start({writeFile("page.html", "x")});
         run("ToolsBrowserClick");
@@ -113,7 +105,6 @@ TEST_F(Preview, BrowserThatIsMissingEndsOrNeverAnswersIsReported)
         EXPECT_TRUE(ui.texts().value(0).startsWith(c.message)) << ui.texts().join('|').toStdString();
         EXPECT_FALSE(preview().running());
     }
-    files::BrowserPreview::options() = {};
 }
 
 // The preview browser for real, headless.
@@ -121,34 +112,27 @@ class Chromium : public Preview {
 protected:
     void SetUp() override
     {
+        Preview::SetUp();
         if (files::findChromium().isEmpty())
             GTEST_SKIP() << "No Chromium-family browser on the PATH (scripts/setup installs Debian's chromium)";
         files::BrowserPreview::options().headless = true;
         choose("microsoft");
     }
-    void TearDown() override
-    {
-        files::BrowserPreview::options() = {};
-        Preview::TearDown();
-    }
     // Evaluates `expression` in the page, over the same pipe.
     QString evaluate(const QString& expression)
     {
-        auto result = std::make_shared<QString>("<no reply>");
-        auto done = std::make_shared<bool>(false);
+        auto result = std::make_shared<std::optional<QString>>();
         const QJsonObject params{{"expression", expression}, {"returnByValue", true}};
-        preview().request("Runtime.evaluate", params, true, [result, done](const QJsonObject& reply) {
+        preview().request("Runtime.evaluate", params, true, [result](const QJsonObject& reply) {
             *result = reply["result"]["result"]["value"].toVariant().toString();
-            *done = true;
         });
-        waitFor([done] { return *done; }, 5000);
-        return *result;
+        waitFor([result] { return result->has_value(); }, 5000);
+        return result->value_or("<no reply>");
     }
     bool shows(const QString& text)
     {
         return waitFor([&] { return evaluate("document.body ? document.body.innerText : ''") == text; });
     }
-    static bool alive(qint64 pid) { return QFile::exists("/proc/" + QString::number(pid)); }
 };
 
 TEST_F(Chromium, FirstF9StartsTheBrowserLaterOnesReloadKeepingTheScrollPosition)
@@ -215,15 +199,17 @@ QSet<QByteArray> socketsOf(const QStringList& pids)
     return sockets;
 }
 
-TEST_F(Chromium, UntitledAndSaveCancelledShowsTheMessagePageAndNoPortIsOpened)
+TEST_F(Chromium, UntitledShowsTheMessagePageWithoutAnyPortAndClosesWithTheEditor)
 {
     start();
     ui.answer(Answer::Yes);
-    ui.fileName(QString());
+    ui.fileName(QString());  // the save dialog cancelled
     run("ToolsBrowserClick");
     ASSERT_TRUE(shows(files::BrowserPreview::nothingToShowText()));
 
-    const QStringList processes = browserProcesses(preview().profileFolder());
+    const QString profile = preview().profileFolder();
+    EXPECT_EQ((QFileInfo(profile).permissions() & 0x0077).toInt(), 0) << "profile open to others";
+    const QStringList processes = browserProcesses(profile);
     EXPECT_TRUE(processes.contains(QString::number(preview().browserPid())));
     const QSet<QByteArray> sockets = socketsOf(processes);
     EXPECT_FALSE(sockets.isEmpty());  // the check sees the browser's own sockets
@@ -236,18 +222,10 @@ TEST_F(Chromium, UntitledAndSaveCancelledShowsTheMessagePageAndNoPortIsOpened)
             if (f.size() > 9 && listening) EXPECT_FALSE(sockets.contains(f[9])) << table << ": " << line.data();
         }
     }
-}
 
-TEST_F(Chromium, ClosingTheEditorEndsTheBrowserAndRemovesItsProfile)
-{
-    start({writeFile("page.html", "<p>here</p>")});
-    run("ToolsBrowserClick");
-    ASSERT_TRUE(shows("here"));
     const qint64 pid = preview().browserPid();
-    const QString profile = preview().profileFolder();
-    EXPECT_EQ((QFileInfo(profile).permissions() & 0x0077).toInt(), 0) << "profile open to others";
     window->close();
-    EXPECT_FALSE(alive(pid));
+    EXPECT_FALSE(QFile::exists("/proc/" + QString::number(pid)));
     EXPECT_TRUE(waitFor([&] { return browserProcesses(profile).isEmpty() && !QFileInfo::exists(profile); }, 5000));
 }
 

@@ -32,7 +32,7 @@ class BrowserPreview : public QObject {
     Q_OBJECT
 public:
     struct Options {
-        bool headless = false;        // tests run the browser without a window
+        bool headless = false;       // tests run the browser without a window
         int replyTimeoutMs = 6'000;  // how long a request may wait for its reply
     };
     // The options of every preview of this process.

@@ -14,6 +14,7 @@ void registerTextToolCommands(EditorContext& context, CommandRegistry& registry)
 void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);   // OptionsCommands.cpp
 void registerToolCommands(EditorContext& context, CommandRegistry& registry);      // ToolCommands.cpp
 void registerPrintCommands(EditorContext& context, CommandRegistry& registry);     // Printing.cpp
+void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);   // PreviewCommands.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
@@ -24,6 +25,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerOptionsCommands(context, registry);
     registerToolCommands(context, registry);
     registerPrintCommands(context, registry);
+    registerPreviewCommands(context, registry);
 }
 
 }  // namespace app

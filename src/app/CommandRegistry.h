@@ -55,6 +55,15 @@ public:
         for (const auto& hook : documentReplaced_) hook();
     }
 
+    // Called when the main window is about to close for good (after the
+    // question about unsaved changes, not when the close was cancelled):
+    // modules end what they started outside the editor here.
+    void onWindowClosing(std::function<void()> hook) { windowClosing_.push_back(std::move(hook)); }
+    void windowClosing() const
+    {
+        for (const auto& hook : windowClosing_) hook();
+    }
+
     // Called after the options dialog or anything else re-read the options.
     void onOptionsLoaded(std::function<void()> hook) { optionsLoaded_.push_back(std::move(hook)); }
     void optionsLoaded() const
@@ -67,6 +76,7 @@ private:
     std::map<QString, std::function<bool()>> checked_;
     std::vector<std::function<void()>> documentReplaced_;
     std::vector<std::function<void()>> optionsLoaded_;
+    std::vector<std::function<void()>> windowClosing_;
 };
 
 }  // namespace app

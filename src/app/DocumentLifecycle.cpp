@@ -311,6 +311,7 @@ bool DocumentLifecycle::closeQuery()
         show({});
     }
     settings::EraseEarlierVersions();
+    w_.registry().windowClosing();
     return true;
 }
 

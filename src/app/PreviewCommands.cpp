@@ -1,0 +1,65 @@
+// Handler of Tools > Update Web Browser (F9, the "Update Browser" button),
+// also registered as "UpdateBrowser" for the commands that show a page they
+// have just written: saves the document and shows it in the chosen browser.
+// The "microsoft" choice is the preview browser the editor drives and closes
+// with its window (files/BrowserPreview); every other choice starts the
+// browser program of the options with the document (files/TNCAPI).
+#include <QPointer>
+#include <QWidget>
+
+#include "CommandModules.h"
+#include "CommandRegistry.h"
+#include "EditorContext.h"
+#include "files/BrowserPreview.h"
+#include "files/TNCAPI.h"
+#include "interaction/Interaction.h"
+#include "settings/SettingsStore.h"
+
+namespace app {
+namespace {
+
+void updateBrowser(EditorContext& context, files::BrowserPreview& preview)
+{
+    if (context.documentPath().isEmpty() &&
+        interaction::ui().ask(QStringLiteral("You haven't saved the file, launch browser anyway?"),
+                              interaction::Buttons::YesNo) != interaction::Answer::Yes)
+        return;
+    // A cancelled save dialog leaves the document untitled: nothing to load.
+    context.saveDocument(false);
+    const QString path = context.documentPath();
+
+    settings::SettingsStore store;
+    const QString browser = store.read(settings::user::kBrowser);
+    const QString program = store.read(settings::user::kNsPath);
+    store.close();
+
+    if (browser.toLower() == QLatin1String("microsoft")) {
+        preview.show(path);
+        return;
+    }
+    files::TNCAPI ncapi(program);
+    const QString reply = path.isEmpty() ? ncapi.Activate() : ncapi.OpenURL(path);
+    if (reply.isEmpty())
+        interaction::ui().warn(
+            QStringLiteral("Couldn't launch Netscape!  Check Options to see that the path is correct."));
+}
+
+}  // namespace
+
+void registerPreviewCommands(EditorContext& context, CommandRegistry& registry)
+{
+    QPointer<files::BrowserPreview> preview = new files::BrowserPreview(context.window());
+    QObject::connect(preview, &files::BrowserPreview::failed, preview,
+                     [](const QString& message) { interaction::ui().error(message); });
+    auto update = [&context, preview] {
+        if (preview) updateBrowser(context, *preview);
+    };
+    registry.add(QStringLiteral("ToolsBrowserClick"), update);
+    registry.add(QStringLiteral("UpdateBrowser"), update);
+    // The browser the preview started closes with the editor.
+    registry.onWindowClosing([preview] {
+        if (preview) preview->close();
+    });
+}
+
+}  // namespace app

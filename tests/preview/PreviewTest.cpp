@@ -1,0 +1,234 @@
+// F9 through the main window. The "netscape" choice starts a stand-in program
+// that records its arguments; the "microsoft" choice drives a real headless
+// Chromium (these tests are skipped, with a notice, where none is installed)
+// or stand-ins that fail the way a browser can.
+#include <QDirIterator>
+#include <QJsonObject>
+#include <QSet>
+#include <csignal>
+#include <memory>
+#include <optional>
+
+#include "app/MainWindowFixture.h"
+#include "files/BrowserPreview.h"
+#include "settings/SettingsTable.h"
+
+namespace {
+
+using interaction::Answer;
+
+class Preview : public MainWindowTest {
+protected:
+    void SetUp() override { path_ = qgetenv("PATH"); }
+    void TearDown() override
+    {
+        qputenv("PATH", path_);
+        files::BrowserPreview::options() = {};
+        MainWindowTest::TearDown();
+    }
+    static void choose(const QString& browser, const QString& program = QStringLiteral("/nonexistent"))
+    {
+        settings::SettingsStore store;
+        store.write(settings::user::kBrowser, browser);
+        store.write(settings::user::kNsPath, program);
+    }
+    // An executable shell script in the test's home.
+    static QString script(const QString& name, const QByteArray& body)
+    {
+        QDir().mkpath(QFileInfo(home() + "/" + name).path());
+        const QString path = writeFile(name, "#!/bin/sh\n" + body + "\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    files::BrowserPreview& preview() { return *window->findChild<files::BrowserPreview*>("BrowserPreview"); }
+    bool waitFor(const std::function<bool()>& done, int ms = 10'000) { return QTest::qWaitFor(done, ms); }
+
+    QByteArray path_;
+};
+
+TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitledAndAFailedStartIsReported)
+{
+    const QString program =
+        script("stand in/browser", R"(for a in "$@"; do echo "[$a]"; done > "$0.tmp"; mv "$0.tmp" "$0.args")");
+    choose("netscape", '"' + program + "\" --new-tab");
+    const QString page = writeFile("it's a \"page\"; $(touch pwned) & `x`.html", "<p>old</p>");
+    start({page});
+    window->editor().replaceAll("<p>new</p>");
+    run("ToolsBrowserClick");
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(program + ".args"); }));
+    EXPECT_EQ(readFile(program + ".args"), "[--new-tab]\n[" + page.toUtf8() + "]\n");
+    EXPECT_EQ(readFile(page), "<p>new</p>");
+    EXPECT_FALSE(QFile::exists(home() + "/pwned"));
+
+    // Untitled, Yes, and the save dialog cancelled: the browser is only started.
+    QFile::remove(program + ".args");
+    window.reset();
+    start();
+    ui.answer(Answer::Yes);
+    ui.fileName(QString());
+    run("ToolsBrowserClick");
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(program + ".args"); }));
+    EXPECT_EQ(readFile(program + ".args"), "[--new-tab]\n");
+    EXPECT_EQ(ui.texts(), QStringList{"You haven't saved the file, launch browser anyway?"});
+
+    // A program that cannot be started ("netscape" is every choice but one).
+    for (const QString& wrong : {QStringLiteral("/nonexistent/netscape"), QString()}) {
+        ui.shown.clear();
+        choose("NetScape", wrong);
+        start({page});
+        run("ToolsBrowserClick");
+        EXPECT_EQ(ui.texts(), QStringList{"Couldn't launch Netscape!  Check Options to see that the path is correct."});
+    }
+}
+
+TEST_F(Preview, BrowserThatIsMissingEndsOrNeverAnswersIsReported)
+{
+    const struct {
+        QByteArray script;  // the "chromium" on the PATH; empty: none
+        QString message;
+    } cases[] = {
+        {"", "Couldn't find a web browser for the preview"},
+        {"exit 3", "The web browser stopped unexpectedly (exit code 3)."},
+        {"exec /bin/sleep 30", "The web browser did not answer within 0.5 seconds"},
+    };
+    choose("Microsoft");
+    files::BrowserPreview::options().replyTimeoutMs = 500;
+    for (const auto& c : cases) {
+        const QString folder = home() + "/bin" + QString::number(&c - cases);
+        QDir().mkpath(folder);
+        if (!c.script.isEmpty()) script(folder.mid(home().size() + 1) + "/chromium", c.script);
+        qputenv("PATH", folder.toUtf8());  // the browsers on the PATH are only those of `folder`
+        ui.shown.clear();
+        start({writeFile("page.html", "x")});
+        run("ToolsBrowserClick");
+        EXPECT_TRUE(waitFor([&] { return !ui.shown.empty(); }, 5000));
+        EXPECT_TRUE(ui.texts().value(0).startsWith(c.message)) << ui.texts().join('|').toStdString();
+        EXPECT_FALSE(preview().running());
+    }
+}
+
+// The preview browser for real, headless.
+class Chromium : public Preview {
+protected:
+    void SetUp() override
+    {
+        Preview::SetUp();
+        if (files::findChromium().isEmpty())
+            GTEST_SKIP() << "No Chromium-family browser on the PATH (scripts/setup installs Debian's chromium)";
+        files::BrowserPreview::options().headless = true;
+        choose("microsoft");
+    }
+    // Evaluates `expression` in the page, over the same pipe.
+    QString evaluate(const QString& expression)
+    {
+        auto result = std::make_shared<std::optional<QString>>();
+        const QJsonObject params{{"expression", expression}, {"returnByValue", true}};
+        preview().request("Runtime.evaluate", params, true, [result](const QJsonObject& reply) {
+            *result = reply["result"]["result"]["value"].toVariant().toString();
+        });
+        waitFor([result] { return result->has_value(); }, 5000);
+        return result->value_or("<no reply>");
+    }
+    bool shows(const QString& text)
+    {
+        return waitFor([&] { return evaluate("document.body ? document.body.innerText : ''") == text; });
+    }
+};
+
+TEST_F(Chromium, FirstF9StartsTheBrowserLaterOnesReloadKeepingTheScrollPosition)
+{
+    const QString page = writeFile("my page #1.html", "<p>version one</p><div style='height:9000px'></div>");
+    start({page});
+    run("ToolsBrowserClick");
+    run("ToolsBrowserClick");  // while it is still starting: no second browser
+    const qint64 pid = preview().browserPid();
+    ASSERT_TRUE(shows("version one"));
+    EXPECT_EQ(evaluate("location.href"), QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded));
+    evaluate("scrollTo(0, 700), String(scrollY)");
+
+    window->editor().replaceAll("<p>version two</p><div style='height:9000px'></div>");
+    run("ToolsBrowserClick");
+    EXPECT_TRUE(shows("version two"));
+    EXPECT_TRUE(waitFor([&] { return evaluate("String(scrollY)") == "700"; }));
+    EXPECT_EQ(preview().browserPid(), pid);
+    EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
+}
+
+TEST_F(Chromium, AfterTheUserClosedThePageOrTheBrowserF9ShowsTheFileAgain)
+{
+    start({writeFile("page.html", "<p>here</p>")});
+    run("ToolsBrowserClick");
+    ASSERT_TRUE(shows("here"));
+    const qint64 first = preview().browserPid();
+    preview().request("Target.closeTarget", {{"targetId", preview().session().targetId()}}, false, {});
+    ASSERT_TRUE(waitFor([&] { return preview().session().state() == files::DevToolsSession::State::PageClosed; }));
+    run("ToolsBrowserClick");
+    EXPECT_TRUE(shows("here"));
+    EXPECT_EQ(preview().browserPid(), first);
+
+    ::kill(pid_t(first), SIGTERM);  // as when its last window is closed
+    ASSERT_TRUE(waitFor([&] { return !preview().running(); }));
+    run("ToolsBrowserClick");
+    EXPECT_TRUE(shows("here"));
+    EXPECT_NE(preview().browserPid(), first);
+    EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
+}
+
+// The processes of the preview browser: each names its profile folder, but
+// for the crash reporters, which name their database in the (test's) home.
+QStringList browserProcesses(const QString& profile)
+{
+    QStringList found;
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile cmdline("/proc/" + pid + "/cmdline");
+        if (!pid.front().isDigit() || !cmdline.open(QIODevice::ReadOnly)) continue;
+        const QByteArray words = cmdline.readAll();
+        if (words.contains(profile.toUtf8()) || words.contains(QDir::homePath().toUtf8() + "/.config/chromium"))
+            found << pid;
+    }
+    return found;
+}
+
+QSet<QByteArray> socketsOf(const QStringList& pids)
+{
+    QSet<QByteArray> sockets;
+    for (const QString& pid : pids)
+        for (QDirIterator fd("/proc/" + pid + "/fd", QDir::System); fd.hasNext();)
+            if (const QString target = fd.nextFileInfo().symLinkTarget(); target.contains("socket:["))
+                sockets.insert(target.section('[', 1).chopped(1).toLatin1());
+    return sockets;
+}
+
+TEST_F(Chromium, UntitledShowsTheMessagePageWithoutAnyPortAndClosesWithTheEditor)
+{
+    start();
+    ui.answer(Answer::Yes);
+    ui.fileName(QString());  // the save dialog cancelled
+    run("ToolsBrowserClick");
+    ASSERT_TRUE(shows(files::BrowserPreview::nothingToShowText()));
+
+    const QString profile = preview().profileFolder();
+    EXPECT_EQ((QFileInfo(profile).permissions() & 0x0077).toInt(), 0) << "profile open to others";
+    const QStringList processes = browserProcesses(profile);
+    EXPECT_TRUE(processes.contains(QString::number(preview().browserPid())));
+    const QSet<QByteArray> sockets = socketsOf(processes);
+    EXPECT_FALSE(sockets.isEmpty());  // the check sees the browser's own sockets
+    for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6", "/proc/net/udp", "/proc/net/udp6"}) {
+        QFile file(table);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> f = line.simplified().split(' ');
+            const bool listening = QByteArray(table).contains("udp") || f.value(3) == "0A";
+            if (f.size() > 9 && listening) {
+                EXPECT_FALSE(sockets.contains(f[9])) << table << ": " << line.data();
+            }
+        }
+    }
+
+    const qint64 pid = preview().browserPid();
+    window->close();
+    EXPECT_FALSE(QFile::exists("/proc/" + QString::number(pid)));
+    EXPECT_TRUE(waitFor([&] { return browserProcesses(profile).isEmpty() && !QFileInfo::exists(profile); }, 5000));
+}
+
+}  // namespace

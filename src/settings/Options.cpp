@@ -1,7 +1,11 @@
 #include "Options.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include "SettingsStore.h"
 #include "markup/Captions.h"
@@ -64,6 +68,24 @@ QString ProgramFolderOf(const QString& executablePath)
 QString ProgramFolder()
 {
     return ProgramFolderOf(QCoreApplication::applicationFilePath());
+}
+
+QString ProgramDataFileIn(const QString& programFolder, const QString& name)
+{
+    if (programFolder.isEmpty()) return name;
+    // Asked with the rights the program runs with (not the real user's).
+    if (::faccessat(AT_FDCWD, QFile::encodeName(programFolder).constData(), W_OK, AT_EACCESS) == 0)
+        return programFolder + name;
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = base + QStringLiteral("/Corvantis/Quillon");
+    QDir().mkpath(folder);
+    return folder + u'/' + name;
+}
+
+QString ProgramDataFile(const QString& name)
+{
+    return ProgramDataFileIn(ProgramFolder(), name);
 }
 
 }  // namespace settings

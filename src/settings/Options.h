@@ -49,4 +49,13 @@ Options LoadOptions(const SettingsStore& store);
 QString ProgramFolder();
 QString ProgramFolderOf(const QString& executablePath);
 
+// Where the program keeps a file of its own (taglist.htx, quick.html), for
+// reading and writing alike: in `ProgramFolder` when that folder can be
+// written (a build tree); otherwise in the user's data folder
+// ($XDG_DATA_HOME/Corvantis/Quillon/, created when missing), as an installed
+// program must; a bare name, in the current folder, when the program has
+// another name than tagsmith.
+QString ProgramDataFile(const QString& name);
+QString ProgramDataFileIn(const QString& programFolder, const QString& name);
+
 }  // namespace settings

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
+#include "support/FileFaults.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ TEST(LoadOptions, FirstRunGivesEveryDefault)
 TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
 {
     settings::SettingsStore s;
-    const std::pair<int, unsigned> cases[] = {{0, 0x000000}, {7, 0xC0C0C0}, {9, 0xFF0000}, {15, 0xFFFFFF},
+    const std::pair<int, unsigned> cases[] = {{0, 0x000000},  {7, 0xC0C0C0},  {9, 0xFF0000},  {15, 0xFFFFFF},
                                               {16, 0x000000}, {-1, 0x000000}, {255, 0x000000}};
     for (const auto& [index, rgb] : cases) {
         s.WriteInteger("user", "syntaxclr", index);
@@ -63,6 +65,22 @@ TEST(ProgramFolder, IsTheExecutablesFolderOnlyForTagsmith)
     EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/tagsmith"), "/opt/q/bin/");
     EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/TagSmith"), "/opt/q/bin/");
     EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/test_settings"), "");
+}
+
+TEST(ProgramDataFile, IsInTheProgramsFolderWhenItCanBeWrittenElseInTheUsersDataFolder)
+{
+    const QString writable = QDir::currentPath() + "/build/";
+    QDir().mkpath(writable);
+    EXPECT_EQ(settings::ProgramDataFileIn(writable, "taglist.htx"), writable + "taglist.htx");
+    EXPECT_EQ(settings::ProgramDataFileIn("", "quick.html"), "quick.html");
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + "/Corvantis/Quillon";
+    // An installed program's folder, which its user cannot write.
+    const QString installed = QDir::currentPath() + "/usr/bin/";
+    QDir().mkpath(installed);
+    QFile::setPermissions(installed, QFile::ReadOwner | QFile::ExeOwner);
+    faults::ObeyFilePermissions asUser;
+    EXPECT_EQ(settings::ProgramDataFileIn(installed, "taglist.htx"), data + "/taglist.htx");
+    EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
 }  // namespace

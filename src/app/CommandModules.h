@@ -7,11 +7,17 @@ namespace app {
 class CommandRegistry;
 class EditorContext;
 
-void registerFormatCommands(EditorContext& context, CommandRegistry& registry);    // FormatCommands.cpp
-void registerFindCommands(EditorContext& context, CommandRegistry& registry);      // FindCommands.cpp
-void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);   // SnippetCommands.cpp
-void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);  // TextToolCommands.cpp
-void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);   // OptionsCommands.cpp
+void registerFormatCommands(EditorContext& context, CommandRegistry& registry);     // FormatCommands.cpp
+void registerFindCommands(EditorContext& context, CommandRegistry& registry);       // FindCommands.cpp
+void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);    // SnippetCommands.cpp
+void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);   // TextToolCommands.cpp
+void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);    // OptionsCommands.cpp
+void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry);  // TagDialogCommands.cpp
+
+// A right click in `body` on a selected colour code (six hexadecimal digits
+// followed by a double quote) opens the colour finder on that colour; true
+// when it did, false when the ordinary context menu should show.
+bool openFinderOnSelectedCode(EditorContext& context);  // TagDialogCommands.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
@@ -20,6 +26,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerSnippetCommands(context, registry);
     registerTextToolCommands(context, registry);
     registerOptionsCommands(context, registry);
+    registerTagDialogCommands(context, registry);
 }
 
 }  // namespace app

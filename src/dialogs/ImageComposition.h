@@ -12,10 +12,10 @@
 namespace dialogs {
 
 struct ImageFields {
-    QString image;
+    QString image{};
     bool linked = false;
     QString link = QStringLiteral("http://");
-    QString border, width, height, align, alternate;
+    QString border{}, width{}, height{}, align{}, alternate{};
     bool isMap = false;
     bool useMap = false;
     QString mapName = QStringLiteral("#");

@@ -16,7 +16,8 @@ TagDialog::TagDialog(const QString& caption, const char* objectName, QWidget* pa
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A small window: a caption and a close box, nothing to maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
 void TagDialog::addOkCancel(QBoxLayout* row, const char* okName, const char* cancelName)
@@ -52,7 +53,7 @@ void TagDialog::showEvent(QShowEvent* event)
 QLineEdit* textField(const char* name, const QString& hint, QWidget* parent, const QString& text)
 {
     auto* field = named(new QLineEdit(text, parent), name, hint);
-    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 24);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 32);
     return field;
 }
 

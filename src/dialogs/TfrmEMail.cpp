@@ -13,6 +13,7 @@ TfrmEMail::TfrmEMail(const QString& selected, bool lowerCase, QWidget* parent)
     txtAddress_ = textField("txtAddress", tr("The actual E-Mail address"), this);
     txtDesc_ = textField("txtDesc", tr("Link that show as text on the page"), this, selected);
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(labelFor(tr("Address:"), txtAddress_, this), 0, 0);
     grid->addWidget(txtAddress_, 0, 1);
     grid->addWidget(labelFor(tr("Description:"), txtDesc_, this), 1, 0);

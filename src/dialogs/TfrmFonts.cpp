@@ -99,9 +99,11 @@ TfrmFonts::TfrmFonts(std::string_view document, bool lowerCase, QWidget* parent)
     const QMargins m = row->contentsMargins();
     const int leftWidth = std::max(left->sizeHint().width(), kFoldedInWidth - m.left() - m.right());
     left->setFixedWidth(leftWidth);
-    inWidth_ = leftWidth + m.left() + m.right();
-    outWidth_ = inWidth_ + std::max(kFoldedOutWidth - kFoldedInWidth, row->spacing() + grpCustom_->sizeHint().width());
-    setFixedHeight(std::max(left->sizeHint().height(), grpCustom_->sizeHint().height()) + m.top() + m.bottom());
+    // Folded out, the dialog is as tall as the custom colour needs.
+    in_ = QSize(leftWidth + m.left() + m.right(), left->sizeHint().height() + m.top() + m.bottom());
+    out_ =
+        QSize(in_.width() + std::max(kFoldedOutWidth - kFoldedInWidth, row->spacing() + grpCustom_->sizeHint().width()),
+              std::max(in_.height(), grpCustom_->sizeHint().height() + m.top() + m.bottom()));
 
     QWidget* order[] = {cmbSize_, txtFontFace_, chkColor_,      FontClr_,      btnCustom_,
                         btnOK_,   btnCancel_,   bars_->first(), bars_->last(), btnApply_};
@@ -203,7 +205,7 @@ void TfrmFonts::fold(bool out, bool move)
     const int before = width();
     foldedOut_ = out;
     grpCustom_->setVisible(out);
-    setFixedWidth(out ? outWidth_ : inWidth_);
+    setFixedSize(out ? out_ : in_);
     btnCustom_->setText(out ? QStringLiteral("<") : QStringLiteral(">"));
     // Growing or shrinking about the centre: folding out moves the dialog left
     // by half what it gains, folding in moves it back.

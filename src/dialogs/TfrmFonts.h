@@ -60,8 +60,8 @@ private:
     QPushButton* btnApply_;
     bool lowerCase_;
     bool foldedOut_ = false;
-    int inWidth_ = kFoldedInWidth;
-    int outWidth_ = kFoldedOutWidth;
+    QSize in_{kFoldedInWidth, 0};
+    QSize out_{kFoldedOutWidth, 0};
     FontTag tag_;
 };
 

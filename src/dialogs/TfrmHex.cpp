@@ -72,7 +72,11 @@ void TfrmHex::FormCreate(QPoint defaultPlace)
                  store.read(settings::hexwin::kTop, defaultPlace.y()));
     // A place on a screen no longer there is no place to show the finder.
     if (!QGuiApplication::screenAt(place)) place = defaultPlace;
-    move(place);
+    // The place is that of the finder's client area, written back as such:
+    // a window's frame is not known before it shows, and a place taken as one
+    // thing and stored as the other would creep at every opening.
+    adjustSize();
+    setGeometry(QRect(place, size()));
     barsChanged({});  // the field and the sample for the bars' first place
     bars_->setPositions({store.read(settings::hexwin::kRedPos), store.read(settings::hexwin::kGreenPos),
                          store.read(settings::hexwin::kBluePos)});
@@ -146,8 +150,8 @@ void TfrmHex::btnCopyClick()
 void TfrmHex::done(int result)
 {
     settings::SettingsStore store;
-    store.write(settings::hexwin::kLeft, x());
-    store.write(settings::hexwin::kTop, y());
+    store.write(settings::hexwin::kLeft, geometry().x());
+    store.write(settings::hexwin::kTop, geometry().y());
     const Rgb p = bars_->positions();
     store.write(settings::hexwin::kRedPos, p.red);
     store.write(settings::hexwin::kGreenPos, p.green);

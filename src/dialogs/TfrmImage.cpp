@@ -30,6 +30,7 @@ TfrmImage::TfrmImage(bool lowerCase, QWidget* parent)
     txtLink_->installEventFilter(this);
 
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(labelFor(tr("&Image:"), txtImage_, this), 0, 0);
     grid->addWidget(txtImage_, 0, 1, 1, 5);
     grid->addWidget(chkLink_, 1, 0);

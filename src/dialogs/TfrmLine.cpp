@@ -33,6 +33,7 @@ TfrmLine::TfrmLine(bool lowerCase, QWidget* parent) : TagDialog(tr("Line"), "frm
     chkShade_ = named(new QCheckBox(tr("Shading"), this), "chkShade", tr("Check for 3D line, uncheck for solid line"));
 
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(labelFor(tr("Size:"), txtlSize_, this), 0, 0);
     grid->addWidget(txtlSize_, 0, 1);
     grid->addWidget(labelFor(tr("Width:"), txtlWidth_, this), 1, 0);

@@ -14,6 +14,7 @@ TfrmLink::TfrmLink(const QString& selected, bool lowerCase, QWidget* parent)
     txtDesc_ = textField("txtDesc", tr("The link that shows on the page - text, image tag, etc."), this, selected);
     txtTarget_ = textField("txtTarget", tr("Name of target frame, leave blank for none"), this);
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(labelFor(tr("Address:"), txtAddr_, this), 0, 0);
     grid->addWidget(txtAddr_, 0, 1);
     grid->addWidget(labelFor(tr("Description:"), txtDesc_, this), 1, 0);

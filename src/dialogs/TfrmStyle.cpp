@@ -24,6 +24,7 @@ TfrmStyle::TfrmStyle(const QString& folder, bool lowerCase, QWidget* parent)
     connect(btnBrowse_, &QPushButton::clicked, this, &TfrmStyle::btnBrowseClick);
 
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(labelFor(tr("Style Sheet:"), txtStyle_, this), 0, 0);
     grid->addWidget(txtStyle_, 0, 1);
     grid->addWidget(btnBrowse_, 0, 2);

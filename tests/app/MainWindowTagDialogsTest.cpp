@@ -26,6 +26,14 @@ protected:
     app::BodyEditor& body() { return window->editor(); }
     // What the next dialog does: `act` on it, then its result.
     void onDialog(std::function<int(QDialog&)> act) { ui.onModal(std::move(act)); }
+    // The next dialog only shows its caption and is cancelled.
+    void captionOfNext(QString& seen)
+    {
+        onDialog([&seen](QDialog& d) {
+            seen = d.windowTitle();
+            return int(QDialog::Rejected);
+        });
+    }
     static int click(QDialog& dialog, const char* button)
     {
         dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
@@ -50,10 +58,7 @@ TEST_F(MainWindowTagDialogs, EveryShortcutAndMenuEntryOpensItsDialogAndCancelCha
     for (const auto& [name, caption] : entries) {
         for (const bool byKey : {true, false}) {
             QString seen;
-            onDialog([&seen](QDialog& d) {
-                seen = d.windowTitle();
-                return int(QDialog::Rejected);
-            });
+            captionOfNext(seen);
             if (byKey)
                 QTest::keySequence(&body(), QKeySequence(QString::fromLatin1(app::findEntry(name)->shortcut)));
             else
@@ -68,17 +73,21 @@ TEST_F(MainWindowTagDialogs, EveryShortcutAndMenuEntryOpensItsDialogAndCancelCha
 
 TEST_F(MainWindowTagDialogs, AnchorOverASelectedWordReplacesItWithTheCaretAfter)
 {
-    type("Home");
-    QTest::keyClick(&body(), Qt::Key_Home, Qt::ShiftModifier);
+    window->setHighlightingOn(true);
+    body().loadText("Ho\r\nme");  // a selection over a line break goes in unchanged
+    body().selectAll();
     onDialog([](QDialog& d) {
-        EXPECT_EQ(d.findChild<QLineEdit*>("txtDesc")->text(), "Home");
+        EXPECT_EQ(d.findChild<QLineEdit*>("txtDesc")->text(), "Ho\r\nme");
         d.findChild<QLineEdit*>("txtAddr")->setText("index.html");
         return click(d, "btnOK");
     });
     QTest::keyClick(&body(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(text(), R"(<a href="index.html">Home</a>)");
+    EXPECT_EQ(text(), "<a href=\"index.html\">Ho\r\nme</a>");
     EXPECT_EQ(body().caretPosition(), static_cast<markup::Pos>(text().size()));
     EXPECT_EQ(body().selectionLength(), 0);
+    EXPECT_EQ(body().styleAt(0), markup::TagStyle);  // both lines recoloured
+    EXPECT_EQ(body().styleAt(text().size() - 1), markup::TagStyle);
+    EXPECT_EQ(body().styleAt(22), markup::DefaultStyle);
 }
 
 TEST_F(MainWindowTagDialogs, GridLeftClickInsertsTheCodeRightClickOpensTheFinder)
@@ -94,10 +103,7 @@ TEST_F(MainWindowTagDialogs, GridLeftClickInsertsTheCodeRightClickOpensTheFinder
     EXPECT_EQ(body().styleAt(0), markup::DefaultStyle);
 
     QString seen;
-    onDialog([&seen](QDialog& d) {
-        seen = d.windowTitle();
-        return int(QDialog::Rejected);
-    });
+    captionOfNext(seen);
     QTest::mouseClick(grid, Qt::RightButton, {}, grid->cellRect(0).center());
     EXPECT_TRUE(QTest::qWaitFor([&seen] { return !seen.isEmpty(); }));
     EXPECT_EQ(seen, "Color Finder");
@@ -133,8 +139,15 @@ TEST_F(MainWindowTagDialogs, RightClickOnASelectedCodeOpensTheFinderOnIt)
 
 TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
 {
-    QPoint place;
-    const QRect frame = window->frameGeometry();
+    QStringList seen;
+    auto show = [&seen](const char* name) {
+        return [&seen, name](QDialog& d) {
+            QWidget* w = d.findChild<QWidget*>(QString::fromLatin1(name));
+            seen << (qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->currentText()
+                                                 : w->property("text").toString());
+            return int(QDialog::Rejected);
+        };
+    };
     onDialog([](QDialog& d) {
         d.findChild<QLineEdit*>("txtlSize")->setText("4");
         return click(d, "btnOK");
@@ -143,32 +156,19 @@ TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
         d.findChild<QComboBox*>("cmbSize")->setCurrentIndex(5);
         return click(d, "btnOK");
     });
+    QPoint place;
     onDialog([&place](QDialog& d) {
-        place = d.pos();
+        place = d.geometry().topLeft();
         d.findChild<QPushButton*>("btnLighter")->click();
-        d.reject();
+        d.reject();  // every close stores the finder's colour and place
         return d.result();
     });
-    QString size, fontSize;
-    dialogs::Rgb mixed;
-    onDialog([&size](QDialog& d) {
-        size = d.findChild<QLineEdit*>("txtlSize")->text();
-        return int(QDialog::Rejected);
-    });
-    onDialog([&fontSize](QDialog& d) {
-        fontSize = d.findChild<QComboBox*>("cmbSize")->currentText();
-        return int(QDialog::Rejected);
-    });
-    onDialog([&mixed](QDialog& d) {
-        mixed = static_cast<dialogs::TfrmHex&>(d).positions();
-        return int(QDialog::Rejected);
-    });
+    for (const char* name : {"txtlSize", "cmbSize", "txtColor"}) onDialog(show(name));
     for (int i = 0; i < 2; ++i)
         for (const char* command : {"HorizontalLine1Click", "FormatFontClick", "ColorFinder1Click"}) run(command);
     EXPECT_EQ(text(), R"(<hr align="left" size="4"><font size="+2" color="000000">)");
-    EXPECT_EQ(size, "4");
-    EXPECT_EQ(fontSize, "+2");
-    EXPECT_EQ(mixed, (dialogs::Rgb{7, 7, 7}));
+    EXPECT_EQ(seen, QStringList({"4", "+2", "070707"}));
+    const QRect frame = window->frameGeometry();
     EXPECT_EQ(place, QPoint(frame.x() + frame.width() / 2, frame.y() + frame.height() / 2));
 }
 

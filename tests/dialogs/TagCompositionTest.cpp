@@ -2,6 +2,8 @@
 // colour mixer's rules, as tables: no widgets.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "dialogs/ColourMixer.h"
 #include "dialogs/FontComposition.h"
 #include "dialogs/ImageComposition.h"
@@ -22,18 +24,14 @@ std::string outcome(const Composed& c)
 
 TEST(LinkComposition, AnchorMailAndStyleSheet)
 {
-    const struct {
-        LinkFields fields;
-        bool lower;
-        const char* expected;
-    } anchors[] = {
+    const std::tuple<LinkFields, bool, const char*> anchors[] = {
         {{"index.html", "Home", ""}, kLower, R"(<a href="index.html">Home</a>)"},
         {{"index.html", "Home", "main"}, kUpper, R"(<A HREF="index.html" TARGET="main">Home</A>)"},
         {{"a\"b", "two\r\nlines", "f"}, kLower, "<a href=\"a\"b\" target=\"f\">two\r\nlines</a>"},
         {{"", "", "main"}, kLower, "warn: No address is specified."},
         {{"x", "", ""}, kLower, "warn: No description is specified."},
     };
-    for (const auto& row : anchors) EXPECT_EQ(outcome(anchorElement(row.fields, row.lower)), row.expected);
+    for (const auto& [fields, lower, expected] : anchors) EXPECT_EQ(outcome(anchorElement(fields, lower)), expected);
     EXPECT_EQ(LinkFields{}.address, "http://");
 
     EXPECT_EQ(mailElement({}, kLower), R"(<a href="mailto:"></a>)");
@@ -44,49 +42,38 @@ TEST(LinkComposition, AnchorMailAndStyleSheet)
 
 TEST(ImageComposition, AttributesInOrderOnlyWhenFilled)
 {
-    ImageFields all;
-    all.image = "pic.gif", all.linked = true, all.link = "page.html", all.border = "0", all.width = "100";
-    all.height = "50", all.align = "Left", all.alternate = "Logo";
-    auto with = [](auto change) {
-        ImageFields f;
-        f.image = "pic.gif", f.link = "page.html";
-        change(f);
-        return f;
-    };
-    const struct {
-        ImageFields fields;
-        bool lower;
-        const char* expected;
-    } rows[] = {
+    const ImageFields all{.image = "pic.gif",
+                          .linked = true,
+                          .link = "page.html",
+                          .border = "0",
+                          .width = "100",
+                          .height = "50",
+                          .align = "Left",
+                          .alternate = "Logo"};
+    const std::tuple<ImageFields, bool, const char*> rows[] = {
         {all, kLower,
          R"(<a href="page.html"><img src="pic.gif" width="100" height="50" align="left" border="0" alt="[Logo]"></a>)"},
         {all, kUpper,
          R"(<A HREF="page.html"><IMG SRC="pic.gif" WIDTH="100" HEIGHT="50" ALIGN="LEFT" BORDER="0" ALT="[Logo]"></A>)"},
-        {with([](auto&) {}), kLower, R"(<img src="pic.gif">)"},
-        {with([](auto& f) { f.isMap = true; }), kLower, R"(<img src="pic.gif" ismap>)"},
-        {with([](auto& f) { f.useMap = true, f.mapName = "#nav"; }), kLower, R"(<img src="pic.gif" usemap="#nav">)"},
-        {with([](auto& f) { f.linked = f.isMap = true; }), kLower,
-         R"(<a href="page.html"><img src="pic.gif" ismap></a>)"},
-        {with([](auto& f) { f.useMap = true, f.alternate = "x", f.mapName = "#Map"; }), kUpper,
-         R"(<IMG SRC="pic.gif" ALT="[x]" USEMAP="#Map">)"},
-        {with([](auto& f) { f.linked = true, f.link = "http://", f.image = "Pic.GIF"; }), kUpper,
-         R"(<A HREF="http://"><IMG SRC="Pic.GIF"></A>)"},
-        {with([](auto& f) { f.isMap = f.useMap = true; }), kLower,
-         "warn: You can't use both ISMAP and USEMAP together."},
-        {with([](auto& f) { f.image.clear(), f.isMap = f.useMap = true; }), kLower, "warn: No image is specified."},
+        {{.image = "pic.gif"}, kLower, R"(<img src="pic.gif">)"},
+        {{.image = "pic.gif", .isMap = true}, kLower, R"(<img src="pic.gif" ismap>)"},
+        {{.image = "pic.gif", .useMap = true, .mapName = "#nav"}, kLower, R"(<img src="pic.gif" usemap="#nav">)"},
+        {{.image = "p", .linked = true, .link = "l", .isMap = true}, kLower, R"(<a href="l"><img src="p" ismap></a>)"},
+        {{.image = "p", .alternate = "x", .useMap = true, .mapName = "#M"},
+         kUpper,
+         R"(<IMG SRC="p" ALT="[x]" USEMAP="#M">)"},
+        {{.image = "Pic.GIF", .linked = true}, kUpper, R"(<A HREF="http://"><IMG SRC="Pic.GIF"></A>)"},
+        {{.image = "p", .isMap = true, .useMap = true}, kLower, "warn: You can't use both ISMAP and USEMAP together."},
+        {{.isMap = true, .useMap = true}, kLower, "warn: No image is specified."},
     };
-    for (const auto& row : rows) EXPECT_EQ(outcome(imageElement(row.fields, row.lower)), row.expected);
+    for (const auto& [fields, lower, expected] : rows) EXPECT_EQ(outcome(imageElement(fields, lower)), expected);
     EXPECT_EQ(imageBorderItems().size(), 12);
     EXPECT_EQ(imageAlignItems().first(), "");
 }
 
 TEST(FontComposition, StartTagFromTheChosenAttributes)
 {
-    const struct {
-        FontFields fields;
-        bool lower;
-        const char* start;
-    } rows[] = {
+    const std::tuple<FontFields, bool, const char*> rows[] = {
         {{"+2", false, "FF0000", ""}, kLower, R"(<font size="+2">)"},
         {{"<default>", true, "800000", ""}, kLower, R"(<font color="800000">)"},
         {{"-1", true, "0000FF", "Verdana"}, kLower, R"(<font size="-1" color="0000ff" face="verdana">)"},
@@ -95,12 +82,10 @@ TEST(FontComposition, StartTagFromTheChosenAttributes)
         {{"<default>", false, "000000", ""}, kLower, ""},
         {{"<default>", true, "  ", ""}, kLower, ""},
     };
-    for (const auto& row : rows) {
-        const FontTag tag = fontTag(row.fields, row.lower);
-        EXPECT_EQ(tag.start, row.start);
-        if (!tag.empty()) {
-            EXPECT_EQ(tag.end, row.lower ? "</font>" : "</FONT>");
-        }
+    for (const auto& [fields, lower, start] : rows) {
+        const FontTag tag = fontTag(fields, lower);
+        EXPECT_EQ(tag.start, start);
+        EXPECT_EQ(tag.end, tag.empty() ? "" : lower ? "</font>" : "</FONT>");
     }
     const FontTag tag = fontTag({"+2", false, "", ""}, kLower);
     EXPECT_EQ(fontInsertion(tag, "Hello"), R"(<font size="+2">Hello</font>)");
@@ -123,11 +108,7 @@ TEST(FontComposition, PageBackgroundFromTheFirstBgcolor)
 
 TEST(LineComposition, RuleFromTheFields)
 {
-    const struct {
-        LineFields fields;
-        bool lower;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<LineFields, bool, const char*> rows[] = {
         {{"", "", "center", "<default>", true}, kLower, "<hr>"},
         {{"", "", "center", "<default>", false}, kLower, R"(<hr align="center" noshade>)"},
         {{"2", "50%", "center", "<default>", true}, kLower, R"(<hr align="center" size="2" width="50%">)"},
@@ -138,7 +119,7 @@ TEST(LineComposition, RuleFromTheFields)
         {{"", "", "", "#123abc", true}, kLower, R"(<hr color="#123abc">)"},  // typed, kept
         {{"1", "", "right", "", false}, kLower, R"(<hr align="right" size="1" noshade>)"},
     };
-    for (const auto& row : rows) EXPECT_EQ(lineTag(row.fields, row.lower), row.expected);
+    for (const auto& [fields, lower, expected] : rows) EXPECT_EQ(lineTag(fields, lower), expected);
     const QStringList items = lineColourItems();
     ASSERT_EQ(items.size(), 1 + markup::kPaletteSize);
     EXPECT_EQ(items.indexOf("Red"), 10);
@@ -148,15 +129,12 @@ TEST(LineComposition, RuleFromTheFields)
 
 TEST(ColourMixer, StepsStayWithinTheBars)
 {
-    const struct {
-        Rgb (*step)(Rgb);
-        Rgb from, to;
-    } rows[] = {
+    const std::tuple<Rgb (*)(Rgb), Rgb, Rgb> rows[] = {
         {darker, {3, 100, 255}, {0, 93, 248}},    {darker, {6, 7, 8}, {0, 0, 1}},
         {lighter, {250, 0, 128}, {255, 7, 135}},  {lighter, {249, 248, 255}, {255, 255, 255}},
         {littleDarker, {0, 1, 255}, {0, 0, 254}}, {littleLighter, {255, 254, 0}, {255, 255, 1}},
     };
-    for (const auto& row : rows) EXPECT_EQ(row.step(row.from), row.to);
+    for (const auto& [step, from, to] : rows) EXPECT_EQ(step(from), to);
 }
 
 TEST(ColourMixer, CodesWrittenAndRead)

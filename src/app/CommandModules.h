@@ -7,14 +7,29 @@ namespace app {
 class CommandRegistry;
 class EditorContext;
 
-void registerFormatCommands(EditorContext& context, CommandRegistry& registry);    // FormatCommands.cpp
-void registerFindCommands(EditorContext& context, CommandRegistry& registry);      // FindCommands.cpp
-void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);   // SnippetCommands.cpp
-void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);  // TextToolCommands.cpp
-void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);   // OptionsCommands.cpp
-void registerToolCommands(EditorContext& context, CommandRegistry& registry);      // ToolCommands.cpp
-void registerPrintCommands(EditorContext& context, CommandRegistry& registry);     // Printing.cpp
-void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);   // PreviewCommands.cpp
+// FormatCommands.cpp
+void registerFormatCommands(EditorContext& context, CommandRegistry& registry);
+// FindCommands.cpp
+void registerFindCommands(EditorContext& context, CommandRegistry& registry);
+// SnippetCommands.cpp
+void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);
+// TextToolCommands.cpp
+void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);
+// OptionsCommands.cpp
+void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);
+// ToolCommands.cpp
+void registerToolCommands(EditorContext& context, CommandRegistry& registry);
+// Printing.cpp
+void registerPrintCommands(EditorContext& context, CommandRegistry& registry);
+// PreviewCommands.cpp
+void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);
+// TagDialogCommands.cpp
+void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry);
+
+// A right click in `body` on a selected colour code (six hexadecimal digits
+// followed by a double quote) opens the colour finder on that colour; true
+// when it did, false when the ordinary context menu should show.
+bool openFinderOnSelectedCode(EditorContext& context);  // TagDialogCommands.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
@@ -26,6 +41,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerToolCommands(context, registry);
     registerPrintCommands(context, registry);
     registerPreviewCommands(context, registry);
+    registerTagDialogCommands(context, registry);
 }
 
 }  // namespace app

@@ -4,7 +4,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
 #include <cstring>
@@ -12,7 +11,7 @@
 #include "ButtonIcons.h"
 #include "CommandRegistry.h"
 #include "CommandTable.h"
-#include "markup/Palette.h"
+#include "dialogs/ColorGrid.h"
 
 namespace app {
 namespace {
@@ -21,27 +20,6 @@ QString latin(const char* s)
 {
     return QString::fromLatin1(s ? s : "");
 }
-
-// Stands in the standard toolbar where the colour grid goes, until the grid's
-// own widget replaces it: the sixteen colours, greyed while it does nothing.
-class ColorGridPlaceholder : public QWidget {
-public:
-    explicit ColorGridPlaceholder(QWidget* parent) : QWidget(parent) { setFixedSize(176, 20); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        if (!isEnabled()) p.setOpacity(0.35);
-        const int cell = width() / markup::kPaletteSize;
-        for (int i = 0; i < markup::kPaletteSize; ++i) {
-            const QRect r(i * cell, 1, cell - 1, height() - 3);
-            p.fillRect(r, QColor::fromRgb(markup::paletteRgb(i)));
-            p.setPen(palette().color(QPalette::Dark));
-            p.drawRect(r);
-        }
-    }
-};
 
 }  // namespace
 
@@ -157,10 +135,14 @@ QToolBar* CommandUi::makeBar(const char* name, std::span<const char* const> butt
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     for (const char* buttonName : buttons) {
         if (std::strcmp(buttonName, kColorGridName) == 0) {
-            colorGrid_ = new ColorGridPlaceholder(bar);
-            colorGrid_->setObjectName(latin(kColorGridName));
-            colorGrid_->setToolTip(latin(kColorGridHint));
-            colorGrid_->setEnabled(false);
+            // Clicks only, never the focus: the keyboard stays in the editor.
+            auto* grid = new dialogs::ColorGrid(dialogs::ColorGrid::kCellCount, bar);
+            grid->setSelecting(false);
+            grid->setFocusPolicy(Qt::NoFocus);
+            grid->setFixedSize(dialogs::ColorGrid::kCellCount * 11 + 1, 20);
+            grid->setObjectName(latin(kColorGridName));
+            grid->setToolTip(latin(kColorGridHint));
+            colorGrid_ = grid;
             bar->addWidget(colorGrid_);
             continue;
         }

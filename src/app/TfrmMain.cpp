@@ -93,6 +93,7 @@ void TfrmMain::buildClientArea()
 
 void TfrmMain::showContextMenu(const QPoint& globalPos)
 {
+    if (openFinderOnSelectedCode(*this)) return;
     if (QMenu* menu = commands_->menu(QStringLiteral("pmenu"))) menu->exec(globalPos);
 }
 

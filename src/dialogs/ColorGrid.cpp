@@ -87,14 +87,14 @@ void ColorGrid::mousePressEvent(QMouseEvent* event)
 {
     const int cell = cellAt(event->position().toPoint());
     if (cell < 0) return QWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) setSelectedIndex(cell);
+    if (event->button() == Qt::LeftButton && selecting_) setSelectedIndex(cell);
     emit cellClicked(cell, event->button());
     event->accept();
 }
 
 void ColorGrid::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (!selecting_ || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return QWidget::keyPressEvent(event);
     const int current = selected_;
     int next = current;

@@ -1,7 +1,8 @@
 // ColorGrid: the sixteen palette colours as a grid of cells (8 by 2 in the
 // Options dialog, one row of 16 on a toolbar), in the palette order of
 // markup::paletteCode. One cell may be selected, or none; the mouse and the
-// arrow keys select, and every change of the selection is signalled.
+// arrow keys select, and every change of the selection is signalled. A grid
+// that does not select (the toolbar's) only reports its clicks.
 #pragma once
 
 #include <QColor>
@@ -22,6 +23,9 @@ public:
     int selectedIndex() const { return selected_; }
     void setSelectedIndex(int index);
     static QColor colorAt(int index);  // the palette colour; black outside 0..15
+
+    // Whether clicks and keys select a cell (the default).
+    void setSelecting(bool on) { selecting_ = on; }
 
     // The cell under a point of the widget, or -1.
     int cellAt(const QPoint& pos) const;
@@ -44,6 +48,7 @@ protected:
 private:
     int columns_;
     int selected_ = -1;
+    bool selecting_ = true;
 };
 
 }  // namespace dialogs

@@ -10,14 +10,6 @@
 namespace {
 
 const std::set<std::string> kStillToBuild = {
-    // Tag builder dialogs and the colour finder.
-    "InsertHlinkClick",
-    "InsertElinkClick",
-    "InsertStyleClick",
-    "InsertImageClick",
-    "FormatFontClick",
-    "HorizontalLine1Click",
-    "ColorFinder1Click",
     // Quick Page.
     "FileQPageClick",
     // Custom buttons, their end texts and the tag list.

@@ -1,0 +1,274 @@
+// The tag builder dialogs as the author drives them, with real keys: the
+// first focus and the tab order, Return and Esc, access keys, drop-downs,
+// warnings, the font dialog's fold-out and the colour finder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "dialogs/ColorGrid.h"
+#include "dialogs/TfrmEMail.h"
+#include "dialogs/TfrmFonts.h"
+#include "dialogs/TfrmHex.h"
+#include "dialogs/TfrmImage.h"
+#include "dialogs/TfrmLine.h"
+#include "dialogs/TfrmLink.h"
+#include "dialogs/TfrmStyle.h"
+#include "settings/SettingsStore.h"
+#include "support/ScriptedInteraction.h"
+
+namespace {
+
+using namespace dialogs;
+
+class DialogKeys : public testing::Test {
+protected:
+    void open(std::unique_ptr<QDialog> made)
+    {
+        dialog = std::move(made);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    template <typename W = QWidget>
+    W* child(const char* name) const
+    {
+        W* w = dialog->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static std::string focus()
+    {
+        const QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName().toStdString() : "none";
+    }
+    bool closedWith(int result) const { return !dialog->isVisible() && dialog->result() == result; }
+
+    testing_support::ScriptedInteraction ui;
+    std::unique_ptr<QDialog> dialog;
+};
+
+std::unique_ptr<QDialog> namedImage()
+{
+    auto d = std::make_unique<TfrmImage>(true);
+    d->findChild<QLineEdit*>("txtImage")->setText("a.gif");
+    return d;
+}
+
+struct DialogRow {
+    const char* caption;
+    std::function<std::unique_ptr<QDialog>()> make;
+    const char* tabOrder;  // the first has the focus at opening
+    const char* returnPressesOk;
+};
+
+// clang-format off
+const DialogRow kDialogs[] = {
+    {"Anchor", [] { return std::make_unique<TfrmLink>("Home", true); },
+     "txtAddr txtDesc txtTarget btnOK btnCancel", "txtAddr txtTarget"},
+    {"E-Mail Anchor", [] { return std::make_unique<TfrmEMail>("", true); }, "txtAddress txtDesc Button1 Button2", "txtDesc"},
+    {"Style Sheet", [] { return std::make_unique<TfrmStyle>("", true); }, "txtStyle btnBrowse Button1 Button2", "txtStyle"},
+    {"Image", namedImage, "txtImage chkLink txtLink cmbBorder txtWidth txtHeight cmbAlign txtAlt chkISMAP chkUSEMAP "
+     "txtUSEMAP btnOK btnCancel", "chkLink cmbBorder cmbAlign chkUSEMAP"},
+    {"Font", [] { return std::make_unique<TfrmFonts>("", true); },
+     "cmbSize txtFontFace chkColor FontClr btnCustom btnOK btnCancel", "cmbSize txtFontFace chkColor"},
+    {"Line", [] { return std::make_unique<TfrmLine>(true); },
+     "txtlSize txtlWidth cmbAlign cmbColor chkShade btnOK btnCancel", "cmbColor chkShade"},
+    {"Color Finder", [] { return std::make_unique<TfrmHex>(true, QPoint(40, 30)); },
+     "txtColor btnInsert btnCopy scrRed scrGreen scrBlue btnDarker", ""},
+};
+// clang-format on
+
+QStringList names(const char* list)
+{
+    return QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts);
+}
+
+class EveryDialog : public DialogKeys, public testing::WithParamInterface<DialogRow> {};
+
+TEST_P(EveryDialog, OpensOnItsFirstFieldAndTabFollowsTheOrder)
+{
+    open(GetParam().make());
+    EXPECT_EQ(dialog->windowTitle(), GetParam().caption);
+    const QStringList order = names(GetParam().tabOrder);
+    for (int i = 0; i < order.size(); ++i) {
+        if (i > 0) press(Qt::Key_Tab);
+        EXPECT_EQ(focus(), order[i].toStdString()) << "step " << i;
+    }
+}
+
+TEST_P(EveryDialog, ReturnPressesOkAndEscCancels)
+{
+    for (const QString& control : names(GetParam().returnPressesOk)) {
+        open(GetParam().make());
+        for (int tabs = 0; focus() != control.toStdString() && tabs < 20; ++tabs) press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+        EXPECT_TRUE(closedWith(QDialog::Accepted)) << control.toStdString();
+        EXPECT_TRUE(ui.shown.empty()) << control.toStdString();
+    }
+    open(GetParam().make());
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(closedWith(QDialog::Rejected));
+}
+
+INSTANTIATE_TEST_SUITE_P(TagDialogs, EveryDialog, testing::ValuesIn(kDialogs), [](const auto& row) {
+    QString name = QString::fromLatin1(row.param.caption);
+    return name.remove(QRegularExpression("[^A-Za-z]")).toStdString();
+});
+
+TEST_F(DialogKeys, WarningInAMessageBoxLeavesTheDialogOpenWithTheFocusWhereItWas)
+{
+    interaction::Interaction* scripted = interaction::setInteraction(nullptr);  // real message boxes
+    open(std::make_unique<TfrmLink>("", true));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shown = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    press(Qt::Key_Return);
+    interaction::setInteraction(scripted);
+    EXPECT_EQ(shown, "No description is specified.");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return focus() == "txtTarget"; })) << focus();
+}
+
+TEST_F(DialogKeys, ImageAccessKeysDropDownsAndTheLinkBox)
+{
+    open(std::make_unique<TfrmImage>(true));
+    // Alt+A is shared: Align first, then Alternate Text.
+    for (auto [key, at] : {std::pair(Qt::Key_B, "cmbBorder"),
+                           {Qt::Key_W, "txtWidth"},
+                           {Qt::Key_H, "txtHeight"},
+                           {Qt::Key_A, "cmbAlign"},
+                           {Qt::Key_A, "txtAlt"},
+                           {Qt::Key_L, "chkLink"},
+                           {Qt::Key_I, "txtImage"}}) {
+        press(key, Qt::AltModifier);
+        EXPECT_EQ(focus(), at);
+    }
+    auto* link = child<QCheckBox>("chkLink");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link->isChecked(); }));
+    link->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_FALSE(link->isChecked());
+    press(Qt::Key_Tab);
+    press(Qt::Key_End);
+    EXPECT_TRUE(link->isChecked());  // any key in the link field ticks it
+    QTest::keyClicks(child("cmbBorder"), "12");
+    auto* align = child<QComboBox>("cmbAlign");
+    for (auto [key, text] : {std::pair(Qt::Key_Down, "Left"), {Qt::Key_Down, "Right"}, {Qt::Key_Up, "Left"}}) {
+        QTest::keyClick(align, key);
+        EXPECT_EQ(align->currentText(), text);
+    }
+    QTest::keyClicks(child("txtImage"), "p.gif");
+    QTest::keyClick(align, Qt::Key_Return);
+    ASSERT_TRUE(closedWith(QDialog::Accepted));
+    EXPECT_EQ(static_cast<TfrmImage*>(dialog.get())->element(),
+              R"(<a href="http://"><img src="p.gif" align="left" border="12"></a>)");
+}
+
+TEST_F(DialogKeys, LineColoursStepInPaletteOrder)
+{
+    open(std::make_unique<TfrmLine>(true));
+    auto* colour = child<QComboBox>("cmbColor");
+    EXPECT_EQ(colour->currentText(), "<default>");
+    for (int i = 0; i < 10; ++i) QTest::keyClick(colour, Qt::Key_Down);
+    EXPECT_EQ(colour->currentText(), "Red");
+    QTest::keyClick(colour, Qt::Key_Up);
+    EXPECT_EQ(colour->currentText(), "Grey");
+}
+
+TEST_F(DialogKeys, StyleSheetBrowseTakesTheFileNameAlone)
+{
+    open(std::make_unique<TfrmStyle>("/srv/site", true));
+    ui.fileName("/srv/site/css/main.css");
+    child("btnBrowse")->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_EQ(ui.fileDialogTitles, QStringList{"Browse"});
+    EXPECT_EQ(ui.lastFolder, "/srv/site");
+    EXPECT_EQ(child<QLineEdit>("txtStyle")->text(), "main.css");
+}
+
+TEST_F(DialogKeys, FontDialogFoldsOutAboutItsCentreAndTakesTheMixedColour)
+{
+    open(std::make_unique<TfrmFonts>(R"(<body BGCOLOR="#FFFFCC">)", true));
+    auto* fonts = static_cast<TfrmFonts*>(dialog.get());
+    auto* preview = child<QLabel>("pnlPreview");
+    EXPECT_EQ(preview->palette().color(QPalette::Window), QColor(0xFFFFCC));
+    press(Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(focus(), "cmbSize");
+    press(Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(focus(), "txtFontFace");
+
+    const QRect in = dialog->geometry();
+    QTest::mouseClick(child("btnCustom"), Qt::LeftButton);
+    ASSERT_TRUE(fonts->foldedOut());
+    EXPECT_GE(dialog->width(), TfrmFonts::kFoldedOutWidth);
+    EXPECT_NEAR(dialog->geometry().center().x(), in.center().x(), 1);
+    press(Qt::Key_L, Qt::AltModifier);  // Lighter: every bar up by 7
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->text() == "070707"; })) << preview->text().toStdString();
+    QTest::mouseClick(child("btnApply"), Qt::LeftButton);
+    EXPECT_FALSE(fonts->foldedOut());
+    EXPECT_EQ(dialog->geometry(), in);
+
+    auto* grid = child<ColorGrid>("FontClr");
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(7).center());
+    EXPECT_EQ(preview->text(), "c0c0c0");
+    press(Qt::Key_C, Qt::AltModifier);  // colour off: "No Change" over the grid
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !child<QCheckBox>("chkColor")->isChecked(); }));
+    EXPECT_TRUE(child("pnlNone")->isVisible());
+    EXPECT_FALSE(child("btnCustom")->isEnabled());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(settings::SettingsStore().HasValue("fonts", "lastcolor"));
+}
+
+TEST_F(DialogKeys, FinderReadsACodeOnReturnAndStaysOpen)
+{
+    open(std::make_unique<TfrmHex>(true, QPoint(40, 30)));
+    auto* finder = static_cast<TfrmHex*>(dialog.get());
+    EXPECT_EQ(dialog->geometry().topLeft(), QPoint(40, 30));
+    press(Qt::Key_Tab);  // the buttons must not take the Return meant for the field
+    press(Qt::Key_Backtab);
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "FFCC00");
+    EXPECT_EQ(finder->code(), "ffcc00");  // the field keeps the tag case
+    press(Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(finder->positions(), (Rgb{255, 204, 0}));
+
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "navy");
+    press(Qt::Key_Return);
+    EXPECT_EQ(ui.texts(), QStringList{"navy is not a colour code of six hexadecimal digits."});
+    EXPECT_EQ(focus(), "txtColor");
+    EXPECT_EQ(finder->positions(), (Rgb{255, 204, 0}));
+
+    press(Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finder->code() == "f8c500"; })) << finder->code().toStdString();
+    press(Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }));
+    EXPECT_EQ(QApplication::clipboard()->text(), "f8c500");
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "storage/DocumentFile.h"
+#include "support/Rows.h"
 
 namespace {
 
@@ -27,19 +28,12 @@ struct DecodeRow {
 
 class DecodeTest : public testing::TestWithParam<DecodeRow> {};
 
-TEST_P(DecodeTest, DetectsFormatAndHoldsText)
+TEST_P(DecodeTest, DetectsTheFormatHoldsTheTextAndWritesTheFileBackByteForByte)
 {
     const auto& row = GetParam();
     const storage::LoadedDocument doc = storage::decodeDocument(row.file);
     EXPECT_EQ(doc.text, row.held);
-    EXPECT_EQ(doc.format.encoding, row.format.encoding);
-    EXPECT_EQ(doc.format.lineBreaks, row.format.lineBreaks);
-}
-
-TEST_P(DecodeTest, WritesTheFileBackByteForByte)
-{
-    const auto& row = GetParam();
-    const storage::LoadedDocument doc = storage::decodeDocument(row.file);
+    EXPECT_EQ(doc.format, row.format);
     EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), row.file);
 }
 
@@ -69,95 +63,62 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"sequence_cut_at_end", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", kCp1252CrLf},
         DecodeRow{"lone_continuation_byte", "a\xA9", "a\xC2\xA9", kCp1252CrLf},
         DecodeRow{"utf16_with_bom", "\xFF\xFE<\0p\0\n\0"s, "\xC3\xBF\xC3\xBE<\0p\0\r\n\0"s, kCp1252Lf}),
-    [](const testing::TestParamInfo<DecodeRow>& p) { return std::string(p.param.name); });
+    testing_support::RowName());
 
-struct EncodeRow {
-    const char* name;
-    std::string held;
-    DocumentFormat format;
-    std::string file;
-};
-
-class EncodeTest : public testing::TestWithParam<EncodeRow> {};
-
-TEST_P(EncodeTest, WritesTheFormat)
+// Texts as the editor holds them (typed, pasted, converted) in a format.
+TEST(EncodeDocument, WritesTheFormat)
 {
-    const auto& row = GetParam();
-    EXPECT_EQ(storage::encodeDocument(row.held, row.format), row.file);
+    const std::tuple<std::string, DocumentFormat, std::string> rows[] = {
+        {"<p>\xC3\xA9</p>\r\n", kUtf8CrLf, "<p>\xC3\xA9</p>\r\n"},
+        {"a\r\nb\rc\r\n", kUtf8Lf, "a\nb\rc\n"},  // only the CR of CR LF is dropped
+        {"a\r\r\n", kUtf8Lf, "a\r\n"},
+        {"\xE2\x82\xAC\xE2\x80\x9C\xC5\xB8", kCp1252CrLf, "\x80\x93\x9F"},
+        {"\xC3\xA9\r\n", kCp1252Lf, "\xE9\n"},
+        {"a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},  // invalid bytes kept
+        {"a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}};
+    for (const auto& [held, format, file] : rows) EXPECT_EQ(storage::encodeDocument(held, format), file) << held;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, EncodeTest,
-    testing::Values(EncodeRow{"new_document_crlf_utf8", "<p>\xC3\xA9</p>\r\n", kUtf8CrLf, "<p>\xC3\xA9</p>\r\n"},
-                    EncodeRow{"lf_file_drops_cr_of_crlf_only", "a\r\nb\rc\r\n", kUtf8Lf, "a\nb\rc\n"},
-                    EncodeRow{"lf_file_with_typed_cr_cr_lf", "a\r\r\n", kUtf8Lf, "a\r\n"},
-                    EncodeRow{"cp1252_typed_euro_and_quotes", "\xE2\x82\xAC\xE2\x80\x9C\xC5\xB8", kCp1252CrLf,
-                              "\x80\x93\x9F"},
-                    EncodeRow{"cp1252_lf", "\xC3\xA9\r\n", kCp1252Lf, "\xE9\n"},
-                    EncodeRow{"cp1252_invalid_bytes_kept", "a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},
-                    EncodeRow{"utf8_invalid_bytes_kept", "a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}),
-    [](const testing::TestParamInfo<EncodeRow>& p) { return std::string(p.param.name); });
-
-// Every byte value: read as Windows-1252, written back unchanged, and every
-// character it gives can be saved in Windows-1252 again.
-TEST(DocumentFileRoundTrip, EveryByteValueSurvives)
+TEST(DocumentFileRoundTrip, EveryByteValueRandomBytesAndConvertedTextSurvive)
 {
+    // Every byte value: read as Windows-1252, written back unchanged, and
+    // every character it gives can be saved in Windows-1252 again.
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     const auto doc = storage::decodeDocument(all);
     EXPECT_EQ(doc.format.encoding, Encoding::Windows1252);
     EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), all);
     EXPECT_FALSE(storage::firstUnencodable(doc.text, Encoding::Windows1252).has_value());
-}
 
-TEST(DocumentFileRoundTrip, RandomBinaryAndTextSurvive)
-{
     std::mt19937 random(12345);
     const std::string alphabet = "<>a\r\n\0\xC3\xA9\xE2\x82\xAC\x80\x81\xFF"s;
     for (int round = 0; round < 300; ++round) {
         std::string file(random() % 200, '\0');
         for (char& c : file) c = round % 2 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-        const auto doc = storage::decodeDocument(file);
-        ASSERT_EQ(storage::encodeDocument(doc.text, doc.format), file) << "round " << round;
+        const auto d = storage::decodeDocument(file);
+        ASSERT_EQ(storage::encodeDocument(d.text, d.format), file) << "round " << round;
     }
-}
 
-TEST(DocumentFileRoundTrip, ConvertedTextIsValidUtf8AndDecodesBackToItself)
-{
     // Held text of a Windows-1252 file, saved as a new UTF-8 file, reads back
     // as the same text.
-    const auto doc = storage::decodeDocument("\x80\x81\xE9\r\n");
-    const auto again = storage::decodeDocument(storage::encodeDocument(doc.text, kUtf8CrLf));
+    const auto cp1252 = storage::decodeDocument("\x80\x81\xE9\r\n");
+    const auto again = storage::decodeDocument(storage::encodeDocument(cp1252.text, kUtf8CrLf));
     EXPECT_EQ(again.format.encoding, Encoding::Utf8);
-    EXPECT_EQ(again.text, doc.text);
+    EXPECT_EQ(again.text, cp1252.text);
 }
 
-struct UnencodableRow {
-    const char* name;
-    std::string held;
-    size_t offset;
-    char32_t codePoint;
-    int line;
-};
-
-class UnencodableTest : public testing::TestWithParam<UnencodableRow> {};
-
-TEST_P(UnencodableTest, NamesTheFirstCharacterWithoutACode)
+TEST(FirstUnencodable, NamesTheFirstCharacterWithoutACodeItsOffsetAndLine)
 {
-    const auto& row = GetParam();
-    const auto bad = storage::firstUnencodable(row.held, Encoding::Windows1252);
-    ASSERT_TRUE(bad.has_value());
-    EXPECT_EQ(bad->offset, row.offset);
-    EXPECT_EQ(bad->codePoint, row.codePoint);
-    EXPECT_EQ(bad->line, row.line);
-    EXPECT_FALSE(storage::firstUnencodable(row.held, Encoding::Utf8).has_value());
+    const std::tuple<std::string, size_t, char32_t, int> rows[] = {
+        {"a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},
+        {"\xC3\xA9\r\xF0\x9F\x98\x80", 3, 0x1F600, 2},  // after a lone CR
+        {"\xC2\x80", 0, 0x80, 1}};                      // a C1 control whose byte is a defined character
+    for (const auto& [held, offset, codePoint, line] : rows) {
+        const auto bad = storage::firstUnencodable(held, Encoding::Windows1252);
+        ASSERT_TRUE(bad.has_value()) << held;
+        EXPECT_EQ(std::tuple(bad->offset, bad->codePoint, bad->line), std::tuple(offset, codePoint, line)) << held;
+        EXPECT_FALSE(storage::firstUnencodable(held, Encoding::Utf8).has_value());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, UnencodableTest,
-                         testing::Values(UnencodableRow{"cjk_on_line_3", "a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},
-                                         UnencodableRow{"emoji_after_lone_cr", "\xC3\xA9\r\xF0\x9F\x98\x80", 3, 0x1F600,
-                                                        2},
-                                         UnencodableRow{"c1_control_with_a_defined_byte", "\xC2\x80", 0, 0x80, 1}),
-                         [](const testing::TestParamInfo<UnencodableRow>& p) { return std::string(p.param.name); });
 
 }  // namespace

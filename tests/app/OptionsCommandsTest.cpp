@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include "app/CommandModules.h"
 #include "settings/SettingsStore.h"
@@ -15,17 +14,12 @@
 
 namespace {
 
-class OptionsCommand : public testing::Test {
-protected:
-    OptionsCommand() { app::registerOptionsCommands(context, context.registry); }
-
+TEST(OptionsCommand, CancelAfterChangesStoresNothingButStillReloads)
+{
     testing_support::FakeEditorContext context;
     testing_support::ScriptedInteraction ui;
-};
-
-TEST_F(OptionsCommand, CancelAfterChangesStoresNothingButStillReloads)
-{
-    settings::SettingsStore().WriteString("user", "name", "Kept");
+    app::registerOptionsCommands(context, context.registry);
+    settings::SettingsStore().write(settings::user::kName, QStringLiteral("Kept"));
     ui.onModal([](QDialog& dialog) {
         dialog.findChild<QLineEdit*>("txtName")->setText("Changed");
         dialog.findChild<QLineEdit*>("txtSideMask")->clear();
@@ -37,28 +31,11 @@ TEST_F(OptionsCommand, CancelAfterChangesStoresNothingButStillReloads)
     EXPECT_TRUE(ui.modals.empty());
     EXPECT_EQ(context.loads, 1);
     const settings::SettingsStore store;
-    EXPECT_EQ(store.ReadString("user", "name", "-"), "Kept");
-    EXPECT_FALSE(store.HasValue("user", "sidemask"));
-    EXPECT_FALSE(store.HasValue("user", "case"));
+    EXPECT_EQ(store.read(settings::user::kName), "Kept");
+    EXPECT_FALSE(store.HasValue(settings::user::kSideMask.section, settings::user::kSideMask.ident));
+    EXPECT_FALSE(store.HasValue(settings::user::kLowerCase.section, settings::user::kLowerCase.ident));
     EXPECT_TRUE(context.options().tagCase);
     EXPECT_EQ(context.options().name, "Kept");
-}
-
-TEST_F(OptionsCommand, TagCaseChangeIsSeenAtOnce)
-{
-    std::vector<bool> seenByHooks;
-    context.registry.onOptionsLoaded([&] { seenByHooks.push_back(context.options().tagCase); });
-    ui.onModal([](QDialog& dialog) {
-        dialog.show();
-        auto* tags = dialog.findChild<QCheckBox*>("chkCase");
-        QTest::mouseClick(tags, Qt::LeftButton, {}, QPoint(8, tags->height() / 2));
-        dialog.findChild<QPushButton*>("btnOK")->click();
-        return dialog.result();
-    });
-    ASSERT_TRUE(context.registry.run("ToolsOptionsClick"));
-    EXPECT_FALSE(context.options().tagCase);
-    EXPECT_EQ(seenByHooks, std::vector<bool>{false});
-    EXPECT_FALSE(settings::SettingsStore().ReadBool("user", "case", true));
 }
 
 }  // namespace

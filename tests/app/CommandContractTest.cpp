@@ -11,47 +11,18 @@ namespace {
 
 const std::set<std::string> kStillToBuild = {
     // Tag builder dialogs and the colour finder.
-    "InsertHlinkClick",
-    "InsertElinkClick",
-    "InsertStyleClick",
-    "InsertImageClick",
-    "FormatFontClick",
-    "HorizontalLine1Click",
-    "ColorFinder1Click",
+    "InsertHlinkClick", "InsertElinkClick", "InsertStyleClick", "InsertImageClick", "FormatFontClick",
+    "HorizontalLine1Click", "ColorFinder1Click",
     // Quick Page and printing.
-    "FileQPageClick",
-    "FilePrintClick",
+    "FileQPageClick", "FilePrintClick",
     // Custom buttons, their end texts and the tag list.
-    "Custom1Click",
-    "btnCustom1Click",
-    "btnCustom2Click",
-    "btnCustom3Click",
-    "btnCustom4Click",
-    "btnCustom5Click",
-    "btnCustom6Click",
-    "btnCustom7Click",
-    "btnCustom8Click",
-    "btnCustom9Click",
-    "btnCustom10Click",
-    "close11Click",
-    "Close21Click",
-    "Close31Click",
-    "Close41Click",
-    "Close51Click",
-    "Close61Click",
-    "Close71Click",
-    "Close81Click",
-    "Close91Click",
-    "Close101Click",
-    "ViewTagListClick",
+    "Custom1Click", "btnCustom1Click", "btnCustom2Click", "btnCustom3Click", "btnCustom4Click", "btnCustom5Click",
+    "btnCustom6Click", "btnCustom7Click", "btnCustom8Click", "btnCustom9Click", "btnCustom10Click", "close11Click",
+    "Close21Click", "Close31Click", "Close41Click", "Close51Click", "Close61Click", "Close71Click", "Close81Click",
+    "Close91Click", "Close101Click", "ViewTagListClick",
     // Preview, the user tools and help.
-    "ToolsBrowserClick",
-    "Tools1Click",
-    "ToolsDefTool1Click",
-    "ToolsDefTool2Click",
-    "ToolsDefTool3Click",
-    "HelpContentsClick",
-};
+    "ToolsBrowserClick", "Tools1Click", "ToolsDefTool1Click", "ToolsDefTool2Click", "ToolsDefTool3Click",
+    "HelpContentsClick"};
 
 TEST_F(MainWindowTest, EveryCommandOfTheTableHasAHandlerButThoseStillToBeBuilt)
 {

@@ -1,6 +1,6 @@
-// The window's arrangement: defaults of a first start, the view toggles and
-// what they store, the side panel and its splitter, word wrap, the editor
-// font, and the status bar.
+// The window's arrangement: the stored state of a first start, the view
+// toggles and what they store, the side panel and its splitter, word wrap,
+// the editor font, and the status bar.
 #include <QAction>
 #include <QFontDialog>
 #include <QFrame>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <array>
 
 #include "MainWindowFixture.h"
 #include "app/StatusPanels.h"
@@ -16,17 +17,14 @@
 #include "app/WindowLayout.h"
 #include "files/SidePanel.h"
 
-namespace {
-const QString kWindow = QStringLiteral("window");
-bool checked(app::TfrmMain& w, const char* entry)
-{
-    return w.commands().action(QString::fromLatin1(entry))->isChecked();
-}
-}  // namespace
+namespace window = settings::window;
+namespace fonts = settings::fonts;
 
-// The texts of the status bar's four panels.
 class LayoutTest : public MainWindowTest {
 protected:
+    bool checked(const char* entry) { return window->commands().action(QString::fromLatin1(entry))->isChecked(); }
+    bool stored(const settings::FlagSetting& s) { return settings::SettingsStore().read(s); }
+    // The texts of the status bar's four panels.
     QStringList panels() const
     {
         QStringList texts;
@@ -35,35 +33,33 @@ protected:
     }
 };
 
-TEST_F(LayoutTest, FirstStartUsesTheDefaults)
+TEST_F(LayoutTest, FirstStartShowsTheTablesDefaultsAndWritesNothing)
 {
     start();
-    EXPECT_EQ(window->pos(), QPoint(1, 1));
-    EXPECT_EQ(window->size(), QSize(639, 479));
-    EXPECT_TRUE(window->commands().standardBar()->isVisible());
-    EXPECT_TRUE(window->commands().formatBar()->isVisible());
-    EXPECT_FALSE(window->commands().customBar()->isVisible());
+    EXPECT_EQ(window->pos(), QPoint(window::kLeft.def, window::kTop.def));
+    EXPECT_EQ(window->size(), QSize(window::kWidth.def, window::kHeight.def));
+    const std::tuple<const char*, settings::FlagSetting, bool> views[] = {
+        {"ViewToolbar", window::kToolbar, window->commands().standardBar()->isVisible()},
+        {"ViewFormatBar", window::kFormatBar, window->commands().formatBar()->isVisible()},
+        {"ViewCustomBar", window::kCustomBar, window->commands().customBar()->isVisible()},
+        {"viewStatus", window::kStatusBar, window->statusBar()->isVisible()},
+        {"ViewSide", window::kSideView, window->sidePanel().isVisible()},
+        {"EditWrap", window::kWordWrap, window->layout().wordWrapOn()},
+        {"ViewColorize", settings::user::kColorize, window->highlightingOn()}};
+    for (const auto& [entry, setting, shown] : views) {
+        EXPECT_EQ(shown, setting.def) << entry;
+        EXPECT_EQ(checked(entry), setting.def) << entry;
+    }
     EXPECT_TRUE(window->gline().isVisible());
-    EXPECT_TRUE(window->sidePanel().isVisible());
-    EXPECT_EQ(window->sidePanel().width(), 120);
-    EXPECT_TRUE(window->statusBar()->isVisible());
+    EXPECT_EQ(window->sidePanel().width(), window::kSplitterPos.def);
     EXPECT_TRUE(window->status().timerRunning());
-    EXPECT_FALSE(window->layout().wordWrapOn());
-    EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(window->editor().editorFont().pointSize(), 10);
-    for (auto [entry, on] : {std::pair("ViewToolbar", true),
-                             {"ViewCustomBar", false},
-                             {"viewStatus", true},
-                             {"ViewSide", true},
-                             {"EditWrap", false},
-                             {"ViewColorize", false}})
-        EXPECT_EQ(checked(*window, entry), on) << entry;
+    EXPECT_EQ(window->editor().editorFont().family(), fonts::kName.def);
+    EXPECT_EQ(window->editor().editorFont().pointSize(), fonts::kSize.def);
     EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
-    // Reading the defaults wrote nothing.
-    EXPECT_FALSE(settings::SettingsStore().HasValue(kWindow, QStringLiteral("toolbar")));
+    EXPECT_FALSE(QFile::exists(settings::SettingsStore::pathOf("Quillon")));
 }
 
-TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
+TEST_F(LayoutTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
 {
     start();
     run("ViewToolbarClick");
@@ -71,16 +67,13 @@ TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
     run("ViewFormatBarClick");
     // All three hidden: the rule goes too.
     EXPECT_FALSE(window->gline().isVisible());
-    const settings::SettingsStore s;
-    EXPECT_FALSE(s.ReadBool(kWindow, QStringLiteral("toolbar"), true));
-    EXPECT_FALSE(s.ReadBool(kWindow, QStringLiteral("formatbar"), true));
-    EXPECT_FALSE(checked(*window, "ViewToolbar"));
-    EXPECT_FALSE(checked(*window, "ViewFormatBar"));
+    EXPECT_FALSE(stored(window::kToolbar) || stored(window::kFormatBar));
+    EXPECT_FALSE(checked("ViewToolbar") || checked("ViewFormatBar"));
     // The custom bar alone shows under the rule.
     run("ViewCustomBarClick");
     EXPECT_TRUE(window->commands().customBar()->isVisible());
     EXPECT_TRUE(window->gline().isVisible());
-    EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("custombar"), false));
+    EXPECT_TRUE(stored(window::kCustomBar));
     // All three shown: the custom bar is the lowest.
     run("ViewToolbarClick");
     run("ViewFormatBarClick");
@@ -89,22 +82,7 @@ TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
     EXPECT_GT(window->commands().standardBar()->y(), window->gline().y());
 }
 
-TEST_F(MainWindowTest, StatusBarToggleStopsAndRestartsItsTimer)
-{
-    start();
-    run("viewStatusClick");
-    EXPECT_FALSE(window->statusBar()->isVisible());
-    EXPECT_FALSE(window->status().timerRunning());
-    EXPECT_FALSE(checked(*window, "viewStatus"));
-    EXPECT_FALSE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("statusbar"), true));
-    type(QStringLiteral("abc"));
-    run("viewStatusClick");
-    EXPECT_TRUE(window->status().timerRunning());
-    // Shown again, it is current at once.
-    EXPECT_EQ(window->status().panelText(1), QStringLiteral("3 Bytes"));
-}
-
-TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
+TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhenHidden)
 {
     start();
     type(QStringLiteral("ab"));
@@ -120,9 +98,17 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
     window->editor().setSelection(3, 0);
     window->status().update();
     EXPECT_EQ(panels().mid(2), QStringList({"Ln:2 Col:1", "Unmodified"}));
+
+    run("viewStatusClick");
+    EXPECT_FALSE(window->statusBar()->isVisible() || window->status().timerRunning() || checked("viewStatus"));
+    EXPECT_FALSE(stored(window::kStatusBar));
+    type(QStringLiteral("abc"));
+    run("viewStatusClick");
+    EXPECT_TRUE(window->status().timerRunning());
+    EXPECT_EQ(window->status().panelText(1), QStringLiteral("6 Bytes"));  // current at once
 }
 
-TEST_F(MainWindowTest, ALongPathKeepsItsFileNameInTheStatusBar)
+TEST_F(LayoutTest, ALongPathKeepsItsFileNameInTheStatusBar)
 {
     const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
     QDir().mkpath(folder);
@@ -146,22 +132,21 @@ TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
         EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
 }
 
-TEST_F(MainWindowTest, SidePanelComesBackAtTheWidthOfTheStart)
+TEST_F(LayoutTest, SidePanelComesBackAtTheWidthOfTheStart)
 {
-    settings::SettingsStore().WriteInteger(kWindow, QStringLiteral("splitterpos"), 150);
+    settings::SettingsStore().write(window::kSplitterPos, 150);
     start();
     EXPECT_EQ(window->sidePanel().width(), 150);
     window->sidePanel().setFixedWidth(200);  // as a drag would
     run("ViewSideClick");
-    EXPECT_FALSE(window->sidePanel().isVisible());
-    EXPECT_FALSE(window->splitter().isVisible());
-    EXPECT_FALSE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("sideview"), true));
+    EXPECT_FALSE(window->sidePanel().isVisible() || window->splitter().isVisible());
+    EXPECT_FALSE(stored(window::kSideView));
     run("ViewSideClick");
     EXPECT_EQ(window->sidePanel().width(), 150);
     EXPECT_EQ(window->splitter().leftTopMargin(), 60);
 }
 
-TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
+TEST_F(LayoutTest, SplitterDragStopsAtBothMarginsAndTheWidthIsStoredAtClose)
 {
     start();
     window->resize(800, 500);
@@ -180,16 +165,12 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
     QTRY_COMPARE(window->sidePanel().width(), 60);
     drag(5000);
     QTRY_COMPARE(window->sidePanel().width(), editorRight - 2 - 300);
-    EXPECT_EQ(app::clampSplit(10, 60, 400), 60);
-    EXPECT_EQ(app::clampSplit(500, 60, 400), 400);
-    EXPECT_EQ(app::clampSplit(200, 60, 400), 200);
-    // A dragged width is stored at close while the panel shows.
     const int dragged = window->sidePanel().width();
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(settings::SettingsStore().ReadInteger(kWindow, QStringLiteral("splitterpos"), 0), dragged);
+    EXPECT_EQ(settings::SettingsStore().read(window::kSplitterPos), dragged);
 }
 
-TEST_F(MainWindowTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
+TEST_F(LayoutTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
 {
     std::string lines;
     for (int i = 0; i < 300; ++i) lines += std::string(200, 'a' + i % 26) + "\r\n";
@@ -197,68 +178,35 @@ TEST_F(MainWindowTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
     window->editor().loadText(lines);
     window->editor().setSelection(120 * 202 + 7, 0);
     window->editor().scrollToDocumentLine(110);
-    run("EditWrapClick");
-    EXPECT_TRUE(window->layout().wordWrapOn());
-    EXPECT_TRUE(checked(*window, "EditWrap"));
-    EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("WordWrap"), false));
-    EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
-    EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
-    run("EditWrapClick");
-    EXPECT_FALSE(window->layout().wordWrapOn());
-    EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
-    EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
+    for (const bool on : {true, false}) {
+        run("EditWrapClick");
+        EXPECT_EQ(window->layout().wordWrapOn(), on);
+        EXPECT_EQ(checked("EditWrap"), on);
+        EXPECT_EQ(stored(window::kWordWrap), on);
+        EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
+        EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
+    }
 }
 
-struct FontCase {
-    const char* name;
-    bool bold, italic, underline, strikeOut;
-    bool storedBold, storedItalic;
-};
-
-class FontStoring : public testing::TestWithParam<FontCase> {};
-
-TEST_P(FontStoring, StoresOnlyExactStyles)
+// Bold and italic are stored only when the font has no other style.
+TEST(FontStoring, StoresOnlyExactStyles)
 {
-    QFont f(QStringLiteral("Courier New"), 10);
-    f.setBold(GetParam().bold);
-    f.setItalic(GetParam().italic);
-    f.setUnderline(GetParam().underline);
-    f.setStrikeOut(GetParam().strikeOut);
-    const app::FontFlags flags = app::storedFontFlags(f);
-    EXPECT_EQ(flags.bold, GetParam().storedBold);
-    EXPECT_EQ(flags.italic, GetParam().storedItalic);
+    // bold, italic, underline, strike out -> stored bold, stored italic
+    const std::array<bool, 6> rows[] = {{0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 1}, {1, 1, 0, 0, 1, 1},
+                                        {1, 0, 1, 0, 0, 0}, {0, 1, 0, 1, 0, 0}, {1, 1, 1, 0, 0, 0}};
+    for (const auto& [bold, italic, underline, strikeOut, storedBold, storedItalic] : rows) {
+        QFont f(QStringLiteral("Courier New"), 10);
+        f.setBold(bold);
+        f.setItalic(italic);
+        f.setUnderline(underline);
+        f.setStrikeOut(strikeOut);
+        const app::FontFlags flags = app::storedFontFlags(f);
+        EXPECT_EQ(std::pair(flags.bold, flags.italic), std::pair(storedBold, storedItalic))
+            << f.toString().toStdString();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, FontStoring,
-                         testing::Values(FontCase{"plain", false, false, false, false, false, false},
-                                         FontCase{"bold", true, false, false, false, true, false},
-                                         FontCase{"italic", false, true, false, false, false, true},
-                                         FontCase{"bold_italic", true, true, false, false, true, true},
-                                         FontCase{"bold_underline", true, false, true, false, false, false},
-                                         FontCase{"italic_strikeout", false, true, false, true, false, false},
-                                         FontCase{"bold_italic_underline", true, true, true, false, false, false}),
-                         [](const testing::TestParamInfo<FontCase>& row) { return std::string(row.param.name); });
-
-TEST_F(MainWindowTest, EditorFontChosenIsShownAndStored)
-{
-    start();
-    ui.onModal([](QDialog& d) {
-        QFont f(QStringLiteral("DejaVu Sans Mono"), 14);
-        f.setBold(true);
-        f.setUnderline(true);
-        static_cast<QFontDialog&>(d).setCurrentFont(f);
-        return int(QDialog::Accepted);
-    });
-    run("ViewFontClick");
-    EXPECT_TRUE(window->editor().editorFont().bold());
-    EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
-    const settings::SettingsStore s;
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("fonts"), QStringLiteral("size"), 0), 14);
-    EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("bold"), true));
-    EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true));
-}
-
-TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
+TEST_F(LayoutTest, EditorFontChosenIsShownAndStoredButApplyOnlyShows)
 {
     start();
     ui.onModal([](QDialog& d) {
@@ -270,30 +218,41 @@ TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
     });
     run("ViewFontClick");
     EXPECT_EQ(window->editor().editorFont().pointSize(), 16);
-    EXPECT_FALSE(settings::SettingsStore().HasValue(QStringLiteral("Fonts"), QStringLiteral("size")));
+    EXPECT_FALSE(settings::SettingsStore().HasValue(fonts::kSize.section, fonts::kSize.ident));
+    ui.onModal([](QDialog& d) {
+        QFont f(QStringLiteral("DejaVu Sans Mono"), 14);
+        f.setBold(true);
+        f.setUnderline(true);
+        static_cast<QFontDialog&>(d).setCurrentFont(f);
+        return int(QDialog::Accepted);
+    });
+    run("ViewFontClick");
+    EXPECT_TRUE(window->editor().editorFont().bold());
+    EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
+    EXPECT_EQ(settings::SettingsStore().read(fonts::kSize), 14);
+    EXPECT_FALSE(stored(fonts::kBold) || stored(fonts::kItalic));
 }
 
-TEST_F(MainWindowTest, StoredStateIsAppliedAtStart)
+TEST_F(LayoutTest, StoredStateIsAppliedAtStart)
 {
     {
         settings::SettingsStore s;
-        s.WriteString(QStringLiteral("Fonts"), QStringLiteral("name"), QStringLiteral("DejaVu Sans Mono"));
-        s.WriteInteger(QStringLiteral("Fonts"), QStringLiteral("size"), 12);
-        s.WriteBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true);
-        s.WriteBool(kWindow, QStringLiteral("statusbar"), false);
-        s.WriteBool(QStringLiteral("user"), QStringLiteral("colorize"), true);
+        s.write(fonts::kName, QStringLiteral("DejaVu Sans Mono"));
+        s.write(fonts::kSize, 12);
+        s.write(fonts::kItalic, true);
+        s.write(window::kStatusBar, false);
+        s.write(settings::user::kColorize, true);
     }
     start();
     EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_EQ(window->editor().editorFont().pointSize(), 12);
     EXPECT_TRUE(window->editor().editorFont().italic());
     EXPECT_FALSE(window->editor().editorFont().bold());
-    EXPECT_FALSE(window->statusBar()->isVisible());
-    EXPECT_FALSE(window->status().timerRunning());
-    EXPECT_TRUE(window->highlightingOn());
-    EXPECT_TRUE(checked(*window, "ViewColorize"));
+    EXPECT_FALSE(window->statusBar()->isVisible() || window->status().timerRunning());
+    EXPECT_TRUE(window->highlightingOn() && checked("ViewColorize"));
 }
-TEST_F(MainWindowTest, WaitCaptionIsRestored)
+
+TEST_F(LayoutTest, WaitCaptionIsRestored)
 {
     start();
     {
@@ -307,7 +266,7 @@ TEST_F(MainWindowTest, WaitCaptionIsRestored)
 
 // Past a few thousand bytes the column is counted in place, sixteen bytes at a
 // time: it must agree with the character count at every alignment.
-TEST_F(MainWindowTest, ColumnOnALongLineCountsCharacters)
+TEST_F(LayoutTest, ColumnOnALongLineCountsCharacters)
 {
     start();
     std::string line;

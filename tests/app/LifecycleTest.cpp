@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/DocumentLifecycle.h"
+#include "app/RecentFiles.h"
 #include "app/StatusPanels.h"
 #include "files/SidePanel.h"
 
@@ -13,9 +14,10 @@ using interaction::Answer;
 
 namespace {
 const QString kSuffix = QStringLiteral(" - Quillon Pro");
-QString stored(const char* section, const char* ident)
+template <typename T>
+T stored(const settings::Setting<T>& s)
 {
-    return settings::SettingsStore().ReadString(QString::fromLatin1(section), QString::fromLatin1(ident), {});
+    return settings::SettingsStore().read(s);
 }
 // The document the window shows: its text, file (none: untitled), caption
 // and modified flag.
@@ -29,30 +31,19 @@ void expectDocument(app::TfrmMain& w, const std::string& text, const QString& pa
 }
 }  // namespace
 
-struct CommandLineCase {
-    const char* name;
-    QStringList arguments;
-    const char* expected;  // relative to the folder "/cwd"
-};
-
-class CommandLinePath : public testing::TestWithParam<CommandLineCase> {};
-
-TEST_P(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
+TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
 {
-    EXPECT_EQ(app::commandLinePath(GetParam().arguments, QStringLiteral("/cwd")).toStdString(), GetParam().expected);
+    const std::pair<QStringList, const char*> rows[] = {{{}, ""},
+                                                        {{"  "}, ""},
+                                                        {{"  a.html "}, "/cwd/a.html"},
+                                                        {{"my", "page.html"}, "/cwd/my page.html"},
+                                                        {{"a", "", "b"}, "/cwd/a b"},
+                                                        {{"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
+                                                        {{"/x/y z.html"}, "/x/y z.html"},
+                                                        {{"-n.html"}, "/cwd/-n.html"}};
+    for (const auto& [arguments, path] : rows)
+        EXPECT_EQ(app::commandLinePath(arguments, QStringLiteral("/cwd")).toStdString(), path) << path;
 }
-
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePath,
-                         testing::Values(CommandLineCase{"none", {}, ""}, CommandLineCase{"blank", {"  "}, ""},
-                                         CommandLineCase{"trimmed", {"  a.html "}, "/cwd/a.html"},
-                                         CommandLineCase{"two_unquoted", {"my", "page.html"}, "/cwd/my page.html"},
-                                         CommandLineCase{"empty_middle", {"a", "", "b"}, "/cwd/a b"},
-                                         CommandLineCase{"fifth_ignored", {"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
-                                         CommandLineCase{"absolute", {"/x/y z.html"}, "/x/y z.html"},
-                                         CommandLineCase{"leading_dash", {"-n.html"}, "/cwd/-n.html"}),
-                         [](const testing::TestParamInfo<CommandLineCase>& row) {
-                             return std::string(row.param.name);
-                         });
 
 TEST(SaveName, GetsHtmlOnlyWhenTheFileNameHasNoDotAndTheCaptionGivesTheName)
 {
@@ -70,22 +61,18 @@ TEST_F(MainWindowTest, CommandLineOpensAFileSplitOverArguments)
     start({QStringLiteral("my"), QStringLiteral("page.html")});
     expectDocument(*window, "<p>hello</p>\r\n", home() + "/my page.html", false);
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(stored("MRU List", "1"), QString());  // not added to the recent files
+    EXPECT_EQ(stored(settings::mru::file(0)), QString());  // not added to the recent files
 }
 
-TEST_F(MainWindowTest, CommandLineNamingAMissingFileStartsEmpty)
+TEST_F(MainWindowTest, CommandLineNamingAMissingFileOrAFolderStartsUntitled)
 {
     start({QStringLiteral("gone.html")});
     EXPECT_EQ(ui.texts(), QStringList({"Quillon Pro can't find " + home() + "/gone.html"}));
     expectDocument(*window, "", {}, false);
-}
-
-TEST_F(MainWindowTest, CommandLineNamingAFolderShowsTheErrorAndStartsUntitled)
-{
     QDir().mkdir(QStringLiteral("folder.html"));
     start({QStringLiteral("folder.html")});
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Error);
     expectDocument(*window, "", {}, false);
 }
 
@@ -111,7 +98,7 @@ TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
     EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Browse")}));
     EXPECT_EQ(ui.lastFilters.first(), QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"));
     expectDocument(*window, "<b>a</b>", path, false);
-    EXPECT_EQ(stored("user", "lastdir"), home() + "/web");
+    EXPECT_EQ(stored(settings::user::kLastDir), home() + "/web");
     run("FileOpenClick");  // the next open starts there
     EXPECT_EQ(ui.lastFolder, home() + QStringLiteral("/web"));
 }
@@ -244,34 +231,25 @@ TEST_F(MainWindowTest, NewAnsweredYesSavesThroughTheDialogEvenWhenNamed)
     expectDocument(*window, "", {}, false);
 }
 
-struct PromptCase {
-    const char* command;
-    const char* question;
-};
-
-class CancelAtPrompt : public MainWindowTest, public testing::WithParamInterface<PromptCase> {};
-
 // Cancel at the question changes nothing: text, name, caption and modified flag.
-TEST_P(CancelAtPrompt, ChangesNothing)
+TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
 {
     const QString path = writeFile(QStringLiteral("doc.html"), "doc");
-    writeFile(QStringLiteral("other.html"), "other");
-    settings::SettingsStore().WriteString(QStringLiteral("MRU List"), QStringLiteral("1"), home() + "/other.html");
+    app::addRecentFile(writeFile(QStringLiteral("other.html"), "other"));
     start({path});
     type(QStringLiteral("edit "));
-    ui.answer(Answer::Cancel);
-    run(GetParam().command);
-    EXPECT_EQ(ui.texts(), QStringList({QString::fromLatin1(GetParam().question)}));
-    expectDocument(*window, "edit doc", path, true);
+    for (auto [command, question] : {std::pair("FileNewClick", "Save changes to doc.html?"),
+                                     {"FileOpenClick", "Save Changes to doc.html?"},
+                                     {"mru1Click", "Save changes to doc.html?"},
+                                     {"FileExitClick", "Save changes to doc.html?"}}) {
+        ui.answer(Answer::Cancel);
+        run(command);
+        EXPECT_EQ(ui.texts().last(), QString::fromLatin1(question)) << command;
+        expectDocument(*window, "edit doc", path, true);
+    }
+    EXPECT_EQ(ui.shown.size(), 4u);
     EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Commands, CancelAtPrompt,
-                         testing::Values(PromptCase{"FileNewClick", "Save changes to doc.html?"},
-                                         PromptCase{"FileOpenClick", "Save Changes to doc.html?"},
-                                         PromptCase{"mru1Click", "Save changes to doc.html?"},
-                                         PromptCase{"FileExitClick", "Save changes to doc.html?"}),
-                         [](const testing::TestParamInfo<PromptCase>& row) { return std::string(row.param.command); });
 
 TEST_F(MainWindowTest, AFailedSaveAtThePromptAbandonsTheCommand)
 {
@@ -296,9 +274,8 @@ TEST_F(MainWindowTest, CloseCancelledKeepsTheWindowButStoresItsState)
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    const settings::SettingsStore s;
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("width"), 0), 700);
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("height"), 0), 500);
+    EXPECT_EQ(stored(settings::window::kWidth), 700);
+    EXPECT_EQ(stored(settings::window::kHeight), 500);
 }
 
 TEST_F(MainWindowTest, CloseErasesEarlierVersionsAndStoresTheSideFolder)
@@ -314,24 +291,23 @@ TEST_F(MainWindowTest, CloseErasesEarlierVersionsAndStoresTheSideFolder)
     window->sidePanel().setFolder(home() + QStringLiteral("/site"));
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(QFileInfo::exists(oldFile));
-    EXPECT_EQ(stored("user", "dir"), home() + "/site");
+    EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
 }
 
 TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalBounds)
 {
     {
         settings::SettingsStore s;
-        s.WriteInteger(QStringLiteral("window"), QStringLiteral("left"), 40);
-        s.WriteInteger(QStringLiteral("window"), QStringLiteral("width"), 600);
-        s.WriteBool(QStringLiteral("window"), QStringLiteral("maxed"), true);
+        s.write(settings::window::kLeft, 40);
+        s.write(settings::window::kWidth, 600);
+        s.write(settings::window::kMaximised, true);
     }
     start();
     EXPECT_TRUE(window->isMaximized());
     EXPECT_TRUE(window->close());
-    const settings::SettingsStore s;
-    EXPECT_TRUE(s.ReadBool(QStringLiteral("window"), QStringLiteral("maxed"), false));
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("left"), 0), 40);
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("width"), 0), 600);
+    EXPECT_TRUE(stored(settings::window::kMaximised));
+    EXPECT_EQ(stored(settings::window::kLeft), 40);
+    EXPECT_EQ(stored(settings::window::kWidth), 600);
 }
 
 TEST_F(MainWindowTest, UndoWithNothingToUndoSaysSo)

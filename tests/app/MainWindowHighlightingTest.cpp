@@ -20,7 +20,7 @@ class MainWindowHighlighting : public MainWindowTest {
 protected:
     app::BodyEditor& body() { return window->editor(); }
     std::string colours() { return marked::colours(body()); }
-    void highlightingOnAtStart() { settings::SettingsStore().WriteBool("user", "colorize", true); }
+    void highlightingOnAtStart() { settings::SettingsStore().write(settings::user::kColorize, true); }
     // The foreground of the tag style, as 0xRRGGBB.
     unsigned tagForeground() { return body().tagColour(); }
 };
@@ -118,19 +118,15 @@ protected:
     }
 };
 
-TEST_P(DocumentArrival, ColoursTheDocumentWhenHighlightingIsOn)
+TEST_P(DocumentArrival, IsColouredExactlyWhenHighlightingIsOn)
 {
+    bring();
+    EXPECT_EQ(colours(), "<p>x</p>\r\ntext");
     highlightingOnAtStart();
     bring();
     EXPECT_EQ(colours(), "{<p>}x{</p>}\r\ntext");
     EXPECT_EQ(body().caretPosition(), 0);
     EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
-}
-
-TEST_P(DocumentArrival, LeavesTheDocumentUncolouredWhenHighlightingIsOff)
-{
-    bring();
-    EXPECT_EQ(colours(), "<p>x</p>\r\ntext");
 }
 
 std::string arrivalName(const testing::TestParamInfo<Arrival>& row)
@@ -145,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, DocumentArrival,
 
 TEST_F(MainWindowHighlighting, TagColourIsTheStoredPaletteColourFromTheStart)
 {
-    settings::SettingsStore().WriteInteger("user", "syntaxclr", 9);
+    settings::SettingsStore().write(settings::user::kSyntaxColour, 9);
     start();
     EXPECT_EQ(tagForeground(), 0xFF0000u);
 }

@@ -87,14 +87,14 @@ TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkup)
     }
     EXPECT_GE(twins, 19);
     // A few in full.
-    for (auto [command, markup] : {std::pair("FormatBoldClick", "<b>w</b>"),
-                                   {"FormatCommentsClick", "<!-- w -->"},
-                                   {"Marquee1Click", "<marquee>w</marquee>"},
-                                   {"FormatCellClick", "<td>w</td>"},
-                                   {"btnFontDownClick", "<font size=\"-1\">w</font>"},
-                                   {"SpecialRegClick", "&reg;"},
-                                   {"Space1Click", "&nbsp;"}})
-        EXPECT_EQ(markupOf(command), markup);
+    const std::pair<const char*, const char*> full[] = {{"FormatBoldClick", "<b>w</b>"},
+                                                        {"FormatCommentsClick", "<!-- w -->"},
+                                                        {"Marquee1Click", "<marquee>w</marquee>"},
+                                                        {"FormatCellClick", "<td>w</td>"},
+                                                        {"btnFontDownClick", "<font size=\"-1\">w</font>"},
+                                                        {"SpecialRegClick", "&reg;"},
+                                                        {"Space1Click", "&nbsp;"}};
+    for (auto [command, markup] : full) EXPECT_EQ(markupOf(command), markup);
 }
 
 TEST_F(FormatCommands, OptionsAreTakenAtEachCommand)

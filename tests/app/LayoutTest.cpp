@@ -123,13 +123,13 @@ TEST_F(LayoutTest, ALongPathKeepsItsFileNameInTheStatusBar)
 
 TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
 {
-    for (auto [n, text] : {std::pair(0, "0"),
-                           {999, "999"},
-                           {1000, "1,000"},
-                           {123456, "123,456"},
-                           {1000000, "1,000,000"},
-                           {1234567890, "1,234,567,890"}})
-        EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
+    const std::pair<int, const char*> rows[] = {{0, "0"},
+                                                {999, "999"},
+                                                {1000, "1,000"},
+                                                {123456, "123,456"},
+                                                {1000000, "1,000,000"},
+                                                {1234567890, "1,234,567,890"}};
+    for (auto [n, text] : rows) EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
 }
 
 TEST_F(LayoutTest, SidePanelComesBackAtTheWidthOfTheStart)

@@ -238,10 +238,11 @@ TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
     app::addRecentFile(writeFile(QStringLiteral("other.html"), "other"));
     start({path});
     type(QStringLiteral("edit "));
-    for (auto [command, question] : {std::pair("FileNewClick", "Save changes to doc.html?"),
-                                     {"FileOpenClick", "Save Changes to doc.html?"},
-                                     {"mru1Click", "Save changes to doc.html?"},
-                                     {"FileExitClick", "Save changes to doc.html?"}}) {
+    const std::pair<const char*, const char*> rows[] = {{"FileNewClick", "Save changes to doc.html?"},
+                                                        {"FileOpenClick", "Save Changes to doc.html?"},
+                                                        {"mru1Click", "Save changes to doc.html?"},
+                                                        {"FileExitClick", "Save changes to doc.html?"}};
+    for (auto [command, question] : rows) {
         ui.answer(Answer::Cancel);
         run(command);
         EXPECT_EQ(ui.texts().last(), QString::fromLatin1(question)) << command;

@@ -76,12 +76,9 @@ TEST(OptionsForm, ValuesNoControlOffersAreKeptOrMarked)
 TEST(OptionsForm, MicrosoftInAnyCaseSelectsMicrosoft)
 {
     SettingsStore store;
-    for (const auto& [stored, microsoft] : {std::pair("microsoft", true),
-                                            {"Microsoft", true},
-                                            {"MICROSOFT", true},
-                                            {"netscape", false},
-                                            {"", false},
-                                            {"microsoft ", false}}) {
+    const std::pair<const char*, bool> rows[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
+                                                 {"netscape", false}, {"", false},         {"microsoft ", false}};
+    for (const auto& [stored, microsoft] : rows) {
         store.write(user::kBrowser, QString::fromLatin1(stored));
         EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << stored;
     }

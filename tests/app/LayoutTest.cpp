@@ -33,30 +33,49 @@ protected:
     }
 };
 
-TEST_F(LayoutTest, FirstStartShowsTheTablesDefaultsAndWritesNothing)
+// A first start shows what the table's defaults say and writes nothing; a
+// start after every view and the font were stored otherwise shows those.
+TEST_F(LayoutTest, StartShowsTheStoredStateAndAFirstStartWritesNothing)
 {
-    start();
-    EXPECT_EQ(window->pos(), QPoint(window::kLeft.def, window::kTop.def));
-    EXPECT_EQ(window->size(), QSize(window::kWidth.def, window::kHeight.def));
-    const std::tuple<const char*, settings::FlagSetting, bool> views[] = {
-        {"ViewToolbar", window::kToolbar, window->commands().standardBar()->isVisible()},
-        {"ViewFormatBar", window::kFormatBar, window->commands().formatBar()->isVisible()},
-        {"ViewCustomBar", window::kCustomBar, window->commands().customBar()->isVisible()},
-        {"viewStatus", window::kStatusBar, window->statusBar()->isVisible()},
-        {"ViewSide", window::kSideView, window->sidePanel().isVisible()},
-        {"EditWrap", window::kWordWrap, window->layout().wordWrapOn()},
-        {"ViewColorize", settings::user::kColorize, window->highlightingOn()}};
-    for (const auto& [entry, setting, shown] : views) {
-        EXPECT_EQ(shown, setting.def) << entry;
-        EXPECT_EQ(checked(entry), setting.def) << entry;
+    const std::pair<const char*, settings::FlagSetting> views[] = {{"ViewToolbar", window::kToolbar},
+                                                                   {"ViewFormatBar", window::kFormatBar},
+                                                                   {"ViewCustomBar", window::kCustomBar},
+                                                                   {"viewStatus", window::kStatusBar},
+                                                                   {"ViewSide", window::kSideView},
+                                                                   {"EditWrap", window::kWordWrap},
+                                                                   {"ViewColorize", settings::user::kColorize}};
+    for (const bool stored : {false, true}) {
+        start();
+        const bool shown[] = {window->commands().standardBar()->isVisible(),
+                              window->commands().formatBar()->isVisible(),
+                              window->commands().customBar()->isVisible(),
+                              window->statusBar()->isVisible() && window->status().timerRunning(),
+                              window->sidePanel().isVisible(),
+                              window->layout().wordWrapOn(),
+                              window->highlightingOn()};
+        for (size_t i = 0; i < std::size(views); ++i) {
+            EXPECT_EQ(shown[i], views[i].second.def != stored) << views[i].first;
+            EXPECT_EQ(checked(views[i].first), views[i].second.def != stored) << views[i].first;
+        }
+        const QFont font = window->editor().editorFont();
+        if (stored) {
+            EXPECT_EQ(std::tuple(font.family(), font.pointSize(), font.italic(), font.bold()),
+                      std::tuple(QStringLiteral("DejaVu Sans Mono"), 12, true, false));
+            break;
+        }
+        EXPECT_EQ(window->pos(), QPoint(window::kLeft.def, window::kTop.def));
+        EXPECT_EQ(window->size(), QSize(window::kWidth.def, window::kHeight.def));
+        EXPECT_TRUE(window->gline().isVisible());
+        EXPECT_EQ(window->sidePanel().width(), window::kSplitterPos.def);
+        EXPECT_EQ(std::pair(font.family(), font.pointSize()), std::pair(fonts::kName.def, fonts::kSize.def));
+        EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
+        EXPECT_FALSE(QFile::exists(settings::SettingsStore::pathOf("Quillon")));
+        settings::SettingsStore s;
+        for (const auto& [entry, setting] : views) s.write(setting, !setting.def);
+        s.write(fonts::kName, QStringLiteral("DejaVu Sans Mono"));
+        s.write(fonts::kSize, 12);
+        s.write(fonts::kItalic, true);
     }
-    EXPECT_TRUE(window->gline().isVisible());
-    EXPECT_EQ(window->sidePanel().width(), window::kSplitterPos.def);
-    EXPECT_TRUE(window->status().timerRunning());
-    EXPECT_EQ(window->editor().editorFont().family(), fonts::kName.def);
-    EXPECT_EQ(window->editor().editorFont().pointSize(), fonts::kSize.def);
-    EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
-    EXPECT_FALSE(QFile::exists(settings::SettingsStore::pathOf("Quillon")));
 }
 
 TEST_F(LayoutTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
@@ -231,37 +250,6 @@ TEST_F(LayoutTest, EditorFontChosenIsShownAndStoredButApplyOnlyShows)
     EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
     EXPECT_EQ(settings::SettingsStore().read(fonts::kSize), 14);
     EXPECT_FALSE(stored(fonts::kBold) || stored(fonts::kItalic));
-}
-
-TEST_F(LayoutTest, StoredStateIsAppliedAtStart)
-{
-    {
-        settings::SettingsStore s;
-        s.write(fonts::kName, QStringLiteral("DejaVu Sans Mono"));
-        s.write(fonts::kSize, 12);
-        s.write(fonts::kItalic, true);
-        s.write(window::kStatusBar, false);
-        s.write(settings::user::kColorize, true);
-    }
-    start();
-    EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("DejaVu Sans Mono"));
-    EXPECT_EQ(window->editor().editorFont().pointSize(), 12);
-    EXPECT_TRUE(window->editor().editorFont().italic());
-    EXPECT_FALSE(window->editor().editorFont().bold());
-    EXPECT_FALSE(window->statusBar()->isVisible() || window->status().timerRunning());
-    EXPECT_TRUE(window->highlightingOn() && checked("ViewColorize"));
-}
-
-TEST_F(LayoutTest, WaitCaptionIsRestored)
-{
-    start();
-    {
-        app::WaitCaption wait(*window, QStringLiteral("Colorizing - Please wait..."));
-        EXPECT_EQ(caption(), QStringLiteral("Colorizing - Please wait..."));
-        EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    }
-    EXPECT_EQ(caption(), QStringLiteral("untitled.html - Quillon Pro"));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // Past a few thousand bytes the column is counted in place, sixteen bytes at a

@@ -5,6 +5,7 @@
 // tag colour following the options. With QUILLON_SCREENSHOTS naming a folder,
 // the window painted after Bold is kept there as a PNG to look at.
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QImage>
 
@@ -127,6 +128,7 @@ TEST_P(DocumentArrival, IsColouredExactlyWhenHighlightingIsOn)
     EXPECT_EQ(colours(), "{<p>}x{</p>}\r\ntext");
     EXPECT_EQ(body().caretPosition(), 0);
     EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 std::string arrivalName(const testing::TestParamInfo<Arrival>& row)

@@ -55,14 +55,24 @@ TEST_P(Scan, RecolourNearCaretAgreesOnOneLine)
 INSTANTIATE_TEST_SUITE_P(Rows, Scan, testing::ValuesIn(kScanRows),
                          [](const testing::TestParamInfo<ScanRow>& row) { return std::string(row.param.name); });
 
-TEST(ColourDocument, RestylesEverythingPutsCaretAtStartAndKeepsModifiedFlag)
+// Colouring the whole document restyles everything and puts the caret at the
+// start (the variant for Replace All leaves the selection); clearing resets
+// every style and puts the caret at the start. None touches the modified flag.
+TEST(WholeDocument, ColouringAndClearingKeepTheModifiedFlag)
 {
     for (const bool modified : {false, true}) {
-        markup::TextBuffer editor = marked::buffer("old <b>x</b> tail|");
+        markup::TextBuffer editor = marked::buffer("old <b>[x]</b> tail");
         editor.setStyle(0, 3, markup::TagStyle);
         editor.setModified(modified);
+        markup::ColourWholeText(editor);
+        EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
+        EXPECT_EQ(marked::selection(editor), "old <b>[x]</b> tail");
         markup::ColourDocument(editor);
         EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
+        EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
+        editor.setSelection(6, 0);
+        markup::ClearColours(editor);
+        EXPECT_EQ(marked::colours(editor), "old <b>x</b> tail");
         EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
         EXPECT_EQ(editor.isModified(), modified);
     }
@@ -107,26 +117,6 @@ TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
         EXPECT_TRUE(styles == referenceStyles(text));
         EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text));
     }
-}
-
-TEST(ColourWholeText, ColoursLikeColourDocumentButLeavesTheSelection)
-{
-    markup::TextBuffer editor = marked::buffer("a <b>[x]</b> c");
-    markup::ColourWholeText(editor);
-    EXPECT_EQ(marked::colours(editor), "a {<b>}x{</b>} c");
-    EXPECT_EQ(marked::selection(editor), "a <b>[x]</b> c");
-}
-
-TEST(ClearColours, ResetsEveryStylePutsCaretAtStartAndKeepsModifiedFlag)
-{
-    markup::TextBuffer editor = marked::buffer("<p>x|</p>");
-    markup::ColourDocument(editor);
-    editor.setSelection(4, 0);
-    editor.setModified(true);
-    markup::ClearColours(editor);
-    EXPECT_EQ(marked::colours(editor), "<p>x</p>");
-    EXPECT_EQ(marked::selection(editor), "|<p>x</p>");
-    EXPECT_TRUE(editor.isModified());
 }
 
 // RecolourNearCaret(linesBack, extraLines) on a five-line document; "|" marks

@@ -68,6 +68,11 @@ TEST_F(FindCommands, FindTakesTheSelectionAndF3WrapsAfterTheNotFoundMessage)
     registry.run(QStringLiteral("EditFindNextClick"));
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
     EXPECT_EQ(ui.shown.size(), 1u);
+    // Esc closes the dialog and keeps its text for F3.
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_FALSE(dlg.isVisible());
+    registry.run(QStringLiteral("EditFindNextClick"));
+    EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
 }
 
 TEST_F(FindCommands, ReplaceAllThroughTheDialogReportsTheCountAndClosesIt)
@@ -136,6 +141,8 @@ TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
     EXPECT_EQ(replace.replaceText(), QString());
     body().loadText("abc");
     registry.run(QStringLiteral("EditFindNextClick"));
+    open<dialogs::FindDialog>("EditFindClick");
+    QTest::keyClick(focused(), Qt::Key_Return);  // nothing to search for
     EXPECT_EQ(body().selectionLength(), 0);
     EXPECT_TRUE(ui.shown.empty());
 }
@@ -148,14 +155,29 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
     context.window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(context.window()));
 
-    ui.onModal([](QDialog& dlg) {
-        dlg.show();
-        auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
-        QTest::keyClicks(field, QStringLiteral("900"));
-        QTest::keyClick(field, Qt::Key_Return);
-        return dlg.result();
-    });
-    ASSERT_TRUE(registry.run(QStringLiteral("EditGoToLineClick")));
+    // Each text typed into the field, then Return; Esc at the end.
+    auto typeLines = [this](QStringList texts, Qt::Key last) {
+        ui.onModal([texts, last](QDialog& dlg) {
+            dlg.show();
+            auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
+            for (const QString& typed : texts) {
+                field->clear();
+                QTest::keyClicks(field, typed);
+                QTest::keyClick(field, typed == texts.last() ? last : Qt::Key_Return);
+            }
+            return dlg.result();
+        });
+        registry.run(QStringLiteral("EditGoToLineClick"));
+    };
+    typeLines({"5"}, Qt::Key_Escape);
+    EXPECT_EQ(body().caretPosition(), 0);
+    // Refused numbers keep it open until one fits.
+    typeLines({"x1", "1001", "900"}, Qt::Key_Return);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(std::pair(ui.shown[0].kind, ui.shown[0].text),
+              std::pair(interaction::MessageKind::Error, QStringLiteral("'x1' is not a valid integer value")));
+    EXPECT_EQ(std::pair(ui.shown[1].kind, ui.shown[1].text),
+              std::pair(interaction::MessageKind::Information, QStringLiteral("Line number out of range.")));
     EXPECT_EQ(body().lineFromPosition(body().caretPosition()), 899);
     EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
     const int first = body().firstVisibleDocumentLine();

@@ -7,13 +7,11 @@
 #include "MainWindowFixture.h"
 #include "app/DocumentLifecycle.h"
 #include "app/RecentFiles.h"
-#include "app/StatusPanels.h"
 #include "files/SidePanel.h"
 
 using interaction::Answer;
 
 namespace {
-const QString kSuffix = QStringLiteral(" - Quillon Pro");
 template <typename T>
 T stored(const settings::Setting<T>& s)
 {
@@ -26,7 +24,7 @@ void expectDocument(app::TfrmMain& w, const std::string& text, const QString& pa
     EXPECT_EQ(w.editor().text(), text);
     EXPECT_EQ(w.documentPath().toStdString(), path.toStdString());
     EXPECT_EQ(w.windowTitle().toStdString(),
-              ((path.isEmpty() ? QStringLiteral("untitled.html") : path) + kSuffix).toStdString());
+              ((path.isEmpty() ? QStringLiteral("untitled.html") : path) + " - Quillon Pro").toStdString());
     EXPECT_EQ(w.editor().isModified(), modified);
 }
 }  // namespace
@@ -43,29 +41,16 @@ TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
                                                         {{"-n.html"}, "/cwd/-n.html"}};
     for (const auto& [arguments, path] : rows)
         EXPECT_EQ(app::commandLinePath(arguments, QStringLiteral("/cwd")).toStdString(), path) << path;
-}
-
-TEST(SaveName, GetsHtmlOnlyWhenTheFileNameHasNoDotAndTheCaptionGivesTheName)
-{
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page")), QStringLiteral("/web/page.html"));
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/sites/example.com/page")),
-              QStringLiteral("/sites/example.com/page.html"));
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
-    EXPECT_EQ(app::captionFileName(QStringLiteral("untitled.html - Quillon Pro")), QStringLiteral("untitled.html"));
 }
 
-TEST_F(MainWindowTest, CommandLineOpensAFileSplitOverArguments)
+TEST_F(MainWindowTest, CommandLineOpensAFileNotAMissingOneNorAFolder)
 {
     writeFile(QStringLiteral("my page.html"), "<p>hello</p>\r\n");
     start({QStringLiteral("my"), QStringLiteral("page.html")});
     expectDocument(*window, "<p>hello</p>\r\n", home() + "/my page.html", false);
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(stored(settings::mru::file(0)), QString());  // not added to the recent files
-}
-
-TEST_F(MainWindowTest, CommandLineNamingAMissingFileOrAFolderStartsUntitled)
-{
     start({QStringLiteral("gone.html")});
     EXPECT_EQ(ui.texts(), QStringList({"Quillon Pro can't find " + home() + "/gone.html"}));
     expectDocument(*window, "", {}, false);
@@ -88,14 +73,18 @@ TEST_F(MainWindowTest, AFileOfOneOrTwoLineBreaksShowsEmptyAnyOtherTinyFileIsKept
     }
 }
 
-TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
+TEST_F(MainWindowTest, OpenUsesTheBrowseDialogAndRemembersTheFolder)
 {
+    const QString keep = writeFile(QStringLiteral("keep.html"), "keep");
     QDir().mkdir(QStringLiteral("web"));
     const QString path = writeFile(QStringLiteral("web/a.html"), "<b>a</b>");
-    start();
+    start({keep});
+    run("FileOpenClick");  // cancelled without changes: the document stays
+    run("FileSaveAsClick");
+    expectDocument(*window, "keep", keep, false);
     ui.fileName(path);
     run("FileOpenClick");
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Browse")}));
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Browse", "Save As", "Browse"}));
     EXPECT_EQ(ui.lastFilters.first(), QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"));
     expectDocument(*window, "<b>a</b>", path, false);
     EXPECT_EQ(stored(settings::user::kLastDir), home() + "/web");
@@ -118,17 +107,7 @@ TEST_F(MainWindowTest, OpenAnsweredNoThenCancelledLeavesAnEmptyUntitledDocument)
     EXPECT_EQ(readFile(path), QByteArray("old text"));
 }
 
-TEST_F(MainWindowTest, OpenOrSaveAsCancelledWithoutChangesKeepsTheDocument)
-{
-    const QString path = writeFile(QStringLiteral("keep.html"), "keep");
-    start({path});
-    run("FileOpenClick");
-    run("FileSaveAsClick");
-    expectDocument(*window, "keep", path, false);
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Browse", "Save As"}));
-}
-
-TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
+TEST_F(MainWindowTest, FailedLoadOrSaveShowsOneErrorAndLeavesTheDocumentAsItWas)
 {
     const QString path = writeFile(QStringLiteral("mine.html"), "mine");
     start({path});
@@ -137,21 +116,39 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
     ui.answer(Answer::No);
     ui.fileName(home() + QStringLiteral("/notafile"));
     run("FileOpenClick");
-    ASSERT_EQ(ui.shown.size(), 2u);
+    ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
+    run("FileSaveAsClick");
+    ASSERT_EQ(ui.shown.size(), 3u);
     EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Error);
     EXPECT_EQ(ui.shown[1].text, "Cannot open \"" + home() + "/notafile\".\n" + qt_error_string(EISDIR));
+    EXPECT_EQ(ui.shown[2].kind, interaction::MessageKind::Error);
+    EXPECT_EQ(ui.shown[2].text, "Cannot save \"" + home() + "/no/such/folder/x.html\".\n" + qt_error_string(ENOENT));
     expectDocument(*window, "!mine", path, true);
 }
 
-TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADotInAFolderWithOne)
+// Overwriting asks; Save As appends ".html" to a file name without a dot,
+// also in a folder with one.
+TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtmlToANameWithoutADot)
 {
+    const QString existing = writeFile(QStringLiteral("there.html"), "precious");
     QDir().mkdir(QStringLiteral("example.com"));
     start();
-    type(QStringLiteral("<p>"));
+    type(QStringLiteral("new"));
+    ui.fileName(existing);
+    ui.answer(Answer::No);
+    run("FileSaveClick");
+    EXPECT_EQ(ui.texts(), QStringList({existing + "\rThis file already exists.\n\rReplace existing file?"}));
+    EXPECT_EQ(readFile(existing), QByteArray("precious"));
+    expectDocument(*window, "new", {}, true);
+    ui.fileName(existing);
+    ui.answer(Answer::Yes);
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(existing), QByteArray("new"));
     ui.fileName(home() + QStringLiteral("/example.com/page"));
     run("FileSaveAsClick");
-    EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("<p>"));
-    expectDocument(*window, "<p>", home() + "/example.com/page.html", false);
+    EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("new"));
+    expectDocument(*window, "new", home() + "/example.com/page.html", false);
+    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
 }
 
 TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf8WhenTheAuthorAgrees)
@@ -175,24 +172,6 @@ TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf
     EXPECT_EQ(ui.shown.size(), 2u);
 }
 
-TEST_F(MainWindowTest, OverwriteAnsweredNoLeavesTheDocumentUntitledAndModified)
-{
-    const QString existing = writeFile(QStringLiteral("there.html"), "precious");
-    start();
-    type(QStringLiteral("new"));
-    ui.fileName(existing);
-    ui.answer(Answer::No);
-    run("FileSaveClick");
-    EXPECT_EQ(ui.texts(), QStringList({existing + "\rThis file already exists.\n\rReplace existing file?"}));
-    EXPECT_EQ(readFile(existing), QByteArray("precious"));
-    expectDocument(*window, "new", {}, true);
-    // Yes replaces it.
-    ui.fileName(existing);
-    ui.answer(Answer::Yes);
-    run("FileSaveClick");
-    EXPECT_EQ(readFile(existing), QByteArray("new"));
-}
-
 TEST_F(MainWindowTest, SaveAlwaysWritesEvenWithoutChanges)
 {
     const QString path = writeFile(QStringLiteral("s.html"), "editor text");
@@ -203,32 +182,32 @@ TEST_F(MainWindowTest, SaveAlwaysWritesEvenWithoutChanges)
     EXPECT_EQ(readFile(path), QByteArray("editor text"));
 }
 
-TEST_F(MainWindowTest, FailedSaveKeepsEverythingAndShowsOneError)
-{
-    const QString path = writeFile(QStringLiteral("doc.html"), "doc");
-    start({path});
-    type(QStringLiteral("more "));
-    ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
-    run("FileSaveAsClick");
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
-    EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + home() + "/no/such/folder/x.html\".\n" + qt_error_string(ENOENT));
-    expectDocument(*window, "more doc", path, true);
-}
-
-TEST_F(MainWindowTest, NewAnsweredYesSavesThroughTheDialogEvenWhenNamed)
+// A Yes to the question saves through the Save As dialog even when the document
+// has a name; when that save does not write, the command is abandoned.
+TEST_F(MainWindowTest, YesAtTheQuestionSavesThroughTheDialogOrAbandonsTheCommand)
 {
     const QString path = writeFile(QStringLiteral("named.html"), "named");
+    const QString missing = home() + QStringLiteral("/missing/dir/x.html");
     start({path});
     type(QStringLiteral("x"));
+    ui.answer(Answer::Yes);
+    ui.fileName(missing);
+    run("FileNewClick");
+    expectDocument(*window, "xnamed", path, true);
     ui.answer(Answer::Yes);
     ui.fileName(home() + QStringLiteral("/copy.html"));
     run("FileNewClick");
     EXPECT_EQ(ui.texts().first(), QStringLiteral("Save changes to named.html?"));
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Save As")}));
+    EXPECT_EQ(ui.shown.size(), 3u);  // the question, the failed save, the question
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Save As", "Save As"}));
     EXPECT_EQ(readFile(home() + QStringLiteral("/copy.html")), QByteArray("xnamed"));
     EXPECT_EQ(readFile(path), QByteArray("named"));
     expectDocument(*window, "", {}, false);
+    type(QStringLiteral("unsaved"));
+    ui.answer(Answer::Yes);
+    ui.fileName(missing);
+    EXPECT_FALSE(window->close());  // the window stays
+    EXPECT_EQ(text(), "unsaved");
 }
 
 // Cancel at the question changes nothing: text, name, caption and modified flag.
@@ -252,63 +231,35 @@ TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
     EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
 }
 
-TEST_F(MainWindowTest, AFailedSaveAtThePromptAbandonsTheCommand)
-{
-    start();
-    type(QStringLiteral("unsaved"));
-    ui.answer(Answer::Yes);
-    ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
-    run("FileNewClick");
-    expectDocument(*window, "unsaved", {}, true);
-    // The close is abandoned too: the window stays.
-    ui.answer(Answer::Yes);
-    ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
-    EXPECT_FALSE(window->close());
-    EXPECT_EQ(text(), "unsaved");
-}
-
-TEST_F(MainWindowTest, CloseCancelledKeepsTheWindowButStoresItsState)
-{
-    start();
-    window->resize(700, 500);
-    type(QStringLiteral("x"));
-    ui.answer(Answer::Cancel);
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(stored(settings::window::kWidth), 700);
-    EXPECT_EQ(stored(settings::window::kHeight), 500);
-}
-
-TEST_F(MainWindowTest, CloseErasesEarlierVersionsAndStoresTheSideFolder)
-{
-    {
-        settings::SettingsStore old(QStringLiteral("Quillon 2.0"));
-        old.WriteString(QStringLiteral("user"), QStringLiteral("name"), QStringLiteral("old"));
-    }
-    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 2.0"));
-    ASSERT_TRUE(QFileInfo::exists(oldFile));
-    QDir().mkdir(QStringLiteral("site"));
-    start();
-    window->sidePanel().setFolder(home() + QStringLiteral("/site"));
-    EXPECT_TRUE(window->close());
-    EXPECT_FALSE(QFileInfo::exists(oldFile));
-    EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
-}
-
-TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalBounds)
+// The state is stored also when the close is cancelled, with the normal bounds
+// of a maximised window; the close erases the settings of earlier versions and
+// stores the side panel's folder.
+TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideFolder)
 {
     {
         settings::SettingsStore s;
         s.write(settings::window::kLeft, 40);
         s.write(settings::window::kWidth, 600);
         s.write(settings::window::kMaximised, true);
+        settings::SettingsStore(QStringLiteral("Quillon 2.0")).WriteString("user", "name", "old");
     }
+    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 2.0"));
+    ASSERT_TRUE(QFileInfo::exists(oldFile));
+    QDir().mkdir(QStringLiteral("site"));
     start();
     EXPECT_TRUE(window->isMaximized());
+    window->sidePanel().setFolder(home() + QStringLiteral("/site"));
+    type(QStringLiteral("x"));
+    ui.answer(Answer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(std::tuple(stored(settings::window::kMaximised), stored(settings::window::kLeft),
+                         stored(settings::window::kWidth)),
+              std::tuple(true, 40, 600));
+    window->editor().setModified(false);
     EXPECT_TRUE(window->close());
-    EXPECT_TRUE(stored(settings::window::kMaximised));
-    EXPECT_EQ(stored(settings::window::kLeft), 40);
-    EXPECT_EQ(stored(settings::window::kWidth), 600);
+    EXPECT_FALSE(QFileInfo::exists(oldFile));
+    EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
 }
 
 TEST_F(MainWindowTest, UndoWithNothingToUndoSaysSo)

@@ -97,19 +97,6 @@ TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkup)
     for (auto [command, markup] : full) EXPECT_EQ(markupOf(command), markup);
 }
 
-TEST_F(FormatCommands, OptionsAreTakenAtEachCommand)
-{
-    load("awb", 1, 1);
-    context.mutableOptions().tagCase = false;
-    context.mutableOptions().keepSelected = true;
-    context.mutableOptions().fullCellTag = true;
-    run("FormatCellClick");
-    EXPECT_EQ(body().text(), R"(a<TD WIDTH="" ALIGN="" VALIGN="" BGCOLOR="">w</TD>b)");
-    EXPECT_EQ(body().selectedText(), "w");
-    run("Bold1Click");
-    EXPECT_EQ(body().text(), R"(a<TD WIDTH="" ALIGN="" VALIGN="" BGCOLOR=""></B></TD>b)");
-}
-
 TEST_F(FormatCommands, KeepSelectedSurvivesTheRecolouring)
 {
     context.setHighlightingOn(true);

@@ -4,8 +4,8 @@
 // stamp; text from another file. The insertion rules are tested in tests/markup.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/CommandModules.h"
 #include "markup/Snippets.h"
@@ -101,17 +101,16 @@ TEST(UpdateStamp, TakesTheStoredPreTextTheTrailerAndTheDateFormatWithoutCaseChan
     EXPECT_TRUE(c.recolours.empty());
 }
 
+// Files in the test's own current folder.
 class TextFromFile : public testing::Test {
 protected:
     QString write(const QByteArray& bytes)
     {
-        const QString path = dir.filePath("in.txt");
-        QFile f(path);
+        QFile f(QStringLiteral("in.txt"));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
-        return path;
+        return QDir::current().absoluteFilePath(f.fileName());
     }
-    QTemporaryDir dir;
     testing_support::ScriptedInteraction ui;
     FakeContext c;
 };
@@ -131,14 +130,15 @@ TEST_F(TextFromFile, LinesGoBelowTheCaretLineReadAsDocumentsAreRead)
 TEST_F(TextFromFile, AnEmptyFileACancelOrAnUnreadableFileChangesNothing)
 {
     ui.fileName(write(""));
-    ui.fileName(dir.filePath("missing.txt"));
+    const QString missing = QDir::current().absoluteFilePath("missing.txt");
+    ui.fileName(missing);
     c.load("x");
     for (int i = 0; i < 3; ++i) c.run("InsertTextFromFileClick");  // the third is cancelled
     EXPECT_EQ(c.text(), "x");
     EXPECT_FALSE(c.body().isModified());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
-    EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot open \"" + dir.filePath("missing.txt") + "\".\n"));
+    EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot open \"" + missing + "\".\n"));
 }
 
 }  // namespace

@@ -151,23 +151,18 @@ TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
     for (auto [n, text] : rows) EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
 }
 
-TEST_F(LayoutTest, SidePanelComesBackAtTheWidthOfTheStart)
+// Hidden and shown again, the side panel has the width of the start; a drag
+// stops at both margins and its width is stored at close.
+TEST_F(LayoutTest, SidePanelAndSplitter)
 {
     settings::SettingsStore().write(window::kSplitterPos, 150);
     start();
     EXPECT_EQ(window->sidePanel().width(), 150);
     window->sidePanel().setFixedWidth(200);  // as a drag would
     run("ViewSideClick");
-    EXPECT_FALSE(window->sidePanel().isVisible() || window->splitter().isVisible());
-    EXPECT_FALSE(stored(window::kSideView));
+    EXPECT_FALSE(window->sidePanel().isVisible() || window->splitter().isVisible() || stored(window::kSideView));
     run("ViewSideClick");
     EXPECT_EQ(window->sidePanel().width(), 150);
-    EXPECT_EQ(window->splitter().leftTopMargin(), 60);
-}
-
-TEST_F(LayoutTest, SplitterDragStopsAtBothMarginsAndTheWidthIsStoredAtClose)
-{
-    start();
     window->resize(800, 500);
     QTRY_VERIFY(window->editor().width() > 500);
     app::TVexSplitter& bar = window->splitter();
@@ -253,31 +248,25 @@ TEST_F(LayoutTest, EditorFontChosenIsShownAndStoredButApplyOnlyShows)
 }
 
 // Past a few thousand bytes the column is counted in place, sixteen bytes at a
-// time: it must agree with the character count at every alignment.
-TEST_F(LayoutTest, ColumnOnALongLineCountsCharacters)
+// time: it must agree with the character count at every alignment. The panels
+// are as wide as their widest text.
+TEST_F(LayoutTest, StatusPanelsShowTheirWholeTextAndCountColumnsOnLongLines)
 {
     start();
     std::string line;
     for (int i = 0; i < 3000; ++i) line += (i % 7 == 0) ? "\xe2\x82\xac" : (i % 3 ? "a" : "\xc3\xa9");
-    const std::string doc = "first\r\n" + line + "tail";
-    window->editor().loadText(doc);
-    const int characters = 3000 + 4;
+    const std::string text = "first\r\n" + line + "tail";
+    window->editor().loadText(text);
     for (int back : {0, 1, 2, 15, 16, 17, 40}) {
         // The byte offset `back` characters before the end.
-        size_t at = doc.size();
+        size_t at = text.size();
         for (int k = 0; k < back; ++k) do
                 --at;
-            while ((static_cast<unsigned char>(doc[at]) & 0xC0) == 0x80);
+            while ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
         window->editor().setSelection(static_cast<markup::Pos>(at), 0);
         window->status().update();
-        EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(characters - back + 1))
-            << "back " << back;
+        EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(3004 - back + 1)) << back;
     }
-}
-
-TEST_F(LayoutTest, StatusPanelsShowTheirWholeTextForLargeDocuments)
-{
-    start();
     // 10,000,111 bytes: 9000 lines of 1000 bytes, then a line of 1,000,111.
     std::string doc;
     for (int i = 0; i < 9000; ++i) doc += std::string(999, 'x') + "\n";

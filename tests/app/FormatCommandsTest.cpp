@@ -97,17 +97,6 @@ TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkup)
     for (auto [command, markup] : full) EXPECT_EQ(markupOf(command), markup);
 }
 
-TEST_F(FormatCommands, KeepSelectedSurvivesTheRecolouring)
-{
-    context.setHighlightingOn(true);
-    context.mutableOptions().keepSelected = true;
-    load("0123456789abcdexyz", 10, 5);
-    run("FormatCenterClick");
-    EXPECT_EQ(body().selectionStart(), 18);
-    EXPECT_EQ(body().selectedText(), "abcde");
-    EXPECT_EQ(colours(), "0123456789{<center>}abcde{</center>}xyz");
-}
-
 TEST_F(FormatCommands, SyntaxHighlightingToggleStoresAtOnceAndColoursWithWaitCaption)
 {
     load("<p>x</p>\r\ntext", 12, 0);

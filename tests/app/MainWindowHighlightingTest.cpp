@@ -62,6 +62,7 @@ TEST_F(MainWindowHighlighting, AfterBoldBothTagsShowInTheTagColourAndTypedTextIn
     type(QStringLiteral("say word"));
     for (int i = 0; i < 4; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(body().selectedText(), "word");  // KeepSelected survives the recolouring
     QTest::keyClick(&body(), Qt::Key_End);
     type(QStringLiteral(" more"));
     EXPECT_EQ(colours(), "say {<b>}word{</b>} more");

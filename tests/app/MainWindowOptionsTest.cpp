@@ -36,31 +36,35 @@ protected:
     }
 };
 
-TEST_F(MainWindowOptions, UpperCaseTagsChosenInTheDialogMakeTheNextBoldUpperCase)
+// What is chosen in the dialog takes effect at once: the case of the next tag
+// and the tag colour. The options are read again also after a Cancel.
+TEST_F(MainWindowOptions, ChoicesTakeEffectAtOnceAndTheOptionsAreReadAgainAfterCancel)
 {
     type(QStringLiteral("a"));
     QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier);
     changeOptions([](QDialog& dialog) {
         auto* lowerCase = dialog.findChild<QCheckBox*>(QStringLiteral("chkCase"));
-        ASSERT_TRUE(lowerCase->isChecked());
         QTest::mouseClick(lowerCase, Qt::LeftButton, {}, QPoint(8, lowerCase->height() / 2));
         ASSERT_FALSE(lowerCase->isChecked());
-    });
-    activate();
-    type(QStringLiteral("x"));
-    QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(text(), "a<b><B>x</B>");
-}
-
-TEST_F(MainWindowOptions, TagColourChosenInTheDialogIsTheColourOfTheTagsAtOnce)
-{
-    changeOptions([](QDialog& dialog) {
         auto* grid = dialog.findChild<dialogs::ColorGrid*>(QStringLiteral("SyntaxClrBar"));
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());  // red
         ASSERT_EQ(grid->selectedIndex(), 9);
     });
     EXPECT_EQ(body().tagColour(), 0xFF0000u);
+    const auto boldOver = [this](const char* word) {
+        activate();
+        type(QString::fromLatin1(word));
+        QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(&body(), Qt::Key_End);
+    };
+    boldOver("x");
+    EXPECT_EQ(text(), "a<b><B>x</B>");
+    settings::SettingsStore().write(settings::user::kLowerCase, true);
+    ui.onModal([](QDialog& dialog) { return dialog.result(); });  // cancelled
+    window->commands().action(QStringLiteral("ToolsOptions"))->trigger();
+    boldOver("y");
+    EXPECT_EQ(text(), "a<b><B>x</B><b>y</b>");
 }
 
 TEST_F(MainWindowOptions, SpecialCharacterSubmenuIsCaptionedWhenItOpens)

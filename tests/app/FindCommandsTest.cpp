@@ -75,53 +75,40 @@ TEST_F(FindCommands, FindTakesTheSelectionAndF3WrapsAfterTheNotFoundMessage)
     EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
 }
 
-TEST_F(FindCommands, ReplaceAllThroughTheDialogReportsTheCountAndClosesIt)
+// The Replace dialog's Find Next starts one past the last match (so it skips
+// an adjacent one); Replace replaces the selected match and finds the next;
+// Replace All reports the count, closes the dialog and recolours the tags.
+TEST_F(FindCommands, ReplaceOneAtATimeOrAll)
 {
     context.setHighlightingOn(true);
-    body().loadText("<b>a</b>a<i>a</i>");
-    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
-    type(QStringLiteral("a"));
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    type(QStringLiteral("aa"));
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(body().text(), "<b>aa</b>aa<i>aa</i>");
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("3 replacements made.")});
-    EXPECT_TRUE(body().isModified());
-    // The caret stays after the last replacement, and the tags keep their colour.
-    EXPECT_EQ(selection(), std::make_pair(Pos{16}, Pos{0}));
-    for (Pos tag : {0, 5, 8, 11, 16, 19}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
-    for (Pos text : {3, 9, 14}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
-
-    // No match: still closed, and said.
-    body().loadText("xyz");
-    dialogs::ReplaceDialog& again = open<dialogs::ReplaceDialog>("Replace1Click");
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !again.isVisible(); }));
-    EXPECT_EQ(ui.texts().last(), QStringLiteral("0 replacements made."));
-    EXPECT_FALSE(body().isModified());
-}
-
-// The Replace dialog's Find Next starts one past the last match (so it skips
-// an adjacent one); Replace replaces the selected match and finds the next.
-TEST_F(FindCommands, ReplaceReplacesOnlyMatchesOneAtATime)
-{
-    body().loadText("aa a");
+    body().loadText("<b>aa a</b>");
     dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
     type(QStringLiteral("A"));
     QTest::keyClick(focused(), Qt::Key_Tab);
     type(QStringLiteral("b"));
     QTest::keyClick(focused(), Qt::Key_Return);
     QTest::keyClick(focused(), Qt::Key_Return);
-    EXPECT_EQ(selection(), std::make_pair(Pos{3}, Pos{1}));
-
+    EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{1}));
     QSignalSpy pressed(&dlg, &dialogs::FindDialog::replaceClicked);
     QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return pressed.count() == 1; }));
-    EXPECT_EQ(body().text(), "aa b");  // the last "a": nothing follows it
+    EXPECT_EQ(body().text(), "<b>aa b</b>");  // the last "a": nothing follows it
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"A\" not found.")});
-    EXPECT_EQ(body().selectionLength(), 0);
     EXPECT_TRUE(dlg.isVisible());
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(body().text(), "<b>bb b</b>");
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("2 replacements made."));
+    EXPECT_EQ(selection(), std::make_pair(Pos{5}, Pos{0}));  // after the last replacement
+    for (Pos tag : {0, 2, 7, 10}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
+    for (Pos text : {3, 5, 6}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
+    // No match: still closed, and said.
+    body().loadText("xyz");
+    open<dialogs::ReplaceDialog>("Replace1Click");
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("0 replacements made."));
+    EXPECT_FALSE(body().isModified());
 }
 
 TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)

@@ -21,16 +21,7 @@ namespace {
 
 QByteArray readFile(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return QByteArray::fromStdString(faults::readBytes(path));
 }
 
 TEST(SettingsStore, ValuesAreStoredAsStringsUnderXdgConfigHomeAndReadUnderAnyCase)
@@ -113,7 +104,8 @@ TEST(SettingsStore, DamagedFilesAreReadAsFarAsTheyGoAndKeptBeforeTheFirstWrite)
         QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
         QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
     for (const QByteArray& content : damaged) {
-        writeFile(path, content);
+        QDir().mkpath(SettingsStore::folder());
+        faults::writeBytes(path, content.toStdString());
         QFile::remove(path + ".damaged");
         SettingsStore s;
         EXPECT_EQ(s.ReadInteger("window", "width", 639), 639);

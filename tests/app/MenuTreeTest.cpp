@@ -3,8 +3,6 @@
 // visibility; every button with its hint; entries enabled exactly when a
 // handler is registered.
 #include <QAction>
-#include <QDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -113,17 +111,4 @@ TEST_F(MainWindowTest, EntriesAreEnabledExactlyWhenTheirHandlerIsRegistered)
         enabled += a->isEnabled();
     }
     EXPECT_GT(enabled, 80);
-}
-
-TEST_F(MainWindowTest, AboutBoxNamesProgramVersionAndLicence)
-{
-    start();
-    QString about;
-    ui.onModal([&about](QDialog& d) {
-        about = d.findChild<QLabel*>(QStringLiteral("lblAbout"))->text();
-        return int(QDialog::Accepted);
-    });
-    run("HelpAboutClick");
-    for (const char* part : {"Quillon Pro", "Version 3.", "General Public License"})
-        EXPECT_TRUE(about.contains(QLatin1String(part))) << part;
 }

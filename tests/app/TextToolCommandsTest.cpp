@@ -53,10 +53,7 @@ TEST_F(TextTools, TagPassesCannotBeUndoneAndMarkTheDocumentModified)
     EXPECT_EQ(text(), "plain > text\r\nline two");
     EXPECT_FALSE(c.body().isModified());
     EXPECT_TRUE(ui.shown.empty());
-}
-
-TEST_F(TextTools, BrokenTagWarnsAndKeepsTheWorkBeforeIt)
-{
+    // A broken tag: a warning, the work before it kept.
     c.load("<b>x</b> <i y");
     c.run("ToolsRemoveTagsClick");
     EXPECT_EQ(text(), "x <i y");

@@ -25,14 +25,6 @@ TEST(BlockAboveCaret, CaretMidLineInsertsWholeLinesAboveAndCaretAtTheMovedLine)
     EXPECT_EQ(b.selectionLength(), 0);
 }
 
-TEST(BlockAboveCaret, EmptyBlockIsJustALineBreak)
-{
-    TextBuffer b("x");
-    b.setSelection(1, 0);
-    EXPECT_EQ(markup::InsertBlockAboveCaret(b, ""), 1);
-    EXPECT_EQ(b.text(), "\r\nx");
-}
-
 TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
 {
     // document, caret, file, result

@@ -31,16 +31,18 @@ void expectDocument(app::TfrmMain& w, const std::string& text, const QString& pa
 
 TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
 {
-    const std::pair<QStringList, const char*> rows[] = {{{}, ""},
-                                                        {{"  "}, ""},
-                                                        {{"  a.html "}, "/cwd/a.html"},
-                                                        {{"my", "page.html"}, "/cwd/my page.html"},
-                                                        {{"a", "", "b"}, "/cwd/a b"},
-                                                        {{"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
-                                                        {{"/x/y z.html"}, "/x/y z.html"},
-                                                        {{"-n.html"}, "/cwd/-n.html"}};
+    // The arguments separated by "|".
+    const std::pair<const char*, const char*> rows[] = {{"", ""},
+                                                        {"  ", ""},
+                                                        {"  a.html ", "/cwd/a.html"},
+                                                        {"my|page.html", "/cwd/my page.html"},
+                                                        {"a||b", "/cwd/a b"},
+                                                        {"a|b|c|d|e", "/cwd/a b c d"},
+                                                        {"/x/y z.html", "/x/y z.html"},
+                                                        {"-n.html", "/cwd/-n.html"}};
     for (const auto& [arguments, path] : rows)
-        EXPECT_EQ(app::commandLinePath(arguments, QStringLiteral("/cwd")).toStdString(), path) << path;
+        EXPECT_EQ(app::commandLinePath(QString(arguments).split('|'), "/cwd").toStdString(), path) << arguments;
+    EXPECT_EQ(app::commandLinePath({}, "/cwd"), QString());
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
 }
 

@@ -154,20 +154,15 @@ TEST(RecolourNearCaret, OnALongLineReachesOnlyNearTheCaret)
     EXPECT_EQ(editor.selectionStart(), caret);
 }
 
-TEST(RecolourNearCaret, LeavesColoursOutsideTheTagsAsTheyAre)
+// An entity coloured when it was inserted keeps its colour; a selection
+// collapses to its start.
+TEST(RecolourNearCaret, LeavesColoursOutsideTheTagsAndCollapsesTheSelection)
 {
-    // An entity coloured when it was inserted keeps its colour.
-    markup::TextBuffer editor = marked::buffer("a&reg;<b>x</b>|");
+    markup::TextBuffer editor = marked::buffer("a&reg;<b>[x]</b>");
     editor.setStyle(1, 5, markup::TagStyle);
     markup::RecolourNearCaret(editor, 1, 1);
     EXPECT_EQ(marked::colours(editor), "a{&reg;<b>}x{</b>}");
-}
-
-TEST(RecolourNearCaret, SelectionCollapsesToItsStart)
-{
-    markup::TextBuffer editor = marked::buffer("<a>\r\n[x]");
-    markup::RecolourNearCaret(editor, 1, 1);
-    EXPECT_EQ(marked::selection(editor), "<a>\r\n|x");
+    EXPECT_EQ(marked::selection(editor), "a&reg;<b>|x</b>");
 }
 
 }  // namespace

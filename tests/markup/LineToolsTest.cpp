@@ -9,17 +9,6 @@ namespace {
 
 using markup::TextBuffer;
 
-TEST(RemoveLineBreaks, JoinsTheSelectedLinesAndKeepsTheBreakAfterTheSelection)
-{
-    TextBuffer b("x\r\none\r\ntwo\r\nthree\r\ny");
-    b.setSelection(3, 15);
-    ASSERT_EQ(b.selectedText(), "one\r\ntwo\r\nthree");
-    markup::RemoveLineBreaks(b);
-    EXPECT_EQ(b.text(), "x\r\none two three\r\ny");
-    EXPECT_EQ(b.selectionStart(), 3);
-    EXPECT_EQ(b.selectionLength(), 0);
-}
-
 TEST(RemoveLineBreaks, LoneBreaksBecomeSpacesWithoutEatingACharacter)
 {
     EXPECT_EQ(markup::JoinLines("a\nb\rc\r\nd"), "a b c d");

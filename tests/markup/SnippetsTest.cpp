@@ -1,4 +1,4 @@
-// Snippet insertion rules over the headless editor, and the update stamp text.
+// Snippet insertion rules over the headless editor, and the update stamp date.
 #include <gtest/gtest.h>
 
 #include "markup/Snippets.h"
@@ -12,17 +12,6 @@ TEST(WithCrLf, MakesEveryLoneBreakAPair)
 {
     EXPECT_EQ(markup::withCrLf("a\rb\nc\r\nd\n\re"), "a\r\nb\r\nc\r\nd\r\n\r\ne");
     EXPECT_EQ(markup::withCrLf(""), "");
-}
-
-TEST(BlockAboveCaret, CaretMidLineInsertsWholeLinesAboveAndCaretAtTheMovedLine)
-{
-    TextBuffer b("first\r\nsec|ond\r\nthird");
-    b.setSelection(10, 0);  // inside "second"
-    const int lines = markup::InsertBlockAboveCaret(b, "<a>\r\n<b>");
-    EXPECT_EQ(lines, 2);
-    EXPECT_EQ(b.text(), "first\r\n<a>\r\n<b>\r\nsec|ond\r\nthird");
-    EXPECT_EQ(b.selectionStart(), 17);
-    EXPECT_EQ(b.selectionLength(), 0);
 }
 
 TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
@@ -68,15 +57,6 @@ TEST(StampDate, FormatsFollowTheirPatternsAndUnknownNumbersGiveNothing)
     for (const auto& [format, text] : cases) EXPECT_EQ(markup::stampDate(format, when, english), text) << format;
     // The month name is the locale's own.
     EXPECT_EQ(markup::stampDate(5, when, QLocale(QLocale::German, QLocale::Germany)), "März-07-24");
-}
-
-TEST(UpdateStamp, CommentOrVisibleTextWithTwoSpacesForAnEmptyDate)
-{
-    const QString trailer = QStringLiteral("using <a href=\"x\">Q</a>.");
-    EXPECT_EQ(markup::updateStamp(QStringLiteral("Updated"), QString(), trailer, false),
-              QStringLiteral("<!-- Updated  using <a href=\"x\">Q</a>. -->"));
-    EXPECT_EQ(markup::updateStamp(QStringLiteral("Updated"), QStringLiteral("Jan-05-98"), trailer, true),
-              QStringLiteral("Updated Jan-05-98 using <a href=\"x\">Q</a>."));
 }
 
 }  // namespace

@@ -156,11 +156,4 @@ TEST(KeyFlagRules, AfterPress)
     }
 }
 
-TEST(KeyFlagRules, ReleaseEndsEndTagOnlyButNotSuppress)
-{
-    const KeyFlags after = markup::keyFlagsAfterRelease(kBoth);
-    EXPECT_FALSE(after.endTagOnly);
-    EXPECT_TRUE(after.suppressTagPair);
-}
-
 }  // namespace

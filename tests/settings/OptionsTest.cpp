@@ -30,18 +30,11 @@ TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
     }
 }
 
-TEST(LoadOptions, ReadsStoredValuesUnderAnyCaseOfTheirNames)
+TEST(LoadOptions, AnEmptySideMaskShowsEveryFile)
 {
     settings::SettingsStore s;
-    s.WriteBool("USER", "Case", false);
-    s.WriteString("user", "custom", "by me");
-    s.WriteString("Document", "dtd", "<!DOCTYPE html>");
-    s.WriteString("user", "sidemask", "");
-    const settings::Options o = settings::LoadOptions(s);
-    EXPECT_FALSE(o.tagCase);
-    EXPECT_EQ(o.updateTrailer, "by me");
-    EXPECT_EQ(o.dtd, "<!DOCTYPE html>");
-    EXPECT_EQ(o.sideMaskPatterns(), QStringList{"*.*"});
+    s.write(settings::user::kSideMask, QString());
+    EXPECT_EQ(settings::LoadOptions(s).sideMaskPatterns(), QStringList{"*.*"});
 }
 
 TEST(ProgramFolder, IsTheExecutablesFolderOnlyForTagsmith)

@@ -4,7 +4,6 @@
 // with Shift added) write the same tag, a button's text names its tag.
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <map>
 #include <set>
 

@@ -4,7 +4,6 @@
 // New), and the tag colour of the stored options.
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include "MainWindowFixture.h"

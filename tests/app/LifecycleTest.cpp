@@ -243,9 +243,10 @@ TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideF
         s.write(settings::window::kLeft, 40);
         s.write(settings::window::kWidth, 600);
         s.write(settings::window::kMaximised, true);
-        settings::SettingsStore(QStringLiteral("Quillon 2.0")).WriteString("user", "name", "old");
+        for (const char* old : {"Quillon 1.2", "Quillon 1.5", "Quillon 2.0"})
+            settings::SettingsStore(QString::fromLatin1(old)).WriteString("user", "name", "old");
     }
-    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 2.0"));
+    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 1.2"));
     ASSERT_TRUE(QFileInfo::exists(oldFile));
     QDir().mkdir(QStringLiteral("site"));
     start();
@@ -260,7 +261,7 @@ TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideF
               std::tuple(true, 40, 600));
     window->editor().setModified(false);
     EXPECT_TRUE(window->close());
-    EXPECT_FALSE(QFileInfo::exists(oldFile));
+    EXPECT_FALSE(QFileInfo::exists(oldFile) || QFileInfo::exists(settings::SettingsStore::pathOf("Quillon 2.0")));
     EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
 }
 

@@ -101,41 +101,26 @@ TEST(UpdateStamp, TakesTheStoredPreTextTheTrailerAndTheDateFormatWithoutCaseChan
     EXPECT_TRUE(c.recolours.empty());
 }
 
-// Files in the test's own current folder.
-class TextFromFile : public testing::Test {
-protected:
-    QString write(const QByteArray& bytes)
-    {
-        QFile f(QStringLiteral("in.txt"));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return QDir::current().absoluteFilePath(f.fileName());
-    }
+// The lines of a file go below the caret's line, read as documents are read; an
+// empty file, a cancel or an unreadable file change nothing.
+TEST(TextFromFile, LinesGoBelowTheCaretLineReadAsDocumentsAreRead)
+{
     testing_support::ScriptedInteraction ui;
     FakeContext c;
-};
-
-TEST_F(TextFromFile, LinesGoBelowTheCaretLineReadAsDocumentsAreRead)
-{
-    ui.fileName(write("first\ncaf\xe9\n"));  // Windows-1252
+    const QString empty = QDir::current().absoluteFilePath("empty.txt"), missing = empty + ".missing";
+    QFile(empty).open(QIODevice::WriteOnly);
+    QFile file(QStringLiteral("in.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("first\ncaf\xe9\n");  // Windows-1252
+    file.close();
+    for (const QString& name : {QDir::current().absoluteFilePath(file.fileName()), empty, missing}) ui.fileName(name);
     c.load("top\r\nbottom", 1);
-    c.run("InsertTextFromFileClick");
+    for (int i = 0; i < 4; ++i) c.run("InsertTextFromFileClick");  // the fourth is cancelled
     EXPECT_EQ(c.text(), "top\r\nfirst\r\ncaf\xc3\xa9\r\nbottom");
-    EXPECT_EQ(ui.fileDialogTitles, QStringList{"Browse for File"});
+    EXPECT_EQ(ui.fileDialogTitles.first(), "Browse for File");
     EXPECT_EQ(ui.lastFilters,
               (QStringList{"Text (*.html *.htm *.shtml *.txt *.map)", "Style Sheets (*.css)", "All files (*)"}));
     EXPECT_TRUE(c.recolours.empty());
-}
-
-TEST_F(TextFromFile, AnEmptyFileACancelOrAnUnreadableFileChangesNothing)
-{
-    ui.fileName(write(""));
-    const QString missing = QDir::current().absoluteFilePath("missing.txt");
-    ui.fileName(missing);
-    c.load("x");
-    for (int i = 0; i < 3; ++i) c.run("InsertTextFromFileClick");  // the third is cancelled
-    EXPECT_EQ(c.text(), "x");
-    EXPECT_FALSE(c.body().isModified());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot open \"" + missing + "\".\n"));

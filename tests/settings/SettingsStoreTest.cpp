@@ -65,7 +65,7 @@ TEST(SettingsStore, NumbersParseDecimalAndHexFlagsAreNumbersNotZeroAndOtherTexts
     }
 }
 
-TEST(SettingsStore, ReadingWritesNothingAndAFirstRunCreatesOnlyWhatIsWritten)
+TEST(SettingsStore, ReadingWritesNothingAndAWriteOrErasureChangesOnlyItsOwnPart)
 {
     {
         SettingsStore s;
@@ -76,19 +76,12 @@ TEST(SettingsStore, ReadingWritesNothingAndAFirstRunCreatesOnlyWhatIsWritten)
     {
         SettingsStore s;
         s.WriteBool("window", "toolbar", true);
+        s.WriteString("custom", "start1", "<x>");
+        s.WriteString("user", "name", "n");
+        s.EraseSection("Custom");
     }
     QSettings raw(SettingsStore::pathOf("Quillon"), QSettings::IniFormat);
-    EXPECT_EQ(raw.allKeys(), QStringList{"window/toolbar"});
-}
-
-TEST(SettingsStore, EraseSectionRemovesOnlyThatSection)
-{
-    SettingsStore s;
-    s.WriteString("custom", "start1", "<x>");
-    s.WriteString("user", "name", "n");
-    s.EraseSection("Custom");
-    EXPECT_FALSE(s.HasValue("custom", "start1"));
-    EXPECT_EQ(s.ReadString("user", "name", ""), "n");
+    EXPECT_EQ(raw.allKeys(), QStringList({"user/name", "window/toolbar"}));
 }
 
 // Garbage, binary bytes with NUL, a file cut off in the middle of a line: the
@@ -172,18 +165,6 @@ TEST(SettingsStore, AFolderThatCannotBeWrittenIsReportedOnceAndNothingStops)
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + SettingsStore::pathOf("Quillon") + "\".\n" +
                                     qt_error_string(EACCES) + "\nChanged settings will not be kept.");
-}
-
-TEST(SettingsStore, EarlierVersionsAreErasedAndOursIsKept)
-{
-    for (const char* name : {"Quillon 1.2", "Quillon 1.5", "Quillon 2.0", "Quillon"}) {
-        SettingsStore s(name);
-        s.WriteString("user", "name", name);
-    }
-    settings::EraseEarlierVersions();
-    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon 1.2")));
-    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon 2.0")));
-    EXPECT_TRUE(QFile::exists(SettingsStore::pathOf("Quillon")));
 }
 
 }  // namespace

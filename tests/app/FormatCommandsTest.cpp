@@ -96,7 +96,10 @@ TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkup)
     for (auto [command, markup] : full) EXPECT_EQ(markupOf(command), markup);
 }
 
-TEST_F(FormatCommands, SyntaxHighlightingToggleStoresAtOnceAndColoursWithWaitCaption)
+// The toggle stores the choice at once and colours the document (with the wait
+// caption) or clears it, the caret at the start; Refresh colours anew while
+// highlighting is on, keeping the caret and the modified flag.
+TEST_F(FormatCommands, SyntaxHighlightingToggleAndRefresh)
 {
     load("<p>x</p>\r\ntext", 12, 0);
     const QString title = context.window()->windowTitle();
@@ -113,23 +116,17 @@ TEST_F(FormatCommands, SyntaxHighlightingToggleStoresAtOnceAndColoursWithWaitCap
     EXPECT_EQ(context.waitCaptions, QStringList{"Colorizing - Please wait..."});
     EXPECT_EQ(context.waitDepth, 0);
     EXPECT_EQ(context.window()->windowTitle(), title);
-}
-
-TEST_F(FormatCommands, RefreshColoursAnewAndKeepsTheCaretAndModifiedFlag)
-{
-    context.setHighlightingOn(true);
-    load("<p>x</p>\r\ntext", 0, 0);
     body().setSelection(12, 0);
-    body().replaceSelection("<i>");  // typed: not coloured until Refresh
-    for (const bool on : {true, false}) {
+    body().replaceSelection("<i>");
+    for (const bool on : {false, true}) {
         context.setHighlightingOn(on);
         body().setSelection(11, 0);
         run("ViewRefreshClick");
         EXPECT_EQ(colours(), on ? "{<p>}x{</p>}\r\nte{<i>}xt" : "<p>x</p>\r\nte<i>xt");
         EXPECT_EQ(body().caretPosition(), 11);
         EXPECT_TRUE(body().isModified());
-        EXPECT_EQ(context.waitCaptions.size(), 1);
     }
+    EXPECT_EQ(context.waitCaptions.size(), 2);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The Options dialog's data: its own first-use defaults, the round trip of
-// every field through the store under its own setting, the values no control
-// can show, and the line-break conversions.
+// every field through the store under its own setting, the browser choice and
+// the line-break conversions.
 #include <gtest/gtest.h>
 
 #include "EveryField.h"
@@ -55,22 +55,6 @@ TEST(OptionsForm, EveryFieldRoundTripsUnderItsOwnSetting)
     dialogs::writeOptionsForm(store, OptionsForm{});
     for (const auto& s : {user::kSideMask, user::kCustom, user::kName, user::kTool1Path, user::kPreImage})
         EXPECT_EQ(store.ReadString(s.section, s.ident, "-"), "") << s.ident.toStdString();
-}
-
-TEST(OptionsForm, ValuesNoControlOffersAreKeptOrMarked)
-{
-    SettingsStore store;
-    store.write(user::kTimeFormat, 7);
-    OptionsForm f = dialogs::readOptionsForm(store);
-    EXPECT_EQ(f.timeFormat, 7);
-    f.sideColor = -1;  // the list shows no entry for the stored one
-    dialogs::writeOptionsForm(store, f);
-    EXPECT_EQ(store.read(user::kTimeFormat), 7);
-    EXPECT_EQ(store.read(user::kSideColour), -1);
-    store.WriteString(user::kTimeFormat.section, user::kTimeFormat.ident, "0");
-    f.timeFormat = 0;
-    dialogs::writeOptionsForm(store, f);
-    EXPECT_EQ(store.read(user::kTimeFormat, -1), 0);
 }
 
 TEST(OptionsForm, MicrosoftInAnyCaseSelectsMicrosoft)

@@ -192,10 +192,9 @@ TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)
     open();
     auto* grid = child<dialogs::ColorGrid>("SyntaxClrBar");
     auto* sample = child<QLabel>("lblSyntax");
-    EXPECT_EQ(sample->font().family(), "DejaVu Sans Mono");
-    EXPECT_EQ(sample->font().pointSize(), 15);
-    EXPECT_TRUE(sample->font().italic());
-    EXPECT_FALSE(sample->font().bold());
+    const QFont font = sample->font();
+    EXPECT_EQ(std::tuple(font.family(), font.pointSize(), font.italic(), font.bold()),
+              std::tuple(QStringLiteral("DejaVu Sans Mono"), 15, true, false));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
     EXPECT_EQ(grid->selectedIndex(), 9);
     // Painted in it (it sits on a panel of the editor's background, where a

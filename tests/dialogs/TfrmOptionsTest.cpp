@@ -1,7 +1,7 @@
 // The Options dialog as the user drives it: its fields showing and returning
 // every value of the form, real key presses for the page keys shared with
-// controls, Ctrl+Tab, Return and Esc; the colour sample; the length limit of
-// the snippet fields; the program browse buttons; labels that fit.
+// controls, Return and Esc; the colour sample; the length limit of the snippet
+// fields; the program browse buttons; labels that fit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -123,21 +123,6 @@ TEST_F(OptionsDialog, PageKeysAndKeysSharedWithAControlOnThePage)
         press(Qt::Key_U, Qt::AltModifier);
         EXPECT_EQ(where(), "1:txtURL");
     }
-}
-
-TEST_F(OptionsDialog, CtrlTabChangesPageAlsoFromAMultiLineField)
-{
-    open();
-    press(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(where(), "1:txtName");
-    press(Qt::Key_T, Qt::AltModifier);
-    auto* table = child<dialogs::MultiLineField>("txtQuickTable");
-    const QString before = table->storedText();
-    press(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(where(), "4:txtQuickStyle");
-    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(where(), "3:txtQuickTable");
-    EXPECT_EQ(table->storedText(), before);  // no tab typed into the snippet
 }
 
 // Return accepts from a one-line field, even after a button had the focus; in

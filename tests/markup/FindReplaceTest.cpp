@@ -69,35 +69,28 @@ const Script kScripts[] = {
 
 INSTANTIATE_TEST_SUITE_P(Scripts, Searches, testing::ValuesIn(kScripts), testing_support::RowName());
 
-struct ReplaceAllRow {
-    const char* name;
-    std::string text, what, with, expected;
-    int count;
-};
-
-class ReplaceAllMatches : public testing::TestWithParam<ReplaceAllRow> {};
-
-TEST_P(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
+// Every match of the text as it stood, replaced; a replacement is never
+// searched again.
+TEST(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
 {
-    const ReplaceAllRow& row = GetParam();
-    const markup::ReplaceAllEdit edit = markup::replaceAllMatches(row.text, row.what, row.with);
-    EXPECT_EQ(edit.count, row.count);
-    EXPECT_EQ(edit.applyTo(row.text), row.expected);
+    // name, text, find, replace by, result, count
+    const std::tuple<const char*, std::string, std::string, std::string, std::string, int> rows[] = {
+        {"a_by_aa_in_aaa", "aaa", "a", "aa", "aaaaaa", 3},
+        {"nothing_matches", "abc", "x", "y", "abc", 0},
+        {"any_case", "Ab AB ab aB", "ab", "x", "x x x x", 4},
+        {"accented_any_case", "\xc3\x89t\xc3\xa9", "\xc3\xa9", "e", "ete", 2},
+        {"kelvin_sign_by_k", "\xe2\x84\xaa-k", "K", "x", "x-x", 2},
+        {"adjacent_pairs", "aaaaa", "aa", "b", "bba", 2},
+        {"replacement_holds_the_find_text", "a", "a", "bab", "bab", 1},
+        {"by_nothing", "<b>x</b><B>", "<b>", "", "x</b>", 2},
+        {"line_breaks", "a\r\nb\r\n", "\r\n", "<br>", "a<br>b<br>", 2},
+        {"empty_find_text", "abc", "", "x", "abc", 0}};
+    for (const auto& [name, text, what, with, expected, count] : rows) {
+        const markup::ReplaceAllEdit edit = markup::replaceAllMatches(text, what, with);
+        EXPECT_EQ(edit.count, count) << name;
+        EXPECT_EQ(edit.applyTo(text), expected) << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, ReplaceAllMatches,
-                         testing::Values(ReplaceAllRow{"a_by_aa_in_aaa", "aaa", "a", "aa", "aaaaaa", 3},
-                                         ReplaceAllRow{"nothing_matches", "abc", "x", "y", "abc", 0},
-                                         ReplaceAllRow{"any_case", "Ab AB ab aB", "ab", "x", "x x x x", 4},
-                                         ReplaceAllRow{"accented_any_case", "\xc3\x89t\xc3\xa9", "\xc3\xa9", "e", "ete",
-                                                       2},
-                                         ReplaceAllRow{"kelvin_sign_by_k", "\xe2\x84\xaa-k", "K", "x", "x-x", 2},
-                                         ReplaceAllRow{"adjacent_pairs", "aaaaa", "aa", "b", "bba", 2},
-                                         ReplaceAllRow{"replacement_holds_the_find_text", "a", "a", "bab", "bab", 1},
-                                         ReplaceAllRow{"by_nothing", "<b>x</b><B>", "<b>", "", "x</b>", 2},
-                                         ReplaceAllRow{"line_breaks", "a\r\nb\r\n", "\r\n", "<br>", "a<br>b<br>", 2},
-                                         ReplaceAllRow{"empty_find_text", "abc", "", "x", "abc", 0}),
-                         testing_support::RowName());
 
 TEST(ReplaceAll, IsOneReplacementLeavingTheCaretAfterTheLastAndIgnoresFindPos)
 {

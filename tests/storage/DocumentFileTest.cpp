@@ -5,7 +5,6 @@
 #include <random>
 
 #include "storage/DocumentFile.h"
-#include "support/Rows.h"
 
 namespace {
 
@@ -19,51 +18,42 @@ constexpr DocumentFormat kUtf8Lf{Encoding::Utf8, LineBreaks::Lf};
 constexpr DocumentFormat kCp1252CrLf{Encoding::Windows1252, LineBreaks::CrLf};
 constexpr DocumentFormat kCp1252Lf{Encoding::Windows1252, LineBreaks::Lf};
 
-struct DecodeRow {
-    const char* name;
-    std::string file;
-    std::string held;  // the text as the editor holds it
-    DocumentFormat format;
-};
-
-class DecodeTest : public testing::TestWithParam<DecodeRow> {};
-
-TEST_P(DecodeTest, DetectsTheFormatHoldsTheTextAndWritesTheFileBackByteForByte)
+// Each file: the format detected, the text as the editor holds it, and the
+// file written back byte for byte.
+TEST(DecodeDocument, DetectsTheFormatHoldsTheTextAndWritesTheFileBackByteForByte)
 {
-    const auto& row = GetParam();
-    const storage::LoadedDocument doc = storage::decodeDocument(row.file);
-    EXPECT_EQ(doc.text, row.held);
-    EXPECT_EQ(doc.format, row.format);
-    EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), row.file);
+    // name, file, held text, format
+    const std::tuple<const char*, std::string, std::string, DocumentFormat> rows[] = {
+        {"empty", "", "", kUtf8CrLf},
+        {"ascii_without_breaks", "<p>x</p>", "<p>x</p>", kUtf8CrLf},
+        {"crlf", "a\r\nb\r\n", "a\r\nb\r\n", kUtf8CrLf},
+        {"lf", "a\nb\n\n", "a\r\nb\r\n\r\n", kUtf8Lf},
+        {"lf_with_lone_cr", "a\rb\nc", "a\rb\r\nc", kUtf8Lf},
+        {"mixed_crlf_and_lf", "a\r\nb\nc", "a\r\nb\nc", kUtf8CrLf},
+        {"lone_cr_only", "a\rb\r", "a\rb\r", kUtf8CrLf},
+        {"cr_cr_lf", "a\r\r\nb", "a\r\r\nb", kUtf8CrLf},
+        {"nul_bytes", "a\0b\0\r\n"s, "a\0b\0\r\n"s, kUtf8CrLf},
+        {"utf8_two_to_four_bytes", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
+         "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", kUtf8CrLf},
+        {"utf8_bom_kept", "\xEF\xBB\xBFx\n", "\xEF\xBB\xBFx\r\n", kUtf8Lf},
+        {"cp1252_e_acute", "caf\xE9\n", "caf\xC3\xA9\r\n", kCp1252Lf},
+        {"cp1252_euro_quotes", "\x80 \x93x\x94", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", kCp1252CrLf},
+        {"cp1252_undefined_five", "\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D", kCp1252CrLf},
+        {"cp1252_a0_to_ff", "\xA0\xFF", "\xC2\xA0\xC3\xBF", kCp1252CrLf},
+        {"overlong_c0_80", "\xC0\x80", "\xC3\x80\xE2\x82\xAC", kCp1252CrLf},
+        {"overlong_e0_80_80", "\xE0\x80\x80", "\xC3\xA0\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
+        {"surrogate_ed_a0_80", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC", kCp1252CrLf},
+        {"past_10ffff_f4_90", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
+        {"sequence_cut_at_end", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", kCp1252CrLf},
+        {"lone_continuation_byte", "a\xA9", "a\xC2\xA9", kCp1252CrLf},
+        {"utf16_with_bom", "\xFF\xFE<\0p\0\n\0"s, "\xC3\xBF\xC3\xBE<\0p\0\r\n\0"s, kCp1252Lf}};
+    for (const auto& [name, file, held, format] : rows) {
+        const storage::LoadedDocument doc = storage::decodeDocument(file);
+        EXPECT_EQ(doc.text, held) << name;
+        EXPECT_EQ(doc.format, format) << name;
+        EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), file) << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, DecodeTest,
-    testing::Values(
-        DecodeRow{"empty", "", "", kUtf8CrLf}, DecodeRow{"ascii_without_breaks", "<p>x</p>", "<p>x</p>", kUtf8CrLf},
-        DecodeRow{"crlf", "a\r\nb\r\n", "a\r\nb\r\n", kUtf8CrLf},
-        DecodeRow{"lf", "a\nb\n\n", "a\r\nb\r\n\r\n", kUtf8Lf},
-        DecodeRow{"lf_with_lone_cr", "a\rb\nc", "a\rb\r\nc", kUtf8Lf},
-        DecodeRow{"mixed_crlf_and_lf", "a\r\nb\nc", "a\r\nb\nc", kUtf8CrLf},
-        DecodeRow{"lone_cr_only", "a\rb\r", "a\rb\r", kUtf8CrLf},
-        DecodeRow{"cr_cr_lf", "a\r\r\nb", "a\r\r\nb", kUtf8CrLf},
-        DecodeRow{"nul_bytes", "a\0b\0\r\n"s, "a\0b\0\r\n"s, kUtf8CrLf},
-        DecodeRow{"utf8_two_to_four_bytes", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
-                  "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", kUtf8CrLf},
-        DecodeRow{"utf8_bom_kept", "\xEF\xBB\xBFx\n", "\xEF\xBB\xBFx\r\n", kUtf8Lf},
-        DecodeRow{"cp1252_e_acute", "caf\xE9\n", "caf\xC3\xA9\r\n", kCp1252Lf},
-        DecodeRow{"cp1252_euro_quotes", "\x80 \x93x\x94", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", kCp1252CrLf},
-        DecodeRow{"cp1252_undefined_five", "\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D",
-                  kCp1252CrLf},
-        DecodeRow{"cp1252_a0_to_ff", "\xA0\xFF", "\xC2\xA0\xC3\xBF", kCp1252CrLf},
-        DecodeRow{"overlong_c0_80", "\xC0\x80", "\xC3\x80\xE2\x82\xAC", kCp1252CrLf},
-        DecodeRow{"overlong_e0_80_80", "\xE0\x80\x80", "\xC3\xA0\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
-        DecodeRow{"surrogate_ed_a0_80", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC", kCp1252CrLf},
-        DecodeRow{"past_10ffff_f4_90", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
-        DecodeRow{"sequence_cut_at_end", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", kCp1252CrLf},
-        DecodeRow{"lone_continuation_byte", "a\xA9", "a\xC2\xA9", kCp1252CrLf},
-        DecodeRow{"utf16_with_bom", "\xFF\xFE<\0p\0\n\0"s, "\xC3\xBF\xC3\xBE<\0p\0\r\n\0"s, kCp1252Lf}),
-    testing_support::RowName());
 
 // Texts as the editor holds them (typed, pasted, converted) in a format.
 TEST(EncodeDocument, WritesTheFormat)

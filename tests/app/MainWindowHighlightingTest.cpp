@@ -1,7 +1,7 @@
 // Highlighting through the real main window: the View toggle, tags written by
 // the keyboard in the tag colour and typed text in the default colour, the
 // colouring of every document that arrives (start-up, Open, a recent file,
-// New), and the tag colour of the stored options.
+// New) in the stored tag colour.
 #include <QAction>
 #include <QApplication>
 
@@ -75,8 +75,10 @@ TEST_P(DocumentArrival, IsColouredExactlyWhenHighlightingIsOn)
     bring();
     EXPECT_EQ(colours(), "<p>x</p>\r\ntext");
     highlightingOnAtStart();
+    settings::SettingsStore().write(settings::user::kSyntaxColour, 9);
     bring();
     EXPECT_EQ(colours(), "{<p>}x{</p>}\r\ntext");
+    EXPECT_EQ(body().tagColour(), 0xFF0000u);  // the stored palette colour from the start
     EXPECT_EQ(body().caretPosition(), 0);
     EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -91,12 +93,5 @@ std::string arrivalName(const testing::TestParamInfo<Arrival>& row)
 INSTANTIATE_TEST_SUITE_P(Ways, DocumentArrival,
                          testing::Values(Arrival::StartUp, Arrival::Open, Arrival::RecentFile, Arrival::New),
                          arrivalName);
-
-TEST_F(MainWindowHighlighting, TagColourIsTheStoredPaletteColourFromTheStart)
-{
-    settings::SettingsStore().write(settings::user::kSyntaxColour, 9);
-    start();
-    EXPECT_EQ(body().tagColour(), 0xFF0000u);
-}
 
 }  // namespace

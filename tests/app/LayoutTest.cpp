@@ -101,14 +101,23 @@ TEST_F(LayoutTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
     EXPECT_GT(window->commands().standardBar()->y(), window->gline().y());
 }
 
+// The panels follow the caret and the modified flag; a long path keeps its file
+// name; hidden, the bar's timer stops.
 TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhenHidden)
 {
-    start();
+    const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
+    QDir().mkpath(folder);
+    const QString path = writeFile(folder + QStringLiteral("/page.html"), "");
+    start({path});
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->toolTip(), path);
+    const QString shown = window->status().shownPath();
+    EXPECT_LT(shown.size(), path.size());
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/page.html"))) << shown.toStdString();
     type(QStringLiteral("ab"));
     QTest::keyClick(&window->editor(), Qt::Key_Return);
     window->editor().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
     QTRY_COMPARE(window->status().panelText(2), QStringLiteral("Ln:2 Col:4"));
-    EXPECT_EQ(panels(), QStringList({"untitled.html", "9 Bytes", "Ln:2 Col:4", "Modified"}));
+    EXPECT_EQ(panels(), QStringList({path, "9 Bytes", "Ln:2 Col:4", "Modified"}));
     window->editor().setSelection(1, 5);  // a selection shows where it starts
     window->status().update();
     EXPECT_EQ(panels()[2], QStringLiteral("Ln:1 Col:2"));
@@ -125,19 +134,6 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhe
     run("viewStatusClick");
     EXPECT_TRUE(window->status().timerRunning());
     EXPECT_EQ(window->status().panelText(1), QStringLiteral("6 Bytes"));  // current at once
-}
-
-TEST_F(LayoutTest, ALongPathKeepsItsFileNameInTheStatusBar)
-{
-    const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
-    QDir().mkpath(folder);
-    const QString path = writeFile(folder + QStringLiteral("/page.html"), "x");
-    start({path});
-    EXPECT_EQ(window->status().panelText(0), path);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->toolTip(), path);
-    const QString shown = window->status().shownPath();
-    EXPECT_LT(shown.size(), path.size());
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/page.html"))) << shown.toStdString();
 }
 
 TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)

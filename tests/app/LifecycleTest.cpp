@@ -129,17 +129,19 @@ TEST_F(MainWindowTest, FailedLoadOrSaveShowsOneErrorAndLeavesTheDocumentAsItWas)
 }
 
 // Overwriting asks; Save As appends ".html" to a file name without a dot,
-// also in a folder with one.
+// also in a folder with one. (And Undo with nothing to undo says so.)
 TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtmlToANameWithoutADot)
 {
     const QString existing = writeFile(QStringLiteral("there.html"), "precious");
     QDir().mkdir(QStringLiteral("example.com"));
     start();
+    run("EditUndoClick");  // nothing to undo: said
     type(QStringLiteral("new"));
     ui.fileName(existing);
     ui.answer(Answer::No);
     run("FileSaveClick");
-    EXPECT_EQ(ui.texts(), QStringList({existing + "\rThis file already exists.\n\rReplace existing file?"}));
+    EXPECT_EQ(ui.texts(), QStringList({"The last action cannot be undone.",
+                                       existing + "\rThis file already exists.\n\rReplace existing file?"}));
     EXPECT_EQ(readFile(existing), QByteArray("precious"));
     expectDocument(*window, "new", {}, true);
     ui.fileName(existing);
@@ -151,6 +153,10 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtmlToANameWithoutAD
     EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("new"));
     expectDocument(*window, "new", home() + "/example.com/page.html", false);
     EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
+    type(QStringLiteral("!"));
+    run("EditUndoClick");  // something to undo: undone, nothing said
+    EXPECT_EQ(text(), "new");
+    EXPECT_EQ(ui.shown.size(), 3u);
 }
 
 TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf8WhenTheAuthorAgrees)
@@ -256,15 +262,4 @@ TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideF
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(QFileInfo::exists(oldFile) || QFileInfo::exists(settings::SettingsStore::pathOf("Quillon 2.0")));
     EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
-}
-
-TEST_F(MainWindowTest, UndoWithNothingToUndoSaysSo)
-{
-    start();
-    run("EditUndoClick");
-    EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("The last action cannot be undone.")}));
-    type(QStringLiteral("ab"));
-    run("EditUndoClick");
-    EXPECT_EQ(ui.shown.size(), 1u);
-    EXPECT_NE(text(), "ab");
 }

@@ -125,10 +125,21 @@ TEST_F(OptionsDialog, PageKeysAndKeysSharedWithAControlOnThePage)
     }
 }
 
-// Return accepts from a one-line field, even after a button had the focus; in
-// a multi-line field it starts a new line.
-TEST_F(OptionsDialog, ReturnAcceptsFromAOneLineFieldAndBreaksTheLineInAMultiLineOne)
+// Esc cancels and stores nothing. Return accepts from a one-line field, even
+// after a button had the focus; in a multi-line field it starts a new line.
+TEST_F(OptionsDialog, EscCancelsReturnAcceptsFromAOneLineFieldAndBreaksTheLineInAMultiLineOne)
 {
+    SettingsStore().write(settings::user::kName, QStringLiteral("Before"));
+    open();
+    child<QLineEdit>("txtName")->setText("After");
+    child<QCheckBox>("chkCase")->setChecked(false);
+    child<QWidget>("txtQuickStyle")->setFocus();
+    press(Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialogs::readOptionsForm(SettingsStore()).name, "Before");
+    EXPECT_FALSE(SettingsStore().HasValue(settings::user::kLowerCase.section, settings::user::kLowerCase.ident));
+
     open();
     press(Qt::Key_U, Qt::AltModifier);
     auto* address = child<dialogs::MultiLineField>("txtAddress");
@@ -149,21 +160,6 @@ TEST_F(OptionsDialog, ReturnAcceptsFromAOneLineFieldAndBreaksTheLineInAMultiLine
     const dialogs::OptionsForm stored = dialogs::readOptionsForm(SettingsStore());
     EXPECT_EQ(stored.tool2Name, "Lint");
     EXPECT_EQ(stored.address, "one\r\ntwo");
-}
-
-TEST_F(OptionsDialog, EscCancelsAndStoresNothing)
-{
-    SettingsStore().write(settings::user::kName, QStringLiteral("Before"));
-    open();
-    child<QLineEdit>("txtName")->setText("After");
-    child<QCheckBox>("chkCase")->setChecked(false);
-    child<QWidget>("txtQuickStyle")->setFocus();
-    press(Qt::Key_Escape);
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_FALSE(dialog->isVisible());
-    const SettingsStore store;
-    EXPECT_EQ(store.read(settings::user::kName), "Before");
-    EXPECT_FALSE(store.HasValue(settings::user::kLowerCase.section, settings::user::kLowerCase.ident));
 }
 
 TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)

@@ -39,15 +39,7 @@ protected:
         return *dlg;
     }
     static QWidget* focused() { return QApplication::focusWidget(); }
-    static void type(const QString& text)
-    {
-        for (QChar c : text) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(focused(), c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
+    static void type(const QString& text) { QTest::keyClicks(focused(), text); }
 
     testing_support::ScriptedInteraction ui;
     testing_support::FakeEditorContext context;
@@ -76,76 +68,47 @@ TEST_F(FindCommands, FindTakesTheSelectionAndF3WrapsAfterTheNotFoundMessage)
     registry.run(QStringLiteral("EditFindNextClick"));
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
     EXPECT_EQ(ui.shown.size(), 1u);
+    // Esc closes the dialog and keeps its text for F3.
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_FALSE(dlg.isVisible());
+    registry.run(QStringLiteral("EditFindNextClick"));
+    EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
 }
 
-TEST_F(FindCommands, FindNextIgnoresCaseOfAccentedLetters)
-{
-    body().loadText("caf\xc3\xa9 CAF\xc3\x89");
-    open<dialogs::FindDialog>("EditFindClick");
-    type(QStringLiteral("\u00e9"));
-    QTest::keyClick(focused(), Qt::Key_Return);
-    QTest::keyClick(focused(), Qt::Key_Return);
-    EXPECT_EQ(selection(), std::make_pair(Pos{9}, Pos{2}));
-    EXPECT_EQ(body().selectedText(), "\xc3\x89");
-}
-
-TEST_F(FindCommands, ReplaceAllThroughTheDialogReportsTheCountAndClosesIt)
+// The Replace dialog's Find Next starts one past the last match (so it skips
+// an adjacent one); Replace replaces the selected match and finds the next;
+// Replace All reports the count, closes the dialog and recolours the tags.
+TEST_F(FindCommands, ReplaceOneAtATimeOrAll)
 {
     context.setHighlightingOn(true);
-    body().loadText("<b>a</b>a<i>a</i>");
-    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
-    type(QStringLiteral("a"));
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    type(QStringLiteral("aa"));
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(body().text(), "<b>aa</b>aa<i>aa</i>");
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("3 replacements made.")});
-    EXPECT_TRUE(body().isModified());
-    // The caret stays after the last replacement, and the tags keep their colour.
-    EXPECT_EQ(selection(), std::make_pair(Pos{16}, Pos{0}));
-    for (Pos tag : {0, 5, 8, 11, 16, 19}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
-    for (Pos text : {3, 9, 14}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
-}
-
-TEST_F(FindCommands, ReplaceAllWithNoMatchStillClosesAndReportsZero)
-{
-    body().loadText("xyz");
-    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
-    type(QStringLiteral("a"));
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("0 replacements made.")});
-    EXPECT_EQ(body().text(), "xyz");
-    EXPECT_FALSE(body().isModified());
-}
-
-TEST_F(FindCommands, ReplaceReplacesOnlyMatchesOneAtATime)
-{
-    body().loadText("aa a");
+    body().loadText("<b>aa a</b>");
     dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
     type(QStringLiteral("A"));
     QTest::keyClick(focused(), Qt::Key_Tab);
     type(QStringLiteral("b"));
-    QTest::keyClick(focused(), Qt::Key_Return);  // Find Next selects the first "a"...
-    EXPECT_EQ(selection(), std::make_pair(Pos{0}, Pos{1}));
-    QTest::keyClick(focused(), Qt::Key_Return);  // ...and the next one skips its neighbour
-    EXPECT_EQ(selection(), std::make_pair(Pos{3}, Pos{1}));
-
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{1}));
     QSignalSpy pressed(&dlg, &dialogs::FindDialog::replaceClicked);
-    auto replace = [&] {
-        const auto before = pressed.count();
-        QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
-        return QTest::qWaitFor([&] { return pressed.count() > before; });
-    };
-    ASSERT_TRUE(replace());  // replaces the last "a"; nothing follows it
-    EXPECT_EQ(body().text(), "aa b");
+    QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pressed.count() == 1; }));
+    EXPECT_EQ(body().text(), "<b>aa b</b>");  // the last "a": nothing follows it
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"A\" not found.")});
-    EXPECT_EQ(body().selectionLength(), 0);
-    ASSERT_TRUE(replace());  // nothing selected: no replacement, the search starts at the top
-    EXPECT_EQ(body().text(), "aa b");
-    EXPECT_EQ(selection(), std::make_pair(Pos{0}, Pos{1}));
     EXPECT_TRUE(dlg.isVisible());
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(body().text(), "<b>bb b</b>");
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("2 replacements made."));
+    EXPECT_EQ(selection(), std::make_pair(Pos{5}, Pos{0}));  // after the last replacement
+    for (Pos tag : {0, 2, 7, 10}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
+    for (Pos text : {3, 5, 6}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
+    // No match: still closed, and said.
+    body().loadText("xyz");
+    open<dialogs::ReplaceDialog>("Replace1Click");
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("0 replacements made."));
+    EXPECT_FALSE(body().isModified());
 }
 
 TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
@@ -165,6 +128,8 @@ TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
     EXPECT_EQ(replace.replaceText(), QString());
     body().loadText("abc");
     registry.run(QStringLiteral("EditFindNextClick"));
+    open<dialogs::FindDialog>("EditFindClick");
+    QTest::keyClick(focused(), Qt::Key_Return);  // nothing to search for
     EXPECT_EQ(body().selectionLength(), 0);
     EXPECT_TRUE(ui.shown.empty());
 }
@@ -177,14 +142,29 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
     context.window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(context.window()));
 
-    ui.onModal([](QDialog& dlg) {
-        dlg.show();
-        auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
-        QTest::keyClicks(field, QStringLiteral("900"));
-        QTest::keyClick(field, Qt::Key_Return);
-        return dlg.result();
-    });
-    ASSERT_TRUE(registry.run(QStringLiteral("EditGoToLineClick")));
+    // Each text typed into the field, then Return; Esc at the end.
+    auto typeLines = [this](QStringList texts, Qt::Key last) {
+        ui.onModal([texts, last](QDialog& dlg) {
+            dlg.show();
+            auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
+            for (const QString& typed : texts) {
+                field->clear();
+                QTest::keyClicks(field, typed);
+                QTest::keyClick(field, typed == texts.last() ? last : Qt::Key_Return);
+            }
+            return dlg.result();
+        });
+        registry.run(QStringLiteral("EditGoToLineClick"));
+    };
+    typeLines({"5"}, Qt::Key_Escape);
+    EXPECT_EQ(body().caretPosition(), 0);
+    // Refused numbers keep it open until one fits.
+    typeLines({"x1", "1001", "900"}, Qt::Key_Return);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(std::pair(ui.shown[0].kind, ui.shown[0].text),
+              std::pair(interaction::MessageKind::Error, QStringLiteral("'x1' is not a valid integer value")));
+    EXPECT_EQ(std::pair(ui.shown[1].kind, ui.shown[1].text),
+              std::pair(interaction::MessageKind::Information, QStringLiteral("Line number out of range.")));
     EXPECT_EQ(body().lineFromPosition(body().caretPosition()), 899);
     EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
     const int first = body().firstVisibleDocumentLine();

@@ -1,6 +1,6 @@
-// The window's arrangement: defaults of a first start, the view toggles and
-// what they store, the side panel and its splitter, word wrap, the editor
-// font, and the status bar.
+// The window's arrangement: the stored state of a first start, the view
+// toggles and what they store, the side panel and its splitter, word wrap,
+// the editor font, and the status bar.
 #include <QAction>
 #include <QFontDialog>
 #include <QFrame>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <array>
 
 #include "MainWindowFixture.h"
 #include "app/StatusPanels.h"
@@ -16,17 +17,14 @@
 #include "app/WindowLayout.h"
 #include "files/SidePanel.h"
 
-namespace {
-const QString kWindow = QStringLiteral("window");
-bool checked(app::TfrmMain& w, const char* entry)
-{
-    return w.commands().action(QString::fromLatin1(entry))->isChecked();
-}
-}  // namespace
+namespace window = settings::window;
+namespace fonts = settings::fonts;
 
-// The texts of the status bar's four panels.
 class LayoutTest : public MainWindowTest {
 protected:
+    bool checked(const char* entry) { return window->commands().action(QString::fromLatin1(entry))->isChecked(); }
+    bool stored(const settings::FlagSetting& s) { return settings::SettingsStore().read(s); }
+    // The texts of the status bar's four panels.
     QStringList panels() const
     {
         QStringList texts;
@@ -35,35 +33,52 @@ protected:
     }
 };
 
-TEST_F(LayoutTest, FirstStartUsesTheDefaults)
+// A first start shows what the table's defaults say and writes nothing; a
+// start after every view and the font were stored otherwise shows those.
+TEST_F(LayoutTest, StartShowsTheStoredStateAndAFirstStartWritesNothing)
 {
-    start();
-    EXPECT_EQ(window->pos(), QPoint(1, 1));
-    EXPECT_EQ(window->size(), QSize(639, 479));
-    EXPECT_TRUE(window->commands().standardBar()->isVisible());
-    EXPECT_TRUE(window->commands().formatBar()->isVisible());
-    EXPECT_FALSE(window->commands().customBar()->isVisible());
-    EXPECT_TRUE(window->gline().isVisible());
-    EXPECT_TRUE(window->sidePanel().isVisible());
-    EXPECT_EQ(window->sidePanel().width(), 120);
-    EXPECT_TRUE(window->statusBar()->isVisible());
-    EXPECT_TRUE(window->status().timerRunning());
-    EXPECT_FALSE(window->layout().wordWrapOn());
-    EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(window->editor().editorFont().pointSize(), 10);
-    for (auto [entry, on] : {std::pair("ViewToolbar", true),
-                             {"ViewCustomBar", false},
-                             {"viewStatus", true},
-                             {"ViewSide", true},
-                             {"EditWrap", false},
-                             {"ViewColorize", false}})
-        EXPECT_EQ(checked(*window, entry), on) << entry;
-    EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
-    // Reading the defaults wrote nothing.
-    EXPECT_FALSE(settings::SettingsStore().HasValue(kWindow, QStringLiteral("toolbar")));
+    const std::pair<const char*, settings::FlagSetting> views[] = {{"ViewToolbar", window::kToolbar},
+                                                                   {"ViewFormatBar", window::kFormatBar},
+                                                                   {"ViewCustomBar", window::kCustomBar},
+                                                                   {"viewStatus", window::kStatusBar},
+                                                                   {"ViewSide", window::kSideView},
+                                                                   {"EditWrap", window::kWordWrap},
+                                                                   {"ViewColorize", settings::user::kColorize}};
+    for (const bool stored : {false, true}) {
+        start();
+        const bool shown[] = {window->commands().standardBar()->isVisible(),
+                              window->commands().formatBar()->isVisible(),
+                              window->commands().customBar()->isVisible(),
+                              window->statusBar()->isVisible() && window->status().timerRunning(),
+                              window->sidePanel().isVisible(),
+                              window->layout().wordWrapOn(),
+                              window->highlightingOn()};
+        for (size_t i = 0; i < std::size(views); ++i) {
+            EXPECT_EQ(shown[i], views[i].second.def != stored) << views[i].first;
+            EXPECT_EQ(checked(views[i].first), views[i].second.def != stored) << views[i].first;
+        }
+        const QFont font = window->editor().editorFont();
+        if (stored) {
+            EXPECT_EQ(std::tuple(font.family(), font.pointSize(), font.italic(), font.bold()),
+                      std::tuple(QStringLiteral("DejaVu Sans Mono"), 12, true, false));
+            break;
+        }
+        EXPECT_EQ(window->pos(), QPoint(window::kLeft.def, window::kTop.def));
+        EXPECT_EQ(window->size(), QSize(window::kWidth.def, window::kHeight.def));
+        EXPECT_TRUE(window->gline().isVisible());
+        EXPECT_EQ(window->sidePanel().width(), window::kSplitterPos.def);
+        EXPECT_EQ(std::pair(font.family(), font.pointSize()), std::pair(fonts::kName.def, fonts::kSize.def));
+        EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
+        EXPECT_FALSE(QFile::exists(settings::SettingsStore::pathOf("Quillon")));
+        settings::SettingsStore s;
+        for (const auto& [entry, setting] : views) s.write(setting, !setting.def);
+        s.write(fonts::kName, QStringLiteral("DejaVu Sans Mono"));
+        s.write(fonts::kSize, 12);
+        s.write(fonts::kItalic, true);
+    }
 }
 
-TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
+TEST_F(LayoutTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
 {
     start();
     run("ViewToolbarClick");
@@ -71,16 +86,13 @@ TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
     run("ViewFormatBarClick");
     // All three hidden: the rule goes too.
     EXPECT_FALSE(window->gline().isVisible());
-    const settings::SettingsStore s;
-    EXPECT_FALSE(s.ReadBool(kWindow, QStringLiteral("toolbar"), true));
-    EXPECT_FALSE(s.ReadBool(kWindow, QStringLiteral("formatbar"), true));
-    EXPECT_FALSE(checked(*window, "ViewToolbar"));
-    EXPECT_FALSE(checked(*window, "ViewFormatBar"));
+    EXPECT_FALSE(stored(window::kToolbar) || stored(window::kFormatBar));
+    EXPECT_FALSE(checked("ViewToolbar") || checked("ViewFormatBar"));
     // The custom bar alone shows under the rule.
     run("ViewCustomBarClick");
     EXPECT_TRUE(window->commands().customBar()->isVisible());
     EXPECT_TRUE(window->gline().isVisible());
-    EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("custombar"), false));
+    EXPECT_TRUE(stored(window::kCustomBar));
     // All three shown: the custom bar is the lowest.
     run("ViewToolbarClick");
     run("ViewFormatBarClick");
@@ -89,29 +101,23 @@ TEST_F(MainWindowTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
     EXPECT_GT(window->commands().standardBar()->y(), window->gline().y());
 }
 
-TEST_F(MainWindowTest, StatusBarToggleStopsAndRestartsItsTimer)
+// The panels follow the caret and the modified flag; a long path keeps its file
+// name; hidden, the bar's timer stops.
+TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhenHidden)
 {
-    start();
-    run("viewStatusClick");
-    EXPECT_FALSE(window->statusBar()->isVisible());
-    EXPECT_FALSE(window->status().timerRunning());
-    EXPECT_FALSE(checked(*window, "viewStatus"));
-    EXPECT_FALSE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("statusbar"), true));
-    type(QStringLiteral("abc"));
-    run("viewStatusClick");
-    EXPECT_TRUE(window->status().timerRunning());
-    // Shown again, it is current at once.
-    EXPECT_EQ(window->status().panelText(1), QStringLiteral("3 Bytes"));
-}
-
-TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
-{
-    start();
+    const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
+    QDir().mkpath(folder);
+    const QString path = writeFile(folder + QStringLiteral("/page.html"), "");
+    start({path});
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->toolTip(), path);
+    const QString shown = window->status().shownPath();
+    EXPECT_LT(shown.size(), path.size());
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/page.html"))) << shown.toStdString();
     type(QStringLiteral("ab"));
     QTest::keyClick(&window->editor(), Qt::Key_Return);
     window->editor().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
     QTRY_COMPARE(window->status().panelText(2), QStringLiteral("Ln:2 Col:4"));
-    EXPECT_EQ(panels(), QStringList({"untitled.html", "9 Bytes", "Ln:2 Col:4", "Modified"}));
+    EXPECT_EQ(panels(), QStringList({path, "9 Bytes", "Ln:2 Col:4", "Modified"}));
     window->editor().setSelection(1, 5);  // a selection shows where it starts
     window->status().update();
     EXPECT_EQ(panels()[2], QStringLiteral("Ln:1 Col:2"));
@@ -120,50 +126,34 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlag)
     window->editor().setSelection(3, 0);
     window->status().update();
     EXPECT_EQ(panels().mid(2), QStringList({"Ln:2 Col:1", "Unmodified"}));
-}
 
-TEST_F(MainWindowTest, ALongPathKeepsItsFileNameInTheStatusBar)
-{
-    const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
-    QDir().mkpath(folder);
-    const QString path = writeFile(folder + QStringLiteral("/page.html"), "x");
-    start({path});
-    EXPECT_EQ(window->status().panelText(0), path);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->toolTip(), path);
-    const QString shown = window->status().shownPath();
-    EXPECT_LT(shown.size(), path.size());
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/page.html"))) << shown.toStdString();
+    run("viewStatusClick");
+    EXPECT_FALSE(window->statusBar()->isVisible() || window->status().timerRunning() || checked("viewStatus"));
+    EXPECT_FALSE(stored(window::kStatusBar));
+    type(QStringLiteral("abc"));
+    run("viewStatusClick");
+    EXPECT_TRUE(window->status().timerRunning());
+    EXPECT_EQ(window->status().panelText(1), QStringLiteral("6 Bytes"));  // current at once
 }
 
 TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
 {
-    for (auto [n, text] : {std::pair(0, "0"),
-                           {999, "999"},
-                           {1000, "1,000"},
-                           {123456, "123,456"},
-                           {1000000, "1,000,000"},
-                           {1234567890, "1,234,567,890"}})
-        EXPECT_EQ(app::groupThousands(n), QString::fromLatin1(text));
+    for (const QString text : {"0", "999", "1,000", "123,456", "1,000,000", "1,234,567,890"})
+        EXPECT_EQ(app::groupThousands(QString(text).remove(',').toLongLong()), text);
 }
 
-TEST_F(MainWindowTest, SidePanelComesBackAtTheWidthOfTheStart)
+// Hidden and shown again, the side panel has the width of the start; a drag
+// stops at both margins and its width is stored at close.
+TEST_F(LayoutTest, SidePanelAndSplitter)
 {
-    settings::SettingsStore().WriteInteger(kWindow, QStringLiteral("splitterpos"), 150);
+    settings::SettingsStore().write(window::kSplitterPos, 150);
     start();
     EXPECT_EQ(window->sidePanel().width(), 150);
     window->sidePanel().setFixedWidth(200);  // as a drag would
     run("ViewSideClick");
-    EXPECT_FALSE(window->sidePanel().isVisible());
-    EXPECT_FALSE(window->splitter().isVisible());
-    EXPECT_FALSE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("sideview"), true));
+    EXPECT_FALSE(window->sidePanel().isVisible() || window->splitter().isVisible() || stored(window::kSideView));
     run("ViewSideClick");
     EXPECT_EQ(window->sidePanel().width(), 150);
-    EXPECT_EQ(window->splitter().leftTopMargin(), 60);
-}
-
-TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
-{
-    start();
     window->resize(800, 500);
     QTRY_VERIFY(window->editor().width() > 500);
     app::TVexSplitter& bar = window->splitter();
@@ -180,16 +170,12 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothMargins)
     QTRY_COMPARE(window->sidePanel().width(), 60);
     drag(5000);
     QTRY_COMPARE(window->sidePanel().width(), editorRight - 2 - 300);
-    EXPECT_EQ(app::clampSplit(10, 60, 400), 60);
-    EXPECT_EQ(app::clampSplit(500, 60, 400), 400);
-    EXPECT_EQ(app::clampSplit(200, 60, 400), 200);
-    // A dragged width is stored at close while the panel shows.
     const int dragged = window->sidePanel().width();
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(settings::SettingsStore().ReadInteger(kWindow, QStringLiteral("splitterpos"), 0), dragged);
+    EXPECT_EQ(settings::SettingsStore().read(window::kSplitterPos), dragged);
 }
 
-TEST_F(MainWindowTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
+TEST_F(LayoutTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
 {
     std::string lines;
     for (int i = 0; i < 300; ++i) lines += std::string(200, 'a' + i % 26) + "\r\n";
@@ -197,68 +183,35 @@ TEST_F(MainWindowTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
     window->editor().loadText(lines);
     window->editor().setSelection(120 * 202 + 7, 0);
     window->editor().scrollToDocumentLine(110);
-    run("EditWrapClick");
-    EXPECT_TRUE(window->layout().wordWrapOn());
-    EXPECT_TRUE(checked(*window, "EditWrap"));
-    EXPECT_TRUE(settings::SettingsStore().ReadBool(kWindow, QStringLiteral("WordWrap"), false));
-    EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
-    EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
-    run("EditWrapClick");
-    EXPECT_FALSE(window->layout().wordWrapOn());
-    EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
-    EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
+    for (const bool on : {true, false}) {
+        run("EditWrapClick");
+        EXPECT_EQ(window->layout().wordWrapOn(), on);
+        EXPECT_EQ(checked("EditWrap"), on);
+        EXPECT_EQ(stored(window::kWordWrap), on);
+        EXPECT_EQ(window->editor().caretPosition(), 120 * 202 + 7);
+        EXPECT_EQ(window->editor().firstVisibleDocumentLine(), 110);
+    }
 }
 
-struct FontCase {
-    const char* name;
-    bool bold, italic, underline, strikeOut;
-    bool storedBold, storedItalic;
-};
-
-class FontStoring : public testing::TestWithParam<FontCase> {};
-
-TEST_P(FontStoring, StoresOnlyExactStyles)
+// Bold and italic are stored only when the font has no other style.
+TEST(FontStoring, StoresOnlyExactStyles)
 {
-    QFont f(QStringLiteral("Courier New"), 10);
-    f.setBold(GetParam().bold);
-    f.setItalic(GetParam().italic);
-    f.setUnderline(GetParam().underline);
-    f.setStrikeOut(GetParam().strikeOut);
-    const app::FontFlags flags = app::storedFontFlags(f);
-    EXPECT_EQ(flags.bold, GetParam().storedBold);
-    EXPECT_EQ(flags.italic, GetParam().storedItalic);
+    // bold, italic, underline, strike out -> stored bold, stored italic
+    const std::array<bool, 6> rows[] = {{0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 1}, {1, 1, 0, 0, 1, 1},
+                                        {1, 0, 1, 0, 0, 0}, {0, 1, 0, 1, 0, 0}, {1, 1, 1, 0, 0, 0}};
+    for (const auto& [bold, italic, underline, strikeOut, storedBold, storedItalic] : rows) {
+        QFont f(QStringLiteral("Courier New"), 10);
+        f.setBold(bold);
+        f.setItalic(italic);
+        f.setUnderline(underline);
+        f.setStrikeOut(strikeOut);
+        const app::FontFlags flags = app::storedFontFlags(f);
+        EXPECT_EQ(std::pair(flags.bold, flags.italic), std::pair(storedBold, storedItalic))
+            << f.toString().toStdString();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, FontStoring,
-                         testing::Values(FontCase{"plain", false, false, false, false, false, false},
-                                         FontCase{"bold", true, false, false, false, true, false},
-                                         FontCase{"italic", false, true, false, false, false, true},
-                                         FontCase{"bold_italic", true, true, false, false, true, true},
-                                         FontCase{"bold_underline", true, false, true, false, false, false},
-                                         FontCase{"italic_strikeout", false, true, false, true, false, false},
-                                         FontCase{"bold_italic_underline", true, true, true, false, false, false}),
-                         [](const testing::TestParamInfo<FontCase>& row) { return std::string(row.param.name); });
-
-TEST_F(MainWindowTest, EditorFontChosenIsShownAndStored)
-{
-    start();
-    ui.onModal([](QDialog& d) {
-        QFont f(QStringLiteral("DejaVu Sans Mono"), 14);
-        f.setBold(true);
-        f.setUnderline(true);
-        static_cast<QFontDialog&>(d).setCurrentFont(f);
-        return int(QDialog::Accepted);
-    });
-    run("ViewFontClick");
-    EXPECT_TRUE(window->editor().editorFont().bold());
-    EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
-    const settings::SettingsStore s;
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("fonts"), QStringLiteral("size"), 0), 14);
-    EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("bold"), true));
-    EXPECT_FALSE(s.ReadBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true));
-}
-
-TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
+TEST_F(LayoutTest, EditorFontChosenIsShownAndStoredButApplyOnlyShows)
 {
     start();
     ui.onModal([](QDialog& d) {
@@ -270,67 +223,41 @@ TEST_F(MainWindowTest, EditorFontApplyShowsWithoutStoring)
     });
     run("ViewFontClick");
     EXPECT_EQ(window->editor().editorFont().pointSize(), 16);
-    EXPECT_FALSE(settings::SettingsStore().HasValue(QStringLiteral("Fonts"), QStringLiteral("size")));
-}
-
-TEST_F(MainWindowTest, StoredStateIsAppliedAtStart)
-{
-    {
-        settings::SettingsStore s;
-        s.WriteString(QStringLiteral("Fonts"), QStringLiteral("name"), QStringLiteral("DejaVu Sans Mono"));
-        s.WriteInteger(QStringLiteral("Fonts"), QStringLiteral("size"), 12);
-        s.WriteBool(QStringLiteral("Fonts"), QStringLiteral("italic"), true);
-        s.WriteBool(kWindow, QStringLiteral("statusbar"), false);
-        s.WriteBool(QStringLiteral("user"), QStringLiteral("colorize"), true);
-    }
-    start();
-    EXPECT_EQ(window->editor().editorFont().family(), QStringLiteral("DejaVu Sans Mono"));
-    EXPECT_EQ(window->editor().editorFont().pointSize(), 12);
-    EXPECT_TRUE(window->editor().editorFont().italic());
-    EXPECT_FALSE(window->editor().editorFont().bold());
-    EXPECT_FALSE(window->statusBar()->isVisible());
-    EXPECT_FALSE(window->status().timerRunning());
-    EXPECT_TRUE(window->highlightingOn());
-    EXPECT_TRUE(checked(*window, "ViewColorize"));
-}
-TEST_F(MainWindowTest, WaitCaptionIsRestored)
-{
-    start();
-    {
-        app::WaitCaption wait(*window, QStringLiteral("Colorizing - Please wait..."));
-        EXPECT_EQ(caption(), QStringLiteral("Colorizing - Please wait..."));
-        EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    }
-    EXPECT_EQ(caption(), QStringLiteral("untitled.html - Quillon Pro"));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(settings::SettingsStore().HasValue(fonts::kSize.section, fonts::kSize.ident));
+    ui.onModal([](QDialog& d) {
+        QFont f(QStringLiteral("DejaVu Sans Mono"), 14);
+        f.setBold(true);
+        f.setUnderline(true);
+        static_cast<QFontDialog&>(d).setCurrentFont(f);
+        return int(QDialog::Accepted);
+    });
+    run("ViewFontClick");
+    EXPECT_TRUE(window->editor().editorFont().bold());
+    EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
+    EXPECT_EQ(settings::SettingsStore().read(fonts::kSize), 14);
+    EXPECT_FALSE(stored(fonts::kBold) || stored(fonts::kItalic));
 }
 
 // Past a few thousand bytes the column is counted in place, sixteen bytes at a
-// time: it must agree with the character count at every alignment.
-TEST_F(MainWindowTest, ColumnOnALongLineCountsCharacters)
+// time: it must agree with the character count at every alignment. The panels
+// are as wide as their widest text.
+TEST_F(LayoutTest, StatusPanelsShowTheirWholeTextAndCountColumnsOnLongLines)
 {
     start();
     std::string line;
     for (int i = 0; i < 3000; ++i) line += (i % 7 == 0) ? "\xe2\x82\xac" : (i % 3 ? "a" : "\xc3\xa9");
-    const std::string doc = "first\r\n" + line + "tail";
-    window->editor().loadText(doc);
-    const int characters = 3000 + 4;
+    const std::string text = "first\r\n" + line + "tail";
+    window->editor().loadText(text);
     for (int back : {0, 1, 2, 15, 16, 17, 40}) {
         // The byte offset `back` characters before the end.
-        size_t at = doc.size();
+        size_t at = text.size();
         for (int k = 0; k < back; ++k) do
                 --at;
-            while ((static_cast<unsigned char>(doc[at]) & 0xC0) == 0x80);
+            while ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
         window->editor().setSelection(static_cast<markup::Pos>(at), 0);
         window->status().update();
-        EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(characters - back + 1))
-            << "back " << back;
+        EXPECT_EQ(window->status().panelText(2), QStringLiteral("Ln:2 Col:%1").arg(3004 - back + 1)) << back;
     }
-}
-
-TEST_F(LayoutTest, StatusPanelsShowTheirWholeTextForLargeDocuments)
-{
-    start();
     // 10,000,111 bytes: 9000 lines of 1000 bytes, then a line of 1,000,111.
     std::string doc;
     for (int i = 0; i < 9000; ++i) doc += std::string(999, 'x') + "\n";

@@ -6,16 +6,16 @@
 
 #include "MainWindowFixture.h"
 #include "app/DocumentLifecycle.h"
-#include "app/StatusPanels.h"
+#include "app/RecentFiles.h"
 #include "files/SidePanel.h"
 
 using interaction::Answer;
 
 namespace {
-const QString kSuffix = QStringLiteral(" - Quillon Pro");
-QString stored(const char* section, const char* ident)
+template <typename T>
+T stored(const settings::Setting<T>& s)
 {
-    return settings::SettingsStore().ReadString(QString::fromLatin1(section), QString::fromLatin1(ident), {});
+    return settings::SettingsStore().read(s);
 }
 // The document the window shows: its text, file (none: untitled), caption
 // and modified flag.
@@ -24,68 +24,42 @@ void expectDocument(app::TfrmMain& w, const std::string& text, const QString& pa
     EXPECT_EQ(w.editor().text(), text);
     EXPECT_EQ(w.documentPath().toStdString(), path.toStdString());
     EXPECT_EQ(w.windowTitle().toStdString(),
-              ((path.isEmpty() ? QStringLiteral("untitled.html") : path) + kSuffix).toStdString());
+              ((path.isEmpty() ? QStringLiteral("untitled.html") : path) + " - Quillon Pro").toStdString());
     EXPECT_EQ(w.editor().isModified(), modified);
 }
 }  // namespace
 
-struct CommandLineCase {
-    const char* name;
-    QStringList arguments;
-    const char* expected;  // relative to the folder "/cwd"
-};
-
-class CommandLinePath : public testing::TestWithParam<CommandLineCase> {};
-
-TEST_P(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
+TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
 {
-    EXPECT_EQ(app::commandLinePath(GetParam().arguments, QStringLiteral("/cwd")).toStdString(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLinePath,
-                         testing::Values(CommandLineCase{"none", {}, ""}, CommandLineCase{"blank", {"  "}, ""},
-                                         CommandLineCase{"trimmed", {"  a.html "}, "/cwd/a.html"},
-                                         CommandLineCase{"two_unquoted", {"my", "page.html"}, "/cwd/my page.html"},
-                                         CommandLineCase{"empty_middle", {"a", "", "b"}, "/cwd/a b"},
-                                         CommandLineCase{"fifth_ignored", {"a", "b", "c", "d", "e"}, "/cwd/a b c d"},
-                                         CommandLineCase{"absolute", {"/x/y z.html"}, "/x/y z.html"},
-                                         CommandLineCase{"leading_dash", {"-n.html"}, "/cwd/-n.html"}),
-                         [](const testing::TestParamInfo<CommandLineCase>& row) {
-                             return std::string(row.param.name);
-                         });
-
-TEST(SaveName, GetsHtmlOnlyWhenTheFileNameHasNoDotAndTheCaptionGivesTheName)
-{
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page")), QStringLiteral("/web/page.html"));
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/sites/example.com/page")),
-              QStringLiteral("/sites/example.com/page.html"));
-    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
+    // The arguments separated by "|".
+    const std::pair<const char*, const char*> rows[] = {{"", ""},
+                                                        {"  ", ""},
+                                                        {"  a.html ", "/cwd/a.html"},
+                                                        {"my|page.html", "/cwd/my page.html"},
+                                                        {"a||b", "/cwd/a b"},
+                                                        {"a|b|c|d|e", "/cwd/a b c d"},
+                                                        {"/x/y z.html", "/x/y z.html"},
+                                                        {"-n.html", "/cwd/-n.html"}};
+    for (const auto& [arguments, path] : rows)
+        EXPECT_EQ(app::commandLinePath(QString(arguments).split('|'), "/cwd").toStdString(), path) << arguments;
+    EXPECT_EQ(app::commandLinePath({}, "/cwd"), QString());
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
-    EXPECT_EQ(app::captionFileName(QStringLiteral("untitled.html - Quillon Pro")), QStringLiteral("untitled.html"));
 }
 
-TEST_F(MainWindowTest, CommandLineOpensAFileSplitOverArguments)
+TEST_F(MainWindowTest, CommandLineOpensAFileNotAMissingOneNorAFolder)
 {
     writeFile(QStringLiteral("my page.html"), "<p>hello</p>\r\n");
     start({QStringLiteral("my"), QStringLiteral("page.html")});
     expectDocument(*window, "<p>hello</p>\r\n", home() + "/my page.html", false);
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(stored("MRU List", "1"), QString());  // not added to the recent files
-}
-
-TEST_F(MainWindowTest, CommandLineNamingAMissingFileStartsEmpty)
-{
+    EXPECT_EQ(stored(settings::mru::file(0)), QString());  // not added to the recent files
     start({QStringLiteral("gone.html")});
     EXPECT_EQ(ui.texts(), QStringList({"Quillon Pro can't find " + home() + "/gone.html"}));
     expectDocument(*window, "", {}, false);
-}
-
-TEST_F(MainWindowTest, CommandLineNamingAFolderShowsTheErrorAndStartsUntitled)
-{
     QDir().mkdir(QStringLiteral("folder.html"));
     start({QStringLiteral("folder.html")});
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Error);
     expectDocument(*window, "", {}, false);
 }
 
@@ -101,17 +75,21 @@ TEST_F(MainWindowTest, AFileOfOneOrTwoLineBreaksShowsEmptyAnyOtherTinyFileIsKept
     }
 }
 
-TEST_F(MainWindowTest, OpenUsesBrowseDialogAndRemembersTheFolder)
+TEST_F(MainWindowTest, OpenUsesTheBrowseDialogAndRemembersTheFolder)
 {
+    const QString keep = writeFile(QStringLiteral("keep.html"), "keep");
     QDir().mkdir(QStringLiteral("web"));
     const QString path = writeFile(QStringLiteral("web/a.html"), "<b>a</b>");
-    start();
+    start({keep});
+    run("FileOpenClick");  // cancelled without changes: the document stays
+    run("FileSaveAsClick");
+    expectDocument(*window, "keep", keep, false);
     ui.fileName(path);
     run("FileOpenClick");
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Browse")}));
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Browse", "Save As", "Browse"}));
     EXPECT_EQ(ui.lastFilters.first(), QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"));
     expectDocument(*window, "<b>a</b>", path, false);
-    EXPECT_EQ(stored("user", "lastdir"), home() + "/web");
+    EXPECT_EQ(stored(settings::user::kLastDir), home() + "/web");
     run("FileOpenClick");  // the next open starts there
     EXPECT_EQ(ui.lastFolder, home() + QStringLiteral("/web"));
 }
@@ -131,17 +109,7 @@ TEST_F(MainWindowTest, OpenAnsweredNoThenCancelledLeavesAnEmptyUntitledDocument)
     EXPECT_EQ(readFile(path), QByteArray("old text"));
 }
 
-TEST_F(MainWindowTest, OpenOrSaveAsCancelledWithoutChangesKeepsTheDocument)
-{
-    const QString path = writeFile(QStringLiteral("keep.html"), "keep");
-    start({path});
-    run("FileOpenClick");
-    run("FileSaveAsClick");
-    expectDocument(*window, "keep", path, false);
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Browse", "Save As"}));
-}
-
-TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
+TEST_F(MainWindowTest, FailedLoadOrSaveShowsOneErrorAndLeavesTheDocumentAsItWas)
 {
     const QString path = writeFile(QStringLiteral("mine.html"), "mine");
     start({path});
@@ -150,21 +118,45 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheDocumentAsItWas)
     ui.answer(Answer::No);
     ui.fileName(home() + QStringLiteral("/notafile"));
     run("FileOpenClick");
-    ASSERT_EQ(ui.shown.size(), 2u);
+    ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
+    run("FileSaveAsClick");
+    ASSERT_EQ(ui.shown.size(), 3u);
     EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Error);
     EXPECT_EQ(ui.shown[1].text, "Cannot open \"" + home() + "/notafile\".\n" + qt_error_string(EISDIR));
+    EXPECT_EQ(ui.shown[2].kind, interaction::MessageKind::Error);
+    EXPECT_EQ(ui.shown[2].text, "Cannot save \"" + home() + "/no/such/folder/x.html\".\n" + qt_error_string(ENOENT));
     expectDocument(*window, "!mine", path, true);
 }
 
-TEST_F(MainWindowTest, SaveAsAppendsHtmlToANameWithoutADotInAFolderWithOne)
+// Overwriting asks; Save As appends ".html" to a file name without a dot,
+// also in a folder with one. (And Undo with nothing to undo says so.)
+TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtmlToANameWithoutADot)
 {
+    const QString existing = writeFile(QStringLiteral("there.html"), "precious");
     QDir().mkdir(QStringLiteral("example.com"));
     start();
-    type(QStringLiteral("<p>"));
+    run("EditUndoClick");  // nothing to undo: said
+    type(QStringLiteral("new"));
+    ui.fileName(existing);
+    ui.answer(Answer::No);
+    run("FileSaveClick");
+    EXPECT_EQ(ui.texts(), QStringList({"The last action cannot be undone.",
+                                       existing + "\rThis file already exists.\n\rReplace existing file?"}));
+    EXPECT_EQ(readFile(existing), QByteArray("precious"));
+    expectDocument(*window, "new", {}, true);
+    ui.fileName(existing);
+    ui.answer(Answer::Yes);
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(existing), QByteArray("new"));
     ui.fileName(home() + QStringLiteral("/example.com/page"));
     run("FileSaveAsClick");
-    EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("<p>"));
-    expectDocument(*window, "<p>", home() + "/example.com/page.html", false);
+    EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("new"));
+    expectDocument(*window, "new", home() + "/example.com/page.html", false);
+    EXPECT_EQ(app::withDefaultSuffix(QStringLiteral("/web/page.txt")), QStringLiteral("/web/page.txt"));
+    type(QStringLiteral("!"));
+    run("EditUndoClick");  // something to undo: undone, nothing said
+    EXPECT_EQ(text(), "new");
+    EXPECT_EQ(ui.shown.size(), 3u);
 }
 
 TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf8WhenTheAuthorAgrees)
@@ -184,163 +176,90 @@ TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf
     run("FileSaveClick");
     EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
     EXPECT_FALSE(window->editor().isModified());
-    run("FileSaveClick");  // now a UTF-8 document: no question
+    // Now a UTF-8 document: no question. Save writes even without changes.
+    writeFile(QStringLiteral("old.html"), "changed behind our back");
+    run("FileSaveClick");
     EXPECT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
 }
 
-TEST_F(MainWindowTest, OverwriteAnsweredNoLeavesTheDocumentUntitledAndModified)
-{
-    const QString existing = writeFile(QStringLiteral("there.html"), "precious");
-    start();
-    type(QStringLiteral("new"));
-    ui.fileName(existing);
-    ui.answer(Answer::No);
-    run("FileSaveClick");
-    EXPECT_EQ(ui.texts(), QStringList({existing + "\rThis file already exists.\n\rReplace existing file?"}));
-    EXPECT_EQ(readFile(existing), QByteArray("precious"));
-    expectDocument(*window, "new", {}, true);
-    // Yes replaces it.
-    ui.fileName(existing);
-    ui.answer(Answer::Yes);
-    run("FileSaveClick");
-    EXPECT_EQ(readFile(existing), QByteArray("new"));
-}
-
-TEST_F(MainWindowTest, SaveAlwaysWritesEvenWithoutChanges)
-{
-    const QString path = writeFile(QStringLiteral("s.html"), "editor text");
-    start({path});
-    writeFile(QStringLiteral("s.html"), "changed behind our back");
-    activate();
-    QTest::keyClick(&window->editor(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(readFile(path), QByteArray("editor text"));
-}
-
-TEST_F(MainWindowTest, FailedSaveKeepsEverythingAndShowsOneError)
-{
-    const QString path = writeFile(QStringLiteral("doc.html"), "doc");
-    start({path});
-    type(QStringLiteral("more "));
-    ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
-    run("FileSaveAsClick");
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
-    EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + home() + "/no/such/folder/x.html\".\n" + qt_error_string(ENOENT));
-    expectDocument(*window, "more doc", path, true);
-}
-
-TEST_F(MainWindowTest, NewAnsweredYesSavesThroughTheDialogEvenWhenNamed)
+// A Yes to the question saves through the Save As dialog even when the document
+// has a name; when that save does not write, the command is abandoned.
+TEST_F(MainWindowTest, YesAtTheQuestionSavesThroughTheDialogOrAbandonsTheCommand)
 {
     const QString path = writeFile(QStringLiteral("named.html"), "named");
+    const QString missing = home() + QStringLiteral("/missing/dir/x.html");
     start({path});
     type(QStringLiteral("x"));
+    ui.answer(Answer::Yes);
+    ui.fileName(missing);
+    run("FileNewClick");
+    expectDocument(*window, "xnamed", path, true);
     ui.answer(Answer::Yes);
     ui.fileName(home() + QStringLiteral("/copy.html"));
     run("FileNewClick");
     EXPECT_EQ(ui.texts().first(), QStringLiteral("Save changes to named.html?"));
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({QStringLiteral("Save As")}));
+    EXPECT_EQ(ui.shown.size(), 3u);  // the question, the failed save, the question
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Save As", "Save As"}));
     EXPECT_EQ(readFile(home() + QStringLiteral("/copy.html")), QByteArray("xnamed"));
     EXPECT_EQ(readFile(path), QByteArray("named"));
     expectDocument(*window, "", {}, false);
-}
-
-struct PromptCase {
-    const char* command;
-    const char* question;
-};
-
-class CancelAtPrompt : public MainWindowTest, public testing::WithParamInterface<PromptCase> {};
-
-// Cancel at the question changes nothing: text, name, caption and modified flag.
-TEST_P(CancelAtPrompt, ChangesNothing)
-{
-    const QString path = writeFile(QStringLiteral("doc.html"), "doc");
-    writeFile(QStringLiteral("other.html"), "other");
-    settings::SettingsStore().WriteString(QStringLiteral("MRU List"), QStringLiteral("1"), home() + "/other.html");
-    start({path});
-    type(QStringLiteral("edit "));
-    ui.answer(Answer::Cancel);
-    run(GetParam().command);
-    EXPECT_EQ(ui.texts(), QStringList({QString::fromLatin1(GetParam().question)}));
-    expectDocument(*window, "edit doc", path, true);
-    EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Commands, CancelAtPrompt,
-                         testing::Values(PromptCase{"FileNewClick", "Save changes to doc.html?"},
-                                         PromptCase{"FileOpenClick", "Save Changes to doc.html?"},
-                                         PromptCase{"mru1Click", "Save changes to doc.html?"},
-                                         PromptCase{"FileExitClick", "Save changes to doc.html?"}),
-                         [](const testing::TestParamInfo<PromptCase>& row) { return std::string(row.param.command); });
-
-TEST_F(MainWindowTest, AFailedSaveAtThePromptAbandonsTheCommand)
-{
-    start();
     type(QStringLiteral("unsaved"));
     ui.answer(Answer::Yes);
-    ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
-    run("FileNewClick");
-    expectDocument(*window, "unsaved", {}, true);
-    // The close is abandoned too: the window stays.
-    ui.answer(Answer::Yes);
-    ui.fileName(home() + QStringLiteral("/missing/dir/x.html"));
-    EXPECT_FALSE(window->close());
+    ui.fileName(missing);
+    EXPECT_FALSE(window->close());  // the window stays
     EXPECT_EQ(text(), "unsaved");
 }
 
-TEST_F(MainWindowTest, CloseCancelledKeepsTheWindowButStoresItsState)
+// Cancel at the question changes nothing: text, name, caption and modified flag.
+TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
 {
+    const QString path = writeFile(QStringLiteral("doc.html"), "doc");
+    app::addRecentFile(writeFile(QStringLiteral("other.html"), "other"));
+    start({path});
+    type(QStringLiteral("edit "));
+    const std::pair<const char*, const char*> rows[] = {{"FileNewClick", "Save changes to doc.html?"},
+                                                        {"FileOpenClick", "Save Changes to doc.html?"},
+                                                        {"mru1Click", "Save changes to doc.html?"},
+                                                        {"FileExitClick", "Save changes to doc.html?"}};
+    for (auto [command, question] : rows) {
+        ui.answer(Answer::Cancel);
+        run(command);
+        EXPECT_EQ(ui.texts().last(), QString::fromLatin1(question)) << command;
+        expectDocument(*window, "edit doc", path, true);
+    }
+    EXPECT_EQ(ui.shown.size(), 4u);
+    EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
+}
+
+// The state is stored also when the close is cancelled, with the normal bounds
+// of a maximised window; the close erases the settings of earlier versions and
+// stores the side panel's folder.
+TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideFolder)
+{
+    {
+        settings::SettingsStore s;
+        s.write(settings::window::kLeft, 40);
+        s.write(settings::window::kWidth, 600);
+        s.write(settings::window::kMaximised, true);
+        for (const char* old : {"Quillon 1.2", "Quillon 1.5", "Quillon 2.0"})
+            settings::SettingsStore(QString::fromLatin1(old)).WriteString("user", "name", "old");
+    }
+    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 1.2"));
+    ASSERT_TRUE(QFileInfo::exists(oldFile));
+    QDir().mkdir(QStringLiteral("site"));
     start();
-    window->resize(700, 500);
+    EXPECT_TRUE(window->isMaximized());
+    window->sidePanel().setFolder(home() + QStringLiteral("/site"));
     type(QStringLiteral("x"));
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    const settings::SettingsStore s;
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("width"), 0), 700);
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("height"), 0), 500);
-}
-
-TEST_F(MainWindowTest, CloseErasesEarlierVersionsAndStoresTheSideFolder)
-{
-    {
-        settings::SettingsStore old(QStringLiteral("Quillon 2.0"));
-        old.WriteString(QStringLiteral("user"), QStringLiteral("name"), QStringLiteral("old"));
-    }
-    const QString oldFile = settings::SettingsStore::pathOf(QStringLiteral("Quillon 2.0"));
-    ASSERT_TRUE(QFileInfo::exists(oldFile));
-    QDir().mkdir(QStringLiteral("site"));
-    start();
-    window->sidePanel().setFolder(home() + QStringLiteral("/site"));
+    EXPECT_EQ(std::tuple(stored(settings::window::kMaximised), stored(settings::window::kLeft),
+                         stored(settings::window::kWidth)),
+              std::tuple(true, 40, 600));
+    window->editor().setModified(false);
     EXPECT_TRUE(window->close());
-    EXPECT_FALSE(QFileInfo::exists(oldFile));
-    EXPECT_EQ(stored("user", "dir"), home() + "/site");
-}
-
-TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalBounds)
-{
-    {
-        settings::SettingsStore s;
-        s.WriteInteger(QStringLiteral("window"), QStringLiteral("left"), 40);
-        s.WriteInteger(QStringLiteral("window"), QStringLiteral("width"), 600);
-        s.WriteBool(QStringLiteral("window"), QStringLiteral("maxed"), true);
-    }
-    start();
-    EXPECT_TRUE(window->isMaximized());
-    EXPECT_TRUE(window->close());
-    const settings::SettingsStore s;
-    EXPECT_TRUE(s.ReadBool(QStringLiteral("window"), QStringLiteral("maxed"), false));
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("left"), 0), 40);
-    EXPECT_EQ(s.ReadInteger(QStringLiteral("window"), QStringLiteral("width"), 0), 600);
-}
-
-TEST_F(MainWindowTest, UndoWithNothingToUndoSaysSo)
-{
-    start();
-    run("EditUndoClick");
-    EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("The last action cannot be undone.")}));
-    type(QStringLiteral("ab"));
-    run("EditUndoClick");
-    EXPECT_EQ(ui.shown.size(), 1u);
-    EXPECT_NE(text(), "ab");
+    EXPECT_FALSE(QFileInfo::exists(oldFile) || QFileInfo::exists(settings::SettingsStore::pathOf("Quillon 2.0")));
+    EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
 }

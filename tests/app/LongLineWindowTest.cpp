@@ -75,25 +75,6 @@ protected:
 const std::string kHead = "<p>head</p>\r\n";
 const std::string kTail = "\r\n<p>tail</p>";
 
-TEST_F(LongLine, OnlyAWindowAtTheStartIsShownAndNoByteChanges)
-{
-    const std::string line = minified(300'000);
-    const std::string text = kHead + line + kTail;
-    load(text);
-    EXPECT_EQ(body.text(), text);
-    EXPECT_EQ(shownIn(0, static_cast<Pos>(kHead.size())).count, static_cast<Pos>(kHead.size()));
-    const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
-    const Span s = shownIn(start, end);
-    EXPECT_EQ(s.first, start);
-    EXPECT_EQ(s.count, s.last - s.first + 1) << "one span";
-    EXPECT_GE(s.count, LongLineWindow::kWindow);
-    EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
-    EXPECT_EQ(shownIn(end, body.length()).count, body.length() - end);
-    // A line just under the limit is shown whole.
-    load(minified(LongLineWindow::kLongLine - 100));
-    EXPECT_EQ(shownIn(0, body.length()).count, body.length());
-}
-
 TEST_F(LongLine, EveryByteIsShownWhateverTheLineEnds)
 {
     // Short lines of 650 KB ended by CR alone (classic Mac), by LF, by CR LF
@@ -106,19 +87,34 @@ TEST_F(LongLine, EveryByteIsShownWhateverTheLineEnds)
         paint();
         EXPECT_EQ(shownIn(0, body.length()).count, body.length()) << testing::PrintToString(end);
     }
+    // Nor of a line just under the limit.
+    load(minified(LongLineWindow::kLongLine - 100));
+    EXPECT_EQ(shownIn(0, body.length()).count, body.length());
 }
 
-TEST_F(LongLine, TheWindowFollowsTheCaretAndTyping)
+// Only a window at the start is shown, and no byte changes; the window follows
+// the caret and typing.
+TEST_F(LongLine, OnlyAWindowIsShownWhichFollowsTheCaretAndTyping)
 {
     const std::string line = minified(300'000);
-    load(kHead + line + kTail);
+    const std::string text = kHead + line + kTail;
+    load(text);
+    EXPECT_EQ(body.text(), text);
+    EXPECT_EQ(shownIn(0, static_cast<Pos>(kHead.size())).count, static_cast<Pos>(kHead.size()));
     const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
+    Span s = shownIn(start, end);
+    EXPECT_EQ(s.first, start);
+    EXPECT_EQ(s.count, s.last - s.first + 1) << "one span";
+    EXPECT_GE(s.count, LongLineWindow::kWindow);
+    EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
+    EXPECT_EQ(shownIn(end, body.length()).count, body.length() - end);
+
     body.setFocus();
     QTest::keyClick(&body, Qt::Key_Down);
     QTest::keyClick(&body, Qt::Key_End);
     paint();
     ASSERT_EQ(caret(), end);
-    Span s = shownIn(start, end);
+    s = shownIn(start, end);
     EXPECT_EQ(s.last, end - 1);
     EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
     EXPECT_FALSE(shown(start));

@@ -5,16 +5,12 @@
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
 
-using interaction::Answer;
-
 namespace {
-
-const QString kMru = QStringLiteral("MRU List");
 
 void storeSlots(const QStringList& paths)
 {
     settings::SettingsStore s;
-    for (int i = 0; i < paths.size(); ++i) s.WriteString(kMru, QString::number(i + 1), paths[i]);
+    for (int i = 0; i < paths.size(); ++i) s.write(settings::mru::file(i), paths[i]);
 }
 
 QStringList storedSlots()
@@ -25,32 +21,21 @@ QStringList storedSlots()
 
 }  // namespace
 
-TEST_F(MainWindowTest, RecentListMovesDownAndDropsTheOldest)
+TEST(RecentFiles, ANewPathGoesFirstTheOldestFallsOutAndAListedOneKeepsItsPlace)
 {
-    QStringList paths;
-    for (int i = 1; i <= 5; ++i) paths << writeFile(QStringLiteral("f%1.html").arg(i), "x");
-    for (int i = 0; i < 4; ++i) app::addRecentFile(paths[i]);
-    EXPECT_EQ(storedSlots(), QStringList({paths[3], paths[2], paths[1], paths[0]}));
-    app::addRecentFile(paths[4]);
-    EXPECT_EQ(storedSlots(), QStringList({paths[4], paths[3], paths[2], paths[1]}));
-    // A file already listed keeps its place.
-    app::addRecentFile(paths[2]);
-    EXPECT_EQ(storedSlots(), QStringList({paths[4], paths[3], paths[2], paths[1]}));
+    const QStringList p = {"/f1", "/f2", "/f3", "/f4", "/F5"};
+    for (int i = 0; i < 4; ++i) app::addRecentFile(p[i]);
+    EXPECT_EQ(storedSlots(), QStringList({p[3], p[2], p[1], p[0]}));
+    app::addRecentFile(p[4]);
+    app::addRecentFile(p[2]);
+    EXPECT_EQ(storedSlots(), QStringList({p[4], p[3], p[2], p[1]}));
+    EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
 }
 
-TEST_F(MainWindowTest, RecentPathsKeepTheirLetterCase)
+TEST_F(MainWindowTest, TheFileMenuShowsEachRecentFileOnceInItsLaterPlace)
 {
-    QDir().mkdir(QStringLiteral("Web"));
-    const QString path = writeFile(QStringLiteral("Web/Index.HTML"), "x");
     start();
-    ui.fileName(path);
-    run("FileOpenClick");
-    EXPECT_EQ(storedSlots().first(), path);
-    EXPECT_EQ(window->commands().action(QStringLiteral("mru1"))->text(), QStringLiteral("&1 ") + path);
-}
-
-TEST_F(MainWindowTest, RepeatedSlotsShowOnceInTheLaterPlace)
-{
+    EXPECT_FALSE(window->commands().action(QStringLiteral("mruline"))->isVisible());
     const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
     storeSlots({a, b, a, QString()});
     start();
@@ -62,47 +47,36 @@ TEST_F(MainWindowTest, RepeatedSlotsShowOnceInTheLaterPlace)
     EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
 }
 
-TEST_F(MainWindowTest, NoRecentFilesHidesTheSeparatorAndAnAmpersandShowsAsItself)
+// Opened: loaded without reordering; missing: reported and still listed.
+TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAndAMissingOneIsReported)
 {
-    start();
-    EXPECT_FALSE(window->commands().action(QStringLiteral("mruline"))->isVisible());
-    EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
-}
-
-TEST_F(MainWindowTest, OpeningARecentFileLoadsItWithoutReordering)
-{
-    const QString a = writeFile(QStringLiteral("a.html"), "aaa"), b = writeFile(QStringLiteral("b.html"), "bbb");
-    storeSlots({a, b});
-    start();
-    run("mru2Click");
-    EXPECT_EQ(text(), "bbb");
-    EXPECT_EQ(caption(), b + QStringLiteral(" - Quillon Pro"));
-    EXPECT_EQ(window->documentPath(), b);
-    EXPECT_FALSE(window->editor().isModified());
-    EXPECT_EQ(storedSlots(), QStringList({a, b, QString(), QString()}));
-}
-
-TEST_F(MainWindowTest, AMissingRecentFileIsReportedAndStaysListed)
-{
-    const QString gone = home() + QStringLiteral("/gone.html");
-    storeSlots({gone});
+    const QString a = writeFile(QStringLiteral("a.html"), "aaa"), gone = home() + QStringLiteral("/gone.html");
+    storeSlots({gone, a});
     start();
     type(QStringLiteral("keep"));
     run("mru1Click");
-    EXPECT_EQ(ui.texts(), QStringList({QStringLiteral("Can't find \"") + gone +
-                                       QStringLiteral("\". Check to see that the path is correct.")}));
+    EXPECT_EQ(ui.texts(), QStringList({"Can't find \"" + gone + "\". Check to see that the path is correct."}));
     EXPECT_EQ(text(), "keep");
-    EXPECT_EQ(storedSlots().first(), gone);
+    window->editor().setModified(false);
+    run("mru2Click");
+    EXPECT_EQ(text(), "aaa");
+    EXPECT_EQ(caption(), a + QStringLiteral(" - Quillon Pro"));
+    EXPECT_FALSE(window->editor().isModified());
+    EXPECT_EQ(storedSlots(), QStringList({gone, a, QString(), QString()}));
 }
 
-TEST_F(MainWindowTest, SavingANewDocumentPutsItFirst)
+// Opened or saved: first in the list and in the menu, with its letter case.
+TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
 {
-    const QString a = writeFile(QStringLiteral("a.html"), "a");
-    storeSlots({a});
+    QDir().mkdir(QStringLiteral("Web"));
+    const QString path = writeFile(QStringLiteral("Web/Index.HTML"), "x");
     start();
+    ui.fileName(path);
+    run("FileOpenClick");
+    run("FileNewClick");
     type(QStringLiteral("new"));
     ui.fileName(home() + QStringLiteral("/new.html"));
     run("FileSaveClick");
-    EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), a, QString(), QString()}));
-    EXPECT_EQ(window->commands().action(QStringLiteral("mru1"))->text(), QStringLiteral("&1 ") + home() + "/new.html");
+    EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), path, QString(), QString()}));
+    EXPECT_EQ(window->commands().action(QStringLiteral("mru2"))->text(), QStringLiteral("&2 ") + path);
 }

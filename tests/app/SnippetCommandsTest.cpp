@@ -1,13 +1,15 @@
 // The snippet commands through the command registry, on the real editing
-// control: cased literals, block templates, the update stamp and text from
-// another file.
+// control: which snippet each command inserts, in the tag case and with the
+// recolouring it asks for; the quick blocks from the settings; the update
+// stamp; text from another file. The insertion rules are tested in tests/markup.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/CommandModules.h"
-#include "markup/QuickSnippets.h"
+#include "markup/Snippets.h"
+#include "markup/TagCase.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"
@@ -17,206 +19,111 @@ namespace {
 // The stand-in main window with the snippet commands registered.
 struct FakeContext : testing_support::FakeEditorContext {
     FakeContext() { app::registerSnippetCommands(*this, registry); }
+    std::string text() { return body().text(); }
 };
 
-struct CasedRow {
-    const char* command;
-    const char* lower;
-    const char* upper;
-};
-
-class CasedSnippet : public testing::TestWithParam<CasedRow> {};
-
-TEST_P(CasedSnippet, ReplacesTheSelectionWithTheWholeLiteralInTagCase)
+TEST(CasedSnippets, ReplaceTheSelectionWithTheLiteralInTagCaseAndRecolourTheLine)
 {
-    for (const bool lower : {true, false}) {
-        FakeContext c;
-        c.mutableOptions().tagCase = lower;
-        c.load("a[sel]b", 1, 5);
-        c.run(GetParam().command);
-        const std::string literal = lower ? GetParam().lower : GetParam().upper;
-        EXPECT_EQ(c.body().text(), "a" + literal + "b");
-        EXPECT_EQ(c.body().caretPosition(), static_cast<markup::Pos>(1 + literal.size()));
-        ASSERT_EQ(c.recolours.size(), 1u);
-        EXPECT_EQ(c.recolours[0], std::make_pair(1, 1));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, CasedSnippet,
-    testing::Values(CasedRow{"InsertHiddenClick", "<input type=\"hidden\" name=\"\" value=\"\">",
-                             "<INPUT TYPE=\"HIDDEN\" NAME=\"\" VALUE=\"\">"},
-                    CasedRow{"InsertTextFieldClick", "<input name=\"\" size=\"\">", "<INPUT NAME=\"\" SIZE=\"\">"},
-                    CasedRow{"InsertTextAreaClick",
-                             "<textarea name=\"\" cols=\"40\" rows=\"5\" wrap=\"virtual\"></textarea>",
-                             "<TEXTAREA NAME=\"\" COLS=\"40\" ROWS=\"5\" WRAP=\"VIRTUAL\"></TEXTAREA>"},
-                    CasedRow{"InsertRadioClick", "<input type=\"radio\" name=\"\" value=\"\" checked>",
-                             "<INPUT TYPE=\"RADIO\" NAME=\"\" VALUE=\"\" CHECKED>"},
-                    CasedRow{"InsertCheckBoxClick", "<input type=\"checkbox\" name=\"\" value=\"\" checked>",
-                             "<INPUT TYPE=\"CHECKBOX\" NAME=\"\" VALUE=\"\" CHECKED>"},
-                    CasedRow{"InsertSubmitClick", "<input type=\"submit\" value=\"submit\">",
-                             "<INPUT TYPE=\"SUBMIT\" VALUE=\"SUBMIT\">"},
-                    CasedRow{"InsertClearClick", "<input type=\"reset\" value=\"clear\">",
-                             "<INPUT TYPE=\"RESET\" VALUE=\"CLEAR\">"},
-                    CasedRow{"Body1Click",
-                             "<body background=\"\" bgcolor=\"\" text=\"\" link=\"\" vlink=\"\" alink=\"\">",
-                             "<BODY BACKGROUND=\"\" BGCOLOR=\"\" TEXT=\"\" LINK=\"\" VLINK=\"\" ALINK=\"\">"},
-                    CasedRow{"InsertBreakClick", "<br>", "<BR>"},
-                    CasedRow{"InserFormClick", "<form method=\"\" action=\"\">\r\n\r\n</form>\r\n",
-                             "<FORM METHOD=\"\" ACTION=\"\">\r\n\r\n</FORM>\r\n"}),
-    [](const testing::TestParamInfo<CasedRow>& row) { return std::string(row.param.command); });
-
-TEST(Applet, SplitsTheLineAtTheSelectionWithoutRecolouring)
-{
+    using namespace markup::snippet;
+    const std::pair<const char*, const char*> rows[] = {
+        {"InsertHiddenClick", kHidden},     {"InsertTextFieldClick", kTextField},
+        {"InsertTextAreaClick", kTextArea}, {"InsertRadioClick", kRadio},
+        {"InsertCheckBoxClick", kCheckBox}, {"InsertSubmitClick", kSubmit},
+        {"InsertClearClick", kReset},       {"Body1Click", kBody},
+        {"InsertBreakClick", kBreak},       {"InserFormClick", kForm}};
+    for (const bool lower : {true, false})
+        for (const auto& [command, literal] : rows) {
+            SCOPED_TRACE(command);
+            FakeContext c;
+            c.mutableOptions().tagCase = lower;
+            c.load("a[sel]b", 1, 5);
+            c.run(command);
+            const std::string cased = markup::toTagCase(std::string_view(literal), lower);
+            EXPECT_EQ(c.text(), "a" + cased + "b");
+            EXPECT_EQ(c.body().caretPosition(), static_cast<markup::Pos>(1 + cased.size()));
+            EXPECT_EQ(c.recolours, (std::vector<std::pair<int, int>>{{1, 1}}));
+        }
+    // The applet splits the line without recolouring; the list box is five
+    // snippets, each recoloured.
     FakeContext c;
-    c.mutableOptions().tagCase = false;
     c.load("left[x]right", 4, 3);
     c.run("InsertAppletClick");
-    EXPECT_EQ(c.body().text(),
-              "left\r\n<APPLET CODEBASE=\"\" CODE=\".CLASS\">\r\n<PARAM NAME=\"\" VALUE=\"\">\r\n"
-              "<PARAM NAME=\"\" VALUE=\"\">\r\n</APPLET>\r\nright");
+    EXPECT_EQ(c.text(), "left" + markup::toTagCase(std::string_view(kApplet), true) + "right");
     EXPECT_TRUE(c.recolours.empty());
-}
-
-TEST(ListBox, FiveSnippetsEachRecoloured)
-{
-    FakeContext c;
+    c.load("");
     c.run("InsertDropDownClick");
-    EXPECT_EQ(c.body().text(),
-              "<select name=\"\"> \r\n  <option value=\"\" selected> \r\n  <option value=\"\"> \r\n"
-              "  <option value=\"\"> \r\n</select> \r\n");
+    std::string listBox;
+    for (const char* step : kListBox) listBox += markup::toTagCase(std::string_view(step), true);
+    EXPECT_EQ(c.text(), listBox);
     EXPECT_EQ(c.recolours.size(), 5u);
 }
 
-TEST(QuickTable, DefaultGoesAboveTheCaretLineAndRecoloursAroundTheBlock)
+TEST(QuickBlocks, GoAboveTheCaretLineFromTheSettingsAndRecolourAroundTheBlock)
 {
     FakeContext c;
     c.load("one\r\ntwo three", 8);  // inside line 1
     c.run("InsertQuickTableClick");
-    EXPECT_EQ(c.body().text(), std::string("one\r\n") + markup::kQuickTableDefault + "\r\ntwo three");
-    EXPECT_EQ(c.body().lineFromPosition(c.body().caretPosition()), 6);
+    EXPECT_EQ(c.text(), "one\r\n" + settings::quick::kTable.def.toStdString() + "\r\ntwo three");
     EXPECT_EQ(c.body().caretPosition(), c.body().lineStart(6));
-    ASSERT_EQ(c.recolours.size(), 1u);
-    EXPECT_EQ(c.recolours[0], std::make_pair(6, 7));
-}
-
-TEST(QuickTable, StoredValueReplacesTheDefaultAndAnEmptyOneIsALineBreak)
-{
-    FakeContext c;
-    {
-        settings::SettingsStore store;
-        store.WriteString("quick", "table", "<TABLE>\n</TABLE>");
+    EXPECT_EQ(c.recolours.back(), std::make_pair(6, 7));
+    for (const auto& [command, setting] : {std::pair("InsertQuickScriptClick", settings::quick::kScript),
+                                           {"InsertQuickStyleClick", settings::quick::kStyle}}) {
+        c.load("");
+        c.run(command);
+        EXPECT_EQ(c.text(), setting.def.toStdString() + "\r\n");
     }
-    c.load("x");
-    c.run("InsertQuickTableClick");
-    EXPECT_EQ(c.body().text(), "<TABLE>\r\n</TABLE>\r\nx");
-    {
-        settings::SettingsStore store;
-        store.WriteString("quick", "table", "");
+    // A stored block, with the platform's line breaks; an empty one is a line break.
+    for (const auto& [stored, inserted] : {std::pair("<TABLE>\n</TABLE>", "<TABLE>\r\n</TABLE>\r\nx"), {"", "\r\nx"}}) {
+        settings::SettingsStore().write(settings::quick::kTable, QString::fromLatin1(stored));
+        c.load("x");
+        c.run("InsertQuickTableClick");
+        EXPECT_EQ(c.text(), inserted);
     }
-    c.load("x");
-    c.run("InsertQuickTableClick");
-    EXPECT_EQ(c.body().text(), "\r\nx");
     EXPECT_EQ(c.recolours.back(), std::make_pair(2, 3));
 }
 
-TEST(QuickScriptAndStyle, UseTheirDefaults)
+TEST(UpdateStamp, TakesTheStoredPreTextTheTrailerAndTheDateFormatWithoutCaseChange)
 {
     FakeContext c;
-    c.run("InsertQuickScriptClick");
-    EXPECT_EQ(c.body().text(), std::string(markup::kQuickScriptDefault) + "\r\n");
-    c.load("");
-    c.run("InsertQuickStyleClick");
-    EXPECT_EQ(c.body().text(), std::string(markup::kQuickStyleDefault) + "\r\n");
-}
-
-TEST(UpdateStamp, UnknownFormatsLeaveTwoSpacesInsideOneComment)
-{
-    FakeContext c;
-    for (const int format : {0, 7}) {
-        {
-            settings::SettingsStore store;
-            store.WriteInteger("user", "timeformat", format);
-        }
-        c.load("ab", 1);
-        c.run("UpdateStamp1Click");
-        EXPECT_EQ(c.body().text(),
-                  "a<!-- This page was last updated on  using <a href=\"http://www.quillon.example/\">"
-                  "Quillon Pro</a>. -->b")
-            << format;
-    }
-    EXPECT_TRUE(c.recolours.empty());
-}
-
-TEST(UpdateStamp, VisibleWithStoredPreCustomAndNoCaseChange)
-{
-    FakeContext c;
-    c.mutableOptions().showUpdate = true;
     c.mutableOptions().tagCase = false;
     c.mutableOptions().updateTrailer = "by <b>me</b>";
     {
         settings::SettingsStore store;
-        store.WriteInteger("user", "timeformat", 99);
-        store.WriteString("user", "precustom", "Changed");
+        store.write(settings::user::kTimeFormat, 7);  // no such format: an empty date
+        store.write(settings::user::kPreCustom, QStringLiteral("Changed"));
     }
-    c.run("UpdateStamp1Click");
-    EXPECT_EQ(c.body().text(), "Changed  by <b>me</b>");
-}
-
-class TextFromFile : public testing::Test {
-protected:
-    QString write(const QByteArray& bytes)
-    {
-        const QString path = dir.filePath("in.txt");
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+    for (const bool visible : {true, false}) {
+        c.mutableOptions().showUpdate = visible;
+        c.load("ab", 1);
+        c.run("UpdateStamp1Click");
+        EXPECT_EQ(c.text(), visible ? "aChanged  by <b>me</b>b" : "a<!-- Changed  by <b>me</b> -->b");
     }
-    QTemporaryDir dir;
-    testing_support::ScriptedInteraction ui;
-    FakeContext c;
-};
-
-TEST_F(TextFromFile, LinesGoBelowTheCaretLineInFileOrder)
-{
-    ui.fileName(write("first\ncaf\xc3\xa9\n"));
-    c.load("top\r\nbottom", 1);
-    c.run("InsertTextFromFileClick");
-    EXPECT_EQ(c.body().text(), "top\r\nfirst\r\ncaf\xc3\xa9\r\nbottom");
-    EXPECT_EQ(ui.fileDialogTitles, QStringList{"Browse for File"});
-    EXPECT_EQ(ui.lastFilters,
-              (QStringList{"Text (*.html *.htm *.shtml *.txt *.map)", "Style Sheets (*.css)", "All files (*)"}));
     EXPECT_TRUE(c.recolours.empty());
 }
 
-TEST_F(TextFromFile, Windows1252FileIsReadAsTheEditorReadsDocuments)
+// The lines of a file go below the caret's line, read as documents are read; an
+// empty file, a cancel or an unreadable file change nothing.
+TEST(TextFromFile, LinesGoBelowTheCaretLineReadAsDocumentsAreRead)
 {
-    ui.fileName(write("caf\xe9"));
-    c.load("x");
-    c.run("InsertTextFromFileClick");
-    EXPECT_EQ(c.body().text(), "x\r\ncaf\xc3\xa9");
-}
-
-TEST_F(TextFromFile, EmptyFileOrCancelChangesNothing)
-{
-    ui.fileName(write(""));
-    c.load("x");
-    c.run("InsertTextFromFileClick");
-    c.run("InsertTextFromFileClick");  // cancelled: no file name scripted
-    EXPECT_EQ(c.body().text(), "x");
-    EXPECT_FALSE(c.body().isModified());
-}
-
-TEST_F(TextFromFile, UnreadableFileShowsTheSystemErrorAndChangesNothing)
-{
-    ui.fileName(dir.filePath("missing.txt"));
-    c.load("x");
-    c.run("InsertTextFromFileClick");
-    EXPECT_EQ(c.body().text(), "x");
+    testing_support::ScriptedInteraction ui;
+    FakeContext c;
+    const QString empty = QDir::current().absoluteFilePath("empty.txt"), missing = empty + ".missing";
+    QFile(empty).open(QIODevice::WriteOnly);
+    QFile file(QStringLiteral("in.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("first\ncaf\xe9\n");  // Windows-1252
+    file.close();
+    for (const QString& name : {QDir::current().absoluteFilePath(file.fileName()), empty, missing}) ui.fileName(name);
+    c.load("top\r\nbottom", 1);
+    for (int i = 0; i < 4; ++i) c.run("InsertTextFromFileClick");  // the fourth is cancelled
+    EXPECT_EQ(c.text(), "top\r\nfirst\r\ncaf\xc3\xa9\r\nbottom");
+    EXPECT_EQ(ui.fileDialogTitles.first(), "Browse for File");
+    EXPECT_EQ(ui.lastFilters,
+              (QStringList{"Text (*.html *.htm *.shtml *.txt *.map)", "Style Sheets (*.css)", "All files (*)"}));
+    EXPECT_TRUE(c.recolours.empty());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
-    EXPECT_FALSE(ui.shown[0].text.isEmpty());
+    EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot open \"" + missing + "\".\n"));
 }
 
 }  // namespace

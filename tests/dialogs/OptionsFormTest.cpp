@@ -1,10 +1,10 @@
-// The Options dialog's data: first-use defaults, the round trip of every
-// field through the store, the values no control can show, and the time and
-// line-break conversions.
+// The Options dialog's data: its own first-use defaults, the round trip of
+// every field through the store under its own setting, the browser choice and
+// the line-break conversions.
 #include <gtest/gtest.h>
 
+#include "EveryField.h"
 #include "dialogs/OptionsForm.h"
-#include "markup/QuickSnippets.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
@@ -12,136 +12,66 @@ namespace {
 
 using dialogs::OptionsForm;
 using settings::SettingsStore;
+namespace user = settings::user;
 
-TEST(OptionsForm, FirstUseShowsTheDialogDefaults)
+// Where a setting is stored, for reading it back as text.
+template <typename T>
+std::pair<QString, QString> at(const settings::Setting<T>& s)
 {
-    const SettingsStore store;
-    const OptionsForm f = dialogs::readOptionsForm(store);
-    EXPECT_EQ(f.sideMask, "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(f.custom, settings::user::kCustomInDialog.def);
-    EXPECT_TRUE(f.custom.endsWith(">Quillon</a>."));
-    EXPECT_EQ(f.sideColor, 1);
-    EXPECT_EQ(f.syntaxColour, 4);
-    EXPECT_EQ(f.timeFormat, 5);
-    EXPECT_TRUE(f.lowerCaseTags);
-    EXPECT_TRUE(f.fullCellTag);
-    EXPECT_TRUE(f.keepSelected);
-    EXPECT_TRUE(f.stampAsComment);  // showupdate false
-    EXPECT_FALSE(f.microsoftBrowser);
-    EXPECT_EQ(f.preCustom, "This page was last updated on");
-    EXPECT_EQ(f.name, "Quillon User");
-    EXPECT_EQ(f.phone, "555-1212");
-    EXPECT_EQ(f.fax, "555-1313");
-    EXPECT_EQ(f.browserPath, settings::user::kNsPath.def);
-    EXPECT_EQ(f.quickTable, markup::kQuickTableDefault);
-    EXPECT_EQ(f.quickStyle, markup::kQuickStyleDefault);
-    EXPECT_EQ(f.quickScript, markup::kQuickScriptDefault);
-    EXPECT_TRUE(f.quickTable.contains("\r\n"));
-    EXPECT_TRUE(f.preImage.isEmpty() && f.tool1Path.isEmpty() && f.tool3Name.isEmpty());
+    return {s.section, s.ident};
 }
 
-TEST(OptionsForm, OkOnFirstUseStoresTheDialogsSideFilter)
+TEST(OptionsForm, FirstUseShowsTheDialogsOwnSideFilterAndTrailerWhichOkThenStores)
 {
     SettingsStore store;
-    dialogs::writeOptionsForm(store, dialogs::readOptionsForm(store));
-    EXPECT_EQ(store.ReadString("user", "sidemask", "-"), "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
+    const OptionsForm f = dialogs::readOptionsForm(store);
+    EXPECT_EQ(f.sideMask, user::kSideMaskInDialog.def);
+    EXPECT_EQ(f.custom, user::kCustomInDialog.def);
+    EXPECT_EQ(f.quickTable, settings::quick::kTable.def);
+    EXPECT_EQ(f.stampAsComment, !user::kShowUpdate.def);
+    dialogs::writeOptionsForm(store, f);
     // The stored filter is what the side panel then uses, not its own default.
-    EXPECT_EQ(settings::LoadOptions(store).sideMask, "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(store.ReadString("user", "custom", "-"), settings::user::kCustomInDialog.def);
+    EXPECT_EQ(settings::LoadOptions(store).sideMask, user::kSideMaskInDialog.def);
+    EXPECT_EQ(store.read(user::kCustom), user::kCustomInDialog.def);
 }
 
-// Every field distinct, so that two idents swapped or one forgotten show.
-const OptionsForm kEveryFieldChanged{.sideMask = "*.a",
-                                     .sideColor = 2,
-                                     .lowerCaseTags = false,
-                                     .fullCellTag = false,
-                                     .keepSelected = false,
-                                     .preImage = "img/",
-                                     .syntaxColour = 13,
-                                     .name = "N",
-                                     .address = "line 1\r\nline 2",
-                                     .phone = "P",
-                                     .fax = "F",
-                                     .mail = "M",
-                                     .url = "U",
-                                     .stampAsComment = false,
-                                     .preCustom = "pre",
-                                     .custom = "post",
-                                     .timeFormat = 2,
-                                     .quickTable = "<t>\r\n</t>",
-                                     .quickStyle = "<s>",
-                                     .quickScript = "<x>",
-                                     .microsoftBrowser = true,
-                                     .browserPath = "/b",
-                                     .tool1Path = "/t1",
-                                     .tool1Name = "n1",
-                                     .tool2Path = "/t2",
-                                     .tool2Name = "n2",
-                                     .tool3Path = "/t3",
-                                     .tool3Name = "n3"};
-
-TEST(OptionsForm, EveryFieldRoundTripsUnderItsOwnIdent)
+TEST(OptionsForm, EveryFieldRoundTripsUnderItsOwnSetting)
 {
     SettingsStore store;
     dialogs::writeOptionsForm(store, kEveryFieldChanged);
     EXPECT_EQ(dialogs::readOptionsForm(store), kEveryFieldChanged);
-
-    const std::pair<const char*, const char*> stored[] = {
-        {"showupdate", "1"},      {"case", "0"},      {"syntaxclr", "13"}, {"sidecolor", "2"},  {"timeformat", "2"},
-        {"browser", "microsoft"}, {"mapedit", "/t1"}, {"mapname", "n1"},   {"deftool1", "/t2"}, {"defname1", "n2"},
-        {"deftool2", "/t3"},      {"defname2", "n3"}, {"nspath", "/b"},    {"mail", "M"},       {"preimage", "img/"}};
-    for (const auto& [ident, value] : stored) EXPECT_EQ(store.ReadString("user", ident, "-"), value) << ident;
-    EXPECT_EQ(store.ReadString("quick", "table", "-"), "<t>\r\n</t>");
-}
-
-TEST(OptionsForm, EmptyTextFieldsAreStoredEmpty)
-{
-    SettingsStore store;
-    OptionsForm f = dialogs::readOptionsForm(store);
-    f.sideMask.clear();
-    f.custom.clear();
-    f.name.clear();
-    dialogs::writeOptionsForm(store, f);
-    for (const char* ident : {"sidemask", "custom", "name", "mapedit", "preimage"}) {
-        EXPECT_TRUE(store.HasValue("user", ident)) << ident;
-        EXPECT_EQ(store.ReadString("user", ident, "-"), "") << ident;
-    }
-}
-
-TEST(OptionsForm, ValuesNoControlOffersAreKeptOrMarked)
-{
-    SettingsStore store;
-    store.WriteInteger("user", "timeformat", 7);
-    store.WriteInteger("user", "sidecolor", 3);
-    OptionsForm f = dialogs::readOptionsForm(store);
-    EXPECT_EQ(f.timeFormat, 7);
-    f.sideColor = -1;  // the list shows no entry for 3
-    dialogs::writeOptionsForm(store, f);
-    EXPECT_EQ(store.ReadInteger("user", "timeformat", 0), 7);
-    EXPECT_EQ(store.ReadInteger("user", "sidecolor", 0), -1);
-
-    store.WriteString("user", "timeformat", "0");
-    f.timeFormat = 0;
-    dialogs::writeOptionsForm(store, f);
-    EXPECT_EQ(store.ReadString("user", "timeformat", "-"), "0");
+    const std::pair<std::pair<QString, QString>, const char*> stored[] = {
+        {at(user::kShowUpdate), "1"},    {at(user::kLowerCase), "0"},
+        {at(user::kSyntaxColour), "13"}, {at(user::kSideColour), "2"},
+        {at(user::kTimeFormat), "2"},    {at(user::kBrowser), "microsoft"},
+        {at(user::kTool1Path), "/t1"},   {at(user::kTool1Name), "n1"},
+        {at(user::kTool2Path), "/t2"},   {at(user::kTool2Name), "n2"},
+        {at(user::kTool3Path), "/t3"},   {at(user::kTool3Name), "n3"},
+        {at(user::kNsPath), "/b"},       {at(user::kMail), "M"},
+        {at(user::kPreImage), "img/"},   {at(settings::quick::kTable), "<t>\r\n</t>"}};
+    for (const auto& [where, value] : stored)
+        EXPECT_EQ(store.ReadString(where.first, where.second, "-"), value) << where.second.toStdString();
+    // Text fields are stored also when empty.
+    dialogs::writeOptionsForm(store, OptionsForm{});
+    for (const auto& s : {user::kSideMask, user::kCustom, user::kName, user::kTool1Path, user::kPreImage})
+        EXPECT_EQ(store.ReadString(s.section, s.ident, "-"), "") << s.ident.toStdString();
 }
 
 TEST(OptionsForm, MicrosoftInAnyCaseSelectsMicrosoft)
 {
     SettingsStore store;
-    const std::pair<const char*, bool> cases[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
-                                                  {"netscape", false}, {"", false},         {"microsoft ", false}};
-    for (const auto& [stored, microsoft] : cases) {
-        store.WriteString("user", "browser", stored);
+    const std::pair<const char*, bool> rows[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
+                                                 {"netscape", false}, {"", false},         {"microsoft ", false}};
+    for (const auto& [stored, microsoft] : rows) {
+        store.write(user::kBrowser, QString::fromLatin1(stored));
         EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << stored;
     }
     OptionsForm f;
-    f.microsoftBrowser = true;
-    dialogs::writeOptionsForm(store, f);
-    EXPECT_EQ(store.ReadString("user", "browser", "-"), "microsoft");
-    f.microsoftBrowser = false;
-    dialogs::writeOptionsForm(store, f);
-    EXPECT_EQ(store.ReadString("user", "browser", "-"), "netscape");
+    for (const bool microsoft : {true, false}) {
+        f.microsoftBrowser = microsoft;
+        dialogs::writeOptionsForm(store, f);
+        EXPECT_EQ(store.read(user::kBrowser), microsoft ? "microsoft" : "netscape");
+    }
 }
 
 TEST(OptionsForm, LineBreaksAreStoredAsCrLf)

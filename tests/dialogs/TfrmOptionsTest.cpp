@@ -1,25 +1,23 @@
-// The Options dialog as the user drives it: real key presses for the access
-// keys, page changes, Return and Esc; the fields it shows and stores; hints,
-// buddies and labels that fit at the dialog's size.
+// The Options dialog as the user drives it: its fields showing and returning
+// every value of the form, real key presses for the page keys shared with
+// controls, Return and Esc; the colour sample; the length limit of the snippet
+// fields; the program browse buttons; labels that fit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
 
+#include "EveryField.h"
 #include "dialogs/ColorGrid.h"
 #include "dialogs/MultiLineField.h"
 #include "dialogs/TfrmOptions.h"
@@ -53,65 +51,57 @@ protected:
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog.get();
         QTest::keyClick(target, key, modifiers);
     }
-    int page() const { return dialog->pages()->currentIndex(); }
     // The page shown and the control with the focus, as "page:name".
     std::string where() const
     {
         const QWidget* focus = QApplication::focusWidget();
-        return std::to_string(page()) + ":" + (focus ? focus->objectName().toStdString() : "none");
-    }
-    bool focusOnPage(int index) const
-    {
-        QWidget* focus = QApplication::focusWidget();
-        return focus && dialog->pages()->widget(index)->isAncestorOf(focus);
-    }
-    QString storedText() const
-    {
-        QFile file(SettingsStore::pathOf("Quillon"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    static std::string describe(const QWidget* w)
-    {
-        if (!w->objectName().isEmpty()) return w->objectName().toStdString();
-        const auto* label = qobject_cast<const QLabel*>(w);
-        return label ? label->text().toStdString() : w->metaObject()->className();
+        return std::to_string(dialog->pages()->currentIndex()) + ":" +
+               (focus ? focus->objectName().toStdString() : "none");
     }
 
     std::unique_ptr<TfrmOptions> dialog;
 };
 
-TEST_F(OptionsDialog, OpensOnGeneralOptionsWithTheFirstFieldFocused)
+// Every field shows the stored value and OK stores it back unchanged: the
+// defaults, every field changed, and values no control can show. The other
+// browser greys out the path.
+TEST_F(OptionsDialog, ShowsEveryStoredFieldAndOkStoresItUnchanged)
 {
-    open();
-    EXPECT_EQ(dialog->windowTitle(), "Quillon Pro Options");
-    EXPECT_EQ(page(), 0);
-    EXPECT_EQ(dialog->pages()->tabText(0), "&General Options");
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("txtSideMask"));
-    EXPECT_EQ(child<QLineEdit>("txtSideMask")->text(), "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(child<QComboBox>("cmbBgSide")->currentText(), "Shade 1");
-    EXPECT_EQ(child<dialogs::ColorGrid>("SyntaxClrBar")->selectedIndex(), 4);
-    EXPECT_EQ(child<QLabel>("lblSyntax")->palette().color(QPalette::WindowText), QColor(0x000080));
-    EXPECT_TRUE(child<QRadioButton>("optTime5")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("optNetscape")->isChecked());
+    dialogs::OptionsForm unshowable = kEveryFieldChanged;
+    unshowable.timeFormat = 7;
+    unshowable.sideColor = -1;
+    for (const dialogs::OptionsForm& form :
+         {dialogs::readOptionsForm(SettingsStore()), kEveryFieldChanged, unshowable}) {
+        QFile::remove(SettingsStore::pathOf("Quillon"));
+        {
+            SettingsStore store;
+            dialogs::writeOptionsForm(store, form);
+            store.write(settings::user::kTimeFormat, form.timeFormat);  // also one no button offers
+        }
+        open();
+        EXPECT_EQ(dialog->form(), form);
+        EXPECT_EQ(child<QLineEdit>("txtBrowser")->isEnabled(), !form.microsoftBrowser);
+        child<QPushButton>("btnOK")->click();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(dialogs::readOptionsForm(SettingsStore()), form);
+    }
 }
 
-TEST_F(OptionsDialog, EveryPageAnswersItsAccessKeyAndTakesTheFocus)
+// Every page answers its access key and gives its first field the focus; a
+// key a page's control shares with a tab reaches that control first.
+TEST_F(OptionsDialog, PageKeysAndKeysSharedWithAControlOnThePage)
 {
     open();
+    EXPECT_EQ(where(), "0:txtSideMask");
     // Each key pressed from a page where no control shares it.
     const std::pair<Qt::Key, int> steps[] = {{Qt::Key_L, 6}, {Qt::Key_G, 0}, {Qt::Key_U, 1}, {Qt::Key_S, 2},
                                              {Qt::Key_T, 3}, {Qt::Key_Y, 4}, {Qt::Key_C, 5}, {Qt::Key_L, 6}};
     for (const auto& [key, index] : steps) {
         press(key, Qt::AltModifier);
-        EXPECT_EQ(page(), index) << QKeySequence(key).toString().toStdString();
-        EXPECT_TRUE(focusOnPage(index)) << index;
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus && dialog->pages()->widget(index)->isAncestorOf(focus)) << where() << " not " << index;
     }
-}
-
-TEST_F(OptionsDialog, KeySharedWithATabReachesTheControlOnItsPageFirst)
-{
-    open();
+    press(Qt::Key_G, Qt::AltModifier);
     auto* chkCase = child<QCheckBox>("chkCase");
     // While the control lacks the focus, the key takes it there, however
     // often it was pressed before.
@@ -120,9 +110,7 @@ TEST_F(OptionsDialog, KeySharedWithATabReachesTheControlOnItsPageFirst)
         press(Qt::Key_T, Qt::AltModifier);
         EXPECT_EQ(where(), "0:chkCase");
     }
-    EXPECT_TRUE(chkCase->isChecked());  // reached, not toggled: Space does that
-    press(Qt::Key_Space);
-    EXPECT_FALSE(chkCase->isChecked());
+    EXPECT_TRUE(chkCase->isChecked());  // reached, not toggled
     press(Qt::Key_T, Qt::AltModifier);  // pressed again: on to its tab
     EXPECT_EQ(where(), "3:txtQuickTable");
     press(Qt::Key_G, Qt::AltModifier);  // back where it was left
@@ -137,75 +125,30 @@ TEST_F(OptionsDialog, KeySharedWithATabReachesTheControlOnItsPageFirst)
     }
 }
 
-TEST_F(OptionsDialog, LabelsLeadToTheirFields)
+// Esc cancels and stores nothing. Return accepts from a one-line field, even
+// after a button had the focus; in a multi-line field it starts a new line.
+TEST_F(OptionsDialog, EscCancelsReturnAcceptsFromAOneLineFieldAndBreaksTheLineInAMultiLineOne)
 {
+    SettingsStore().write(settings::user::kName, QStringLiteral("Before"));
     open();
-    // Alt+U first changes the page.
-    for (auto [key, at] : {std::pair(Qt::Key_V, "0:txtSideMask"),
-                           {Qt::Key_U, "1:txtName"},
-                           {Qt::Key_A, "1:txtAddress"},
-                           {Qt::Key_P, "1:txtPhone"},
-                           {Qt::Key_F, "1:txtFax"},
-                           {Qt::Key_E, "1:txtMailAddr"},
-                           {Qt::Key_N, "1:txtName"}}) {
-        press(key, Qt::AltModifier);
-        EXPECT_EQ(where(), at);
-    }
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->objectName() == "lblSyntax") continue;
-        EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
-    }
-}
+    child<QLineEdit>("txtName")->setText("After");
+    child<QCheckBox>("chkCase")->setChecked(false);
+    child<QWidget>("txtQuickStyle")->setFocus();
+    press(Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialogs::readOptionsForm(SettingsStore()).name, "Before");
+    EXPECT_FALSE(SettingsStore().HasValue(settings::user::kLowerCase.section, settings::user::kLowerCase.ident));
 
-TEST_F(OptionsDialog, CheckBoxesAndRadioButtonsAnswerAccessKeysAndSpace)
-{
     open();
-    auto* keep = child<QCheckBox>("chkKeepSel");
-    press(Qt::Key_K, Qt::AltModifier);
-    QTRY_VERIFY(!keep->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), keep);
-    press(Qt::Key_Space);
-    EXPECT_TRUE(keep->isChecked());
-
-    press(Qt::Key_S, Qt::AltModifier);
-    auto* update = child<QCheckBox>("chkUpdate");
-    press(Qt::Key_I, Qt::AltModifier);
-    QTRY_VERIFY(!update->isChecked());
-
-    press(Qt::Key_L, Qt::AltModifier);
-    auto* path = child<QLineEdit>("txtBrowser");
-    auto* browse = child<QPushButton>("btnBrowseBrowser");
-    EXPECT_TRUE(path->isEnabled());
-    press(Qt::Key_M, Qt::AltModifier);
-    QTRY_VERIFY(child<QRadioButton>("optMicrosoft")->isChecked());
-    EXPECT_FALSE(path->isEnabled());
-    EXPECT_FALSE(browse->isEnabled());
-    press(Qt::Key_N, Qt::AltModifier);
-    QTRY_VERIFY(child<QRadioButton>("optNetscape")->isChecked());
-    EXPECT_TRUE(path->isEnabled());
-    EXPECT_TRUE(browse->isEnabled());
-}
-
-TEST_F(OptionsDialog, CtrlTabChangesPageAlsoFromAMultiLineField)
-{
-    open();
-    press(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(where(), "1:txtName");
-    press(Qt::Key_T, Qt::AltModifier);
-    auto* table = child<dialogs::MultiLineField>("txtQuickTable");
-    ASSERT_EQ(QApplication::focusWidget(), table);
-    const QString before = table->storedText();
-    press(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(where(), "4:txtQuickStyle");
-    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(where(), "3:txtQuickTable");
-    EXPECT_EQ(table->storedText(), before);  // no tab typed into the snippet
-}
-
-TEST_F(OptionsDialog, ReturnInAOneLineFieldAcceptsAndStores)
-{
-    open();
-    // A button that had the focus must not stay the default button.
+    press(Qt::Key_U, Qt::AltModifier);
+    auto* address = child<dialogs::MultiLineField>("txtAddress");
+    address->setFocus();
+    address->setStoredText("one");
+    address->moveCursor(QTextCursor::End);
+    press(Qt::Key_Return);
+    QTest::keyClicks(address, "two");
+    EXPECT_TRUE(dialog->isVisible());
     press(Qt::Key_L, Qt::AltModifier);
     child<QPushButton>("btnCancel")->setFocus(Qt::TabFocusReason);
     child<QPushButton>("BrowseUser2")->setFocus(Qt::TabFocusReason);
@@ -214,82 +157,29 @@ TEST_F(OptionsDialog, ReturnInAOneLineFieldAcceptsAndStores)
     press(Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
-    const SettingsStore store;
-    EXPECT_EQ(store.ReadString("user", "defname1", "-"), "Lint");
-    EXPECT_EQ(store.ReadString("user", "sidemask", "-"), "*.htm;*.shtm;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(store.ReadInteger("user", "sidecolor", 9), 1);
-    EXPECT_EQ(store.ReadString("user", "browser", "-"), "netscape");
+    const dialogs::OptionsForm stored = dialogs::readOptionsForm(SettingsStore());
+    EXPECT_EQ(stored.tool2Name, "Lint");
+    EXPECT_EQ(stored.address, "one\r\ntwo");
 }
 
-TEST_F(OptionsDialog, ReturnInAMultiLineFieldStartsANewLine)
+TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)
 {
-    open();
-    press(Qt::Key_U, Qt::AltModifier);
-    press(Qt::Key_A, Qt::AltModifier);
-    auto* address = child<dialogs::MultiLineField>("txtAddress");
-    ASSERT_EQ(QApplication::focusWidget(), address);
-    address->setStoredText("one");
-    address->moveCursor(QTextCursor::End);
-    press(Qt::Key_Return);
-    QTest::keyClicks(address, "two");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(address->storedText(), "one\r\ntwo");
-    child<QPushButton>("btnOK")->click();
-    EXPECT_EQ(SettingsStore().ReadString("user", "address", "-"), "one\r\ntwo");
-}
-
-TEST_F(OptionsDialog, EscCancelsAndStoresNothing)
-{
-    SettingsStore().WriteString("user", "name", "Before");
-    const QString before = storedText();
-    open();
-    auto* name = child<QLineEdit>("txtName");
-    EXPECT_EQ(name->text(), "Before");
-    name->setText("After");
-    child<QCheckBox>("chkCase")->setChecked(false);
-    child<QPlainTextEdit>("txtQuickStyle")->setFocus();
-    press(Qt::Key_Escape);
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(storedText(), before);
-}
-
-TEST_F(OptionsDialog, StoredTimeFormatSevenShowsNoButtonAndStays)
-{
-    SettingsStore().WriteInteger("user", "timeformat", 7);
-    open();
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_FALSE(child<QRadioButton>(("optTime" + std::to_string(i)).c_str())->isChecked()) << i;
-    child<QPushButton>("btnOK")->click();
-    EXPECT_EQ(SettingsStore().ReadInteger("user", "timeformat", 0), 7);
-}
-
-TEST_F(OptionsDialog, StoredMicrosoftGreysOutThePathWhichIsStillStored)
-{
-    SettingsStore store;
-    store.WriteString("user", "browser", "MicroSoft");
-    store.WriteString("user", "nspath", "/opt/browser");
-    store.close();
-    open();
-    EXPECT_TRUE(child<QRadioButton>("optMicrosoft")->isChecked());
-    EXPECT_FALSE(child<QLineEdit>("txtBrowser")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>("btnBrowseBrowser")->isEnabled());
-    child<QPushButton>("btnOK")->click();
-    const SettingsStore after;
-    EXPECT_EQ(after.ReadString("user", "browser", "-"), "microsoft");
-    EXPECT_EQ(after.ReadString("user", "nspath", "-"), "/opt/browser");
-}
-
-TEST_F(OptionsDialog, ColourGridColoursTheSampleAndIsStored)
-{
+    {
+        SettingsStore store;
+        store.write(settings::fonts::kName, QStringLiteral("DejaVu Sans Mono"));
+        store.write(settings::fonts::kSize, 15);
+        store.write(settings::fonts::kItalic, true);
+    }
     open();
     auto* grid = child<dialogs::ColorGrid>("SyntaxClrBar");
     auto* sample = child<QLabel>("lblSyntax");
+    const QFont font = sample->font();
+    EXPECT_EQ(std::tuple(font.family(), font.pointSize(), font.italic(), font.bold()),
+              std::tuple(QStringLiteral("DejaVu Sans Mono"), 15, true, false));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
     EXPECT_EQ(grid->selectedIndex(), 9);
-    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(0xFF0000));
-    // And the sample is painted in it (it sits on a panel of the editor's
-    // background, where a label would otherwise paint in the text colour).
+    // Painted in it (it sits on a panel of the editor's background, where a
+    // label would otherwise paint in the text colour).
     const QImage shot = sample->grab().toImage();
     int red = 0;
     for (int y = 0; y < shot.height(); ++y)
@@ -299,30 +189,11 @@ TEST_F(OptionsDialog, ColourGridColoursTheSampleAndIsStored)
         }
     EXPECT_GT(red, 20);
     grid->setFocus();
-    press(Qt::Key_Down);  // 9 is in the lower row already: stays
-    EXPECT_EQ(grid->selectedIndex(), 9);
-    press(Qt::Key_Up);
-    EXPECT_EQ(grid->selectedIndex(), 1);
-    press(Qt::Key_Right);
-    EXPECT_EQ(grid->selectedIndex(), 2);
-    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(0x008000));
-    child<QPushButton>("btnOK")->click();
-    EXPECT_EQ(SettingsStore().ReadInteger("user", "syntaxclr", 0), 2);
-}
-
-TEST_F(OptionsDialog, SampleUsesTheEditorsFont)
-{
-    SettingsStore store;
-    store.WriteString("Fonts", "name", "DejaVu Sans Mono");
-    store.WriteInteger("Fonts", "size", 15);
-    store.WriteBool("Fonts", "italic", true);
-    store.close();
-    open();
-    const QFont font = child<QLabel>("lblSyntax")->font();
-    EXPECT_EQ(font.family(), "DejaVu Sans Mono");
-    EXPECT_EQ(font.pointSize(), 15);
-    EXPECT_TRUE(font.italic());
-    EXPECT_FALSE(font.bold());
+    for (auto [key, index] : {std::pair(Qt::Key_Down, 9), {Qt::Key_Up, 1}, {Qt::Key_Right, 2}}) {
+        press(key);
+        EXPECT_EQ(grid->selectedIndex(), index);
+    }
+    EXPECT_EQ(sample->palette().color(QPalette::WindowText), dialogs::ColorGrid::colorAt(2));
 }
 
 TEST_F(OptionsDialog, SnippetFieldsHoldAtMost1024StoredCharacters)
@@ -346,12 +217,8 @@ TEST_F(OptionsDialog, SnippetFieldsHoldAtMost1024StoredCharacters)
 TEST_F(OptionsDialog, BrowseButtonsTakeOnlyPrograms)
 {
     testing_support::ScriptedInteraction ui;
-    const QString program = QDir::currentPath() + "/tool.sh";
-    const QString text = QDir::currentPath() + "/notes.txt";
-    for (const QString& path : {program, text}) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    const QString program = QDir::currentPath() + "/tool.sh", text = QDir::currentPath() + "/notes.txt";
+    for (const QString& path : {program, text}) ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     open();
     auto* field = child<QLineEdit>("txtUserTool3");
@@ -361,39 +228,13 @@ TEST_F(OptionsDialog, BrowseButtonsTakeOnlyPrograms)
     EXPECT_EQ(ui.fileDialogTitles, QStringList{"Browse"});
     EXPECT_EQ(ui.lastFolder, "/somewhere/old");  // the dialog starts at the field's program
     EXPECT_EQ(field->text(), program);
-
     ui.fileName(text);
     child<QPushButton>("BrowseUser3")->click();
     EXPECT_EQ(field->text(), program);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
-
     child<QPushButton>("BrowseUser1")->click();  // cancelled: nothing changes
     EXPECT_EQ(child<QLineEdit>("txtUserTool1")->text(), "");
-}
-
-TEST_F(OptionsDialog, EveryControlHasItsHint)
-{
-    open();
-    const std::pair<const char*, const char*> exact[] = {
-        {"txtSideMask", "Choose which file types the side list shows, seperate extensions with semi-colon"},
-        {"chkFullCellTag", "Use full syntax or just <TD>"},
-        {"txtBrowser", "Path to to Netscape's  browser program"},
-        {"txtUserTool2", "Path to your choice of program #2 that launches from the Tools menu"},
-        {"txtQuickScript", "Customize the behavior of \"Quick Table\""},
-        {"optTime6", "Format to use when inserting the time into update stamp"}};
-    for (const auto& [name, hint] : exact) EXPECT_EQ(child<QWidget>(name)->toolTip(), hint) << name;
-
-    int controls = 0;
-    for (QWidget* w : dialog->pages()->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-                             qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-                             qobject_cast<dialogs::ColorGrid*>(w);
-        if (!control || w->objectName().isEmpty() || w->parent() == dialog->pages()->tabBar()) continue;
-        ++controls;
-        EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
-    }
-    EXPECT_EQ(controls, 38);
 }
 
 TEST_F(OptionsDialog, NoLabelIsClippedAtTheDialogsSize)
@@ -406,23 +247,19 @@ TEST_F(OptionsDialog, NoLabelIsClippedAtTheDialogsSize)
         if (!shots.isEmpty()) dialog->grab().save(shots + QString("/options-page%1.png").arg(i + 1));
         for (QWidget* w : dialog->pages()->widget(i)->findChildren<QWidget*>()) {
             if (!w->isVisible()) continue;
-            const std::string name = describe(w);
+            const auto* label = qobject_cast<const QLabel*>(w);
+            const std::string name = label ? label->text().toStdString() : w->objectName().toStdString();
             EXPECT_TRUE(dialog->rect().contains(QRect(w->mapTo(dialog.get(), QPoint()), w->size()))) << name;
-            const bool captioned = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
-            if (captioned) {
-                EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name;
-            }
-            if (auto* button = qobject_cast<QPushButton*>(w)) {
-                EXPECT_GE(w->width(), w->fontMetrics().horizontalAdvance(button->text()) + 8) << name;
-            } else if (captioned) {
-                EXPECT_GE(w->width(), w->sizeHint().width()) << name;
-            }
+            const bool captioned = label || qobject_cast<QAbstractButton*>(w);
+            EXPECT_TRUE(!captioned || w->height() >= w->minimumSizeHint().height()) << name;
+            const auto* button = qobject_cast<QPushButton*>(w);
+            const int least = button ? w->fontMetrics().horizontalAdvance(button->text()) + 8
+                                     : (captioned ? w->sizeHint().width() : 0);
+            EXPECT_GE(w->width(), least) << name;
         }
     }
     const QTabBar* tabs = dialog->pages()->tabBar();
     EXPECT_GE(tabs->width(), tabs->sizeHint().width());  // no tab hidden behind scroll buttons
-    EXPECT_GE(dialog->width(), 498);
-    EXPECT_GE(dialog->height(), 288);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "markup/FindReplace.h"
-#include "markup/TextBuffer.h"
+#include "support/Marked.h"
+#include "support/Rows.h"
 
 using markup::FindReplace;
 using markup::Pos;
@@ -14,157 +15,91 @@ using Outcome = markup::FindReplace::Outcome;
 
 namespace {
 
-struct Selection {
-    Pos start, length;
-    bool operator==(const Selection&) const = default;
+// A text (with its selection drawn in) and the steps run on it in turn: 'f'
+// Find Next, 'r' the replace dialog's Find Next, 'R' Replace by "bb"; each
+// with its outcome and the text with the selection drawn in afterwards.
+struct Step {
+    char op;
+    const char* what;
+    Outcome outcome;
+    const char* after;
 };
-void PrintTo(const Selection& s, std::ostream* os)
-{
-    *os << "(" << s.start << ", " << s.length << ")";
-}
-Selection selectionOf(const TextBuffer& b)
-{
-    return {b.selectionStart(), b.selectionLength()};
-}
-
-TEST(FindNext, IgnoresCaseAndContinuesFromTheEndOfTheMatch)
-{
-    TextBuffer b("Hello WORLD, world");
-    FindReplace f;
-    EXPECT_EQ(f.findNext(b, "world"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{6, 5}));
-    EXPECT_EQ(f.findPos(), 11);
-    EXPECT_EQ(f.findNext(b, "world"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{13, 5}));
-}
-
-TEST(FindNext, WrapsToTheTopOnlyAfterTheNotFoundAndLeavesNothingSelected)
-{
-    TextBuffer b("a-b-a");
-    FindReplace f;
-    EXPECT_EQ(f.findNext(b, "a"), Outcome::Found);
-    EXPECT_EQ(f.findNext(b, "A"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{4, 1}));
-    EXPECT_EQ(f.findNext(b, "a"), Outcome::NotFound);
-    EXPECT_EQ(f.findPos(), 0);
-    EXPECT_EQ(selectionOf(b), (Selection{5, 0}));
-    EXPECT_EQ(f.findNext(b, "a"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{0, 1}));
-}
-
-TEST(FindNext, EmptyFindTextDoesNothing)
-{
-    TextBuffer b("abc");
-    b.setSelection(1, 1);
-    FindReplace f;
-    f.setFindPos(2);
-    EXPECT_EQ(f.findNext(b, ""), Outcome::Skipped);
-    EXPECT_EQ(f.replaceOne(b, "", "x"), Outcome::Skipped);
-    EXPECT_EQ(FindReplace::replaceAll(b, "", "x"), -1);
-    EXPECT_EQ(b.text(), "abc");
-    EXPECT_EQ(selectionOf(b), (Selection{1, 1}));
-    EXPECT_EQ(f.findPos(), 2);
-}
-
-TEST(FindNext, AccentedLettersIgnoreCaseAndSelectWholeCharacters)
-{
-    // "é" finds "É"; the Kelvin sign (three bytes) is found by "k" (one byte)
-    // and selected whole.
-    TextBuffer b("caf\xc3\x89 \xe2\x84\xaag");
-    FindReplace f;
-    EXPECT_EQ(f.findNext(b, "\xc3\xa9"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{3, 2}));
-    EXPECT_EQ(f.findNext(b, "kG"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{6, 4}));
-    EXPECT_EQ(f.findPos(), 10);
-}
-
-TEST(ReplaceDialogFindNext, SkipsAnAdjacentMatchBecauseItStartsOnePastTheEnd)
-{
-    TextBuffer b("aa a");
-    FindReplace f;
-    EXPECT_EQ(f.findNextForReplace(b, "a"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{0, 1}));
-    EXPECT_EQ(f.findPos(), 2);
-    EXPECT_EQ(f.findNextForReplace(b, "a"), Outcome::Found);
-    EXPECT_EQ(selectionOf(b), (Selection{3, 1}));
-    EXPECT_EQ(f.findNextForReplace(b, "a"), Outcome::NotFound);
-    EXPECT_EQ(f.findPos(), 0);
-}
-
-TEST(ReplaceOne, ReplacesTheSelectedMatchAndSelectsTheNext)
-{
-    TextBuffer b("a-A-a");
-    FindReplace f;
-    ASSERT_EQ(f.findNextForReplace(b, "a"), Outcome::Found);
-    EXPECT_EQ(f.replaceOne(b, "a", "bb"), Outcome::Found);
-    EXPECT_EQ(b.text(), "bb-A-a");
-    EXPECT_EQ(selectionOf(b), (Selection{3, 1}));
-    EXPECT_EQ(f.findPos(), 3 + 2 + 1);
-    EXPECT_EQ(f.replaceOne(b, "a", "bb"), Outcome::Found);
-    EXPECT_EQ(b.text(), "bb-bb-a");
-    EXPECT_EQ(selectionOf(b), (Selection{6, 1}));
-    EXPECT_EQ(f.replaceOne(b, "a", "bb"), Outcome::NotFound);
-    EXPECT_EQ(b.text(), "bb-bb-bb");
-    EXPECT_EQ(selectionOf(b), (Selection{8, 0}));
-    EXPECT_EQ(f.findPos(), 0);
-}
-
-TEST(ReplaceOne, NeverReplacesTextThatIsNoMatch)
-{
-    // After the last match is replaced nothing stays selected, so a further
-    // Replace changes nothing; nor does one over a selection the author made.
-    TextBuffer b("xa yz");
-    FindReplace f;
-    ASSERT_EQ(f.findNextForReplace(b, "a"), Outcome::Found);
-    EXPECT_EQ(f.replaceOne(b, "a", "b"), Outcome::NotFound);
-    EXPECT_EQ(f.replaceOne(b, "a", "b"), Outcome::NotFound);
-    EXPECT_EQ(b.text(), "xb yz");
-
-    b.setSelection(3, 2);  // "yz"
-    EXPECT_EQ(f.replaceOne(b, "a", "b"), Outcome::NotFound);
-    EXPECT_EQ(b.text(), "xb yz");
-}
-
-struct ReplaceAllRow {
+struct Script {
     const char* name;
-    std::string text, what, with, expected;
-    int count;
+    const char* text;
+    std::vector<Step> steps;
 };
 
-class ReplaceAllMatches : public testing::TestWithParam<ReplaceAllRow> {};
+class Searches : public testing::TestWithParam<Script> {};
 
-TEST_P(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
+TEST_P(Searches, SelectTheMatchesInTurn)
 {
-    const ReplaceAllRow& row = GetParam();
-    const markup::ReplaceAllEdit edit = markup::replaceAllMatches(row.text, row.what, row.with);
-    EXPECT_EQ(edit.count, row.count);
-    EXPECT_EQ(edit.applyTo(row.text), row.expected);
+    TextBuffer b = marked::buffer(GetParam().text);
+    FindReplace f;
+    for (const Step& step : GetParam().steps) {
+        const Outcome outcome = step.op == 'f'   ? f.findNext(b, step.what)
+                                : step.op == 'r' ? f.findNextForReplace(b, step.what)
+                                                 : f.replaceOne(b, step.what, "bb");
+        EXPECT_EQ(outcome, step.outcome) << step.op << " " << step.what;
+        EXPECT_EQ(marked::selection(b), step.after) << step.op << " " << step.what;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ReplaceAllMatches,
-                         testing::Values(ReplaceAllRow{"a_by_aa_in_aaa", "aaa", "a", "aa", "aaaaaa", 3},
-                                         ReplaceAllRow{"nothing_matches", "abc", "x", "y", "abc", 0},
-                                         ReplaceAllRow{"any_case", "Ab AB ab aB", "ab", "x", "x x x x", 4},
-                                         ReplaceAllRow{"accented_any_case", "\xc3\x89t\xc3\xa9", "\xc3\xa9", "e", "ete",
-                                                       2},
-                                         ReplaceAllRow{"kelvin_sign_by_k", "\xe2\x84\xaa-k", "K", "x", "x-x", 2},
-                                         ReplaceAllRow{"adjacent_pairs", "aaaaa", "aa", "b", "bba", 2},
-                                         ReplaceAllRow{"replacement_holds_the_find_text", "a", "a", "bab", "bab", 1},
-                                         ReplaceAllRow{"by_nothing", "<b>x</b><B>", "<b>", "", "x</b>", 2},
-                                         ReplaceAllRow{"line_breaks", "a\r\nb\r\n", "\r\n", "<br>", "a<br>b<br>", 2},
-                                         ReplaceAllRow{"empty_find_text", "abc", "", "x", "abc", 0}),
-                         [](const testing::TestParamInfo<ReplaceAllRow>& row) { return std::string(row.param.name); });
+using enum Outcome;
+// clang-format off
+const Script kScripts[] = {
+    {"FindIgnoresCaseAndContinuesAfterTheMatch", "Hello WORLD, world",
+     {{'f', "world", Found, "Hello [WORLD], world"}, {'f', "world", Found, "Hello WORLD, [world]"}}},
+    {"FindWrapsToTheTopOnlyAfterTheNotFound", "a-b-a",
+     {{'f', "a", Found, "[a]-b-a"}, {'f', "A", Found, "a-b-[a]"}, {'f', "a", NotFound, "a-b-a|"},
+      {'f', "a", Found, "[a]-b-a"}}},
+    // The Kelvin sign (three bytes) is found by "k" (one byte) and selected whole.
+    {"AccentedLettersAndTheKelvinSign", "caf\xc3\x89 \xe2\x84\xaag",
+     {{'f', "\xc3\xa9", Found, "caf[\xc3\x89] \xe2\x84\xaag"}, {'f', "kG", Found, "caf\xc3\x89 [\xe2\x84\xaag]"}}},
+    {"ReplaceDialogFindSkipsAnAdjacentMatch", "aa a",
+     {{'r', "a", Found, "[a]a a"}, {'r', "a", Found, "aa [a]"}, {'r', "a", NotFound, "aa a|"}}},
+    {"ReplaceReplacesTheSelectedMatchAndSelectsTheNext", "a-A-a",
+     {{'r', "a", Found, "[a]-A-a"}, {'R', "a", Found, "bb-[A]-a"}, {'R', "a", Found, "bb-bb-[a]"},
+      {'R', "a", NotFound, "bb-bb-bb|"}, {'R', "a", NotFound, "bb-bb-bb|"}}},
+    // Nor a selection the author made.
+    {"ReplaceNeverReplacesTextThatIsNoMatch", "xb [yz]", {{'R', "a", NotFound, "xb yz|"}}},
+    {"EmptyFindTextDoesNothing", "a[b]c", {{'f', "", Skipped, "a[b]c"}, {'R', "", Skipped, "a[b]c"}}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Scripts, Searches, testing::ValuesIn(kScripts), testing_support::RowName());
+
+// Every match of the text as it stood, replaced; a replacement is never
+// searched again.
+TEST(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
+{
+    // name, text, find, replace by, result, count
+    const std::tuple<const char*, std::string, std::string, std::string, std::string, int> rows[] = {
+        {"a_by_aa_in_aaa", "aaa", "a", "aa", "aaaaaa", 3},
+        {"nothing_matches", "abc", "x", "y", "abc", 0},
+        {"any_case", "Ab AB ab aB", "ab", "x", "x x x x", 4},
+        {"accented_any_case", "\xc3\x89t\xc3\xa9", "\xc3\xa9", "e", "ete", 2},
+        {"kelvin_sign_by_k", "\xe2\x84\xaa-k", "K", "x", "x-x", 2},
+        {"adjacent_pairs", "aaaaa", "aa", "b", "bba", 2},
+        {"replacement_holds_the_find_text", "a", "a", "bab", "bab", 1},
+        {"by_nothing", "<b>x</b><B>", "<b>", "", "x</b>", 2},
+        {"line_breaks", "a\r\nb\r\n", "\r\n", "<br>", "a<br>b<br>", 2},
+        {"empty_find_text", "abc", "", "x", "abc", 0}};
+    for (const auto& [name, text, what, with, expected, count] : rows) {
+        const markup::ReplaceAllEdit edit = markup::replaceAllMatches(text, what, with);
+        EXPECT_EQ(edit.count, count) << name;
+        EXPECT_EQ(edit.applyTo(text), expected) << name;
+    }
+}
 
 TEST(ReplaceAll, IsOneReplacementLeavingTheCaretAfterTheLastAndIgnoresFindPos)
 {
-    TextBuffer b("x aaa y");
-    b.setSelection(0, 1);
+    TextBuffer b = marked::buffer("[x] aaa y");
     FindReplace f;
     f.setFindPos(5);
+    EXPECT_EQ(FindReplace::replaceAll(b, "", "x"), -1);
     EXPECT_EQ(FindReplace::replaceAll(b, "a", "aa"), 3);
-    EXPECT_EQ(b.text(), "x aaaaaa y");
-    EXPECT_EQ(selectionOf(b), (Selection{8, 0}));
+    EXPECT_EQ(marked::selection(b), "x aaaaaa| y");
     EXPECT_TRUE(b.isModified());
     EXPECT_EQ(f.findPos(), 5);
 }

@@ -11,58 +11,52 @@
 
 namespace {
 
-struct ScanRow {
-    const char* name;
-    const char* text;
-    const char* coloured;
-};
-
-const ScanRow kScanRows[] = {
-    {"NoTags", "plain & simple", "plain & simple"},
-    {"Pair", "<b>x</b>", "{<b>}x{</b>}"},
-    {"LoneLessThanRunsToFirstTagEnd", "1 < 2 <i>x</i>", "1 {< 2 <i>}x{</i>}"},
-    {"CommentHoldingGreaterThan", "<!-- a > b -->c", "{<!-- a >} b -->c"},
-    {"CommentHoldingTagAfterGreaterThan", "<!-- a > <b> -->", "{<!-- a >} {<b>} -->"},
-    {"AttributeHoldingGreaterThan", R"(<a title="x>y">z)", R"({<a title="x>}y">z)"},
-    {"UnclosedTagRunsToNextGreaterThan", "<b>x<i y <u>", "{<b>}x{<i y <u>}"},
-    {"LessThanWithoutGreaterThanEndsScan", "<b>x< y", "{<b>}x< y"},
-    {"EntitiesStayDefault", "&reg;<br>&nbsp;", "&reg;{<br>}&nbsp;"},
-    {"TagOverLineBreak", "<a\r\nhref>x", "{<a\r\nhref>}x"},
-    {"LessThanInsideTag", "<a<b>c>", "{<a<b>}c>"},
-};
-
-class Scan : public testing::TestWithParam<ScanRow> {};
-
-TEST_P(Scan, ColourDocumentColoursEachRunFromLessThanToNextGreaterThan)
+// Each run from "<" to the next ">" is coloured, by the whole-document pass and
+// (where the text is one line) by the recolouring near the caret alike.
+TEST(Scan, ColoursEachRunFromLessThanToTheNextGreaterThan)
 {
-    markup::TextBuffer editor(GetParam().text);
-    markup::ColourDocument(editor);
-    EXPECT_EQ(marked::colours(editor), GetParam().coloured);
+    // name, text, coloured
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"NoTags", "plain & simple", "plain & simple"},
+        {"Pair", "<b>x</b>", "{<b>}x{</b>}"},
+        {"LoneLessThanRunsToFirstTagEnd", "1 < 2 <i>x</i>", "1 {< 2 <i>}x{</i>}"},
+        {"CommentHoldingGreaterThan", "<!-- a > b -->c", "{<!-- a >} b -->c"},
+        {"CommentHoldingTagAfterGreaterThan", "<!-- a > <b> -->", "{<!-- a >} {<b>} -->"},
+        {"AttributeHoldingGreaterThan", R"(<a title="x>y">z)", R"({<a title="x>}y">z)"},
+        {"UnclosedTagRunsToNextGreaterThan", "<b>x<i y <u>", "{<b>}x{<i y <u>}"},
+        {"LessThanWithoutGreaterThanEndsScan", "<b>x< y", "{<b>}x< y"},
+        {"EntitiesStayDefault", "&reg;<br>&nbsp;", "&reg;{<br>}&nbsp;"},
+        {"TagOverLineBreak", "<a\r\nhref>x", "{<a\r\nhref>}x"},
+        {"LessThanInsideTag", "<a<b>c>", "{<a<b>}c>"}};
+    for (const auto& [name, text, coloured] : rows) {
+        markup::TextBuffer whole(text), near(text);
+        markup::ColourDocument(whole);
+        EXPECT_EQ(marked::colours(whole), coloured) << name;
+        if (std::string_view(text).find('\n') != std::string_view::npos) continue;
+        near.setSelection(near.length(), 0);
+        markup::RecolourNearCaret(near, 1, 1);
+        EXPECT_EQ(marked::colours(near), coloured) << name << " near the caret";
+    }
 }
 
-// The recolouring of the caret's lines colours the same runs where the whole
-// region is one line.
-TEST_P(Scan, RecolourNearCaretAgreesOnOneLine)
-{
-    const std::string text = GetParam().text;
-    if (text.find('\n') != std::string::npos) GTEST_SKIP() << "one line only";
-    markup::TextBuffer editor(text);
-    editor.setSelection(editor.length(), 0);
-    markup::RecolourNearCaret(editor, 1, 1);
-    EXPECT_EQ(marked::colours(editor), GetParam().coloured);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, Scan, testing::ValuesIn(kScanRows),
-                         [](const testing::TestParamInfo<ScanRow>& row) { return std::string(row.param.name); });
-
-TEST(ColourDocument, RestylesEverythingPutsCaretAtStartAndKeepsModifiedFlag)
+// Colouring the whole document restyles everything and puts the caret at the
+// start (the variant for Replace All leaves the selection); clearing resets
+// every style and puts the caret at the start. None touches the modified flag.
+TEST(WholeDocument, ColouringAndClearingKeepTheModifiedFlag)
 {
     for (const bool modified : {false, true}) {
-        markup::TextBuffer editor = marked::buffer("old <b>x</b> tail|");
+        markup::TextBuffer editor = marked::buffer("old <b>[x]</b> tail");
         editor.setStyle(0, 3, markup::TagStyle);
         editor.setModified(modified);
+        markup::ColourWholeText(editor);
+        EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
+        EXPECT_EQ(marked::selection(editor), "old <b>[x]</b> tail");
         markup::ColourDocument(editor);
         EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
+        EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
+        editor.setSelection(6, 0);
+        markup::ClearColours(editor);
+        EXPECT_EQ(marked::colours(editor), "old <b>x</b> tail");
         EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
         EXPECT_EQ(editor.isModified(), modified);
     }
@@ -109,47 +103,32 @@ TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
     }
 }
 
-TEST(ColourWholeText, ColoursLikeColourDocumentButLeavesTheSelection)
+// RecolourNearCaret(linesBack, extraLines); "|" marks the caret, which must
+// come back where it was with nothing selected.
+TEST(Region, ColoursOnlyTheLinesAroundTheCaret)
 {
-    markup::TextBuffer editor = marked::buffer("a <b>[x]</b> c");
-    markup::ColourWholeText(editor);
-    EXPECT_EQ(marked::colours(editor), "a {<b>}x{</b>} c");
-    EXPECT_EQ(marked::selection(editor), "a <b>[x]</b> c");
-}
-
-TEST(ClearColours, ResetsEveryStylePutsCaretAtStartAndKeepsModifiedFlag)
-{
-    markup::TextBuffer editor = marked::buffer("<p>x|</p>");
-    markup::ColourDocument(editor);
-    editor.setSelection(4, 0);
-    editor.setModified(true);
-    markup::ClearColours(editor);
-    EXPECT_EQ(marked::colours(editor), "<p>x</p>");
-    EXPECT_EQ(marked::selection(editor), "|<p>x</p>");
-    EXPECT_TRUE(editor.isModified());
-}
-
-// RecolourNearCaret(linesBack, extraLines) on a five-line document; "|" marks
-// the caret, which must come back where it was with nothing selected.
-struct RegionRow {
-    const char* name;
-    const char* before;
-    int linesBack, extraLines;
-    const char* coloured;
-};
-
-class Region : public testing::TestWithParam<RegionRow> {};
-
-TEST_P(Region, ColoursOnlyTheLinesAroundTheCaret)
-{
-    const RegionRow& row = GetParam();
-    markup::TextBuffer editor = marked::buffer(row.before);
-    const std::string caretBefore = marked::selection(editor);
-    editor.setModified(false);
-    markup::RecolourNearCaret(editor, row.linesBack, row.extraLines);
-    EXPECT_EQ(marked::colours(editor), row.coloured);
-    EXPECT_EQ(marked::selection(editor), caretBefore);
-    EXPECT_FALSE(editor.isModified());
+    // name, text with the caret, lines back, extra lines, coloured
+    const std::tuple<const char*, const char*, int, int, const char*> rows[] = {
+        {"LineAboveAndCaretLine", "<a>\r\n<b>\r\n<c>|\r\n<d>\r\n<e>", 1, 1, "<a>\r\n{<b>}\r\n{<c>}\r\n<d>\r\n<e>"},
+        {"CaretOnFirstLine", "<a>|\r\n<b>\r\n<c>", 1, 1, "{<a>}\r\n<b>\r\n<c>"},
+        {"CaretOnLastLine", "<a>\r\n<b>\r\n<c>|", 1, 1, "<a>\r\n{<b>}\r\n{<c>}"},
+        // Two lines <b> and <c> inserted above the caret's line: (2 + 1, 2 + 2).
+        {"InsertedBlockOfTwoLines", "<z>\r\n<a>\r\n<b>\r\n<c>\r\n<d>|\r\n<e>\r\n<f>", 3, 4,
+         "<z>\r\n{<a>}\r\n{<b>}\r\n{<c>}\r\n{<d>}\r\n{<e>}\r\n<f>"},
+        {"BlockPastTheEnd", "<a>\r\n<b>|", 2, 5, "{<a>}\r\n{<b>}"},
+        {"TagLeavingTheRegionIsNotColoured", "<a>\r\n<b x|\r\ny>", 1, 1, "{<a>}\r\n<b x\r\ny>"},
+        {"TagEnteringTheRegionFromAboveIsNotColoured", "<a\r\nb>\r\n<c>|", 1, 1, "<a\r\nb>\r\n{<c>}"},
+        {"OverlappingRuns", "x\r\n<a<b>c|", 1, 1, "x\r\n{<a<b>}c"},
+        {"LoneLineFeeds", "<a>\n<b>\n<c>|\n<d>", 1, 1, "<a>\n{<b>}\n{<c>}\n<d>"},
+        {"CaretInsideLine", "<a>\r\n<b>x|y<c>\r\n<d>", 1, 1, "{<a>}\r\n{<b>}xy{<c>}\r\n<d>"}};
+    for (const auto& [name, before, linesBack, extraLines, coloured] : rows) {
+        markup::TextBuffer editor = marked::buffer(before);
+        const std::string caretBefore = marked::selection(editor);
+        markup::RecolourNearCaret(editor, linesBack, extraLines);
+        EXPECT_EQ(marked::colours(editor), coloured) << name;
+        EXPECT_EQ(marked::selection(editor), caretBefore) << name;
+        EXPECT_FALSE(editor.isModified()) << name;
+    }
 }
 
 // On a minified page (one long line) only the tags near the caret are
@@ -175,38 +154,15 @@ TEST(RecolourNearCaret, OnALongLineReachesOnlyNearTheCaret)
     EXPECT_EQ(editor.selectionStart(), caret);
 }
 
-const RegionRow kRegionRows[] = {
-    {"LineAboveAndCaretLine", "<a>\r\n<b>\r\n<c>|\r\n<d>\r\n<e>", 1, 1, "<a>\r\n{<b>}\r\n{<c>}\r\n<d>\r\n<e>"},
-    {"CaretOnFirstLine", "<a>|\r\n<b>\r\n<c>", 1, 1, "{<a>}\r\n<b>\r\n<c>"},
-    {"CaretOnLastLine", "<a>\r\n<b>\r\n<c>|", 1, 1, "<a>\r\n{<b>}\r\n{<c>}"},
-    // Two lines <b> and <c> inserted above the caret's line: (2 + 1, 2 + 2).
-    {"InsertedBlockOfTwoLines", "<z>\r\n<a>\r\n<b>\r\n<c>\r\n<d>|\r\n<e>\r\n<f>", 3, 4,
-     "<z>\r\n{<a>}\r\n{<b>}\r\n{<c>}\r\n{<d>}\r\n{<e>}\r\n<f>"},
-    {"BlockPastTheEnd", "<a>\r\n<b>|", 2, 5, "{<a>}\r\n{<b>}"},
-    {"TagLeavingTheRegionIsNotColoured", "<a>\r\n<b x|\r\ny>", 1, 1, "{<a>}\r\n<b x\r\ny>"},
-    {"TagEnteringTheRegionFromAboveIsNotColoured", "<a\r\nb>\r\n<c>|", 1, 1, "<a\r\nb>\r\n{<c>}"},
-    {"OverlappingRuns", "x\r\n<a<b>c|", 1, 1, "x\r\n{<a<b>}c"},
-    {"LoneLineFeeds", "<a>\n<b>\n<c>|\n<d>", 1, 1, "<a>\n{<b>}\n{<c>}\n<d>"},
-    {"CaretInsideLine", "<a>\r\n<b>x|y<c>\r\n<d>", 1, 1, "{<a>}\r\n{<b>}xy{<c>}\r\n<d>"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, Region, testing::ValuesIn(kRegionRows),
-                         [](const testing::TestParamInfo<RegionRow>& row) { return std::string(row.param.name); });
-
-TEST(RecolourNearCaret, LeavesColoursOutsideTheTagsAsTheyAre)
+// An entity coloured when it was inserted keeps its colour; a selection
+// collapses to its start.
+TEST(RecolourNearCaret, LeavesColoursOutsideTheTagsAndCollapsesTheSelection)
 {
-    // An entity coloured when it was inserted keeps its colour.
-    markup::TextBuffer editor = marked::buffer("a&reg;<b>x</b>|");
+    markup::TextBuffer editor = marked::buffer("a&reg;<b>[x]</b>");
     editor.setStyle(1, 5, markup::TagStyle);
     markup::RecolourNearCaret(editor, 1, 1);
     EXPECT_EQ(marked::colours(editor), "a{&reg;<b>}x{</b>}");
-}
-
-TEST(RecolourNearCaret, SelectionCollapsesToItsStart)
-{
-    markup::TextBuffer editor = marked::buffer("<a>\r\n[x]");
-    markup::RecolourNearCaret(editor, 1, 1);
-    EXPECT_EQ(marked::selection(editor), "<a>\r\n|x");
+    EXPECT_EQ(marked::selection(editor), "a&reg;<b>|x</b>");
 }
 
 }  // namespace

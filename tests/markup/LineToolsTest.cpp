@@ -2,22 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "markup/LineTools.h"
+#include "markup/TagCase.h"
 #include "markup/TextBuffer.h"
 
 namespace {
 
 using markup::TextBuffer;
-
-TEST(RemoveLineBreaks, JoinsTheSelectedLinesAndKeepsTheBreakAfterTheSelection)
-{
-    TextBuffer b("x\r\none\r\ntwo\r\nthree\r\ny");
-    b.setSelection(3, 15);
-    ASSERT_EQ(b.selectedText(), "one\r\ntwo\r\nthree");
-    markup::RemoveLineBreaks(b);
-    EXPECT_EQ(b.text(), "x\r\none two three\r\ny");
-    EXPECT_EQ(b.selectionStart(), 3);
-    EXPECT_EQ(b.selectionLength(), 0);
-}
 
 TEST(RemoveLineBreaks, LoneBreaksBecomeSpacesWithoutEatingACharacter)
 {
@@ -25,58 +15,41 @@ TEST(RemoveLineBreaks, LoneBreaksBecomeSpacesWithoutEatingACharacter)
     EXPECT_EQ(markup::JoinLines("no breaks"), "no breaks");
 }
 
-std::string sevenLines()
+// Lines from the selection's first to the last one it covers wholly become
+// list items; a selection inside one line converts nothing.
+TEST(ListItems, ConvertTheLinesTheSelectionCovers)
 {
-    return "l0\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5\r\nl6";
-}
-
-TEST(ListItems, FromTheStartOfLine2ToTheStartOfLine5ConvertsLines2To4)
-{
-    TextBuffer b(sevenLines());
-    b.setSelection(b.lineStart(2), b.lineStart(5) - b.lineStart(2));
-    EXPECT_TRUE(markup::ConvertToListItems(b, true));
-    EXPECT_EQ(b.text(), "l0\r\nl1\r\n<li>l2</li>\r\n<li>l3</li>\r\n<li>l4</li>\r\nl5\r\nl6");
-    EXPECT_EQ(b.selectionStart(), b.lineStart(5));
-}
-
-TEST(ListItems, SelectionEndingInsideALineLeavesThatLineAndUpperCase)
-{
-    TextBuffer b("a\r\n\r\nc\r\nd");
-    b.setSelection(1, 6);  // from inside line 0 to inside line 2
-    EXPECT_TRUE(markup::ConvertToListItems(b, false));
-    EXPECT_EQ(b.text(), "<LI>a</LI>\r\n<LI></LI>\r\nc\r\nd");
-}
-
-TEST(ListItems, SelectionInsideOneLineConvertsNothing)
-{
-    TextBuffer b(sevenLines());
-    b.setSelection(4, 1);
-    EXPECT_FALSE(markup::ConvertToListItems(b, true));
-    EXPECT_EQ(b.text(), sevenLines());
+    // document, selection start and length, lower case, result ("" when nothing converts)
+    const std::tuple<const char*, int, int, bool, const char*> rows[] = {
+        {"l0\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5", 8, 12, true,
+         "l0\r\nl1\r\n<li>l2</li>\r\n<li>l3</li>\r\n<li>l4</li>\r\nl5"},
+        {"a\r\n\r\nc\r\nd", 1, 6, false, "<LI>a</LI>\r\n<LI></LI>\r\nc\r\nd"},
+        {"l0\r\nl1", 4, 1, true, ""}};
+    for (const auto& [document, start, length, lower, expected] : rows) {
+        TextBuffer b(document);
+        b.setSelection(start, length);
+        EXPECT_EQ(markup::ConvertToListItems(b, lower), *expected != 0) << document;
+        EXPECT_EQ(b.text(), *expected ? expected : document);
+    }
+    TextBuffer b("a\r\nb\r\nc");
+    b.setSelection(0, 6);
+    markup::ConvertToListItems(b, true);
+    EXPECT_EQ(b.selectionStart(), b.lineStart(2));
 }
 
 constexpr const char* kHeader =
     "<html>\r\n<head><title></title></head>\r\n\r\n<body bgcolor=\"#ffffff\">\r\n\r\n<pre>\r\n\r\n";
 constexpr const char* kTrailer = "</pre>\r\n\r\n</body>\r\n</html>\r\n";
 
-TEST(TextToHtml, EmptyDocumentIsTheHeaderThenTheTrailerLines)
-{
-    EXPECT_EQ(markup::TextToHtml("", true), std::string(kHeader) + "\r\n" + kTrailer);
-}
-
 TEST(TextToHtml, PreEndsTheLastLineOrFollowsAnEmptyLine)
 {
+    EXPECT_EQ(markup::TextToHtml("", true), std::string(kHeader) + "\r\n" + kTrailer);
     EXPECT_EQ(markup::TextToHtml("one\r\ntwo", true), std::string(kHeader) + "one\r\ntwo\r\n" + kTrailer);
     EXPECT_EQ(markup::TextToHtml("one\r\ntwo\r\n", true), std::string(kHeader) + "one\r\ntwo\r\n\r\n" + kTrailer);
-}
-
-TEST(TextToHtml, UpperCaseAndLoneBreaksMadePairs)
-{
-    const std::string page = markup::TextToHtml("a\nb\rc", false);
-    EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n");
-    EXPECT_NE(page.find("<HEAD><TITLE></TITLE></HEAD>\r\n"), std::string::npos);
-    EXPECT_NE(page.find("<BODY BGCOLOR=\"#FFFFFF\">\r\n"), std::string::npos);
-    EXPECT_NE(page.find("<PRE>\r\n\r\na\r\nb\r\nc\r\n</PRE>\r\n\r\n</BODY>\r\n</HTML>\r\n"), std::string::npos);
+    // Upper case, and lone breaks made pairs.
+    EXPECT_EQ(markup::TextToHtml("a\nb\rc", false), markup::toTagCase(std::string_view(kHeader), false) +
+                                                        "a\r\nb\r\nc\r\n" +
+                                                        markup::toTagCase(std::string_view(kTrailer), false));
 }
 
 }  // namespace

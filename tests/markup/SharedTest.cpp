@@ -1,4 +1,4 @@
-// Tag case, palette and path helpers shared by every command.
+// Tag case, palette codes and case-insensitive search shared by every command.
 #include <gtest/gtest.h>
 
 #include "markup/Captions.h"
@@ -22,14 +22,6 @@ TEST(Palette, CodesInGridOrderWithSilverInLowerCase)
     EXPECT_STREQ(markup::paletteCode(7), "c0c0c0");
     EXPECT_STREQ(markup::paletteCode(13), "FF00FF");
     EXPECT_STREQ(markup::paletteCode(16), "000000");
-    EXPECT_EQ(markup::paletteRgb(15), 0xFFFFFFu);
-}
-
-TEST(FileNamePart, IsTheTextAfterTheLastSlash)
-{
-    EXPECT_EQ(markup::FileNamePart("/home/a/index.html"), "index.html");
-    EXPECT_EQ(markup::FileNamePart("index.html"), "index.html");
-    EXPECT_EQ(markup::FileNamePart("/home/a/"), "");
 }
 
 TEST(FindIgnoringCase, FoldsUnicodeAndStaysLinear)

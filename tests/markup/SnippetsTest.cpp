@@ -1,4 +1,4 @@
-// Snippet insertion rules over the headless editor, and the update stamp text.
+// Snippet insertion rules over the headless editor, and the update stamp date.
 #include <gtest/gtest.h>
 
 #include "markup/Snippets.h"
@@ -14,54 +14,24 @@ TEST(WithCrLf, MakesEveryLoneBreakAPair)
     EXPECT_EQ(markup::withCrLf(""), "");
 }
 
-TEST(BlockAboveCaret, CaretMidLineInsertsWholeLinesAboveAndCaretAtTheMovedLine)
+TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
 {
-    TextBuffer b("first\r\nsec|ond\r\nthird");
-    b.setSelection(10, 0);  // inside "second"
-    const int lines = markup::InsertBlockAboveCaret(b, "<a>\r\n<b>");
-    EXPECT_EQ(lines, 2);
-    EXPECT_EQ(b.text(), "first\r\n<a>\r\n<b>\r\nsec|ond\r\nthird");
-    EXPECT_EQ(b.selectionStart(), 17);
-    EXPECT_EQ(b.selectionLength(), 0);
+    // document, caret, file, result
+    const std::tuple<const char*, int, const char*, const char*> rows[] = {
+        {"a\r\nbb\r\nc", 4, "1\r\n2\r\n", "a\r\nbb\r\n1\r\n2\r\nc"},  // the middle line
+        {"a\r\nb", 0, "1\n2", "a\r\n1\r\n2\r\nb"},                    // the file's last line without a break
+        {"a", 1, "x\r\n", "a\r\nx"},                                  // the last line
+        {"a", 0, "\r\n\r\n", "a\r\n\r\n"},                            // empty lines of the file
+        {"a\r\nb", 0, "", "a\r\nb"},                                  // an empty file changes nothing
+        {"", 0, "x", "\r\nx"}};                                       // an empty document
+    for (const auto& [document, caret, file, expected] : rows) {
+        TextBuffer b(document);
+        b.setSelection(caret, 0);
+        markup::InsertLinesBelowCaret(b, file);
+        EXPECT_EQ(b.text(), expected) << file;
+        EXPECT_EQ(b.selectionStart(), caret);
+    }
 }
-
-TEST(BlockAboveCaret, EmptyBlockIsJustALineBreak)
-{
-    TextBuffer b("x");
-    b.setSelection(1, 0);
-    EXPECT_EQ(markup::InsertBlockAboveCaret(b, ""), 1);
-    EXPECT_EQ(b.text(), "\r\nx");
-}
-
-struct LinesRow {
-    const char* name;
-    const char* document;
-    int caret;
-    const char* file;
-    const char* expected;
-};
-
-class LinesBelowCaret : public testing::TestWithParam<LinesRow> {};
-
-TEST_P(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
-{
-    const LinesRow& row = GetParam();
-    TextBuffer b(row.document);
-    b.setSelection(row.caret, 0);
-    markup::InsertLinesBelowCaret(b, row.file);
-    EXPECT_EQ(b.text(), row.expected);
-    EXPECT_EQ(b.selectionStart(), row.caret);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, LinesBelowCaret,
-                         testing::Values(LinesRow{"MiddleLine", "a\r\nbb\r\nc", 4, "1\r\n2\r\n",
-                                                  "a\r\nbb\r\n1\r\n2\r\nc"},
-                                         LinesRow{"LastLineNoFinalBreak", "a\r\nb", 0, "1\n2", "a\r\n1\r\n2\r\nb"},
-                                         LinesRow{"LastLine", "a", 1, "x\r\n", "a\r\nx"},
-                                         LinesRow{"EmptyLinesOfTheFile", "a", 0, "\r\n\r\n", "a\r\n\r\n"},
-                                         LinesRow{"EmptyFileChangesNothing", "a\r\nb", 0, "", "a\r\nb"},
-                                         LinesRow{"EmptyDocument", "", 0, "x", "\r\nx"}),
-                         [](const testing::TestParamInfo<LinesRow>& row) { return std::string(row.param.name); });
 
 TEST(LinesBelowCaret, SelectionSpanningTheInsertionKeepsItsText)
 {
@@ -72,45 +42,21 @@ TEST(LinesBelowCaret, SelectionSpanningTheInsertionKeepsItsText)
     EXPECT_EQ(b.selectedText(), "b\r\nX\r\nc");
 }
 
-TEST(StampDate, FormatsByNumberAndUnknownNumbersGiveNothing)
-{
-    const QDateTime when(QDate(1998, 1, 5), QTime(14, 7, 9));
-    const QLocale en(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(markup::stampDate(5, when, en), QStringLiteral("Jan-05-98"));
-    EXPECT_EQ(markup::stampDate(6, when, en),
-              QStringLiteral("Jan-05-98 ") + en.toString(QTime(14, 7), QLocale::ShortFormat));
-    // 24-hour "hh:mm" after the long date.
-    EXPECT_TRUE(markup::stampDate(2, when, en).endsWith(" 14:07"));
-    EXPECT_EQ(markup::stampDate(2, QDateTime(QDate(1998, 1, 5), QTime(9, 5)), en).right(6), " 09:05");
-    // The month name is the locale's.
-    EXPECT_EQ(markup::stampDate(5, QDateTime(QDate(2009, 12, 31), QTime()), QLocale(QLocale::German, QLocale::Germany)),
-              QStringLiteral("Dez.-31-09"));
-    for (int unknown : {0, 7, -1}) EXPECT_EQ(markup::stampDate(unknown, when, en), QString()) << unknown;
-}
-
 // The same patterns caption the time-format buttons of the Options dialog.
-TEST(StampDate, TimeFormatsFollowTheirPatterns)
+TEST(StampDate, FormatsFollowTheirPatternsAndUnknownNumbersGiveNothing)
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QDateTime when(QDate(2024, 3, 7), QTime(14, 5));
+    const QDateTime when(QDate(2024, 3, 7), QTime(9, 5));
     const QString longDate = english.toString(when.date(), QLocale::LongFormat);
     const QString shortDate = english.toString(when.date(), QLocale::ShortFormat);
     const QString shortTime = english.toString(when.time(), QLocale::ShortFormat);
     const std::pair<int, QString> cases[] = {
-        {1, longDate},    {2, longDate + " 14:05"},      {3, shortDate}, {4, shortDate + " " + shortTime},
-        {5, "Mar-07-24"}, {6, "Mar-07-24 " + shortTime}, {0, ""},        {7, ""}};
+        {1, longDate},    {2, longDate + " 09:05"},      {3, shortDate}, {4, shortDate + " " + shortTime},
+        {5, "Mar-07-24"}, {6, "Mar-07-24 " + shortTime}, {0, ""},        {7, ""},
+        {-1, ""}};
     for (const auto& [format, text] : cases) EXPECT_EQ(markup::stampDate(format, when, english), text) << format;
     // The month name is the locale's own.
     EXPECT_EQ(markup::stampDate(5, when, QLocale(QLocale::German, QLocale::Germany)), "März-07-24");
-}
-
-TEST(UpdateStamp, CommentOrVisibleTextWithTwoSpacesForAnEmptyDate)
-{
-    const QString trailer = QStringLiteral("using <a href=\"x\">Q</a>.");
-    EXPECT_EQ(markup::updateStamp(QStringLiteral("Updated"), QString(), trailer, false),
-              QStringLiteral("<!-- Updated  using <a href=\"x\">Q</a>. -->"));
-    EXPECT_EQ(markup::updateStamp(QStringLiteral("Updated"), QStringLiteral("Jan-05-98"), trailer, true),
-              QStringLiteral("Updated Jan-05-98 using <a href=\"x\">Q</a>."));
 }
 
 }  // namespace

@@ -8,51 +8,40 @@ namespace {
 using markup::ConvertTagCase;
 using markup::RemoveTags;
 
-struct CaseRow {
-    const char* name;
-    bool upper;
-    const char* input;
-    const char* expected;
-};
-
-class TagCase : public testing::TestWithParam<CaseRow> {};
-
-TEST_P(TagCase, ConvertsTagsButNotAddressValuesNorText)
+TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
 {
-    const CaseRow& row = GetParam();
-    const markup::TagPassResult r = ConvertTagCase(row.input, row.upper);
-    EXPECT_EQ(r.text, row.expected);
-    EXPECT_FALSE(r.brokenTag);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TagCase,
-    testing::Values(
+    // name, to upper case, input, output
+    const std::tuple<const char*, bool, const char*, const char*> rows[] = {
         // The href value and the link text (its first letter too) keep their case.
-        CaseRow{"AnchorUpper", true, "<a href=\"MyPage.Html\">Link Text</a>", "<A HREF=\"MyPage.Html\">Link Text</A>"},
+        {"AnchorUpper", true, "<a href=\"MyPage.Html\">Link Text</a>", "<A HREF=\"MyPage.Html\">Link Text</A>"},
         // The src value keeps its case; the alt value after it is lowered.
-        CaseRow{"ImageLower", false, "<IMG SRC=\"Images/Photo.GIF\" ALT=\"My Photo\">",
-                "<img src=\"Images/Photo.GIF\" alt=\"my photo\">"},
+        {"ImageLower", false, "<IMG SRC=\"Images/Photo.GIF\" ALT=\"My Photo\">",
+         "<img src=\"Images/Photo.GIF\" alt=\"my photo\">"},
         // "und=" of background: its value stays, the colour value is lowered.
-        CaseRow{"BodyLower", false, "<BODY BACKGROUND=\"Back.GIF\" BGCOLOR=\"#FFFFFF\">",
-                "<body background=\"Back.GIF\" bgcolor=\"#ffffff\">"},
-        CaseRow{"LowsrcMatchesSrc", false, "<IMG LOWSRC=\"Lo.GIF\">", "<img lowsrc=\"Lo.GIF\">"},
+        {"BodyLower", false, "<BODY BACKGROUND=\"Back.GIF\" BGCOLOR=\"#FFFFFF\">",
+         "<body background=\"Back.GIF\" bgcolor=\"#ffffff\">"},
+        {"LowsrcMatchesSrc", false, "<IMG LOWSRC=\"Lo.GIF\">", "<img lowsrc=\"Lo.GIF\">"},
         // The ref step runs on the tag as the src step left it, and the later
         // step converts the earlier value lying before its keyword.
-        CaseRow{"TwoKeywordsLaterStepWins", false, "<A HREF=\"Ab\" SRC=\"Cd\">", "<a href=\"ab\" src=\"cd\">"},
+        {"TwoKeywordsLaterStepWins", false, "<A HREF=\"Ab\" SRC=\"Cd\">", "<a href=\"ab\" src=\"cd\">"},
         // The keyword is there but no double quote follows anywhere: nothing changes.
-        CaseRow{"UnquotedSrcWithoutValueEnd", true, "<img src=pic.gif>some text", "<img src=pic.gif>some text"},
+        {"UnquotedSrcWithoutValueEnd", true, "<img src=pic.gif>some text", "<img src=pic.gif>some text"},
         // The value's end quote lies beyond the ">": only the tag up to the keyword changes.
-        CaseRow{"ValueEndBeyondTagChangesNothingOutside", true, "<img src=\"\" alt=x>say \"hi\" <b>",
-                "<IMG SRC=\"\" alt=x>say \"hi\" <B>"},
-        CaseRow{"CommentsAreTagsTextAndEntitiesAreNot", true, "<!-- note <b> -->caf&eacute; <i>x</i>",
-                "<!-- NOTE <B> -->caf&eacute; <I>x</I>"},
-        CaseRow{"OnlyAsciiLettersChange", true, "<p title=\"\xc3\xa9t\xc3\xa9\">\xc3\xa9",
-                "<P TITLE=\"\xc3\xa9T\xc3\xa9\">\xc3\xa9"},
-        CaseRow{"TagsOverLines", false, "<TABLE\r\nBORDER=1>\r\nText\r\n</TABLE>",
-                "<table\r\nborder=1>\r\nText\r\n</table>"},
-        CaseRow{"NoTagAtAll", true, "a > b and c", "a > b and c"}, CaseRow{"Empty", false, "", ""}),
-    [](const testing::TestParamInfo<CaseRow>& row) { return std::string(row.param.name); });
+        {"ValueEndBeyondTagChangesNothingOutside", true, "<img src=\"\" alt=x>say \"hi\" <b>",
+         "<IMG SRC=\"\" alt=x>say \"hi\" <B>"},
+        {"CommentsAreTagsTextAndEntitiesAreNot", true, "<!-- note <b> -->caf&eacute; <i>x</i>",
+         "<!-- NOTE <B> -->caf&eacute; <I>x</I>"},
+        {"OnlyAsciiLettersChange", true, "<p title=\"\xc3\xa9t\xc3\xa9\">\xc3\xa9",
+         "<P TITLE=\"\xc3\xa9T\xc3\xa9\">\xc3\xa9"},
+        {"TagsOverLines", false, "<TABLE\r\nBORDER=1>\r\nText\r\n</TABLE>", "<table\r\nborder=1>\r\nText\r\n</table>"},
+        {"NoTagAtAll", true, "a > b and c", "a > b and c"},
+        {"Empty", false, "", ""}};
+    for (const auto& [name, upper, input, expected] : rows) {
+        const markup::TagPassResult r = ConvertTagCase(input, upper);
+        EXPECT_EQ(r.text, expected) << name;
+        EXPECT_FALSE(r.brokenTag) << name;
+    }
+}
 
 TEST(TagCaseBroken, KeepsTheWorkBeforeTheBrokenTag)
 {
@@ -70,31 +59,21 @@ TEST(TagCaseLinear, ManyKeywordsWithoutAnyQuoteAfterThem)
     EXPECT_EQ(ConvertTagCase(text, false).text, text);
 }
 
-struct RemoveRow {
-    const char* name;
-    const char* input;
-    const char* expected;
-    bool broken;
-};
-
-class TagRemoval : public testing::TestWithParam<RemoveRow> {};
-
-TEST_P(TagRemoval, DeletesEveryTagAndKeepsTheRest)
+TEST(TagRemoval, DeletesEveryTagAndKeepsTheRest)
 {
-    const RemoveRow& row = GetParam();
-    const markup::TagPassResult r = RemoveTags(row.input);
-    EXPECT_EQ(r.text, row.expected);
-    EXPECT_EQ(r.brokenTag, row.broken);
+    // input, output, a broken tag
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"<html><body>Text</body>", "Text", false},
+        {"<p>a&amp;b</p>\r\n<br>\r\nc", "a&amp;b\r\n\r\nc", false},
+        {"x<a<b>y>z", "xy>z", false},
+        {"a > b", "a > b", false},
+        {"a<b>c<d e", "ac<d e", true},
+        {"<a><b><c>", "", false}};
+    for (const auto& [input, expected, broken] : rows) {
+        const markup::TagPassResult r = RemoveTags(input);
+        EXPECT_EQ(r.text, expected) << input;
+        EXPECT_EQ(r.brokenTag, broken) << input;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TagRemoval,
-    testing::Values(RemoveRow{"TwoAdjacentTagsAtTheStart", "<html><body>Text</body>", "Text", false},
-                    RemoveRow{"LineBreaksAndEntitiesStay", "<p>a&amp;b</p>\r\n<br>\r\nc", "a&amp;b\r\n\r\nc", false},
-                    RemoveRow{"NestedLessThanEndsAtFirstGreater", "x<a<b>y>z", "xy>z", false},
-                    RemoveRow{"NoLessThan", "a > b", "a > b", false},
-                    RemoveRow{"BrokenTagKeepsTheRest", "a<b>c<d e", "ac<d e", true},
-                    RemoveRow{"OnlyTags", "<a><b><c>", "", false}),
-    [](const testing::TestParamInfo<RemoveRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

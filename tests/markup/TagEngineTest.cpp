@@ -4,6 +4,7 @@
 
 #include "markup/TagEngine.h"
 #include "support/Marked.h"
+#include "support/Rows.h"
 
 namespace {
 
@@ -113,8 +114,7 @@ const Row kRows[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows),
-                         [](const testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows), testing_support::RowName());
 
 TEST(TagEngineHighlighting, EntityIsColouredAndTextTypedAfterItIsNot)
 {
@@ -128,52 +128,32 @@ TEST(TagEngineHighlighting, EntityIsColouredAndTextTypedAfterItIsNot)
 }
 
 // The key flags after a key press: which modifiers, and which key.
-struct KeyRow {
-    const char* name;
-    KeyFlags before;
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    KeyFlags after;
-};
-
-class KeyFlagRules : public testing::TestWithParam<KeyRow> {};
-
-TEST_P(KeyFlagRules, AfterPress)
+TEST(KeyFlagRules, AfterPress)
 {
-    const KeyRow& row = GetParam();
-    const KeyFlags after = markup::keyFlagsAfterPress(row.before, row.key, row.modifiers);
-    EXPECT_EQ(after.endTagOnly, row.after.endTagOnly);
-    EXPECT_EQ(after.suppressTagPair, row.after.suppressTagPair);
-}
-
-using Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier, Qt::ShiftModifier, Qt::NoModifier;
-const KeyRow kKeyRows[] = {
-    {"ShiftPressReportedWithoutShift", kNone, Qt::Key_Shift, NoModifier, kEnd},
-    {"ShiftPressReportedWithShift", kNone, Qt::Key_Shift, ShiftModifier, kEnd},
-    {"CapitalLetter", kSup, Qt::Key_A, ShiftModifier, kEnd},
-    {"ShiftKeypadDigit", kNone, Qt::Key_5, ShiftModifier | Qt::KeypadModifier, kEnd},
-    {"ShiftWhileCtrlHeld", kEnd, Qt::Key_Shift, ControlModifier, kSup},
-    {"CtrlWhileShiftHeld", kEnd, Qt::Key_Control, ShiftModifier, kSup},
-    {"CtrlShiftLetter", kNone, Qt::Key_Q, ShiftModifier | ControlModifier, kSup},
-    {"ShiftThenAltArrivingAsMeta", kEnd, Qt::Key_Meta, ShiftModifier, kNone},
-    {"ShiftThenAltArrivingAsMetaWithMetaBit", kEnd, Qt::Key_Meta, ShiftModifier | MetaModifier, kNone},
-    {"ShiftThenAlt", kEnd, Qt::Key_Alt, ShiftModifier, kNone},
-    {"ShiftMetaLetter", kEnd, Qt::Key_W, ShiftModifier | MetaModifier, kNone},
-    {"AltWhileCtrlShiftHeld", kSup, Qt::Key_Alt, ShiftModifier | ControlModifier, kNone},
-    {"CtrlShiftMetaLetter", kSup, Qt::Key_B, ShiftModifier | ControlModifier | MetaModifier, kNone},
-    {"CtrlAlone", kEnd, Qt::Key_Control, NoModifier, kNone},
-    {"AltShiftReportedAsAlt", kEnd, Qt::Key_Shift, AltModifier, kNone},
-    {"PlainLetterEndsSuppress", kSup, Qt::Key_X, NoModifier, kNone},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, KeyFlagRules, testing::ValuesIn(kKeyRows),
-                         [](const testing::TestParamInfo<KeyRow>& row) { return std::string(row.param.name); });
-
-TEST(KeyFlagRules, ReleaseEndsEndTagOnlyButNotSuppress)
-{
-    const KeyFlags after = markup::keyFlagsAfterRelease(kBoth);
-    EXPECT_FALSE(after.endTagOnly);
-    EXPECT_TRUE(after.suppressTagPair);
+    using Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier, Qt::ShiftModifier, Qt::NoModifier;
+    const std::tuple<const char*, KeyFlags, int, Qt::KeyboardModifiers, KeyFlags> rows[] = {
+        {"ShiftPressReportedWithoutShift", kNone, Qt::Key_Shift, NoModifier, kEnd},
+        {"ShiftPressReportedWithShift", kNone, Qt::Key_Shift, ShiftModifier, kEnd},
+        {"CapitalLetter", kSup, Qt::Key_A, ShiftModifier, kEnd},
+        {"ShiftKeypadDigit", kNone, Qt::Key_5, ShiftModifier | Qt::KeypadModifier, kEnd},
+        {"ShiftWhileCtrlHeld", kEnd, Qt::Key_Shift, ControlModifier, kSup},
+        {"CtrlWhileShiftHeld", kEnd, Qt::Key_Control, ShiftModifier, kSup},
+        {"CtrlShiftLetter", kNone, Qt::Key_Q, ShiftModifier | ControlModifier, kSup},
+        {"ShiftThenAltArrivingAsMeta", kEnd, Qt::Key_Meta, ShiftModifier, kNone},
+        {"ShiftThenAltArrivingAsMetaWithMetaBit", kEnd, Qt::Key_Meta, ShiftModifier | MetaModifier, kNone},
+        {"ShiftThenAlt", kEnd, Qt::Key_Alt, ShiftModifier, kNone},
+        {"ShiftMetaLetter", kEnd, Qt::Key_W, ShiftModifier | MetaModifier, kNone},
+        {"AltWhileCtrlShiftHeld", kSup, Qt::Key_Alt, ShiftModifier | ControlModifier, kNone},
+        {"CtrlShiftMetaLetter", kSup, Qt::Key_B, ShiftModifier | ControlModifier | MetaModifier, kNone},
+        {"CtrlAlone", kEnd, Qt::Key_Control, NoModifier, kNone},
+        {"AltShiftReportedAsAlt", kEnd, Qt::Key_Shift, AltModifier, kNone},
+        {"PlainLetterEndsSuppress", kSup, Qt::Key_X, NoModifier, kNone}};
+    for (const auto& [name, before, key, modifiers, expected] : rows) {
+        const KeyFlags after = markup::keyFlagsAfterPress(before, key, modifiers);
+        EXPECT_EQ(std::pair(after.endTagOnly, after.suppressTagPair),
+                  std::pair(expected.endTagOnly, expected.suppressTagPair))
+            << name;
+    }
 }
 
 }  // namespace

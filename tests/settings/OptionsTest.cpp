@@ -1,38 +1,24 @@
-// LoadOptions: the defaults of a first run and the values it maps.
+// LoadOptions: what it maps beyond reading the table's settings.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "markup/Palette.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "support/FileFaults.h"
 
 namespace {
 
-TEST(LoadOptions, FirstRunGivesEveryDefault)
+TEST(LoadOptions, FirstRunGivesTheDefaultsOfTheEditorNotOfTheDialog)
 {
     const settings::Options o = settings::LoadOptions();
-    EXPECT_TRUE(o.tagCase);
-    EXPECT_TRUE(o.keepSelected);
-    EXPECT_TRUE(o.fullCellTag);
-    EXPECT_FALSE(o.showUpdate);
-    EXPECT_FALSE(o.useDefault);
-    EXPECT_EQ(o.syntaxClr, 4);
-    EXPECT_EQ(o.tagColour, 0x000080u);
-    EXPECT_EQ(o.name, "Quillon User");
-    EXPECT_EQ(o.phone, "555-1212");
-    EXPECT_EQ(o.fax, "555-1313");
-    EXPECT_TRUE(o.address.contains("\r\n"));
+    EXPECT_EQ(o.tagColour, markup::paletteRgb(settings::user::kSyntaxColour.def));
     EXPECT_EQ(o.dir, QDir::homePath());
-    EXPECT_EQ(o.drive, 1);
-    EXPECT_EQ(o.sideColor, 1);
-    EXPECT_EQ(o.sideMask, "*.htm;*.shtml;*.txt;*.map;*.gif;*.jpg;*.jpeg");
-    EXPECT_EQ(o.templateNo, 0);
-    EXPECT_EQ(o.dtd, "");
-    EXPECT_EQ(o.customFile, "");
-    EXPECT_TRUE(o.updateTrailer.startsWith("using <a href="));
-    EXPECT_TRUE(o.updateTrailer.endsWith(">Quillon Pro</a>."));
+    EXPECT_EQ(o.sideMask, settings::user::kSideMask.def);
+    EXPECT_EQ(o.updateTrailer, settings::user::kCustom.def);
+    EXPECT_EQ(o.address, settings::user::kAddress.def);
 }
 
 TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
@@ -41,23 +27,16 @@ TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
     const std::pair<int, unsigned> cases[] = {{0, 0x000000},  {7, 0xC0C0C0},  {9, 0xFF0000},  {15, 0xFFFFFF},
                                               {16, 0x000000}, {-1, 0x000000}, {255, 0x000000}};
     for (const auto& [index, rgb] : cases) {
-        s.WriteInteger("user", "syntaxclr", index);
+        s.write(settings::user::kSyntaxColour, index);
         EXPECT_EQ(settings::LoadOptions(s).tagColour, rgb) << index;
     }
 }
 
-TEST(LoadOptions, ReadsStoredValuesUnderAnyCaseOfTheirNames)
+TEST(LoadOptions, AnEmptySideMaskShowsEveryFile)
 {
     settings::SettingsStore s;
-    s.WriteBool("USER", "Case", false);
-    s.WriteString("user", "custom", "by me");
-    s.WriteString("Document", "dtd", "<!DOCTYPE html>");
-    s.WriteString("user", "sidemask", "");
-    const settings::Options o = settings::LoadOptions(s);
-    EXPECT_FALSE(o.tagCase);
-    EXPECT_EQ(o.updateTrailer, "by me");
-    EXPECT_EQ(o.dtd, "<!DOCTYPE html>");
-    EXPECT_EQ(o.sideMaskPatterns(), QStringList{"*.*"});
+    s.write(settings::user::kSideMask, QString());
+    EXPECT_EQ(settings::LoadOptions(s).sideMaskPatterns(), QStringList{"*.*"});
 }
 
 TEST(ProgramFolder, IsTheExecutablesFolderOnlyForTagsmith)

@@ -21,90 +21,51 @@ namespace {
 
 QByteArray readFile(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return QByteArray::fromStdString(faults::readBytes(path));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-TEST(SettingsStore, LivesUnderXdgConfigHome)
+TEST(SettingsStore, ValuesAreStoredAsStringsUnderXdgConfigHomeAndReadUnderAnyCase)
 {
     EXPECT_EQ(SettingsStore().fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Corvantis/Quillon.conf");
-}
-
-TEST(SettingsStore, SectionsAndIdentsIgnoreCase)
-{
-    {
-        SettingsStore s;
-        s.WriteInteger("Fonts", "size", 12);
-        s.WriteString("user", "Custom", "trailer");
-    }
-    SettingsStore s;
-    EXPECT_EQ(s.ReadInteger("fonts", "SIZE", 10), 12);
-    EXPECT_EQ(s.ReadString("USER", "custom", ""), "trailer");
-    EXPECT_EQ(s.ReadInteger("fonts", "lastsize", 3), 3);
-}
-
-TEST(SettingsStore, EveryValueIsStoredAsAString)
-{
+    const QString text = "<table>\r\n<tr><td>a, b; c = \"d\" @x %20</td></tr>\r\n</table>\r\n";
     {
         SettingsStore s;
         s.WriteBool("window", "maxed", true);
         s.WriteBool("window", "toolbar", false);
-        s.WriteInteger("user", "sidecolor", -1);
+        s.WriteInteger("Fonts", "size", -12);
+        s.WriteString("quick", "Table", text);
+        s.WriteString("MRU List", "1", "/home/a b/x.html");
     }
     QSettings raw(SettingsStore::pathOf("Quillon"), QSettings::IniFormat);
     EXPECT_EQ(raw.value("window/maxed").toString(), "1");
     EXPECT_EQ(raw.value("window/toolbar").toString(), "0");
-    EXPECT_EQ(raw.value("user/sidecolor").toString(), "-1");
+    EXPECT_EQ(raw.value("fonts/size").toString(), "-12");
+    SettingsStore s;
+    EXPECT_EQ(s.ReadInteger("fonts", "SIZE", 10), -12);
+    EXPECT_EQ(s.ReadString("QUICK", "table", ""), text);
+    EXPECT_EQ(s.ReadString("mru list", "1", ""), "/home/a b/x.html");
+    EXPECT_EQ(s.ReadInteger("fonts", "lastsize", 3), 3);
 }
 
-TEST(SettingsStore, IntegersParseDecimalAndHexAndFallBackToTheDefault)
+TEST(SettingsStore, NumbersParseDecimalAndHexFlagsAreNumbersNotZeroAndOtherTextsGiveTheDefault)
 {
     SettingsStore s;
-    const std::pair<const char*, int> cases[] = {{"42", 42},         {"-1", -1},  {"0x1", 1}, {"0X1f", 31},
-                                                 {"0x", 7},          {"abc", 7},  {"", 7},    {"12abc", 7},
-                                                 {"99999999999", 7}, {"0xzz", 7}, {"0x-1", 7}};
-    for (const auto& [stored, expected] : cases) {
+    const std::pair<const char*, int> numbers[] = {{"42", 42},         {"-1", -1},  {"0x1", 1}, {"0X1f", 31},
+                                                   {"0x", 7},          {"abc", 7},  {"", 7},    {"12abc", 7},
+                                                   {"99999999999", 7}, {"0xzz", 7}, {"0x-1", 7}};
+    for (const auto& [stored, expected] : numbers) {
         s.WriteString("t", "v", stored);
         EXPECT_EQ(s.ReadInteger("t", "v", 7), expected) << stored;
     }
-}
-
-TEST(SettingsStore, BooleansAreIntegersNotZero)
-{
-    SettingsStore s;
-    // A non-number gives the default, whichever it is.
-    for (auto [stored, fallback, expected] : {std::tuple("0x1", false, true),
-                                              {"yes", true, true},
-                                              {"yes", false, false},
-                                              {"0", true, false},
-                                              {"2", false, true}}) {
+    const std::tuple<const char*, bool, bool> flags[] = {
+        {"0x1", false, true}, {"yes", true, true}, {"yes", false, false}, {"0", true, false}, {"2", false, true}};
+    for (auto [stored, fallback, expected] : flags) {
         s.WriteString("t", "v", stored);
         EXPECT_EQ(s.ReadBool("t", "v", fallback), expected) << stored << " " << fallback;
     }
 }
 
-TEST(SettingsStore, MultiLineTextsAndSpecialCharactersSurvive)
-{
-    const QString text = "<table>\r\n<tr><td>a, b; c = \"d\" @x %20</td></tr>\r\n</table>\r\n";
-    {
-        SettingsStore s;
-        s.WriteString("quick", "table", text);
-        s.WriteString("MRU List", "1", "/home/a b/x.html");
-    }
-    SettingsStore s;
-    EXPECT_EQ(s.ReadString("quick", "table", ""), text);
-    EXPECT_EQ(s.ReadString("mru list", "1", ""), "/home/a b/x.html");
-}
-
-TEST(SettingsStore, ReadingWritesNothingAndAFirstRunCreatesOnlyWhatIsWritten)
+TEST(SettingsStore, ReadingWritesNothingAndAWriteOrErasureChangesOnlyItsOwnPart)
 {
     {
         SettingsStore s;
@@ -115,50 +76,33 @@ TEST(SettingsStore, ReadingWritesNothingAndAFirstRunCreatesOnlyWhatIsWritten)
     {
         SettingsStore s;
         s.WriteBool("window", "toolbar", true);
+        s.WriteString("custom", "start1", "<x>");
+        s.WriteString("user", "name", "n");
+        s.EraseSection("Custom");
     }
     QSettings raw(SettingsStore::pathOf("Quillon"), QSettings::IniFormat);
-    EXPECT_EQ(raw.allKeys(), QStringList{"window/toolbar"});
+    EXPECT_EQ(raw.allKeys(), QStringList({"user/name", "window/toolbar"}));
 }
 
-TEST(SettingsStore, EraseSectionRemovesOnlyThatSection)
-{
-    SettingsStore s;
-    s.WriteString("custom", "start1", "<x>");
-    s.WriteString("user", "name", "n");
-    s.EraseSection("Custom");
-    EXPECT_FALSE(s.HasValue("custom", "start1"));
-    EXPECT_EQ(s.ReadString("user", "name", ""), "n");
-}
-
-TEST(SettingsStore, DamagedFileFallsBackToDefaultsAndIsKeptBeforeTheFirstWrite)
-{
-    const QString path = SettingsStore::pathOf("Quillon");
-    const QByteArray garbage("[user]\nname=Ann\n[broken\n\x01\x02\xff\xfe\x00zz=\n[window\nwidth=notanumber", 60);
-    writeFile(path, garbage);
-    {
-        SettingsStore s;
-        EXPECT_EQ(s.ReadInteger("window", "width", 639), 639);
-        settings::LoadOptions(s);  // never throws, never stops
-        s.WriteString("user", "phone", "123");
-    }
-    EXPECT_EQ(readFile(path + ".damaged"), garbage);
-    SettingsStore s;
-    EXPECT_EQ(s.ReadString("user", "phone", ""), "123");
-}
-
-TEST(SettingsStore, TruncatedAndBinaryFilesNeverStopTheReaderAndAreKeptBeforeTheFirstWrite)
+// Garbage, binary bytes with NUL, a file cut off in the middle of a line: the
+// reader falls back to the defaults and never stops, and the file is kept as
+// `.damaged` before the first write replaces it.
+TEST(SettingsStore, DamagedFilesAreReadAsFarAsTheyGoAndKeptBeforeTheFirstWrite)
 {
     const QString path = SettingsStore::pathOf("Quillon");
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) binary.append(static_cast<char>((i * 37) & 0xFF));
-    const QByteArray damaged[] = {binary, QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
-                                  QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
+    const QByteArray damaged[] = {
+        QByteArray("[user]\nname=Ann\n[broken\n\x01\x02\xff\xfe\x00zz=\n[window\nwidth=notanumber", 60), binary,
+        QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
+        QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
     for (const QByteArray& content : damaged) {
-        writeFile(path, content);
+        QDir().mkpath(SettingsStore::folder());
+        faults::writeBytes(path, content.toStdString());
         QFile::remove(path + ".damaged");
         SettingsStore s;
-        const settings::Options o = settings::LoadOptions(s);
-        EXPECT_TRUE(o.keepSelected);
+        EXPECT_EQ(s.ReadInteger("window", "width", 639), 639);
+        EXPECT_TRUE(settings::LoadOptions(s).keepSelected);
         s.WriteInteger("window", "top", 5);
         s.close();
         EXPECT_EQ(SettingsStore().ReadInteger("window", "top", 1), 5);
@@ -221,18 +165,6 @@ TEST(SettingsStore, AFolderThatCannotBeWrittenIsReportedOnceAndNothingStops)
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + SettingsStore::pathOf("Quillon") + "\".\n" +
                                     qt_error_string(EACCES) + "\nChanged settings will not be kept.");
-}
-
-TEST(SettingsStore, EarlierVersionsAreErasedAndOursIsKept)
-{
-    for (const char* name : {"Quillon 1.2", "Quillon 1.5", "Quillon 2.0", "Quillon"}) {
-        SettingsStore s(name);
-        s.WriteString("user", "name", name);
-    }
-    settings::EraseEarlierVersions();
-    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon 1.2")));
-    EXPECT_FALSE(QFile::exists(SettingsStore::pathOf("Quillon 2.0")));
-    EXPECT_TRUE(QFile::exists(SettingsStore::pathOf("Quillon")));
 }
 
 }  // namespace

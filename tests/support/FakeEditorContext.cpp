@@ -61,12 +61,6 @@ void FakeEditorContext::endWait()
     if (--waitDepth == 0) window_->setWindowTitle(savedTitle_);
 }
 
-bool FakeEditorContext::saveDocument(bool)
-{
-    ++saves;
-    return saveResult;
-}
-
 void FakeEditorContext::load(std::string_view text, markup::Pos caret, markup::Pos selected)
 {
     body_->loadText(text);

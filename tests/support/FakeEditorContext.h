@@ -40,12 +40,11 @@ public:
     void beginWait(const QString& caption) override;
     void endWait() override;
 
-    QString documentPath() const override { return path_; }
-    bool saveDocument(bool addToRecent) override;
+    QString documentPath() const override { return {}; }
+    bool saveDocument(bool) override { return true; }
 
     // Test controls.
     settings::Options& mutableOptions() { return options_; }
-    void setDocumentPath(const QString& path) { path_ = path; }
     // Loads `text` as a fresh document and selects [caret, caret + selected).
     void load(std::string_view text, markup::Pos caret = 0, markup::Pos selected = 0);
     // Runs a registered command; a missing handler fails the test.
@@ -58,8 +57,6 @@ public:
     int loads = 0;                               // loadOptions calls
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
-    int saves = 0;
-    bool saveResult = true;
 
 private:
     std::unique_ptr<QWidget> window_;
@@ -67,7 +64,6 @@ private:
     settings::Options options_;
     bool highlighting_ = false;
     markup::KeyFlags keyFlags_;
-    QString path_;
     QString savedTitle_;
 };
 

@@ -64,7 +64,8 @@ bool looksLikeSettingsFile(QByteArrayView bytes)
     if (text.back() != '\n') return false;
     size_t from = 0;
     while (from < text.size()) {
-        const size_t end = text.find('\n', from);
+        size_t end = text.find('\n', from);
+        if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(from, end - from);
         from = end + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

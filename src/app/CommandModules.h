@@ -15,6 +15,7 @@ void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);
 void registerToolCommands(EditorContext& context, CommandRegistry& registry);      // ToolCommands.cpp
 void registerPrintCommands(EditorContext& context, CommandRegistry& registry);     // Printing.cpp
 void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);   // PreviewCommands.cpp
+void registerCustomCommands(EditorContext& context, CommandRegistry& registry);    // CustomCommands.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
@@ -26,6 +27,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerToolCommands(context, registry);
     registerPrintCommands(context, registry);
     registerPreviewCommands(context, registry);
+    registerCustomCommands(context, registry);
 }
 
 }  // namespace app

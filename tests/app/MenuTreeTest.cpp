@@ -13,6 +13,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/CommandTable.h"
+#include "dialogs/CustomButtons.h"
 
 namespace {
 
@@ -340,9 +341,13 @@ TEST_F(MainWindowTest, ToolbarsShowEveryButtonWithItsHint)
                                                                        "btnFont: Font",
                                                                        "btnFontUp \"+1\": Font Size=\"+1\"",
                                                                        "btnFontDown \"-1\": Font Size=\"-1\""}));
+    // The custom buttons as loaded at start: the stored captions, their pairs as hints.
     QStringList custom;
-    for (int n = 1; n <= 10; ++n)
-        custom << QStringLiteral("btnCustom%1 \"Custom #%1\": Right-Click to Customize").arg(n);
+    const settings::SettingsStore store;
+    for (int n = 1; n <= 10; ++n) {
+        const dialogs::CustomButton b = dialogs::readCustomButton(store, n);
+        custom << QStringLiteral("btnCustom%1 \"%2\": %3 .. %4").arg(n).arg(b.caption, b.start, b.stop);
+    }
     EXPECT_EQ(barListing(window->commands().customBar()), custom);
 }
 

@@ -65,8 +65,9 @@ public:
     {
         for (int n = 1; n <= kButtons; ++n) {
             registry_.add(QStringLiteral("btnCustom%1Click").arg(n), [this, n] { insertPair(n); });
-            registry_.add(n == 1 ? QStringLiteral("close11Click") : QStringLiteral("Close%1").arg(n) + QStringLiteral("1Click"),
-                          [this, n] { insertStop(n); });
+            registry_.add(
+                n == 1 ? QStringLiteral("close11Click") : QStringLiteral("Close%1").arg(n) + QStringLiteral("1Click"),
+                [this, n] { insertStop(n); });
             registry_.add(buttonName(n) + QStringLiteral("MouseDown"), [this, n] { editButton(n); });
         }
         registry_.add(QStringLiteral("Custom1Click"), [this] { showMenuCaptions(); });
@@ -115,9 +116,12 @@ private:
             entry->setIconText(b.caption.isEmpty() ? QStringLiteral(" ") : b.caption);
             entry->setToolTip(dialogs::customHint(n, b, entry->toolTip()));
             // The caption's accelerator clicks the button, unless the key
-            // already runs something (Alt+1 is entry 1's own shortcut): two
-            // owners of one key would leave it running neither.
-            if (QToolButton* bn = button(n); bn && keyTaken(context_.window(), bn->shortcut(), bn)) bn->setShortcut({});
+            // already runs something else (Alt+1 is entry 1's own shortcut):
+            // two owners of one key would leave it running neither.
+            if (QToolButton* bn = button(n)) {
+                const QKeySequence key = QKeySequence::mnemonic(bn->text());
+                bn->setShortcut(key.isEmpty() || keyTaken(context_.window(), key, bn) ? QKeySequence() : key);
+            }
         }
     }
 

@@ -87,11 +87,11 @@ TfrmCustom::TfrmCustom(QWidget* parent)
         limitedField(this, "txtCaption", QStringLiteral("Caption of this button"), button.caption, kCustomCaptionLimit);
     txtStart_ = limitedField(this, "txtStart", QStringLiteral("Beginning Tag"), button.start, kCustomTagLimit);
     txtStop_ = limitedField(this, "txtStop", QStringLiteral("Closing Tag"), button.stop, kCustomTagLimit);
-    // The caption field wide enough for its ten characters, the tags wider.
-    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    txtCaption_->setFixedWidth(em * 8);
-    txtStart_->setMinimumWidth(em * 13);
-    txtStop_->setMinimumWidth(em * 13);
+    // The caption field wide enough for a caption of ten characters, the tags wider.
+    const int caption = fontMetrics().horizontalAdvance(QStringLiteral("Custom 10WW"));
+    txtCaption_->setFixedWidth(caption);
+    txtStart_->setMinimumWidth(caption * 3 / 2);
+    txtStop_->setMinimumWidth(caption * 3 / 2);
 
     auto* fields = new QGridLayout;
     const QLineEdit* order[] = {txtCaption_, txtStart_, txtStop_};

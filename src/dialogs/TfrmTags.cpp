@@ -35,7 +35,7 @@ void reportOnce(const QString& message)
 }  // namespace
 
 TfrmTags::TfrmTags(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       path_(settings::ProgramDataFile(QStringLiteral("taglist.htx"))),
       taglist_(new QListWidget(this)),
       pMenuTags_(new QMenu(this)),

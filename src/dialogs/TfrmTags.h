@@ -2,8 +2,9 @@
 // window listing the entries of `taglist.htx`. A double click (or Enter) on an
 // entry hands it to the main window for insertion; the list's context menu
 // edits the file (TfrmModTags), saves the window's place and switches its
-// always-on-top state. It has no title-bar buttons: the View menu opens and
-// closes it, and a close by the window system stores its place.
+// always-on-top state. The View menu opens and closes it; a close by the
+// window system stores its place. Its title bar asks for no button but Close:
+// an X11 window manager shows every button of a window that names none.
 #pragma once
 
 #include <QStringList>

@@ -1,7 +1,6 @@
 // The custom buttons and the tag list window through the real main window:
-// the Alt and Shift+Alt digits with the custom toolbar shown, Shift held in the
-// editor before a button click, the right click that edits a button, and F8
-// with the window's open and close rules.
+// the Alt and Shift+Alt digits with the custom toolbar shown, the right click
+// that edits a button, and F8 with the window's open and close rules.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -10,7 +9,6 @@
 
 #include "MainWindowFixture.h"
 #include "dialogs/CustomButtons.h"
-#include "dialogs/TagList.h"
 #include "dialogs/TfrmTags.h"
 
 namespace {
@@ -38,9 +36,7 @@ protected:
 TEST_F(CustomCommands, AltDigitsInsertThePairsWithTheirButtonsShown)
 {
     startWith(false);
-    ASSERT_TRUE(button(1)->isVisible());
-    EXPECT_EQ(button(1)->text(), "Custom &1");
-    EXPECT_EQ(button(1)->toolTip(), "<Custom 1> .. </Custom 1>");
+    ASSERT_TRUE(button(1)->isVisible());  // its accelerator is Alt+1 too
     typeAndSelect("abc", 3);
     QTest::keyClick(&body(), Qt::Key_1, Qt::AltModifier);
     EXPECT_EQ(text(), "<Custom 1>abc</Custom 1>");
@@ -56,17 +52,6 @@ TEST_F(CustomCommands, ShiftAltDigitsWriteTheClosingTagInPlaceOfTheSelection)
     QTest::keyClick(&body(), Qt::Key_1, Qt::ShiftModifier | Qt::MetaModifier);
     QTest::keyClick(&body(), Qt::Key_0, Qt::ShiftModifier | Qt::MetaModifier);
     EXPECT_EQ(text(), "ab</Custom 1></Custom 1></Custom 10>");
-}
-
-TEST_F(CustomCommands, ShiftHeldInTheEditorMakesAButtonWriteItsStartTagAlone)
-{
-    startWith(false);
-    typeAndSelect("abc", 3);
-    QTest::keyPress(&body(), Qt::Key_Shift);
-    QTest::mouseClick(button(3), Qt::LeftButton, Qt::ShiftModifier);
-    QTest::keyRelease(&body(), Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_EQ(text(), "<Custom 3>");
-    EXPECT_TRUE(body().hasFocus());
 }
 
 TEST_F(CustomCommands, RightClickEditsTheButtonAndTheMenuShowsTheNewCaption)
@@ -103,10 +88,9 @@ TEST_F(CustomCommands, F8OpensTheListWhoseDoubleClickInsertsAndF8ClosesItWithout
     typeAndSelect("home", 4);
     QListWidget* list = tags()->taglist();
     const QRect first = list->visualItemRect(list->item(0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());  // a double click starts with one
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(text(), R"(<a href="">home</a>)");
-    EXPECT_EQ(body().caretPosition(), static_cast<markup::Pos>(text().size() - 4));
     QTRY_VERIFY(body().hasFocus());
 
     QTest::keyClick(&body(), Qt::Key_F8);
@@ -121,12 +105,12 @@ TEST_F(CustomCommands, TheListReopensAtStartAndAClosedOneStillOpensNextTime)
     startWith(true);
     ASSERT_NE(tags(), nullptr);
     EXPECT_TRUE(tagListChecked());
-    EXPECT_TRUE(body().hasFocus());
-    tags()->close();
+    tags()->move(30, 40);
+    tags()->close();  // as the window system closes it: its place is kept
     EXPECT_FALSE(tagListChecked());
     QTRY_COMPARE(tags(), nullptr);
     EXPECT_TRUE(settings::SettingsStore().read(settings::window::kTagList));
-    EXPECT_TRUE(settings::SettingsStore().HasValue("tagwindow", "left"));
+    EXPECT_EQ(settings::SettingsStore().read(settings::tagwindow::kLeft), 30);
 
     run("ViewTagListClick");
     QPointer<dialogs::TfrmTags> list = tags();

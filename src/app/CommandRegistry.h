@@ -55,6 +55,14 @@ public:
         for (const auto& hook : documentReplaced_) hook();
     }
 
+    // Called once when the main window has started: shown, the options read
+    // and the file of the command line open.
+    void onStarted(std::function<void()> hook) { started_.push_back(std::move(hook)); }
+    void started() const
+    {
+        for (const auto& hook : started_) hook();
+    }
+
     // Called when the main window is about to close for good (after the
     // question about unsaved changes, not when the close was cancelled):
     // modules end what they started outside the editor here.
@@ -75,6 +83,7 @@ private:
     std::map<QString, Handler> handlers_;
     std::map<QString, std::function<bool()>> checked_;
     std::vector<std::function<void()>> documentReplaced_;
+    std::vector<std::function<void()>> started_;
     std::vector<std::function<void()>> optionsLoaded_;
     std::vector<std::function<void()>> windowClosing_;
 };

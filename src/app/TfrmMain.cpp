@@ -122,6 +122,8 @@ void TfrmMain::start(const QStringList& arguments)
     activateWindow();
 
     document_->openCommandLine(arguments);
+    // The modules' start: the custom buttons, the tag list window.
+    registry_.started();
     layout_->applyEditorFont();
     // A file holding only a stray line break shows as empty.
     if (shownEmptyAtStart(body_->characters())) body_->loadText({});

@@ -11,6 +11,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/CommandTable.h"
+#include "dialogs/CustomButtons.h"
 
 namespace {
 
@@ -89,10 +90,18 @@ TEST_F(MainWindowTest, ToolbarsShowTheirButtonsInOrderWithHintsAndNeverTakeTheFo
                 actual << buttonLine(w->objectName(), nullptr, w->toolTip());
             }
         }
+        int custom = 0;
         for (const char* name : names) {
             const app::CommandEntry* e = app::findButton(name);
-            expected << buttonLine(QString::fromLatin1(name), e ? e->buttonText : nullptr,
-                                   QString::fromLatin1(e ? e->hint : app::kColorGridHint));
+            QString hint = QString::fromLatin1(e ? e->hint : app::kColorGridHint);
+            QByteArray text = e && e->buttonText ? QByteArray(e->buttonText) : QByteArray();
+            if (bar == window->commands().customBar()) {
+                // As loaded at start: the stored caption and the hint of the stored pair.
+                const dialogs::CustomButton b = dialogs::readCustomButton(settings::SettingsStore(), ++custom);
+                text = b.caption.toUtf8();
+                hint = dialogs::customHint(custom, b, hint);
+            }
+            expected << buttonLine(QString::fromLatin1(name), text.isNull() ? nullptr : text.constData(), hint);
         }
         EXPECT_EQ(actual, expected);
     }

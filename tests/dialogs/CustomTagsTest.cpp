@@ -1,0 +1,229 @@
+// Custom pairs and tag list entries on the headless editor, one row per case;
+// the list file's lines, encodings and failures; the button editor; and the
+// tag list window's place, always-on-top state and list editor.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "dialogs/CustomButtons.h"
+#include "dialogs/MultiLineField.h"
+#include "dialogs/TagList.h"
+#include "dialogs/TfrmTags.h"
+#include "settings/SettingsStore.h"
+#include "support/FileFaults.h"
+#include "support/Marked.h"
+#include "support/ScriptedInteraction.h"
+
+namespace {
+
+using dialogs::CustomButton;
+using settings::SettingsStore;
+const QString kList = QStringLiteral("taglist.htx");  // tests run under another name than tagsmith
+
+struct PairRow {
+    const char* name;
+    const char* before;
+    markup::KeyFlags in;
+    bool keep;
+    const char* after;
+    CustomButton button = {"x", "<Span Id=A>", "</Span>"};
+};
+class CustomPair : public testing::TestWithParam<PairRow> {};
+
+TEST_P(CustomPair, IsWrittenAsStoredWhateverTheTagCase)
+{
+    const PairRow& row = GetParam();
+    markup::TextBuffer editor = marked::buffer(row.before);
+    markup::KeyFlags flags = row.in;
+    int recolours = 0;
+    markup::TagContext context{
+        .tagCase = false, .keepSelected = row.keep, .flags = flags, .recolourNearCaret = [&] { ++recolours; }};
+    dialogs::InsertCustomPair(editor, context, row.button);
+    EXPECT_EQ(marked::selection(editor), row.after);
+    EXPECT_FALSE(flags.endTagOnly);
+    EXPECT_EQ(flags.suppressTagPair, row.in.suppressTagPair);
+    EXPECT_EQ(recolours, 1);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CustomPair,
+    testing::Values(PairRow{"Wraps", "a[bc]d", {}, false, "a<Span Id=A>bc</Span>|d"},
+                    PairRow{"KeepSelected", "a[bc]d", {}, true, "a<Span Id=A>[bc]</Span>d"},
+                    PairRow{"NothingSelected", "ab|", {}, true, "ab<Span Id=A>|"},
+                    PairRow{"EndTagOnlyWritesTheStartTag", "a[bc]d", {true, false}, true, "a<Span Id=A>|d"},
+                    PairRow{"SuppressTagPairIgnored", "[bc]", {false, true}, false, "<Span Id=A>bc</Span>|"},
+                    PairRow{"EmptyStartTag", "ab|", {}, false, "ab|", {"x", "", "</x>"}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
+{
+    SettingsStore store;
+    const CustomButton one = dialogs::readCustomButton(store, 1);
+    EXPECT_EQ(dialogs::customHint(1, one, "old"), "<Custom 1> .. </Custom 1>");
+    EXPECT_EQ(QKeySequence::mnemonic(dialogs::readCustomButton(store, 10).caption), QKeySequence("Alt+0"));
+    const CustomButton design{"Custom #2", "<b>", "</b>"};
+    EXPECT_EQ(dialogs::customHint(2, design, "old"), "old");
+    EXPECT_EQ(dialogs::customHint(3, design, "old"), "<b> .. </b>");
+    EXPECT_EQ(dialogs::customHint(2, {"custom #2", "", ""}, "old"), " .. ");
+}
+
+struct EntryRow {
+    const char* name;
+    const char* entry;
+    const char* before;
+    const char* after;
+    bool recolour = true;
+};
+class TagListEntry : public testing::TestWithParam<EntryRow> {};
+
+TEST_P(TagListEntry, IsSplitAfterItsFirstGreaterThan)
+{
+    markup::TextBuffer editor = marked::buffer(GetParam().before);
+    EXPECT_EQ(dialogs::InsertTagListEntry(editor, GetParam().entry), GetParam().recolour);
+    EXPECT_EQ(marked::selection(editor), GetParam().after);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, TagListEntry,
+                         testing::Values(EntryRow{"Anchor", R"(<a href=""></a>)", "[home]", R"(<a href="">home|</a>)"},
+                                         EntryRow{"NothingSelected", "<li></li>", "x|y", "x<li>|</li>y"},
+                                         EntryRow{"NoEndPart", R"(<img src="">)", "|", R"(<img src="">|)"},
+                                         EntryRow{"NoEndPartBeforeTheSelection", "<nobr>", "[x]", "<nobr>x|"},
+                                         EntryRow{"OnlyTheFirstSplits", "<b>a>b", "[x]", "<b>x|a>b"},
+                                         EntryRow{"EndPartCountedInBytes", "<q>«»</q>", "[x]", "<q>x|«»</q>"},
+                                         EntryRow{"NoTagReplaces", "plain", "a[b]c", "aplain|c", false},
+                                         EntryRow{"EmptyDeletes", "", "a[bc]", "a|", false}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+TEST(TagListLines, SplitAtAnyLineBreakAndJoinedBack)
+{
+    // clang-format off
+    const std::pair<const char*, QStringList> rows[] = {
+        {"", {}}, {"a", {"a"}}, {"a\r\n", {"a"}}, {"a\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\n", {"a", ""}}, {"\r\n", {""}}, {"a\r\n\nb", {"a", "", "b"}},
+    };
+    // clang-format on
+    for (const auto& [text, entries] : rows) {
+        EXPECT_EQ(dialogs::splitTagList(QString::fromLatin1(text)), entries) << text;
+        EXPECT_EQ(dialogs::splitTagList(QString::fromStdString(dialogs::joinTagList(entries))), entries) << text;
+        EXPECT_EQ(dialogs::splitTagList(dialogs::tagListEditorText(entries)), entries) << text;
+    }
+}
+
+TEST(TagListFile, KeepsItsEncodingAndLineBreaksUnlessAnEntryNeedsUtf8)
+{
+    struct Row {
+        std::string bytes;
+        QStringList entries;
+        QString added;
+        std::string written;
+    } rows[] = {
+        {"a\r\nb\r\n", {"a", "b"}, "c", "a\r\nb\r\nc\r\n"},
+        {"a\nb", {"a", "b"}, "c", "a\nb\nc\n"},
+        {"caf\xe9\r\n", {"café"}, "c", "caf\xe9\r\nc\r\n"},
+        {"caf\xe9\n", {"café"}, "ā", "caf\xc3\xa9\n\xc4\x81\n"},
+    };
+    for (const Row& row : rows) {
+        faults::writeBytes(kList, row.bytes);
+        const dialogs::TagListRead read = dialogs::readTagList(kList);
+        EXPECT_EQ(read.entries, row.entries) << row.bytes;
+        EXPECT_EQ(dialogs::writeTagList(kList, read.entries + QStringList{row.added}, read.format), "");
+        EXPECT_EQ(faults::readBytes(kList), row.written) << row.bytes;
+    }
+}
+
+TEST(TagListFile, MissingIsCreatedWithTheDefaultsAndFailuresLeaveAListInMemory)
+{
+    QString message;
+    EXPECT_EQ(dialogs::loadTagList(kList, {}, &message), dialogs::defaultTagList());
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(dialogs::defaultTagList()));
+    EXPECT_EQ(dialogs::loadTagList("gone/" + kList, {}, &message), dialogs::defaultTagList());
+    EXPECT_TRUE(message.startsWith("Cannot save \"gone/" + kList)) << message.toStdString();
+    QDir().mkdir("folder");
+    EXPECT_EQ(dialogs::loadTagList("folder", {"kept"}, &message), QStringList{"kept"});
+    EXPECT_TRUE(message.startsWith("Cannot open \"folder\"")) << message.toStdString();
+}
+
+TEST(TfrmCustom, ShowsTheDefaultsOfANeverEditedButtonAndStoresThemOnOk)
+{
+    SettingsStore().write(settings::custom::kSet, 2);
+    SettingsStore().write(settings::custom::stop(2), "</a-stored-tag-longer-than-ten>");
+    dialogs::TfrmCustom dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Customize Button #2");
+    EXPECT_EQ(dialog.txtCaption()->text(), "Custom &2");
+    dialog.txtCaption()->clear();
+    QTest::keyClicks(dialog.txtCaption(), "ABCDEFGHIJKL");
+    QTest::keyClicks(dialog.txtStart(), QString(300, u'x'));
+    dialog.findChild<QPushButton*>("btnOk")->click();
+    const CustomButton stored = dialogs::readCustomButton(SettingsStore(), 2);
+    EXPECT_EQ(stored.caption, "ABCDEFGHIJ");
+    EXPECT_EQ(stored.start.size(), dialogs::kCustomTagLimit);
+    EXPECT_EQ(stored.stop, "</a-stored-tag-longer-than-ten>");
+}
+
+class TagWindow : public testing::Test {
+protected:
+    TagWindow() { main.setGeometry(40, 60, 500, 400); }
+    void open() { tags = new dialogs::TfrmTags(&main); }
+    // Runs the list editor, which saves `entries`.
+    void saveInEditor(const QStringList& entries, const char* label = "")
+    {
+        ui.onModal([=](QDialog& d) {
+            if (*label) {
+                EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), label);
+            }
+            d.findChild<dialogs::MultiLineField*>()->setStoredText(entries.join("\r\n"));
+            d.findChild<QPushButton*>("btnSave")->click();
+            return d.result();
+        });
+        tags->ModifyTagList1Click();
+    }
+    testing_support::ScriptedInteraction ui;
+    QWidget main;
+    dialogs::TfrmTags* tags = nullptr;  // owned by main
+};
+
+TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeAndTheSwitchHoldsForTheNext)
+{
+    open();
+    EXPECT_EQ(tags->entries(), dialogs::defaultTagList());
+    const QRect screen = main.screen()->geometry();
+    EXPECT_EQ(QRect(tags->pos(), tags->size()), QRect(screen.right() + 1 - 120, main.y(), 120, main.height()));
+    EXPECT_TRUE(tags->staysOnTop());
+    tags->mnuTopClick();
+    delete tags;
+    open();
+    EXPECT_FALSE(tags->staysOnTop());
+    EXPECT_FALSE(tags->findChild<QAction*>("mnuTop")->isChecked());
+}
+
+TEST_F(TagWindow, ListEditorTakesMoreThan25LinesAndTheListShowsTheFileAfterwards)
+{
+    QStringList lines;
+    for (int i = 0; i < 30; ++i) lines << QStringLiteral("<t%1>").arg(i);
+    faults::writeBytes(kList, dialogs::joinTagList(lines));
+    open();
+    saveInEditor(lines + QStringList{"", "end"}, "30 Lines");
+    EXPECT_EQ(tags->entries(), lines + QStringList({"", "end"}));
+    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(tags->entries()));
+}
+
+TEST_F(TagWindow, AListFileThatCannotBeWrittenIsReportedAndTheListKeepsTheEdit)
+{
+    open();
+    QFile::setPermissions(".", QFile::ReadOwner | QFile::ExeOwner);
+    {
+        faults::ObeyFilePermissions asUser;
+        saveInEditor({"<new>"});
+    }
+    QFile::setPermissions(".", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(tags->entries(), QStringList{"<new>"});
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot save")) << ui.shown[0].text.toStdString();
+    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(dialogs::defaultTagList()));
+}
+
+}  // namespace

@@ -42,6 +42,12 @@ public:
 
     QString documentPath() const override { return path_; }
     bool saveDocument(bool addToRecent) override;
+    // Records the path; the text stays (tests of opening use the main window).
+    bool openDocument(const QString& path) override
+    {
+        opened << path;
+        return false;
+    }
 
     // Test controls.
     settings::Options& mutableOptions() { return options_; }
@@ -59,6 +65,7 @@ public:
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
     int saves = 0;
+    QStringList opened;  // every openDocument call
     bool saveResult = true;
 
 private:

@@ -42,12 +42,8 @@ public:
 
     QString documentPath() const override { return path_; }
     bool saveDocument(bool addToRecent) override;
-    // Records the path; the text stays (tests of opening use the main window).
-    bool openDocument(const QString& path) override
-    {
-        opened << path;
-        return false;
-    }
+    // Opens nothing (tests of opening use the main window).
+    bool openDocument(const QString&) override { return false; }
 
     // Test controls.
     settings::Options& mutableOptions() { return options_; }
@@ -65,7 +61,6 @@ public:
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
     int saves = 0;
-    QStringList opened;  // every openDocument call
     bool saveResult = true;
 
 private:

@@ -63,6 +63,7 @@ public:
     void endWait() override;
     QString documentPath() const override { return {}; }
     bool saveDocument(bool) override { return false; }
+    bool openDocument(const QString&) override { return false; }
 
     // A document loaded as opening a file loads it: the text, the colours when
     // highlighting is on, the commands told, the screen painted.

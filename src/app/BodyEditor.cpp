@@ -8,6 +8,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -16,6 +17,7 @@
 #endif
 
 #include "LongLineWindow.h"
+#include "files/TFileDrag.h"
 #include "markup/CaseFold.h"
 
 namespace app {
@@ -138,8 +140,34 @@ protected:
         emit owner_.keyUp(event->key(), event->modifiers());
         QsciScintilla::keyReleaseEvent(event);
     }
+    // Files dragged here (from the side panel's list or a file manager) are
+    // the owner's: the component would insert their addresses as text.
+    void dragEnterEvent(QDragEnterEvent* event) override
+    {
+        if (!takeFiles(*event)) QsciScintilla::dragEnterEvent(event);
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override
+    {
+        if (!takeFiles(*event)) QsciScintilla::dragMoveEvent(event);
+    }
+    void dropEvent(QDropEvent* event) override
+    {
+        if (!takeFiles(*event)) return QsciScintilla::dropEvent(event);
+        emit owner_.filesDropped(localFiles(*event));
+    }
 
 private:
+    static QStringList localFiles(const QDropEvent& event) { return files::droppedFiles(event.mimeData()->urls()); }
+    // Accepts a drag of files as a copy (the list it comes from must not
+    // take it for a move); false for anything else.
+    static bool takeFiles(QDropEvent& event)
+    {
+        if (localFiles(event).isEmpty()) return false;
+        event.setDropAction(Qt::CopyAction);
+        event.accept();
+        return true;
+    }
+
     BodyEditor& owner_;
 };
 

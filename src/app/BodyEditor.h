@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -98,6 +99,9 @@ signals:
     void keyUp(int key, Qt::KeyboardModifiers modifiers);
     // The context menu was asked for, at a global position.
     void contextMenuRequested(const QPoint& globalPos);
+    // Files were dropped on the editor (their full paths, in the drag's
+    // order); the text is left as it was.
+    void filesDropped(const QStringList& paths);
 
 protected:
     // Keys sent to this widget go to the component (tests send them here).

@@ -27,6 +27,8 @@ void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);
 void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry);
 // CustomCommands.cpp
 void registerCustomCommands(EditorContext& context, CommandRegistry& registry);
+// SideCommands.cpp
+void registerSideCommands(EditorContext& context, CommandRegistry& registry);
 
 // A right click in `body` on a selected colour code (six hexadecimal digits
 // followed by a double quote) opens the colour finder on that colour; true
@@ -45,6 +47,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerPreviewCommands(context, registry);
     registerTagDialogCommands(context, registry);
     registerCustomCommands(context, registry);
+    registerSideCommands(context, registry);
 }
 
 }  // namespace app

@@ -226,6 +226,18 @@ constexpr CommandEntry kTable[] = {
     {"pmenu",    "pColorFinder",      "&Color Finder...",            "ColorFinder1Click",        "",              kPlain},
     {"pmenu",    "pInserText",        "Insert Text...",              "InsertTextFromFileClick",  "",              kPlain},
 
+    // The side panel's context menus: the folder list's and the file list's.
+    {"",         "pDirMenu",          "",                            "",                         "",              kMenu},
+    {"pDirMenu", "p2Create",          "&Create New",                 "p2CreateClick",            "",              kPlain},
+    {"",         "pFileMenu",         "",                            "pFileMenuPopup",           "",              kMenu},
+    {"pFileMenu", "p3Open",           "&Open",                       "fileboxDblClick",          "",              kPlain},
+    {"pFileMenu", "p3OpenWith",       "Open &With...",               "p3OpenWithClick",          "",              kMenu},
+    {"p3OpenWith", "p3User1",         "&1 User Defined Tool",        "p3User1Click",             "",              kPlain},
+    {"p3OpenWith", "p3User2",         "&2 User Defined Tool",        "p3User2Click",             "",              kPlain},
+    {"p3OpenWith", "p3User3",         "&3 User Defined Tool",        "p3User3Click",             "",              kPlain},
+    {"pFileMenu", "p3Rename",         "Re&name",                     "p3RenameClick",            "",              kPlain},
+    {"pFileMenu", "p3Delete",         "&Delete",                     "p3DeleteClick",            "",              kPlain},
+
     // Toolbar buttons with no menu entry.
     {nullptr,    "btnFontUp",         "",                            "btnFontUpClick",           "",              kPlain, "btnFontUp", "Font Size=\"+1\"", "+1", nullptr},
     {nullptr,    "btnFontDown",       "",                            "btnFontDownClick",         "",              kPlain, "btnFontDown", "Font Size=\"-1\"", "-1", nullptr},

@@ -1,6 +1,7 @@
 // The one table of the main window's commands: every menu entry (main menu,
-// the invisible "Hidden" menu, the context menu of the editor) and every
-// toolbar button, with its caption, shortcut, handler name, button and hint.
+// the invisible "Hidden" menu, the context menus of the editor and of the side
+// panel's lists) and every toolbar button, with its caption, shortcut, handler
+// name, button and hint.
 // Menus, shortcuts and toolbars are all built from it (CommandUi).
 #pragma once
 
@@ -18,7 +19,8 @@ enum EntryFlag : unsigned {
 
 struct CommandEntry {
     // Name of the containing menu ("mnu" for the menu bar, "pmenu" for the
-    // editor's context menu); nullptr for a toolbar button with no menu entry.
+    // editor's context menu, "" for a context menu itself); nullptr for a
+    // toolbar button with no menu entry.
     const char* parent;
     // The entry's name; also the objectName of its QAction (of its QMenu for a menu).
     const char* name;

@@ -136,13 +136,13 @@ SaveResult DocumentLifecycle::write(const QString& path)
     return SaveResult::Saved;
 }
 
-bool DocumentLifecycle::askToSave(const QString& beginning)
+bool DocumentLifecycle::askToSave(const QString& beginning, bool addToRecent)
 {
     if (!w_.body().isModified()) return true;
     switch (
         interaction::ui().ask(beginning + captionFileName() + QLatin1Char('?'), interaction::Buttons::YesNoCancel)) {
         case interaction::Answer::Yes:
-            return saveDocument(true) == SaveResult::Saved;
+            return saveDocument(addToRecent) == SaveResult::Saved;
         case interaction::Answer::No:
             return true;
         default:
@@ -300,6 +300,18 @@ void DocumentLifecycle::openRecentFile(int slot)
     w_.registry().documentReplaced();
     w_.body().setModified(false);
     w_.colourDocument();
+}
+
+bool DocumentLifecycle::openAsDocument(const QString& path)
+{
+    if (!askToSave(QStringLiteral("Save Changes to "), false)) return false;
+    w_.layout().applyEditorFont();
+    if (!load(path)) return false;
+    path_ = path;
+    updateTitle(path);
+    w_.registry().documentReplaced();
+    w_.body().setModified(false);
+    return true;
 }
 
 bool DocumentLifecycle::closeQuery()

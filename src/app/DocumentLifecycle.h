@@ -54,6 +54,11 @@ public:
     // cancelled (the author has already agreed to lose the text).
     void openDocumentDialog(bool addToRecent, bool discardOnCancel);
     void openRecentFile(int slot);
+    // A file opened from the side panel: after the question "Save Changes to "
+    // (whose Yes saves without touching the recent files), the file replaces
+    // the document in the editor font. The recent files stay as they are.
+    // False when the author cancelled or the file could not be read.
+    bool openAsDocument(const QString& path);
     void refreshRecentMenu();
     // The close of the window; false keeps it open.
     bool closeQuery();
@@ -62,7 +67,7 @@ private:
     // The question about unsaved changes, asked only when the text is
     // modified; true to go on. A Yes whose save does not write the file
     // abandons the command, so unsaved text is never thrown away.
-    bool askToSave(const QString& beginning);
+    bool askToSave(const QString& beginning, bool addToRecent = true);
     // Reads the file first and replaces the text only when that succeeded;
     // otherwise shows the system's error and leaves the document as it was.
     bool load(const QString& path);

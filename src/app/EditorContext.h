@@ -43,6 +43,11 @@ public:
     // The document: its path (empty while untitled) and the save routine.
     virtual QString documentPath() const = 0;
     virtual bool saveDocument(bool addToRecent) = 0;
+    // Opens the file at `path` as the document in place of the text, after the
+    // question about unsaved changes ("Save Changes to "); the recent files
+    // are left alone. False when the author cancelled or the file could not be
+    // read (the error was shown and the document is as it was).
+    virtual bool openDocument(const QString& path) = 0;
 };
 
 // Shows a wait caption and cursor for the lifetime of the guard.

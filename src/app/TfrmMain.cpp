@@ -183,6 +183,11 @@ bool TfrmMain::saveDocument(bool addToRecent)
     return document_->saveDocument(addToRecent) == SaveResult::Saved;
 }
 
+bool TfrmMain::openDocument(const QString& path)
+{
+    return document_->openAsDocument(path);
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (document_->closeQuery())

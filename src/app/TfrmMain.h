@@ -53,6 +53,7 @@ public:
     void endWait() override;
     QString documentPath() const override;
     bool saveDocument(bool addToRecent) override;
+    bool openDocument(const QString& path) override;
 
     // The parts, for the concern classes and for tests.
     BodyEditor& editor() { return *body_; }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QRegularExpression>
 #include <QResizeEvent>
@@ -59,6 +60,9 @@ SidePanel::SidePanel(QWidget* parent)
     filebox_->setModel(fileModel_);
     filebox_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     filebox_->setDragEnabled(true);
+    filebox_->installEventFilter(this);
+    dirbox_->setContextMenuPolicy(Qt::CustomContextMenu);
+    filebox_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     fillDrives();
     connect(drivebox_, &QComboBox::activated, this, [this](int index) {
@@ -165,6 +169,7 @@ bool SidePanel::setFolder(const QString& path)
     }
     const bool changed = folder != folder_;
     folder_ = folder;
+    if (changed) filebox_->selectionModel()->clear();
     fileModel_->setRootPath(folder_);
     filebox_->setRootIndex(fileModel_->index(folder_));
     if (changed) emit folderChanged(folder_);
@@ -215,6 +220,30 @@ void SidePanel::refresh()
     fileModel_->setRootPath(QString());
     fileModel_->setRootPath(folder);
     filebox_->setRootIndex(fileModel_->index(folder));
+}
+
+QString SidePanel::selectedFile() const
+{
+    const QItemSelectionModel* selection = filebox_->selectionModel();
+    QModelIndex index = filebox_->currentIndex();
+    if (!index.isValid() || !selection->isSelected(index)) {
+        const QModelIndexList rows = selection->selectedIndexes();
+        index = rows.isEmpty() ? QModelIndex() : rows.first();
+    }
+    // Only a file of the folder shown.
+    if (!index.isValid() || index.parent() != filebox_->rootIndex()) return {};
+    return fileModel_->filePath(index);
+}
+
+bool SidePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == filebox_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit deleteKeyPressed();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SidePanel::resizeEvent(QResizeEvent* event)

@@ -1,6 +1,8 @@
 // The side panel: the drive box (mounted volumes, root first), the folder
 // list of the chosen volume and the list of the files in the chosen folder,
 // filtered by the side mask. Choosing a folder makes it the current folder.
+// Files are dragged from the list; its context menus and keys are the
+// command module's (app/SideCommands.cpp).
 #pragma once
 
 #include <QStringList>
@@ -46,6 +48,10 @@ public:
     // Re-reads the folder and file lists from the disk.
     void refresh();
 
+    // The full path of the file selected in the file list (the current one
+    // when several are), or empty when none is.
+    QString selectedFile() const;
+
     QComboBox* driveBox() const { return drivebox_; }
     QTreeView* dirBox() const { return dirbox_; }
     QListView* fileBox() const { return filebox_; }
@@ -53,9 +59,12 @@ public:
 signals:
     // The folder shown changed (by the user or by setFolder).
     void folderChanged(const QString& folder);
+    // The Delete key was pressed in the file list.
+    void deleteKeyPressed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fillDrives();

@@ -18,16 +18,19 @@ const std::array<UserTool, 3>& userTools()
     return tools;
 }
 
-QString toolCaption(int number, const QString& commandLine, const QString& name)
+QString toolName(const QString& commandLine, const QString& name)
 {
     if (commandLine.isEmpty()) return {};
-    QString caption = name;
-    if (caption.isEmpty()) {
-        // The file name of the program, without the arguments after it.
-        const QStringList words = commandLineWords(commandLine);
-        caption = markup::FileNamePart(words.isEmpty() ? commandLine : words.first());
-    }
-    if (!caption.contains(u'&')) caption = QStringLiteral("&%1 ").arg(number) + caption;
+    if (!name.isEmpty()) return name;
+    // The file name of the program, without the arguments after it.
+    const QStringList words = commandLineWords(commandLine);
+    return markup::FileNamePart(words.isEmpty() ? commandLine : words.first());
+}
+
+QString toolCaption(int number, const QString& commandLine, const QString& name)
+{
+    QString caption = toolName(commandLine, name);
+    if (!caption.isEmpty() && !caption.contains(u'&')) caption = QStringLiteral("&%1 ").arg(number) + caption;
     return caption;
 }
 

@@ -22,9 +22,12 @@ struct UserTool {
 };
 const std::array<UserTool, 3>& userTools();
 
-// The caption of tool `number` (1 to 3) in a menu: its name, or without one the
-// file name of its program; with no "&" in it, "&1 " (the tool's number) goes
-// in front so that the entry keeps its access key. Empty when no program is set.
+// What a tool is called: its name, or without one the file name of its
+// program. Empty when no program is set.
+QString toolName(const QString& commandLine, const QString& name);
+// The caption of tool `number` (1 to 3) in the Tools menu: its toolName; with
+// no "&" in it, "&1 " (the tool's number) goes in front so that the entry
+// keeps its access key. Empty when no program is set.
 QString toolCaption(int number, const QString& commandLine, const QString& name);
 
 // The program and arguments of a command line, split as a shell splits words

@@ -42,6 +42,8 @@ public:
 
     QString documentPath() const override { return {}; }
     bool saveDocument(bool) override { return true; }
+    // Opens nothing (tests of opening use the main window).
+    bool openDocument(const QString&) override { return false; }
 
     // Test controls.
     settings::Options& mutableOptions() { return options_; }

@@ -1,0 +1,231 @@
+// The side panel's commands and the drops on the editor: a file of the list
+// opened by its type (double click, "&Open"), files dropped on `body` or on
+// the window turned into references, the lists' context menus (a new folder,
+// Open With one of the user tools, rename, delete) and the list's Delete key.
+#include <QAction>
+#include <QListView>
+#include <QMenu>
+#include <QTreeView>
+#include <memory>
+
+#include "BodyEditor.h"
+#include "CommandModules.h"
+#include "CommandRegistry.h"
+#include "EditorContext.h"
+#include "EditorView.h"
+#include "files/ByType.h"
+#include "files/FileOperations.h"
+#include "files/SidePanel.h"
+#include "files/TFileDrag.h"
+#include "files/TfrmName.h"
+#include "files/UserTools.h"
+#include "interaction/Interaction.h"
+#include "markup/Captions.h"
+#include "settings/SettingsStore.h"
+
+namespace app {
+namespace {
+
+const QString kNoTool =
+    QStringLiteral("Couldn't launch Application! Check the user defined tool settings in the Options dialog.");
+const QString kToolFailed =
+    QStringLiteral("Couldn't launch Application!  Check Options to see that the path to your defined tool is correct.");
+
+class SideSession {
+public:
+    SideSession(EditorContext& context, files::SidePanel* panel) : context_(context), panel_(panel) {}
+
+    // OpenByType: an image becomes its tag; any other file but the ignored
+    // kinds becomes the document.
+    void openByType(const QString& path)
+    {
+        const files::FileKind kind = files::fileKind(path, files::Arrival::Opened);
+        if (kind == files::FileKind::Ignored) return;
+        if (kind == files::FileKind::Gif || kind == files::FileKind::Jpeg) {
+            // Like every insertion, recoloured near the caret, which stays after the tag.
+            if (!insertReference(kind, path)) return;
+            body().focus();
+            context_.recolourNearCaret(1, 1);
+            return;
+        }
+        if (!context_.openDocument(path)) return;
+        body().focus();
+        context_.colourDocument();
+    }
+
+    // DropByType: an image tag, a style-sheet link or an anchor.
+    void dropByType(const QString& path)
+    {
+        const files::FileKind kind = files::fileKind(path, files::Arrival::Dropped);
+        if (kind == files::FileKind::Ignored || !insertReference(kind, path)) return;
+        body().focus();
+        context_.recolourNearCaret(1, 1);
+    }
+
+    void openSelected()
+    {
+        const QString path = panel_->selectedFile();
+        if (!path.isEmpty()) openByType(path);
+    }
+
+    // pFileMenuPopup: the file entries need a selected file.
+    void prepareFileMenu()
+    {
+        const bool any = !panel_->selectedFile().isEmpty();
+        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"})
+            if (QAction* a = entry(name)) a->setEnabled(any);
+    }
+
+    // p3OpenWithClick: each tool under its name, disabled when not set.
+    void prepareOpenWith()
+    {
+        const settings::SettingsStore store;
+        int number = 1;
+        for (const files::UserTool& tool : files::userTools()) {
+            QAction* a = entry(QStringLiteral("p3User%1").arg(number++));
+            const QString caption = files::toolName(store.read(tool.path), store.read(tool.name));
+            if (!a) continue;
+            a->setEnabled(!caption.isEmpty());
+            if (!caption.isEmpty()) a->setText(caption);
+        }
+    }
+
+    // The selected file goes to the tool as one argument, whatever it holds.
+    void openWith(const files::UserTool& tool)
+    {
+        QString commandLine;
+        {
+            const settings::SettingsStore store;
+            commandLine = store.read(tool.path);
+        }
+        if (commandLine.isEmpty()) return interaction::ui().warn(kNoTool);
+        const QString file = panel_->selectedFile();
+        if (!files::startCommandLine(commandLine, file.isEmpty() ? QStringList() : QStringList{file}))
+            interaction::ui().warn(kToolFailed);
+    }
+
+    // p2CreateClick: a folder in the folder shown. Refusals are silent.
+    void createFolder()
+    {
+        files::createFolder(panel_->folder(), askName());
+        panel_->refresh();
+    }
+
+    // p3RenameClick: the selected file keeps its folder.
+    void renameSelected()
+    {
+        const QString path = panel_->selectedFile();
+        const QString name = askName();
+        if (!path.isEmpty()) files::renameFile(path, name);
+        panel_->refresh();
+    }
+
+    // p3DeleteClick and the list's Delete key.
+    void deleteSelected()
+    {
+        const QString path = panel_->selectedFile();
+        if (path.isEmpty()) return;
+        const QString question = QStringLiteral("Delete ") + markup::FileNamePart(path) + QLatin1Char('?');
+        if (interaction::ui().ask(question, interaction::Buttons::YesNo) == interaction::Answer::Yes)
+            files::deleteFile(path);
+        panel_->refresh();
+        panel_->fileBox()->setFocus();
+    }
+
+    void showMenu(const char* name, QAbstractItemView* list, const QPoint& at)
+    {
+        if (auto* menu = context_.window()->findChild<QMenu*>(QString::fromLatin1(name)))
+            menu->exec(list->viewport()->mapToGlobal(at));
+    }
+
+private:
+    EditorView& body() { return context_.body(); }
+
+    QAction* entry(const QString& name) { return context_.window()->findChild<QAction*>(name); }
+    QAction* entry(const char* name) { return entry(QString::fromLatin1(name)); }
+
+    // The name prompt, prefilled with the selected file's name (for a new
+    // folder too); empty unless OK.
+    QString askName()
+    {
+        auto* editor = dynamic_cast<QWidget*>(&context_.body());
+        const QPoint place = editor ? files::TfrmName::placeBeside(*editor, *panel_->fileBox()) : QPoint();
+        files::TfrmName prompt(markup::FileNamePart(panel_->selectedFile()), place, context_.window());
+        interaction::ui().runModal(prompt);
+        return prompt.nameResult();
+    }
+
+    // Replaces the selection with the reference to the file; false when a
+    // GIF's header cannot be read (the error is shown, nothing inserted).
+    bool insertReference(files::FileKind kind, const QString& path)
+    {
+        files::GifSize size;
+        if (kind == files::FileKind::Gif) {
+            QString error;
+            const std::optional<files::GifSize> read = files::readGifSize(path, &error);
+            if (!read) {
+                interaction::ui().error(error);
+                return false;
+            }
+            size = *read;
+        }
+        QString prefix;
+        {
+            const settings::SettingsStore store;
+            prefix = store.read(settings::user::kPreImage);
+        }
+        const files::Reference reference =
+            files::referenceTo(kind, path, body().selectedText(), prefix, size, context_.options().tagCase);
+        body().replaceSelection(reference.text);
+        if (reference.caretBack > 0) body().setSelection(body().caretPosition() - reference.caretBack, 0);
+        return true;
+    }
+
+    EditorContext& context_;
+    files::SidePanel* panel_;
+};
+
+}  // namespace
+
+void registerSideCommands(EditorContext& context, CommandRegistry& registry)
+{
+    QWidget* window = context.window();
+    auto* panel = window ? window->findChild<files::SidePanel*>() : nullptr;
+    auto session = std::make_shared<SideSession>(context, panel);
+
+    // Files dropped from a file manager on the window; only the first is used.
+    if (window) {
+        auto* eDrag = new files::TFileDrag(window);
+        eDrag->setObjectName(QStringLiteral("eDrag"));
+        eDrag->setEnableDrop(true);
+        QObject::connect(eDrag, &files::TFileDrag::OnDrop, eDrag, [session, eDrag] {
+            if (eDrag->FileCount() > 0) session->dropByType(eDrag->NameWithPath().first());
+        });
+    }
+    // Files dragged onto `body`, from the side panel's list or from outside.
+    if (auto* editor = dynamic_cast<BodyEditor*>(&context.body()))
+        QObject::connect(editor, &BodyEditor::filesDropped, editor, [session](const QStringList& paths) {
+            if (!paths.isEmpty()) session->dropByType(paths.first());
+        });
+    if (!panel) return;
+
+    registry.add(QStringLiteral("fileboxDblClick"), [session] { session->openSelected(); });
+    registry.add(QStringLiteral("pFileMenuPopup"), [session] { session->prepareFileMenu(); });
+    registry.add(QStringLiteral("p3OpenWithClick"), [session] { session->prepareOpenWith(); });
+    int number = 1;
+    for (const files::UserTool& tool : files::userTools())
+        registry.add(QStringLiteral("p3User%1Click").arg(number++), [session, &tool] { session->openWith(tool); });
+    registry.add(QStringLiteral("p2CreateClick"), [session] { session->createFolder(); });
+    registry.add(QStringLiteral("p3RenameClick"), [session] { session->renameSelected(); });
+    registry.add(QStringLiteral("p3DeleteClick"), [session] { session->deleteSelected(); });
+
+    QObject::connect(panel->fileBox(), &QAbstractItemView::doubleClicked, panel,
+                     [session] { session->openSelected(); });
+    QObject::connect(panel, &files::SidePanel::deleteKeyPressed, panel, [session] { session->deleteSelected(); });
+    QObject::connect(panel->fileBox(), &QWidget::customContextMenuRequested, panel,
+                     [session, panel](const QPoint& at) { session->showMenu("pFileMenu", panel->fileBox(), at); });
+    QObject::connect(panel->dirBox(), &QWidget::customContextMenuRequested, panel,
+                     [session, panel](const QPoint& at) { session->showMenu("pDirMenu", panel->dirBox(), at); });
+}
+
+}  // namespace app

@@ -1,0 +1,171 @@
+// The side panel's commands through the main window: opening by type from
+// the list, files dropped on `body` and on the window (real drop events with
+// file URLs), the file menu, the name prompt, Delete and Open With.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDropEvent>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+
+#include "MainWindowFixture.h"
+#include "files/SidePanel.h"
+#include "files/TFileDrag.h"
+#include "support/Marked.h"
+#include "support/StandIn.h"
+
+namespace {
+
+using interaction::Answer;
+
+class SideCommands : public MainWindowTest {
+protected:
+    QListView& list() { return *window->sidePanel().fileBox(); }
+    QModelIndex item(const QString& name)
+    {
+        return static_cast<QFileSystemModel*>(list().model())->index(home() + "/" + name);
+    }
+    // Selects the file `name` of the folder shown, once the list shows it.
+    void select(const QString& name)
+    {
+        window->sidePanel().refresh();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return item(name).isValid(); }, 5000)) << name.toStdString();
+        list().setCurrentIndex(item(name));
+    }
+    bool enabled(const char* name) { return window->findChild<QAction*>(name)->isEnabled(); }
+    // Drops files on `target` as a file manager does; false when refused.
+    static bool drop(QWidget* target, const QStringList& names)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& name : names) urls << QUrl::fromLocalFile(home() + "/" + name);
+        data.setUrls(urls);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (enter.isAccepted()) QApplication::sendEvent(target, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    }
+    std::string shown() { return marked::selection(window->editor()); }
+};
+
+TEST_F(SideCommands, DropsOnTheEditorAndTheWindowInsertAReferenceToTheFirstFile)
+{
+    start();
+    window->setHighlightingOn(true);
+    // Where a drag over the editor arrives.
+    ASSERT_TRUE(drop(window->editor().childAt(window->editor().rect().center()), {"notes.txt"}));
+    EXPECT_EQ(shown(), "<a href=\"notes.txt\">|</a>");
+    EXPECT_EQ(marked::colours(window->editor()), "{<a href=\"notes.txt\"></a>}");
+
+    window->editor().loadText("Text");
+    window->editor().selectAll();
+    ASSERT_TRUE(drop(window.get(), {"style.css", "b.tar.gz", "README"}));
+    EXPECT_EQ(shown(), "Text<link rel=stylesheet href=\"style.css\" type=\"text/css\">|");
+    const auto* eDrag = window->findChild<files::TFileDrag*>("eDrag");
+    EXPECT_EQ(eDrag->FileCount(), 3);
+    EXPECT_EQ(eDrag->NameOnly(), QStringList({"style.css", "b.tar.gz", "README"}));
+    EXPECT_EQ(eDrag->Extension(), QStringList({"css", "tar.gz", ""}));
+    // Ignored kinds change nothing; a GIF too short for its header is reported.
+    writeFile("cut.gif", "GIF89a");
+    for (const char* name : {"report.doc", "cut.gif"}) ASSERT_TRUE(drop(window.get(), {name}));
+    EXPECT_EQ(shown(), "Text<link rel=stylesheet href=\"style.css\" type=\"text/css\">|");
+    EXPECT_EQ(ui.texts(), QStringList{"Cannot open \"" + home() +
+                                      "/cut.gif\".\nThe file is too short for a GIF "
+                                      "header (6 of 14 bytes)."});
+}
+
+TEST_F(SideCommands, OpeningFromTheListInsertsImagesAndAsksBeforeReplacingTheDocument)
+{
+    settings::SettingsStore().write(settings::user::kPreImage, "images/");
+    writeFile("photo.jpeg", "jpeg");
+    const QString other = writeFile("other.html", "<p>other</p>");
+    start();
+    type("x");
+    select("photo.jpeg");
+    // A double click: a click, then the second press that makes it double.
+    const QPoint at = list().visualRect(list().currentIndex()).center();
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(shown(), "x<img src=\"images/photo.jpeg\" align=\"\" border=\"0\" alt=\"\">\r\n|");
+
+    select("other.html");
+    ui.answer(Answer::Cancel);
+    run("fileboxDblClick");
+    EXPECT_TRUE(window->editor().isModified());
+    ui.answer(Answer::No);
+    run("fileboxDblClick");
+    EXPECT_EQ(ui.texts(), QStringList({"Save Changes to untitled.html?", "Save Changes to untitled.html?"}));
+    EXPECT_EQ(text(), "<p>other</p>");
+    EXPECT_EQ(caption(), other + " - Quillon Pro");
+    EXPECT_FALSE(window->editor().isModified());
+}
+
+TEST_F(SideCommands, FileEntriesNeedASelectedFileThePromptNamesAndDeleteAsks)
+{
+    writeFile("index.htm", "index");
+    start();
+    emit window->commands().menu("pFileMenu")->aboutToShow();
+    for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"}) EXPECT_FALSE(enabled(name)) << name;
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    select("index.htm");
+    emit window->commands().menu("pFileMenu")->aboutToShow();
+    for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"}) EXPECT_TRUE(enabled(name)) << name;
+
+    // The prompt, filled with the selected file's name: OK with a name, Cancel without.
+    QStringList prefilled;
+    for (const QString name : {"drafts", "", "home.htm"})
+        ui.onModal([&prefilled, name](QDialog& prompt) {
+            prefilled << prompt.findChild<QLineEdit*>("txtName")->text();
+            prompt.findChild<QLineEdit*>("txtName")->setText(name);
+            prompt.done(name.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
+            return prompt.result();
+        });
+    run("p2CreateClick");
+    run("p3RenameClick");
+    EXPECT_TRUE(QFileInfo(home() + "/drafts").isDir());
+    EXPECT_TRUE(QFile::exists(home() + "/index.htm"));
+    run("p3RenameClick");
+    EXPECT_EQ(prefilled, QStringList({"index.htm", "index.htm", "index.htm"}));
+    EXPECT_EQ(readFile(home() + "/home.htm"), "index");
+
+    select("home.htm");
+    ui.answer(Answer::No);
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    ui.answer(Answer::Yes);
+    run("p3DeleteClick");
+    EXPECT_EQ(ui.texts(), QStringList({"Delete home.htm?", "Delete home.htm?"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !item("home.htm").isValid() && !item("index.htm").isValid(); }, 5000));
+    EXPECT_FALSE(QFile::exists(home() + "/home.htm"));
+}
+
+TEST_F(SideCommands, OpenWithGivesTheToolTheSelectedFileAsOneArgument)
+{
+    const testing_support::StandIn tool(home() + "/bin", "mapper");
+    settings::SettingsStore s;
+    s.write(settings::user::kTool1Path, tool.path() + " --edit");
+    s.write(settings::user::kTool3Path, home() + "/missing-program");
+    s.close();
+    const QString name = "-n a \"c\" 'd';$(touch x)`touch y`.htm";
+    writeFile(name, "x");
+    start();
+    emit window->commands().menu("p3OpenWith")->aboutToShow();
+    EXPECT_EQ(window->findChild<QAction*>("p3User1")->text(), "mapper");
+    EXPECT_FALSE(enabled("p3User2"));
+    select(name);
+    run("p3User1Click");
+    EXPECT_EQ(tool.arguments(), QStringList({"--edit", home() + "/" + name}));
+    EXPECT_FALSE(QFile::exists(home() + "/x"));
+    run("p3User2Click");
+    run("p3User3Click");
+    EXPECT_EQ(ui.texts(),
+              QStringList({"Couldn't launch Application! Check the user defined tool settings in the Options dialog.",
+                           "Couldn't launch Application!  Check Options to see that the path to your defined tool "
+                           "is correct."}));
+}
+
+}  // namespace

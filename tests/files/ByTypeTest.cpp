@@ -1,0 +1,87 @@
+// Files opened from the side list or dropped on the editor: which kind a path
+// is, the reference each kind becomes, and the GIF header.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+
+#include "files/ByType.h"
+#include "support/FileFaults.h"
+
+namespace {
+
+using files::FileKind;
+
+TEST(ByType, KindIsFoundAnywhereInTheLowerCasedPath)
+{
+    struct Row {
+        const char* path;
+        FileKind opened, dropped;
+    };
+    const Row rows[] = {
+        {"/w/report.doc", FileKind::Ignored, FileKind::Ignored},
+        {"/w/shortcut.lnk", FileKind::Ignored, FileKind::Other},
+        {"/w/My.Documents/page.htm", FileKind::Ignored, FileKind::Ignored},
+        {"/w/Logo.GIF", FileKind::Gif, FileKind::Gif},
+        {"/w/photo.jpeg", FileKind::Jpeg, FileKind::Jpeg},
+        {"/w/old.gifs/pic.jpg", FileKind::Gif, FileKind::Gif},
+        {"/w/style.css", FileKind::Other, FileKind::StyleSheet},
+        {"/w/notes.txt", FileKind::Other, FileKind::Other},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(files::fileKind(r.path, files::Arrival::Opened), r.opened) << r.path;
+        EXPECT_EQ(files::fileKind(r.path, files::Arrival::Dropped), r.dropped) << r.path;
+    }
+}
+
+// (The lower-case style-sheet link and anchor: dropped through the main window.)
+TEST(ByType, ReferencesInBothTagCases)
+{
+    struct Row {
+        FileKind kind;
+        const char* path;
+        const char* selected;
+        bool lower;
+        const char* text;
+        int caretBack;
+    };
+    const Row rows[] = {
+        {FileKind::Gif, "/Web/Logo.GIF", "", true,
+         "<img src=\"images/Logo.GIF\" align=\"\" width=\"640\" height=\"480\" border=\"0\" alt=\"\">\r\n", 0},
+        {FileKind::Gif, "/Web/Logo.GIF", "sel", false,
+         "sel<IMG SRC=\"images/Logo.GIF\" ALIGN=\"\" WIDTH=\"640\" HEIGHT=\"480\" BORDER=\"0\" ALT=\"\">\r\n", 0},
+        {FileKind::Jpeg, "/w/photo.jpeg", "", true,
+         "<img src=\"images/photo.jpeg\" align=\"\" border=\"0\" alt=\"\">\r\n", 0},
+        {FileKind::StyleSheet, "/w/style.css", "", false, "<LINK REL=STYLESHEET HREF=\"style.css\" TYPE=\"text/css\">",
+         0},
+        {FileKind::Other, "/w/shortcut.lnk", "see", false, "<A HREF=\"shortcut.lnk\">see</A>", 4},
+    };
+    for (const Row& r : rows) {
+        const files::Reference ref = files::referenceTo(r.kind, r.path, r.selected, "images/", {640, 480}, r.lower);
+        EXPECT_EQ(ref.text, r.text);
+        EXPECT_EQ(ref.caretBack, r.caretBack) << r.text;
+    }
+}
+
+TEST(GifHeader, SizeFromTheHeaderAndRefusalsThatNeverWait)
+{
+    const QString dir = QDir::currentPath();
+    // 640 by 480 in the header, whatever follows.
+    faults::writeBytes(dir + "/big.gif", std::string("GIF89a\x80\x02\xE0\x01\xF7\x00\x00\xFF", 14) + "rest");
+    QString error;
+    const auto size = files::readGifSize(dir + "/big.gif", &error);
+    ASSERT_TRUE(size.has_value()) << error.toStdString();
+    EXPECT_EQ(std::pair(size->width, size->height), std::pair(640u, 480u));
+
+    faults::writeBytes(dir + "/short.gif", std::string("GIF89a\x80\x02\xE0\x01\xF7\x00\x00", 13));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + "/pipe.gif").constData(), 0600), 0);
+    QDir().mkdir(dir + "/folder.gif");
+    for (const char* name : {"short.gif", "pipe.gif", "folder.gif", "missing.gif", "/dev/zero"}) {
+        const QString path = name[0] == '/' ? QString(name) : dir + "/" + name;
+        error.clear();
+        EXPECT_FALSE(files::readGifSize(path, &error).has_value()) << name;
+        EXPECT_TRUE(error.startsWith("Cannot open \"" + path + "\".\n")) << error.toStdString();
+    }
+}
+
+}  // namespace

@@ -25,6 +25,8 @@ void registerPrintCommands(EditorContext& context, CommandRegistry& registry);
 void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);
 // TagDialogCommands.cpp
 void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry);
+// GeneratorCommands.cpp
+void registerGeneratorCommands(EditorContext& context, CommandRegistry& registry);
 
 // A right click in `body` on a selected colour code (six hexadecimal digits
 // followed by a double quote) opens the colour finder on that colour; true
@@ -42,6 +44,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerPrintCommands(context, registry);
     registerPreviewCommands(context, registry);
     registerTagDialogCommands(context, registry);
+    registerGeneratorCommands(context, registry);
 }
 
 }  // namespace app

@@ -181,6 +181,16 @@ bool TfrmMain::saveDocument(bool addToRecent)
     return document_->saveDocument(addToRecent) == SaveResult::Saved;
 }
 
+bool TfrmMain::askToSaveChanges()
+{
+    return document_->askToSave(QStringLiteral("Save changes to "));
+}
+
+void TfrmMain::setDocumentFile(const QString& path, const storage::DocumentFormat& format)
+{
+    document_->setFile(path, format);
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (document_->closeQuery())

@@ -53,6 +53,8 @@ public:
     void endWait() override;
     QString documentPath() const override;
     bool saveDocument(bool addToRecent) override;
+    bool askToSaveChanges() override;
+    void setDocumentFile(const QString& path, const storage::DocumentFormat& format) override;
 
     // The parts, for the concern classes and for tests.
     BodyEditor& editor() { return *body_; }

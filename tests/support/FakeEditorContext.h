@@ -42,6 +42,8 @@ public:
 
     QString documentPath() const override { return path_; }
     bool saveDocument(bool addToRecent) override;
+    bool askToSaveChanges() override { return true; }
+    void setDocumentFile(const QString& path, const storage::DocumentFormat&) override { path_ = path; }
 
     // Test controls.
     settings::Options& mutableOptions() { return options_; }

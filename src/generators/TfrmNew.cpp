@@ -188,7 +188,9 @@ void TfrmNew::FormCreate(const NewDialogFields& f)
     for (QRadioButton* r : radios_) r->setFocusPolicy(Qt::ClickFocus);
     chooseTemplate(f.templateNo);
     showScheme();
-    // Return at once is OK: the first focus is on the chosen template.
+    // Return at once is OK: the first focus is on the chosen template, shown
+    // as the keyboard's focus so that the arrows are seen to move it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     radios_[f.templateNo]->setFocus();
 }
 

@@ -25,8 +25,6 @@ namespace generators {
 namespace {
 using dialogs::named;
 
-constexpr int kDtdWidth = 52;  // characters of the default declaration, about
-
 void setRole(QWidget* w, QPalette::ColorRole role, const QString& code)
 {
     QPalette palette = w->palette();
@@ -125,9 +123,9 @@ TfrmNew::TfrmNew(const NewDialogFields& stored, QWidget* parent)
     btnCustom->setFixedWidth(btnCustom->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     txtBgImage_ = dialogs::textField("txtBgImage", tr("Image to include as background in body tag"), grpTemplate);
     txtDocType_ = dialogs::textField("txtDocType", tr("Document Type Declaration"), grpTemplate);
-    // Wide enough for the default declaration and a path in the home folder.
-    for (QLineEdit* field : {txtCustom_, txtBgImage_, txtDocType_})
-        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(kDtdWidth, u'M')) * 5 / 8);
+    // Wide enough for the default declaration, and a path in the home folder.
+    const int fieldWidth = txtDocType_->fontMetrics().horizontalAdvance(settings::document::kDtdInDialog.def) + 16;
+    for (QLineEdit* field : {txtCustom_, txtBgImage_, txtDocType_}) field->setMinimumWidth(fieldWidth);
     auto* templ = new QGridLayout(grpTemplate);
     for (int t = Blank; t < Custom; ++t) templ->addWidget(radios_[t], t, 0, 1, 3);
     templ->addWidget(radios_[Custom], Custom, 0);
@@ -188,9 +186,7 @@ void TfrmNew::FormCreate(const NewDialogFields& f)
     for (QRadioButton* r : radios_) r->setFocusPolicy(Qt::ClickFocus);
     chooseTemplate(f.templateNo);
     showScheme();
-    // Return at once is OK: the first focus is on the chosen template, shown
-    // as the keyboard's focus so that the arrows are seen to move it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    // Return at once is OK: the first focus is on the chosen template.
     radios_[f.templateNo]->setFocus();
 }
 
@@ -273,6 +269,13 @@ void TfrmNew::reject()
         storeCancelled(store);
     }
     TagDialog::reject();
+}
+
+void TfrmNew::showEvent(QShowEvent* event)
+{
+    TagDialog::showEvent(event);
+    // The first focus is shown as the keyboard's, so that the arrows are seen to move it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void TfrmNew::closeEvent(QCloseEvent* event)

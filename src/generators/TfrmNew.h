@@ -37,6 +37,7 @@ public:
 protected:
     void btnOKClick() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

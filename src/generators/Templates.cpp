@@ -24,9 +24,9 @@ public:
     }
     // A piece of markup whose tag and attribute names follow the tag case
     // while quoted values and the text between tags keep theirs.
-    Page& tags(const char* literal)
+    Page& tags(const char* literal) { return tags(QString::fromUtf8(literal)); }
+    Page& tags(QString piece)
     {
-        QString piece = QString::fromUtf8(literal);
         bool inTag = false, quoted = false;
         for (QChar& c : piece) {
             if (c == u'<') inTag = true;
@@ -104,18 +104,12 @@ QString quickPage(const settings::Options& o, QDate today, const QLocale& locale
     p.line().line("</head>").line().line("<body bgcolor=\"#ffffff\">").line();
     p.tags("<h1>Welcome to ").text(o.name).tags("'s Page.</h1>").end();
     p.line("<hr size=\"2\" noshade><br>").line().tags("<h2>Table of Contents</h2>").end().line("<ul>");
-    for (const char* item : {"1", "2", "3"})
-        p.tags("  <a href=\"#item")
-            .text(QLatin1String(item))
-            .tags("\"><li>Item ")
-            .text(QLatin1String(item))
-            .tags("</li></a>")
-            .end();
+    for (int item = 1; item <= 3; ++item)
+        p.tags(QStringLiteral("  <a href=\"#item%1\"><li>Item %1</li></a>").arg(item)).end();
     p.line("</ul>").line().line("<hr size=\"2\" noshade><br><br>").line();
-    for (const char* item : {"1", "2", "3"}) {
-        p.tags("<a name=\"item").text(QLatin1String(item)).tags("\"><h2>Heading ").text(QLatin1String(item));
-        p.tags("</h2>").end().tags("<p>Place paragraph ").text(QLatin1String(item)).tags(" information here.</p>");
-        p.end().line();
+    for (int item = 1; item <= 3; ++item) {
+        p.tags(QStringLiteral("<a name=\"item%1\"><h2>Heading %1</h2>").arg(item)).end();
+        p.tags(QStringLiteral("<p>Place paragraph %1 information here.</p>").arg(item)).end().line();
     }
     p.tags("<p><b>If you would like to comment on this page send E-Mail to <a href=\"mailto:").text(o.mail);
     p.tags("\">").text(o.mail).tags("</a></b></p>").end().line().line("<p><i><font size=\"-1\">");

@@ -11,10 +11,28 @@ namespace {
 
 const std::set<std::string> kStillToBuild = {
     // Custom buttons, their end texts and the tag list.
-    "Custom1Click",    "btnCustom1Click", "btnCustom2Click", "btnCustom3Click",  "btnCustom4Click",  "btnCustom5Click",
-    "btnCustom6Click", "btnCustom7Click", "btnCustom8Click", "btnCustom9Click",  "btnCustom10Click", "close11Click",
-    "Close21Click",    "Close31Click",    "Close41Click",    "Close51Click",     "Close61Click",     "Close71Click",
-    "Close81Click",    "Close91Click",    "Close101Click",   "ViewTagListClick",
+    "Custom1Click",
+    "btnCustom1Click",
+    "btnCustom2Click",
+    "btnCustom3Click",
+    "btnCustom4Click",
+    "btnCustom5Click",
+    "btnCustom6Click",
+    "btnCustom7Click",
+    "btnCustom8Click",
+    "btnCustom9Click",
+    "btnCustom10Click",
+    "close11Click",
+    "Close21Click",
+    "Close31Click",
+    "Close41Click",
+    "Close51Click",
+    "Close61Click",
+    "Close71Click",
+    "Close81Click",
+    "Close91Click",
+    "Close101Click",
+    "ViewTagListClick",
 };
 
 TEST_F(MainWindowTest, EveryCommandOfTheTableHasAHandlerButThoseStillToBeBuilt)

@@ -64,6 +64,8 @@ public:
     QString documentPath() const override { return {}; }
     bool saveDocument(bool) override { return false; }
     bool openDocument(const QString&) override { return false; }
+    bool askToSaveChanges() override { return true; }
+    void setDocumentFile(const QString&, const storage::DocumentFormat&) override {}
 
     // A document loaded as opening a file loads it: the text, the colours when
     // highlighting is on, the commands told, the screen painted.

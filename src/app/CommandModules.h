@@ -29,6 +29,8 @@ void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry
 void registerCustomCommands(EditorContext& context, CommandRegistry& registry);
 // SideCommands.cpp
 void registerSideCommands(EditorContext& context, CommandRegistry& registry);
+// GeneratorCommands.cpp
+void registerGeneratorCommands(EditorContext& context, CommandRegistry& registry);
 
 // A right click in `body` on a selected colour code (six hexadecimal digits
 // followed by a double quote) opens the colour finder on that colour; true
@@ -48,6 +50,7 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerTagDialogCommands(context, registry);
     registerCustomCommands(context, registry);
     registerSideCommands(context, registry);
+    registerGeneratorCommands(context, registry);
 }
 
 }  // namespace app

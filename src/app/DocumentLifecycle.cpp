@@ -93,6 +93,13 @@ void DocumentLifecycle::becomeUntitled()
     updateTitle(QString());
 }
 
+void DocumentLifecycle::setFile(const QString& path, const storage::DocumentFormat& format)
+{
+    if (path.isEmpty()) return becomeUntitled();
+    path_ = path;
+    format_ = format;
+}
+
 bool DocumentLifecycle::load(const QString& path)
 {
     storage::LoadedDocument doc;
@@ -178,9 +185,10 @@ void DocumentLifecycle::fileNew()
     show({});
     becomeUntitled();
     w_.registry().documentReplaced();
-    // The new-document dialog and its templates, where they are built in;
-    // the document they leave is coloured here.
+    // The new-document dialog and its templates; the document they leave
+    // takes the editor font and is coloured here.
     w_.registry().run(QStringLiteral("GenerateNewDocument"));
+    w_.layout().applyEditorFont();
     w_.colourDocument();
 }
 

@@ -63,11 +63,15 @@ public:
     // The close of the window; false keeps it open.
     bool closeQuery();
 
-private:
     // The question about unsaved changes, asked only when the text is
     // modified; true to go on. A Yes whose save does not write the file
     // abandons the command, so unsaved text is never thrown away.
     bool askToSave(const QString& beginning, bool addToRecent = true);
+    // A file for the document without showing it in the caption, or with an
+    // empty path the untitled document (see EditorContext::setDocumentFile).
+    void setFile(const QString& path, const storage::DocumentFormat& format);
+
+private:
     // Reads the file first and replaces the text only when that succeeded;
     // otherwise shows the system's error and leaves the document as it was.
     bool load(const QString& path);

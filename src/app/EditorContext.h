@@ -8,6 +8,7 @@
 #include "markup/KeyFlags.h"
 #include "markup/TagEngine.h"
 #include "settings/Options.h"
+#include "storage/DocumentFile.h"
 
 class QWidget;
 
@@ -48,6 +49,15 @@ public:
     // are left alone. False when the author cancelled or the file could not be
     // read (the error was shown and the document is as it was).
     virtual bool openDocument(const QString& path) = 0;
+    // Before a command discards the text: "Save changes to <name>?", asked
+    // only when the text is modified; false when the author cancelled or a Yes
+    // did not save (then nothing has changed).
+    virtual bool askToSaveChanges() = 0;
+    // Gives the document a file written in `format` while the caption stays
+    // as it is (a page the editor wrote for itself and now shows), or, with an
+    // empty path, makes it untitled again: no file, the format of new
+    // documents and the untitled caption.
+    virtual void setDocumentFile(const QString& path, const storage::DocumentFormat& format) = 0;
 };
 
 // Shows a wait caption and cursor for the lifetime of the guard.

@@ -188,6 +188,16 @@ bool TfrmMain::openDocument(const QString& path)
     return document_->openAsDocument(path);
 }
 
+bool TfrmMain::askToSaveChanges()
+{
+    return document_->askToSave(QStringLiteral("Save changes to "));
+}
+
+void TfrmMain::setDocumentFile(const QString& path, const storage::DocumentFormat& format)
+{
+    document_->setFile(path, format);
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (document_->closeQuery())

@@ -54,6 +54,8 @@ public:
     QString documentPath() const override;
     bool saveDocument(bool addToRecent) override;
     bool openDocument(const QString& path) override;
+    bool askToSaveChanges() override;
+    void setDocumentFile(const QString& path, const storage::DocumentFormat& format) override;
 
     // The parts, for the concern classes and for tests.
     BodyEditor& editor() { return *body_; }

@@ -10,7 +10,7 @@
 
 namespace dialogs {
 
-ColourBars::ColourBars(QWidget* parent) : QWidget(parent)
+ColourBars::ColourBars(QWidget* parent, Form form) : QWidget(parent)
 {
     struct Row {
         const char *caption, *bar, *label, *barHint, *labelHint;
@@ -36,7 +36,8 @@ ColourBars::ColourBars(QWidget* parent) : QWidget(parent)
         value->setPalette(palette);
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(labelFor(tr(r.caption), bar, this), i, 0);
+        const QString caption = tr(r.caption);
+        grid->addWidget(labelFor(form == Form::Scheme ? caption + u':' : caption, bar, this), i, 0);
         grid->addWidget(bar, i, 1);
         grid->addWidget(value, i, 2);
         bars_[i] = bar;
@@ -47,6 +48,8 @@ ColourBars::ColourBars(QWidget* parent) : QWidget(parent)
         });
     }
     grid->setColumnStretch(1, 1);
+    last_ = bars_[2];
+    if (form == Form::Scheme) return;
 
     auto* steps = new QHBoxLayout;
     auto button = [this, steps](const QString& caption, const char* name, const QString& hint, Rgb (*step)(Rgb)) {
@@ -58,7 +61,7 @@ ColourBars::ColourBars(QWidget* parent) : QWidget(parent)
     button(tr("&Darker"), "btnDarker", tr("Decrease all values"), darker);
     button(QStringLiteral("<"), "btnLittleDarker", tr("Fine tune decrease"), littleDarker)->setMaximumWidth(32);
     button(QStringLiteral(">"), "btnLittleLighter", tr("Fine tune increase"), littleLighter)->setMaximumWidth(32);
-    btnLighter_ = button(tr("&Lighter"), "btnLighter", tr("Increase all Values"), lighter);
+    last_ = button(tr("&Lighter"), "btnLighter", tr("Increase all Values"), lighter);
     grid->addLayout(steps, 3, 0, 1, 3);
 }
 
@@ -81,7 +84,7 @@ QWidget* ColourBars::first() const
 
 QWidget* ColourBars::last() const
 {
-    return btnLighter_;
+    return last_;
 }
 
 }  // namespace dialogs

@@ -1,7 +1,8 @@
-// ColourBars: the mixer's controls, shared by the font dialog's custom colour
-// and the colour finder: a red, a green and a blue bar (0 to 255, 15 a page)
-// each with its value beside it in its own colour, and the "&Darker", "<", ">"
-// and "&Lighter" buttons that move all three (rules in ColourMixer).
+// ColourBars: the mixer's controls, shared by the font dialog's custom colour,
+// the colour finder and the new-document dialog: a red, a green and a blue bar
+// (0 to 255, 15 a page) each with its value beside it in its own colour, and
+// (in the mixer form) the "&Darker", "<", ">" and "&Lighter" buttons that move
+// all three (rules in ColourMixer).
 #pragma once
 
 #include <QWidget>
@@ -17,7 +18,10 @@ namespace dialogs {
 class ColourBars : public QWidget {
     Q_OBJECT
 public:
-    explicit ColourBars(QWidget* parent = nullptr);
+    // Mixer: captions "Red", "Green", "Blue" and the four step buttons.
+    // Scheme (the new-document dialog): captions "Red:", "Green:", "Blue:", no steps.
+    enum class Form { Mixer, Scheme };
+    explicit ColourBars(QWidget* parent = nullptr, Form form = Form::Mixer);
 
     Rgb positions() const;
     // Moves the bars (each kept within 0..255); every bar that moves reports it.
@@ -35,7 +39,7 @@ signals:
 private:
     QScrollBar* bars_[3] = {};
     QLabel* values_[3] = {};
-    QPushButton* btnLighter_ = nullptr;
+    QWidget* last_ = nullptr;
 };
 
 }  // namespace dialogs

@@ -44,6 +44,8 @@ public:
     bool saveDocument(bool) override { return true; }
     // Opens nothing (tests of opening use the main window).
     bool openDocument(const QString&) override { return false; }
+    bool askToSaveChanges() override { return true; }
+    void setDocumentFile(const QString&, const storage::DocumentFormat&) override {}
 
     // Test controls.
     settings::Options& mutableOptions() { return options_; }

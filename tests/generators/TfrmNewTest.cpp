@@ -1,0 +1,104 @@
+// The new-document dialog with real keys: the first focus and Return, Esc and
+// the close box, the template radios' access keys and their one Tab stop, the
+// custom path's browse button and keys, and a colour picked with the mouse.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "dialogs/ColorGrid.h"
+#include "generators/TfrmNew.h"
+#include "settings/SettingsStore.h"
+#include "support/ScriptedInteraction.h"
+
+namespace {
+
+class NewDialog : public testing::Test {
+protected:
+    void open()
+    {
+        dialog = std::make_unique<generators::TfrmNew>();
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    QWidget* child(const char* name) const { return dialog->findChild<QWidget*>(name); }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static std::string focus() { return QApplication::focusWidget()->objectName().toStdString(); }
+    bool chosen(const char* radio) const
+    {
+        return QTest::qWaitFor([&] { return dialog->findChild<QRadioButton*>(radio)->isChecked(); }, 1000);
+    }
+
+    settings::SettingsStore store;
+    testing_support::ScriptedInteraction ui;
+    std::unique_ptr<generators::TfrmNew> dialog;
+};
+
+TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
+{
+    store.write(settings::user::kLastTemplate, 3);
+    open();
+    EXPECT_EQ(focus(), "optFrames");
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(store.read(settings::document::kTemplate), 2);
+
+    for (const bool closeBox : {false, true}) {
+        store.write(settings::document::kTemplate, 2);
+        open();
+        press(Qt::Key_B, Qt::AltModifier);
+        EXPECT_TRUE(chosen("optBlank"));
+        if (closeBox)
+            dialog->close();
+        else
+            press(Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(store.read(settings::document::kTemplate), closeBox ? 2 : 0);
+        EXPECT_EQ(store.read(settings::user::kLastTemplate), 3);
+    }
+}
+
+TEST_F(NewDialog, RadiosAreOneTabStopChosenByAccessKeysOrAKeyInTheCustomPath)
+{
+    open();
+    for (auto [key, radio] : {std::pair(Qt::Key_B, "optBlank"), {Qt::Key_N, "optNormal"}, {Qt::Key_F, "optFrames"}}) {
+        press(key, Qt::AltModifier);
+        EXPECT_TRUE(chosen(radio)) << radio;
+    }
+    for (const char* at : {"optFrames", "txtCustom", "btnCustom", "txtBgImage", "txtDocType", "btnRestore", "btnOk",
+                           "btnCancel", "cmbPart", "ColorBar", "scrRed", "scrGreen", "scrBlue", "optFrames"}) {
+        EXPECT_EQ(focus(), at);
+        press(Qt::Key_Tab);
+    }
+    // Browsing fills the path without choosing it; a key in the path does,
+    // but not Tab through it nor a modifier alone.
+    ui.fileName("/t/page.html");
+    child("btnCustom")->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_EQ(ui.fileDialogTitles, QStringList{"Custom Template File"});
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtCustom")->text(), "/t/page.html");
+    child("txtCustom")->setFocus();
+    press(Qt::Key_Shift);
+    EXPECT_TRUE(chosen("optFrames"));
+    press(Qt::Key_End);
+    EXPECT_TRUE(chosen("optCustom"));
+}
+
+TEST_F(NewDialog, ASampleClickedThenAPaletteSquareGivesThatPartTheColour)
+{
+    open();
+    QTest::mouseClick(child("alink"), Qt::LeftButton);
+    auto* palette = dialog->findChild<dialogs::ColorGrid*>("ColorBar");
+    QTest::mouseClick(palette, Qt::LeftButton, {}, palette->cellRect(12).center());
+    press(Qt::Key_Return);
+    EXPECT_EQ(store.read(settings::document::kActiveColour), "0000FF");
+    EXPECT_EQ(store.read(settings::document::kBgColour), "C0C0C0");
+}
+
+}  // namespace

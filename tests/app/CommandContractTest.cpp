@@ -9,8 +9,11 @@ namespace {
 TEST_F(MainWindowTest, EveryCommandOfTheTableHasAHandler)
 {
     start();
-    for (const app::CommandEntry& e : app::commandTable())
-        if (*e.command) EXPECT_TRUE(window->registry().has(QString::fromLatin1(e.command))) << e.command;
+    for (const app::CommandEntry& e : app::commandTable()) {
+        if (*e.command) {
+            EXPECT_TRUE(window->registry().has(QString::fromLatin1(e.command))) << e.command;
+        }
+    }
 }
 
 }  // namespace

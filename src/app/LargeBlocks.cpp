@@ -56,6 +56,9 @@ void keepFreedMemoryFor(std::size_t documentBytes)
 
 }  // namespace app
 
+// A sanitized build keeps the sanitizer's own allocator, which pairs every
+// allocation with its own release.
+#if !defined(__SANITIZE_ADDRESS__)
 void* operator new(std::size_t size)
 {
     if (size == 0) size = 1;
@@ -66,3 +69,4 @@ void* operator new(std::size_t size)
         handler();
     }
 }
+#endif

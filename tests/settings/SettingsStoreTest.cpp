@@ -87,13 +87,15 @@ TEST(SettingsStore, ReadingWritesNothingAndAWriteOrErasureChangesOnlyItsOwnPart)
 // Garbage, binary bytes with NUL, a file cut off in the middle of a line: the
 // reader falls back to the defaults and never stops, and the file is kept as
 // `.damaged` before the first write replaces it.
+constexpr char kGarbage[] = "[user]\nname=Ann\n[broken\n\x01\x02\xff\xfe\x00zz=\n[window\nwidth=notanumber";
+
 TEST(SettingsStore, DamagedFilesAreReadAsFarAsTheyGoAndKeptBeforeTheFirstWrite)
 {
     const QString path = SettingsStore::pathOf("Quillon");
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) binary.append(static_cast<char>((i * 37) & 0xFF));
     const QByteArray damaged[] = {
-        QByteArray("[user]\nname=Ann\n[broken\n\x01\x02\xff\xfe\x00zz=\n[window\nwidth=notanumber", 60), binary,
+        QByteArray::fromRawData(kGarbage, sizeof kGarbage - 1), binary,
         QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
         QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
     for (const QByteArray& content : damaged) {

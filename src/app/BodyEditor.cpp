@@ -209,8 +209,9 @@ BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
     QObject::disconnect(control_, SIGNAL(SCN_UPDATEUI(int)), control_, SLOT(handleUpdateUI(int)));
     // Before each paint: the caret's long line shows the caret (see
     // LongLineWindow); when its window moved, the caret's place did too.
-    connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this] {
+    connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
+        if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) emit contentChanged();
     });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });

@@ -93,6 +93,9 @@ public:
 signals:
     // The modified flag changed (save point left or reached, or set by hand).
     void modifiedChanged(bool modified);
+    // The text (or its colours) changed: told once before the next paint, not
+    // at every edit.
+    void contentChanged();
     // Every key pressed or released in the editor, modifier keys included,
     // before the editor handles it (the key-state flags of the tag commands).
     void keyDown(int key, Qt::KeyboardModifiers modifiers);

@@ -1,0 +1,223 @@
+#include "Recovery.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <cstdio>
+
+#include "BodyEditor.h"
+#include "interaction/Interaction.h"
+#include "markup/Captions.h"
+#include "storage/Instances.h"
+
+namespace app {
+namespace {
+
+constexpr std::string_view kMagic = "QUILLON-RECOVERY 1";
+
+// One line on stderr: recovery never interrupts editing with a message box.
+void report(const QString& text)
+{
+    std::fprintf(stderr, "Quillon Pro: %s\n", qPrintable(text));
+}
+
+// Writes on the worker thread; the reason of a failure, or empty.
+QString writeSnapshot(const QString& file, const std::string& bytes)
+{
+    // The folder holds the text of documents: only its owner may enter it.
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QString error;
+    return storage::writeFileSafely(file, bytes, &error) ? QString() : error;
+}
+
+}  // namespace
+
+QString recoveryFolder()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/Corvantis/Quillon/recovery");
+}
+
+QString recoveryFileOf(qint64 pid)
+{
+    return recoveryFolder() + QLatin1Char('/') + QString::number(pid);
+}
+
+std::string encodeRecovery(const DocumentName& name, std::string_view text)
+{
+    const QByteArray path = QFile::encodeName(name.path);
+    std::string header(kMagic);
+    header += name.format.encoding == storage::Encoding::Utf8 ? " utf-8" : " windows-1252";
+    header += name.format.lineBreaks == storage::LineBreaks::CrLf ? " crlf " : " lf ";
+    header += std::to_string(path.size()) + '\n';
+    header.append(path.constData(), static_cast<size_t>(path.size()));
+    header += '\n';
+    std::string bytes;
+    bytes.reserve(header.size() + text.size());
+    bytes += header;
+    bytes += text;
+    return bytes;
+}
+
+std::optional<RecoveredText> decodeRecovery(std::string bytes)
+{
+    const size_t eol = bytes.find('\n');
+    if (eol == std::string::npos) return std::nullopt;
+    const QList<QByteArray> fields = QByteArray(bytes.data(), static_cast<qsizetype>(eol)).split(' ');
+    if (fields.size() != 5 || fields[0] + ' ' + fields[1] != QByteArray(kMagic.data(), kMagic.size()))
+        return std::nullopt;
+    RecoveredText out;
+    if (fields[2] == "windows-1252")
+        out.name.format.encoding = storage::Encoding::Windows1252;
+    else if (fields[2] != "utf-8")
+        return std::nullopt;
+    if (fields[3] == "lf")
+        out.name.format.lineBreaks = storage::LineBreaks::Lf;
+    else if (fields[3] != "crlf")
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong length = fields[4].toULongLong(&ok);
+    const size_t text = eol + 1 + length + 1;
+    if (!ok || length >= bytes.size() || text > bytes.size() || bytes[text - 1] != '\n') return std::nullopt;
+    out.name.path = QFile::decodeName(QByteArray(bytes.data() + eol + 1, static_cast<qsizetype>(length)));
+    bytes.erase(0, text);
+    out.text = std::move(bytes);
+    return out;
+}
+
+Recovery::Recovery(BodyEditor& body, std::function<DocumentName()> name, QString file)
+    : body_(body), name_(std::move(name)), file_(std::move(file))
+{
+    idle_.setSingleShot(true);
+    idle_.setInterval(kIdleMs);
+    latest_.setSingleShot(true);
+    latest_.setInterval(kLatestMs);
+    connect(&idle_, &QTimer::timeout, this, &Recovery::snapshot);
+    connect(&latest_, &QTimer::timeout, this, &Recovery::snapshot);
+    connect(&body_, &BodyEditor::contentChanged, this, [this] {
+        if (body_.isModified()) schedule();
+    });
+    // Saved, loaded, emptied or undone to the saved text: nothing to recover.
+    connect(&body_, &BodyEditor::modifiedChanged, this, [this](bool modified) { modified ? schedule() : discard(); });
+}
+
+Recovery::~Recovery()
+{
+    if (writer_.joinable()) writer_.join();
+    removeOwnFile();
+}
+
+void Recovery::removeOwnFile()
+{
+    if (owned_) QFile::remove(file_);
+    owned_ = false;
+}
+
+void Recovery::schedule()
+{
+    idle_.start();
+    if (!latest_.isActive()) latest_.start();
+}
+
+void Recovery::snapshot()
+{
+    idle_.stop();
+    latest_.stop();
+    if (!body_.isModified()) return;
+    if (writing_) {
+        pending_ = true;
+        return;
+    }
+    std::string bytes;
+    try {
+        bytes = encodeRecovery(name_(), body_.characters());
+    } catch (const std::bad_alloc&) {
+        return report(QStringLiteral("no memory for a recovery copy of the text"));
+    }
+    writing_ = true;
+    keep_ = true;
+    owned_ = true;
+    written_ = false;
+    writer_ = std::thread([this, bytes = std::move(bytes)] {
+        error_ = writeSnapshot(file_, bytes);
+        written_ = true;
+        QMetaObject::invokeMethod(this, &Recovery::written, Qt::QueuedConnection);
+    });
+}
+
+void Recovery::written()
+{
+    // Once per write: waitForWrite may have taken the end of it already.
+    if (!writing_ || !written_) return;
+    if (writer_.joinable()) writer_.join();
+    writing_ = false;
+    const QString error = error_;
+    if (!error.isEmpty() && !reported_)
+        report(QStringLiteral("cannot keep the unsaved text for recovery in \"%1\": %2").arg(file_, error));
+    reported_ = !error.isEmpty();
+    if (!keep_) removeOwnFile();
+    if (pending_) {
+        pending_ = false;
+        snapshot();
+    }
+}
+
+void Recovery::discard()
+{
+    idle_.stop();
+    latest_.stop();
+    pending_ = false;
+    keep_ = false;
+    if (!writing_) removeOwnFile();
+}
+
+void Recovery::waitForWrite()
+{
+    if (writer_.joinable()) writer_.join();
+    written();
+}
+
+void Recovery::offerStaleFiles(const std::function<void(const RecoveredText&)>& restore)
+{
+    const QString folder = recoveryFolder();
+    storage::removeStaleTemporaries(QFile::encodeName(folder));
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Time);
+    for (const QFileInfo& file : files) {
+        bool isId = false;
+        const qint64 pid = file.fileName().toLongLong(&isId);
+        const bool own = file.filePath() == file_;
+        if (!isId || (!own && storage::isRunningInstance(pid))) continue;
+        std::string bytes;
+        QString error;
+        std::optional<RecoveredText> recovered;
+        if (storage::readFileBytes(file.filePath(), &bytes, &error)) recovered = decodeRecovery(std::move(bytes));
+        if (!recovered) {
+            report(QStringLiteral("cannot read the recovery file \"%1\"%2")
+                       .arg(file.filePath(), error.isEmpty() ? QString() : QStringLiteral(": ") + error));
+            continue;
+        }
+        const QString question =
+            QStringLiteral("Quillon Pro was not closed properly. Recover the unsaved text of %1 (saved at %2)?")
+                .arg(recovered->name.path.isEmpty() ? QString::fromLatin1(markup::kUntitled) : recovered->name.path,
+                     QLocale().toString(file.lastModified(), QLocale::ShortFormat));
+        if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes) {
+            QFile::remove(file.filePath());
+            continue;
+        }
+        restore(*recovered);
+        // Until this instance writes its own snapshot, the recovered file is
+        // its snapshot: the text is never only in memory.
+        if (!own && ::rename(QFile::encodeName(file.filePath()).constData(), QFile::encodeName(file_).constData()) != 0)
+            return report(QStringLiteral("cannot take over the recovery file \"%1\"").arg(file.filePath()));
+        owned_ = true;
+        return;
+    }
+}
+
+}  // namespace app

@@ -267,6 +267,18 @@ std::string_view BodyEditor::characters() const
     return n && p ? std::string_view(p, n) : std::string_view();
 }
 
+void BodyEditor::appendTextTo(std::string& out) const
+{
+    // The buffer holds the text in two pieces around the gap where the last
+    // edit was; a piece that does not span the gap is read where it lies.
+    const long total = length();
+    const long gap = std::clamp(send(QsciScintillaBase::SCI_GETGAPPOSITION), 0L, total);
+    for (const auto& [from, count] : {std::pair(0L, gap), std::pair(gap, total - gap)}) {
+        const long piece = count > 0 ? send(QsciScintillaBase::SCI_GETRANGEPOINTER, from, count) : 0;
+        if (piece) out.append(reinterpret_cast<const char*>(piece), static_cast<size_t>(count));
+    }
+}
+
 void BodyEditor::setUndoCollection(bool on)
 {
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, on ? 1 : 0);

@@ -69,6 +69,11 @@ public:
     void focus() override;
     void setTagColour(unsigned rgb) override;
 
+    // Appends the text to `out` in one copy, leaving the control's buffer as
+    // it is (characters() first makes the text contiguous, which moves up to
+    // the whole text when the last edit was near its start).
+    void appendTextTo(std::string& out) const;
+
     // For the main window's layout.
     int caretColumn() const { return columnOf(caretPosition()); }
     // Word wrap on or off; with it on there is no horizontal scroll bar.

@@ -49,7 +49,7 @@ QString recoveryFileOf(qint64 pid)
     return recoveryFolder() + QLatin1Char('/') + QString::number(pid);
 }
 
-std::string encodeRecovery(const DocumentName& name, std::string_view text)
+std::string recoveryHeader(const DocumentName& name)
 {
     const QByteArray path = QFile::encodeName(name.path);
     std::string header(kMagic);
@@ -58,11 +58,12 @@ std::string encodeRecovery(const DocumentName& name, std::string_view text)
     header += std::to_string(path.size()) + '\n';
     header.append(path.constData(), static_cast<size_t>(path.size()));
     header += '\n';
-    std::string bytes;
-    bytes.reserve(header.size() + text.size());
-    bytes += header;
-    bytes += text;
-    return bytes;
+    return header;
+}
+
+std::string encodeRecovery(const DocumentName& name, std::string_view text)
+{
+    return recoveryHeader(name).append(text);
 }
 
 std::optional<RecoveredText> decodeRecovery(std::string bytes)
@@ -134,9 +135,10 @@ void Recovery::snapshot()
         pending_ = true;
         return;
     }
-    std::string bytes;
+    std::string bytes = recoveryHeader(name_());
     try {
-        bytes = encodeRecovery(name_(), body_.characters());
+        bytes.reserve(bytes.size() + static_cast<size_t>(body_.length()));
+        body_.appendTextTo(bytes);
     } catch (const std::bad_alloc&) {
         return report(QStringLiteral("no memory for a recovery copy of the text"));
     }

@@ -42,6 +42,8 @@ QString recoveryFileOf(qint64 pid);
 // path's LENGTH bytes (as the file system names it) and a line feed, then the
 // text byte for byte. decodeRecovery is empty for anything else.
 std::string encodeRecovery(const DocumentName& name, std::string_view text);
+// The part before the text.
+std::string recoveryHeader(const DocumentName& name);
 std::optional<RecoveredText> decodeRecovery(std::string bytes);
 
 class Recovery : public QObject {

@@ -23,7 +23,7 @@ void Snapshot(benchmark::State& state)
     app::Recovery recovery(
         window.body(),
         [] {
-            return app::DocumentName{QStringLiteral("/web/page.html"), {}};
+            return storage::DocumentName{QStringLiteral("/web/page.html"), {}};
         },
         dir.filePath(QStringLiteral("1")));
     for (auto _ : state) {

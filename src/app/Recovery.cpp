@@ -12,11 +12,10 @@
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
 #include "storage/Instances.h"
+#include "storage/RecoveryFile.h"
 
 namespace app {
 namespace {
-
-constexpr std::string_view kMagic = "QUILLON-RECOVERY 1";
 
 // One line on stderr: recovery never interrupts editing with a message box.
 void report(const QString& text)
@@ -37,62 +36,7 @@ QString writeSnapshot(const QString& file, const std::string& bytes)
 
 }  // namespace
 
-QString recoveryFolder()
-{
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/Corvantis/Quillon/recovery");
-}
-
-QString recoveryFileOf(qint64 pid)
-{
-    return recoveryFolder() + QLatin1Char('/') + QString::number(pid);
-}
-
-std::string recoveryHeader(const DocumentName& name)
-{
-    const QByteArray path = QFile::encodeName(name.path);
-    std::string header(kMagic);
-    header += name.format.encoding == storage::Encoding::Utf8 ? " utf-8" : " windows-1252";
-    header += name.format.lineBreaks == storage::LineBreaks::CrLf ? " crlf " : " lf ";
-    header += std::to_string(path.size()) + '\n';
-    header.append(path.constData(), static_cast<size_t>(path.size()));
-    header += '\n';
-    return header;
-}
-
-std::string encodeRecovery(const DocumentName& name, std::string_view text)
-{
-    return recoveryHeader(name).append(text);
-}
-
-std::optional<RecoveredText> decodeRecovery(std::string bytes)
-{
-    const size_t eol = bytes.find('\n');
-    if (eol == std::string::npos) return std::nullopt;
-    const QList<QByteArray> fields = QByteArray(bytes.data(), static_cast<qsizetype>(eol)).split(' ');
-    if (fields.size() != 5 || fields[0] + ' ' + fields[1] != QByteArray(kMagic.data(), kMagic.size()))
-        return std::nullopt;
-    RecoveredText out;
-    if (fields[2] == "windows-1252")
-        out.name.format.encoding = storage::Encoding::Windows1252;
-    else if (fields[2] != "utf-8")
-        return std::nullopt;
-    if (fields[3] == "lf")
-        out.name.format.lineBreaks = storage::LineBreaks::Lf;
-    else if (fields[3] != "crlf")
-        return std::nullopt;
-    bool ok = false;
-    const qulonglong length = fields[4].toULongLong(&ok);
-    const size_t text = eol + 1 + length + 1;
-    if (!ok || length >= bytes.size() || text > bytes.size() || bytes[text - 1] != '\n') return std::nullopt;
-    out.name.path = QFile::decodeName(QByteArray(bytes.data() + eol + 1, static_cast<qsizetype>(length)));
-    bytes.erase(0, text);
-    out.text = std::move(bytes);
-    return out;
-}
-
-Recovery::Recovery(BodyEditor& body, std::function<DocumentName()> name, QString file)
+Recovery::Recovery(BodyEditor& body, std::function<storage::DocumentName()> name, QString file)
     : body_(body), name_(std::move(name)), file_(std::move(file))
 {
     idle_.setSingleShot(true);
@@ -135,7 +79,7 @@ void Recovery::snapshot()
         pending_ = true;
         return;
     }
-    std::string bytes = recoveryHeader(name_());
+    std::string bytes = storage::recoveryHeader(name_());
     try {
         bytes.reserve(bytes.size() + static_cast<size_t>(body_.length()));
         body_.appendTextTo(bytes);
@@ -185,9 +129,9 @@ void Recovery::waitForWrite()
     written();
 }
 
-void Recovery::offerStaleFiles(const std::function<void(const RecoveredText&)>& restore)
+void Recovery::offerStaleFiles(const std::function<void(const storage::RecoveredText&)>& restore)
 {
-    const QString folder = recoveryFolder();
+    const QString folder = storage::recoveryFolder();
     storage::removeStaleTemporaries(QFile::encodeName(folder));
     const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Time);
     for (const QFileInfo& file : files) {
@@ -197,8 +141,9 @@ void Recovery::offerStaleFiles(const std::function<void(const RecoveredText&)>& 
         if (!isId || (!own && storage::isRunningInstance(pid))) continue;
         std::string bytes;
         QString error;
-        std::optional<RecoveredText> recovered;
-        if (storage::readFileBytes(file.filePath(), &bytes, &error)) recovered = decodeRecovery(std::move(bytes));
+        std::optional<storage::RecoveredText> recovered;
+        if (storage::readFileBytes(file.filePath(), &bytes, &error))
+            recovered = storage::decodeRecovery(std::move(bytes));
         if (!recovered) {
             report(QStringLiteral("cannot read the recovery file \"%1\"%2")
                        .arg(file.filePath(), error.isEmpty() ? QString() : QStringLiteral(": ") + error));

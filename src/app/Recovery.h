@@ -11,40 +11,13 @@
 #include <QTimer>
 #include <atomic>
 #include <functional>
-#include <optional>
-#include <string>
-#include <string_view>
 #include <thread>
 
-#include "storage/DocumentFile.h"
+#include "storage/RecoveryFile.h"
 
 namespace app {
 
 class BodyEditor;
-
-// What a snapshot records besides the text.
-struct DocumentName {
-    QString path;  // empty while untitled
-    storage::DocumentFormat format;
-};
-
-struct RecoveredText {
-    DocumentName name;
-    std::string text;  // as the editor held it
-};
-
-// $XDG_STATE_HOME/Corvantis/Quillon/recovery (default ~/.local/state/...).
-QString recoveryFolder();
-// The recovery file of the process `pid`: its id is its name.
-QString recoveryFileOf(qint64 pid);
-
-// A recovery file: the line "QUILLON-RECOVERY 1 ENCODING BREAKS LENGTH", the
-// path's LENGTH bytes (as the file system names it) and a line feed, then the
-// text byte for byte. decodeRecovery is empty for anything else.
-std::string encodeRecovery(const DocumentName& name, std::string_view text);
-// The part before the text.
-std::string recoveryHeader(const DocumentName& name);
-std::optional<RecoveredText> decodeRecovery(std::string bytes);
 
 class Recovery : public QObject {
     Q_OBJECT
@@ -54,7 +27,7 @@ public:
 
     // Snapshots of `body` go to `file`; `name` says what the document is when
     // each is taken. Changes are followed from here on.
-    Recovery(BodyEditor& body, std::function<DocumentName()> name, QString file);
+    Recovery(BodyEditor& body, std::function<storage::DocumentName()> name, QString file);
     // Waits for a write in progress and removes the file.
     ~Recovery() override;
 
@@ -75,7 +48,7 @@ public:
     // the file. Yes hands the text to `restore`, makes the file this
     // instance's own and ends the questions: the window holds one document,
     // and the other files are offered at the next start.
-    void offerStaleFiles(const std::function<void(const RecoveredText&)>& restore);
+    void offerStaleFiles(const std::function<void(const storage::RecoveredText&)>& restore);
 
 private:
     void schedule();
@@ -85,7 +58,7 @@ private:
     void removeOwnFile();
 
     BodyEditor& body_;
-    std::function<DocumentName()> name_;
+    std::function<storage::DocumentName()> name_;
     QString file_;
     QTimer idle_;
     QTimer latest_;

@@ -38,9 +38,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     recovery_ = std::make_unique<Recovery>(
         *body_,
         [this] {
-            return DocumentName{document_->path(), document_->format()};
+            return storage::DocumentName{document_->path(), document_->format()};
         },
-        recoveryFileOf(QCoreApplication::applicationPid()));
+        storage::recoveryFileOf(QCoreApplication::applicationPid()));
 
     // Our own commands, then those of the command modules; entries nobody
     // handles stay disabled.
@@ -141,7 +141,7 @@ void TfrmMain::start(const QStringList& arguments)
     colourDocument();
     // After the command line's file: a recovered text takes the place of a
     // file just opened (nothing of it is lost), never the other way round.
-    recovery_->offerStaleFiles([this](const RecoveredText& recovered) {
+    recovery_->offerStaleFiles([this](const storage::RecoveredText& recovered) {
         document_->restore(recovered.name.path, recovered.name.format, recovered.text);
     });
 }

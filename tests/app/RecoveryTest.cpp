@@ -1,7 +1,6 @@
-// Recovery of unsaved work: the recovery file keeps path, format and text byte
-// for byte; an editor killed while typing (a real process, SIGKILL) has its
-// text offered at the next start; a file that cannot be written costs one line
-// on stderr, nothing else.
+// Recovery of unsaved work: an editor killed while typing (a real process,
+// SIGKILL) has its text offered at the next start; a recovery file that cannot
+// be written costs one line on stderr, nothing else.
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
@@ -11,39 +10,20 @@
 #include "MainWindowFixture.h"
 #include "app/Recovery.h"
 #include "storage/DocumentFile.h"
+#include "storage/RecoveryFile.h"
 
 using interaction::Answer;
 
 namespace {
 
-std::optional<app::RecoveredText> recoveryFile(const QString& file)
+std::optional<storage::RecoveredText> recoveryFile(const QString& file)
 {
     std::string bytes;
     if (!storage::readFileBytes(file, &bytes, nullptr)) return std::nullopt;
-    return app::decodeRecovery(std::move(bytes));
+    return storage::decodeRecovery(std::move(bytes));
 }
 
 }  // namespace
-
-TEST(RecoveryFile, KeepsPathFormatAndTextByteForByteAndRefusesAnythingElse)
-{
-    const std::string text("a\0b\r\n\xE9\xFF end", 11);
-    const storage::DocumentFormat cp1252Lf{storage::Encoding::Windows1252, storage::LineBreaks::Lf};
-    for (const QString& path : {QString(), QStringLiteral("/web/page.html"), QStringLiteral("/web/a\nb %1 .html"),
-                                QFile::decodeName("/web/\xFF\xFE.html")})
-        for (const storage::DocumentFormat& format : {storage::DocumentFormat{}, cp1252Lf}) {
-            const auto back = app::decodeRecovery(app::encodeRecovery({path, format}, text));
-            ASSERT_TRUE(back) << path.toStdString();
-            EXPECT_EQ(back->name.path, path);
-            EXPECT_EQ(back->name.format, format);
-            EXPECT_EQ(back->text, text);
-        }
-    for (const char* damaged :
-         {"", "text", "QUILLON-RECOVERY 1 utf-8 crlf 2\n/p", "QUILLON-RECOVERY 1 utf-8 crlf 9\n/p\nx",
-          "QUILLON-RECOVERY 2 utf-8 crlf 2\n/p\nx", "QUILLON-RECOVERY 1 utf-16 crlf 2\n/p\nx",
-          "QUILLON-RECOVERY 1 utf-8 cr 2\n/p\nx", "QUILLON-RECOVERY 1 utf-8 crlf -2\n/p\nx"})
-        EXPECT_FALSE(app::decodeRecovery(damaged)) << damaged;
-}
 
 // Run in a process of its own by the test below: opens the file it is given,
 // types, and waits to be killed.
@@ -69,7 +49,7 @@ TEST_F(MainWindowTest, KilledWhileTypingTheNextStartOffersTheText)
     editor.setProcessEnvironment(env);
     editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=RecoveryChildProcess.*"});
     ASSERT_TRUE(editor.waitForStarted());
-    const QString file = app::recoveryFileOf(editor.processId());
+    const QString file = storage::recoveryFileOf(editor.processId());
     const std::string typed = "typed <p>saved</p>\r\n";
     ASSERT_TRUE(QTest::qWaitFor([&] { return recoveryFile(file) && recoveryFile(file)->text == typed; }, 30000));
     start();
@@ -90,7 +70,7 @@ TEST_F(MainWindowTest, KilledWhileTypingTheNextStartOffersTheText)
     EXPECT_EQ(text(), typed);
     EXPECT_EQ(caption(), page + " - Quillon Pro");
     EXPECT_TRUE(window->editor().isModified());
-    const QString own = app::recoveryFileOf(QCoreApplication::applicationPid());
+    const QString own = storage::recoveryFileOf(QCoreApplication::applicationPid());
     EXPECT_TRUE(recoveryFile(own) && recoveryFile(own)->text == typed) << "taken over by this editor";
     run("FileSaveClick");
     EXPECT_EQ(readFile(page), "typed <p>saved</p>\n") << "under its name, in its format";
@@ -104,7 +84,7 @@ TEST_F(MainWindowTest, KilledWhileTypingTheNextStartOffersTheText)
     EXPECT_EQ(ui.texts(), QStringList({asked, askedAgain}));
     EXPECT_EQ(text(), "");
     EXPECT_FALSE(window->editor().isModified());
-    EXPECT_EQ(QDir(app::recoveryFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir(storage::recoveryFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(MainWindowTest, ASnapshotThatCannotBeWrittenIsOneLineOnStderrAndNothingElse)

@@ -265,8 +265,10 @@ public:
 
     bool open()
     {
-        fd = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd >= 0;
+        // An unnamed file is named through /proc; without it, a named one.
+        static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+        fd = canName ? ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+        if (fd >= 0 || (canName && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd >= 0;
         return createNamed([this](const QByteArray& name) {
             fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd >= 0;

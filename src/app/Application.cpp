@@ -33,6 +33,14 @@ public:
 // The name of the desktop entry and of the icon in the desktop's icon theme.
 constexpr const char* kDesktopName = "quillon-pro";
 
+// The words of the command line that name the file: a leading "--" only keeps
+// a name such as "--help" from being read as an option.
+QStringList fileWords(QStringList arguments)
+{
+    if (!arguments.isEmpty() && arguments.first() == QStringLiteral("--")) arguments.removeFirst();
+    return arguments;
+}
+
 }  // namespace
 
 std::optional<int> answerInformationOptions(int argc, char** argv)
@@ -57,6 +65,8 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
                                                 "\"tagsmith my page.html\" opens \"my page.html\"."),
                                  QStringLiteral("[FILE]"));
     parser.parse(QCoreApplication::arguments());
+    // The parser itself lists Qt's own options, and exits.
+    if (parser.isSet(QStringLiteral("help-all"))) parser.process(QCoreApplication::arguments());
     QTextStream out(stdout);
     if (parser.isSet(version) && !parser.isSet(help)) {
         out << "tagsmith (Quillon Pro) " << aboutVersion() << '\n';
@@ -66,12 +76,6 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
         << "Manual (Help > Contents, F1): " << files::helpFilePath(settings::ProgramFolder()) << "\n  "
         << "Settings: " << settings::SettingsStore::pathOf(QStringLiteral("Quillon")) << '\n';
     return 0;
-}
-
-QStringList fileWords(QStringList arguments)
-{
-    if (!arguments.isEmpty() && arguments.first() == QStringLiteral("--")) arguments.removeFirst();
-    return arguments;
 }
 
 int run(QApplication& application, const QStringList& arguments)

@@ -14,10 +14,6 @@ namespace app {
 // word of the command line belongs to the file name.
 std::optional<int> answerInformationOptions(int argc, char** argv);
 
-// The file words of the command line (without the program name), less a
-// leading "--" that keeps a name such as "--help" from being read as an option.
-QStringList fileWords(QStringList arguments);
-
 // Runs the editor until its main window closes; `arguments` is the command
 // line without the program name.
 int run(QApplication& application, const QStringList& arguments);

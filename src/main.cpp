@@ -13,7 +13,8 @@ int main(int argc, char** argv)
     if (const auto answered = app::answerInformationOptions(argc, argv)) return *answered;
     QApplication application(argc, argv);
     // What is left of argv once Qt has taken its own options, decoded as file
-    // names are (bytes that are not valid in the locale survive the round trip).
+    // names are. (Qt 6 turns bytes that are not valid UTF-8 into U+FFFD: such
+    // a name cannot be opened and is reported as missing.)
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
     return app::run(application, arguments);

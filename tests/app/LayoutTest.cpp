@@ -96,7 +96,8 @@ TEST_F(LayoutTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
     // All three shown: the custom bar is the lowest.
     run("ViewToolbarClick");
     run("ViewFormatBarClick");
-    QTRY_VERIFY(window->commands().customBar()->y() > window->commands().formatBar()->y());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->commands().customBar()->y() > window->commands().formatBar()->y(); }));
     EXPECT_GT(window->commands().formatBar()->y(), window->commands().standardBar()->y());
     EXPECT_GT(window->commands().standardBar()->y(), window->gline().y());
 }
@@ -116,7 +117,7 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhe
     type(QStringLiteral("ab"));
     QTest::keyClick(&window->editor(), Qt::Key_Return);
     window->editor().replaceSelection("\xc3\xa9t\xc3\xa9");  // "été": three characters, five bytes
-    QTRY_COMPARE(window->status().panelText(2), QStringLiteral("Ln:2 Col:4"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->status().panelText(2) == "Ln:2 Col:4"; }));
     EXPECT_EQ(panels(), QStringList({path, "9 Bytes", "Ln:2 Col:4", "Modified"}));
     window->editor().setSelection(1, 5);  // a selection shows where it starts
     window->status().update();
@@ -155,7 +156,7 @@ TEST_F(LayoutTest, SidePanelAndSplitter)
     run("ViewSideClick");
     EXPECT_EQ(window->sidePanel().width(), 150);
     window->resize(800, 500);
-    QTRY_VERIFY(window->editor().width() > 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->editor().width() > 500; }));
     app::TVexSplitter& bar = window->splitter();
     const int editorRight = window->editor().x() + window->editor().width();
     auto drag = [&bar](int dx) {
@@ -167,9 +168,10 @@ TEST_F(LayoutTest, SidePanelAndSplitter)
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, from + QPoint(dx, 0));
     };
     drag(-1000);
-    QTRY_COMPARE(window->sidePanel().width(), 60);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sidePanel().width() == 60; })) << window->sidePanel().width();
     drag(5000);
-    QTRY_COMPARE(window->sidePanel().width(), editorRight - 2 - 300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sidePanel().width() == editorRight - 2 - 300; }))
+        << window->sidePanel().width();
     const int dragged = window->sidePanel().width();
     EXPECT_TRUE(window->close());
     EXPECT_EQ(settings::SettingsStore().read(window::kSplitterPos), dragged);

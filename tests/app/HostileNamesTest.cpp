@@ -10,7 +10,8 @@
 namespace {
 
 const char* const kNames[] = {"a b.html",         "q\"uote's.html", "semi;colon.html",  "$(touch ran).html",
-                              "`touch ran`.html", "-n.html",        "line\nbreak.html", "ta\tb.html"};
+                              "`touch ran`.html", "-n.html",        "line\nbreak.html", "ta\tb.html",
+                              "*?|&.html",        "%2 %1.html",     "Grüße 日本.html"};
 
 TEST_F(MainWindowTest, HostileNamesOpenFromTheCommandLineAndSaveAsThemselves)
 {

@@ -12,6 +12,7 @@
 #include "app/MainWindowFixture.h"
 #include "files/BrowserPreview.h"
 #include "settings/SettingsTable.h"
+#include "support/StandIn.h"
 
 namespace {
 
@@ -19,10 +20,8 @@ using interaction::Answer;
 
 class Preview : public MainWindowTest {
 protected:
-    void SetUp() override { path_ = qgetenv("PATH"); }
     void TearDown() override
     {
-        qputenv("PATH", path_);
         files::BrowserPreview::options() = {};
         MainWindowTest::TearDown();
     }
@@ -42,33 +41,27 @@ protected:
     }
     files::BrowserPreview& preview() { return *window->findChild<files::BrowserPreview*>("BrowserPreview"); }
     bool waitFor(const std::function<bool()>& done, int ms = 10'000) { return QTest::qWaitFor(done, ms); }
-
-    QByteArray path_;
 };
 
 TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitledAndAFailedStartIsReported)
 {
-    const QString program =
-        script("stand in/browser", R"(for a in "$@"; do echo "[$a]"; done > "$0.tmp"; mv "$0.tmp" "$0.args")");
-    choose("netscape", '"' + program + "\" --new-tab");
+    const testing_support::StandIn browser(home() + "/stand in", "browser");
+    choose("netscape", '"' + browser.path() + "\" --new-tab");
     const QString page = writeFile("it's a \"page\"; $(touch pwned) & `x`.html", "<p>old</p>");
     start({page});
     window->editor().replaceAll("<p>new</p>");
     run("ToolsBrowserClick");
-    ASSERT_TRUE(waitFor([&] { return QFile::exists(program + ".args"); }));
-    EXPECT_EQ(readFile(program + ".args"), "[--new-tab]\n[" + page.toUtf8() + "]\n");
+    EXPECT_EQ(browser.arguments(), QStringList({"--new-tab", page}));
     EXPECT_EQ(readFile(page), "<p>new</p>");
     EXPECT_FALSE(QFile::exists(home() + "/pwned"));
 
     // Untitled, Yes, and the save dialog cancelled: the browser is only started.
-    QFile::remove(program + ".args");
-    window.reset();
+    QFile::remove(browser.path() + ".args");
     start();
     ui.answer(Answer::Yes);
     ui.fileName(QString());
     run("ToolsBrowserClick");
-    ASSERT_TRUE(waitFor([&] { return QFile::exists(program + ".args"); }));
-    EXPECT_EQ(readFile(program + ".args"), "[--new-tab]\n");
+    EXPECT_EQ(browser.arguments(), QStringList{"--new-tab"});
     EXPECT_EQ(ui.texts(), QStringList{"You haven't saved the file, launch browser anyway?"});
 
     // A program that cannot be started ("netscape" is every choice but one).
@@ -97,7 +90,7 @@ TEST_F(Preview, BrowserThatIsMissingEndsOrNeverAnswersIsReported)
         const QString folder = home() + "/bin" + QString::number(&c - cases);
         QDir().mkpath(folder);
         if (!c.script.isEmpty()) script(folder.mid(home().size() + 1) + "/chromium", c.script);
-        qputenv("PATH", folder.toUtf8());  // the browsers on the PATH are only those of `folder`
+        qputenv("PATH", folder.toUtf8());  // the browsers on the PATH are only those of `folder` (restored after)
         ui.shown.clear();
         start({writeFile("page.html", "x")});
         run("ToolsBrowserClick");
@@ -112,7 +105,6 @@ class Chromium : public Preview {
 protected:
     void SetUp() override
     {
-        Preview::SetUp();
         if (files::findChromium().isEmpty())
             GTEST_SKIP() << "No Chromium-family browser on the PATH (scripts/setup installs Debian's chromium)";
         files::BrowserPreview::options().headless = true;

@@ -64,20 +64,16 @@ protected:
     QString pdf = QDir::currentPath() + "/out.pdf";
 };
 
-TEST_F(Printing, CancelPrintsNothing)
+TEST_F(Printing, CancelPrintsNothingAndAnEmptyDocumentGivesTheHeaderAlone)
 {
     context.load("text");
     ui.onModal([](QDialog&) { return int(QDialog::Rejected); });
     context.run("FilePrintClick");
     EXPECT_FALSE(QFile::exists(pdf));
-}
-
-TEST_F(Printing, AnEmptyDocumentGivesTheHeaderAlone)
-{
     const QStringList pages = print("");
     ASSERT_EQ(pages.size(), 1);
-    ASSERT_EQ(lines(pages[0]).size(), 1);
-    EXPECT_TRUE(lines(pages[0])[0].startsWith("untitled.html - Quillon Pro ")) << pages[0].toStdString();
+    EXPECT_EQ(lines(pages[0]).size(), 1);
+    EXPECT_TRUE(pages[0].trimmed().startsWith("untitled.html - Quillon Pro ")) << pages[0].toStdString();
 }
 
 TEST_F(Printing, LongLinesBreakInsideWordsTabsAlignAndFormFeedsStartPages)

@@ -22,15 +22,9 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
-    void typeAndSelect(const QString& words, int selected)
-    {
-        type(words);
-        for (int i = 0; i < selected; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
-    }
     QToolButton* button(int n) { return window->findChild<QToolButton*>(QStringLiteral("btnCustom%1").arg(n)); }
     dialogs::TfrmTags* tags() { return window->findChild<dialogs::TfrmTags*>(); }
-    bool tagListChecked() { return window->commands().action("ViewTagList")->isChecked(); }
+    bool tagListChecked() { return action("ViewTagList")->isChecked(); }
 };
 
 TEST_F(CustomCommands, DigitKeysWriteThePairsAndARightClickEditsAButton)
@@ -63,7 +57,7 @@ TEST_F(CustomCommands, DigitKeysWriteThePairsAndARightClickEditsAButton)
     QTest::mouseRelease(button(2), Qt::RightButton);
     EXPECT_EQ(button(2)->toolTip(), "<em> .. </Custom 2>");
     run("Custom1Click");  // as the menu opening runs it
-    EXPECT_EQ(window->commands().action("N2Custom1")->text(), "&Em");
+    EXPECT_EQ(action("N2Custom1")->text(), "&Em");
     body().loadText({});
     QTest::keyClick(&body(), Qt::Key_2, Qt::AltModifier);
     EXPECT_EQ(text(), "<em>");

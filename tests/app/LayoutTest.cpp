@@ -22,7 +22,7 @@ namespace fonts = settings::fonts;
 
 class LayoutTest : public MainWindowTest {
 protected:
-    bool checked(const char* entry) { return window->commands().action(QString::fromLatin1(entry))->isChecked(); }
+    bool checked(const char* entry) { return action(entry)->isChecked(); }
     bool stored(const settings::FlagSetting& s) { return settings::SettingsStore().read(s); }
     // The texts of the status bar's four panels.
     QStringList panels() const

@@ -14,7 +14,6 @@ namespace {
 
 class MainWindowHighlighting : public MainWindowTest {
 protected:
-    app::BodyEditor& body() { return window->editor(); }
     std::string colours() { return marked::colours(body()); }
     void highlightingOnAtStart() { settings::SettingsStore().write(settings::user::kColorize, true); }
 };
@@ -23,7 +22,7 @@ TEST_F(MainWindowHighlighting, AfterBoldBothTagsShowInTheTagColourAndTypedTextIn
 {
     start();
     activate();
-    window->commands().action(QStringLiteral("ViewColorize"))->trigger();
+    action("ViewColorize")->trigger();
     ASSERT_TRUE(window->highlightingOn());
     type(QStringLiteral("say word"));
     for (int i = 0; i < 4; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);

@@ -19,13 +19,6 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
-    // Types `words` and selects the last `selected` characters with Shift+Left.
-    void typeAndSelect(const QString& words, int selected)
-    {
-        type(words);
-        for (int i = 0; i < selected; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
-    }
     void clickButton(const char* name, Qt::KeyboardModifiers held = {})
     {
         auto* button = window->findChild<QToolButton*>(QString::fromLatin1(name));

@@ -20,7 +20,6 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
     // Tools > Options as the menu entry runs it, with `edit` done in the dialog
     // before OK is clicked.
     void changeOptions(const std::function<void(QDialog&)>& edit)
@@ -31,7 +30,7 @@ protected:
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
             return dialog.result();
         });
-        window->commands().action(QStringLiteral("ToolsOptions"))->trigger();
+        action("ToolsOptions")->trigger();
         EXPECT_TRUE(ui.modals.empty());
     }
 };
@@ -62,14 +61,14 @@ TEST_F(MainWindowOptions, ChoicesTakeEffectAtOnceAndTheOptionsAreReadAgainAfterC
     EXPECT_EQ(text(), "a<b><B>x</B>");
     settings::SettingsStore().write(settings::user::kLowerCase, true);
     ui.onModal([](QDialog& dialog) { return dialog.result(); });  // cancelled
-    window->commands().action(QStringLiteral("ToolsOptions"))->trigger();
+    action("ToolsOptions")->trigger();
     boldOver("y");
     EXPECT_EQ(text(), "a<b><B>x</B><b>y</b>");
 }
 
 TEST_F(MainWindowOptions, SpecialCharacterSubmenuIsCaptionedWhenItOpens)
 {
-    QAction* toHtml = window->commands().action(QStringLiteral("ToolsS2H"));
+    QAction* toHtml = action("ToolsS2H");
     EXPECT_EQ(toHtml->text(), QString::fromLatin1(app::findEntry("ToolsS2H")->caption));
     emit window->commands().menu(QStringLiteral("ToolsConvert"))->aboutToShow();
     EXPECT_EQ(toHtml->text(), QStringLiteral("&Special Characters to HTML"));

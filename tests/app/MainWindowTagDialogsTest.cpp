@@ -22,7 +22,6 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
     // What the next dialog does: `act` on it, then its result.
     void onDialog(std::function<int(QDialog&)> act) { ui.onModal(std::move(act)); }
     // The next dialog only shows its caption and is cancelled.
@@ -58,7 +57,7 @@ TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogAndCancelChangesNothing
     for (const auto& [name, caption] : entries) {
         QString seen;
         captionOfNext(seen);
-        window->commands().action(QString::fromLatin1(name))->trigger();
+        action(name)->trigger();
         EXPECT_EQ(seen, caption) << name;
         EXPECT_EQ(text(), "one two");
         EXPECT_EQ(body().selectionStart(), 4);

@@ -35,15 +35,13 @@ TEST(RecentFiles, ANewPathGoesFirstTheOldestFallsOutAndAListedOneKeepsItsPlace)
 TEST_F(MainWindowTest, TheFileMenuShowsEachRecentFileOnceInItsLaterPlace)
 {
     start();
-    EXPECT_FALSE(window->commands().action(QStringLiteral("mruline"))->isVisible());
+    EXPECT_FALSE(action("mruline")->isVisible());
     const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
     storeSlots({a, b, a, QString()});
     start();
     QStringList shown;
-    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"}) {
-        const QAction* action = window->commands().action(QString::fromLatin1(entry));
-        if (action->isVisible()) shown << action->text();
-    }
+    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"})
+        if (action(entry)->isVisible()) shown << action(entry)->text();
     EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
 }
 
@@ -78,5 +76,5 @@ TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
     ui.fileName(home() + QStringLiteral("/new.html"));
     run("FileSaveClick");
     EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), path, QString(), QString()}));
-    EXPECT_EQ(window->commands().action(QStringLiteral("mru2"))->text(), QStringLiteral("&2 ") + path);
+    EXPECT_EQ(action("mru2")->text(), QStringLiteral("&2 ") + path);
 }

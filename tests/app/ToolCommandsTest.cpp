@@ -11,7 +11,6 @@ namespace {
 
 class ToolCommands : public MainWindowTest {
 protected:
-    QAction* action(const char* name) { return window->commands().action(QString::fromLatin1(name)); }
     void openToolsMenu() { emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow(); }
 };
 

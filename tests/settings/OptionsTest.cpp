@@ -32,20 +32,6 @@ TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
     }
 }
 
-TEST(LoadOptions, AnEmptySideMaskShowsEveryFile)
-{
-    settings::SettingsStore s;
-    s.write(settings::user::kSideMask, QString());
-    EXPECT_EQ(settings::LoadOptions(s).sideMaskPatterns(), QStringList{"*.*"});
-}
-
-TEST(ProgramFolder, IsTheExecutablesFolderOnlyForTagsmith)
-{
-    EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/tagsmith"), "/opt/q/bin/");
-    EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/TagSmith"), "/opt/q/bin/");
-    EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/test_settings"), "");
-}
-
 TEST(ProgramDataFile, IsInTheProgramsFolderWhenItCanBeWrittenElseInTheUsersDataFolder)
 {
     const QString writable = QDir::currentPath() + "/build/";

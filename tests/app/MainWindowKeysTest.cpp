@@ -9,6 +9,7 @@
 #include "MainWindowFixture.h"
 #include "app/CommandTable.h"
 #include "dialogs/FindDialog.h"
+#include "support/Marked.h"
 
 namespace {
 
@@ -28,15 +29,17 @@ protected:
 };
 
 // On X11, Alt pressed after Shift arrives as Meta: Shift+Alt+W is still the
-// tag pair, not its end tag alone.
+// tag pair, not its end tag alone. The tags are coloured, and the selection
+// (KeepSelected is on by default) survives the recolouring.
 TEST_F(MainWindowKeys, TagKeysWrapTheSelectionAndWithShiftWriteTheEndTag)
 {
+    window->setHighlightingOn(true);
     typeAndSelect(QStringLiteral("say word"), 4);
     ASSERT_EQ(body().selectedText(), "word");
     QTest::keyClick(&body(), Qt::Key_W, Qt::ShiftModifier | Qt::MetaModifier);
     QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(text(), "say <marquee><b>word</b></marquee>");
-    EXPECT_EQ(body().selectedText(), "word");  // KeepSelected is on by default
+    EXPECT_EQ(marked::colours(body()), "say {<marquee><b>}word{</b></marquee>}");
+    EXPECT_EQ(body().selectedText(), "word");
     EXPECT_TRUE(body().hasFocus());
     QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(text(), "say <marquee><b></b></b></marquee>");

@@ -65,7 +65,7 @@ TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogAndCancelChangesNothing
     }
 }
 
-TEST_F(MainWindowTagDialogs, AnchorOverASelectedWordReplacesItWithTheCaretAfter)
+TEST_F(MainWindowTagDialogs, AnchorAndGridReplaceTheSelectionWithTheCaretAfterAndColoured)
 {
     window->setHighlightingOn(true);
     body().loadText("Ho\r\nme");  // a selection over a line break goes in unchanged
@@ -82,14 +82,12 @@ TEST_F(MainWindowTagDialogs, AnchorOverASelectedWordReplacesItWithTheCaretAfter)
     EXPECT_EQ(body().styleAt(0), markup::TagStyle);  // both lines recoloured
     EXPECT_EQ(body().styleAt(text().size() - 1), markup::TagStyle);
     EXPECT_EQ(body().styleAt(22), markup::DefaultStyle);
-}
 
-TEST_F(MainWindowTagDialogs, GridLeftClickInsertsTheCodeRightClickOpensTheFinder)
-{
-    window->setHighlightingOn(true);
+    // The toolbar's colour grid: a left click writes the code, a right click opens the finder.
     auto* grid = window->findChild<dialogs::ColorGrid*>("ColorGrid");
     ASSERT_NE(grid, nullptr);
-    type("x");
+    body().loadText("x");
+    body().setSelection(1, 0);
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
     ASSERT_TRUE(QTest::qWaitFor([this] { return text() == "xff0000"; })) << text();
     EXPECT_EQ(body().caretPosition(), 7);

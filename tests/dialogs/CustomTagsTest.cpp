@@ -25,39 +25,32 @@ using dialogs::CustomButton;
 using settings::SettingsStore;
 const QString kList = QStringLiteral("taglist.htx");  // tests run under another name than tagsmith
 
-struct PairRow {
-    const char* name;
-    const char* before;
-    markup::KeyFlags in;
-    bool keep;
-    const char* after;
-    CustomButton button = {"x", "<Span Id=A>", "</Span>"};
-};
-class CustomPair : public testing::TestWithParam<PairRow> {};
-
-TEST_P(CustomPair, IsWrittenAsStoredWhateverTheTagCase)
+// The custom pair `start` .. "</Span>" over a text with its selection drawn
+// in, written as stored whatever the tag case: the key flags in, KeepSelected
+// and the text after.
+TEST(CustomPair, IsWrittenAsStoredWhateverTheTagCase)
 {
-    const PairRow& row = GetParam();
-    markup::TextBuffer editor = marked::buffer(row.before);
-    markup::KeyFlags flags = row.in;
-    int recolours = 0;
-    markup::TagContext context{
-        .tagCase = false, .keepSelected = row.keep, .flags = flags, .recolourNearCaret = [&] { ++recolours; }};
-    dialogs::InsertCustomPair(editor, context, row.button);
-    EXPECT_EQ(marked::selection(editor), row.after);
-    EXPECT_FALSE(flags.endTagOnly);
-    EXPECT_EQ(flags.suppressTagPair, row.in.suppressTagPair);
-    EXPECT_EQ(recolours, 1);
+    const char* const span = "<Span Id=A>";
+    const std::tuple<const char*, const char*, markup::KeyFlags, bool, const char*> rows[] = {
+        {span, "a[bc]d", {}, false, "a<Span Id=A>bc</Span>|d"},
+        {span, "a[bc]d", {}, true, "a<Span Id=A>[bc]</Span>d"},
+        {span, "ab|", {}, true, "ab<Span Id=A>|"},
+        {span, "a[bc]d", {true, false}, true, "a<Span Id=A>|d"},        // Shift: the start tag alone
+        {span, "[bc]", {false, true}, false, "<Span Id=A>bc</Span>|"},  // SuppressTagPair does not apply
+        {"", "ab|", {}, false, "ab|"}};
+    for (const auto& [start, before, in, keep, after] : rows) {
+        markup::TextBuffer editor = marked::buffer(before);
+        markup::KeyFlags flags = in;
+        int recolours = 0;
+        markup::TagContext context{
+            .tagCase = false, .keepSelected = keep, .flags = flags, .recolourNearCaret = [&] { ++recolours; }};
+        dialogs::InsertCustomPair(editor, context, {"x", start, "</Span>"});
+        EXPECT_EQ(marked::selection(editor), after);
+        EXPECT_FALSE(flags.endTagOnly) << after;
+        EXPECT_EQ(flags.suppressTagPair, in.suppressTagPair) << after;
+        EXPECT_EQ(recolours, 1) << after;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CustomPair,
-    testing::Values(PairRow{"Wraps", "a[bc]d", {}, false, "a<Span Id=A>bc</Span>|d"},
-                    PairRow{"KeepSelected", "a[bc]d", {}, true, "a<Span Id=A>[bc]</Span>d"},
-                    PairRow{"NothingSelected", "ab|", {}, true, "ab<Span Id=A>|"},
-                    PairRow{"EndTagOnlyWritesTheStartTag", "a[bc]d", {true, false}, true, "a<Span Id=A>|d"},
-                    PairRow{"SuppressTagPairIgnored", "[bc]", {false, true}, false, "<Span Id=A>bc</Span>|"},
-                    PairRow{"EmptyStartTag", "ab|", {}, false, "ab|", {"x", "", "</x>"}}),
-    [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
 {
@@ -71,31 +64,25 @@ TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
     EXPECT_EQ(dialogs::customHint(2, {"custom #2", "", ""}, "old"), " .. ");
 }
 
-struct EntryRow {
-    const char* name;
-    const char* entry;
-    const char* before;
-    const char* after;
-    bool recolour = true;
-};
-class TagListEntry : public testing::TestWithParam<EntryRow> {};
-
-TEST_P(TagListEntry, IsSplitAfterItsFirstGreaterThan)
+// A tag list entry over a text with its selection drawn in: split after its
+// first ">", the selection between the parts; whether it asks for recolouring.
+TEST(TagListEntry, IsSplitAfterItsFirstGreaterThan)
 {
-    markup::TextBuffer editor = marked::buffer(GetParam().before);
-    EXPECT_EQ(dialogs::InsertTagListEntry(editor, GetParam().entry), GetParam().recolour);
-    EXPECT_EQ(marked::selection(editor), GetParam().after);
+    const std::tuple<const char*, const char*, const char*, bool> rows[] = {
+        {R"(<a href=""></a>)", "[home]", R"(<a href="">home|</a>)", true},
+        {"<li></li>", "x|y", "x<li>|</li>y", true},
+        {R"(<img src="">)", "|", R"(<img src="">|)", true},
+        {"<nobr>", "[x]", "<nobr>x|", true},
+        {"<b>a>b", "[x]", "<b>x|a>b", true},        // only the first splits
+        {"<q>«»</q>", "[x]", "<q>x|«»</q>", true},  // the end part counted in bytes
+        {"plain", "a[b]c", "aplain|c", false},
+        {"", "a[bc]", "a|", false}};
+    for (const auto& [entry, before, after, recolour] : rows) {
+        markup::TextBuffer editor = marked::buffer(before);
+        EXPECT_EQ(dialogs::InsertTagListEntry(editor, entry), recolour) << entry;
+        EXPECT_EQ(marked::selection(editor), after) << entry;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(Rows, TagListEntry,
-                         testing::Values(EntryRow{"Anchor", R"(<a href=""></a>)", "[home]", R"(<a href="">home|</a>)"},
-                                         EntryRow{"NothingSelected", "<li></li>", "x|y", "x<li>|</li>y"},
-                                         EntryRow{"NoEndPart", R"(<img src="">)", "|", R"(<img src="">|)"},
-                                         EntryRow{"NoEndPartBeforeTheSelection", "<nobr>", "[x]", "<nobr>x|"},
-                                         EntryRow{"OnlyTheFirstSplits", "<b>a>b", "[x]", "<b>x|a>b"},
-                                         EntryRow{"EndPartCountedInBytes", "<q>«»</q>", "[x]", "<q>x|«»</q>"},
-                                         EntryRow{"NoTagReplaces", "plain", "a[b]c", "aplain|c", false},
-                                         EntryRow{"EmptyDeletes", "", "a[bc]", "a|", false}),
-                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(TagListLines, SplitAtAnyLineBreakAndJoinedBack)
 {

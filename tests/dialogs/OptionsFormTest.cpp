@@ -1,6 +1,6 @@
-// The Options dialog's data: its own first-use defaults, the round trip of
-// every field through the store under its own setting, the browser choice and
-// the line-break conversions.
+// The Options dialog's data: its own first-use defaults, every field stored
+// under its own setting (read back through the dialog: TfrmOptionsTest), the
+// browser choice and the line-break conversions.
 #include <gtest/gtest.h>
 
 #include "EveryField.h"
@@ -35,11 +35,10 @@ TEST(OptionsForm, FirstUseShowsTheDialogsOwnSideFilterAndTrailerWhichOkThenStore
     EXPECT_EQ(store.read(user::kCustom), user::kCustomInDialog.def);
 }
 
-TEST(OptionsForm, EveryFieldRoundTripsUnderItsOwnSetting)
+TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSetting)
 {
     SettingsStore store;
     dialogs::writeOptionsForm(store, kEveryFieldChanged);
-    EXPECT_EQ(dialogs::readOptionsForm(store), kEveryFieldChanged);
     const std::pair<std::pair<QString, QString>, const char*> stored[] = {
         {at(user::kShowUpdate), "1"},    {at(user::kLowerCase), "0"},
         {at(user::kSyntaxColour), "13"}, {at(user::kSideColour), "2"},

@@ -1,7 +1,7 @@
 // The Options dialog as the user drives it: its fields showing and returning
 // every value of the form, real key presses for the page keys shared with
 // controls, Return and Esc; the colour sample; the length limit of the snippet
-// fields; the program browse buttons; labels that fit.
+// fields; the program browse buttons.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 #include "EveryField.h"
@@ -197,29 +196,6 @@ TEST_F(OptionsDialog, BrowseButtonsTakeOnlyPrograms)
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
     child<QPushButton>("BrowseUser1")->click();  // cancelled: nothing changes
     EXPECT_EQ(child<QLineEdit>("txtUserTool1")->text(), "");
-}
-
-TEST_F(OptionsDialog, NoLabelIsClippedAtTheDialogsSize)
-{
-    open();
-    for (int i = 0; i < dialog->pages()->count(); ++i) {
-        dialog->pages()->setCurrentIndex(i);
-        QCoreApplication::processEvents();
-        for (QWidget* w : dialog->pages()->widget(i)->findChildren<QWidget*>()) {
-            if (!w->isVisible()) continue;
-            const auto* label = qobject_cast<const QLabel*>(w);
-            const std::string name = label ? label->text().toStdString() : w->objectName().toStdString();
-            EXPECT_TRUE(dialog->rect().contains(QRect(w->mapTo(dialog.get(), QPoint()), w->size()))) << name;
-            const bool captioned = label || qobject_cast<QAbstractButton*>(w);
-            EXPECT_TRUE(!captioned || w->height() >= w->minimumSizeHint().height()) << name;
-            const auto* button = qobject_cast<QPushButton*>(w);
-            const int least = button ? w->fontMetrics().horizontalAdvance(button->text()) + 8
-                                     : (captioned ? w->sizeHint().width() : 0);
-            EXPECT_GE(w->width(), least) << name;
-        }
-    }
-    const QTabBar* tabs = dialog->pages()->tabBar();
-    EXPECT_GE(tabs->width(), tabs->sizeHint().width());  // no tab hidden behind scroll buttons
 }
 
 }  // namespace

@@ -57,7 +57,6 @@ TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
     SettingsStore store;
     const CustomButton one = dialogs::readCustomButton(store, 1);
     EXPECT_EQ(dialogs::customHint(1, one, "old"), "<Custom 1> .. </Custom 1>");
-    EXPECT_EQ(QKeySequence::mnemonic(dialogs::readCustomButton(store, 10).caption), QKeySequence("Alt+0"));
     const CustomButton design{"Custom #2", "<b>", "</b>"};
     EXPECT_EQ(dialogs::customHint(2, design, "old"), "old");
     EXPECT_EQ(dialogs::customHint(3, design, "old"), "<b> .. </b>");

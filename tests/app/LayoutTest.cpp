@@ -1,9 +1,7 @@
 // The window's arrangement: the stored state of a first start, the view
 // toggles and what they store, the side panel and its splitter, word wrap,
 // the editor font, and the status bar.
-#include <QAction>
 #include <QFontDialog>
-#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -137,12 +135,6 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhe
     EXPECT_EQ(window->status().panelText(1), QStringLiteral("6 Bytes"));  // current at once
 }
 
-TEST(GroupThousands, PutsCommasBetweenGroupsOfThree)
-{
-    for (const QString text : {"0", "999", "1,000", "123,456", "1,000,000", "1,234,567,890"})
-        EXPECT_EQ(app::groupThousands(QString(text).remove(',').toLongLong()), text);
-}
-
 // Hidden and shown again, the side panel has the width of the start; a drag
 // stops at both margins and its width is stored at close.
 TEST_F(LayoutTest, SidePanelAndSplitter)
@@ -226,18 +218,13 @@ TEST_F(LayoutTest, EditorFontChosenIsShownAndStoredButApplyOnlyShows)
     run("ViewFontClick");
     EXPECT_EQ(window->editor().editorFont().pointSize(), 16);
     EXPECT_FALSE(settings::SettingsStore().HasValue(fonts::kSize.section, fonts::kSize.ident));
-    ui.onModal([](QDialog& d) {
-        QFont f(QStringLiteral("DejaVu Sans Mono"), 14);
-        f.setBold(true);
-        f.setUnderline(true);
-        static_cast<QFontDialog&>(d).setCurrentFont(f);
+    ui.onModal([](QDialog& d) {  // (which styles are stored: FontStoring)
+        static_cast<QFontDialog&>(d).setCurrentFont(QFont(QStringLiteral("DejaVu Sans Mono"), 14));
         return int(QDialog::Accepted);
     });
     run("ViewFontClick");
-    EXPECT_TRUE(window->editor().editorFont().bold());
     EXPECT_EQ(window->editor().editorFont().pointSize(), 14);
     EXPECT_EQ(settings::SettingsStore().read(fonts::kSize), 14);
-    EXPECT_FALSE(stored(fonts::kBold) || stored(fonts::kItalic));
 }
 
 // Past a few thousand bytes the column is counted in place, sixteen bytes at a

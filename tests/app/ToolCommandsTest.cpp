@@ -9,12 +9,9 @@
 
 namespace {
 
-class ToolCommands : public MainWindowTest {
-protected:
-    void openToolsMenu() { emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow(); }
-};
-
-TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocument)
+// F10 starts tool one without the document; a tool without a program, or
+// whose program cannot start, is reported.
+TEST_F(MainWindowTest, TheToolsMenuShowsTheSetToolsAndTheirKeysStartThem)
 {
     const testing_support::StandIn tool(home() + "/bin", "mapper");
     {
@@ -23,7 +20,7 @@ TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocumen
         s.write(settings::user::kTool3Name, "Never shown");
     }
     start({writeFile("page.html", "<p>")});
-    openToolsMenu();
+    emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow();
     EXPECT_EQ(action("ToolsDefTool1")->text(), "&1 mapper");
     EXPECT_TRUE(action("ToolsDefTool1")->isEnabled());
     EXPECT_FALSE(action("ToolsDefTool3")->isEnabled());
@@ -33,11 +30,7 @@ TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocumen
     QTest::keyClick(&window->editor(), Qt::Key_F10);
     EXPECT_EQ(tool.arguments(), QStringList{"--edit"});
     EXPECT_TRUE(ui.shown.empty());
-}
 
-TEST_F(ToolCommands, AToolWithoutAProgramOrWhoseProgramCannotStartIsReported)
-{
-    start();
     run("ToolsDefTool2Click");
     settings::SettingsStore().write(settings::user::kTool3Path, home() + "/missing-program");
     run("ToolsDefTool3Click");

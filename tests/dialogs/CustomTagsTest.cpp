@@ -1,11 +1,10 @@
 // Custom pairs and tag list entries on the headless editor, one row per case;
-// the list file's lines, encodings and failures; the button editor; and the
-// tag list window's place, always-on-top state and list editor.
+// the list file's lines, encodings and failures; the tag list window's place,
+// always-on-top state and list editor. (The button editor: CustomCommandsTest.)
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -131,23 +130,6 @@ TEST(TagListFile, MissingIsCreatedWithTheDefaultsAndFailuresLeaveAListInMemory)
     QDir().mkdir("folder");
     EXPECT_EQ(dialogs::loadTagList("folder", {"kept"}, &message), QStringList{"kept"});
     EXPECT_TRUE(message.startsWith("Cannot open \"folder\"")) << message.toStdString();
-}
-
-TEST(TfrmCustom, ShowsTheDefaultsOfANeverEditedButtonAndStoresThemOnOk)
-{
-    SettingsStore().write(settings::custom::kSet, 2);
-    SettingsStore().write(settings::custom::stop(2), "</a-stored-tag-longer-than-ten>");
-    dialogs::TfrmCustom dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Customize Button #2");
-    EXPECT_EQ(dialog.txtCaption()->text(), "Custom &2");
-    dialog.txtCaption()->clear();
-    QTest::keyClicks(dialog.txtCaption(), "ABCDEFGHIJKL");
-    QTest::keyClicks(dialog.txtStart(), QString(300, u'x'));
-    dialog.findChild<QPushButton*>("btnOk")->click();
-    const CustomButton stored = dialogs::readCustomButton(SettingsStore(), 2);
-    EXPECT_EQ(stored.caption, "ABCDEFGHIJ");
-    EXPECT_EQ(stored.start.size(), dialogs::kCustomTagLimit);
-    EXPECT_EQ(stored.stop, "</a-stored-tag-longer-than-ten>");
 }
 
 class TagWindow : public testing::Test {

@@ -65,12 +65,6 @@ TEST(OptionsForm, MicrosoftInAnyCaseSelectsMicrosoft)
         store.write(user::kBrowser, QString::fromLatin1(stored));
         EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << stored;
     }
-    OptionsForm f;
-    for (const bool microsoft : {true, false}) {
-        f.microsoftBrowser = microsoft;
-        dialogs::writeOptionsForm(store, f);
-        EXPECT_EQ(store.read(user::kBrowser), microsoft ? "microsoft" : "netscape");
-    }
 }
 
 TEST(OptionsForm, LineBreaksAreStoredAsCrLf)

@@ -8,12 +8,6 @@ namespace {
 
 using markup::TextBuffer;
 
-TEST(WithCrLf, MakesEveryLoneBreakAPair)
-{
-    EXPECT_EQ(markup::withCrLf("a\rb\nc\r\nd\n\re"), "a\r\nb\r\nc\r\nd\r\n\r\ne");
-    EXPECT_EQ(markup::withCrLf(""), "");
-}
-
 TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
 {
     // document, caret, file, result
@@ -31,10 +25,7 @@ TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
         EXPECT_EQ(b.text(), expected) << file;
         EXPECT_EQ(b.selectionStart(), caret);
     }
-}
-
-TEST(LinesBelowCaret, SelectionSpanningTheInsertionKeepsItsText)
-{
+    // A selection spanning the insertion keeps its text, the new lines inside.
     TextBuffer b("ab\r\ncd");
     b.setSelection(1, 4);  // "b\r\nc"
     markup::InsertLinesBelowCaret(b, "X");

@@ -41,10 +41,7 @@ TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
         EXPECT_EQ(r.text, expected) << name;
         EXPECT_FALSE(r.brokenTag) << name;
     }
-}
-
-TEST(TagCaseBroken, KeepsTheWorkBeforeTheBrokenTag)
-{
+    // A broken tag: the work before it is kept.
     const markup::TagPassResult r = ConvertTagCase("<b>x</b> <i class=\"A\" and more", true);
     EXPECT_TRUE(r.brokenTag);
     EXPECT_EQ(r.text, "<B>x</B> <i class=\"A\" and more");

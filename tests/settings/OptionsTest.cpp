@@ -19,10 +19,7 @@ TEST(LoadOptions, FirstRunGivesTheDefaultsOfTheEditorNotOfTheDialog)
     EXPECT_EQ(o.sideMask, settings::user::kSideMask.def);
     EXPECT_EQ(o.updateTrailer, settings::user::kCustom.def);
     EXPECT_EQ(o.address, settings::user::kAddress.def);
-}
-
-TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
-{
+    // The tag colour comes from the palette, black out of its range.
     settings::SettingsStore s;
     const std::pair<int, unsigned> cases[] = {{0, 0x000000},  {7, 0xC0C0C0},  {9, 0xFF0000},  {15, 0xFFFFFF},
                                               {16, 0x000000}, {-1, 0x000000}, {255, 0x000000}};

@@ -32,19 +32,6 @@ TEST(RecentFiles, ANewPathGoesFirstTheOldestFallsOutAndAListedOneKeepsItsPlace)
     EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
 }
 
-TEST_F(MainWindowTest, TheFileMenuShowsEachRecentFileOnceInItsLaterPlace)
-{
-    start();
-    EXPECT_FALSE(action("mruline")->isVisible());
-    const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
-    storeSlots({a, b, a, QString()});
-    start();
-    QStringList shown;
-    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"})
-        if (action(entry)->isVisible()) shown << action(entry)->text();
-    EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
-}
-
 // Opened: loaded without reordering; missing: reported and still listed.
 TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAndAMissingOneIsReported)
 {
@@ -63,12 +50,14 @@ TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAndAMissingOneIsReported
     EXPECT_EQ(storedSlots(), QStringList({gone, a, QString(), QString()}));
 }
 
-// Opened or saved: first in the list and in the menu, with its letter case.
-TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
+// Opened or saved: first in the list and in the menu, with its letter case. The
+// menu shows each recent file once, in its later place.
+TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCaseAndTheMenuShowsEachOnce)
 {
     QDir().mkdir(QStringLiteral("Web"));
     const QString path = writeFile(QStringLiteral("Web/Index.HTML"), "x");
     start();
+    EXPECT_FALSE(action("mruline")->isVisible());
     ui.fileName(path);
     run("FileOpenClick");
     run("FileNewClick");
@@ -77,4 +66,11 @@ TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
     run("FileSaveClick");
     EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), path, QString(), QString()}));
     EXPECT_EQ(action("mru2")->text(), QStringLiteral("&2 ") + path);
+    const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
+    storeSlots({a, b, a, QString()});
+    start();
+    QStringList shown;
+    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"})
+        if (action(entry)->isVisible()) shown << action(entry)->text();
+    EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
 }

@@ -34,13 +34,17 @@ TEST(MessageFraming, SplitsOnNulWhereverAReadEnds)
     }
 }
 
-TEST(ChromiumArguments, NoSandboxOnlyForRootAndHeadlessOnlyWhenAsked)
+// The browser is driven over its pipe only: no debugging port that another
+// local user could reach.
+TEST(ChromiumArguments, ThePipeNoPortNoSandboxOnlyForRootAndHeadlessOnlyWhenAsked)
 {
     for (const bool flag : {false, true}) {
         const QStringList args = files::chromiumArguments(QStringLiteral("/tmp/p"), flag, !flag);
         EXPECT_EQ(args.contains(QStringLiteral("--no-sandbox")), flag);
         EXPECT_EQ(args.contains(QStringLiteral("--headless=new")), !flag);
         EXPECT_TRUE(args.contains(QStringLiteral("--user-data-dir=/tmp/p")));
+        EXPECT_TRUE(args.contains(QStringLiteral("--remote-debugging-pipe")));
+        EXPECT_TRUE(args.filter(QStringLiteral("--remote-debugging-port")).isEmpty());
     }
 }
 

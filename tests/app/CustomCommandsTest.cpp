@@ -27,7 +27,7 @@ protected:
     bool tagListChecked() { return action("ViewTagList")->isChecked(); }
 };
 
-TEST_F(CustomCommands, DigitKeysWriteThePairsAndARightClickEditsAButton)
+TEST_F(CustomCommands, DigitKeysRightClickAndTheTagListWindow)
 {
     startWith(false);
     ASSERT_TRUE(button(1)->isVisible());  // its accelerator is Alt+1 too
@@ -61,12 +61,8 @@ TEST_F(CustomCommands, DigitKeysWriteThePairsAndARightClickEditsAButton)
     body().loadText({});
     QTest::keyClick(&body(), Qt::Key_2, Qt::AltModifier);
     EXPECT_EQ(text(), "<em>");
-}
-
-// F8 opens and closes the list, and nothing of it is stored; closed by the
-// window system, it keeps its place and opens again at the next start.
-TEST_F(CustomCommands, F8OpensAndClosesTheListAndAListTheWindowSystemClosedReopensAtStart)
-{
+    // F8 opens and closes the list, and nothing of it is stored; closed by the
+    // window system, it keeps its place and opens again at the next start.
     startWith(false);
     EXPECT_EQ(tags(), nullptr);
     QTest::keyClick(&body(), Qt::Key_F8);

@@ -1,14 +1,11 @@
-// The Options dialog and the Tools menu through the real main window: a change
-// made in the dialog takes effect at once for the next tag and the tag colour,
-// and the special-character submenu is captioned when it opens.
+// The Options dialog through the real main window: a change made in the dialog
+// takes effect at once for the next tag and the tag colour.
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
-#include <QMenu>
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "app/CommandTable.h"
 #include "dialogs/ColorGrid.h"
 
 namespace {
@@ -64,14 +61,6 @@ TEST_F(MainWindowOptions, ChoicesTakeEffectAtOnceAndTheOptionsAreReadAgainAfterC
     action("ToolsOptions")->trigger();
     boldOver("y");
     EXPECT_EQ(text(), "a<b><B>x</B><b>y</b>");
-}
-
-TEST_F(MainWindowOptions, SpecialCharacterSubmenuIsCaptionedWhenItOpens)
-{
-    QAction* toHtml = action("ToolsS2H");
-    EXPECT_EQ(toHtml->text(), QString::fromLatin1(app::findEntry("ToolsS2H")->caption));
-    emit window->commands().menu(QStringLiteral("ToolsConvert"))->aboutToShow();
-    EXPECT_EQ(toHtml->text(), QStringLiteral("&Special Characters to HTML"));
 }
 
 }  // namespace

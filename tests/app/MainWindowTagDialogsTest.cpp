@@ -65,7 +65,7 @@ TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogAndCancelChangesNothing
     }
 }
 
-TEST_F(MainWindowTagDialogs, AnchorAndGridReplaceTheSelectionWithTheCaretAfterAndColoured)
+TEST_F(MainWindowTagDialogs, AnchorGridAndFinderReplaceTheSelectionWithTheCaretAfterAndColoured)
 {
     window->setHighlightingOn(true);
     body().loadText("Ho\r\nme");  // a selection over a line break goes in unchanged
@@ -101,15 +101,12 @@ TEST_F(MainWindowTagDialogs, AnchorAndGridReplaceTheSelectionWithTheCaretAfterAn
     EXPECT_EQ(seen, "Color Finder");
     EXPECT_EQ(text(), "xff0000");  // closed without inserting: text and caret stay
     EXPECT_EQ(body().caretPosition(), 7);
-}
-
-TEST_F(MainWindowTagDialogs, RightClickOnASelectedCodeOpensTheFinderOnIt)
-{
+    // A right click on a selected code opens the finder on it; elsewhere, the context menu.
     const std::string page = R"(<body bgcolor="FFCC00" text="FFCC0">)";
     // selection start, length, whether the finder opens (else the context menu)
-    const std::tuple<int, int, bool> rows[] = {
+    const std::tuple<int, int, bool> selections[] = {
         {15, 6, true}, {15, 5, false}, {14, 7, false}, {29, 5, false}, {6, 6, false}};
-    for (const auto& [start, length, opens] : rows) {
+    for (const auto& [start, length, opens] : selections) {
         body().loadText(page);
         body().setSelection(start, length);
         bool finder = false, menu = false;
@@ -133,12 +130,12 @@ TEST_F(MainWindowTagDialogs, RightClickOnASelectedCodeOpensTheFinderOnIt)
 
 TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
 {
-    QStringList seen;
-    auto show = [&seen](const char* name) {
-        return [&seen, name](QDialog& d) {
+    QStringList shown;
+    auto show = [&shown](const char* name) {
+        return [&shown, name](QDialog& d) {
             QWidget* w = d.findChild<QWidget*>(QString::fromLatin1(name));
-            seen << (qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->currentText()
-                                                 : w->property("text").toString());
+            shown << (qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->currentText()
+                                                  : w->property("text").toString());
             return int(QDialog::Rejected);
         };
     };
@@ -161,7 +158,7 @@ TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
     for (int i = 0; i < 2; ++i)
         for (const char* command : {"HorizontalLine1Click", "FormatFontClick", "ColorFinder1Click"}) run(command);
     EXPECT_EQ(text(), R"(<hr align="left" size="4"><font size="+2" color="000000">)");
-    EXPECT_EQ(seen, QStringList({"4", "+2", "070707"}));
+    EXPECT_EQ(shown, QStringList({"4", "+2", "070707"}));
     const QRect frame = window->frameGeometry();
     EXPECT_EQ(place, QPoint(frame.x() + frame.width() / 2, frame.y() + frame.height() / 2));
 }

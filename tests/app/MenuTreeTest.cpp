@@ -69,17 +69,14 @@ TEST_F(MainWindowTest, MenusAndContextMenuFollowTheTable)
     shown(window->commands().menu(QStringLiteral("pmenu"))->actions(), 0, actual);
     fromTable("pmenu", 0, expected);
     EXPECT_EQ(actual, expected);
-}
-
-TEST_F(MainWindowTest, ToolbarsShowTheirButtonsInOrderWithHintsAndNeverTakeTheFocus)
-{
-    start();
+    // The toolbars show their buttons in order with their hints and never take the focus.
     const std::pair<QToolBar*, std::span<const char* const>> bars[] = {
         {window->commands().standardBar(), app::standardBarButtons()},
         {window->commands().formatBar(), app::formatBarButtons()},
         {window->commands().customBar(), app::customBarButtons()}};
     for (const auto& [bar, names] : bars) {
-        QStringList actual, expected;
+        actual.clear();
+        expected.clear();
         for (QAction* a : bar->actions()) {
             QWidget* w = bar->widgetForAction(a);
             if (auto* b = qobject_cast<QToolButton*>(w)) {

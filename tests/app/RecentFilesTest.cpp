@@ -1,6 +1,5 @@
 // The four recent files: their order, repeats, the File menu entries and the
 // missing-file error.
-#include <QAction>
 
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"

@@ -1,6 +1,5 @@
 // The Tools menu's user tools through the main window: the menu prepared as it
 // opens, F10 to F12, and the warnings.
-#include <QAction>
 #include <QMenu>
 
 #include "MainWindowFixture.h"

@@ -27,7 +27,7 @@ const QString kList = QStringLiteral("taglist.htx");  // tests run under another
 // The custom pair `start` .. "</Span>" over a text with its selection drawn
 // in, written as stored whatever the tag case: the key flags in, KeepSelected
 // and the text after.
-TEST(CustomPair, IsWrittenAsStoredWhateverTheTagCase)
+TEST(CustomPair, PairsAndTagListEntriesAreWrittenAsStored)
 {
     const char* const span = "<Span Id=A>";
     const std::tuple<const char*, const char*, markup::KeyFlags, bool, const char*> rows[] = {
@@ -49,10 +49,7 @@ TEST(CustomPair, IsWrittenAsStoredWhateverTheTagCase)
         EXPECT_EQ(flags.suppressTagPair, in.suppressTagPair) << after;
         EXPECT_EQ(recolours, 1) << after;
     }
-}
-
-TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
-{
+    // A button's hint is its pair unless the caption is the design caption.
     SettingsStore store;
     const CustomButton one = dialogs::readCustomButton(store, 1);
     EXPECT_EQ(dialogs::customHint(1, one, "old"), "<Custom 1> .. </Custom 1>");
@@ -60,13 +57,9 @@ TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
     EXPECT_EQ(dialogs::customHint(2, design, "old"), "old");
     EXPECT_EQ(dialogs::customHint(3, design, "old"), "<b> .. </b>");
     EXPECT_EQ(dialogs::customHint(2, {"custom #2", "", ""}, "old"), " .. ");
-}
-
-// A tag list entry over a text with its selection drawn in: split after its
-// first ">", the selection between the parts; whether it asks for recolouring.
-TEST(TagListEntry, IsSplitAfterItsFirstGreaterThan)
-{
-    const std::tuple<const char*, const char*, const char*, bool> rows[] = {
+    // A tag list entry over a text with its selection drawn in: split after its
+    // first ">", the selection between the parts; whether it asks for recolouring.
+    const std::tuple<const char*, const char*, const char*, bool> entries[] = {
         {R"(<a href=""></a>)", "[home]", R"(<a href="">home|</a>)", true},
         {"<li></li>", "x|y", "x<li>|</li>y", true},
         {R"(<img src="">)", "|", R"(<img src="">|)", true},
@@ -75,25 +68,22 @@ TEST(TagListEntry, IsSplitAfterItsFirstGreaterThan)
         {"<q>«»</q>", "[x]", "<q>x|«»</q>", true},  // the end part counted in bytes
         {"plain", "a[b]c", "aplain|c", false},
         {"", "a[bc]", "a|", false}};
-    for (const auto& [entry, before, after, recolour] : rows) {
-        markup::TextBuffer editor = marked::buffer(before);
-        EXPECT_EQ(dialogs::InsertTagListEntry(editor, entry), recolour) << entry;
-        EXPECT_EQ(marked::selection(editor), after) << entry;
+    for (const auto& [entry, before, after, recolour] : entries) {
+        markup::TextBuffer list = marked::buffer(before);
+        EXPECT_EQ(dialogs::InsertTagListEntry(list, entry), recolour) << entry;
+        EXPECT_EQ(marked::selection(list), after) << entry;
     }
-}
-
-TEST(TagListLines, SplitAtAnyLineBreakAndJoinedBack)
-{
+    // The list's lines: split at any line break and joined back.
     // clang-format off
-    const std::pair<const char*, QStringList> rows[] = {
+    const std::pair<const char*, QStringList> lists[] = {
         {"", {}}, {"a", {"a"}}, {"a\r\n", {"a"}}, {"a\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
         {"a\r\n\r\n", {"a", ""}}, {"\r\n", {""}}, {"a\r\n\nb", {"a", "", "b"}},
     };
     // clang-format on
-    for (const auto& [text, entries] : rows) {
-        EXPECT_EQ(dialogs::splitTagList(QString::fromLatin1(text)), entries) << text;
-        EXPECT_EQ(dialogs::splitTagList(QString::fromStdString(dialogs::joinTagList(entries))), entries) << text;
-        EXPECT_EQ(dialogs::splitTagList(dialogs::tagListEditorText(entries)), entries) << text;
+    for (const auto& [text, split] : lists) {
+        EXPECT_EQ(dialogs::splitTagList(QString::fromLatin1(text)), split) << text;
+        EXPECT_EQ(dialogs::splitTagList(QString::fromStdString(dialogs::joinTagList(split))), split) << text;
+        EXPECT_EQ(dialogs::splitTagList(dialogs::tagListEditorText(split)), split) << text;
     }
 }
 
@@ -117,10 +107,8 @@ TEST(TagListFile, KeepsItsEncodingAndLineBreaksUnlessAnEntryNeedsUtf8)
         EXPECT_EQ(dialogs::writeTagList(kList, read.entries + QStringList{row.added}, read.format), "");
         EXPECT_EQ(faults::readBytes(kList), row.written) << row.bytes;
     }
-}
-
-TEST(TagListFile, MissingIsCreatedWithTheDefaultsAndFailuresLeaveAListInMemory)
-{
+    // A missing list is created with the defaults; failures leave a list in memory.
+    QFile::remove(kList);
     QString message;
     EXPECT_EQ(dialogs::loadTagList(kList, {}, &message), dialogs::defaultTagList());
     EXPECT_EQ(message, "");
@@ -177,10 +165,7 @@ TEST_F(TagWindow, ListEditorTakesMoreThan25LinesAndTheListShowsTheFileAfterwards
     saveInEditor(lines + QStringList{"", "end"}, "30 Lines");
     EXPECT_EQ(tags->entries(), lines + QStringList({"", "end"}));
     EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(tags->entries()));
-}
-
-TEST_F(TagWindow, AListFileThatCannotBeWrittenIsReportedAndTheListKeepsTheEdit)
-{
+    // A list file that cannot be written is reported and the list keeps the edit.
     open();
     QFile::setPermissions(".", QFile::ReadOwner | QFile::ExeOwner);
     {
@@ -191,7 +176,7 @@ TEST_F(TagWindow, AListFileThatCannotBeWrittenIsReportedAndTheListKeepsTheEdit)
     EXPECT_EQ(tags->entries(), QStringList{"<new>"});
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot save")) << ui.shown[0].text.toStdString();
-    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(dialogs::defaultTagList()));
+    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(lines + QStringList({"", "end"})));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(OptionsForm, FirstUseShowsTheDialogsOwnSideFilterAndTrailerWhichOkThenStore
     EXPECT_EQ(store.read(user::kCustom), user::kCustomInDialog.def);
 }
 
-TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSetting)
+TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSettingWithCrLfAndTheBrowserChoice)
 {
     SettingsStore store;
     dialogs::writeOptionsForm(store, kEveryFieldChanged);
@@ -54,29 +54,22 @@ TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSetting)
     dialogs::writeOptionsForm(store, OptionsForm{});
     for (const auto& s : {user::kSideMask, user::kCustom, user::kName, user::kTool1Path, user::kPreImage})
         EXPECT_EQ(store.ReadString(s.section, s.ident, "-"), "") << s.ident.toStdString();
-}
-
-TEST(OptionsForm, MicrosoftInAnyCaseSelectsMicrosoft)
-{
-    SettingsStore store;
+    // Microsoft in any case selects Microsoft.
     const std::pair<const char*, bool> rows[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
                                                  {"netscape", false}, {"", false},         {"microsoft ", false}};
-    for (const auto& [stored, microsoft] : rows) {
-        store.write(user::kBrowser, QString::fromLatin1(stored));
-        EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << stored;
+    for (const auto& [text, microsoft] : rows) {
+        store.write(user::kBrowser, QString::fromLatin1(text));
+        EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << text;
     }
-}
-
-TEST(OptionsForm, LineBreaksAreStoredAsCrLf)
-{
+    // Line breaks are stored as CR LF.
     const std::pair<QString, QString> cases[] = {
         {"a\nb", "a\r\nb"},
         {"a\rb", "a\r\nb"},
         {QString("a") + QChar::ParagraphSeparator + "b" + QChar::LineSeparator + "c", "a\r\nb\r\nc"},
         {"\n\n", "\r\n\r\n"}};
-    for (const auto& [edited, stored] : cases) {
-        EXPECT_EQ(dialogs::toStoredLines(edited), stored) << edited.toStdString();
-        EXPECT_EQ(dialogs::toStoredLines(dialogs::fromStoredLines(stored)), stored) << edited.toStdString();
+    for (const auto& [edited, kept] : cases) {
+        EXPECT_EQ(dialogs::toStoredLines(edited), kept) << edited.toStdString();
+        EXPECT_EQ(dialogs::toStoredLines(dialogs::fromStoredLines(kept)), kept) << edited.toStdString();
     }
 }
 

@@ -89,11 +89,8 @@ TEST(FontComposition, StartTagFromTheChosenAttributes)
     EXPECT_EQ(fontInsertion(tag, "Hello"), R"(<font size="+2">Hello</font>)");
     EXPECT_EQ(fontInsertion(tag, ""), R"(<font size="+2">)");
     EXPECT_EQ(fontSizeItems().at(kDefaultFontSize), "<default>");
-}
-
-TEST(FontComposition, PageBackgroundFromTheFirstBgcolor)
-{
-    const std::pair<const char*, std::optional<Rgb>> rows[] = {
+    // The page background from the first bgcolor.
+    const std::pair<const char*, std::optional<Rgb>> pages[] = {
         {R"(<BODY BGCOLOR="#FFFFCC">)", Rgb{255, 255, 204}},
         {R"(<body text="x" bgColor="0a0B0c" bgcolor="ffffff">)", Rgb{10, 11, 12}},
         {R"(<body bgcolor="red">)", std::nullopt},
@@ -101,10 +98,10 @@ TEST(FontComposition, PageBackgroundFromTheFirstBgcolor)
         {R"(<body bgcolor=ffcc00>)", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto& [text, colour] : rows) EXPECT_EQ(pageBackground(text), colour) << text;
+    for (const auto& [text, colour] : pages) EXPECT_EQ(pageBackground(text), colour) << text;
 }
 
-TEST(LineComposition, RuleFromTheFields)
+TEST(LineComposition, RuleFromTheFieldsAndTheColourMixer)
 {
     const std::tuple<LineFields, bool, const char*> rows[] = {
         {{"", "", "center", "<default>", true}, kLower, "<hr>"},
@@ -121,30 +118,19 @@ TEST(LineComposition, RuleFromTheFields)
     const QStringList items = lineColourItems();
     ASSERT_EQ(items.size(), 1 + markup::kPaletteSize);
     for (int i = 1; i < items.size(); ++i) EXPECT_EQ(lineColourCode(items[i]), markup::paletteCode(i - 1));
-}
-
-TEST(ColourMixer, StepsStayWithinTheBars)
-{
-    const std::tuple<Rgb (*)(Rgb), Rgb, Rgb> rows[] = {
+    // The colour mixer's steps stay within the bars.
+    const std::tuple<Rgb (*)(Rgb), Rgb, Rgb> steps[] = {
         {darker, {3, 100, 255}, {0, 93, 248}},    {darker, {6, 7, 8}, {0, 0, 1}},
         {lighter, {250, 0, 128}, {255, 7, 135}},  {lighter, {249, 248, 255}, {255, 255, 255}},
         {littleDarker, {0, 1, 255}, {0, 0, 254}}, {littleLighter, {255, 254, 0}, {255, 255, 1}},
     };
-    for (const auto& [step, from, to] : rows) EXPECT_EQ(step(from), to);
-}
-
-TEST(ColourMixer, CodesWrittenAndRead)
-{
+    for (const auto& [step, from, to] : steps) EXPECT_EQ(step(from), to);
+    // Codes written and read.
     EXPECT_EQ(colourCode({255, 128, 0}), "FF8000");
     EXPECT_EQ(colourCode({0, 10, 171}), "000AAB");
     EXPECT_EQ(parseColourCode(u"FFcc00"), (Rgb{255, 204, 0}));
     for (const char16_t* bad : {u"", u"FFCC0", u"FFCC000", u"#FFCC0", u"GGGGGG", u"ff cc0", u"-1ff00"})
         EXPECT_FALSE(parseColourCode(bad)) << QString::fromUtf16(bad).toStdString();
-    EXPECT_EQ(validCodeOr("c0c0c0", "000000"), "c0c0c0");
-    EXPECT_EQ(validCodeOr("navy", "000000"), "000000");
-    EXPECT_EQ(codeInTagCase("c0c0c0", kUpper), "C0C0C0");
-    EXPECT_EQ(codeInTagCase("FF0000", kLower), "ff0000");
-    EXPECT_EQ(rgbValue({255, 204, 0}), 0xFFCC00u);
 }
 
 }  // namespace

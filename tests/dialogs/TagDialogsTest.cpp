@@ -116,7 +116,7 @@ TEST_F(DialogKeys, WarningInAMessageBoxLeavesTheDialogOpenWithTheFocusWhereItWas
     EXPECT_TRUE(QTest::qWaitFor([] { return focus() == "txtTarget"; })) << focus();
 }
 
-TEST_F(DialogKeys, ImageLinkFieldTicksItsBoxAndOkGathersTheFields)
+TEST_F(DialogKeys, ImageLinkFieldTicksItsBoxOkGathersTheFieldsAndBrowseTakesTheNameAlone)
 {
     open(std::make_unique<TfrmImage>(true));
     child("txtLink")->setFocus();
@@ -129,10 +129,7 @@ TEST_F(DialogKeys, ImageLinkFieldTicksItsBoxAndOkGathersTheFields)
     ASSERT_TRUE(closedWith(QDialog::Accepted));
     EXPECT_EQ(static_cast<TfrmImage*>(dialog.get())->element(),
               R"(<a href="http://"><img src="p.gif" align="left" border="12"></a>)");
-}
-
-TEST_F(DialogKeys, StyleSheetBrowseTakesTheFileNameAlone)
-{
+    // The style sheet's Browse takes the file name alone.
     open(std::make_unique<TfrmStyle>("/srv/site", true));
     ui.fileName("/srv/site/css/main.css");
     child("btnBrowse")->setFocus();

@@ -157,7 +157,7 @@ TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)
     EXPECT_EQ(sample->palette().color(sample->foregroundRole()), dialogs::ColorGrid::colorAt(2));
 }
 
-TEST_F(OptionsDialog, SnippetFieldsHoldAtMost1024StoredCharacters)
+TEST_F(OptionsDialog, SnippetFieldsHoldAtMost1024StoredCharactersAndBrowseTakesOnlyPrograms)
 {
     open();
     press(Qt::Key_C, Qt::AltModifier);
@@ -173,10 +173,7 @@ TEST_F(OptionsDialog, SnippetFieldsHoldAtMost1024StoredCharacters)
     script->moveCursor(QTextCursor::Start);
     QTest::keyClicks(script, "z");
     EXPECT_EQ(script->storedText(), QString(1100, 'y'));
-}
-
-TEST_F(OptionsDialog, BrowseButtonsTakeOnlyPrograms)
-{
+    // The browse buttons take only programs.
     testing_support::ScriptedInteraction ui;
     const QString program = QDir::currentPath() + "/tool.sh", text = QDir::currentPath() + "/notes.txt";
     for (const QString& path : {program, text}) ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));

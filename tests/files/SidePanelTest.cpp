@@ -45,7 +45,7 @@ TEST(SideMask, BecomesTheseNameFilters)
         EXPECT_EQ(files::sideMaskFilters(patterns), filters) << patterns.join(';').toStdString();
 }
 
-TEST(SidePanel, ListsMatchingFilesIgnoringCaseAndNewOnesAfterARefresh)
+TEST(SidePanel, ListsMatchingFilesIgnoringCaseAndNewOnesAfterARefreshAndChangesFolder)
 {
     const QString dir = QDir::currentPath();
     for (const char* name : {"page.htm", "Index.HTML", "notes.txt", "pic.gif", "script.js"})
@@ -64,14 +64,8 @@ TEST(SidePanel, ListsMatchingFilesIgnoringCaseAndNewOnesAfterARefresh)
     panel.setMask({});
     EXPECT_TRUE(shows({"Index.HTML", "notes.txt", "page.htm", "pic.gif", "saved.html", "script.js"}))
         << listed(panel.fileBox()).join(' ').toStdString();
-}
-
-TEST(SidePanel, ChoosingAFolderAnnouncesItAndItsDriveAndColoursAreShown)
-{
-    const QString dir = QDir::currentPath();
+    // Choosing a folder announces it; its drive and the colours are shown.
     QDir().mkdir(QStringLiteral("sub"));
-    files::SidePanel panel;
-    panel.setFolder(dir);
     QSignalSpy spy(&panel, &files::SidePanel::folderChanged);
     EXPECT_TRUE(panel.setFolder(dir + QStringLiteral("/sub/")));
     EXPECT_EQ(panel.folder(), dir + QStringLiteral("/sub"));

@@ -62,7 +62,7 @@ TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPart)
     }
 }
 
-TEST(NewDialogSettings, FirstUseOkAndCancel)
+TEST(NewDialogSettings, FirstUseAndOk)
 {
     settings::SettingsStore store;
     NewDialogFields f = readNewDialogFields(store);
@@ -74,12 +74,10 @@ TEST(NewDialogSettings, FirstUseOkAndCancel)
     f.templateNo = Frames;
     f.colours = ColourScheme(f.colours).codes();
     storeConfirmed(store, f);
-    storeCancelled(store);
     EXPECT_EQ(store.read(settings::document::kBgColour), "C0C0C0");
-    EXPECT_EQ(store.read(settings::document::kTemplate), Blank);
     EXPECT_EQ(store.read(settings::document::kDtd), "");
     const NewDialogFields again = readNewDialogFields(store);
-    EXPECT_EQ(again.templateNo, Frames);  // Cancel keeps the last template
+    EXPECT_EQ(again.templateNo, Frames);  // the last template
     EXPECT_EQ(again.dtd, kDtd);
     for (const auto& [last, shown] : {std::pair(1, Blank), {4, Custom}, {0, Normal}, {5, Normal}}) {
         store.write(settings::user::kLastTemplate, last);
@@ -119,7 +117,7 @@ TEST(Templates, DefaultAndFramesetPagesInBothTagCases)
 // The values as the user stored them and the texts between tags keep their
 // case, each address line a line of the page; the fixed parts around them are
 // the template's own.
-TEST(QuickPage, BothTagCasesWithTheValuesAsStoredAndEachAddressLineALine)
+TEST(QuickPage, ValuesAsStoredInBothTagCasesAndTheNewDocumentTextByTemplate)
 {
     settings::Options o;
     o.name = "Ann <&> Lee";
@@ -148,10 +146,7 @@ TEST(QuickPage, BothTagCasesWithTheValuesAsStoredAndEachAddressLineALine)
     expectLowerForm(quickPage(o, QDate(2024, 3, 5), english), upper,
                     "  <title>Ann <&> Lee's Page</title>\r\n  <meta name=\"keywords\" content=\"\">\r\n  <meta "
                     "name=\"Generator\" content=\"Quillon Pro\">");
-}
-
-TEST(NewDocumentText, TemplateByNumberWithStoredColoursMended)
-{
+    // The new document's text: the template by its number, with the stored colours mended.
     settings::SettingsStore store;
     store.write(settings::document::kLinkColour, "blue");
     store.write(settings::document::kActiveColour, "AbCdEf");
@@ -167,7 +162,6 @@ TEST(NewDocumentText, TemplateByNumberWithStoredColoursMended)
         {Custom, "none.html", "missing"}, {Custom, ".", "missing"}, {Custom, "", "missing"},
         {4, "mine.html", ""}, {-1, "mine.html", ""}};
     // clang-format on
-    settings::Options o;
     o.tagCase = false;
     for (const auto& [number, file, expected] : rows) {
         o.templateNo = number;

@@ -1,10 +1,9 @@
 // The new-document dialog with real keys: the first focus and Return, Esc and
 // the close box, the template radios' one Tab stop, the custom path's browse
-// button and keys, and a colour picked with the mouse.
+// button and keys. (The colour choices: the colour scheme's table.)
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "dialogs/ColorGrid.h"
 #include "generators/TfrmNew.h"
 #include "settings/SettingsStore.h"
 #include "support/DialogTest.h"
@@ -23,7 +22,7 @@ protected:
     testing_support::ScriptedInteraction ui;
 };
 
-TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
+TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelTheCloseBoxStoresNothingAndTheRadiosAreOneTabStop)
 {
     store.write(settings::user::kLastTemplate, 3);
     open();
@@ -45,10 +44,7 @@ TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
         EXPECT_EQ(store.read(settings::document::kTemplate), closeBox ? 2 : 0);
         EXPECT_EQ(store.read(settings::user::kLastTemplate), 3);
     }
-}
-
-TEST_F(NewDialog, RadiosAreOneTabStopAndAKeyInTheCustomPathChoosesIt)
-{
+    // The radios are one Tab stop.
     open();
     for (const char* at : {"optNormal", "txtCustom", "btnCustom", "txtBgImage", "txtDocType", "btnRestore", "btnOk",
                            "btnCancel", "cmbPart", "ColorBar", "scrRed", "scrGreen", "scrBlue", "optNormal"}) {
@@ -67,17 +63,6 @@ TEST_F(NewDialog, RadiosAreOneTabStopAndAKeyInTheCustomPathChoosesIt)
     EXPECT_TRUE(chosen("optNormal"));
     press(Qt::Key_End);
     EXPECT_TRUE(chosen("optCustom"));
-}
-
-TEST_F(NewDialog, ASampleClickedThenAPaletteSquareGivesThatPartTheColour)
-{
-    open();
-    QTest::mouseClick(child("alink"), Qt::LeftButton);
-    auto* palette = dialog->findChild<dialogs::ColorGrid*>("ColorBar");
-    QTest::mouseClick(palette, Qt::LeftButton, {}, palette->cellRect(12).center());
-    press(Qt::Key_Return);
-    EXPECT_EQ(store.read(settings::document::kActiveColour), "0000FF");
-    EXPECT_EQ(store.read(settings::document::kBgColour), "C0C0C0");
 }
 
 }  // namespace

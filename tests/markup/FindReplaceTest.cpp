@@ -88,10 +88,7 @@ TEST(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
         EXPECT_EQ(edit.count, count) << name;
         EXPECT_EQ(edit.applyTo(text), expected) << name;
     }
-}
-
-TEST(ReplaceAll, IsOneReplacementLeavingTheCaretAfterTheLastAndIgnoresFindPos)
-{
+    // Replace All is one replacement leaving the caret after the last; it ignores the search position.
     TextBuffer b = marked::buffer("[x] aaa y");
     FindReplace f;
     f.setFindPos(5);

@@ -41,7 +41,7 @@ protected:
     bool waitFor(const std::function<bool()>& done, int ms = 10'000) { return QTest::qWaitFor(done, ms); }
 };
 
-TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitledAndAFailedStartIsReported)
+TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreReported)
 {
     const testing_support::StandIn browser(home() + "/stand in", "browser");
     choose("netscape", '"' + browser.path() + "\" --new-tab");
@@ -70,10 +70,7 @@ TEST_F(Preview, NetscapeGetsTheSavedPathAsOneArgumentOrNoneWhileUntitledAndAFail
         run("ToolsBrowserClick");
         EXPECT_EQ(ui.texts(), QStringList{"Couldn't launch Netscape!  Check Options to see that the path is correct."});
     }
-}
-
-TEST_F(Preview, BrowserThatIsMissingEndsOrNeverAnswersIsReported)
-{
+    // The other choice: a browser that is missing, ends or never answers is reported.
     const struct {
         QByteArray script;  // the "chromium" on the PATH; empty: none
         QString message;
@@ -125,7 +122,7 @@ protected:
     }
 };
 
-TEST_F(Chromium, FirstF9StartsTheBrowserLaterOnesReloadKeepingTheScrollPosition)
+TEST_F(Chromium, FirstF9StartsTheBrowserLaterOnesReloadKeepingTheScrollOrShowTheFileAgain)
 {
     const QString page = writeFile("my page #1.html", "<p>version one</p><div style='height:9000px'></div>");
     start({page});
@@ -141,26 +138,17 @@ TEST_F(Chromium, FirstF9StartsTheBrowserLaterOnesReloadKeepingTheScrollPosition)
     EXPECT_TRUE(shows("version two"));
     EXPECT_TRUE(waitFor([&] { return evaluate("String(scrollY)") == "700"; }));
     EXPECT_EQ(preview().browserPid(), pid);
-    EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
-}
-
-TEST_F(Chromium, AfterTheUserClosedThePageOrTheBrowserF9ShowsTheFileAgain)
-{
-    start({writeFile("page.html", "<p>here</p>")});
-    run("ToolsBrowserClick");
-    ASSERT_TRUE(shows("here"));
-    const qint64 first = preview().browserPid();
+    // After the user closed the page, or the browser, F9 shows the file again.
     preview().request("Target.closeTarget", {{"targetId", preview().session().targetId()}}, false, {});
     ASSERT_TRUE(waitFor([&] { return preview().session().state() == files::DevToolsSession::State::PageClosed; }));
     run("ToolsBrowserClick");
-    EXPECT_TRUE(shows("here"));
-    EXPECT_EQ(preview().browserPid(), first);
-
-    ::kill(pid_t(first), SIGTERM);  // as when its last window is closed
+    EXPECT_TRUE(shows("version two"));
+    EXPECT_EQ(preview().browserPid(), pid);
+    ::kill(pid_t(pid), SIGTERM);  // as when its last window is closed
     ASSERT_TRUE(waitFor([&] { return !preview().running(); }));
     run("ToolsBrowserClick");
-    EXPECT_TRUE(shows("here"));
-    EXPECT_NE(preview().browserPid(), first);
+    EXPECT_TRUE(shows("version two"));
+    EXPECT_NE(preview().browserPid(), pid);
     EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
 }
 

@@ -102,7 +102,7 @@ TEST_F(LayoutTest, ToolbarTogglesStoreAtOnceAndTheRuleFollowsTheBars)
 
 // The panels follow the caret and the modified flag; a long path keeps its file
 // name; hidden, the bar's timer stops.
-TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhenHidden)
+TEST_F(LayoutTest, StatusBarAndSidePanel)
 {
     const QString folder = QStringLiteral("a-folder-with-a-rather-long-name/and-another-one-below-it");
     QDir().mkpath(folder);
@@ -133,12 +133,8 @@ TEST_F(LayoutTest, StatusBarFollowsTheCaretAndTheModifiedFlagAndStopsItsTimerWhe
     run("viewStatusClick");
     EXPECT_TRUE(window->status().timerRunning());
     EXPECT_EQ(window->status().panelText(1), QStringLiteral("6 Bytes"));  // current at once
-}
-
-// Hidden and shown again, the side panel has the width of the start; a drag
-// stops at both margins and its width is stored at close.
-TEST_F(LayoutTest, SidePanelAndSplitter)
-{
+    // Hidden and shown again, the side panel has the width of the start; a drag
+    // stops at both margins and its width is stored at close.
     settings::SettingsStore().write(window::kSplitterPos, 150);
     start();
     EXPECT_EQ(window->sidePanel().width(), 150);
@@ -188,7 +184,7 @@ TEST_F(LayoutTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
 }
 
 // Bold and italic are stored only when the font has no other style.
-TEST(FontStoring, StoresOnlyExactStyles)
+TEST_F(LayoutTest, FontStylesAreStoredOnlyWhenExactAndTheChosenFontIsShownAndStored)
 {
     // bold, italic, underline, strike out -> stored bold, stored italic
     const std::array<bool, 6> rows[] = {{0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 1}, {1, 1, 0, 0, 1, 1},
@@ -203,10 +199,7 @@ TEST(FontStoring, StoresOnlyExactStyles)
         EXPECT_EQ(std::pair(flags.bold, flags.italic), std::pair(storedBold, storedItalic))
             << f.toString().toStdString();
     }
-}
-
-TEST_F(LayoutTest, EditorFontChosenIsShownAndStoredButApplyOnlyShows)
-{
+    // The editor font chosen is shown and stored; Apply only shows it.
     start();
     ui.onModal([](QDialog& d) {
         auto& dialog = static_cast<QFontDialog&>(d);

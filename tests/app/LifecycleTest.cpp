@@ -29,7 +29,7 @@ void expectDocument(app::TfrmMain& w, const std::string& text, const QString& pa
 }
 }  // namespace
 
-TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
+TEST_F(MainWindowTest, CommandLineJoinsUpToFourArgumentsAndOpensAFileNotAMissingOneNorAFolder)
 {
     // The arguments separated by "|".
     const std::pair<const char*, const char*> rows[] = {{"", ""},
@@ -44,13 +44,9 @@ TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
         EXPECT_EQ(app::commandLinePath(QString(arguments).split('|'), "/cwd").toStdString(), path) << arguments;
     EXPECT_EQ(app::commandLinePath({}, "/cwd"), QString());
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
-}
-
-// From the command line a file opens (not added to the recent files), a
-// missing one or a folder is reported; a file of one or two line breaks shows
-// empty, any other tiny file is kept.
-TEST_F(MainWindowTest, CommandLineOpensAFileNotAMissingOneNorAFolderAndKeepsTinyFiles)
-{
+    // From the command line a file opens (not added to the recent files), a
+    // missing one or a folder is reported; a file of one or two line breaks shows
+    // empty, any other tiny file is kept.
     writeFile(QStringLiteral("my page.html"), "<p>hello</p>\r\n");
     start({QStringLiteral("my"), QStringLiteral("page.html")});
     expectDocument(*window, "<p>hello</p>\r\n", home() + "/my page.html", false);

@@ -142,7 +142,7 @@ protected:
     dialogs::TfrmTags* tags = nullptr;  // owned by main
 };
 
-TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeAndTheSwitchHoldsForTheNext)
+TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeTheSwitchHoldsAndTheListEditorSaves)
 {
     open();
     EXPECT_EQ(tags->entries(), dialogs::defaultTagList());
@@ -154,10 +154,7 @@ TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeAndTheSwitchHoldsForThe
     open();
     EXPECT_FALSE(tags->staysOnTop());
     EXPECT_FALSE(tags->findChild<QAction*>("mnuTop")->isChecked());
-}
-
-TEST_F(TagWindow, ListEditorTakesMoreThan25LinesAndTheListShowsTheFileAfterwards)
-{
+    // The list editor takes more than 25 lines, and the list shows the file afterwards.
     QStringList lines;
     for (int i = 0; i < 30; ++i) lines << QStringLiteral("<t%1>").arg(i);
     faults::writeBytes(kList, dialogs::joinTagList(lines));

@@ -22,7 +22,7 @@ std::string outcome(const Composed& c)
     return (c.refused() ? "warn: " + c.warning : c.text).toStdString();
 }
 
-TEST(LinkComposition, AnchorMailAndStyleSheet)
+TEST(LinkComposition, AnchorMailStyleSheetAndImage)
 {
     const std::tuple<LinkFields, bool, const char*> anchors[] = {
         {{"index.html", "Home", ""}, kLower, R"(<a href="index.html">Home</a>)"},
@@ -38,10 +38,7 @@ TEST(LinkComposition, AnchorMailAndStyleSheet)
     EXPECT_EQ(mailElement({"me@x.org", "Me"}, kUpper), R"(<A HREF="mailto:me@x.org">Me</A>)");
     EXPECT_EQ(styleSheetLink("site.css", kLower), R"(<link rel=stylesheet href="site.css" type="text/css">)");
     EXPECT_EQ(styleSheetLink("Site.css", kUpper), R"(<LINK REL=STYLESHEET HREF="Site.css" TYPE="text/css">)");
-}
-
-TEST(ImageComposition, AttributesInOrderOnlyWhenFilled)
-{
+    // Images: attributes in order, only when filled.
     const ImageFields all{.image = "pic.gif",
                           .linked = true,
                           .link = "page.html",
@@ -50,7 +47,7 @@ TEST(ImageComposition, AttributesInOrderOnlyWhenFilled)
                           .height = "50",
                           .align = "Left",
                           .alternate = "Logo"};
-    const std::tuple<ImageFields, bool, const char*> rows[] = {
+    const std::tuple<ImageFields, bool, const char*> images[] = {
         {all, kLower,
          R"(<a href="page.html"><img src="pic.gif" width="100" height="50" align="left" border="0" alt="[Logo]"></a>)"},
         {all, kUpper,
@@ -66,10 +63,10 @@ TEST(ImageComposition, AttributesInOrderOnlyWhenFilled)
         {{.image = "p", .isMap = true, .useMap = true}, kLower, "warn: You can't use both ISMAP and USEMAP together."},
         {{.isMap = true, .useMap = true}, kLower, "warn: No image is specified."},
     };
-    for (const auto& [fields, lower, expected] : rows) EXPECT_EQ(outcome(imageElement(fields, lower)), expected);
+    for (const auto& [fields, lower, expected] : images) EXPECT_EQ(outcome(imageElement(fields, lower)), expected);
 }
 
-TEST(FontComposition, StartTagFromTheChosenAttributes)
+TEST(FontComposition, FontTagsRulesAndTheColourMixer)
 {
     const std::tuple<FontFields, bool, const char*> rows[] = {
         {{"+2", false, "FF0000", ""}, kLower, R"(<font size="+2">)"},
@@ -99,11 +96,8 @@ TEST(FontComposition, StartTagFromTheChosenAttributes)
         {"", std::nullopt},
     };
     for (const auto& [text, colour] : pages) EXPECT_EQ(pageBackground(text), colour) << text;
-}
-
-TEST(LineComposition, RuleFromTheFieldsAndTheColourMixer)
-{
-    const std::tuple<LineFields, bool, const char*> rows[] = {
+    // Rules from the fields.
+    const std::tuple<LineFields, bool, const char*> rules[] = {
         {{"", "", "center", "<default>", true}, kLower, "<hr>"},
         {{"", "", "center", "<default>", false}, kLower, R"(<hr align="center" noshade>)"},
         {{"2", "50%", "center", "<default>", true}, kLower, R"(<hr align="center" size="2" width="50%">)"},
@@ -114,7 +108,7 @@ TEST(LineComposition, RuleFromTheFieldsAndTheColourMixer)
         {{"", "", "", "#123abc", true}, kLower, R"(<hr color="#123abc">)"},  // typed, kept
         {{"1", "", "right", "", false}, kLower, R"(<hr align="right" size="1" noshade>)"},
     };
-    for (const auto& [fields, lower, expected] : rows) EXPECT_EQ(lineTag(fields, lower), expected);
+    for (const auto& [fields, lower, expected] : rules) EXPECT_EQ(lineTag(fields, lower), expected);
     const QStringList items = lineColourItems();
     ASSERT_EQ(items.size(), 1 + markup::kPaletteSize);
     for (int i = 1; i < items.size(); ++i) EXPECT_EQ(lineColourCode(items[i]), markup::paletteCode(i - 1));

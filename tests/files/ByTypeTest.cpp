@@ -12,7 +12,7 @@ namespace {
 
 using files::FileKind;
 
-TEST(ByType, KindIsFoundAnywhereInTheLowerCasedPathAndReferencesInBothTagCases)
+TEST(ByType, KindReferencesAndTheGifHeader)
 {
     struct Row {
         const char* path;
@@ -57,10 +57,7 @@ TEST(ByType, KindIsFoundAnywhereInTheLowerCasedPathAndReferencesInBothTagCases)
         EXPECT_EQ(ref.text, r.text);
         EXPECT_EQ(ref.caretBack, r.caretBack) << r.text;
     }
-}
-
-TEST(GifHeader, SizeFromTheHeaderAndRefusalsThatNeverWait)
-{
+    // The GIF header: the size from it, and refusals that never wait.
     const QString dir = QDir::currentPath();
     // 640 by 480 in the header, whatever follows.
     faults::writeBytes(dir + "/big.gif", std::string("GIF89a\x80\x02\xE0\x01\xF7\x00\x00\xFF", 14) + "rest");

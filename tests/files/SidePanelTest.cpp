@@ -32,7 +32,7 @@ void touch(const QString& path)
 
 // A pattern ending in a three-letter extension also matches the longer ones
 // that start with it; "*.*" and an empty mask mean every file.
-TEST(SideMask, BecomesTheseNameFilters)
+TEST(SideMask, BecomesTheseNameFiltersWhichThePanelAppliesIgnoringCase)
 {
     const std::pair<QStringList, QStringList> rows[] = {{{"*.htm"}, {"*.htm*"}},
                                                         {{"*.shtml", "*.jpeg"}, {"*.shtml", "*.jpeg"}},
@@ -43,10 +43,7 @@ TEST(SideMask, BecomesTheseNameFilters)
                                                         {{"*.h?m"}, {"*.h?m"}}};
     for (const auto& [patterns, filters] : rows)
         EXPECT_EQ(files::sideMaskFilters(patterns), filters) << patterns.join(';').toStdString();
-}
-
-TEST(SidePanel, ListsMatchingFilesIgnoringCaseAndNewOnesAfterARefreshAndChangesFolder)
-{
+    // The panel lists matching files ignoring case, new ones after a refresh, and changes folder.
     const QString dir = QDir::currentPath();
     for (const char* name : {"page.htm", "Index.HTML", "notes.txt", "pic.gif", "script.js"})
         touch(dir + QLatin1Char('/') + QLatin1String(name));

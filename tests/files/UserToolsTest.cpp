@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(UserTools, CaptionsAndArgumentsEachGivenNameWhole)
+TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
 {
     struct Row {
         int number;
@@ -38,10 +38,6 @@ TEST(UserTools, CaptionsAndArgumentsEachGivenNameWhole)
               QStringList({tool.path(), "a b", "c d", "e\"f"}));
     EXPECT_FALSE(files::startCommandLine(QDir::currentPath() + "/no-such-program"));
     EXPECT_FALSE(files::startCommandLine(""));
-}
-
-TEST(UserTools, TheManualIsInTheProgramsFolderOrTheCurrentOne)
-{
     EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/opt/quillon/bin/tagsmith")),
               "/opt/quillon/bin/quillon.html");
     EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/usr/bin/editor")), "quillon.html");

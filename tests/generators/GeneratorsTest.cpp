@@ -35,7 +35,7 @@ std::string state(const ColourScheme& s)
            QStringLiteral(" | %1 | %2 %3 %4").arg(s.selectedPart()).arg(b.red).arg(b.green).arg(b.blue).toStdString();
 }
 
-TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPart)
+TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPartAndTheChoicesAreStored)
 {
     const std::function<void(ColourScheme&)> none = [](auto&) {};
     const Codes odd = {"#fff", "zzzzzz", "12345", "0000ff0", "abcdef"}, other = {"123456", "abcdef", "1", "2", "3"};
@@ -60,10 +60,7 @@ TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPart)
         act(scheme);
         EXPECT_EQ(state(scheme), expected) << name;
     }
-}
-
-TEST(NewDialogSettings, FirstUseAndOk)
-{
+    // The dialog's stored choices: first use and OK.
     settings::SettingsStore store;
     NewDialogFields f = readNewDialogFields(store);
     EXPECT_EQ(f.templateNo, Normal);

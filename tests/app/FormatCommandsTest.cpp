@@ -52,7 +52,7 @@ protected:
     app::CommandRegistry& registry = context.registry;
 };
 
-TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkup)
+TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkupAndHighlightingTogglesAndRefreshes)
 {
     std::map<QKeySequence, std::string> byKey;  // what the command of each shortcut writes
     std::set<std::string> entities;
@@ -92,14 +92,10 @@ TEST_F(FormatCommands, EveryTagAndEntityCommandWritesItsMarkup)
                                                         {"SpecialRegClick", "&reg;"},
                                                         {"Space1Click", "&nbsp;"}};
     for (auto [command, markup] : full) EXPECT_EQ(markupOf(command), markup);
-}
-
-// The toggle stores the choice at once and colours the document (with the wait
-// caption) or clears it (the caret and the modified flag as the passes leave
-// them: HighlighterTest); Refresh colours anew while highlighting is on,
-// keeping the caret.
-TEST_F(FormatCommands, SyntaxHighlightingToggleAndRefresh)
-{
+    // The toggle stores the choice at once and colours the document (with the wait
+    // caption) or clears it (the caret and the modified flag as the passes leave
+    // them: HighlighterTest); Refresh colours anew while highlighting is on,
+    // keeping the caret.
     load("<p>x</p>\r\ntext", 12, 0);
     const QString title = context.window()->windowTitle();
     for (const bool on : {true, false}) {

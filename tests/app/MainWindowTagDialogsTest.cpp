@@ -46,7 +46,7 @@ protected:
 };
 
 // (Their shortcuts reach the commands: MainWindowKeysTest.)
-TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogAndCancelChangesNothing)
+TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogCancelChangesNothingOkReplacesTheSelection)
 {
     const std::pair<const char*, const char*> entries[] = {
         {"InsertHlink", "Anchor"},       {"InsertElink", "E-Mail Anchor"}, {"InsertStyle", "Style Sheet"},
@@ -63,10 +63,7 @@ TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogAndCancelChangesNothing
         EXPECT_EQ(body().selectionStart(), 4);
         EXPECT_EQ(body().selectionLength(), 3);
     }
-}
-
-TEST_F(MainWindowTagDialogs, AnchorGridAndFinderReplaceTheSelectionWithTheCaretAfterAndColoured)
-{
+    // The anchor, the grid and the finder replace the selection, the caret after and coloured.
     window->setHighlightingOn(true);
     body().loadText("Ho\r\nme");  // a selection over a line break goes in unchanged
     body().selectAll();

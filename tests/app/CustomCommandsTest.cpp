@@ -22,18 +22,12 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
-    void typeAndSelect(const QString& words, int selected)
-    {
-        type(words);
-        for (int i = 0; i < selected; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
-    }
     QToolButton* button(int n) { return window->findChild<QToolButton*>(QStringLiteral("btnCustom%1").arg(n)); }
     dialogs::TfrmTags* tags() { return window->findChild<dialogs::TfrmTags*>(); }
-    bool tagListChecked() { return window->commands().action("ViewTagList")->isChecked(); }
+    bool tagListChecked() { return action("ViewTagList")->isChecked(); }
 };
 
-TEST_F(CustomCommands, AltDigitsInsertThePairsWithTheirButtonsShown)
+TEST_F(CustomCommands, DigitKeysRightClickAndTheTagListWindow)
 {
     startWith(false);
     ASSERT_TRUE(button(1)->isVisible());  // its accelerator is Alt+1 too
@@ -42,21 +36,14 @@ TEST_F(CustomCommands, AltDigitsInsertThePairsWithTheirButtonsShown)
     EXPECT_EQ(text(), "<Custom 1>abc</Custom 1>");
     QTest::keyClick(&body(), Qt::Key_0, Qt::AltModifier);
     EXPECT_EQ(text(), "<Custom 1><Custom 10>abc</Custom 10></Custom 1>");  // KeepSelected is on
-}
-
-TEST_F(CustomCommands, ShiftAltDigitsWriteTheClosingTagInPlaceOfTheSelection)
-{
-    startWith(false);
+    // Shift+Alt, also as Shift+Meta: the closing tag in place of the selection.
+    body().loadText({});
     typeAndSelect("abc", 1);
     QTest::keyClick(&body(), Qt::Key_1, Qt::ShiftModifier | Qt::AltModifier);
     QTest::keyClick(&body(), Qt::Key_1, Qt::ShiftModifier | Qt::MetaModifier);
     QTest::keyClick(&body(), Qt::Key_0, Qt::ShiftModifier | Qt::MetaModifier);
     EXPECT_EQ(text(), "ab</Custom 1></Custom 1></Custom 10>");
-}
 
-TEST_F(CustomCommands, RightClickEditsTheButtonAndTheMenuShowsTheNewCaption)
-{
-    startWith(false);
     ui.onModal([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Customize Button #2");
         auto* dialog = static_cast<dialogs::TfrmCustom*>(&d);
@@ -66,23 +53,21 @@ TEST_F(CustomCommands, RightClickEditsTheButtonAndTheMenuShowsTheNewCaption)
         return d.result();
     });
     QTest::mousePress(button(2), Qt::RightButton);
-    QTRY_COMPARE(button(2)->text(), QString("&Em"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(2)->text() == "&Em"; }));
     QTest::mouseRelease(button(2), Qt::RightButton);
     EXPECT_EQ(button(2)->toolTip(), "<em> .. </Custom 2>");
     run("Custom1Click");  // as the menu opening runs it
-    EXPECT_EQ(window->commands().action("N2Custom1")->text(), "&Em");
+    EXPECT_EQ(action("N2Custom1")->text(), "&Em");
+    body().loadText({});
     QTest::keyClick(&body(), Qt::Key_2, Qt::AltModifier);
     EXPECT_EQ(text(), "<em>");
-}
-
-TEST_F(CustomCommands, F8OpensTheListWhoseDoubleClickInsertsAndF8ClosesItWithoutStoringItsPlace)
-{
+    // F8 opens and closes the list, and nothing of it is stored; closed by the
+    // window system, it keeps its place and opens again at the next start.
     startWith(false);
     EXPECT_EQ(tags(), nullptr);
     QTest::keyClick(&body(), Qt::Key_F8);
     ASSERT_NE(tags(), nullptr);
-    EXPECT_TRUE(tags()->isVisible());
-    EXPECT_TRUE(tagListChecked());
+    EXPECT_TRUE(tags()->isVisible() && tagListChecked());
     EXPECT_TRUE(settings::SettingsStore().read(settings::window::kTagList));
 
     typeAndSelect("home", 4);
@@ -91,31 +76,28 @@ TEST_F(CustomCommands, F8OpensTheListWhoseDoubleClickInsertsAndF8ClosesItWithout
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());  // a double click starts with one
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(text(), R"(<a href="">home</a>)");
-    QTRY_VERIFY(body().hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return body().hasFocus(); }));
 
     QTest::keyClick(&body(), Qt::Key_F8);
-    QTRY_COMPARE(tags(), nullptr);
-    EXPECT_FALSE(tagListChecked());
-    EXPECT_FALSE(settings::SettingsStore().read(settings::window::kTagList));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tags() == nullptr; }));
+    EXPECT_FALSE(tagListChecked() || settings::SettingsStore().read(settings::window::kTagList));
     EXPECT_FALSE(settings::SettingsStore().HasValue("tagwindow", "left"));
-}
-
-TEST_F(CustomCommands, TheListReopensAtStartAndAClosedOneStillOpensNextTime)
-{
-    startWith(true);
-    ASSERT_NE(tags(), nullptr);
-    EXPECT_TRUE(tagListChecked());
-    tags()->move(30, 40);
-    tags()->close();  // as the window system closes it: its place is kept
-    EXPECT_FALSE(tagListChecked());
-    QTRY_COMPARE(tags(), nullptr);
-    EXPECT_TRUE(settings::SettingsStore().read(settings::window::kTagList));
-    EXPECT_EQ(settings::SettingsStore().read(settings::tagwindow::kLeft), 30);
 
     run("ViewTagListClick");
-    QPointer<dialogs::TfrmTags> list = tags();
+    ASSERT_NE(tags(), nullptr);
+    tags()->move(30, 40);
+    tags()->close();
+    EXPECT_FALSE(tagListChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tags() == nullptr; }));
+    EXPECT_TRUE(settings::SettingsStore().read(settings::window::kTagList));
+    EXPECT_EQ(settings::SettingsStore().read(settings::tagwindow::kLeft), 30);
+    window->editor().setModified(false);
+    start();
+    ASSERT_NE(tags(), nullptr);
+    EXPECT_TRUE(tagListChecked());
+    QPointer<dialogs::TfrmTags> shown = tags();
     window->close();
-    EXPECT_TRUE(list.isNull() || !list->isVisible());
+    EXPECT_TRUE(shown.isNull() || !shown->isVisible());
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ protected:
 using Editors = testing::Types<markup::TextBuffer, app::BodyEditor>;
 TYPED_TEST_SUITE(EditorContract, Editors);
 
-TYPED_TEST(EditorContract, ReplacingPutsTheCaretAfterTheNewTextWithNothingSelected)
+TYPED_TEST(EditorContract, ReplacingSelectingAndEmptyingTheUndoHistory)
 {
     auto e = this->editor("one two three");
     e->setSelection(4, 3);
@@ -53,18 +53,22 @@ TYPED_TEST(EditorContract, ReplacingPutsTheCaretAfterTheNewTextWithNothingSelect
     e->replaceAll("new\r\ntext");
     EXPECT_EQ(e->text(), "new\r\ntext");
     EXPECT_EQ(std::pair(e->selectionStart(), e->selectionLength()), (std::pair<Pos, Pos>(0, 0)));
+    // Scintilla moves its save point when the undo history is emptied; the
+    // control must keep the modified flag as the headless editor does.
+    e->emptyUndoBuffer();
+    EXPECT_TRUE(e->isModified());
+    e->setModified(false);
+    e->emptyUndoBuffer();
+    EXPECT_FALSE(e->isModified());
+    // A selection is clipped and normalised.
+    auto s = this->editor("abcdef");
+    s->setSelection(4, 100);
+    EXPECT_EQ(std::pair(s->selectionStart(), s->selectionLength()), (std::pair<Pos, Pos>(4, 2)));
+    s->setSelection(4, -3);
+    EXPECT_EQ(std::pair(s->selectionStart(), s->selectionLength()), (std::pair<Pos, Pos>(1, 3)));
 }
 
-TYPED_TEST(EditorContract, SelectionIsClippedAndNormalised)
-{
-    auto e = this->editor("abcdef");
-    e->setSelection(4, 100);
-    EXPECT_EQ(std::pair(e->selectionStart(), e->selectionLength()), (std::pair<Pos, Pos>(4, 2)));
-    e->setSelection(4, -3);
-    EXPECT_EQ(std::pair(e->selectionStart(), e->selectionLength()), (std::pair<Pos, Pos>(1, 3)));
-}
-
-TYPED_TEST(EditorContract, LineBreaksCountTwoAndLinesAreNumberedFromZero)
+TYPED_TEST(EditorContract, LineBreaksCountTwoLinesAreNumberedFromZeroAndFindIgnoresCase)
 {
     auto e = this->editor("ab\r\ncd\r\n\r\nef");
     EXPECT_EQ(e->length(), 12);
@@ -81,20 +85,17 @@ TYPED_TEST(EditorContract, LineBreaksCountTwoAndLinesAreNumberedFromZero)
     EXPECT_EQ(empty->lineStart(1), 0);
     EXPECT_EQ(empty->text(), "");
     EXPECT_FALSE(empty->isModified());
-}
-
-TYPED_TEST(EditorContract, FindIgnoresCaseIncludingAccentedLetters)
-{
-    auto e = this->editor("Hello WORLD, caf\xc3\x89 and world");
-    EXPECT_EQ(e->findText("world", 0, e->length()), 6);
-    EXPECT_EQ(e->findText("world", 7, e->length()), 23);
-    EXPECT_EQ(e->findText("world", 0, 10), -1);  // must end inside the range
-    EXPECT_EQ(e->findText("CAF\xc3\xa9", 0, e->length()), 13);
-    EXPECT_EQ(e->findText("missing", 0, e->length()), -1);
+    // Find ignores case, accented letters included.
+    auto f = this->editor("Hello WORLD, caf\xc3\x89 and world");
+    EXPECT_EQ(f->findText("world", 0, f->length()), 6);
+    EXPECT_EQ(f->findText("world", 7, f->length()), 23);
+    EXPECT_EQ(f->findText("world", 0, 10), -1);  // must end inside the range
+    EXPECT_EQ(f->findText("CAF\xc3\xa9", 0, f->length()), 13);
+    EXPECT_EQ(f->findText("missing", 0, f->length()), -1);
 }
 
 // Colouring never marks the text modified; inserted text takes the default.
-TYPED_TEST(EditorContract, StylesApplyToRangesAndInsertedTextTakesTheDefault)
+TYPED_TEST(EditorContract, StylesNulBytesAndInvalidUtf8)
 {
     auto e = this->editor("a<b>c");
     e->setStyles(1, std::string("\x01\x01\x01", 3));
@@ -113,29 +114,13 @@ TYPED_TEST(EditorContract, StylesApplyToRangesAndInsertedTextTakesTheDefault)
     e->clearStyles();
     for (Pos i = 0; i < e->length(); ++i) EXPECT_EQ(e->styleAt(i), markup::DefaultStyle);
     EXPECT_FALSE(e->isModified());
-}
-
-// Scintilla moves its save point when the undo history is emptied; the
-// control must keep the modified flag as the headless editor does.
-TYPED_TEST(EditorContract, EmptyingTheUndoHistoryKeepsTheModifiedFlag)
-{
-    auto e = this->editor("abc");
-    e->replaceSelection("x");
-    e->emptyUndoBuffer();
-    EXPECT_TRUE(e->isModified());
-    e->setModified(false);
-    e->emptyUndoBuffer();
-    EXPECT_FALSE(e->isModified());
-}
-
-TYPED_TEST(EditorContract, NulBytesAndInvalidUtf8SurviveAsTheyAre)
-{
+    // NUL bytes and invalid UTF-8 survive as they are.
     const std::string bytes("a\0b\xff\xfe<c>", 8);
-    auto e = this->editor(bytes);
-    EXPECT_EQ(e->text(), bytes);
-    e->setSelection(1, 1);
-    e->replaceSelection(std::string("\0\0", 2));
-    EXPECT_EQ(e->text(), std::string("a\0\0b\xff\xfe<c>", 9));
+    auto raw = this->editor(bytes);
+    EXPECT_EQ(raw->text(), bytes);
+    raw->setSelection(1, 1);
+    raw->replaceSelection(std::string("\0\0", 2));
+    EXPECT_EQ(raw->text(), std::string("a\0\0b\xff\xfe<c>", 9));
 }
 
 // The control leaves the menu keys to the menus. Screen readers get a plain

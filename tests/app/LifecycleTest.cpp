@@ -29,7 +29,7 @@ void expectDocument(app::TfrmMain& w, const std::string& text, const QString& pa
 }
 }  // namespace
 
-TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
+TEST_F(MainWindowTest, CommandLineJoinsUpToFourArgumentsAndOpensAFileNotAMissingOneNorAFolder)
 {
     // The arguments separated by "|".
     const std::pair<const char*, const char*> rows[] = {{"", ""},
@@ -44,15 +44,14 @@ TEST(CommandLinePath, JoinsUpToFourArgumentsAndResolvesRelativePaths)
         EXPECT_EQ(app::commandLinePath(QString(arguments).split('|'), "/cwd").toStdString(), path) << arguments;
     EXPECT_EQ(app::commandLinePath({}, "/cwd"), QString());
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
-}
-
-TEST_F(MainWindowTest, CommandLineOpensAFileNotAMissingOneNorAFolder)
-{
+    // From the command line a file opens (not added to the recent files), a
+    // missing one or a folder is reported; a file of one or two line breaks shows
+    // empty, any other tiny file is kept.
     writeFile(QStringLiteral("my page.html"), "<p>hello</p>\r\n");
     start({QStringLiteral("my"), QStringLiteral("page.html")});
     expectDocument(*window, "<p>hello</p>\r\n", home() + "/my page.html", false);
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(stored(settings::mru::file(0)), QString());  // not added to the recent files
+    EXPECT_EQ(stored(settings::mru::file(0)), QString());
     start({QStringLiteral("gone.html")});
     EXPECT_EQ(ui.texts(), QStringList({"Quillon Pro can't find " + home() + "/gone.html"}));
     expectDocument(*window, "", {}, false);
@@ -61,10 +60,6 @@ TEST_F(MainWindowTest, CommandLineOpensAFileNotAMissingOneNorAFolder)
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Error);
     expectDocument(*window, "", {}, false);
-}
-
-TEST_F(MainWindowTest, AFileOfOneOrTwoLineBreaksShowsEmptyAnyOtherTinyFileIsKept)
-{
     for (const auto& [bytes, shown] :
          {std::pair<QByteArray, std::string>{"\r\n", ""}, {"\n", ""}, {"ok", "ok"}, {"a\n", "a\r\n"}}) {
         const QString path = writeFile(QStringLiteral("tiny.html"), bytes);
@@ -75,10 +70,15 @@ TEST_F(MainWindowTest, AFileOfOneOrTwoLineBreaksShowsEmptyAnyOtherTinyFileIsKept
     }
 }
 
-TEST_F(MainWindowTest, OpenUsesTheBrowseDialogAndRemembersTheFolder)
+// Open goes through the browse dialog, which starts in the folder of the last
+// open; a file that cannot be loaded or saved is one error and leaves the
+// document as it was; a No at the question then a cancelled dialog leaves an
+// empty untitled document, which Save never writes over the old file.
+TEST_F(MainWindowTest, OpenAndSaveAsThroughTheirDialogsAndTheirFailures)
 {
     const QString keep = writeFile(QStringLiteral("keep.html"), "keep");
     QDir().mkdir(QStringLiteral("web"));
+    QDir().mkdir(QStringLiteral("notafile"));
     const QString path = writeFile(QStringLiteral("web/a.html"), "<b>a</b>");
     start({keep});
     run("FileOpenClick");  // cancelled without changes: the document stays
@@ -87,37 +87,14 @@ TEST_F(MainWindowTest, OpenUsesTheBrowseDialogAndRemembersTheFolder)
     ui.fileName(path);
     run("FileOpenClick");
     EXPECT_EQ(ui.fileDialogTitles, QStringList({"Browse", "Save As", "Browse"}));
-    EXPECT_EQ(ui.lastFilters.first(), QStringLiteral("HyperText Documents (*.html *.htm *.shtml)"));
     expectDocument(*window, "<b>a</b>", path, false);
     EXPECT_EQ(stored(settings::user::kLastDir), home() + "/web");
-    run("FileOpenClick");  // the next open starts there
-    EXPECT_EQ(ui.lastFolder, home() + QStringLiteral("/web"));
-}
 
-TEST_F(MainWindowTest, OpenAnsweredNoThenCancelledLeavesAnEmptyUntitledDocument)
-{
-    const QString path = writeFile(QStringLiteral("old.html"), "old text");
-    start({path});
-    type(QStringLiteral("x"));
-    ui.answer(Answer::No);
-    run("FileOpenClick");  // the dialog is cancelled
-    EXPECT_EQ(ui.texts().first(), QStringLiteral("Save Changes to old.html?"));
-    expectDocument(*window, "", {}, false);
-    // A Save now asks for a name and never writes the empty text over old.html.
-    run("FileSaveClick");
-    EXPECT_EQ(ui.fileDialogTitles.last(), QStringLiteral("Save As"));
-    EXPECT_EQ(readFile(path), QByteArray("old text"));
-}
-
-TEST_F(MainWindowTest, FailedLoadOrSaveShowsOneErrorAndLeavesTheDocumentAsItWas)
-{
-    const QString path = writeFile(QStringLiteral("mine.html"), "mine");
-    start({path});
     type(QStringLiteral("!"));
-    QDir().mkdir(QStringLiteral("notafile"));
     ui.answer(Answer::No);
     ui.fileName(home() + QStringLiteral("/notafile"));
     run("FileOpenClick");
+    EXPECT_EQ(ui.lastFolder, home() + QStringLiteral("/web"));
     ui.fileName(home() + QStringLiteral("/no/such/folder/x.html"));
     run("FileSaveAsClick");
     ASSERT_EQ(ui.shown.size(), 3u);
@@ -125,12 +102,20 @@ TEST_F(MainWindowTest, FailedLoadOrSaveShowsOneErrorAndLeavesTheDocumentAsItWas)
     EXPECT_EQ(ui.shown[1].text, "Cannot open \"" + home() + "/notafile\".\n" + qt_error_string(EISDIR));
     EXPECT_EQ(ui.shown[2].kind, interaction::MessageKind::Error);
     EXPECT_EQ(ui.shown[2].text, "Cannot save \"" + home() + "/no/such/folder/x.html\".\n" + qt_error_string(ENOENT));
-    expectDocument(*window, "!mine", path, true);
+    expectDocument(*window, "!<b>a</b>", path, true);
+
+    ui.answer(Answer::No);
+    run("FileOpenClick");  // the dialog is cancelled
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("Save Changes to a.html?"));
+    expectDocument(*window, "", {}, false);
+    run("FileSaveClick");
+    EXPECT_EQ(ui.fileDialogTitles.last(), QStringLiteral("Save As"));
+    EXPECT_EQ(readFile(path), QByteArray("<b>a</b>"));
 }
 
 // Overwriting asks; Save As appends ".html" to a file name without a dot,
 // also in a folder with one. (And Undo with nothing to undo says so.)
-TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtmlToANameWithoutADot)
+TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAppendsHtmlAndOffersUtf8ForWindows1252)
 {
     const QString existing = writeFile(QStringLiteral("there.html"), "precious");
     QDir().mkdir(QStringLiteral("example.com"));
@@ -157,11 +142,9 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtmlToANameWithoutAD
     run("EditUndoClick");  // something to undo: undone, nothing said
     EXPECT_EQ(text(), "new");
     EXPECT_EQ(ui.shown.size(), 3u);
-}
-
-TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf8WhenTheAuthorAgrees)
-{
+    // A Windows-1252 file gaining a character it has no code for is saved as UTF-8 when the author agrees.
     const QString path = writeFile(QStringLiteral("old.html"), "caf\xE9\n");
+    ui.shown.clear();
     start({path});
     window->editor().setSelection(window->editor().length(), 0);
     window->editor().replaceSelection("\xE4\xB8\xAD");  // U+4E2D, which Windows-1252 has no code for
@@ -183,38 +166,13 @@ TEST_F(MainWindowTest, AWindows1252FileGainingAnUnencodableCharacterIsSavedAsUtf
     EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
 }
 
-// A Yes to the question saves through the Save As dialog even when the document
-// has a name; when that save does not write, the command is abandoned.
-TEST_F(MainWindowTest, YesAtTheQuestionSavesThroughTheDialogOrAbandonsTheCommand)
-{
-    const QString path = writeFile(QStringLiteral("named.html"), "named");
-    const QString missing = home() + QStringLiteral("/missing/dir/x.html");
-    start({path});
-    type(QStringLiteral("x"));
-    ui.answer(Answer::Yes);
-    ui.fileName(missing);
-    run("FileNewClick");
-    expectDocument(*window, "xnamed", path, true);
-    ui.answer(Answer::Yes);
-    ui.fileName(home() + QStringLiteral("/copy.html"));
-    run("FileNewClick");
-    EXPECT_EQ(ui.texts().first(), QStringLiteral("Save changes to named.html?"));
-    EXPECT_EQ(ui.shown.size(), 3u);  // the question, the failed save, the question
-    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Save As", "Save As"}));
-    EXPECT_EQ(readFile(home() + QStringLiteral("/copy.html")), QByteArray("xnamed"));
-    EXPECT_EQ(readFile(path), QByteArray("named"));
-    expectDocument(*window, "", {}, false);
-    type(QStringLiteral("unsaved"));
-    ui.answer(Answer::Yes);
-    ui.fileName(missing);
-    EXPECT_FALSE(window->close());  // the window stays
-    EXPECT_EQ(text(), "unsaved");
-}
-
-// Cancel at the question changes nothing: text, name, caption and modified flag.
-TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
+// Cancel at the save-changes question changes nothing: text, name, caption
+// and modified flag. A Yes saves through the Save As dialog even when the
+// document has a name; when that save does not write, the command is abandoned.
+TEST_F(MainWindowTest, TheSaveChangesQuestionCancelledOrAnsweredYes)
 {
     const QString path = writeFile(QStringLiteral("doc.html"), "doc");
+    const QString missing = home() + QStringLiteral("/missing/dir/x.html");
     app::addRecentFile(writeFile(QStringLiteral("other.html"), "other"));
     start({path});
     type(QStringLiteral("edit "));
@@ -230,6 +188,24 @@ TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
     }
     EXPECT_EQ(ui.shown.size(), 4u);
     EXPECT_TRUE(ui.fileDialogTitles.isEmpty());
+
+    ui.answer(Answer::Yes);
+    ui.fileName(missing);
+    run("FileNewClick");
+    expectDocument(*window, "edit doc", path, true);
+    ui.answer(Answer::Yes);
+    ui.fileName(home() + QStringLiteral("/copy.html"));
+    run("FileNewClick");
+    EXPECT_EQ(ui.shown.size(), 7u);  // the question, the failed save, the question
+    EXPECT_EQ(ui.fileDialogTitles, QStringList({"Save As", "Save As"}));
+    EXPECT_EQ(readFile(home() + QStringLiteral("/copy.html")), QByteArray("edit doc"));
+    EXPECT_EQ(readFile(path), QByteArray("doc"));
+    expectDocument(*window, "", {}, false);
+    type(QStringLiteral("unsaved"));
+    ui.answer(Answer::Yes);
+    ui.fileName(missing);
+    EXPECT_FALSE(window->close());  // the window stays
+    EXPECT_EQ(text(), "unsaved");
 }
 
 // The state is stored also when the close is cancelled, with the normal bounds

@@ -145,7 +145,7 @@ TEST_F(LongLine, OnlyAWindowIsShownWhichFollowsTheCaretAndTyping)
     EXPECT_TRUE(caretOnScreen());
 }
 
-TEST_F(LongLine, ColoursSurviveHidingAndShowing)
+TEST_F(LongLine, ColoursSurviveHidingAndShowingAndLinesMadeLongByAnEditGetAWindow)
 {
     const std::string line = minified(300'000);
     const std::string text = kHead + line + kTail;
@@ -175,26 +175,22 @@ TEST_F(LongLine, ColoursSurviveHidingAndShowing)
     EXPECT_FALSE(shown(start));
     EXPECT_TRUE(shown(lt));
     EXPECT_EQ(body.styleAt(lt), markup::DefaultStyle);
-}
-
-// A long line that an edit brings (a paste) gets its window at the next paint,
-// as does one of a whole-document pass.
-TEST_F(LongLine, LinesMadeLongByAnEditGetAWindow)
-{
+    // A long line that an edit brings (a paste) gets its window at the next paint,
+    // as does one of a whole-document pass.
     load(kHead + kTail);
     body.setSelection(static_cast<Pos>(kHead.size()), 0);
-    const std::string line = minified(300'000);
-    body.replaceSelection(line);
+    const std::string pasted = minified(300'000);
+    body.replaceSelection(pasted);
     paint();
-    const Pos start = static_cast<Pos>(kHead.size()), end = start + static_cast<Pos>(line.size());
-    ASSERT_EQ(caret(), end);
-    const Span s = shownIn(start, end);
-    EXPECT_EQ(s.last, end - 1);
-    EXPECT_LE(s.count, LongLineWindow::kWindow + 3);
+    const Pos from = static_cast<Pos>(kHead.size()), to = from + static_cast<Pos>(pasted.size());
+    ASSERT_EQ(caret(), to);
+    const Span made = shownIn(from, to);
+    EXPECT_EQ(made.last, to - 1);
+    EXPECT_LE(made.count, LongLineWindow::kWindow + 3);
     EXPECT_TRUE(caretOnScreen());
 
-    body.replaceAll(line + kTail + line);
-    EXPECT_EQ(body.text(), line + kTail + line);
+    body.replaceAll(pasted + kTail + pasted);
+    EXPECT_EQ(body.text(), pasted + kTail + pasted);
     EXPECT_LE(shownIn(0, body.length()).count, 2 * LongLineWindow::kWindow + static_cast<Pos>(kTail.size()) + 6);
 }
 

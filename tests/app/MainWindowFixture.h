@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -52,9 +53,17 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+    app::BodyEditor& body() { return window->editor(); }
     std::string text() const { return window->editor().text(); }
     QString caption() const { return window->windowTitle(); }
+    QAction* action(const char* name) { return window->commands().action(QString::fromLatin1(name)); }
     void type(const QString& keys) { QTest::keyClicks(&window->editor(), keys); }
+    // Types `words` and selects the last `selected` characters with Shift+Left.
+    void typeAndSelect(const QString& words, int selected)
+    {
+        type(words);
+        for (int i = 0; i < selected; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
+    }
     // As a menu entry runs it.
     void run(const char* command) { window->commands().run(QString::fromLatin1(command)); }
 

@@ -1,97 +1,50 @@
-// Highlighting through the real main window: the View toggle, tags written by
-// the keyboard in the tag colour and typed text in the default colour, the
-// colouring of every document that arrives (start-up, Open, a recent file,
-// New) in the stored tag colour.
-#include <QAction>
+// Highlighting through the real main window: the colouring of every document
+// that arrives (start-up, Open, a recent file, New) in the stored tag colour.
+// (Tags written by the keyboard: MainWindowKeysTest; the View toggle:
+// FormatCommandsTest.)
 #include <QApplication>
+#include <functional>
 
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
-#include "markup/Palette.h"
 #include "support/Marked.h"
 
-namespace {
-
-class MainWindowHighlighting : public MainWindowTest {
-protected:
-    app::BodyEditor& body() { return window->editor(); }
-    std::string colours() { return marked::colours(body()); }
-    void highlightingOnAtStart() { settings::SettingsStore().write(settings::user::kColorize, true); }
-};
-
-TEST_F(MainWindowHighlighting, AfterBoldBothTagsShowInTheTagColourAndTypedTextInTheDefaultColour)
+TEST_F(MainWindowTest, EveryArrivingDocumentIsColouredExactlyWhenHighlightingIsOn)
 {
-    start();
-    activate();
-    window->commands().action(QStringLiteral("ViewColorize"))->trigger();
-    ASSERT_TRUE(window->highlightingOn());
-    type(QStringLiteral("say word"));
-    for (int i = 0; i < 4; ++i) QTest::keyClick(&body(), Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClick(&body(), Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(body().selectedText(), "word");  // KeepSelected survives the recolouring
-    QTest::keyClick(&body(), Qt::Key_End);
-    type(QStringLiteral(" more"));
-    EXPECT_EQ(colours(), "say {<b>}word{</b>} more");
-    EXPECT_EQ(body().tagColour(), markup::paletteRgb(settings::user::kSyntaxColour.def));
-}
-
-// Every way a whole document arrives colours it when highlighting is on.
-enum class Arrival { StartUp, Open, RecentFile, New };
-
-class DocumentArrival : public MainWindowHighlighting, public testing::WithParamInterface<Arrival> {
-protected:
-    // Brings "<p>x</p>" + CR LF + "text" in the way of the row.
-    void bring()
-    {
-        const QString path = writeFile(QStringLiteral("page.html"), "<p>x</p>\r\ntext");
-        switch (GetParam()) {
-            case Arrival::StartUp:
-                start({path});
-                break;
-            case Arrival::Open:
-                start();
-                ui.fileName(path);
-                run("FileOpenClick");
-                break;
-            case Arrival::RecentFile:
-                app::addRecentFile(path);
-                start();
-                run("mru1Click");
-                break;
-            case Arrival::New:
-                start();
-                // Stands for the templates of the new-document dialog.
-                window->registry().add(QStringLiteral("GenerateNewDocument"),
-                                       [this] { body().replaceSelection("<p>x</p>\r\ntext"); });
-                run("FileNewClick");
-                break;
+    const std::string page = "<p>x</p>\r\ntext";
+    const QString path = writeFile(QStringLiteral("page.html"), QByteArray::fromStdString(page));
+    app::addRecentFile(path);
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"start-up", [&] { start({path}); }},
+        {"Open",
+         [&] {
+             start();
+             ui.fileName(path);
+             run("FileOpenClick");
+         }},
+        {"recent file",
+         [&] {
+             start();
+             run("mru1Click");
+         }},
+        {"New", [&] {
+             start();
+             // Stands for the templates of the new-document dialog.
+             window->registry().add(QStringLiteral("GenerateNewDocument"), [&] { body().replaceSelection(page); });
+             run("FileNewClick");
+         }}};
+    for (const bool on : {false, true}) {
+        settings::SettingsStore().write(settings::user::kColorize, on);
+        settings::SettingsStore().write(settings::user::kSyntaxColour, 9);
+        for (const auto& [way, bring] : ways) {
+            SCOPED_TRACE(way);
+            bring();
+            ASSERT_EQ(text(), page);
+            EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\ntext" : page);
+            EXPECT_EQ(body().tagColour(), 0xFF0000u);  // the stored palette colour from the start
+            EXPECT_TRUE(!on || body().caretPosition() == 0) << "coloured: the caret at the start";
+            EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         }
-        ASSERT_EQ(text(), "<p>x</p>\r\ntext");
     }
-};
-
-TEST_P(DocumentArrival, IsColouredExactlyWhenHighlightingIsOn)
-{
-    bring();
-    EXPECT_EQ(colours(), "<p>x</p>\r\ntext");
-    highlightingOnAtStart();
-    settings::SettingsStore().write(settings::user::kSyntaxColour, 9);
-    bring();
-    EXPECT_EQ(colours(), "{<p>}x{</p>}\r\ntext");
-    EXPECT_EQ(body().tagColour(), 0xFF0000u);  // the stored palette colour from the start
-    EXPECT_EQ(body().caretPosition(), 0);
-    EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
-
-std::string arrivalName(const testing::TestParamInfo<Arrival>& row)
-{
-    constexpr const char* kNames[] = {"StartUp", "Open", "RecentFile", "New"};
-    return kNames[static_cast<int>(row.param)];
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, DocumentArrival,
-                         testing::Values(Arrival::StartUp, Arrival::Open, Arrival::RecentFile, Arrival::New),
-                         arrivalName);
-
-}  // namespace

@@ -1,14 +1,11 @@
-// The Options dialog and the Tools menu through the real main window: a change
-// made in the dialog takes effect at once for the next tag and the tag colour,
-// and the special-character submenu is captioned when it opens.
+// The Options dialog through the real main window: a change made in the dialog
+// takes effect at once for the next tag and the tag colour.
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
-#include <QMenu>
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "app/CommandTable.h"
 #include "dialogs/ColorGrid.h"
 
 namespace {
@@ -20,7 +17,6 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
     // Tools > Options as the menu entry runs it, with `edit` done in the dialog
     // before OK is clicked.
     void changeOptions(const std::function<void(QDialog&)>& edit)
@@ -31,7 +27,7 @@ protected:
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
             return dialog.result();
         });
-        window->commands().action(QStringLiteral("ToolsOptions"))->trigger();
+        action("ToolsOptions")->trigger();
         EXPECT_TRUE(ui.modals.empty());
     }
 };
@@ -62,25 +58,9 @@ TEST_F(MainWindowOptions, ChoicesTakeEffectAtOnceAndTheOptionsAreReadAgainAfterC
     EXPECT_EQ(text(), "a<b><B>x</B>");
     settings::SettingsStore().write(settings::user::kLowerCase, true);
     ui.onModal([](QDialog& dialog) { return dialog.result(); });  // cancelled
-    window->commands().action(QStringLiteral("ToolsOptions"))->trigger();
+    action("ToolsOptions")->trigger();
     boldOver("y");
     EXPECT_EQ(text(), "a<b><B>x</B><b>y</b>");
-}
-
-TEST_F(MainWindowOptions, SpecialCharacterSubmenuIsCaptionedWhenItOpens)
-{
-    QAction* toHtml = window->commands().action(QStringLiteral("ToolsS2H"));
-    EXPECT_EQ(toHtml->text(), QString::fromLatin1(app::findEntry("ToolsS2H")->caption));
-    // Alt+T opens Tools, C (its access key) the submenu.
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
-    QMenu* tools = window->commands().menu(QStringLiteral("Tools1"));
-    ASSERT_TRUE(QTest::qWaitFor([tools] { return tools->isVisible(); }));
-    QTest::keyClick(tools, Qt::Key_C);
-    QMenu* convert = window->commands().menu(QStringLiteral("ToolsConvert"));
-    ASSERT_TRUE(QTest::qWaitFor([convert] { return convert->isVisible(); }));
-    EXPECT_EQ(toHtml->text(), QStringLiteral("&Special Characters to HTML"));
-    QTest::keyClick(convert, Qt::Key_Escape);
-    QTest::keyClick(tools, Qt::Key_Escape);
 }
 
 }  // namespace

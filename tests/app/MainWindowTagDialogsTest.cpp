@@ -1,5 +1,5 @@
-// The tag builder dialogs through the real main window: shortcuts and menu
-// entries open them, OK puts their element in place of the selection, the
+// The tag builder dialogs through the real main window: menu entries open
+// them, OK puts their element in place of the selection, the
 // toolbar's colour grid, the right click on a selected colour code, and
 // choices that come back at the next opening.
 #include <QApplication>
@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "app/CommandTable.h"
 #include "dialogs/ColorGrid.h"
 #include "dialogs/TfrmHex.h"
 
@@ -23,7 +22,6 @@ protected:
         start();
         activate();
     }
-    app::BodyEditor& body() { return window->editor(); }
     // What the next dialog does: `act` on it, then its result.
     void onDialog(std::function<int(QDialog&)> act) { ui.onModal(std::move(act)); }
     // The next dialog only shows its caption and is cancelled.
@@ -47,7 +45,8 @@ protected:
     }
 };
 
-TEST_F(MainWindowTagDialogs, EveryShortcutAndMenuEntryOpensItsDialogAndCancelChangesNothing)
+// (Their shortcuts reach the commands: MainWindowKeysTest.)
+TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogCancelChangesNothingOkReplacesTheSelection)
 {
     const std::pair<const char*, const char*> entries[] = {
         {"InsertHlink", "Anchor"},       {"InsertElink", "E-Mail Anchor"}, {"InsertStyle", "Style Sheet"},
@@ -56,23 +55,15 @@ TEST_F(MainWindowTagDialogs, EveryShortcutAndMenuEntryOpensItsDialogAndCancelCha
     body().loadText("one two");
     body().setSelection(4, 3);
     for (const auto& [name, caption] : entries) {
-        for (const bool byKey : {true, false}) {
-            QString seen;
-            captionOfNext(seen);
-            if (byKey)
-                QTest::keySequence(&body(), QKeySequence(QString::fromLatin1(app::findEntry(name)->shortcut)));
-            else
-                window->commands().action(QString::fromLatin1(name))->trigger();
-            EXPECT_EQ(seen, caption) << name << (byKey ? " by key" : " by menu");
-            EXPECT_EQ(text(), "one two");
-            EXPECT_EQ(body().selectionStart(), 4);
-            EXPECT_EQ(body().selectionLength(), 3);
-        }
+        QString seen;
+        captionOfNext(seen);
+        action(name)->trigger();
+        EXPECT_EQ(seen, caption) << name;
+        EXPECT_EQ(text(), "one two");
+        EXPECT_EQ(body().selectionStart(), 4);
+        EXPECT_EQ(body().selectionLength(), 3);
     }
-}
-
-TEST_F(MainWindowTagDialogs, AnchorOverASelectedWordReplacesItWithTheCaretAfter)
-{
+    // The anchor, the grid and the finder replace the selection, the caret after and coloured.
     window->setHighlightingOn(true);
     body().loadText("Ho\r\nme");  // a selection over a line break goes in unchanged
     body().selectAll();
@@ -88,14 +79,12 @@ TEST_F(MainWindowTagDialogs, AnchorOverASelectedWordReplacesItWithTheCaretAfter)
     EXPECT_EQ(body().styleAt(0), markup::TagStyle);  // both lines recoloured
     EXPECT_EQ(body().styleAt(text().size() - 1), markup::TagStyle);
     EXPECT_EQ(body().styleAt(22), markup::DefaultStyle);
-}
 
-TEST_F(MainWindowTagDialogs, GridLeftClickInsertsTheCodeRightClickOpensTheFinder)
-{
-    window->setHighlightingOn(true);
+    // The toolbar's colour grid: a left click writes the code, a right click opens the finder.
     auto* grid = window->findChild<dialogs::ColorGrid*>("ColorGrid");
     ASSERT_NE(grid, nullptr);
-    type("x");
+    body().loadText("x");
+    body().setSelection(1, 0);
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
     ASSERT_TRUE(QTest::qWaitFor([this] { return text() == "xff0000"; })) << text();
     EXPECT_EQ(body().caretPosition(), 7);
@@ -109,15 +98,12 @@ TEST_F(MainWindowTagDialogs, GridLeftClickInsertsTheCodeRightClickOpensTheFinder
     EXPECT_EQ(seen, "Color Finder");
     EXPECT_EQ(text(), "xff0000");  // closed without inserting: text and caret stay
     EXPECT_EQ(body().caretPosition(), 7);
-}
-
-TEST_F(MainWindowTagDialogs, RightClickOnASelectedCodeOpensTheFinderOnIt)
-{
+    // A right click on a selected code opens the finder on it; elsewhere, the context menu.
     const std::string page = R"(<body bgcolor="FFCC00" text="FFCC0">)";
     // selection start, length, whether the finder opens (else the context menu)
-    const std::tuple<int, int, bool> rows[] = {
+    const std::tuple<int, int, bool> selections[] = {
         {15, 6, true}, {15, 5, false}, {14, 7, false}, {29, 5, false}, {6, 6, false}};
-    for (const auto& [start, length, opens] : rows) {
+    for (const auto& [start, length, opens] : selections) {
         body().loadText(page);
         body().setSelection(start, length);
         bool finder = false, menu = false;
@@ -141,12 +127,12 @@ TEST_F(MainWindowTagDialogs, RightClickOnASelectedCodeOpensTheFinderOnIt)
 
 TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
 {
-    QStringList seen;
-    auto show = [&seen](const char* name) {
-        return [&seen, name](QDialog& d) {
+    QStringList shown;
+    auto show = [&shown](const char* name) {
+        return [&shown, name](QDialog& d) {
             QWidget* w = d.findChild<QWidget*>(QString::fromLatin1(name));
-            seen << (qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->currentText()
-                                                 : w->property("text").toString());
+            shown << (qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->currentText()
+                                                  : w->property("text").toString());
             return int(QDialog::Rejected);
         };
     };
@@ -169,7 +155,7 @@ TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
     for (int i = 0; i < 2; ++i)
         for (const char* command : {"HorizontalLine1Click", "FormatFontClick", "ColorFinder1Click"}) run(command);
     EXPECT_EQ(text(), R"(<hr align="left" size="4"><font size="+2" color="000000">)");
-    EXPECT_EQ(seen, QStringList({"4", "+2", "070707"}));
+    EXPECT_EQ(shown, QStringList({"4", "+2", "070707"}));
     const QRect frame = window->frameGeometry();
     EXPECT_EQ(place, QPoint(frame.x() + frame.width() / 2, frame.y() + frame.height() / 2));
 }

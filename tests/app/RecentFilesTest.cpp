@@ -1,6 +1,5 @@
 // The four recent files: their order, repeats, the File menu entries and the
 // missing-file error.
-#include <QAction>
 
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
@@ -32,21 +31,6 @@ TEST(RecentFiles, ANewPathGoesFirstTheOldestFallsOutAndAListedOneKeepsItsPlace)
     EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
 }
 
-TEST_F(MainWindowTest, TheFileMenuShowsEachRecentFileOnceInItsLaterPlace)
-{
-    start();
-    EXPECT_FALSE(window->commands().action(QStringLiteral("mruline"))->isVisible());
-    const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
-    storeSlots({a, b, a, QString()});
-    start();
-    QStringList shown;
-    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"}) {
-        const QAction* action = window->commands().action(QString::fromLatin1(entry));
-        if (action->isVisible()) shown << action->text();
-    }
-    EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
-}
-
 // Opened: loaded without reordering; missing: reported and still listed.
 TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAndAMissingOneIsReported)
 {
@@ -65,12 +49,14 @@ TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAndAMissingOneIsReported
     EXPECT_EQ(storedSlots(), QStringList({gone, a, QString(), QString()}));
 }
 
-// Opened or saved: first in the list and in the menu, with its letter case.
-TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
+// Opened or saved: first in the list and in the menu, with its letter case. The
+// menu shows each recent file once, in its later place.
+TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCaseAndTheMenuShowsEachOnce)
 {
     QDir().mkdir(QStringLiteral("Web"));
     const QString path = writeFile(QStringLiteral("Web/Index.HTML"), "x");
     start();
+    EXPECT_FALSE(action("mruline")->isVisible());
     ui.fileName(path);
     run("FileOpenClick");
     run("FileNewClick");
@@ -78,5 +64,12 @@ TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
     ui.fileName(home() + QStringLiteral("/new.html"));
     run("FileSaveClick");
     EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), path, QString(), QString()}));
-    EXPECT_EQ(window->commands().action(QStringLiteral("mru2"))->text(), QStringLiteral("&2 ") + path);
+    EXPECT_EQ(action("mru2")->text(), QStringLiteral("&2 ") + path);
+    const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
+    storeSlots({a, b, a, QString()});
+    start();
+    QStringList shown;
+    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"})
+        if (action(entry)->isVisible()) shown << action(entry)->text();
+    EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
 }

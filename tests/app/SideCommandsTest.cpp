@@ -68,8 +68,6 @@ TEST_F(SideCommands, DropsOnTheEditorAndTheWindowInsertAReferenceToTheFirstFile)
     EXPECT_EQ(shown(), "Text<link rel=stylesheet href=\"style.css\" type=\"text/css\">|");
     const auto* eDrag = window->findChild<files::TFileDrag*>("eDrag");
     EXPECT_EQ(eDrag->FileCount(), 3);
-    EXPECT_EQ(eDrag->NameOnly(), QStringList({"style.css", "b.tar.gz", "README"}));
-    EXPECT_EQ(eDrag->Extension(), QStringList({"css", "tar.gz", ""}));
     // Ignored kinds change nothing; a GIF too short for its header is reported.
     writeFile("cut.gif", "GIF89a");
     for (const char* name : {"report.doc", "cut.gif"}) ASSERT_TRUE(drop(window.get(), {name}));
@@ -93,13 +91,10 @@ TEST_F(SideCommands, OpeningFromTheListInsertsImagesAndAsksBeforeReplacingTheDoc
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(shown(), "x<img src=\"images/photo.jpeg\" align=\"\" border=\"0\" alt=\"\">\r\n|");
 
-    select("other.html");
-    ui.answer(Answer::Cancel);
-    run("fileboxDblClick");
-    EXPECT_TRUE(window->editor().isModified());
+    select("other.html");  // (a Cancel there: LifecycleTest)
     ui.answer(Answer::No);
     run("fileboxDblClick");
-    EXPECT_EQ(ui.texts(), QStringList({"Save Changes to untitled.html?", "Save Changes to untitled.html?"}));
+    EXPECT_EQ(ui.texts(), QStringList({"Save Changes to untitled.html?"}));
     EXPECT_EQ(text(), "<p>other</p>");
     EXPECT_EQ(caption(), other + " - Quillon Pro");
     EXPECT_FALSE(window->editor().isModified());

@@ -60,10 +60,7 @@ TEST_F(TextTools, TagPassesCannotBeUndoneAndMarkTheDocumentModified)
     EXPECT_EQ(ui.texts(), QStringList{"An error occurred, possibly due to a broken tag."});
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
     EXPECT_EQ(c.waitDepth, 0);
-}
-
-TEST_F(TextTools, EntityPassesConvertEveryLineAndPutTheCaretBackAtItsOffset)
-{
+    // The entity passes convert every line and put the caret back at its offset.
     const std::string special = "caf\xc3\xa9\r\n\r\n\xc2\xa9 <img alt=\"\xc3\x89t\xc3\xa9\">";
     c.load(special, 5);
     c.run("ToolsS2HClick");
@@ -75,7 +72,9 @@ TEST_F(TextTools, EntityPassesConvertEveryLineAndPutTheCaretBackAtItsOffset)
     EXPECT_EQ(text(), special);
 }
 
-TEST_F(TextTools, RemoveReturnsWantsASelectionAndAYes)
+// Removing line breaks wants a selection and a Yes; list items want selected
+// lines and take the tag case.
+TEST_F(TextTools, LineToolsWantASelectionAndRemoveReturnsAYes)
 {
     c.load("a\r\nb\r\nc\r\nd", 0, 0);
     c.run("ToolsRemoveReturnsClick");
@@ -92,33 +91,27 @@ TEST_F(TextTools, RemoveReturnsWantsASelectionAndAYes)
     EXPECT_EQ(c.body().caretPosition(), 0);
     EXPECT_FALSE(c.body().canUndo());
     EXPECT_TRUE(c.body().isModified());
-}
-
-TEST_F(TextTools, ListItemsWantSelectedLinesAndTakeTheTagCase)
-{
     c.mutableOptions().tagCase = false;
     c.load("l0\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5");
     c.run("ToolsListItemsClick");
-    EXPECT_EQ(ui.texts(), QStringList{"You do not have any lines selected."});
+    EXPECT_EQ(ui.texts().last(), "You do not have any lines selected.");
     c.body().setSelection(c.body().lineStart(2), c.body().lineStart(5) - c.body().lineStart(2));
     c.run("ToolsListItemsClick");
     EXPECT_EQ(text(), "l0\r\nl1\r\n<LI>l2</LI>\r\n<LI>l3</LI>\r\n<LI>l4</LI>\r\nl5");
     EXPECT_FALSE(c.body().canUndo());
-    EXPECT_EQ(ui.shown.size(), 1u);
-}
-
-TEST_F(TextTools, TextToHtmlAsksThenWrapsTheWholeTextWithTheCaretAtTheEnd)
-{
+    EXPECT_EQ(ui.shown.size(), 4u);
+    // Text to HTML asks, then wraps the whole text with the caret at the end.
     c.load("plain");
     ui.answer(Answer::No);
     c.run("FormatText2HtmlClick");
     EXPECT_EQ(text(), "plain");
-    EXPECT_EQ(ui.texts(), QStringList{"This will select the entire body of text and add tags to the beginning and end "
-                                      "to make it viewable as an HTML document using pre-formatted text, rather than "
-                                      "just plain text.\n\nContinue?"});
+    EXPECT_EQ(ui.texts().last(),
+              "This will select the entire body of text and add tags to the beginning and end "
+              "to make it viewable as an HTML document using pre-formatted text, rather than "
+              "just plain text.\n\nContinue?");
     ui.answer(Answer::Yes);
     c.run("FormatText2HtmlClick");
-    EXPECT_EQ(text(), markup::TextToHtml("plain", true));
+    EXPECT_EQ(text(), markup::TextToHtml("plain", c.options().tagCase));
     EXPECT_EQ(c.body().caretPosition(), c.body().length());
     EXPECT_TRUE(c.body().canUndo());
     EXPECT_TRUE(c.recolours.empty());

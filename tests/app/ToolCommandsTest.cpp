@@ -1,6 +1,5 @@
 // The Tools menu's user tools through the main window: the menu prepared as it
 // opens, F10 to F12, and the warnings.
-#include <QAction>
 #include <QMenu>
 
 #include "MainWindowFixture.h"
@@ -9,13 +8,9 @@
 
 namespace {
 
-class ToolCommands : public MainWindowTest {
-protected:
-    QAction* action(const char* name) { return window->commands().action(QString::fromLatin1(name)); }
-    void openToolsMenu() { emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow(); }
-};
-
-TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocument)
+// F10 starts tool one without the document; a tool without a program, or
+// whose program cannot start, is reported.
+TEST_F(MainWindowTest, TheToolsMenuShowsTheSetToolsAndTheirKeysStartThem)
 {
     const testing_support::StandIn tool(home() + "/bin", "mapper");
     {
@@ -24,7 +19,7 @@ TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocumen
         s.write(settings::user::kTool3Name, "Never shown");
     }
     start({writeFile("page.html", "<p>")});
-    openToolsMenu();
+    emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow();
     EXPECT_EQ(action("ToolsDefTool1")->text(), "&1 mapper");
     EXPECT_TRUE(action("ToolsDefTool1")->isEnabled());
     EXPECT_FALSE(action("ToolsDefTool3")->isEnabled());
@@ -34,11 +29,7 @@ TEST_F(ToolCommands, TheMenuShowsTheSetToolsAndF10StartsToolOneWithoutTheDocumen
     QTest::keyClick(&window->editor(), Qt::Key_F10);
     EXPECT_EQ(tool.arguments(), QStringList{"--edit"});
     EXPECT_TRUE(ui.shown.empty());
-}
 
-TEST_F(ToolCommands, AToolWithoutAProgramOrWhoseProgramCannotStartIsReported)
-{
-    start();
     run("ToolsDefTool2Click");
     settings::SettingsStore().write(settings::user::kTool3Path, home() + "/missing-program");
     run("ToolsDefTool3Click");

@@ -1,11 +1,10 @@
 // Custom pairs and tag list entries on the headless editor, one row per case;
-// the list file's lines, encodings and failures; the button editor; and the
-// tag list window's place, always-on-top state and list editor.
+// the list file's lines, encodings and failures; the tag list window's place,
+// always-on-top state and list editor. (The button editor: CustomCommandsTest.)
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -25,90 +24,66 @@ using dialogs::CustomButton;
 using settings::SettingsStore;
 const QString kList = QStringLiteral("taglist.htx");  // tests run under another name than tagsmith
 
-struct PairRow {
-    const char* name;
-    const char* before;
-    markup::KeyFlags in;
-    bool keep;
-    const char* after;
-    CustomButton button = {"x", "<Span Id=A>", "</Span>"};
-};
-class CustomPair : public testing::TestWithParam<PairRow> {};
-
-TEST_P(CustomPair, IsWrittenAsStoredWhateverTheTagCase)
+// The custom pair `start` .. "</Span>" over a text with its selection drawn
+// in, written as stored whatever the tag case: the key flags in, KeepSelected
+// and the text after.
+TEST(CustomPair, PairsAndTagListEntriesAreWrittenAsStored)
 {
-    const PairRow& row = GetParam();
-    markup::TextBuffer editor = marked::buffer(row.before);
-    markup::KeyFlags flags = row.in;
-    int recolours = 0;
-    markup::TagContext context{
-        .tagCase = false, .keepSelected = row.keep, .flags = flags, .recolourNearCaret = [&] { ++recolours; }};
-    dialogs::InsertCustomPair(editor, context, row.button);
-    EXPECT_EQ(marked::selection(editor), row.after);
-    EXPECT_FALSE(flags.endTagOnly);
-    EXPECT_EQ(flags.suppressTagPair, row.in.suppressTagPair);
-    EXPECT_EQ(recolours, 1);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CustomPair,
-    testing::Values(PairRow{"Wraps", "a[bc]d", {}, false, "a<Span Id=A>bc</Span>|d"},
-                    PairRow{"KeepSelected", "a[bc]d", {}, true, "a<Span Id=A>[bc]</Span>d"},
-                    PairRow{"NothingSelected", "ab|", {}, true, "ab<Span Id=A>|"},
-                    PairRow{"EndTagOnlyWritesTheStartTag", "a[bc]d", {true, false}, true, "a<Span Id=A>|d"},
-                    PairRow{"SuppressTagPairIgnored", "[bc]", {false, true}, false, "<Span Id=A>bc</Span>|"},
-                    PairRow{"EmptyStartTag", "ab|", {}, false, "ab|", {"x", "", "</x>"}}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-TEST(CustomButtons, HintIsThePairUnlessTheCaptionIsTheDesignCaption)
-{
+    const char* const span = "<Span Id=A>";
+    const std::tuple<const char*, const char*, markup::KeyFlags, bool, const char*> rows[] = {
+        {span, "a[bc]d", {}, false, "a<Span Id=A>bc</Span>|d"},
+        {span, "a[bc]d", {}, true, "a<Span Id=A>[bc]</Span>d"},
+        {span, "ab|", {}, true, "ab<Span Id=A>|"},
+        {span, "a[bc]d", {true, false}, true, "a<Span Id=A>|d"},        // Shift: the start tag alone
+        {span, "[bc]", {false, true}, false, "<Span Id=A>bc</Span>|"},  // SuppressTagPair does not apply
+        {"", "ab|", {}, false, "ab|"}};
+    for (const auto& [start, before, in, keep, after] : rows) {
+        markup::TextBuffer editor = marked::buffer(before);
+        markup::KeyFlags flags = in;
+        int recolours = 0;
+        markup::TagContext context{
+            .tagCase = false, .keepSelected = keep, .flags = flags, .recolourNearCaret = [&] { ++recolours; }};
+        dialogs::InsertCustomPair(editor, context, {"x", start, "</Span>"});
+        EXPECT_EQ(marked::selection(editor), after);
+        EXPECT_FALSE(flags.endTagOnly) << after;
+        EXPECT_EQ(flags.suppressTagPair, in.suppressTagPair) << after;
+        EXPECT_EQ(recolours, 1) << after;
+    }
+    // A button's hint is its pair unless the caption is the design caption.
     SettingsStore store;
     const CustomButton one = dialogs::readCustomButton(store, 1);
     EXPECT_EQ(dialogs::customHint(1, one, "old"), "<Custom 1> .. </Custom 1>");
-    EXPECT_EQ(QKeySequence::mnemonic(dialogs::readCustomButton(store, 10).caption), QKeySequence("Alt+0"));
     const CustomButton design{"Custom #2", "<b>", "</b>"};
     EXPECT_EQ(dialogs::customHint(2, design, "old"), "old");
     EXPECT_EQ(dialogs::customHint(3, design, "old"), "<b> .. </b>");
     EXPECT_EQ(dialogs::customHint(2, {"custom #2", "", ""}, "old"), " .. ");
-}
-
-struct EntryRow {
-    const char* name;
-    const char* entry;
-    const char* before;
-    const char* after;
-    bool recolour = true;
-};
-class TagListEntry : public testing::TestWithParam<EntryRow> {};
-
-TEST_P(TagListEntry, IsSplitAfterItsFirstGreaterThan)
-{
-    markup::TextBuffer editor = marked::buffer(GetParam().before);
-    EXPECT_EQ(dialogs::InsertTagListEntry(editor, GetParam().entry), GetParam().recolour);
-    EXPECT_EQ(marked::selection(editor), GetParam().after);
-}
-INSTANTIATE_TEST_SUITE_P(Rows, TagListEntry,
-                         testing::Values(EntryRow{"Anchor", R"(<a href=""></a>)", "[home]", R"(<a href="">home|</a>)"},
-                                         EntryRow{"NothingSelected", "<li></li>", "x|y", "x<li>|</li>y"},
-                                         EntryRow{"NoEndPart", R"(<img src="">)", "|", R"(<img src="">|)"},
-                                         EntryRow{"NoEndPartBeforeTheSelection", "<nobr>", "[x]", "<nobr>x|"},
-                                         EntryRow{"OnlyTheFirstSplits", "<b>a>b", "[x]", "<b>x|a>b"},
-                                         EntryRow{"EndPartCountedInBytes", "<q>«»</q>", "[x]", "<q>x|«»</q>"},
-                                         EntryRow{"NoTagReplaces", "plain", "a[b]c", "aplain|c", false},
-                                         EntryRow{"EmptyDeletes", "", "a[bc]", "a|", false}),
-                         [](const auto& p) { return std::string(p.param.name); });
-
-TEST(TagListLines, SplitAtAnyLineBreakAndJoinedBack)
-{
+    // A tag list entry over a text with its selection drawn in: split after its
+    // first ">", the selection between the parts; whether it asks for recolouring.
+    const std::tuple<const char*, const char*, const char*, bool> entries[] = {
+        {R"(<a href=""></a>)", "[home]", R"(<a href="">home|</a>)", true},
+        {"<li></li>", "x|y", "x<li>|</li>y", true},
+        {R"(<img src="">)", "|", R"(<img src="">|)", true},
+        {"<nobr>", "[x]", "<nobr>x|", true},
+        {"<b>a>b", "[x]", "<b>x|a>b", true},        // only the first splits
+        {"<q>«»</q>", "[x]", "<q>x|«»</q>", true},  // the end part counted in bytes
+        {"plain", "a[b]c", "aplain|c", false},
+        {"", "a[bc]", "a|", false}};
+    for (const auto& [entry, before, after, recolour] : entries) {
+        markup::TextBuffer list = marked::buffer(before);
+        EXPECT_EQ(dialogs::InsertTagListEntry(list, entry), recolour) << entry;
+        EXPECT_EQ(marked::selection(list), after) << entry;
+    }
+    // The list's lines: split at any line break and joined back.
     // clang-format off
-    const std::pair<const char*, QStringList> rows[] = {
+    const std::pair<const char*, QStringList> lists[] = {
         {"", {}}, {"a", {"a"}}, {"a\r\n", {"a"}}, {"a\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
         {"a\r\n\r\n", {"a", ""}}, {"\r\n", {""}}, {"a\r\n\nb", {"a", "", "b"}},
     };
     // clang-format on
-    for (const auto& [text, entries] : rows) {
-        EXPECT_EQ(dialogs::splitTagList(QString::fromLatin1(text)), entries) << text;
-        EXPECT_EQ(dialogs::splitTagList(QString::fromStdString(dialogs::joinTagList(entries))), entries) << text;
-        EXPECT_EQ(dialogs::splitTagList(dialogs::tagListEditorText(entries)), entries) << text;
+    for (const auto& [text, split] : lists) {
+        EXPECT_EQ(dialogs::splitTagList(QString::fromLatin1(text)), split) << text;
+        EXPECT_EQ(dialogs::splitTagList(QString::fromStdString(dialogs::joinTagList(split))), split) << text;
+        EXPECT_EQ(dialogs::splitTagList(dialogs::tagListEditorText(split)), split) << text;
     }
 }
 
@@ -132,10 +107,8 @@ TEST(TagListFile, KeepsItsEncodingAndLineBreaksUnlessAnEntryNeedsUtf8)
         EXPECT_EQ(dialogs::writeTagList(kList, read.entries + QStringList{row.added}, read.format), "");
         EXPECT_EQ(faults::readBytes(kList), row.written) << row.bytes;
     }
-}
-
-TEST(TagListFile, MissingIsCreatedWithTheDefaultsAndFailuresLeaveAListInMemory)
-{
+    // A missing list is created with the defaults; failures leave a list in memory.
+    QFile::remove(kList);
     QString message;
     EXPECT_EQ(dialogs::loadTagList(kList, {}, &message), dialogs::defaultTagList());
     EXPECT_EQ(message, "");
@@ -145,23 +118,6 @@ TEST(TagListFile, MissingIsCreatedWithTheDefaultsAndFailuresLeaveAListInMemory)
     QDir().mkdir("folder");
     EXPECT_EQ(dialogs::loadTagList("folder", {"kept"}, &message), QStringList{"kept"});
     EXPECT_TRUE(message.startsWith("Cannot open \"folder\"")) << message.toStdString();
-}
-
-TEST(TfrmCustom, ShowsTheDefaultsOfANeverEditedButtonAndStoresThemOnOk)
-{
-    SettingsStore().write(settings::custom::kSet, 2);
-    SettingsStore().write(settings::custom::stop(2), "</a-stored-tag-longer-than-ten>");
-    dialogs::TfrmCustom dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Customize Button #2");
-    EXPECT_EQ(dialog.txtCaption()->text(), "Custom &2");
-    dialog.txtCaption()->clear();
-    QTest::keyClicks(dialog.txtCaption(), "ABCDEFGHIJKL");
-    QTest::keyClicks(dialog.txtStart(), QString(300, u'x'));
-    dialog.findChild<QPushButton*>("btnOk")->click();
-    const CustomButton stored = dialogs::readCustomButton(SettingsStore(), 2);
-    EXPECT_EQ(stored.caption, "ABCDEFGHIJ");
-    EXPECT_EQ(stored.start.size(), dialogs::kCustomTagLimit);
-    EXPECT_EQ(stored.stop, "</a-stored-tag-longer-than-ten>");
 }
 
 class TagWindow : public testing::Test {
@@ -186,7 +142,7 @@ protected:
     dialogs::TfrmTags* tags = nullptr;  // owned by main
 };
 
-TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeAndTheSwitchHoldsForTheNext)
+TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeTheSwitchHoldsAndTheListEditorSaves)
 {
     open();
     EXPECT_EQ(tags->entries(), dialogs::defaultTagList());
@@ -198,10 +154,7 @@ TEST_F(TagWindow, FirstOpeningStandsOnTopAtTheScreensEdgeAndTheSwitchHoldsForThe
     open();
     EXPECT_FALSE(tags->staysOnTop());
     EXPECT_FALSE(tags->findChild<QAction*>("mnuTop")->isChecked());
-}
-
-TEST_F(TagWindow, ListEditorTakesMoreThan25LinesAndTheListShowsTheFileAfterwards)
-{
+    // The list editor takes more than 25 lines, and the list shows the file afterwards.
     QStringList lines;
     for (int i = 0; i < 30; ++i) lines << QStringLiteral("<t%1>").arg(i);
     faults::writeBytes(kList, dialogs::joinTagList(lines));
@@ -209,10 +162,7 @@ TEST_F(TagWindow, ListEditorTakesMoreThan25LinesAndTheListShowsTheFileAfterwards
     saveInEditor(lines + QStringList{"", "end"}, "30 Lines");
     EXPECT_EQ(tags->entries(), lines + QStringList({"", "end"}));
     EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(tags->entries()));
-}
-
-TEST_F(TagWindow, AListFileThatCannotBeWrittenIsReportedAndTheListKeepsTheEdit)
-{
+    // A list file that cannot be written is reported and the list keeps the edit.
     open();
     QFile::setPermissions(".", QFile::ReadOwner | QFile::ExeOwner);
     {
@@ -223,7 +173,7 @@ TEST_F(TagWindow, AListFileThatCannotBeWrittenIsReportedAndTheListKeepsTheEdit)
     EXPECT_EQ(tags->entries(), QStringList{"<new>"});
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot save")) << ui.shown[0].text.toStdString();
-    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(dialogs::defaultTagList()));
+    EXPECT_EQ(faults::readBytes(kList), dialogs::joinTagList(lines + QStringList({"", "end"})));
 }
 
 }  // namespace

@@ -1,23 +1,12 @@
-// The length limit of the find text and the check of the line number. The
-// dialogs driven with keys through their commands: tests/app/FindCommandsTest.
+// The check of the line number. The dialogs driven with keys through their
+// commands: tests/app/FindCommandsTest.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-
-#include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
 
 namespace {
 
 using Verdict = dialogs::GoLineCheck::Verdict;
-
-TEST(FindDialog, HoldsAtMost255Characters)
-{
-    dialogs::FindDialog dlg;
-    dlg.setFindText(QString(300, QLatin1Char('x')));
-    EXPECT_EQ(dlg.findText().size(), 255);
-    EXPECT_EQ(dlg.findChild<QLineEdit*>(QStringLiteral("txtFindWhat"))->maxLength(), 255);
-}
 
 TEST(GoLineCheck, InATenLineDocument)
 {

@@ -12,7 +12,7 @@ namespace {
 
 using files::FileKind;
 
-TEST(ByType, KindIsFoundAnywhereInTheLowerCasedPath)
+TEST(ByType, KindReferencesAndTheGifHeader)
 {
     struct Row {
         const char* path;
@@ -32,12 +32,8 @@ TEST(ByType, KindIsFoundAnywhereInTheLowerCasedPath)
         EXPECT_EQ(files::fileKind(r.path, files::Arrival::Opened), r.opened) << r.path;
         EXPECT_EQ(files::fileKind(r.path, files::Arrival::Dropped), r.dropped) << r.path;
     }
-}
-
-// (The lower-case style-sheet link and anchor: dropped through the main window.)
-TEST(ByType, ReferencesInBothTagCases)
-{
-    struct Row {
+    // (The lower-case style-sheet link and anchor: dropped through the main window.)
+    struct RefRow {
         FileKind kind;
         const char* path;
         const char* selected;
@@ -45,7 +41,7 @@ TEST(ByType, ReferencesInBothTagCases)
         const char* text;
         int caretBack;
     };
-    const Row rows[] = {
+    const RefRow refs[] = {
         {FileKind::Gif, "/Web/Logo.GIF", "", true,
          "<img src=\"images/Logo.GIF\" align=\"\" width=\"640\" height=\"480\" border=\"0\" alt=\"\">\r\n", 0},
         {FileKind::Gif, "/Web/Logo.GIF", "sel", false,
@@ -56,15 +52,12 @@ TEST(ByType, ReferencesInBothTagCases)
          0},
         {FileKind::Other, "/w/shortcut.lnk", "see", false, "<A HREF=\"shortcut.lnk\">see</A>", 4},
     };
-    for (const Row& r : rows) {
+    for (const RefRow& r : refs) {
         const files::Reference ref = files::referenceTo(r.kind, r.path, r.selected, "images/", {640, 480}, r.lower);
         EXPECT_EQ(ref.text, r.text);
         EXPECT_EQ(ref.caretBack, r.caretBack) << r.text;
     }
-}
-
-TEST(GifHeader, SizeFromTheHeaderAndRefusalsThatNeverWait)
-{
+    // The GIF header: the size from it, and refusals that never wait.
     const QString dir = QDir::currentPath();
     // 640 by 480 in the header, whatever follows.
     faults::writeBytes(dir + "/big.gif", std::string("GIF89a\x80\x02\xE0\x01\xF7\x00\x00\xFF", 14) + "rest");

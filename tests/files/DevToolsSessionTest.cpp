@@ -4,7 +4,6 @@
 // real browser in tests/preview).
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
 #include <QJsonDocument>
 
 #include "files/BrowserPreview.h"
@@ -17,7 +16,7 @@ struct FramingCase {
     std::vector<QByteArray> messages;
 };
 
-TEST(MessageFraming, SplitsOnNulWhereverAReadEnds)
+TEST(MessageFraming, SplitsOnNulWhereverAReadEndsAndTheBrowserIsDrivenOverItsPipe)
 {
     const FramingCase cases[] = {
         {{"{\"id\":1}|"}, {"{\"id\":1}"}},
@@ -32,15 +31,15 @@ TEST(MessageFraming, SplitsOnNulWhereverAReadEnds)
             for (QByteArray& m : framing.take(QByteArray(read).replace('|', '\0'))) got.push_back(std::move(m));
         EXPECT_EQ(got, c.messages) << c.reads.front();
     }
-}
-
-TEST(ChromiumArguments, NoSandboxOnlyForRootAndHeadlessOnlyWhenAsked)
-{
+    // The browser is driven over its pipe only: no debugging port that another
+    // local user could reach.
     for (const bool flag : {false, true}) {
         const QStringList args = files::chromiumArguments(QStringLiteral("/tmp/p"), flag, !flag);
         EXPECT_EQ(args.contains(QStringLiteral("--no-sandbox")), flag);
         EXPECT_EQ(args.contains(QStringLiteral("--headless=new")), !flag);
         EXPECT_TRUE(args.contains(QStringLiteral("--user-data-dir=/tmp/p")));
+        EXPECT_TRUE(args.contains(QStringLiteral("--remote-debugging-pipe")));
+        EXPECT_TRUE(args.filter(QStringLiteral("--remote-debugging-port")).isEmpty());
     }
 }
 

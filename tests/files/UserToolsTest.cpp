@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(UserTools, CaptionIsTheNameOrTheProgramsFileNameWithTheToolsAccessKey)
+TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
 {
     struct Row {
         int number;
@@ -27,10 +27,7 @@ TEST(UserTools, CaptionIsTheNameOrTheProgramsFileNameWithTheToolsAccessKey)
     };
     for (const Row& r : rows)
         EXPECT_EQ(files::toolCaption(r.number, r.commandLine, r.name), QString::fromUtf8(r.caption)) << r.commandLine;
-}
-
-TEST(UserTools, AToolGetsItsOwnArgumentsThenEachGivenNameWhole)
-{
+    // A tool gets its own arguments, then each given name whole.
     const testing_support::StandIn tool(QDir::currentPath() + "/my tools", "rec");
     const QStringList names = {"a b.html", "q\"uote's;$(touch x)`y`.html", "-n.html", "line\nbreak.html"};
     ASSERT_TRUE(files::startCommandLine("'" + tool.path() + "' --opt \"two words\"", names));
@@ -41,10 +38,6 @@ TEST(UserTools, AToolGetsItsOwnArgumentsThenEachGivenNameWhole)
               QStringList({tool.path(), "a b", "c d", "e\"f"}));
     EXPECT_FALSE(files::startCommandLine(QDir::currentPath() + "/no-such-program"));
     EXPECT_FALSE(files::startCommandLine(""));
-}
-
-TEST(UserTools, TheManualIsInTheProgramsFolderOrTheCurrentOne)
-{
     EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/opt/quillon/bin/tagsmith")),
               "/opt/quillon/bin/quillon.html");
     EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/usr/bin/editor")), "quillon.html");

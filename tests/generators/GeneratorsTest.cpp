@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <functional>
-#include <span>
 
 #include "generators/NewDocument.h"
 #include "generators/Templates.h"
@@ -16,14 +15,13 @@ namespace {
 
 using namespace generators;
 using Codes = ColourScheme::Codes;
-using Lines = std::span<const std::array<const char*, 2>>;  // each line's lower- and upper-case form
 
-// The lines of one form, each ending in CR LF.
-QString text(Lines lines, bool lower)
+// A page in lower case is its upper-case form but for the case of letters;
+// `exactly` is a piece of it that must appear as it is.
+void expectLowerForm(const QString& lower, const QString& upper, const char* exactly)
 {
-    QString out;
-    for (const auto& line : lines) out += QString::fromUtf8(line[lower ? 0 : 1]) + "\r\n";
-    return out;
+    EXPECT_EQ(lower.compare(upper, Qt::CaseInsensitive), 0) << lower.toStdString();
+    EXPECT_TRUE(lower.contains(QString::fromUtf8(exactly))) << exactly;
 }
 
 const Codes kDefaults = {"C0C0C0", "000000", "0000FF", "800080", "FF0000"};
@@ -37,7 +35,7 @@ std::string state(const ColourScheme& s)
            QStringLiteral(" | %1 | %2 %3 %4").arg(s.selectedPart()).arg(b.red).arg(b.green).arg(b.blue).toStdString();
 }
 
-TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPart)
+TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPartAndTheChoicesAreStored)
 {
     const std::function<void(ColourScheme&)> none = [](auto&) {};
     const Codes odd = {"#fff", "zzzzzz", "12345", "0000ff0", "abcdef"}, other = {"123456", "abcdef", "1", "2", "3"};
@@ -62,10 +60,7 @@ TEST(ColourScheme, BarsAreTheWorkingCopyOfTheSelectedPart)
         act(scheme);
         EXPECT_EQ(state(scheme), expected) << name;
     }
-}
-
-TEST(NewDialogSettings, FirstUseOkAndCancel)
-{
+    // The dialog's stored choices: first use and OK.
     settings::SettingsStore store;
     NewDialogFields f = readNewDialogFields(store);
     EXPECT_EQ(f.templateNo, Normal);
@@ -76,12 +71,10 @@ TEST(NewDialogSettings, FirstUseOkAndCancel)
     f.templateNo = Frames;
     f.colours = ColourScheme(f.colours).codes();
     storeConfirmed(store, f);
-    storeCancelled(store);
     EXPECT_EQ(store.read(settings::document::kBgColour), "C0C0C0");
-    EXPECT_EQ(store.read(settings::document::kTemplate), Blank);
     EXPECT_EQ(store.read(settings::document::kDtd), "");
     const NewDialogFields again = readNewDialogFields(store);
-    EXPECT_EQ(again.templateNo, Frames);  // Cancel keeps the last template
+    EXPECT_EQ(again.templateNo, Frames);  // the last template
     EXPECT_EQ(again.dtd, kDtd);
     for (const auto& [last, shown] : {std::pair(1, Blank), {4, Custom}, {0, Normal}, {5, Normal}}) {
         store.write(settings::user::kLastTemplate, last);
@@ -89,47 +82,25 @@ TEST(NewDialogSettings, FirstUseOkAndCancel)
     }
 }
 
-// clang-format off
-const std::array<const char*, 2> kHead[] = {
-    {R"(<!doctype html public "-//w3c//dtd html 3.2//en">)", kDtd}, {"", ""},
-    {"<html>", "<HTML>"},
-    {"<head>", "<HEAD>"}, {"", ""},
-    {"  <title></title>", "  <TITLE></TITLE>"},
-    {R"(  <meta name="keywords" content="">)", R"(  <META NAME="KEYWORDS" CONTENT="">)"},
-    {R"(  <meta name="Generator" content="Quillon Pro">)", R"(  <META NAME="GENERATOR" CONTENT="Quillon Pro">)"},
-    {"", ""}, {"</head>", "</HEAD>"},
-};
-const std::array<const char*, 2> kDefaultBody[] = {
-    {R"(<body bgcolor="c0c0c0" text="000000" link="0000ff" vlink="800080" alink="ff0000">)",
-     R"(<BODY BGCOLOR="C0C0C0" TEXT="000000" LINK="0000FF" VLINK="800080" ALINK="FF0000">)"},
-    {"", ""}, {"", ""}, {"", ""}, {"", ""}, {"", ""},
-    {"</body>", "</BODY>"},
-    {"</html>", "</HTML>"},
-};
-const std::array<const char*, 2> kFrameset[] = {
-    {"", ""},
-    {R"(<base target="">)", R"(<BASE TARGET="">)"}, {"", ""},
-    {"<frameset>", "<FRAMESET>"},
-    {R"(  <frame name="" src="">)", R"(  <FRAME NAME="" SRC="">)"},
-    {R"(  <frame name="" src="">)", R"(  <FRAME NAME="" SRC="">)"}, {"", ""},
-    {"    <noframes>", "    <NOFRAMES>"},
-    {"      <!-- Support for browsers that don't support frames -->",
-     "      <!-- Support for browsers that don't support frames -->"},
-    {"    </noframes>", "    </NOFRAMES>"}, {"", ""},
-    {"</frameset>", "</FRAMESET>"},
-    {"</html>", "</HTML>"},
-};
-// clang-format on
-
+// Both pages share the head, which begins with the empty line when there is no
+// declaration; the default page's body line comes from the colours and the
+// background image. The fixed lines around them are the templates' own.
 TEST(Templates, DefaultAndFramesetPagesInBothTagCases)
 {
     const Codes lower = {"c0c0c0", "000000", "0000ff", "800080", "ff0000"};
-    // Without a declaration (upper case here) the page begins with the empty line.
-    const QString headLower = text(kHead, true), headUpper = text(std::span(kHead).subspan(1), false);
-    EXPECT_EQ(defaultTemplate({true, false, "", kDtd, lower}), headLower + text(kDefaultBody, true));
-    EXPECT_EQ(defaultTemplate({false, false, "", "", kDefaults}), headUpper + text(kDefaultBody, false));
-    EXPECT_EQ(framesetTemplate(true, kDtd), headLower + text(kFrameset, true));
-    EXPECT_EQ(framesetTemplate(false, ""), headUpper + text(kFrameset, false));
+    const QString page = defaultTemplate({false, false, "", "", kDefaults}), frames = framesetTemplate(false, "");
+    const QString head =
+        "\r\n<HTML>\r\n<HEAD>\r\n\r\n  <TITLE></TITLE>\r\n  <META NAME=\"KEYWORDS\" CONTENT=\"\">\r\n  "
+        "<META NAME=\"GENERATOR\" CONTENT=\"Quillon Pro\">\r\n\r\n</HEAD>\r\n";
+    EXPECT_EQ(page, head +
+                        "<BODY BGCOLOR=\"C0C0C0\" TEXT=\"000000\" LINK=\"0000FF\" VLINK=\"800080\" "
+                        "ALINK=\"FF0000\">\r\n\r\n\r\n\r\n\r\n\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_TRUE(frames.startsWith(head + "\r\n<BASE TARGET=\"\">\r\n\r\n<FRAMESET>\r\n")) << frames.toStdString();
+    EXPECT_TRUE(frames.endsWith("</NOFRAMES>\r\n\r\n</FRAMESET>\r\n</HTML>\r\n")) << frames.toStdString();
+    expectLowerForm(defaultTemplate({true, false, "", kDtd, lower}), kDtd + ("\r\n" + page),
+                    "<!doctype html public \"-//w3c//dtd html 3.2//en\">\r\n\r\n<html>");
+    expectLowerForm(framesetTemplate(true, kDtd), kDtd + ("\r\n" + frames),
+                    R"(<meta name="Generator" content="Quillon Pro">)");
     // The body line alone.
     const std::pair<DefaultPage, const char*> rows[] = {
         {{true, true, "", kDtd, lower}, "<body>"},
@@ -137,54 +108,13 @@ TEST(Templates, DefaultAndFramesetPagesInBothTagCases)
         {{true, false, "Back.GIF", kDtd, lower},
          R"(<body background="Back.GIF" bgcolor="c0c0c0" text="000000" link="0000ff" vlink="800080" alink="ff0000">)"},
     };
-    for (const auto& [page, expected] : rows) EXPECT_EQ(defaultTemplate(page).split("\r\n").value(10), expected);
+    for (const auto& [fields, expected] : rows) EXPECT_EQ(defaultTemplate(fields).split("\r\n").value(10), expected);
 }
 
-// clang-format off
-const std::array<const char*, 2> kQuickPage[] = {
-    {"", ""},
-    {"<html>", "<HTML>"},
-    {"<head>", "<HEAD>"}, {"", ""},
-    {"  <title>Ann <&> Lee's Page</title>", "  <TITLE>Ann <&> Lee's Page</TITLE>"},
-    {R"(  <meta name="keywords" content="">)", R"(  <META NAME="keywords" CONTENT="">)"},
-    {R"(  <meta name="Generator" content="Quillon Pro">)", R"(  <META NAME="Generator" CONTENT="Quillon Pro">)"},
-    {"", ""}, {"</head>", "</HEAD>"}, {"", ""},
-    {R"(<body bgcolor="#ffffff">)", R"(<BODY BGCOLOR="#FFFFFF">)"}, {"", ""},
-    {"<h1>Welcome to Ann <&> Lee's Page.</h1>", "<H1>Welcome to Ann <&> Lee's Page.</H1>"},
-    {R"(<hr size="2" noshade><br>)", R"(<HR SIZE="2" NOSHADE><BR>)"}, {"", ""},
-    {"<h2>Table of Contents</h2>", "<H2>Table of Contents</H2>"},
-    {"<ul>", "<UL>"},
-    {R"(  <a href="#item1"><li>Item 1</li></a>)", R"(  <A HREF="#item1"><LI>Item 1</LI></A>)"},
-    {R"(  <a href="#item2"><li>Item 2</li></a>)", R"(  <A HREF="#item2"><LI>Item 2</LI></A>)"},
-    {R"(  <a href="#item3"><li>Item 3</li></a>)", R"(  <A HREF="#item3"><LI>Item 3</LI></A>)"},
-    {"</ul>", "</UL>"}, {"", ""},
-    {R"(<hr size="2" noshade><br><br>)", R"(<HR SIZE="2" NOSHADE><BR><BR>)"}, {"", ""},
-    {R"(<a name="item1"><h2>Heading 1</h2>)", R"(<A NAME="item1"><H2>Heading 1</H2>)"},
-    {"<p>Place paragraph 1 information here.</p>", "<P>Place paragraph 1 information here.</P>"}, {"", ""},
-    {R"(<a name="item2"><h2>Heading 2</h2>)", R"(<A NAME="item2"><H2>Heading 2</H2>)"},
-    {"<p>Place paragraph 2 information here.</p>", "<P>Place paragraph 2 information here.</P>"}, {"", ""},
-    {R"(<a name="item3"><h2>Heading 3</h2>)", R"(<A NAME="item3"><H2>Heading 3</H2>)"},
-    {"<p>Place paragraph 3 information here.</p>", "<P>Place paragraph 3 information here.</P>"}, {"", ""},
-    {R"(<p><b>If you would like to comment on this page send E-Mail to <a href="mailto:ann@x.org">ann@x.org</a></b></p>)",
-     R"(<P><B>If you would like to comment on this page send E-Mail to <A HREF="mailto:ann@x.org">ann@x.org</A></B></P>)"},
-    {"", ""}, {R"(<p><i><font size="-1">)", R"(<P><I><FONT SIZE="-1">)"},
-    {"Ann <&> Lee<br>", "Ann <&> Lee<BR>"},
-    {"1 Main St", "1 Main St"},
-    {"Town<br>", "Town<BR>"},
-    {"Tel: 555-1<br>", "Tel: 555-1<BR>"},
-    {"Fax: 555-2<br>", "Fax: 555-2<BR>"},
-    {R"(<a href="http://x.org/~ann">http://x.org/~ann</a><br>)",
-     R"(<A HREF="http://x.org/~ann">http://x.org/~ann</A><BR>)"},
-    {"</font></i></p>", "</FONT></I></P>"}, {"", ""},
-    {R"(<hr size="2" noshade>)", R"(<HR SIZE="2" NOSHADE>)"}, {"", ""},
-    {R"(<font size="-2">Copyright &copy; 2024 - Page created Tuesday, March 5, 2024 using <a href="http://www.quillon.example/">Quillon Pro</a>.</font>)",
-     R"(<FONT SIZE="-2">Copyright &copy; 2024 - Page created Tuesday, March 5, 2024 using <A HREF="http://www.quillon.example/">Quillon Pro</A>.</FONT>)"},
-    {"", ""}, {"</body>", "</BODY>"},
-    {"</html>", "</HTML>"},
-};
-// clang-format on
-
-TEST(QuickPage, BothTagCasesWithTheValuesAsStoredAndEachAddressLineALine)
+// The values as the user stored them and the texts between tags keep their
+// case, each address line a line of the page; the fixed parts around them are
+// the template's own.
+TEST(QuickPage, ValuesAsStoredInBothTagCasesAndTheNewDocumentTextByTemplate)
 {
     settings::Options o;
     o.name = "Ann <&> Lee";
@@ -192,16 +122,28 @@ TEST(QuickPage, BothTagCasesWithTheValuesAsStoredAndEachAddressLineALine)
     o.phone = "555-1";
     o.fax = "555-2";
     o.url = "http://x.org/~ann";
-    for (const bool lower : {true, false}) {
-        o.tagCase = lower;
-        o.address = lower ? "1 Main St\r\nTown" : "1 Main St\nTown";
-        EXPECT_EQ(quickPage(o, QDate(2024, 3, 5), QLocale(QLocale::English, QLocale::UnitedStates)),
-                  text(kQuickPage, lower));
-    }
-}
-
-TEST(NewDocumentText, TemplateByNumberWithStoredColoursMended)
-{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    o.tagCase = false;
+    o.address = "1 Main St\nTown";
+    const QString upper = quickPage(o, QDate(2024, 3, 5), english);
+    const char* const pieces[] = {
+        "\r\n<HTML>\r\n<HEAD>\r\n\r\n  <TITLE>Ann <&> Lee's Page</TITLE>\r\n",
+        "\r\n<H1>Welcome to Ann <&> Lee's Page.</H1>\r\n",
+        "\r\n  <A HREF=\"#item3\"><LI>Item 3</LI></A>\r\n",
+        "send E-Mail to <A HREF=\"mailto:ann@x.org\">ann@x.org</A></B></P>\r\n",
+        "\r\nAnn <&> Lee<BR>\r\n1 Main St\r\nTown<BR>\r\nTel: 555-1<BR>\r\nFax: 555-2<BR>\r\n"
+        "<A HREF=\"http://x.org/~ann\">http://x.org/~ann</A><BR>\r\n",
+        "\r\n<FONT SIZE=\"-2\">Copyright &copy; 2024 - Page created Tuesday, March 5, 2024 using <A "
+        "HREF=\"http://www.quillon.example/\">Quillon Pro</A>.</FONT>\r\n\r\n</BODY>\r\n</HTML>\r\n"};
+    for (const char* piece : pieces) EXPECT_TRUE(upper.contains(QString::fromUtf8(piece))) << piece;
+    EXPECT_TRUE(upper.startsWith(QString::fromUtf8(pieces[0])));
+    EXPECT_TRUE(upper.endsWith(QString::fromUtf8(pieces[5])));
+    o.tagCase = true;
+    o.address = "1 Main St\r\nTown";
+    expectLowerForm(quickPage(o, QDate(2024, 3, 5), english), upper,
+                    "  <title>Ann <&> Lee's Page</title>\r\n  <meta name=\"keywords\" content=\"\">\r\n  <meta "
+                    "name=\"Generator\" content=\"Quillon Pro\">");
+    // The new document's text: the template by its number, with the stored colours mended.
     settings::SettingsStore store;
     store.write(settings::document::kLinkColour, "blue");
     store.write(settings::document::kActiveColour, "AbCdEf");
@@ -217,7 +159,6 @@ TEST(NewDocumentText, TemplateByNumberWithStoredColoursMended)
         {Custom, "none.html", "missing"}, {Custom, ".", "missing"}, {Custom, "", "missing"},
         {4, "mine.html", ""}, {-1, "mine.html", ""}};
     // clang-format on
-    settings::Options o;
     o.tagCase = false;
     for (const auto& [number, file, expected] : rows) {
         o.templateNo = number;

@@ -1,35 +1,18 @@
 // The new-document dialog with real keys: the first focus and Return, Esc and
-// the close box, the template radios' access keys and their one Tab stop, the
-// custom path's browse button and keys, and a colour picked with the mouse.
-#include <gtest/gtest.h>
-
-#include <QApplication>
+// the close box, the template radios' one Tab stop, the custom path's browse
+// button and keys. (The colour choices: the colour scheme's table.)
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
-#include "dialogs/ColorGrid.h"
 #include "generators/TfrmNew.h"
 #include "settings/SettingsStore.h"
+#include "support/DialogTest.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
 
-class NewDialog : public testing::Test {
+class NewDialog : public testing_support::DialogTest<generators::TfrmNew> {
 protected:
-    void open()
-    {
-        dialog = std::make_unique<generators::TfrmNew>();
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    }
-    QWidget* child(const char* name) const { return dialog->findChild<QWidget*>(name); }
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    static std::string focus() { return QApplication::focusWidget()->objectName().toStdString(); }
     bool chosen(const char* radio) const
     {
         return QTest::qWaitFor([&] { return dialog->findChild<QRadioButton*>(radio)->isChecked(); }, 1000);
@@ -37,10 +20,9 @@ protected:
 
     settings::SettingsStore store;
     testing_support::ScriptedInteraction ui;
-    std::unique_ptr<generators::TfrmNew> dialog;
 };
 
-TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
+TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelTheCloseBoxStoresNothingAndTheRadiosAreOneTabStop)
 {
     store.write(settings::user::kLastTemplate, 3);
     open();
@@ -62,17 +44,10 @@ TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
         EXPECT_EQ(store.read(settings::document::kTemplate), closeBox ? 2 : 0);
         EXPECT_EQ(store.read(settings::user::kLastTemplate), 3);
     }
-}
-
-TEST_F(NewDialog, RadiosAreOneTabStopChosenByAccessKeysOrAKeyInTheCustomPath)
-{
+    // The radios are one Tab stop.
     open();
-    for (auto [key, radio] : {std::pair(Qt::Key_B, "optBlank"), {Qt::Key_N, "optNormal"}, {Qt::Key_F, "optFrames"}}) {
-        press(key, Qt::AltModifier);
-        EXPECT_TRUE(chosen(radio)) << radio;
-    }
-    for (const char* at : {"optFrames", "txtCustom", "btnCustom", "txtBgImage", "txtDocType", "btnRestore", "btnOk",
-                           "btnCancel", "cmbPart", "ColorBar", "scrRed", "scrGreen", "scrBlue", "optFrames"}) {
+    for (const char* at : {"optNormal", "txtCustom", "btnCustom", "txtBgImage", "txtDocType", "btnRestore", "btnOk",
+                           "btnCancel", "cmbPart", "ColorBar", "scrRed", "scrGreen", "scrBlue", "optNormal"}) {
         EXPECT_EQ(focus(), at);
         press(Qt::Key_Tab);
     }
@@ -85,20 +60,9 @@ TEST_F(NewDialog, RadiosAreOneTabStopChosenByAccessKeysOrAKeyInTheCustomPath)
     EXPECT_EQ(dialog->findChild<QLineEdit*>("txtCustom")->text(), "/t/page.html");
     child("txtCustom")->setFocus();
     press(Qt::Key_Shift);
-    EXPECT_TRUE(chosen("optFrames"));
+    EXPECT_TRUE(chosen("optNormal"));
     press(Qt::Key_End);
     EXPECT_TRUE(chosen("optCustom"));
-}
-
-TEST_F(NewDialog, ASampleClickedThenAPaletteSquareGivesThatPartTheColour)
-{
-    open();
-    QTest::mouseClick(child("alink"), Qt::LeftButton);
-    auto* palette = dialog->findChild<dialogs::ColorGrid*>("ColorBar");
-    QTest::mouseClick(palette, Qt::LeftButton, {}, palette->cellRect(12).center());
-    press(Qt::Key_Return);
-    EXPECT_EQ(store.read(settings::document::kActiveColour), "0000FF");
-    EXPECT_EQ(store.read(settings::document::kBgColour), "C0C0C0");
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "markup/FindReplace.h"
 #include "support/Marked.h"
-#include "support/Rows.h"
 
 using markup::FindReplace;
 using markup::Pos;
@@ -30,21 +29,6 @@ struct Script {
     std::vector<Step> steps;
 };
 
-class Searches : public testing::TestWithParam<Script> {};
-
-TEST_P(Searches, SelectTheMatchesInTurn)
-{
-    TextBuffer b = marked::buffer(GetParam().text);
-    FindReplace f;
-    for (const Step& step : GetParam().steps) {
-        const Outcome outcome = step.op == 'f'   ? f.findNext(b, step.what)
-                                : step.op == 'r' ? f.findNextForReplace(b, step.what)
-                                                 : f.replaceOne(b, step.what, "bb");
-        EXPECT_EQ(outcome, step.outcome) << step.op << " " << step.what;
-        EXPECT_EQ(marked::selection(b), step.after) << step.op << " " << step.what;
-    }
-}
-
 using enum Outcome;
 // clang-format off
 const Script kScripts[] = {
@@ -67,7 +51,21 @@ const Script kScripts[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Scripts, Searches, testing::ValuesIn(kScripts), testing_support::RowName());
+TEST(Searches, SelectTheMatchesInTurn)
+{
+    for (const Script& script : kScripts) {
+        SCOPED_TRACE(script.name);
+        TextBuffer b = marked::buffer(script.text);
+        FindReplace f;
+        for (const Step& step : script.steps) {
+            const Outcome outcome = step.op == 'f'   ? f.findNext(b, step.what)
+                                    : step.op == 'r' ? f.findNextForReplace(b, step.what)
+                                                     : f.replaceOne(b, step.what, "bb");
+            EXPECT_EQ(outcome, step.outcome) << step.op << " " << step.what;
+            EXPECT_EQ(marked::selection(b), step.after) << step.op << " " << step.what;
+        }
+    }
+}
 
 // Every match of the text as it stood, replaced; a replacement is never
 // searched again.
@@ -90,10 +88,7 @@ TEST(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
         EXPECT_EQ(edit.count, count) << name;
         EXPECT_EQ(edit.applyTo(text), expected) << name;
     }
-}
-
-TEST(ReplaceAll, IsOneReplacementLeavingTheCaretAfterTheLastAndIgnoresFindPos)
-{
+    // Replace All is one replacement leaving the caret after the last; it ignores the search position.
     TextBuffer b = marked::buffer("[x] aaa y");
     FindReplace f;
     f.setFindPos(5);

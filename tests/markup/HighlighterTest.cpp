@@ -37,13 +37,9 @@ TEST(Scan, ColoursEachRunFromLessThanToTheNextGreaterThan)
         markup::RecolourNearCaret(near, 1, 1);
         EXPECT_EQ(marked::colours(near), coloured) << name << " near the caret";
     }
-}
-
-// Colouring the whole document restyles everything and puts the caret at the
-// start (the variant for Replace All leaves the selection); clearing resets
-// every style and puts the caret at the start. None touches the modified flag.
-TEST(WholeDocument, ColouringAndClearingKeepTheModifiedFlag)
-{
+    // Colouring the whole document restyles everything and puts the caret at the
+    // start (the variant for Replace All leaves the selection); clearing resets
+    // every style and puts the caret at the start. None touches the modified flag.
     for (const bool modified : {false, true}) {
         markup::TextBuffer editor = marked::buffer("old <b>[x]</b> tail");
         editor.setStyle(0, 3, markup::TagStyle);
@@ -129,12 +125,8 @@ TEST(Region, ColoursOnlyTheLinesAroundTheCaret)
         EXPECT_EQ(marked::selection(editor), caretBefore) << name;
         EXPECT_FALSE(editor.isModified()) << name;
     }
-}
-
-// On a minified page (one long line) only the tags near the caret are
-// coloured; a tag cut by the reach is left as it was.
-TEST(RecolourNearCaret, OnALongLineReachesOnlyNearTheCaret)
-{
+    // On a minified page (one long line) only the tags near the caret are
+    // coloured; a tag cut by the reach is left as it was.
     std::string text;
     while (text.size() < 4 * markup::kNearCaretReach) text += "<b>xx</b>yy";
     markup::TextBuffer editor(text);
@@ -152,17 +144,13 @@ TEST(RecolourNearCaret, OnALongLineReachesOnlyNearTheCaret)
     for (markup::Pos p = 0; p < editor.length(); ++p) actual += static_cast<char>(editor.styleAt(p));
     EXPECT_EQ(actual, expected);
     EXPECT_EQ(editor.selectionStart(), caret);
-}
-
-// An entity coloured when it was inserted keeps its colour; a selection
-// collapses to its start.
-TEST(RecolourNearCaret, LeavesColoursOutsideTheTagsAndCollapsesTheSelection)
-{
-    markup::TextBuffer editor = marked::buffer("a&reg;<b>[x]</b>");
-    editor.setStyle(1, 5, markup::TagStyle);
-    markup::RecolourNearCaret(editor, 1, 1);
-    EXPECT_EQ(marked::colours(editor), "a{&reg;<b>}x{</b>}");
-    EXPECT_EQ(marked::selection(editor), "a&reg;<b>|x</b>");
+    // An entity coloured when it was inserted keeps its colour; a selection
+    // collapses to its start.
+    markup::TextBuffer entity = marked::buffer("a&reg;<b>[x]</b>");
+    entity.setStyle(1, 5, markup::TagStyle);
+    markup::RecolourNearCaret(entity, 1, 1);
+    EXPECT_EQ(marked::colours(entity), "a{&reg;<b>}x{</b>}");
+    EXPECT_EQ(marked::selection(entity), "a&reg;<b>|x</b>");
 }
 
 }  // namespace

@@ -8,13 +8,7 @@ namespace {
 
 using markup::TextBuffer;
 
-TEST(WithCrLf, MakesEveryLoneBreakAPair)
-{
-    EXPECT_EQ(markup::withCrLf("a\rb\nc\r\nd\n\re"), "a\r\nb\r\nc\r\nd\r\n\r\ne");
-    EXPECT_EQ(markup::withCrLf(""), "");
-}
-
-TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
+TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLineAndTheStampDate)
 {
     // document, caret, file, result
     const std::tuple<const char*, int, const char*, const char*> rows[] = {
@@ -31,20 +25,13 @@ TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLine)
         EXPECT_EQ(b.text(), expected) << file;
         EXPECT_EQ(b.selectionStart(), caret);
     }
-}
-
-TEST(LinesBelowCaret, SelectionSpanningTheInsertionKeepsItsText)
-{
+    // A selection spanning the insertion keeps its text, the new lines inside.
     TextBuffer b("ab\r\ncd");
     b.setSelection(1, 4);  // "b\r\nc"
     markup::InsertLinesBelowCaret(b, "X");
     EXPECT_EQ(b.text(), "ab\r\nX\r\ncd");
     EXPECT_EQ(b.selectedText(), "b\r\nX\r\nc");
-}
-
-// The same patterns caption the time-format buttons of the Options dialog.
-TEST(StampDate, FormatsFollowTheirPatternsAndUnknownNumbersGiveNothing)
-{
+    // The same patterns caption the time-format buttons of the Options dialog.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QDateTime when(QDate(2024, 3, 7), QTime(9, 5));
     const QString longDate = english.toString(when.date(), QLocale::LongFormat);

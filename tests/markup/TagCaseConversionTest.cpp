@@ -41,17 +41,11 @@ TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
         EXPECT_EQ(r.text, expected) << name;
         EXPECT_FALSE(r.brokenTag) << name;
     }
-}
-
-TEST(TagCaseBroken, KeepsTheWorkBeforeTheBrokenTag)
-{
+    // A broken tag: the work before it is kept.
     const markup::TagPassResult r = ConvertTagCase("<b>x</b> <i class=\"A\" and more", true);
     EXPECT_TRUE(r.brokenTag);
     EXPECT_EQ(r.text, "<B>x</B> <i class=\"A\" and more");
-}
-
-TEST(TagCaseLinear, ManyKeywordsWithoutAnyQuoteAfterThem)
-{
+    // Many keywords without any quote after them: linear.
     // Each tag's value-end search runs to the end of the text; it must not be
     // repeated per tag.
     std::string text;

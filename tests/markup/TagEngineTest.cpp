@@ -116,7 +116,7 @@ const Row kRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows), testing_support::RowName());
 
-TEST(TagEngineHighlighting, EntityIsColouredAndTextTypedAfterItIsNot)
+TEST(TagEngineHighlighting, EntityIsColouredTextTypedAfterItIsNotAndTheKeyFlagRules)
 {
     markup::TextBuffer editor = marked::buffer("<p>a|</p>");
     KeyFlags flags;
@@ -125,11 +125,7 @@ TEST(TagEngineHighlighting, EntityIsColouredAndTextTypedAfterItIsNot)
     editor.replaceSelection("x");
     EXPECT_EQ(marked::colours(editor), "<p>a{&copy;}x</p>");
     EXPECT_EQ(marked::selection(editor), "<p>a&copy;x|</p>");
-}
-
-// The key flags after a key press: which modifiers, and which key.
-TEST(KeyFlagRules, AfterPress)
-{
+    // The key flags after a key press: which modifiers, and which key.
     using Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier, Qt::ShiftModifier, Qt::NoModifier;
     const std::tuple<const char*, KeyFlags, int, Qt::KeyboardModifiers, KeyFlags> rows[] = {
         {"ShiftPressReportedWithoutShift", kNone, Qt::Key_Shift, NoModifier, kEnd},

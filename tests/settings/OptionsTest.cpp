@@ -19,10 +19,7 @@ TEST(LoadOptions, FirstRunGivesTheDefaultsOfTheEditorNotOfTheDialog)
     EXPECT_EQ(o.sideMask, settings::user::kSideMask.def);
     EXPECT_EQ(o.updateTrailer, settings::user::kCustom.def);
     EXPECT_EQ(o.address, settings::user::kAddress.def);
-}
-
-TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
-{
+    // The tag colour comes from the palette, black out of its range.
     settings::SettingsStore s;
     const std::pair<int, unsigned> cases[] = {{0, 0x000000},  {7, 0xC0C0C0},  {9, 0xFF0000},  {15, 0xFFFFFF},
                                               {16, 0x000000}, {-1, 0x000000}, {255, 0x000000}};
@@ -30,20 +27,6 @@ TEST(LoadOptions, TagColourComesFromThePaletteAndIsBlackOutOfRange)
         s.write(settings::user::kSyntaxColour, index);
         EXPECT_EQ(settings::LoadOptions(s).tagColour, rgb) << index;
     }
-}
-
-TEST(LoadOptions, AnEmptySideMaskShowsEveryFile)
-{
-    settings::SettingsStore s;
-    s.write(settings::user::kSideMask, QString());
-    EXPECT_EQ(settings::LoadOptions(s).sideMaskPatterns(), QStringList{"*.*"});
-}
-
-TEST(ProgramFolder, IsTheExecutablesFolderOnlyForTagsmith)
-{
-    EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/tagsmith"), "/opt/q/bin/");
-    EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/TagSmith"), "/opt/q/bin/");
-    EXPECT_EQ(settings::ProgramFolderOf("/opt/q/bin/test_settings"), "");
 }
 
 TEST(ProgramDataFile, IsInTheProgramsFolderWhenItCanBeWrittenElseInTheUsersDataFolder)

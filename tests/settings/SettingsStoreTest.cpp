@@ -45,11 +45,7 @@ TEST(SettingsStore, ValuesAreStoredAsStringsUnderXdgConfigHomeAndReadUnderAnyCas
     EXPECT_EQ(s.ReadString("QUICK", "table", ""), text);
     EXPECT_EQ(s.ReadString("mru list", "1", ""), "/home/a b/x.html");
     EXPECT_EQ(s.ReadInteger("fonts", "lastsize", 3), 3);
-}
-
-TEST(SettingsStore, NumbersParseDecimalAndHexFlagsAreNumbersNotZeroAndOtherTextsGiveTheDefault)
-{
-    SettingsStore s;
+    // Numbers parse decimal and hex; flags are numbers not zero; other texts give the default.
     const std::pair<const char*, int> numbers[] = {{"42", 42},         {"-1", -1},  {"0x1", 1}, {"0X1f", 31},
                                                    {"0x", 7},          {"abc", 7},  {"", 7},    {"12abc", 7},
                                                    {"99999999999", 7}, {"0xzz", 7}, {"0x-1", 7}};
@@ -94,10 +90,9 @@ TEST(SettingsStore, DamagedFilesAreReadAsFarAsTheyGoAndKeptBeforeTheFirstWrite)
     const QString path = SettingsStore::pathOf("Quillon");
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) binary.append(static_cast<char>((i * 37) & 0xFF));
-    const QByteArray damaged[] = {
-        QByteArray::fromRawData(kGarbage, sizeof kGarbage - 1), binary,
-        QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
-        QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
+    const QByteArray damaged[] = {QByteArray::fromRawData(kGarbage, sizeof kGarbage - 1), binary,
+                                  QByteArray("[user]\nname=A\0nn\n", 17), QByteArray("[user]\ncase=0x"),
+                                  QByteArray("[user]\nname=Ann\nsyntaxclr=bl")};
     for (const QByteArray& content : damaged) {
         QDir().mkpath(SettingsStore::folder());
         faults::writeBytes(path, content.toStdString());

@@ -1,7 +1,7 @@
 // Documents on disk: saves that fail (full disk, size limit, permissions,
 // immutable file, folder, missing folder, unencodable character) leaving the
 // old file whole and no temporary file, loads that fail leaving the document
-// alone, symbolic links and unusual file names.
+// alone, and symbolic links. (Unusual file names: tests/app/HostileNamesTest.)
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -178,26 +178,6 @@ TEST_F(DocumentFileDisk, SaveKeepsALinkAndTheTargetsModeAndOwner)
     EXPECT_TRUE(!root || st.st_uid == 65534u);
     EXPECT_EQ(entries(path(QStringLiteral("real"))), QStringList{QStringLiteral("page.html")});
     EXPECT_EQ(entries(dir_.path()), (QStringList{QStringLiteral("link.html"), QStringLiteral("real")}));
-}
-
-// Names with blanks, shell characters, a leading dash or non-ASCII letters,
-// given relative to the current folder, are used exactly as given.
-TEST_F(DocumentFileDisk, UnusualNamesAreUsedExactlyAsGiven)
-{
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    for (const char* utf8 : {"my page.html", "$(touch pwned);'\"&|*?`x`.html", "-rf.html", "-n page.html",
-                             "Gr\xC3\xBC\xC3\x9F"
-                             "e \xE6\x97\xA5\xE6\x9C\xAC.html",
-                             "%2 %1.html", " lead and trail .html "}) {
-        const QString name = QString::fromUtf8(utf8);
-        QString error;
-        ASSERT_TRUE(storage::saveDocumentFile(name, "<p>x</p>\r\n", {}, &error)) << error.toStdString();
-        storage::LoadedDocument doc;
-        ASSERT_TRUE(storage::loadDocumentFile(name, &doc, &error)) << error.toStdString();
-        EXPECT_EQ(doc.text, "<p>x</p>\r\n");
-        EXPECT_EQ(entries(dir_.path()), QStringList{name});
-        QFile::remove(name);
-    }
 }
 
 }  // namespace

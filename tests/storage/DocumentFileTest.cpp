@@ -53,12 +53,8 @@ TEST(DecodeDocument, DetectsTheFormatHoldsTheTextAndWritesTheFileBackByteForByte
         EXPECT_EQ(doc.format, format) << name;
         EXPECT_EQ(storage::encodeDocument(doc.text, doc.format), file) << name;
     }
-}
-
-// Texts as the editor holds them (typed, pasted, converted) in a format.
-TEST(EncodeDocument, WritesTheFormat)
-{
-    const std::tuple<std::string, DocumentFormat, std::string> rows[] = {
+    // Texts as the editor holds them (typed, pasted, converted) in a format.
+    const std::tuple<std::string, DocumentFormat, std::string> written[] = {
         {"<p>\xC3\xA9</p>\r\n", kUtf8CrLf, "<p>\xC3\xA9</p>\r\n"},
         {"a\r\nb\rc\r\n", kUtf8Lf, "a\nb\rc\n"},  // only the CR of CR LF is dropped
         {"a\r\r\n", kUtf8Lf, "a\r\n"},
@@ -66,7 +62,7 @@ TEST(EncodeDocument, WritesTheFormat)
         {"\xC3\xA9\r\n", kCp1252Lf, "\xE9\n"},
         {"a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},  // invalid bytes kept
         {"a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}};
-    for (const auto& [held, format, file] : rows) EXPECT_EQ(storage::encodeDocument(held, format), file) << held;
+    for (const auto& [held, format, file] : written) EXPECT_EQ(storage::encodeDocument(held, format), file) << held;
 }
 
 TEST(DocumentFileRoundTrip, EveryByteValueRandomBytesAndConvertedTextSurvive)
@@ -95,15 +91,12 @@ TEST(DocumentFileRoundTrip, EveryByteValueRandomBytesAndConvertedTextSurvive)
     const auto again = storage::decodeDocument(storage::encodeDocument(cp1252.text, kUtf8CrLf));
     EXPECT_EQ(again.format.encoding, Encoding::Utf8);
     EXPECT_EQ(again.text, cp1252.text);
-}
-
-TEST(FirstUnencodable, NamesTheFirstCharacterWithoutACodeItsOffsetAndLine)
-{
-    const std::tuple<std::string, size_t, char32_t, int> rows[] = {
+    // The first character without a code: its offset and line.
+    const std::tuple<std::string, size_t, char32_t, int> unencodable[] = {
         {"a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},
         {"\xC3\xA9\r\xF0\x9F\x98\x80", 3, 0x1F600, 2},  // after a lone CR
         {"\xC2\x80", 0, 0x80, 1}};                      // a C1 control whose byte is a defined character
-    for (const auto& [held, offset, codePoint, line] : rows) {
+    for (const auto& [held, offset, codePoint, line] : unencodable) {
         const auto bad = storage::firstUnencodable(held, Encoding::Windows1252);
         ASSERT_TRUE(bad.has_value()) << held;
         EXPECT_EQ(std::tuple(bad->offset, bad->codePoint, bad->line), std::tuple(offset, codePoint, line)) << held;

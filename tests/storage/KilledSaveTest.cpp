@@ -9,7 +9,6 @@
 #include <csignal>
 #include <memory>
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>

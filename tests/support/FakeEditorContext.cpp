@@ -30,7 +30,6 @@ FakeEditorContext::~FakeEditorContext()
 void FakeEditorContext::loadOptions()
 {
     options_ = settings::LoadOptions();
-    ++loads;
     registry.optionsLoaded();
 }
 

@@ -58,7 +58,6 @@ public:
     // Records.
     std::vector<std::pair<int, int>> recolours;  // every recolourNearCaret call, highlighting on or off
     int documentColourings = 0;                  // every colourDocument call, highlighting on or off
-    int loads = 0;                               // loadOptions calls
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
 

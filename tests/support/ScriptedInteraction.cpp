@@ -36,11 +36,10 @@ void ScriptedInteraction::show(interaction::MessageKind kind, const QString& tex
     shown.push_back({kind, text});
 }
 
-QString ScriptedInteraction::openFileName(const QString& title, const QString& folder, const QStringList& filters)
+QString ScriptedInteraction::openFileName(const QString& title, const QString& folder, const QStringList&)
 {
     fileDialogTitles << title;
     lastFolder = folder;
-    lastFilters = filters;
     if (fileNames.empty()) return {};
     QString name = fileNames.front();
     fileNames.pop_front();

@@ -31,7 +31,6 @@ public:
     // Record.
     std::vector<Shown> shown;      // every message, questions included
     QStringList fileDialogTitles;  // every file dialog opened
-    QStringList lastFilters;
     QString lastFolder;
 
     QStringList texts() const;

@@ -2,7 +2,9 @@
 // that records its arguments; the "microsoft" choice drives a real headless
 // Chromium (these tests are skipped, with a notice, where none is installed)
 // or stand-ins that fail the way a browser can.
+#include <QDirIterator>
 #include <QJsonObject>
+#include <QSet>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -167,7 +169,18 @@ QStringList browserProcesses(const QString& profile)
     return found;
 }
 
-TEST_F(Chromium, UntitledShowsTheMessagePageInAPrivateProfileAndClosesWithTheEditor)
+// The inodes of the sockets the processes hold.
+QSet<QByteArray> socketsOf(const QStringList& pids)
+{
+    QSet<QByteArray> sockets;
+    for (const QString& pid : pids)
+        for (QDirIterator fd("/proc/" + pid + "/fd", QDir::System); fd.hasNext();)
+            if (const QString target = fd.nextFileInfo().symLinkTarget(); target.contains("socket:["))
+                sockets.insert(target.section('[', 1).chopped(1).toLatin1());
+    return sockets;
+}
+
+TEST_F(Chromium, UntitledShowsTheMessagePageWithoutAnyPortAndClosesWithTheEditor)
 {
     start();
     ui.answer(Answer::Yes);
@@ -177,7 +190,22 @@ TEST_F(Chromium, UntitledShowsTheMessagePageInAPrivateProfileAndClosesWithTheEdi
 
     const QString profile = preview().profileFolder();
     EXPECT_EQ((QFileInfo(profile).permissions() & 0x0077).toInt(), 0) << "profile open to others";
-    EXPECT_TRUE(browserProcesses(profile).contains(QString::number(preview().browserPid())));
+    const QStringList processes = browserProcesses(profile);
+    EXPECT_TRUE(processes.contains(QString::number(preview().browserPid())));
+    // No socket of the browser's listens on the network (the kernel's tables).
+    const QSet<QByteArray> sockets = socketsOf(processes);
+    EXPECT_FALSE(sockets.isEmpty());  // the check sees the browser's own sockets
+    for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6", "/proc/net/udp", "/proc/net/udp6"}) {
+        QFile file(table);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> f = line.simplified().split(' ');
+            const bool listening = QByteArray(table).contains("udp") || f.value(3) == "0A";
+            if (f.size() > 9 && listening) {
+                EXPECT_FALSE(sockets.contains(f[9])) << table << ": " << line.data();
+            }
+        }
+    }
     const qint64 pid = preview().browserPid();
     window->close();
     EXPECT_FALSE(QFile::exists("/proc/" + QString::number(pid)));

@@ -4,6 +4,7 @@
 #include <QProxyStyle>
 
 #include "BodyEditor.h"
+#include "StartupTrace.h"
 #include "TfrmMain.h"
 #include "markup/Captions.h"
 
@@ -25,11 +26,13 @@ public:
 
 int run(QApplication& application, const QStringList& arguments)
 {
+    startupMark("Qt application made");
     QApplication::setApplicationName(QString::fromLatin1(markup::kAppTitle));
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
     QApplication::setStyle(new HintDelayStyle);
     BodyEditor::installPlainAccessibility();
     TfrmMain window;
+    startupMark("main window built");
     window.start(arguments);
     return application.exec();
 }

@@ -17,6 +17,7 @@
 #endif
 
 #include "LongLineWindow.h"
+#include "StartupTrace.h"
 #include "files/TFileDrag.h"
 #include "markup/CaseFold.h"
 
@@ -130,6 +131,20 @@ public:
     Control(BodyEditor& owner) : QsciScintilla(&owner), owner_(owner) {}
 
 protected:
+    // Whatever an event changed (a key, a drop, a paste with the mouse) needs
+    // no styling; see markStyled.
+    bool event(QEvent* event) override
+    {
+        const bool handled = QsciScintilla::event(event);
+        owner_.markStyled();
+        return handled;
+    }
+    bool viewportEvent(QEvent* event) override
+    {
+        const bool handled = QsciScintilla::viewportEvent(event);
+        owner_.markStyled();
+        return handled;
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         emit owner_.keyDown(event->key(), event->modifiers());
@@ -219,7 +234,12 @@ BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
             [this](const QPoint& at) { emit contextMenuRequested(control_->viewport()->mapToGlobal(at)); });
 }
 
-BodyEditor::~BodyEditor() = default;
+BodyEditor::~BodyEditor()
+{
+    // The component first: its last events (losing the focus) must not reach
+    // an owner that is half gone.
+    delete control_;
+}
 
 void BodyEditor::keyPressEvent(QKeyEvent* event)
 {
@@ -243,6 +263,17 @@ void BodyEditor::keyReleaseEvent(QKeyEvent* event)
 long BodyEditor::send(unsigned msg, unsigned long w, long l) const
 {
     return control_->SendScintilla(msg, w, l);
+}
+
+void BodyEditor::markStyled() const
+{
+    // An edit leaves the text after it "to be styled", and before the next
+    // paint Scintilla then compares every byte of each line on screen with its
+    // layout (tens of milliseconds for a line of megabytes). Styles here come
+    // from the highlighter alone, never from a lexer: nothing is to be styled.
+    const long n = send(QsciScintillaBase::SCI_GETLENGTH);
+    if (send(QsciScintillaBase::SCI_GETENDSTYLED) < n)
+        send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(n));
 }
 
 void BodyEditor::removeConflictingKeys()
@@ -317,6 +348,7 @@ void BodyEditor::replaceSelection(std::string_view t)
     const long end = send(QsciScintillaBase::SCI_GETTARGETEND);
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
     send(QsciScintillaBase::SCI_SCROLLCARET);
+    markStyled();
 }
 
 void BodyEditor::replaceAll(std::string_view t)
@@ -325,25 +357,173 @@ void BodyEditor::replaceAll(std::string_view t)
     send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
     longLines_->windowAll(t);
+    markStyled();
+}
+
+// Fills the fresh document of a load, see loadPieces. The document is made
+// with the first piece, which tells whether it needs style bytes after all.
+class BodyEditor::Loader final : public storage::TextSink {
+public:
+    explicit Loader(BodyEditor& editor) : editor_(editor) {}
+    void begin(size_t expectedBytes) override
+    {
+        expected_ = expectedBytes;
+        begun_ = true;
+        made_ = false;
+    }
+    void append(std::string_view piece) override
+    {
+        if (!made_) make(piece);
+        editor_.send(QsciScintillaBase::SCI_APPENDTEXT, piece.size(), reinterpret_cast<long>(piece.data()));
+        // Scintilla reports a failed allocation only in its status.
+        if (editor_.send(QsciScintillaBase::SCI_GETSTATUS) != 0) throw std::bad_alloc();
+    }
+    // After the last piece: whether the control has a new document now.
+    bool finish()
+    {
+        if (begun_ && !made_) make({});
+        return begun_;
+    }
+    bool changedDocument() const { return everMade_; }
+
+private:
+    void make(std::string_view first)
+    {
+        // A minified page shows it in its first piece: one line longer than
+        // the window's limit needs the styles to hide most of itself.
+        bool longLine = false;
+        for (size_t at = 0; at < first.size() && !longLine;) {
+            const size_t lf = first.find('\n', at);
+            longLine = (lf == std::string_view::npos ? first.size() : lf) - at > LongLineWindow::kLongLine;
+            at = lf == std::string_view::npos ? first.size() : lf + 1;
+        }
+        editor_.newDocument(expected_, editor_.coloursWanted_ || expected_ < kPlainFrom || longLine);
+        made_ = everMade_ = true;
+    }
+
+    BodyEditor& editor_;
+    size_t expected_ = 0;
+    bool begun_ = false, made_ = false, everMade_ = false;
+};
+
+void BodyEditor::newDocument(size_t expectedBytes, bool styled)
+{
+    // Room to edit in: otherwise the first few keystrokes exhaust the gap and
+    // one of them copies the whole document.
+    const size_t room = expectedBytes + expectedBytes / 8 + 65536;
+    const long doc = send(QsciScintillaBase::SCI_CREATEDOCUMENT, room,
+                          styled ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
+    if (doc == 0) throw std::bad_alloc();
+    send(QsciScintillaBase::SCI_SETDOCPOINTER, 0, doc);
+    send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, doc);  // the control's reference is the one left
+    styled_ = styled;
+    longLines_->setActive(styled);
+    // What belongs to a document rather than to the view.
+    send(QsciScintillaBase::SCI_SETCODEPAGE, QsciScintillaBase::SC_CP_UTF8);
+    send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
 }
 
 void BodyEditor::loadText(std::string_view t)
 {
-    const bool undo = send(QsciScintillaBase::SCI_GETUNDOCOLLECTION);
-    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
-    send(QsciScintillaBase::SCI_CLEARALL);
-    // Room to edit in: otherwise the first few keystrokes exhaust the gap and
-    // one of them copies the whole document.
-    send(QsciScintillaBase::SCI_ALLOCATE, t.size() + t.size() / 8 + 65536);
-    send(QsciScintillaBase::SCI_APPENDTEXT, t.size(), reinterpret_cast<long>(t.data()));
-    // Before anything lays the text out (going to the start does).
-    longLines_->windowAll(t);
-    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, undo);
+    loadPieces([t](storage::TextSink& sink) {
+        sink.begin(t.size());
+        sink.append(t);
+        return true;
+    });
+}
+
+bool BodyEditor::loadPieces(const std::function<bool(storage::TextSink&)>& read)
+{
+    startupMark("document load begins");
+    // The document before stays, untouched, until the new one is whole.
+    const long old = send(QsciScintillaBase::SCI_GETDOCPOINTER);
+    send(QsciScintillaBase::SCI_ADDREFDOCUMENT, 0, old);
+    const bool oldStyled = styled_;
+    const long anchor = send(QsciScintillaBase::SCI_GETANCHOR), caret = caretPosition();
+    const long firstLine = send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    const long xOffset = send(QsciScintillaBase::SCI_GETXOFFSET);
+    const bool undo = send(QsciScintillaBase::SCI_GETUNDOCOLLECTION) != 0;
+    send(QsciScintillaBase::SCI_SETSTATUS, 0);
+    Loader loader(*this);
+    bool whole = false;
+    try {
+        whole = read(loader);
+        if (whole && !loader.finish()) {
+            loader.begin(0);
+            loader.finish();
+        }
+    } catch (const std::bad_alloc&) {
+        whole = false;
+    }
+    if (!whole) {
+        if (loader.changedDocument()) {
+            send(QsciScintillaBase::SCI_SETDOCPOINTER, 0, old);
+            styled_ = oldStyled;
+            longLines_->setActive(styled_);
+            send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+            send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLine));
+            send(QsciScintillaBase::SCI_SETXOFFSET, static_cast<unsigned long>(xOffset));
+        }
+        send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, old);
+        send(QsciScintillaBase::SCI_SETSTATUS, 0);
+        return false;
+    }
+    send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, old);
+    finishLoad(undo);
+    startupMark("document in the control");
+    return true;
+}
+
+void BodyEditor::finishLoad(bool undoCollection)
+{
+    // Before anything lays the text out (going to the start does). A long
+    // line needs style bytes to hide most of itself.
+    if (longLines_->windowAll(characters()) && !styled_) giveStyles();
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, undoCollection);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_SETSAVEPOINT);
     forcedModified_ = false;
     send(QsciScintillaBase::SCI_GOTOPOS, 0);
+    markStyled();
     emit modifiedChanged(false);
+}
+
+void BodyEditor::giveStyles()
+{
+    const bool modified = isModified();
+    const long anchor = send(QsciScintillaBase::SCI_GETANCHOR), caret = caretPosition();
+    const long firstLine = send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    const bool undo = send(QsciScintillaBase::SCI_GETUNDOCOLLECTION) != 0;
+    const std::string_view text = characters();
+    // The text is copied from the document before, held until then.
+    const long old = send(QsciScintillaBase::SCI_GETDOCPOINTER);
+    send(QsciScintillaBase::SCI_ADDREFDOCUMENT, 0, old);
+    send(QsciScintillaBase::SCI_SETSTATUS, 0);
+    bool copied = false;
+    try {
+        newDocument(text.size(), true);
+        send(QsciScintillaBase::SCI_APPENDTEXT, text.size(), reinterpret_cast<long>(text.data()));
+        copied = send(QsciScintillaBase::SCI_GETSTATUS) == 0;
+    } catch (const std::bad_alloc&) {
+    }
+    if (!copied) {
+        // No room for both: the document stays as it was, without colours.
+        if (send(QsciScintillaBase::SCI_GETDOCPOINTER) != old) send(QsciScintillaBase::SCI_SETDOCPOINTER, 0, old);
+        styled_ = false;
+        longLines_->setActive(false);
+    }
+    send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, old);
+    send(QsciScintillaBase::SCI_SETSTATUS, 0);
+    send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+    if (copied) {
+        longLines_->windowAll(characters());
+        send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, undo);
+        send(QsciScintillaBase::SCI_SETSAVEPOINT);
+        forcedModified_ = modified;
+    }
+    send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLine));
+    markStyled();
 }
 
 int BodyEditor::lineFromPosition(markup::Pos pos) const
@@ -383,11 +563,14 @@ markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup
 // Colours go through the long-line window, which keeps hidden bytes hidden.
 void BodyEditor::setStyles(markup::Pos start, std::string_view styles)
 {
+    if (!styled_ && styles.find_first_not_of(static_cast<char>(markup::DefaultStyle)) != std::string_view::npos)
+        giveStyles();
     longLines_->writeStyles(start, styles);
 }
 
 void BodyEditor::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
 {
+    if (!styled_ && style != markup::DefaultStyle && len > 0) giveStyles();
     longLines_->fillStyle(start, len, style);
 }
 
@@ -435,10 +618,12 @@ bool BodyEditor::canUndo() const
 void BodyEditor::undo()
 {
     control_->undo();
+    markStyled();
 }
 void BodyEditor::cut()
 {
     control_->cut();
+    markStyled();
 }
 void BodyEditor::copy()
 {
@@ -447,6 +632,7 @@ void BodyEditor::copy()
 void BodyEditor::paste()
 {
     control_->paste();
+    markStyled();
 }
 void BodyEditor::selectAll()
 {
@@ -552,6 +738,8 @@ void BodyEditor::setTagColour(unsigned rgb)
 
 void BodyEditor::setEditorFont(const QFont& font)
 {
+    // A new font lays out every line again: not for the same one.
+    if (font == control_->font()) return;
     control_->setFont(font);
     // QsciScintilla::setFont copies the default style to all styles.
     setTagColour(tagColour_);

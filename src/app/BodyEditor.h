@@ -54,6 +54,7 @@ public:
     // EditorView
     std::string_view characters() const override;
     void loadText(std::string_view text) override;
+    bool loadPieces(const std::function<bool(storage::TextSink&)>& read) override;
     Pos caretPosition() const override;
     int columnOf(Pos pos) const override;
     bool canUndo() const override;
@@ -68,6 +69,16 @@ public:
     void ensureCaretVisible() override;
     void focus() override;
     void setTagColour(unsigned rgb) override;
+
+    // Whether the documents loaded from now on are to be coloured (syntax
+    // highlighting on; so at first). One from kPlainFrom bytes on that is
+    // not keeps no style bytes, which would double its memory; colours
+    // written to it later give it them back, and its undo history then starts
+    // anew.
+    void setColoursWanted(bool wanted) { coloursWanted_ = wanted; }
+    static constexpr std::size_t kPlainFrom = std::size_t(8) << 20;
+    // Whether the document has style bytes.
+    bool keepsStyles() const { return styled_; }
 
     // For the main window's layout.
     int caretColumn() const { return columnOf(caretPosition()); }
@@ -110,12 +121,24 @@ protected:
 
 private:
     class Control;
+    class Loader;
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
+    // Makes a fresh, empty document the control's (the one before is
+    // released unless someone holds it), with room for `expectedBytes`.
+    void newDocument(std::size_t expectedBytes, bool styled);
+    // A loaded document's last steps: windows, undo, save point, caret.
+    void finishLoad(bool undoCollection);
+    // The document again, with style bytes (see setColoursWanted).
+    void giveStyles();
     void removeConflictingKeys();
+    // Tells the component that no text is waiting to be styled.
+    void markStyled() const;
 
     Control* control_;  // a child widget
     std::unique_ptr<LongLineWindow> longLines_;
     bool forcedModified_ = false;
+    bool coloursWanted_ = true;
+    bool styled_ = true;
     unsigned tagColour_ = 0x000080;
 };
 

@@ -102,14 +102,17 @@ void DocumentLifecycle::setFile(const QString& path, const storage::DocumentForm
 
 bool DocumentLifecycle::load(const QString& path)
 {
-    storage::LoadedDocument doc;
+    // Read straight into the control, piece by piece: the text is never held twice.
+    storage::DocumentFormat format;
     QString error;
-    if (!storage::loadDocumentFile(path, &doc, &error)) {
+    if (!w_.body().loadPieces(
+            [&](storage::TextSink& sink) { return storage::readDocumentFile(path, &format, sink, &error); })) {
         interaction::ui().error(storage::openFailure(path, error));
         return false;
     }
-    show(doc.text);
-    format_ = doc.format;
+    // Freed memory is kept in proportion to the document (app/LargeBlocks).
+    keepFreedMemoryFor(static_cast<size_t>(w_.body().length()));
+    format_ = format;
     return true;
 }
 

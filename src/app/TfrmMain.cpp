@@ -15,6 +15,7 @@
 #include "DocumentLifecycle.h"
 #include "EditCommands.h"
 #include "EditorContext.h"
+#include "StartupTrace.h"
 #include "StatusPanels.h"
 #include "VexSplitter.h"
 #include "WindowLayout.h"
@@ -113,6 +114,9 @@ void TfrmMain::start(const QStringList& arguments)
     layout_->arrangeBars();
     layout_->applyWordWrap();
     layout_->applySidePanel();
+    // Before the document: a new font would lay it out again.
+    layout_->applyEditorFont();
+    startupMark("window state and options read");
     if (layout_->maximizedAtStart())
         showMaximized();
     else
@@ -120,11 +124,14 @@ void TfrmMain::start(const QStringList& arguments)
     // A window manager activates a new window itself; without one (a bare X
     // server) the menu shortcuts would stay dead until the window is clicked.
     activateWindow();
+    traceFirstPaintAndIdle(*body_);
+    startupMark("window shown");
 
     document_->openCommandLine(arguments);
+    startupMark("command line's document opened");
     // The modules' start: the custom buttons, the tag list window.
     registry_.started();
-    layout_->applyEditorFont();
+    startupMark("modules started");
     // A file holding only a stray line break shows as empty.
     if (shownEmptyAtStart(body_->characters())) body_->loadText({});
     body_->setSelection(0, 0);
@@ -132,6 +139,7 @@ void TfrmMain::start(const QStringList& arguments)
     body_->setModified(false);
     status_->update();
     colourDocument();
+    startupMark("start done");
 }
 
 void TfrmMain::loadOptions()
@@ -146,6 +154,8 @@ void TfrmMain::loadOptions()
 void TfrmMain::setHighlightingOn(bool on)
 {
     highlightingOn_ = on;
+    // A large document opened without colours keeps no style bytes.
+    body_->setColoursWanted(on);
     commands_->refreshChecks();
 }
 

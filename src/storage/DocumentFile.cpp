@@ -278,21 +278,56 @@ std::string encodeDocument(std::string_view text, const DocumentFormat& format)
     return out;
 }
 
+namespace {
+
+// Opens a document file for reading: through links, as the open does; a pipe
+// would block the open and a device could be endless, so only plain files.
+bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString* error)
+{
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
+    if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
+    if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    return true;
+}
+
+// The bytes at the end of `s` that begin a UTF-8 character they do not finish
+// (at most three): they are checked with the bytes that follow.
+size_t unfinishedTail(std::string_view s)
+{
+    for (size_t k = 1; k <= 3 && k <= s.size(); ++k) {
+        const auto c = static_cast<unsigned char>(s[s.size() - k]);
+        if (markup::isContinuationByte(c)) continue;
+        const size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return length > k ? k : 0;
+    }
+    return 0;
+}
+
+// What the first reading learns of a file.
+struct Survey {
+    bool utf8 = true;
+    size_t lfCount = 0;
+    bool crLf = false;
+    size_t bytes = 0;
+};
+
+}  // namespace
+
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
 {
     const auto fail = [&](const QString& reason) {
         if (error) *error = reason;
         return false;
     };
-    // Through links, as the open below; a pipe would block the open and a
-    // device could be endless, so only plain files are read.
+    QFile file;
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
-    if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
-    if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    if (!openDocumentFile(path, file, st, error)) return false;
     try {
         // One byte of room past the expected size, so that the end of the file
         // is seen without growing the buffer; a file that grows meanwhile is
@@ -308,6 +343,99 @@ bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
         }
         bytes.resize(got);
         *out = decode(bytes, &bytes);
+    } catch (const std::bad_alloc&) {
+        return fail(systemError(ENOMEM));
+    }
+    return true;
+}
+
+bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sink, QString* error)
+{
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    QFile file;
+    struct stat before {};
+    if (!openDocumentFile(path, file, before, error)) return false;
+    try {
+        // Room for an unfinished character before each piece.
+        constexpr size_t kCarry = 4;
+        std::string buffer(kReadPiece + kCarry, '\0');
+        char* const piece = buffer.data() + kCarry;
+        const auto read = [&](qint64& n) {
+            n = file.read(piece, static_cast<qint64>(kReadPiece));
+            return n >= 0;
+        };
+
+        // First: the encoding (the bytes as UTF-8, a character split between
+        // two pieces checked whole) and the line breaks, as decode() decides.
+        Survey survey;
+        size_t carried = 0;
+        char last = 0;
+        for (qint64 n = 0;;) {
+            if (!read(n)) return fail(file.errorString());
+            if (n == 0) break;
+            const std::string_view got(piece, static_cast<size_t>(n));
+            survey.bytes += got.size();
+            for (size_t i = got.find('\n'); i != std::string_view::npos; i = got.find('\n', i + 1)) {
+                if ((i > 0 ? got[i - 1] : last) == '\r') survey.crLf = true;
+                ++survey.lfCount;
+            }
+            last = got.back();
+            if (survey.utf8) {
+                const std::string_view checked(piece - carried, carried + got.size());
+                const size_t tail = unfinishedTail(checked);
+                survey.utf8 = markup::isValidUtf8(checked.substr(0, checked.size() - tail));
+                carried = tail;
+                std::memmove(piece - carried, checked.data() + checked.size() - tail, tail);
+            }
+        }
+        survey.utf8 = survey.utf8 && carried == 0;
+        const bool lf = survey.lfCount > 0 && !survey.crLf;
+        const DocumentFormat found{survey.utf8 ? Encoding::Utf8 : Encoding::Windows1252,
+                                   lf ? LineBreaks::Lf : LineBreaks::CrLf};
+
+        // Then the conversion, piece by piece: every conversion works on
+        // single bytes (line breaks, Windows-1252) or copies them as they are.
+        if (!file.seek(0)) return fail(file.errorString());
+        sink.begin(survey.bytes + (lf ? survey.lfCount : 0));
+        std::string converted;
+        size_t again = 0;
+        for (qint64 n = 0;;) {
+            if (!read(n)) return fail(file.errorString());
+            if (n == 0) break;
+            const std::string_view got(piece, static_cast<size_t>(n));
+            again += got.size();
+            if (found == DocumentFormat{}) {
+                sink.append(got);
+                continue;
+            }
+            converted.clear();
+            if (!survey.utf8 && lf)
+                appendLfAsCrLf(converted, got, appendCp1252AsUtf8);
+            else if (!survey.utf8)
+                appendCp1252AsUtf8(converted, got);
+            else
+                appendLfAsCrLf(converted, got, appendPlain);
+            sink.append(converted);
+        }
+
+        // A file written meanwhile may not be what the first reading found:
+        // then it is read whole, as it is now.
+        struct stat after {};
+        const bool same = ::fstat(file.handle(), &after) == 0 && again == survey.bytes &&
+                          after.st_size == before.st_size && after.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+                          after.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
+        if (!same) {
+            LoadedDocument doc;
+            if (!loadDocumentFile(path, &doc, error)) return false;
+            sink.begin(doc.text.size());
+            sink.append(doc.text);
+            *format = doc.format;
+            return true;
+        }
+        *format = found;
     } catch (const std::bad_alloc&) {
         return fail(systemError(ENOMEM));
     }

@@ -35,6 +35,29 @@ struct LoadedDocument {
 // special files (devices, pipes) are refused.
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error);
 
+// Where readDocumentFile puts a document's text: begin() with about the size
+// it will have, then its pieces in order. begin() may come again (the file
+// changed while it was read); the pieces before it are then void. append()
+// throws std::bad_alloc when there is no room for a piece.
+class TextSink {
+public:
+    virtual ~TextSink() = default;
+    virtual void begin(size_t expectedBytes) = 0;
+    virtual void append(std::string_view piece) = 0;
+};
+
+// The size of the pieces readDocumentFile reads (and hands over, when the
+// file needs no conversion).
+inline constexpr size_t kReadPiece = size_t(1) << 20;
+
+// Reads a document file as loadDocumentFile does (the same text, format and
+// errors) but hands the text to `sink` in pieces instead of holding it whole,
+// so that opening a file takes no memory besides the editor's own copy. The
+// file is read twice: to learn its encoding and line breaks, then to convert
+// it; one that changed in between is read again whole. On failure the sink
+// may have had part of the text.
+bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sink, QString* error);
+
 // Writes `text` (as the editor holds it) in `format`. On failure returns false
 // with the system's reason in *error; the old file is
 // byte-identical and no temporary file is left beside it. A symbolic link is

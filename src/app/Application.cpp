@@ -1,12 +1,15 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProxyStyle>
 
 #include "BodyEditor.h"
+#include "DocumentLifecycle.h"
 #include "StartupTrace.h"
 #include "TfrmMain.h"
 #include "markup/Captions.h"
+#include "settings/SettingsStore.h"
 
 namespace app {
 namespace {
@@ -31,6 +34,9 @@ int run(QApplication& application, const QStringList& arguments)
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
     QApplication::setStyle(new HintDelayStyle);
     BodyEditor::installPlainAccessibility();
+    // The file named on the command line is read while the window is built.
+    const BodyEditor::PreloadScope preload = BodyEditor::preload(
+        commandLinePath(arguments, QDir::currentPath()), settings::SettingsStore().read(settings::user::kColorize));
     TfrmMain window;
     startupMark("main window built");
     window.start(arguments);

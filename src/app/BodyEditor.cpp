@@ -4,13 +4,16 @@
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <sys/stat.h>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <thread>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -114,7 +117,34 @@ size_t countContinuationBytes(const unsigned char* p, size_t n)
     return count;
 }
 
+// Whether a text (the first piece of a document) holds a line longer than
+// the long-line window's limit: a minified page shows it there.
+bool holdsLongLine(std::string_view text)
+{
+    for (size_t at = 0; at < text.size();) {
+        const size_t lf = text.find('\n', at);
+        if ((lf == std::string_view::npos ? text.size() : lf) - at > static_cast<size_t>(LongLineWindow::kLongLine))
+            return true;
+        at = lf == std::string_view::npos ? text.size() : lf + 1;
+    }
+    return false;
+}
+
 }  // namespace
+
+// Scintilla's document loader as its ILoader.h (which QScintilla does not
+// install) declares it: a document filled on any thread, then given to a
+// control. A status of 0 from AddData is success. Not in an unnamed
+// namespace: the compiler would take its functions for never defined.
+class ScintillaLoader {
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
+    virtual void* ConvertToDocument() = 0;
+
+protected:
+    ~ScintillaLoader() = default;
+};
 
 void BodyEditor::installPlainAccessibility()
 {
@@ -389,15 +419,8 @@ public:
 private:
     void make(std::string_view first)
     {
-        // A minified page shows it in its first piece: one line longer than
-        // the window's limit needs the styles to hide most of itself.
-        bool longLine = false;
-        for (size_t at = 0; at < first.size() && !longLine;) {
-            const size_t lf = first.find('\n', at);
-            longLine = (lf == std::string_view::npos ? first.size() : lf) - at > LongLineWindow::kLongLine;
-            at = lf == std::string_view::npos ? first.size() : lf + 1;
-        }
-        editor_.newDocument(expected_, editor_.coloursWanted_ || expected_ < kPlainFrom || longLine);
+        // A long line needs the styles to hide most of itself.
+        editor_.newDocument(expected_, editor_.coloursWanted_ || expected_ < kPlainFrom || holdsLongLine(first));
         made_ = everMade_ = true;
     }
 
@@ -405,6 +428,126 @@ private:
     size_t expected_ = 0;
     bool begun_ = false, made_ = false, everMade_ = false;
 };
+
+// A document file read on a thread of its own into a Scintilla document of its
+// own, while the window is built; see BodyEditor::preload.
+class BodyEditor::Preload {
+public:
+    Preload(QString path, ScintillaLoader* loader, bool styled)
+        : path_(std::move(path)), loader_(loader), styled_(styled), thread_([this] { read(); })
+    {
+    }
+    ~Preload()
+    {
+        wait();
+        if (loader_) loader_->Release();
+    }
+    Preload(const Preload&) = delete;
+    Preload& operator=(const Preload&) = delete;
+
+    const QString& path() const { return path_; }
+    bool styled() const { return styled_; }
+    const storage::DocumentFormat& format() const { return format_; }
+    void wait()
+    {
+        if (thread_.joinable()) thread_.join();
+    }
+    // The document, when it was read whole; its only reference is the
+    // caller's.
+    void* takeDocument()
+    {
+        wait();
+        if (!whole_ || !loader_) return nullptr;
+        void* document = loader_->ConvertToDocument();
+        loader_ = nullptr;
+        return document;
+    }
+
+private:
+    void read()
+    {
+        // The loader cannot start again: a file that changed while it was
+        // read is read by the document lifecycle instead.
+        struct Sink final : storage::TextSink {
+            explicit Sink(ScintillaLoader& l) : loader(l) {}
+            void begin(size_t) override
+            {
+                again = began;
+                began = true;
+            }
+            void append(std::string_view piece) override
+            {
+                if (!again && loader.AddData(piece.data(), static_cast<std::ptrdiff_t>(piece.size())) != 0)
+                    throw std::bad_alloc();
+            }
+            ScintillaLoader& loader;
+            bool began = false, again = false;
+        } sink(*loader_);
+        QString error;
+        whole_ = storage::readDocumentFile(path_, &format_, sink, &error) && !sink.again;
+        startupMark("document read on its own thread");
+    }
+
+    const QString path_;
+    ScintillaLoader* loader_;
+    const bool styled_;
+    storage::DocumentFormat format_;
+    bool whole_ = false;
+    std::thread thread_;  // last: it starts once the rest is made
+};
+
+namespace {
+
+// The file being read while the window is built, if any.
+BodyEditor::Preload* pendingPreload = nullptr;
+
+}  // namespace
+
+void BodyEditor::PreloadEnd::operator()(Preload* preload) const
+{
+    if (pendingPreload == preload) pendingPreload = nullptr;
+    delete preload;
+}
+
+BodyEditor::PreloadScope BodyEditor::preload(const QString& path, bool coloursWanted)
+{
+    // Only a plain file, as the reading checks (a pipe must not be waited on).
+    struct stat st {};
+    if (path.isEmpty() || pendingPreload || ::stat(QFile::encodeName(path).constData(), &st) != 0 ||
+        !S_ISREG(st.st_mode))
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray first = file.read(LongLineWindow::kLongLine + 1);
+    const auto bytes = static_cast<size_t>(st.st_size);
+    const bool styled = coloursWanted || bytes < kPlainFrom ||
+                        holdsLongLine(std::string_view(first.constData(), static_cast<size_t>(first.size())));
+    // Any control makes a loader; this one is made for that alone.
+    QsciScintillaBase maker;
+    auto* loader = reinterpret_cast<ScintillaLoader*>(
+        maker.SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes + bytes / 8 + 65536),
+                            static_cast<long>(styled ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+    if (!loader) return {};
+    PreloadScope scope(new Preload(path, loader, styled));
+    pendingPreload = scope.get();
+    return scope;
+}
+
+bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* format)
+{
+    Preload* const preload = pendingPreload;
+    if (!preload || preload->path() != path) return false;
+    pendingPreload = nullptr;  // one try: otherwise the file is read as any other
+    void* const document = preload->takeDocument();
+    if (!document) return false;
+    startupMark("document taken from its thread");
+    const bool undo = send(QsciScintillaBase::SCI_GETUNDOCOLLECTION) != 0;
+    useDocument(reinterpret_cast<long>(document), preload->styled());
+    *format = preload->format();
+    finishLoad(undo);
+    startupMark("document in the control");
+    return true;
+}
 
 void BodyEditor::newDocument(size_t expectedBytes, bool styled)
 {
@@ -414,8 +557,13 @@ void BodyEditor::newDocument(size_t expectedBytes, bool styled)
     const long doc = send(QsciScintillaBase::SCI_CREATEDOCUMENT, room,
                           styled ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
     if (doc == 0) throw std::bad_alloc();
-    send(QsciScintillaBase::SCI_SETDOCPOINTER, 0, doc);
-    send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, doc);  // the control's reference is the one left
+    useDocument(doc, styled);
+}
+
+void BodyEditor::useDocument(long document, bool styled)
+{
+    send(QsciScintillaBase::SCI_SETDOCPOINTER, 0, document);
+    send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, document);  // the control's reference is the one left
     styled_ = styled;
     longLines_->setActive(styled);
     // What belongs to a document rather than to the view.

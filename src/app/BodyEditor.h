@@ -70,6 +70,20 @@ public:
     void focus() override;
     void setTagColour(unsigned rgb) override;
 
+    // The file named on the command line, read into a document of its own on
+    // another thread while the window is built (its text is what loadPieces
+    // would load from readDocumentFile). Ends that reading, if still unused,
+    // when the scope ends.
+    class Preload;
+    struct PreloadEnd {
+        void operator()(Preload* preload) const;
+    };
+    using PreloadScope = std::unique_ptr<Preload, PreloadEnd>;
+    static PreloadScope preload(const QString& path, bool coloursWanted);
+    // Loads the preloaded document when it is the file at `path` and was
+    // read whole; false otherwise (the file is then to be read as any other).
+    bool loadPreloaded(const QString& path, storage::DocumentFormat* format);
+
     // Whether the documents loaded from now on are to be coloured (syntax
     // highlighting on; so at first). One from kPlainFrom bytes on that is
     // not keeps no style bytes, which would double its memory; colours
@@ -126,6 +140,9 @@ private:
     // Makes a fresh, empty document the control's (the one before is
     // released unless someone holds it), with room for `expectedBytes`.
     void newDocument(std::size_t expectedBytes, bool styled);
+    // Gives the control `document` (Scintilla's), whose one reference passes
+    // to it.
+    void useDocument(long document, bool styled);
     // A loaded document's last steps: windows, undo, save point, caret.
     void finishLoad(bool undoCollection);
     // The document again, with style bytes (see setColoursWanted).

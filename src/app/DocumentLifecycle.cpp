@@ -102,11 +102,13 @@ void DocumentLifecycle::setFile(const QString& path, const storage::DocumentForm
 
 bool DocumentLifecycle::load(const QString& path)
 {
-    // Read straight into the control, piece by piece: the text is never held twice.
+    // Read straight into the control, piece by piece (at start-up already
+    // while the window was built): the text is never held twice.
     storage::DocumentFormat format;
     QString error;
-    if (!w_.body().loadPieces(
-            [&](storage::TextSink& sink) { return storage::readDocumentFile(path, &format, sink, &error); })) {
+    if (!w_.editor().loadPreloaded(path, &format) && !w_.body().loadPieces([&](storage::TextSink& sink) {
+            return storage::readDocumentFile(path, &format, sink, &error);
+        })) {
         interaction::ui().error(storage::openFailure(path, error));
         return false;
     }

@@ -1,10 +1,14 @@
 // Loading into the control piece by piece: a failed load leaves the document,
 // its undo history and the view as they were; a large document opened without
-// colours keeps no style bytes until colours come.
+// colours keeps no style bytes until colours come; a file read on its own
+// thread at start-up is the file as a plain read gives it.
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "app/BodyEditor.h"
 #include "markup/Highlighter.h"
+#include "support/FileFaults.h"
 
 namespace {
 
@@ -70,6 +74,35 @@ TEST(BodyEditorLoad, ALargeDocumentWithoutColoursKeepsNoStylesUntilColoured)
         EXPECT_TRUE(body.keepsStyles()) << loaded.size();
     }
     EXPECT_FALSE(body.isShown(body.length() - 1));
+}
+
+TEST(BodyEditorLoad, APreloadedFileIsTheFileAsReadAndIsTakenOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    const std::string lines = "<p>caf\xE9</p>\n";  // Windows-1252, LF
+    std::string bytes;
+    while (bytes.size() < app::BodyEditor::kPlainFrom) bytes += lines;
+    faults::writeBytes(path, bytes);
+    storage::LoadedDocument read;
+    QString error;
+    ASSERT_TRUE(storage::loadDocumentFile(path, &read, &error));
+
+    for (const bool colours : {false, true}) {
+        const app::BodyEditor::PreloadScope scope = app::BodyEditor::preload(path, colours);
+        app::BodyEditor body;
+        storage::DocumentFormat format;
+        EXPECT_FALSE(body.loadPreloaded(path + QStringLiteral(".other"), &format));
+        ASSERT_TRUE(body.loadPreloaded(path, &format));
+        EXPECT_TRUE(body.text() == read.text);
+        EXPECT_EQ(format, read.format);
+        EXPECT_EQ(body.keepsStyles(), colours);
+        EXPECT_FALSE(body.isModified() || body.canUndo());
+        EXPECT_FALSE(body.loadPreloaded(path, &format)) << "taken once";
+    }
+    // One never taken ends with its scope.
+    EXPECT_TRUE(app::BodyEditor::preload(path, false) != nullptr);
+    EXPECT_TRUE(app::BodyEditor::preload(dir.path(), false) == nullptr) << "a folder";
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "Application.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QIcon>
 #include <QProxyStyle>
 #include <QTextStream>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "AboutBox.h"
+#include "Batch.h"
 #include "BodyEditor.h"
 #include "DocumentLifecycle.h"
 #include "StartupTrace.h"
@@ -75,7 +76,8 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
         out << "tagsmith (Quillon Pro) " << aboutVersion() << '\n';
         return 0;
     }
-    out << parser.helpText() << "\nFiles:\n  "
+    out << parser.helpText() << '\n'
+        << batchUsage() << "\nFiles:\n  "
         << "Manual (Help > Contents, F1): " << files::helpFilePath(settings::ProgramFolder()) << "\n  "
         << "Settings: " << settings::SettingsStore::pathOf(QStringLiteral("Quillon")) << '\n';
     return 0;

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "EditorView.h"
+#include "interaction/Interaction.h"
 #include "markup/Captions.h"
 
 namespace app {
@@ -119,6 +120,14 @@ void StatusPanels::update()
         if (i > 0) fitWidth(i);
     }
     if (panels_[0]->toolTip() != texts[0]) panels_[0]->setToolTip(texts[0]);
+}
+
+void StatusPanels::notify(const QString& text)
+{
+    if (isShown())
+        bar_.showMessage(text, kNoticeMs);
+    else
+        interaction::ui().inform(text);
 }
 
 void StatusPanels::setShown(bool shown)

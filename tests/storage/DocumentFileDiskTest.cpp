@@ -193,7 +193,10 @@ TEST_F(DocumentFileDisk, ReadInPiecesGivesWhatAWholeReadGives)
                                 pad + "\n\r" + pad + "\n",
                                 pad + "\xE9\n" + pad + "\n",
                                 pad + "\xC3",
-                                pad + "\xC3x"};
+                                pad + "\xC3x",
+                                "<meta charset=latin1>\xC3\xA9\n" + pad,
+                                "<meta charset=utf-8>\xE9\n" + pad,
+                                "<meta charset=koi8-r>\xC1\n" + pad};
     const QString file = path(QStringLiteral("page.html"));
     for (const std::string& bytes : rows) {
         writeBytes(file, bytes);

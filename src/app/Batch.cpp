@@ -27,11 +27,11 @@ struct OperationOption {
     const char* help;
 };
 constexpr OperationOption kOperations[] = {
-    {"--tags-upper", Kind::TagsUpper, "every tag in upper case (Tools > Convert All Tags To > Upper Case)"},
-    {"--tags-lower", Kind::TagsLower, "every tag in lower case (Tools > Convert All Tags To > Lower Case)"},
-    {"--remove-tags", Kind::RemoveTags, "every tag removed (Tools > Remove All Tags)"},
-    {"--to-entities", Kind::ToEntities, "special characters to entities (Special Characters to HTML)"},
-    {"--from-entities", Kind::FromEntities, "entities to special characters (HTML to Special Characters)"},
+    {"--tags-upper", Kind::TagsUpper, "Tools > Convert All Tags To > Upper Case"},
+    {"--tags-lower", Kind::TagsLower, "Tools > Convert All Tags To > Lower Case"},
+    {"--remove-tags", Kind::RemoveTags, "Tools > Remove All Tags"},
+    {"--to-entities", Kind::ToEntities, "Special Characters to HTML"},
+    {"--from-entities", Kind::FromEntities, "HTML to Special Characters"},
 };
 constexpr std::string_view kReplace = "--replace";
 constexpr std::string_view kArrow = "=>";
@@ -219,24 +219,21 @@ bool isBatchCommandLine(int argc, char** argv)
 
 QString batchUsage()
 {
+    const auto row = [](const char* option, const char* help) {
+        return QStringLiteral("  %1 %2\n")
+            .arg(QString::fromLatin1(option).leftJustified(28), QString::fromLatin1(help));
+    };
     QString usage = QStringLiteral(
         "Batch mode: tagsmith --batch OPERATION... [--dry-run] [--output DIR] FILE...\n"
-        "Runs the text tools on each FILE without a window, in the order given; a file comes out as the menu\n"
-        "commands would leave it, in its own encoding and line breaks. \"-\" reads standard input and writes\n"
-        "standard output. Prints a line per file and \"N files changed, M unchanged, K failed\"; the exit\n"
-        "status is 0 when no file failed, 1 when one did, 2 for a command line it cannot run.\n"
-        "Operations:\n");
-    for (const OperationOption& o : kOperations)
-        usage += QStringLiteral("  %1  %2\n")
-                     .arg(QString::fromLatin1(o.option).leftJustified(30), QString::fromLatin1(o.help));
-    usage += QStringLiteral("  %1  %2\n")
-                 .arg(QStringLiteral("--replace=FIND=>REPLACEMENT").leftJustified(30),
-                      QStringLiteral("every FIND, ignoring case, replaced (Replace All)"));
-    usage += QStringLiteral("Options:\n  %1  %2\n  %3  %4\n")
-                 .arg(QStringLiteral("--dry-run").leftJustified(30),
-                      QStringLiteral("says what would change, writes nothing"),
-                      QStringLiteral("--output DIR").leftJustified(30),
-                      QStringLiteral("writes copies into DIR instead of replacing the files"));
+        "  Runs the text tools on each FILE without a window, in the order given: a\n"
+        "  file comes out as the menu command leaves it, in its own encoding and line\n"
+        "  breaks. \"-\" reads standard input and writes standard output. Prints a line\n"
+        "  per file, then \"N files changed, M unchanged, K failed\"; the exit status is\n"
+        "  0 when no file failed, 1 when one did, 2 for a command line it cannot run.\n");
+    for (const OperationOption& o : kOperations) usage += row(o.option, o.help);
+    usage += row("--replace=FIND=>REPLACEMENT", "Replace All (FIND ignoring case)");
+    usage += row("--dry-run", "says what would change, writes nothing");
+    usage += row("--output DIR", "writes copies into DIR, not over the files");
     return usage;
 }
 

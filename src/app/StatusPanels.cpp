@@ -92,6 +92,11 @@ StatusPanels::StatusPanels(QStatusBar& bar, EditorView& body, std::function<QStr
     }
     timer_.setInterval(250);
     connect(&timer_, &QTimer::timeout, this, &StatusPanels::update);
+    // A notice takes the whole bar while it shows: beside the four panels it
+    // would be cut to a few words in a window of the usual size.
+    connect(&bar_, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        for (int i = 1; i < 5; ++i) panels_[i]->setVisible(message.isEmpty());
+    });
 }
 
 void StatusPanels::update()

@@ -28,7 +28,8 @@ public:
     // Recomputes and writes all five panels.
     void update();
     // Tells the author something that needs no answer: for a while in the
-    // status bar, or in an information box while the bar is hidden.
+    // status bar, in place of the panels, or in an information box while the
+    // bar is hidden.
     void notify(const QString& text);
     static constexpr int kNoticeMs = 15000;
 

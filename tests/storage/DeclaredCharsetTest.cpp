@@ -71,19 +71,4 @@ TEST(DeclaredCharset, ChoosesTheReadingAndEveryFileRoundTrips)
     }
 }
 
-// A character that a declared encoding cannot store is found (for the question
-// before the save, and the save's refusal) with its line.
-TEST(DeclaredCharset, TheFirstCharacterWithoutACodeIsNamed)
-{
-    storage::DocumentFormat koi8{Encoding::Named, storage::LineBreaks::Lf, "KOI8-R"};
-    const std::string text = "\xD0\xB0\r\nx\xE6\x97\xA5y";  // "а", a line break, "x日y"
-    const auto bad = storage::firstUnencodable(text, koi8);
-    ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->offset, 5u);
-    EXPECT_EQ(bad->codePoint, U'\u65E5');
-    EXPECT_EQ(bad->line, 2);
-    EXPECT_FALSE(storage::firstUnencodable("\xD0\xB0\r\nx", koi8));
-    EXPECT_EQ(storage::encodeDocument("\xD0\xB0\r\nx", koi8), "\xC1\nx");
-}
-
 }  // namespace

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <random>
 
 #include "markup/Entities.h"
 #include "markup/TagCaseConversion.h"
@@ -152,6 +153,45 @@ const std::string& upperCaseDocument(int megabytes)
 {
     static Cache cache;
     return cached(cache, megabytes, [](int mb) { return markup::ConvertTagCase(htmlDocument(mb), true).text; });
+}
+
+// A minified page of `bytes` bytes without a line break: tags with varied
+// attributes and text, so that the segments the control measures rarely repeat.
+std::string minifiedPage(size_t bytes)
+{
+    static const char* const words[] = {
+        "the",    "page",    "caf\xC3\xA9", "menu",         "item",    "price", "about", "news",
+        "search", "login",   "footer",      "na\xC3\xAFve", "product", "shop",  "cart",  "12,50\xE2\x82\xAC",
+        "terms",  "privacy", "home",        "blog"};
+    std::mt19937 random(42);
+    const auto word = [&] { return std::string(words[random() % std::size(words)]); };
+    const auto number = [&](unsigned below) { return std::to_string(random() % below); };
+    std::string s;
+    s.reserve(bytes + 256);
+    while (s.size() < bytes) {
+        switch (random() % 6) {
+            case 0:
+                s += "<div class=\"c" + number(500) + " " + word() + "-" + number(50) + "\">";
+                break;
+            case 1:
+                s += "<a href=\"/" + word() + "/" + word() + "-" + number(10000) + ".html\" title=\"" + word() + "\">" +
+                     word() + "</a>";
+                break;
+            case 2:
+                for (unsigned i = 0, n = 3 + random() % 12; i < n; ++i) s += word() + " ";
+                break;
+            case 3:
+                s += "<span data-id=\"" + number(1000000) + "\">" + word() + "</span>";
+                break;
+            case 4:
+                s += "<img src=\"/img/" + word() + number(1000) + ".png\" alt=\"" + word() + "\">";
+                break;
+            default:
+                s += "</div>";
+                break;
+        }
+    }
+    return s;
 }
 
 QString htmlDocumentFile(int megabytes)

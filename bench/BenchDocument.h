@@ -33,6 +33,10 @@ const std::string& documentWithMatches(int megabytes);
 // longer than `megabytes` MB), the input of HTML-to-special.
 const std::string& entityDocument(int megabytes);
 
+// A minified page of `bytes` bytes without a line break: tags with varied
+// attributes and text, so that the pieces the control measures rarely repeat.
+std::string minifiedPage(size_t bytes);
+
 // The document with its tags converted to upper case, the input of the
 // conversion to lower case.
 const std::string& upperCaseDocument(int megabytes);

@@ -3,8 +3,9 @@
 // no command reads or writes the real settings. With "--open-and-measure FILE"
 // it is instead the fresh process whose memory PeakMemory measures; with
 // "--write-document MB FILE" it writes the generated document of that size
-// (to time other editors with the same bytes); with "--open FILE" it opens the
-// file in the stand-in main window and waits, as an editor started with it.
+// (to time other editors with the same bytes), "--write-long-line MB FILE" the
+// minified page of that size (all on one line); with "--open FILE" it opens
+// the file in the stand-in main window and waits, as an editor started with it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -58,9 +59,12 @@ int main(int argc, char** argv)
         if (!bench::openFile(window, QString::fromLocal8Bit(argv[2]), &error)) return 1;
         return QApplication::exec();
     }
-    if (argc == 4 && std::strcmp(argv[1], "--write-document") == 0) {
+    const bool longLine = argc == 4 && std::strcmp(argv[1], "--write-long-line") == 0;
+    if (longLine || (argc == 4 && std::strcmp(argv[1], "--write-document") == 0)) {
         QFile file(QString::fromLocal8Bit(argv[3]));
-        const std::string& text = bench::htmlDocument(std::atoi(argv[2]));
+        const int mb = std::atoi(argv[2]);
+        const std::string text =
+            longLine ? bench::minifiedPage(static_cast<size_t>(mb) << 20) : bench::htmlDocument(mb);
         const bool written =
             file.open(QIODevice::WriteOnly) &&
             file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());

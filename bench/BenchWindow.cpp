@@ -73,7 +73,12 @@ void BenchWindow::endWait()
 void BenchWindow::open(std::string_view text)
 {
     body_->loadText(text);
-    app::keepFreedMemoryFor(text.size());
+    opened();
+}
+
+void BenchWindow::opened()
+{
+    app::keepFreedMemoryFor(static_cast<size_t>(body_->length()));
     colourDocument();
     registry.documentReplaced();
     paint();

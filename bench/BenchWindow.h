@@ -70,6 +70,8 @@ public:
     // A document loaded as opening a file loads it: the text, the colours when
     // highlighting is on, the commands told, the screen painted.
     void open(std::string_view text);
+    // The same after the text was loaded into the control (see openFile).
+    void opened();
     // Paints what the control shows now and handles the pending events, as the
     // event loop does once a command returns.
     void paint();

@@ -1,15 +1,18 @@
-// Entry point of Quillon Pro: --help and --version without a display, else the
-// application object and the main window.
+// Entry point of Quillon Pro: the batch mode, --help and --version without a
+// display, else the application object and the main window.
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
 
 #include "app/Application.h"
+#include "app/Batch.h"
 #include "app/LargeBlocks.h"
 
 int main(int argc, char** argv)
 {
     app::setUpMemoryForLargeDocuments();
+    // The text tools on files: no window, no display.
+    if (app::isBatchCommandLine(argc, argv)) return app::runBatch(argc, argv);
     if (const auto answered = app::answerInformationOptions(argc, argv)) return *answered;
     QApplication application(argc, argv);
     // What is left of argv once Qt has taken its own options, decoded as file

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QIcon>
 #include <QProxyStyle>
 #include <QTextStream>
@@ -9,7 +10,10 @@
 #include <string_view>
 
 #include "AboutBox.h"
+#include "Batch.h"
 #include "BodyEditor.h"
+#include "DocumentLifecycle.h"
+#include "StartupTrace.h"
 #include "TfrmMain.h"
 #include "files/UserTools.h"
 #include "markup/Captions.h"
@@ -72,7 +76,8 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
         out << "tagsmith (Quillon Pro) " << aboutVersion() << '\n';
         return 0;
     }
-    out << parser.helpText() << "\nFiles:\n  "
+    out << parser.helpText() << '\n'
+        << batchUsage() << "\nFiles:\n  "
         << "Manual (Help > Contents, F1): " << files::helpFilePath(settings::ProgramFolder()) << "\n  "
         << "Settings: " << settings::SettingsStore::pathOf(QStringLiteral("Quillon")) << '\n';
     return 0;
@@ -80,6 +85,7 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
 
 int run(QApplication& application, const QStringList& arguments)
 {
+    startupMark("Qt application made");
     QApplication::setApplicationName(QString::fromLatin1(markup::kAppTitle));
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
     QApplication::setApplicationVersion(QString::fromLatin1(aboutVersion()));
@@ -88,8 +94,13 @@ int run(QApplication& application, const QStringList& arguments)
         QIcon::fromTheme(QString::fromLatin1(kDesktopName), QIcon(QStringLiteral(":/quillon-pro.svg"))));
     QApplication::setStyle(new HintDelayStyle);
     BodyEditor::installPlainAccessibility();
+    // The file named on the command line is read while the window is built.
+    const QStringList words = fileWords(arguments);
+    const BodyEditor::PreloadScope preload = BodyEditor::preload(
+        commandLinePath(words, QDir::currentPath()), settings::SettingsStore().read(settings::user::kColorize));
     TfrmMain window;
-    window.start(fileWords(arguments));
+    startupMark("main window built");
+    window.start(words);
     return application.exec();
 }
 

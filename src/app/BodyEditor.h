@@ -54,6 +54,7 @@ public:
     // EditorView
     std::string_view characters() const override;
     void loadText(std::string_view text) override;
+    bool loadPieces(const std::function<bool(storage::TextSink&)>& read) override;
     Pos caretPosition() const override;
     int columnOf(Pos pos) const override;
     bool canUndo() const override;
@@ -68,6 +69,30 @@ public:
     void ensureCaretVisible() override;
     void focus() override;
     void setTagColour(unsigned rgb) override;
+
+    // The file named on the command line, read into a document of its own on
+    // another thread while the window is built (its text is what loadPieces
+    // would load from readDocumentFile). Ends that reading, if still unused,
+    // when the scope ends.
+    class Preload;
+    struct PreloadEnd {
+        void operator()(Preload* preload) const;
+    };
+    using PreloadScope = std::unique_ptr<Preload, PreloadEnd>;
+    static PreloadScope preload(const QString& path, bool coloursWanted);
+    // Loads the preloaded document when it is the file at `path` and was
+    // read whole; false otherwise (the file is then to be read as any other).
+    bool loadPreloaded(const QString& path, storage::DocumentFormat* format);
+
+    // Whether the documents loaded from now on are to be coloured (syntax
+    // highlighting on; so at first). One from kPlainFrom bytes on that is
+    // not keeps no style bytes, which would double its memory; colours
+    // written to it later give it them back, and its undo history then starts
+    // anew.
+    void setColoursWanted(bool wanted) { coloursWanted_ = wanted; }
+    static constexpr std::size_t kPlainFrom = std::size_t(8) << 20;
+    // Whether the document has style bytes.
+    bool keepsStyles() const { return styled_; }
 
     // Appends the text to `out` in one copy, leaving the control's buffer as
     // it is (characters() first makes the text contiguous, which moves up to
@@ -118,12 +143,27 @@ protected:
 
 private:
     class Control;
+    class Loader;
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
+    // Makes a fresh, empty document the control's (the one before is
+    // released unless someone holds it), with room for `expectedBytes`.
+    void newDocument(std::size_t expectedBytes, bool styled);
+    // Gives the control `document` (Scintilla's), whose one reference passes
+    // to it.
+    void useDocument(long document, bool styled);
+    // A loaded document's last steps: windows, undo, save point, caret.
+    void finishLoad(bool undoCollection);
+    // The document again, with style bytes (see setColoursWanted).
+    void giveStyles();
     void removeConflictingKeys();
+    // Tells the component that no text is waiting to be styled.
+    void markStyled() const;
 
     Control* control_;  // a child widget
     std::unique_ptr<LongLineWindow> longLines_;
     bool forcedModified_ = false;
+    bool coloursWanted_ = true;
+    bool styled_ = true;
     unsigned tagColour_ = 0x000080;
 };
 

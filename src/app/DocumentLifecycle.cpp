@@ -9,6 +9,7 @@
 #include "CommandUi.h"
 #include "LargeBlocks.h"
 #include "RecentFiles.h"
+#include "StatusPanels.h"
 #include "TfrmMain.h"
 #include "WindowLayout.h"
 #include "files/SidePanel.h"
@@ -102,14 +103,22 @@ void DocumentLifecycle::setFile(const QString& path, const storage::DocumentForm
 
 bool DocumentLifecycle::load(const QString& path)
 {
-    storage::LoadedDocument doc;
+    // Read straight into the control, piece by piece (at start-up already
+    // while the window was built): the text is never held twice.
+    storage::DocumentFormat format;
     QString error;
-    if (!storage::loadDocumentFile(path, &doc, &error)) {
+    if (!w_.editor().loadPreloaded(path, &format) && !w_.body().loadPieces([&](storage::TextSink& sink) {
+            return storage::readDocumentFile(path, &format, sink, &error);
+        })) {
         interaction::ui().error(storage::openFailure(path, error));
         return false;
     }
-    show(doc.text);
-    format_ = doc.format;
+    // Freed memory is kept in proportion to the document (app/LargeBlocks).
+    keepFreedMemoryFor(static_cast<size_t>(w_.body().length()));
+    format_ = format;
+    // A declared encoding that was not followed is said once, without
+    // stopping the author: the text is whole and is written back as read.
+    if (const QString notice = storage::declarationNotice(format); !notice.isEmpty()) w_.status().notify(notice);
     return true;
 }
 
@@ -124,15 +133,18 @@ SaveResult DocumentLifecycle::write(const QString& path)
 {
     const std::string_view text = w_.body().characters();
     storage::DocumentFormat format = format_;
-    // A Windows-1252 file that now holds a character 1252 has no code for
-    // can still be kept: as UTF-8, when the author agrees.
-    if (const auto bad = storage::firstUnencodable(text, format.encoding)) {
+    // A file in an 8-bit or other encoding that now holds a character the
+    // encoding has no code for can still be kept: as UTF-8, when the author
+    // agrees.
+    if (const auto bad = storage::firstUnencodable(text, format)) {
         const QString question =
-            QStringLiteral("This document cannot be stored as Windows-1252 (first: %1 at line %2). Save it as UTF-8?")
-                .arg(storage::describeCharacter(bad->codePoint), QString::number(bad->line));
+            QStringLiteral("This document cannot be stored as %3 (first: %1 at line %2). Save it as UTF-8?")
+                .arg(storage::describeCharacter(bad->codePoint), QString::number(bad->line),
+                     storage::encodingName(format));
         if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes)
             return SaveResult::Cancelled;
         format.encoding = storage::Encoding::Utf8;
+        format.charset.clear();
     }
     QString error;
     if (!storage::saveDocumentFile(path, text, format, &error)) {

@@ -5,9 +5,11 @@
 // of the editing component is reachable from a command module.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "markup/TextEditor.h"
+#include "storage/DocumentFile.h"
 
 namespace app {
 
@@ -20,6 +22,12 @@ public:
     // Loads a whole document (bytes as they are, NUL included) as a fresh,
     // unmodified text with no undo history and the caret at the start.
     virtual void loadText(std::string_view text) = 0;
+    // Loads a document as loadText does, from pieces that `read` hands to the
+    // sink it is given (a file as it is decoded: its text is never held
+    // twice). When `read` returns false, or the control has no room for the
+    // text (std::bad_alloc from the sink), the document, its undo history and
+    // the view stay as they were, and the result is false.
+    virtual bool loadPieces(const std::function<bool(storage::TextSink&)>& read) = 0;
 
     // The caret, and the 0-based column of a position in characters.
     virtual Pos caretPosition() const = 0;

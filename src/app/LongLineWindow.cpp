@@ -128,11 +128,11 @@ void LongLineWindow::fillStyle(Pos start, Pos length, markup::Style colour)
     }
 }
 
-void LongLineWindow::show(const Line& l, Pos from, Pos to)
+void LongLineWindow::show(Pos start, Pos end, Pos from, Pos to)
 {
     std::string styles;
-    for (Pos at = l.start; at < l.end; at += kPiece) {
-        const Pos n = std::min(kPiece, l.end - at);
+    for (Pos at = start; at < end; at += kPiece) {
+        const Pos n = std::min(kPiece, end - at);
         readStyles(editor_, at, n, styles);
         bool changed = false;
         for (Pos i = 0; i < n; ++i) {
@@ -159,13 +159,52 @@ Pos LongLineWindow::characterStart(Pos pos, const Line& l) const
     return pos;
 }
 
-void LongLineWindow::showAround(const Line& l, Pos focus)
+LongLineWindow::Line LongLineWindow::windowFor(const Line& l, Pos focus) const
 {
     Pos from = std::clamp(focus - kWindow / 2, l.start, std::max(l.start, l.end - kWindow));
     Pos to = std::min(l.end, from + kWindow);
     from = from == l.start ? from : characterStart(from, l);
     to = to == l.end ? to : characterStart(to, l);
-    show(l, from, to);
+    return {from, to};
+}
+
+LongLineWindow::Line LongLineWindow::shownRun(const Line& l, Pos pos) const
+{
+    // Read in small pieces: the run is normally the window itself.
+    constexpr Pos kStep = Pos(4) << 10;
+    std::string styles;
+    Pos first = pos;
+    while (first > l.start) {
+        const Pos from = std::max(l.start, first - kStep);
+        readStyles(editor_, from, first - from, styles);
+        Pos i = first - from;
+        while (i > 0 && !(static_cast<unsigned char>(styles[static_cast<size_t>(i - 1)]) & kHiddenBit)) --i;
+        first = from + i;
+        if (i > 0) break;
+    }
+    Pos last = pos + 1;
+    while (last < l.end) {
+        const Pos n = std::min(kStep, l.end - last);
+        readStyles(editor_, last, n, styles);
+        Pos i = 0;
+        while (i < n && !(static_cast<unsigned char>(styles[static_cast<size_t>(i)]) & kHiddenBit)) ++i;
+        last += i;
+        if (i < n) break;
+    }
+    return {first, last};
+}
+
+void LongLineWindow::showAround(const Line& l, Pos focus)
+{
+    const Line w = windowFor(l, focus);
+    // Where the focus is shown, the window it is in (or the text an edit
+    // showed) is hidden again around the new one: a few kilobytes instead of
+    // the whole line. A focus in the hidden part (the caret went far) needs
+    // the whole line, to find the old window.
+    const Pos probe = std::min(focus, l.end - 1);
+    if (!shown(probe)) return show(l.start, l.end, w.start, w.end);
+    const Line run = shownRun(l, probe);
+    show(std::min(run.start, w.start), std::max(run.end, w.end), w.start, w.end);
 }
 
 bool LongLineWindow::hasWindow(const Line& l) const
@@ -186,15 +225,35 @@ bool LongLineWindow::caretFits(const Line& l, Pos caret) const
     return true;
 }
 
-void LongLineWindow::windowAll(std::string_view text)
+bool LongLineWindow::windowAll(std::string_view text)
 {
+    bool found = false;
     const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const char* const begin = text.data();
     const char* const end = begin + text.size();
+    // Every style is the default: the hidden part is written without reading
+    // it, in pieces that keep the twins' alternation at absolute positions.
+    static const std::string pattern = [] {
+        std::string p(static_cast<size_t>(kPiece), '\0');
+        for (Pos i = 0; i < kPiece; ++i) p[static_cast<size_t>(i)] = static_cast<char>(hidden(markup::DefaultStyle, i));
+        return p;
+    }();
+    const auto hide = [&](Pos from, Pos to) {
+        for (Pos at = from; at < to;) {
+            const Pos offset = at % kPiece, n = std::min(to - at, kPiece - offset);
+            writeRaw(editor_, at,
+                     std::string_view(pattern).substr(static_cast<size_t>(offset), static_cast<size_t>(n)));
+            at += n;
+        }
+    };
     const auto window = [&](const char* from, const char* to) {
         if (to - from <= kLongLine) return;
+        found = true;
+        if (!active_) return;
         const Line l{from - begin, to - begin};
-        showAround(l, caret >= l.start && caret <= l.end ? caret : l.start);
+        const Line w = windowFor(l, caret >= l.start && caret <= l.end ? caret : l.start);
+        hide(l.start, w.start);
+        hide(w.end, l.end);
     };
     for (const char* p = begin; p < end;) {
         const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
@@ -215,10 +274,12 @@ void LongLineWindow::windowAll(std::string_view text)
         }
         p = nl ? nl + 1 : end;
     }
+    return found;
 }
 
 bool LongLineWindow::follow()
 {
+    if (!active_) return false;
     const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const Pos caretLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
     const Pos first = send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,

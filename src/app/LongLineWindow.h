@@ -34,15 +34,21 @@ public:
     // Lines longer than this are shown through a window.
     static constexpr Pos kLongLine = Pos(128) << 10;
     // Size of the window, and how close the caret may come to a hidden byte
-    // before the window moves to centre on it again.
-    static constexpr Pos kWindow = Pos(64) << 10;
-    static constexpr Pos kMargin = Pos(4) << 10;
+    // before the window moves to centre on it again. Every shown byte is
+    // measured again after each edit of its line (about 6 us a byte), so the
+    // window is a few screens wide: without word wrap the horizontal scroll
+    // range is much narrower still.
+    static constexpr Pos kWindow = Pos(8) << 10;
+    static constexpr Pos kMargin = Pos(1) << 10;
 
     explicit LongLineWindow(QsciScintillaBase& editor);
 
     // Makes the hidden twins invisible; again after anything that copies the
     // default style over all styles (a new font).
     void defineStyles();
+    // A document without style bytes can hide nothing: its lines are shown
+    // whole (and laid out whole, however long).
+    void setActive(bool active) { active_ = active; }
 
     // Colours bytes as the highlighter asks, keeping hidden bytes hidden.
     void writeStyles(Pos start, std::string_view colours);
@@ -53,9 +59,10 @@ public:
     bool shown(Pos pos) const;
 
     // After the whole text was replaced by `text` (a load, a whole-document
-    // pass): every long line shows its start, and the caret's line the part
-    // around the caret.
-    void windowAll(std::string_view text);
+    // pass), its styles all the default: every long line shows its start, and
+    // the caret's line the part around the caret. Returns whether the text
+    // has a long line (also when the window is off).
+    bool windowAll(std::string_view text);
     // Before painting: each long line on screen has a window, and the caret's
     // line shows the caret with room on both sides. Returns whether a window
     // moved (the caret's place on screen changed with it).
@@ -69,15 +76,22 @@ private:
     Line line(Pos lineNumber) const;
     // Whether [start, start + n), n at most one piece, meets a long line.
     bool touchesLongLine(Pos start, Pos n) const;
-    // Shows [from, to) of the line and hides the rest of it.
-    void show(const Line& l, Pos from, Pos to);
+    // Shows [from, to) of [start, end) (a part of a line) and hides the rest
+    // of it.
+    void show(Pos start, Pos end, Pos from, Pos to);
+    // Centres the window of the line on `focus`.
     void showAround(const Line& l, Pos focus);
+    // The window [from, to) for `focus`, whole characters.
+    Line windowFor(const Line& l, Pos focus) const;
+    // The shown bytes around `pos` (a shown byte of the line).
+    Line shownRun(const Line& l, Pos pos) const;
     bool hasWindow(const Line& l) const;
     bool caretFits(const Line& l, Pos caret) const;
     Pos characterStart(Pos pos, const Line& l) const;
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
 
     QsciScintillaBase& editor_;
+    bool active_ = true;
 };
 
 }  // namespace app

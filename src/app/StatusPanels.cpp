@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "EditorView.h"
+#include "interaction/Interaction.h"
 #include "markup/Captions.h"
 
 namespace app {
@@ -91,6 +92,11 @@ StatusPanels::StatusPanels(QStatusBar& bar, EditorView& body, std::function<QStr
     }
     timer_.setInterval(250);
     connect(&timer_, &QTimer::timeout, this, &StatusPanels::update);
+    // A notice takes the whole bar while it shows: beside the four panels it
+    // would be cut to a few words in a window of the usual size.
+    connect(&bar_, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        for (int i = 1; i < 5; ++i) panels_[i]->setVisible(message.isEmpty());
+    });
 }
 
 void StatusPanels::update()
@@ -119,6 +125,14 @@ void StatusPanels::update()
         if (i > 0) fitWidth(i);
     }
     if (panels_[0]->toolTip() != texts[0]) panels_[0]->setToolTip(texts[0]);
+}
+
+void StatusPanels::notify(const QString& text)
+{
+    if (isShown())
+        bar_.showMessage(text, kNoticeMs);
+    else
+        interaction::ui().inform(text);
 }
 
 void StatusPanels::setShown(bool shown)

@@ -27,6 +27,12 @@ public:
 
     // Recomputes and writes all five panels.
     void update();
+    // Tells the author something that needs no answer: for a while in the
+    // status bar, in place of the panels, or in an information box while the
+    // bar is hidden.
+    void notify(const QString& text);
+    static constexpr int kNoticeMs = 15000;
+
     // Shows or hides the status bar and starts or stops the timer with it.
     void setShown(bool shown);
     bool isShown() const;

@@ -15,6 +15,7 @@
 #include "DocumentLifecycle.h"
 #include "EditCommands.h"
 #include "EditorContext.h"
+#include "StartupTrace.h"
 #include "Recovery.h"
 #include "StatusPanels.h"
 #include "VexSplitter.h"
@@ -120,6 +121,9 @@ void TfrmMain::start(const QStringList& arguments)
     layout_->arrangeBars();
     layout_->applyWordWrap();
     layout_->applySidePanel();
+    // Before the document: a new font would lay it out again.
+    layout_->applyEditorFont();
+    startupMark("window state and options read");
     if (layout_->maximizedAtStart())
         showMaximized();
     else
@@ -127,11 +131,14 @@ void TfrmMain::start(const QStringList& arguments)
     // A window manager activates a new window itself; without one (a bare X
     // server) the menu shortcuts would stay dead until the window is clicked.
     activateWindow();
+    traceFirstPaintAndIdle(*body_);
+    startupMark("window shown");
 
     document_->openCommandLine(arguments);
+    startupMark("command line's document opened");
     // The modules' start: the custom buttons, the tag list window.
     registry_.started();
-    layout_->applyEditorFont();
+    startupMark("modules started");
     // A file holding only a stray line break shows as empty.
     if (shownEmptyAtStart(body_->characters())) body_->loadText({});
     body_->setSelection(0, 0);
@@ -144,6 +151,7 @@ void TfrmMain::start(const QStringList& arguments)
     recovery_->offerStaleFiles([this](const storage::RecoveredText& recovered) {
         document_->restore(recovered.name.path, recovered.name.format, recovered.text);
     });
+    startupMark("start done");
 }
 
 void TfrmMain::loadOptions()
@@ -158,6 +166,8 @@ void TfrmMain::loadOptions()
 void TfrmMain::setHighlightingOn(bool on)
 {
     highlightingOn_ = on;
+    // A large document opened without colours keeps no style bytes.
+    body_->setColoursWanted(on);
     commands_->refreshChecks();
 }
 

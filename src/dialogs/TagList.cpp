@@ -106,8 +106,10 @@ QString writeTagList(const QString& path, const QStringList& entries, const stor
 {
     const std::string text = joinTagList(entries);
     storage::DocumentFormat written = format;
-    if (written.encoding != storage::Encoding::Utf8 && storage::firstUnencodable(text, written.encoding))
+    if (written.encoding != storage::Encoding::Utf8 && storage::firstUnencodable(text, written)) {
         written.encoding = storage::Encoding::Utf8;
+        written.charset.clear();
+    }
     QString reason;
     if (!storage::saveDocumentFile(path, text, written, &reason)) return storage::saveFailure(path, reason);
     return {};

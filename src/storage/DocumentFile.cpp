@@ -18,6 +18,7 @@
 #include <new>
 
 #include "markup/Text.h"
+#include "storage/DeclaredCharset.h"
 #include "storage/Instances.h"
 
 namespace storage {
@@ -175,6 +176,61 @@ int lineOfOffset(std::string_view s, size_t offset)
 
 // ---------------------------------------------------------------- both ways
 
+// The format a file is read in: the encoding it declares when that can be
+// followed, else the guess (UTF-8 when the bytes are, else Windows-1252). A
+// Named result is still to be checked against the bytes (readNamed).
+DocumentFormat chooseFormat(std::string_view head, bool validUtf8, bool lf)
+{
+    DocumentFormat f;
+    f.lineBreaks = lf ? LineBreaks::Lf : LineBreaks::CrLf;
+    f.encoding = validUtf8 ? Encoding::Utf8 : Encoding::Windows1252;
+    // A byte-order mark says more than any declaration.
+    if (head.starts_with("\xEF\xBB\xBF")) return f;
+    f.declaredName = findDeclaredCharset(head);
+    if (f.declaredName.empty()) return f;
+    f.declared = Declared::Followed;
+    switch (kindOfCharset(f.declaredName)) {
+        case CharsetKind::Utf8:
+            if (!validUtf8) f.declared = Declared::NotUtf8;
+            break;
+        case CharsetKind::Windows1252:
+            f.encoding = Encoding::Windows1252;
+            break;
+        case CharsetKind::Other:
+            if (codecAvailable(f.declaredName)) {
+                f.encoding = Encoding::Named;
+                f.charset = f.declaredName;
+            } else {
+                f.declared = Declared::Unknown;
+            }
+            break;
+    }
+    return f;
+}
+
+// Reads the bytes in the Named encoding of `doc`; one whose bytes do not come
+// back exactly is read as guessed instead. False then.
+bool readNamed(std::string_view bytes, LoadedDocument& doc)
+{
+    std::optional<std::string> text = decodeNamed(bytes, doc.format.charset);
+    if (!text) {
+        doc.format.encoding = isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Windows1252;
+        doc.format.charset.clear();
+        doc.format.declared = Declared::NotInIt;
+        return false;
+    }
+    size_t lfCount = 0;
+    const bool lf = isLfStyle(*text, lfCount);
+    doc.format.lineBreaks = lf ? LineBreaks::Lf : LineBreaks::CrLf;
+    if (lf) {
+        doc.text.reserve(text->size() + lfCount);
+        appendLfAsCrLf(doc.text, *text, appendPlain);
+    } else {
+        doc.text = std::move(*text);
+    }
+    return true;
+}
+
 // Decodes file bytes in one pass into a fresh buffer, or none at all: a UTF-8
 // file that needs no conversion takes over `owned` (the bytes themselves) when
 // it is given.
@@ -185,9 +241,9 @@ LoadedDocument decode(std::string_view bytes, std::string* owned)
     // with LF; every other file is held exactly as it is.
     size_t lfCount = 0;
     const bool lf = isLfStyle(bytes, lfCount);
-    if (lf) doc.format.lineBreaks = LineBreaks::Lf;
-    if (!isValidUtf8(bytes)) {
-        doc.format.encoding = Encoding::Windows1252;
+    doc.format = chooseFormat(bytes, isValidUtf8(bytes), lf);
+    if (doc.format.encoding == Encoding::Named && readNamed(bytes, doc)) return doc;
+    if (doc.format.encoding == Encoding::Windows1252) {
         doc.text.reserve(bytes.size() + bytes.size() / 4 + lfCount);
         if (lf)
             appendLfAsCrLf(doc.text, bytes, appendCp1252AsUtf8);
@@ -209,7 +265,21 @@ std::optional<Unencodable> encode(std::string_view text, const DocumentFormat& f
     out.clear();
     out.reserve(text.size());
     std::optional<Unencodable> bad;
-    if (format.encoding == Encoding::Windows1252) {
+    if (format.encoding == Encoding::Named) {
+        if (stop) {
+            if (const auto unstorable = firstUnstorable(text, format.charset))
+                bad = Unencodable{unstorable->offset, unstorable->codePoint, 1};
+        }
+        if (!bad) {
+            std::string lf;
+            if (format.lineBreaks == LineBreaks::Lf)
+                appendCrLfAsLf(lf, text, [](std::string& o, std::string_view piece) {
+                    o.append(piece);
+                    return std::optional<Unencodable>();
+                });
+            out = encodeNamed(format.lineBreaks == LineBreaks::Lf ? std::string_view(lf) : text, format.charset);
+        }
+    } else if (format.encoding == Encoding::Windows1252) {
         const auto transcode = [&](std::string& o, std::string_view piece) {
             return appendUtf8AsCp1252(o, piece, text.data(), stop);
         };
@@ -314,13 +384,13 @@ private:
     QByteArray name_;  // empty while unnamed or once renamed
 };
 
-QString unencodableReason(const Unencodable& bad)
+QString unencodableReason(const Unencodable& bad, const DocumentFormat& format)
 {
     return QStringLiteral(
-               "This file is in the Windows-1252 encoding, which has no code for the character %1 on line %2. "
+               "This file is in the %4 encoding, which has no code for the character %1 on line %2. "
                "Remove the character or write it as &#%3;.")
         .arg(describeCharacter(bad.codePoint), QString::number(bad.line),
-             QString::number(static_cast<uint>(bad.codePoint)));
+             QString::number(static_cast<uint>(bad.codePoint)), encodingName(format));
 }
 
 }  // namespace
@@ -343,11 +413,53 @@ QString describeCharacter(char32_t codePoint)
              QStringLiteral("%1").arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0')).toUpper());
 }
 
+QString encodingName(const DocumentFormat& format)
+{
+    switch (format.encoding) {
+        case Encoding::Utf8:
+            return QStringLiteral("UTF-8");
+        case Encoding::Windows1252:
+            return QStringLiteral("Windows-1252");
+        case Encoding::Named:
+            break;
+    }
+    return QString::fromStdString(format.charset);
+}
+
+QString declarationNotice(const DocumentFormat& format)
+{
+    const QString name = QString::fromStdString(format.declaredName);
+    switch (format.declared) {
+        case Declared::None:
+        case Declared::Followed:
+            return {};
+        case Declared::NotUtf8:
+            return QStringLiteral("The page declares UTF-8 but is not valid UTF-8: read as %1.")
+                .arg(encodingName(format));
+        case Declared::Unknown:
+            return QStringLiteral("The page declares the encoding \"%1\", which cannot be read here: read as %2.")
+                .arg(name, encodingName(format));
+        case Declared::NotInIt:
+            return QStringLiteral("The page declares the encoding \"%1\", but its bytes are not in it: read as %2.")
+                .arg(name, encodingName(format));
+    }
+    return {};
+}
+
+std::optional<Unencodable> firstUnencodable(std::string_view text, const DocumentFormat& format)
+{
+    if (format.encoding == Encoding::Utf8) return std::nullopt;
+    std::string scratch;
+    DocumentFormat asHeld = format;
+    asHeld.lineBreaks = LineBreaks::CrLf;
+    return encode(text, asHeld, scratch, true);
+}
+
 std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding encoding)
 {
-    if (encoding == Encoding::Utf8) return std::nullopt;
-    std::string scratch;
-    return encode(text, {encoding, LineBreaks::CrLf}, scratch, true);
+    DocumentFormat format;
+    format.encoding = encoding;
+    return firstUnencodable(text, format);
 }
 
 LoadedDocument decodeDocument(std::string_view bytes)
@@ -361,6 +473,47 @@ std::string encodeDocument(std::string_view text, const DocumentFormat& format)
     encode(text, format, out, false);
     return out;
 }
+
+namespace {
+
+// Opens a document file for reading: through links, as the open does; a pipe
+// would block the open and a device could be endless, so only plain files.
+bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString* error)
+{
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
+    if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
+    if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    return true;
+}
+
+// The bytes at the end of `s` that begin a UTF-8 character they do not finish
+// (at most three): they are checked with the bytes that follow.
+size_t unfinishedTail(std::string_view s)
+{
+    for (size_t k = 1; k <= 3 && k <= s.size(); ++k) {
+        const auto c = static_cast<unsigned char>(s[s.size() - k]);
+        if (markup::isContinuationByte(c)) continue;
+        const size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return length > k ? k : 0;
+    }
+    return 0;
+}
+
+// What the first reading learns of a file.
+struct Survey {
+    bool utf8 = true;
+    size_t lfCount = 0;
+    bool crLf = false;
+    size_t bytes = 0;
+};
+
+}  // namespace
 
 void removeStaleTemporaries(const QByteArray& folder)
 {
@@ -386,15 +539,9 @@ bool readFileBytes(const QString& path, std::string* out, QString* error)
         if (error) *error = reason;
         return false;
     };
-    // Through links, as the open below; a pipe would block the open and a
-    // device could be endless, so only plain files are read.
+    QFile file;
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
-    if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
-    if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    if (!openDocumentFile(path, file, st, error)) return false;
     try {
         // One byte of room past the expected size, so that the end of the file
         // is seen without growing the buffer; a file that grows meanwhile is
@@ -429,6 +576,104 @@ bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
     return true;
 }
 
+bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sink, QString* error)
+{
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    QFile file;
+    struct stat before {};
+    if (!openDocumentFile(path, file, before, error)) return false;
+    try {
+        // Room for an unfinished character before each piece.
+        constexpr size_t kCarry = 4;
+        std::string buffer(kReadPiece + kCarry, '\0');
+        char* const piece = buffer.data() + kCarry;
+        const auto read = [&](qint64& n) {
+            n = file.read(piece, static_cast<qint64>(kReadPiece));
+            return n >= 0;
+        };
+
+        // First: the encoding (the bytes as UTF-8, a character split between
+        // two pieces checked whole) and the line breaks, as decode() decides.
+        Survey survey;
+        size_t carried = 0;
+        char last = 0;
+        std::string head;  // where the page may declare its encoding
+        for (qint64 n = 0;;) {
+            if (!read(n)) return fail(file.errorString());
+            if (n == 0) break;
+            const std::string_view got(piece, static_cast<size_t>(n));
+            survey.bytes += got.size();
+            if (head.size() < kDeclarationWindow) head.append(got.substr(0, kDeclarationWindow - head.size()));
+            for (size_t i = got.find('\n'); i != std::string_view::npos; i = got.find('\n', i + 1)) {
+                if ((i > 0 ? got[i - 1] : last) == '\r') survey.crLf = true;
+                ++survey.lfCount;
+            }
+            last = got.back();
+            if (survey.utf8) {
+                const std::string_view checked(piece - carried, carried + got.size());
+                const size_t tail = unfinishedTail(checked);
+                survey.utf8 = markup::isValidUtf8(checked.substr(0, checked.size() - tail));
+                carried = tail;
+                std::memmove(piece - carried, checked.data() + checked.size() - tail, tail);
+            }
+        }
+        survey.utf8 = survey.utf8 && carried == 0;
+        const bool lf = survey.lfCount > 0 && !survey.crLf;
+        const DocumentFormat found = chooseFormat(head, survey.utf8, lf);
+        const bool cp1252 = found.encoding == Encoding::Windows1252;
+        // The codecs convert a file whole.
+        const auto readWhole = [&] {
+            LoadedDocument doc;
+            if (!loadDocumentFile(path, &doc, error)) return false;
+            sink.begin(doc.text.size());
+            sink.append(doc.text);
+            *format = doc.format;
+            return true;
+        };
+        if (found.encoding == Encoding::Named) return readWhole();
+
+        // Then the conversion, piece by piece: every conversion works on
+        // single bytes (line breaks, Windows-1252) or copies them as they are.
+        if (!file.seek(0)) return fail(file.errorString());
+        sink.begin(survey.bytes + (lf ? survey.lfCount : 0));
+        std::string converted;
+        size_t again = 0;
+        for (qint64 n = 0;;) {
+            if (!read(n)) return fail(file.errorString());
+            if (n == 0) break;
+            const std::string_view got(piece, static_cast<size_t>(n));
+            again += got.size();
+            if (found == DocumentFormat{}) {
+                sink.append(got);
+                continue;
+            }
+            converted.clear();
+            if (cp1252 && lf)
+                appendLfAsCrLf(converted, got, appendCp1252AsUtf8);
+            else if (cp1252)
+                appendCp1252AsUtf8(converted, got);
+            else
+                appendLfAsCrLf(converted, got, appendPlain);
+            sink.append(converted);
+        }
+
+        // A file written meanwhile may not be what the first reading found:
+        // then it is read whole, as it is now.
+        struct stat after {};
+        const bool same = ::fstat(file.handle(), &after) == 0 && again == survey.bytes &&
+                          after.st_size == before.st_size && after.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+                          after.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
+        if (!same) return readWhole();
+        *format = found;
+    } catch (const std::bad_alloc&) {
+        return fail(systemError(ENOMEM));
+    }
+    return true;
+}
+
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error)
 {
     // A new or CR LF UTF-8 document is written as the editor holds it.
@@ -437,7 +682,7 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
     if (format != DocumentFormat{}) {
         try {
             if (const auto bad = encode(text, format, converted, true)) {
-                if (error) *error = unencodableReason(*bad);
+                if (error) *error = unencodableReason(*bad, format);
                 return false;
             }
         } catch (const std::bad_alloc&) {

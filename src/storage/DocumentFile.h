@@ -1,6 +1,9 @@
-// Reading and writing documents so that every byte survives: a file is read as
-// UTF-8 when it is valid UTF-8, else as Windows-1252 (its five undefined bytes
-// kept as themselves); in memory the text is UTF-8 with CR LF line breaks; a
+// Reading and writing documents so that every byte survives: a file is read in
+// the encoding it declares (see DeclaredCharset.h) when that is UTF-8 and the
+// bytes are valid UTF-8, Windows-1252 (or ISO-8859-1, read as Windows-1252),
+// or another encoding Qt's codecs read and write back byte for byte; else it
+// is read as UTF-8 when it is valid UTF-8, else as Windows-1252 (its five
+// undefined bytes kept as themselves); in memory the text is UTF-8 with CR LF line breaks; a
 // save writes the file back in its own encoding and line-break convention,
 // through a temporary file that takes the old file's place only when it is
 // complete, so that the old file stays whole when anything fails, the process
@@ -13,20 +16,49 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace storage {
 
-enum class Encoding { Utf8, Windows1252 };
+// Named: an encoding of Qt's codecs, named by DocumentFormat::charset.
+enum class Encoding { Utf8, Windows1252, Named };
 // CrLf also stands for "as held": a file with CR LF, mixed or lone-CR line
 // breaks is held exactly as it is and written back the same way.
 enum class LineBreaks { CrLf, Lf };
 
+// What the reading made of the encoding a page declares.
+enum class Declared {
+    None,      // no declaration
+    Followed,  // read in the declared encoding
+    NotUtf8,   // declared UTF-8, but the bytes are not: read as Windows-1252
+    Unknown,   // an encoding the codecs do not know: read as guessed
+    NotInIt,   // the bytes do not read and write back exactly in it: as guessed
+};
+
 // How a document is written back: new documents are UTF-8 with CR LF.
 struct DocumentFormat {
+    DocumentFormat(Encoding e = Encoding::Utf8, LineBreaks l = LineBreaks::CrLf, std::string name = {})
+        : encoding(e), lineBreaks(l), charset(std::move(name))
+    {
+    }
     Encoding encoding = Encoding::Utf8;
     LineBreaks lineBreaks = LineBreaks::CrLf;
-    bool operator==(const DocumentFormat&) const = default;
+    std::string charset;  // Encoding::Named: the encoding's name, as declared
+    // The page's declaration, as written, and what became of it; not part of
+    // how the document is written.
+    Declared declared = Declared::None;
+    std::string declaredName;
+    bool operator==(const DocumentFormat& o) const
+    {
+        return encoding == o.encoding && lineBreaks == o.lineBreaks && charset == o.charset;
+    }
 };
+
+// The encoding as messages name it: "UTF-8", "Windows-1252" or the charset.
+QString encodingName(const DocumentFormat& format);
+// What the author is told once after the file is read, when its declaration
+// was not followed; empty otherwise.
+QString declarationNotice(const DocumentFormat& format);
 
 struct LoadedDocument {
     std::string text;  // UTF-8, as the editor holds it
@@ -42,12 +74,35 @@ bool readFileBytes(const QString& path, std::string* out, QString* error);
 // special files (devices, pipes) are refused.
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error);
 
+// Where readDocumentFile puts a document's text: begin() with about the size
+// it will have, then its pieces in order. begin() may come again (the file
+// changed while it was read); the pieces before it are then void. append()
+// throws std::bad_alloc when there is no room for a piece.
+class TextSink {
+public:
+    virtual ~TextSink() = default;
+    virtual void begin(size_t expectedBytes) = 0;
+    virtual void append(std::string_view piece) = 0;
+};
+
+// The size of the pieces readDocumentFile reads (and hands over, when the
+// file needs no conversion).
+inline constexpr size_t kReadPiece = size_t(1) << 20;
+
+// Reads a document file as loadDocumentFile does (the same text, format and
+// errors) but hands the text to `sink` in pieces instead of holding it whole,
+// so that opening a file takes no memory besides the editor's own copy. The
+// file is read twice: to learn its encoding and line breaks, then to convert
+// it; one that changed in between is read again whole. On failure the sink
+// may have had part of the text.
+bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sink, QString* error);
+
 // Writes `text` (as the editor holds it) in `format`. On failure returns false
 // with the system's reason in *error; the old file is
 // byte-identical and no temporary file is left beside it. A symbolic link is
 // written through to its target and stays a link; the file keeps its mode and,
-// where the system allows, its owner and group. A Windows-1252 document holding
-// a character that Windows-1252 has no code for is not written at all: the
+// where the system allows, its owner and group. A document holding a character
+// that its encoding (other than UTF-8) has no code for is not written at all: the
 // reason names the character and its line (nothing is ever replaced by "?").
 // Callers offer UTF-8 first (firstUnencodable).
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error);
@@ -79,6 +134,7 @@ struct Unencodable {
     char32_t codePoint = 0;
     int line = 1;
 };
+std::optional<Unencodable> firstUnencodable(std::string_view text, const DocumentFormat& format);
 std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding encoding);
 
 // The pure conversions behind them, O(n), for tests and benchmarks.

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QList>
 
+#include "storage/DeclaredCharset.h"
+
 namespace storage {
 namespace {
 
@@ -27,7 +29,10 @@ std::string recoveryHeader(const DocumentName& name)
 {
     const QByteArray path = QFile::encodeName(name.path);
     std::string header(kMagic);
-    header += name.format.encoding == Encoding::Utf8 ? " utf-8" : " windows-1252";
+    // A codec's name holds no blank (one that did could not be declared).
+    header += name.format.encoding == Encoding::Utf8          ? std::string(" utf-8")
+              : name.format.encoding == Encoding::Windows1252 ? std::string(" windows-1252")
+                                                              : ' ' + name.format.charset;
     header += name.format.lineBreaks == LineBreaks::CrLf ? " crlf " : " lf ";
     header += std::to_string(path.size()) + '\n';
     header.append(path.constData(), static_cast<size_t>(path.size()));
@@ -48,10 +53,13 @@ std::optional<RecoveredText> decodeRecovery(std::string bytes)
     if (fields.size() != 5 || fields[0] + ' ' + fields[1] != QByteArray(kMagic.data(), kMagic.size()))
         return std::nullopt;
     RecoveredText out;
-    if (fields[2] == "windows-1252")
+    if (fields[2] == "windows-1252") {
         out.name.format.encoding = Encoding::Windows1252;
-    else if (fields[2] != "utf-8")
-        return std::nullopt;
+    } else if (fields[2] != "utf-8") {
+        if (!codecAvailable(fields[2].toStdString())) return std::nullopt;
+        out.name.format.encoding = Encoding::Named;
+        out.name.format.charset = fields[2].toStdString();
+    }
     if (fields[3] == "lf")
         out.name.format.lineBreaks = LineBreaks::Lf;
     else if (fields[3] != "crlf")

@@ -4,9 +4,12 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#include <QStatusBar>
+
 #include "MainWindowFixture.h"
 #include "app/DocumentLifecycle.h"
 #include "app/RecentFiles.h"
+#include "app/StatusPanels.h"
 #include "files/SidePanel.h"
 
 using interaction::Answer;
@@ -164,6 +167,32 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAppendsHtmlAndOffersUtf8ForWin
     run("FileSaveClick");
     EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
+}
+
+// The question before a save names a declared encoding; one that cannot be
+// followed is said once, in the status bar, or in a box while it is hidden.
+TEST_F(MainWindowTest, TheQuestionNamesADeclaredEncodingAndOneNotFollowedIsSaidOnce)
+{
+    const QString path = writeFile(QStringLiteral("koi8.html"), "<meta charset=koi8-r>\xC1\n");
+    start({path});
+    window->editor().setSelection(window->editor().length(), 0);
+    window->editor().replaceSelection("\xE4\xB8\xAD");  // U+4E2D, which KOI8-R has no code for
+    ui.answer(Answer::No);
+    run("FileSaveClick");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text,
+              QString::fromUtf8("This document cannot be stored as koi8-r (first: \"\u4E2D\" (U+4E2D) "
+                                "at line 2). Save it as UTF-8?"));
+    EXPECT_EQ(readFile(path), QByteArray("<meta charset=koi8-r>\xC1\n"));
+    const std::string contradicted = "<meta charset=utf-8>caf\xE9";
+    const QString notice = storage::declarationNotice(storage::decodeDocument(contradicted).format);
+    const QString bad = writeFile(QStringLiteral("bad.html"), QByteArray::fromStdString(contradicted));
+    start({bad});
+    EXPECT_EQ(window->statusBar()->currentMessage(), notice);
+    EXPECT_EQ(ui.shown.size(), 1u);
+    window->status().setShown(false);
+    ASSERT_TRUE(window->openDocument(bad));
+    EXPECT_EQ(ui.texts().last(), notice);
 }
 
 // Cancel at the save-changes question changes nothing: text, name, caption

@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <optional>
 
 #include "storage/DocumentFile.h"
@@ -146,7 +147,93 @@ TEST_F(DocumentFileDisk, FailedLoadsGiveTheReasonAndLeaveTheDocument)
         EXPECT_EQ(doc.text, "kept");
         EXPECT_EQ(doc.format, (DocumentFormat{Encoding::Windows1252, LineBreaks::Lf}));
         EXPECT_TRUE(!errnum || error.contains(qt_error_string(errnum))) << error.toStdString();
+        QString pieceError;
+        DocumentFormat format;
+        struct : storage::TextSink {
+            void begin(size_t) override { ADD_FAILURE() << "no text expected"; }
+            void append(std::string_view) override {}
+        } none;
+        faults::ObeyFilePermissions asUser;
+        EXPECT_FALSE(storage::readDocumentFile(QFile::decodeName(file), &format, none, &pieceError));
+        EXPECT_EQ(pieceError, error);
     }
+}
+
+// What readDocumentFile hands over: the text since the last begin().
+struct CollectedText : storage::TextSink {
+    void begin(size_t) override
+    {
+        text.clear();
+        ++begins;
+        if (onBegin) onBegin(begins);
+    }
+    void append(std::string_view piece) override
+    {
+        if (full) throw std::bad_alloc();
+        text += piece;
+    }
+    std::string text;
+    int begins = 0;
+    bool full = false;
+    std::function<void(int)> onBegin;
+};
+
+// Read in pieces, a file gives what a whole read gives, also where a
+// character, a CR LF or an invalid byte falls between two pieces.
+TEST_F(DocumentFileDisk, ReadInPiecesGivesWhatAWholeReadGives)
+{
+    const std::string pad(storage::kReadPiece - 1, 'a');  // the next byte ends the first piece
+    const std::string rows[] = {"",
+                                "a\r\nb\n",
+                                "caf\xE9\n\x80",
+                                pad + "\xC3\xA9\n",
+                                pad.substr(1) + "\xF0\x9F\x98\x80 x\n",
+                                pad.substr(2) + "\xF0\x9F\x98\x80 x\n",
+                                pad + "\r\nb\n",
+                                pad + "\n\r" + pad + "\n",
+                                pad + "\xE9\n" + pad + "\n",
+                                pad + "\xC3",
+                                pad + "\xC3x",
+                                "<meta charset=latin1>\xC3\xA9\n" + pad,
+                                "<meta charset=utf-8>\xE9\n" + pad,
+                                "<meta charset=koi8-r>\xC1\n" + pad};
+    const QString file = path(QStringLiteral("page.html"));
+    for (const std::string& bytes : rows) {
+        writeBytes(file, bytes);
+        storage::LoadedDocument whole;
+        CollectedText pieces;
+        DocumentFormat format;
+        QString error;
+        ASSERT_TRUE(storage::loadDocumentFile(file, &whole, &error));
+        ASSERT_TRUE(storage::readDocumentFile(file, &format, pieces, &error)) << error.toStdString();
+        EXPECT_TRUE(pieces.text == whole.text)
+            << bytes.size() << " bytes ending " << bytes.substr(bytes.size() / 2 + 1);
+        EXPECT_EQ(format, whole.format) << bytes.size();
+        EXPECT_EQ(pieces.begins, 1);
+    }
+}
+
+// A file written between the two readings is read again, whole, as it is
+// then; a sink without room for the text fails the read.
+TEST_F(DocumentFileDisk, ReadInPiecesCopesWithAChangedFileAndNoRoom)
+{
+    const QString file = path(QStringLiteral("page.html"));
+    writeBytes(file, "a\nb\n");
+    CollectedText changed;
+    changed.onBegin = [&](int n) {
+        if (n == 1) writeBytes(file, "caf\xE9\r\nlonger");
+    };
+    DocumentFormat format;
+    QString error;
+    ASSERT_TRUE(storage::readDocumentFile(file, &format, changed, &error)) << error.toStdString();
+    EXPECT_EQ(changed.text, "caf\xC3\xA9\r\nlonger");
+    EXPECT_EQ(format, (DocumentFormat{Encoding::Windows1252, LineBreaks::CrLf}));
+    EXPECT_EQ(changed.begins, 2);
+
+    CollectedText full;
+    full.full = true;
+    EXPECT_FALSE(storage::readDocumentFile(file, &format, full, &error));
+    EXPECT_TRUE(error.contains(qt_error_string(ENOMEM))) << error.toStdString();
 }
 
 // A save through a symbolic link writes its target, which keeps its mode and

@@ -13,10 +13,10 @@ using storage::Encoding;
 using storage::LineBreaks;
 using namespace std::string_literals;
 
-constexpr DocumentFormat kUtf8CrLf{Encoding::Utf8, LineBreaks::CrLf};
-constexpr DocumentFormat kUtf8Lf{Encoding::Utf8, LineBreaks::Lf};
-constexpr DocumentFormat kCp1252CrLf{Encoding::Windows1252, LineBreaks::CrLf};
-constexpr DocumentFormat kCp1252Lf{Encoding::Windows1252, LineBreaks::Lf};
+const DocumentFormat kUtf8CrLf{Encoding::Utf8, LineBreaks::CrLf};
+const DocumentFormat kUtf8Lf{Encoding::Utf8, LineBreaks::Lf};
+const DocumentFormat kCp1252CrLf{Encoding::Windows1252, LineBreaks::CrLf};
+const DocumentFormat kCp1252Lf{Encoding::Windows1252, LineBreaks::Lf};
 
 // Each file: the format detected, the text as the editor holds it, and the
 // file written back byte for byte.

@@ -1,0 +1,108 @@
+// Loading into the control piece by piece: a failed load leaves the document,
+// its undo history and the view as they were; a large document opened without
+// colours keeps no style bytes until colours come; a file read on its own
+// thread at start-up is the file as a plain read gives it.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "app/BodyEditor.h"
+#include "markup/Highlighter.h"
+#include "support/FileFaults.h"
+
+namespace {
+
+using markup::Pos;
+using namespace std::string_literals;
+
+TEST(BodyEditorLoad, AFailedLoadLeavesTheDocumentItsHistoryAndTheView)
+{
+    app::BodyEditor body;
+    body.loadText("<p>one</p>\r\n<p>two</p>");
+    body.setSelection(3, 0);
+    body.replaceSelection("x");
+    for (const bool noRoom : {false, true}) {
+        EXPECT_FALSE(body.loadPieces([&](storage::TextSink& sink) {
+            sink.begin(100);
+            sink.append("the new text");
+            if (noRoom) throw std::bad_alloc();
+            return false;
+        }));
+        EXPECT_EQ(body.text(), "<p>xone</p>\r\n<p>two</p>");
+        EXPECT_EQ(body.caretPosition(), 4);
+        EXPECT_TRUE(body.isModified());
+        EXPECT_TRUE(body.canUndo());
+    }
+    EXPECT_TRUE(body.loadPieces([](storage::TextSink& sink) {
+        sink.begin(4);
+        sink.append("ne");
+        sink.begin(4);  // the file changed: what came before is void
+        sink.append("new\0"s);
+        return true;
+    }));
+    EXPECT_EQ(body.text(), "new\0"s);
+    EXPECT_FALSE(body.isModified() || body.canUndo());
+}
+
+TEST(BodyEditorLoad, ALargeDocumentWithoutColoursKeepsNoStylesUntilColoured)
+{
+    std::string text;
+    for (int i = 0; text.size() < app::BodyEditor::kPlainFrom; ++i)
+        text += "<p class=\"c\">" + std::to_string(i) + "</p>\r\n";
+    app::BodyEditor body;
+    body.setColoursWanted(false);
+    body.loadText(text);
+    EXPECT_FALSE(body.keepsStyles());
+    body.setSelection(5, 0);
+    body.replaceSelection("x");
+    text.insert(5, "x");
+
+    markup::ColourDocument(body);
+    EXPECT_TRUE(body.keepsStyles());
+    EXPECT_TRUE(body.text() == text);
+    EXPECT_TRUE(body.isModified());
+    const std::string colours = markup::TagStyles(text);
+    for (const Pos p : {Pos(0), Pos(4), Pos(20), body.length() - 3})
+        EXPECT_EQ(static_cast<char>(body.styleAt(p)), colours[static_cast<size_t>(p)]) << p;
+
+    // Small documents, those loaded while colours are wanted, and a minified
+    // page (to hide most of its line) keep them.
+    const std::string minified(app::BodyEditor::kPlainFrom, 'x');
+    for (const auto& [wanted, loaded] : {std::pair(false, std::string("<p>")), {true, text}, {false, minified}}) {
+        body.setColoursWanted(wanted);
+        body.loadText(loaded);
+        EXPECT_TRUE(body.keepsStyles()) << loaded.size();
+    }
+    EXPECT_FALSE(body.isShown(body.length() - 1));
+}
+
+TEST(BodyEditorLoad, APreloadedFileIsTheFileAsReadAndIsTakenOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    const std::string lines = "<p>caf\xE9</p>\n";  // Windows-1252, LF
+    std::string bytes;
+    while (bytes.size() < app::BodyEditor::kPlainFrom) bytes += lines;
+    faults::writeBytes(path, bytes);
+    storage::LoadedDocument read;
+    QString error;
+    ASSERT_TRUE(storage::loadDocumentFile(path, &read, &error));
+
+    for (const bool colours : {false, true}) {
+        const app::BodyEditor::PreloadScope scope = app::BodyEditor::preload(path, colours);
+        app::BodyEditor body;
+        storage::DocumentFormat format;
+        EXPECT_FALSE(body.loadPreloaded(path + QStringLiteral(".other"), &format));
+        ASSERT_TRUE(body.loadPreloaded(path, &format));
+        EXPECT_TRUE(body.text() == read.text);
+        EXPECT_EQ(format, read.format);
+        EXPECT_EQ(body.keepsStyles(), colours);
+        EXPECT_FALSE(body.isModified() || body.canUndo());
+        EXPECT_FALSE(body.loadPreloaded(path, &format)) << "taken once";
+    }
+    // One never taken ends with its scope.
+    EXPECT_TRUE(app::BodyEditor::preload(path, false) != nullptr);
+    EXPECT_TRUE(app::BodyEditor::preload(dir.path(), false) == nullptr) << "a folder";
+}
+
+}  // namespace

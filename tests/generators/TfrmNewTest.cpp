@@ -22,7 +22,7 @@ protected:
     testing_support::ScriptedInteraction ui;
 };
 
-TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelTheCloseBoxStoresNothingAndTheRadiosAreOneTabStop)
+TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
 {
     store.write(settings::user::kLastTemplate, 3);
     open();
@@ -44,7 +44,10 @@ TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelTheCloseBoxStoresNothingAndTheRadio
         EXPECT_EQ(store.read(settings::document::kTemplate), closeBox ? 2 : 0);
         EXPECT_EQ(store.read(settings::user::kLastTemplate), 3);
     }
-    // The radios are one Tab stop.
+}
+
+TEST_F(NewDialog, RadiosAreOneTabStopAndAKeyInTheCustomPathChoosesIt)
+{
     open();
     for (const char* at : {"optNormal", "txtCustom", "btnCustom", "txtBgImage", "txtDocType", "btnRestore", "btnOk",
                            "btnCancel", "cmbPart", "ColorBar", "scrRed", "scrGreen", "scrBlue", "optNormal"}) {

@@ -25,6 +25,9 @@ BUDGETS_10MB = {
     "LongLineShow": 300,
     "LongLineType": 300,
     "LongLineSave": 1000,
+    # What a recovery snapshot takes from the user-interface thread: typing
+    # must not notice it.
+    "RecoverySnapshotUi": 5,
 }
 # Targets shown beside a row but not enforced: what the editing control cannot
 # do (docs/PERFORMANCE.md explains why and what it would take).
@@ -51,6 +54,9 @@ PARTS = {
     "Baseline_MemchrScan", "TagStylesPass", "TagCasePass", "RemoveTagsPass", "SpecialToHtmlPass", "HtmlToSpecialPass",
     "ReplaceAllPass", "DecodeUtf8CrLf", "DecodeUtf8Lf", "DecodeCp1252Lf", "EncodeUtf8CrLf", "EncodeUtf8Lf",
     "EncodeCp1252Lf",
+    # A snapshot is a copy of the text (from the caches at 10 MB, from memory
+    # at 50) and a write to the disk.
+    "RecoverySnapshotUi", "RecoverySnapshot",
 }
 MAX_GROWTH_10_TO_50 = 5.5
 # Operations on a few lines: the same cost at 50 MB as at 1 MB, within 2x.
@@ -59,7 +65,7 @@ MAX_GROWTH_1_TO_50 = 2.0
 # The order of the table; anything else follows in name order.
 ORDER = ["Baseline_MemchrScan", "Open", "Save", "ColourDocument", "RecolourNearCaret", "TagsToUpper", "TagsToLower",
          "RemoveTags", "SpecialToHtml", "HtmlToSpecial", "ReplaceAll", "GoToLine", "StatusRefresh", "TypeAtEnd",
-         "BoldAtEnd"]
+         "BoldAtEnd", "RecoverySnapshotUi", "RecoverySnapshot"]
 MEMORY = "PeakMemory"
 # A document may take at most 4x its file size. Judged on what opening it adds
 # to the process: the process itself (Qt, the libraries, the empty window)

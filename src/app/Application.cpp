@@ -1,14 +1,22 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QProxyStyle>
+#include <QTextStream>
+#include <algorithm>
+#include <string_view>
 
+#include "AboutBox.h"
 #include "BodyEditor.h"
 #include "DocumentLifecycle.h"
 #include "StartupTrace.h"
 #include "TfrmMain.h"
+#include "files/UserTools.h"
 #include "markup/Captions.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace app {
@@ -25,21 +33,72 @@ public:
     }
 };
 
+// The name of the desktop entry and of the icon in the desktop's icon theme.
+constexpr const char* kDesktopName = "quillon-pro";
+
+// The words of the command line that name the file: a leading "--" only keeps
+// a name such as "--help" from being read as an option.
+QStringList fileWords(QStringList arguments)
+{
+    if (!arguments.isEmpty() && arguments.first() == QStringLiteral("--")) arguments.removeFirst();
+    return arguments;
+}
+
 }  // namespace
+
+std::optional<int> answerInformationOptions(int argc, char** argv)
+{
+    static constexpr std::string_view kAsks[] = {"-h", "--help", "--help-all", "-v", "--version"};
+    bool asked = false;
+    for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i)
+        asked = asked || std::ranges::find(kAsks, std::string_view(argv[i])) != std::end(kAsks);
+    if (!asked) return std::nullopt;
+
+    // A core application has no display: it only names the program for the parser.
+    const QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tagsmith"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(aboutVersion()));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Quillon Pro %1, an HTML source editor.").arg(aboutVersion()));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The document to open. The words of the command line name one "
+                                                "file: up to four are joined with blanks, so that "
+                                                "\"tagsmith my page.html\" opens \"my page.html\"."),
+                                 QStringLiteral("[FILE]"));
+    parser.parse(QCoreApplication::arguments());
+    // The parser itself lists Qt's own options, and exits.
+    if (parser.isSet(QStringLiteral("help-all"))) parser.process(QCoreApplication::arguments());
+    QTextStream out(stdout);
+    if (parser.isSet(version) && !parser.isSet(help)) {
+        out << "tagsmith (Quillon Pro) " << aboutVersion() << '\n';
+        return 0;
+    }
+    out << parser.helpText() << "\nFiles:\n  "
+        << "Manual (Help > Contents, F1): " << files::helpFilePath(settings::ProgramFolder()) << "\n  "
+        << "Settings: " << settings::SettingsStore::pathOf(QStringLiteral("Quillon")) << '\n';
+    return 0;
+}
 
 int run(QApplication& application, const QStringList& arguments)
 {
     startupMark("Qt application made");
     QApplication::setApplicationName(QString::fromLatin1(markup::kAppTitle));
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
+    QApplication::setApplicationVersion(QString::fromLatin1(aboutVersion()));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QString::fromLatin1(kDesktopName), QIcon(QStringLiteral(":/quillon-pro.svg"))));
     QApplication::setStyle(new HintDelayStyle);
     BodyEditor::installPlainAccessibility();
     // The file named on the command line is read while the window is built.
-    const BodyEditor::PreloadScope preload = BodyEditor::preload(
-        commandLinePath(arguments, QDir::currentPath()), settings::SettingsStore().read(settings::user::kColorize));
+    const BodyEditor::PreloadScope preload =
+        BodyEditor::preload(commandLinePath(fileWords(arguments), QDir::currentPath()),
+                            settings::SettingsStore().read(settings::user::kColorize));
     TfrmMain window;
     startupMark("main window built");
-    window.start(arguments);
+    window.start(fileWords(arguments));
     return application.exec();
 }
 

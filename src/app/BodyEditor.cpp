@@ -254,8 +254,9 @@ BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
     QObject::disconnect(control_, SIGNAL(SCN_UPDATEUI(int)), control_, SLOT(handleUpdateUI(int)));
     // Before each paint: the caret's long line shows the caret (see
     // LongLineWindow); when its window moved, the caret's place did too.
-    connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this] {
+    connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
+        if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) emit contentChanged();
     });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });
@@ -325,6 +326,18 @@ std::string_view BodyEditor::characters() const
     const auto n = static_cast<size_t>(length());
     const auto* p = reinterpret_cast<const char*>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     return n && p ? std::string_view(p, n) : std::string_view();
+}
+
+void BodyEditor::appendTextTo(std::string& out) const
+{
+    // The buffer holds the text in two pieces around the gap where the last
+    // edit was; a piece that does not span the gap is read where it lies.
+    const long total = length();
+    const long gap = std::clamp(send(QsciScintillaBase::SCI_GETGAPPOSITION), 0L, total);
+    for (const auto& [from, count] : {std::pair(0L, gap), std::pair(gap, total - gap)}) {
+        const long piece = count > 0 ? send(QsciScintillaBase::SCI_GETRANGEPOINTER, from, count) : 0;
+        if (piece) out.append(reinterpret_cast<const char*>(piece), static_cast<size_t>(count));
+    }
 }
 
 void BodyEditor::setUndoCollection(bool on)

@@ -94,6 +94,11 @@ public:
     // Whether the document has style bytes.
     bool keepsStyles() const { return styled_; }
 
+    // Appends the text to `out` in one copy, leaving the control's buffer as
+    // it is (characters() first makes the text contiguous, which moves up to
+    // the whole text when the last edit was near its start).
+    void appendTextTo(std::string& out) const;
+
     // For the main window's layout.
     int caretColumn() const { return columnOf(caretPosition()); }
     // Word wrap on or off; with it on there is no horizontal scroll bar.
@@ -118,6 +123,9 @@ public:
 signals:
     // The modified flag changed (save point left or reached, or set by hand).
     void modifiedChanged(bool modified);
+    // The text (or its colours) changed: told once before the next paint, not
+    // at every edit.
+    void contentChanged();
     // Every key pressed or released in the editor, modifier keys included,
     // before the editor handles it (the key-state flags of the tag commands).
     void keyDown(int key, Qt::KeyboardModifiers modifiers);

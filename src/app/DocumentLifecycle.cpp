@@ -327,6 +327,16 @@ bool DocumentLifecycle::openAsDocument(const QString& path)
     return true;
 }
 
+void DocumentLifecycle::restore(const QString& path, const storage::DocumentFormat& format, std::string_view text)
+{
+    show(text);
+    setFile(path, format);
+    updateTitle(path);
+    w_.registry().documentReplaced();
+    w_.body().setModified(true);
+    w_.colourDocument();
+}
+
 bool DocumentLifecycle::closeQuery()
 {
     // The window's state is stored first, also when the author then cancels.

@@ -67,6 +67,9 @@ public:
     // modified; true to go on. A Yes whose save does not write the file
     // abandons the command, so unsaved text is never thrown away.
     bool askToSave(const QString& beginning, bool addToRecent = true);
+    // A recovered text becomes the document, modified, under its file's name
+    // (or untitled) in that file's format.
+    void restore(const QString& path, const storage::DocumentFormat& format, std::string_view text);
     // A file for the document without showing it in the caption, or with an
     // empty path the untitled document (see EditorContext::setDocumentFile).
     void setFile(const QString& path, const storage::DocumentFormat& format);

@@ -15,6 +15,7 @@
 #include "DocumentLifecycle.h"
 #include "EditCommands.h"
 #include "EditorContext.h"
+#include "Recovery.h"
 #include "StartupTrace.h"
 #include "StatusPanels.h"
 #include "VexSplitter.h"
@@ -35,6 +36,12 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     status_ = new StatusPanels(*statusBar(), *body_, [this] { return documentPath(); });
     document_ = std::make_unique<DocumentLifecycle>(*this);
     layout_ = std::make_unique<WindowLayout>(*this);
+    recovery_ = std::make_unique<Recovery>(
+        *body_,
+        [this] {
+            return storage::DocumentName{document_->path(), document_->format()};
+        },
+        storage::recoveryFileOf(QCoreApplication::applicationPid()));
 
     // Our own commands, then those of the command modules; entries nobody
     // handles stay disabled.
@@ -139,6 +146,11 @@ void TfrmMain::start(const QStringList& arguments)
     body_->setModified(false);
     status_->update();
     colourDocument();
+    // After the command line's file: a recovered text takes the place of a
+    // file just opened (nothing of it is lost), never the other way round.
+    recovery_->offerStaleFiles([this](const storage::RecoveredText& recovered) {
+        document_->restore(recovered.name.path, recovered.name.format, recovered.text);
+    });
     startupMark("start done");
 }
 

@@ -3,7 +3,8 @@
 // EditorContext the command modules work through. Its concerns live in their
 // own classes: CommandUi (menus, shortcuts, toolbars), DocumentLifecycle
 // (New, Open, Save, recent files, close), WindowLayout (bars, views, font,
-// word wrap, stored window state) and StatusPanels.
+// word wrap, stored window state), StatusPanels and Recovery (snapshots of
+// unsaved text).
 #pragma once
 
 #include <QMainWindow>
@@ -23,6 +24,7 @@ namespace app {
 
 class CommandUi;
 class DocumentLifecycle;
+class Recovery;
 class StatusPanels;
 class TVexSplitter;
 class WindowLayout;
@@ -36,7 +38,8 @@ public:
 
     // Start-up: restores the window and its views, loads the options and the
     // recent files, opens the file named by `arguments` (the command line
-    // without the program name), shows the window and colours the document.
+    // without the program name), shows the window and colours the document;
+    // then offers the unsaved text of instances that ended without closing.
     void start(const QStringList& arguments);
 
     // EditorContext
@@ -64,6 +67,7 @@ public:
     DocumentLifecycle& document() { return *document_; }
     WindowLayout& layout() { return *layout_; }
     StatusPanels& status() { return *status_; }
+    Recovery& recovery() { return *recovery_; }
     files::SidePanel& sidePanel() { return *side_; }
     TVexSplitter& splitter() { return *splitter_; }
     QFrame& gline() { return *gline_; }
@@ -92,6 +96,7 @@ private:
     StatusPanels* status_ = nullptr;
     std::unique_ptr<DocumentLifecycle> document_;
     std::unique_ptr<WindowLayout> layout_;
+    std::unique_ptr<Recovery> recovery_;
 };
 
 }  // namespace app

@@ -107,7 +107,8 @@ bool startCommandLine(const QString& commandLine, const QStringList& extraArgume
 
 QString helpFilePath(const QString& programFolder)
 {
-    return programFolder + QStringLiteral("quillon.html");
+    const QString installed = settings::InstalledDataFolderOf(programFolder);
+    return (installed.isEmpty() ? programFolder : installed) + QStringLiteral("quillon.html");
 }
 
 void showHelp()

@@ -41,8 +41,9 @@ QStringList commandLineWords(const QString& commandLine, const QStringList& extr
 bool startCommandLine(const QString& commandLine, const QStringList& extraArguments = {});
 
 // The manual, quillon.html in the program's folder (`ProgramFolder`: empty, so
-// the current folder, when the program has another name), and the program that
-// shows it.
+// the current folder, when the program has another name) or, for an installed
+// program, in its data folder (`settings::InstalledDataFolderOf`); and the
+// program that shows it.
 QString helpFilePath(const QString& programFolder);
 inline constexpr const char* kHelpViewer = "xdg-open";
 // Starts the desktop's viewer on the manual; nothing is reported when it fails.

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "SettingsStore.h"
 #include "markup/Captions.h"
@@ -70,11 +71,19 @@ QString ProgramFolder()
     return ProgramFolderOf(QCoreApplication::applicationFilePath());
 }
 
+QString InstalledDataFolderOf(const QString& programFolder)
+{
+    if (programFolder.isEmpty()) return {};
+    const QString folder = QDir::cleanPath(programFolder + QStringLiteral(QUILLON_DATA_FROM_BIN)) + u'/';
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
 QString ProgramDataFileIn(const QString& programFolder, const QString& name)
 {
     if (programFolder.isEmpty()) return name;
     // Asked with the rights the program runs with (not the real user's).
-    if (::faccessat(AT_FDCWD, QFile::encodeName(programFolder).constData(), W_OK, AT_EACCESS) == 0)
+    if (InstalledDataFolderOf(programFolder).isEmpty() &&
+        ::faccessat(AT_FDCWD, QFile::encodeName(programFolder).constData(), W_OK, AT_EACCESS) == 0)
         return programFolder + name;
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.local/share");

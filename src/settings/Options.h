@@ -49,12 +49,19 @@ Options LoadOptions(const SettingsStore& store);
 QString ProgramFolder();
 QString ProgramFolderOf(const QString& executablePath);
 
+// The folder of the files installed with the program (the manual), with a
+// trailing "/": the package's data folder beside an installed executable
+// (<prefix>/share/quillon-pro/ for <prefix>/bin/tagsmith, found relative to
+// the executable so that any prefix works). Empty when it does not exist, as
+// in a build tree, whose files lie in the program's folder itself.
+QString InstalledDataFolderOf(const QString& programFolder);
+
 // Where the program keeps a file of its own (taglist.htx, quick.html), for
 // reading and writing alike: in `ProgramFolder` when that folder can be
-// written (a build tree); otherwise in the user's data folder
-// ($XDG_DATA_HOME/Corvantis/Quillon/, created when missing), as an installed
-// program must; a bare name, in the current folder, when the program has
-// another name than tagsmith.
+// written and the program is not installed (a build tree); otherwise in the
+// user's data folder ($XDG_DATA_HOME/Corvantis/Quillon/, created when
+// missing), also when root runs an installed program; a bare name, in the
+// current folder, when the program has another name than tagsmith.
 QString ProgramDataFile(const QString& name);
 QString ProgramDataFileIn(const QString& programFolder, const QString& name);
 

@@ -3,11 +3,13 @@
 // system's error texts.
 #include "storage/DocumentFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -16,6 +18,7 @@
 #include <new>
 
 #include "markup/Text.h"
+#include "storage/Instances.h"
 
 namespace storage {
 namespace {
@@ -230,6 +233,87 @@ QString systemError(int errnum)
     return qt_error_string(errnum);
 }
 
+// The temporary file of a save is named ".quillon-save-PID-XXXXXX" beside the
+// file it replaces, so that a later save can tell what a killed save left
+// (its process is gone) from a save in progress in another instance.
+constexpr char kTemporaryPrefix[] = ".quillon-save-";
+
+QByteArray temporaryName(const QByteArray& folder)
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = folder + '/' + kTemporaryPrefix + QByteArray::number(::getpid()) + '-';
+    for (int i = 0; i < 6; ++i) name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+    return name;
+}
+
+// The file a save writes before it takes the place of the old one. Where the
+// file system allows it, an unnamed file in the folder (O_TMPFILE): a process
+// killed before the file is named leaves nothing behind. Else, and for the
+// instant between naming it and renaming it over the old file, a named one,
+// which is removed on any failure (and by a later save when the process was
+// killed, see removeStaleTemporaries).
+class TemporaryFile {
+public:
+    explicit TemporaryFile(QByteArray folder) : folder_(std::move(folder)) {}
+    ~TemporaryFile()
+    {
+        if (fd >= 0) ::close(fd);
+        if (!name_.isEmpty()) ::unlink(name_.constData());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    bool open()
+    {
+        // An unnamed file is named through /proc; without it, a named one.
+        static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+        fd = canName ? ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+        if (fd >= 0 || (canName && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd >= 0;
+        return createNamed([this](const QByteArray& name) {
+            fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return fd >= 0;
+        });
+    }
+
+    // Puts the written file in the place of `target` in one step; errno tells
+    // why when it cannot.
+    bool replace(const QByteArray& target, bool exists)
+    {
+        if (name_.isEmpty()) {
+            const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
+            const auto link = [&](const QByteArray& name) {
+                return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+            };
+            // A new file is simply named; an existing one cannot be linked over.
+            if (!exists && link(target)) return true;
+            if (!createNamed(link)) return false;
+        }
+        if (::rename(name_.constData(), target.constData()) != 0) return false;
+        name_.clear();
+        return true;
+    }
+
+    int fd = -1;
+
+private:
+    template <typename Create>
+    bool createNamed(Create create)
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = temporaryName(folder_);
+            if (create(name)) {
+                name_ = name;
+                return true;
+            }
+            if (errno != EEXIST) return false;
+        }
+        return false;
+    }
+
+    QByteArray folder_;
+    QByteArray name_;  // empty while unnamed or once renamed
+};
+
 QString unencodableReason(const Unencodable& bad)
 {
     return QStringLiteral(
@@ -319,7 +403,25 @@ struct Survey {
 
 }  // namespace
 
-bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
+void removeStaleTemporaries(const QByteArray& folder)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return;
+    constexpr size_t prefix = sizeof kTemporaryPrefix - 1;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (std::strncmp(name, kTemporaryPrefix, prefix) != 0) continue;
+        char* end = nullptr;
+        const long long pid = std::strtoll(name + prefix, &end, 10);
+        if (end == name + prefix || *end != '-' || isProcessAlive(pid)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+            ::unlinkat(::dirfd(dir), name, 0);
+    }
+    ::closedir(dir);
+}
+
+bool readFileBytes(const QString& path, std::string* out, QString* error)
 {
     const auto fail = [&](const QString& reason) {
         if (error) *error = reason;
@@ -342,7 +444,7 @@ bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
             got += static_cast<size_t>(n);
         }
         bytes.resize(got);
-        *out = decode(bytes, &bytes);
+        *out = std::move(bytes);
     } catch (const std::bad_alloc&) {
         return fail(systemError(ENOMEM));
     }
@@ -442,66 +544,86 @@ bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sin
     return true;
 }
 
+bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
+{
+    std::string bytes;
+    if (!readFileBytes(path, &bytes, error)) return false;
+    try {
+        *out = decode(bytes, &bytes);
+    } catch (const std::bad_alloc&) {
+        if (error) *error = systemError(ENOMEM);
+        return false;
+    }
+    return true;
+}
+
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error)
 {
-    const auto fail = [&](const QString& reason) {
-        if (error) *error = reason;
-        return false;
-    };
     // A new or CR LF UTF-8 document is written as the editor holds it.
     std::string converted;
     std::string_view bytes = text;
     if (format != DocumentFormat{}) {
         try {
-            if (const auto bad = encode(text, format, converted, true)) return fail(unencodableReason(*bad));
+            if (const auto bad = encode(text, format, converted, true)) {
+                if (error) *error = unencodableReason(*bad);
+                return false;
+            }
         } catch (const std::bad_alloc&) {
-            return fail(systemError(ENOMEM));
+            if (error) *error = systemError(ENOMEM);
+            return false;
         }
         bytes = converted;
     }
+    return writeFileSafely(path, bytes, error);
+}
 
-    // QSaveFile refuses a folder and an unwritable file with texts of its own:
-    // ask the system first, with the rights the save runs with, so that the
-    // message carries the system's text (read-only, immutable, ...). Both
-    // calls follow links, as the save does.
-    const QByteArray native = QFile::encodeName(path);
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error)
+{
+    const auto fail = [&](int errnum) {
+        if (error) *error = systemError(errnum);
+        return false;
+    };
+    // A symbolic link is written through to its target and stays a link.
+    QFileInfo target(path);
+    for (int depth = 0; target.isSymLink() && depth < 40; ++depth) target.setFile(target.symLinkTarget());
+    const QByteArray native = QFile::encodeName(target.filePath());
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+
+    // Ask the system first, with the rights the save runs with, so that the
+    // reason is the system's (read-only, immutable, a folder).
     struct stat st {};
     const bool exists = ::stat(native.constData(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
-    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0) return fail(systemError(errno));
+    if (exists && S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0) return fail(errno);
 
-    // Writes a temporary file beside the target (the target of a link) and
-    // renames it over the old file only when everything is written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
-    const auto abandon = [&](const QString& reason) {
-        file.cancelWriting();
-        file.commit();  // discards the temporary file
-        return fail(reason);
-    };
-    // A short write on a full disk sets no error and QSaveFile would still
-    // commit the truncated file: write the rest until all is written or the
-    // system reports why it cannot be.
-    const char* p = bytes.data();
-    qint64 left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        const qint64 n = file.write(p, left);
-        if (n <= 0) return abandon(file.errorString());
+    removeStaleTemporaries(folder);
+    TemporaryFile temp(folder);
+    if (!temp.open()) return fail(errno);
+    // The file keeps its mode; a new one gets the mode new files get.
+    if (exists && ::fchmod(temp.fd, st.st_mode & 07777) != 0) return fail(errno);
+    // A short write on a full disk is followed by the write of the rest, which
+    // fails with the system's reason.
+    for (const char* p = bytes.data(); p < bytes.data() + bytes.size();) {
+        const ssize_t n = ::write(temp.fd, p, static_cast<size_t>(bytes.data() + bytes.size() - p));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return fail(n < 0 ? errno : ENOSPC);
         p += n;
-        left -= n;
     }
-    if (!file.flush()) return abandon(file.errorString());
-    // commit() syncs too but ignores a failure; delayed allocation can report
-    // a full disk only here.
-    if (::fsync(file.handle()) != 0) return abandon(systemError(errno));
-    // QSaveFile keeps the mode; keep the owner and group too where the system
-    // allows it (else the file now belongs to whoever saved it, as with any
-    // save that replaces the file).
+    // Delayed allocation can report a full disk only here.
+    if (::fsync(temp.fd) != 0) return fail(errno);
+    // Keep the owner and group too where the system allows it (else the file
+    // now belongs to whoever saved it, as with any save that replaces it).
     if (exists) {
-        [[maybe_unused]] const bool kept = ::fchown(file.handle(), st.st_uid, st.st_gid) == 0 ||
-                                           ::fchown(file.handle(), static_cast<uid_t>(-1), st.st_gid) == 0;
+        [[maybe_unused]] const bool kept =
+            ::fchown(temp.fd, st.st_uid, st.st_gid) == 0 || ::fchown(temp.fd, static_cast<uid_t>(-1), st.st_gid) == 0;
     }
-    if (!file.commit()) return fail(file.errorString());
+    if (!temp.replace(native, exists)) return fail(errno);
+    // The new name itself survives a crash of the system only once the
+    // folder is written; the file is already in place, so this is not checked.
+    if (const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
     return true;
 }
 

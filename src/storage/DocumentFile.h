@@ -2,9 +2,12 @@
 // UTF-8 when it is valid UTF-8, else as Windows-1252 (its five undefined bytes
 // kept as themselves); in memory the text is UTF-8 with CR LF line breaks; a
 // save writes the file back in its own encoding and line-break convention,
-// through a save file that leaves the old file whole when anything fails.
+// through a temporary file that takes the old file's place only when it is
+// complete, so that the old file stays whole when anything fails, the process
+// killed at any moment included.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <optional>
@@ -29,6 +32,10 @@ struct LoadedDocument {
     std::string text;  // UTF-8, as the editor holds it
     DocumentFormat format;
 };
+
+// The bytes of a plain file, read whole; on failure returns false with the
+// system's reason in *error and *out untouched.
+bool readFileBytes(const QString& path, std::string* out, QString* error);
 
 // Reads the whole file first; on failure returns false with the system's
 // reason in *error ("Permission denied") and *out untouched. Folders and
@@ -67,6 +74,18 @@ bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sin
 // reason names the character and its line (nothing is ever replaced by "?").
 // Callers offer UTF-8 first (firstUnencodable).
 bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error);
+
+// The safe save of saveDocumentFile for bytes as they are: written to a
+// temporary file in the same folder, synced, renamed over the old file. A
+// process killed at any moment leaves the old file or the new one, whole; the
+// temporary file it may leave (".quillon-save-PID-XXXXXX", hidden, only
+// between naming the file and the rename where the system has unnamed files)
+// is removed by the next save into that folder (removeStaleTemporaries).
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error);
+
+// Removes the temporary files of saves that were killed: those whose process
+// is no longer alive (isProcessAlive).
+void removeStaleTemporaries(const QByteArray& folder);
 
 // The error box texts of a failed open or save: `Cannot open "path".` and the
 // reason on a line of its own.

@@ -62,4 +62,18 @@ TEST(ProgramDataFile, IsInTheProgramsFolderWhenItCanBeWrittenElseInTheUsersDataF
     EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
+TEST(ProgramDataFile, AnInstalledProgramNeverWritesBesideItselfEvenAsRoot)
+{
+    const QString prefix = QDir::currentPath() + "/prefix", bin = prefix + "/bin/";
+    QDir().mkpath(bin);
+    EXPECT_EQ(settings::InstalledDataFolderOf(bin), "");
+    EXPECT_EQ(settings::ProgramDataFileIn(bin, "quick.html"), bin + "quick.html");
+    // The layout `cmake --install` makes with the default folders.
+    QDir().mkpath(prefix + "/share/quillon-pro");
+    EXPECT_EQ(settings::InstalledDataFolderOf(bin), prefix + "/share/quillon-pro/");
+    EXPECT_EQ(settings::ProgramDataFileIn(bin, "quick.html"),
+              qEnvironmentVariable("XDG_DATA_HOME") + "/Corvantis/Quillon/quick.html");
+    EXPECT_EQ(settings::InstalledDataFolderOf(""), "");
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
 // The main of every test binary: one QApplication on the offscreen platform,
-// and a fresh temporary HOME, XDG_CONFIG_HOME and XDG_DATA_HOME for each test
+// and a fresh temporary HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_STATE_HOME for each test
 // so that no test touches the real home folder or sees another test's files;
 // PATH is restored after each test.
 #include <gmock/gmock.h>
@@ -22,6 +22,7 @@ public:
         qputenv("HOME", home.toUtf8());
         qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
         qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
+        qputenv("XDG_STATE_HOME", (home + QStringLiteral("/.local/state")).toUtf8());
         QDir::setCurrent(home);
         path_ = qgetenv("PATH");
     }

@@ -24,7 +24,7 @@ import sys
 import tempfile
 import time
 
-POLL = 0.02           # seconds between looks at the process
+POLL = 0.005          # seconds between looks at the process
 IDLE = 1.5            # a quiet spell this long counts as idle...
 IDLE_CPU = 0.005      # ...when the process took less CPU time than this in it
 LIMIT = 180.0         # give up after this many seconds

@@ -24,7 +24,8 @@ import sys
 import tempfile
 import time
 
-POLL = 0.005          # seconds between looks at the process
+POLL = 0.005          # seconds between looks at the process...
+WINDOW_POLL = 0.02    # ...and at its windows (each look starts xdotool)
 IDLE = 1.5            # a quiet spell this long counts as idle...
 IDLE_CPU = 0.005      # ...when the process took less CPU time than this in it
 LIMIT = 180.0         # give up after this many seconds
@@ -91,6 +92,7 @@ def one_run(command, template=None):
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=errors)
     samples, window, peak = [], False, 0   # samples: (seconds since start, CPU seconds)
     candidate = None  # the first sample that may begin the quiet spell
+    looked = -WINDOW_POLL  # when the windows were last looked at
     cpu = CpuTime(process.pid)
     try:
         while True:
@@ -102,7 +104,8 @@ def one_run(command, template=None):
                 return {"error": f"exited with status {process.returncode} before it was ready: {' / '.join(last)}"}
             samples.append((now, cpu.seconds()))
             peak = max(peak, peak_kb(process.pid))
-            if not window:
+            if not window and now - looked >= WINDOW_POLL:
+                looked = now
                 window = has_window(process.pid)
                 candidate = len(samples) - 1
             # A sample followed by too much CPU time never begins the spell.

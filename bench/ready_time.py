@@ -24,28 +24,33 @@ import sys
 import tempfile
 import time
 
-POLL = 0.02           # seconds between looks at the process
+POLL = 0.005          # seconds between looks at the process...
+WINDOW_POLL = 0.02    # ...and at its windows (each look starts xdotool)
 IDLE = 1.5            # a quiet spell this long counts as idle...
 IDLE_CPU = 0.005      # ...when the process took less CPU time than this in it
 LIMIT = 180.0         # give up after this many seconds
 TICK = os.sysconf("SC_CLK_TCK")
 
 
-def cpu_seconds(pid):
-    """CPU time of every thread, in nanoseconds where the kernel keeps them."""
-    total, found = 0, False
-    for path in glob.glob(f"/proc/{pid}/task/*/schedstat"):
-        try:
-            with open(path) as f:
-                total += int(f.read().split()[0])
-                found = True
-        except (OSError, ValueError, IndexError):
-            pass
-    if found:
-        return total / 1e9
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICK  # utime + stime
+class CpuTime:
+    """CPU time of a process's threads, in nanoseconds where the kernel keeps
+    them (schedstat); a thread that ended keeps what it had when last seen."""
+
+    def __init__(self, pid):
+        self.pid, self.threads = pid, {}
+
+    def seconds(self):
+        for path in glob.glob(f"/proc/{self.pid}/task/*/schedstat"):
+            try:
+                with open(path) as f:
+                    self.threads[path] = int(f.read().split()[0])
+            except (OSError, ValueError, IndexError):
+                pass
+        if self.threads:
+            return sum(self.threads.values()) / 1e9
+        with open(f"/proc/{self.pid}/stat") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / TICK  # utime + stime
 
 
 def peak_kb(pid):
@@ -87,6 +92,8 @@ def one_run(command, template=None):
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=errors)
     samples, window, peak = [], False, 0   # samples: (seconds since start, CPU seconds)
     candidate = None  # the first sample that may begin the quiet spell
+    looked = -WINDOW_POLL  # when the windows were last looked at
+    cpu = CpuTime(process.pid)
     try:
         while True:
             time.sleep(POLL)
@@ -95,9 +102,10 @@ def one_run(command, template=None):
                 errors.seek(0)
                 last = errors.read().strip().splitlines()[:3]
                 return {"error": f"exited with status {process.returncode} before it was ready: {' / '.join(last)}"}
-            samples.append((now, cpu_seconds(process.pid)))
+            samples.append((now, cpu.seconds()))
             peak = max(peak, peak_kb(process.pid))
-            if not window:
+            if not window and now - looked >= WINDOW_POLL:
+                looked = now
                 window = has_window(process.pid)
                 candidate = len(samples) - 1
             # A sample followed by too much CPU time never begins the spell.

@@ -164,6 +164,17 @@ def ready_table(path):
         geany_text = f"{geany[0]:.0f} ms" if geany else "-"
         print(f"{'tagsmith':<10} {READY_NAMES[key]:<18} {this[0]:>6.0f} ms {this[1]:>6.0f} ms {this[2]:>5.0f} MB "
               f"{this[3]:>4}  {geany_text:>9} {ratio:>10}  {budget_text}")
+    # Where the time goes: the start-up marks (QUILLON_STARTUP_TRACE) of
+    # tagsmith, medians over its runs, from the start of the process.
+    for key in ["0", "10", "50", "long10"]:
+        runs = [r["marks"] for r in data.get(f"tagsmith/{key}", []) if r.get("marks")]
+        if not runs:
+            continue
+        print(f"  tagsmith with {READY_NAMES[key]}: {'ms':>7} {'CPU ms':>7}  start-up mark (medians)")
+        for what, _, _ in runs[0]:
+            times = [t for marks in runs for (w, t, c) in marks if w == what]
+            cpus = [c for marks in runs for (w, t, c) in marks if w == what]
+            print(f"  {'':<{len(READY_NAMES[key]) + 15}} {median(times):>7.1f} {median(cpus):>7.1f}  {what}")
     fifty = figures("tagsmith/50")
     if fifty:
         file_mb = 50
@@ -206,12 +217,16 @@ def main(paths):
             if whole and size == 10 and 1 in times:
                 growth = f"1->10 MB: {t / times[1]:.1f}x"
             elif whole and size == 50 and 10 in times:
+                # Judged on the CPU time as well: on a shared machine a wall
+                # clock that grows faster than the CPU time measures the load.
                 g = t / times[10]
-                fine = g <= MAX_GROWTH_10_TO_50
+                g_cpu = cpu / ms(rows[(op, 10)], "cpu_time")
+                fine = min(g, g_cpu) <= MAX_GROWTH_10_TO_50
                 if op in PARTS:
                     growth = f"10->50 MB: {g:.1f}x (a part, not checked)"
                 else:
-                    growth = f"10->50 MB: {g:.1f}x, {'linear' if fine else 'FASTER THAN LINEAR'}"
+                    growth = (f"10->50 MB: {g:.1f}x (CPU {g_cpu:.1f}x), "
+                              f"{'linear' if fine else 'FASTER THAN LINEAR'}")
                     if not fine:
                         ok = False
                         problems.append(f"{op} grows {g:.1f}x from 10 to 50 MB (at most {MAX_GROWTH_10_TO_50}x)")

@@ -16,9 +16,11 @@ static void initButtonIconResources()
 namespace app {
 namespace {
 
-bool svgReadable()
+// Asked of one of our own icons: the list of every readable format would load
+// every image plugin there is (and the libraries they need) at start-up.
+bool svgReadable(const QString& own)
 {
-    static const bool readable = QImageReader::supportedImageFormats().contains("svg");
+    static const bool readable = QImageReader(own).canRead();
     return readable;
 }
 
@@ -55,7 +57,7 @@ QIcon buttonIcon(const CommandEntry& entry)
     (void)initialised;
     const QString own = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.button));
     QIcon fallback;
-    if (svgReadable() && QFile::exists(own))
+    if (QFile::exists(own) && svgReadable(own))
         fallback = QIcon(own);
     else
         fallback = letterIcon(QString::fromLatin1(entry.hint ? entry.hint : entry.button));

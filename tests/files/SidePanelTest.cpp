@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QIcon>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,4 +79,24 @@ TEST(SideMask, BecomesTheseNameFiltersWhichThePanelAppliesIgnoringCase)
     panel.setSideColor(3);
     EXPECT_EQ(panel.fileBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(panel.driveBox()->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+}
+
+// Every entry shows an icon; entries of one kind share theirs (it is looked up
+// once per kind, not per entry).
+TEST(SidePanel, ShowsOneIconPerKindOfEntry)
+{
+    const QString dir = QDir::currentPath();
+    for (const char* name : {"a.html", "b.html", "c.css"}) touch(dir + QLatin1Char('/') + QLatin1String(name));
+    files::SidePanel panel;
+    ASSERT_TRUE(panel.setFolder(dir));
+    QListView* list = panel.fileBox();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listed(list).size() == 3; }, 5000));
+    QHash<QString, qint64> icons;
+    for (int r = 0; r < 3; ++r) {
+        const QModelIndex index = list->model()->index(r, 0, list->rootIndex());
+        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+        EXPECT_FALSE(icon.isNull()) << index.data().toString().toStdString();
+        icons.insert(index.data().toString(), icon.cacheKey());
+    }
+    EXPECT_EQ(icons.value(QStringLiteral("a.html")), icons.value(QStringLiteral("b.html")));
 }

@@ -128,16 +128,24 @@ def one_run(command, template=None):
         shutil.rmtree(home, ignore_errors=True)
 
 
-def print_marks(runs):
-    """The median of each mark over the runs, in the order of the first run."""
+def mark_medians(runs):
+    """(mark, median ms since start, median CPU ms) of each start-up mark over
+    the runs, in the order of the first run that has marks."""
     runs = [r["marks"] for r in runs if r.get("marks")]
     if not runs:
-        return
-    print(f"  {'ms since start':>14} {'CPU ms':>8}  mark (medians of {len(runs)} runs)")
-    for what, _, _ in runs[0]:
-        times = [t for marks in runs for (w, t, c) in marks if w == what]
-        cpus = [c for marks in runs for (w, t, c) in marks if w == what]
-        print(f"  {statistics.median(times):>14.1f} {statistics.median(cpus):>8.1f}  {what}")
+        return []
+    return [(what,
+             statistics.median(t for marks in runs for (w, t, c) in marks if w == what),
+             statistics.median(c for marks in runs for (w, t, c) in marks if w == what))
+            for what, _, _ in runs[0]]
+
+
+def print_marks(runs):
+    rows = mark_medians(runs)
+    if rows:
+        print(f"  {'ms since start':>14} {'CPU ms':>8}  mark (medians of {len([r for r in runs if r.get('marks')])} runs)")
+    for what, time_ms, cpu_ms in rows:
+        print(f"  {time_ms:>14.1f} {cpu_ms:>8.1f}  {what}")
 
 
 def main(argv):

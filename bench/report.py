@@ -11,6 +11,8 @@ Benchmarks are named Operation/MB (the argument is the document size in MB)."""
 import json
 import sys
 
+from ready_time import mark_medians
+
 # Budgets in milliseconds for the 10 MB document.
 BUDGETS_10MB = {
     "Open": 250,
@@ -167,14 +169,11 @@ def ready_table(path):
     # Where the time goes: the start-up marks (QUILLON_STARTUP_TRACE) of
     # tagsmith, medians over its runs, from the start of the process.
     for key in ["0", "10", "50", "long10"]:
-        runs = [r["marks"] for r in data.get(f"tagsmith/{key}", []) if r.get("marks")]
-        if not runs:
-            continue
-        print(f"  tagsmith with {READY_NAMES[key]}: {'ms':>7} {'CPU ms':>7}  start-up mark (medians)")
-        for what, _, _ in runs[0]:
-            times = [t for marks in runs for (w, t, c) in marks if w == what]
-            cpus = [c for marks in runs for (w, t, c) in marks if w == what]
-            print(f"  {'':<{len(READY_NAMES[key]) + 15}} {median(times):>7.1f} {median(cpus):>7.1f}  {what}")
+        rows = mark_medians(data.get(f"tagsmith/{key}", []))
+        if rows:
+            print(f"  tagsmith with {READY_NAMES[key]}: {'ms':>7} {'CPU ms':>7}  start-up mark (medians)")
+        for what, time_ms, cpu_ms in rows:
+            print(f"  {'':<{len(READY_NAMES[key]) + 15}} {time_ms:>7.1f} {cpu_ms:>7.1f}  {what}")
     fifty = figures("tagsmith/50")
     if fifty:
         file_mb = 50

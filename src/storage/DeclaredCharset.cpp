@@ -109,11 +109,13 @@ std::optional<std::string> decodeNamed(std::string_view bytes, std::string_view 
     if (!decoder.isValid()) return std::nullopt;
     const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (decoder.hasError()) return std::nullopt;
+    // The check goes through the UTF-8 the editor will hold: a decoder may
+    // pass on a lone surrogate, which has no UTF-8 form.
+    const QByteArray utf8 = text.toUtf8();
     QStringEncoder encoder(n.constData());
-    const QByteArray again = encoder.encode(text);
+    const QByteArray again = encoder.encode(QString::fromUtf8(utf8));
     if (encoder.hasError() || std::string_view(again.constData(), static_cast<size_t>(again.size())) != bytes)
         return std::nullopt;
-    const QByteArray utf8 = text.toUtf8();
     return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
 

@@ -2,6 +2,7 @@
 // them at blanks: each reaches the file it names, and nothing else is run or
 // touched.
 #include <QDir>
+#include <cstdio>
 
 #include "MainWindowFixture.h"
 
@@ -28,6 +29,27 @@ TEST_F(MainWindowTest, HostileNamesOpenFromTheCommandLineAndSaveAsThemselves)
     }
     EXPECT_FALSE(QFile::exists(home() + "/ran"));
     EXPECT_EQ(QDir(home()).entryList(QDir::Files).size(), 2 * int(std::size(kNames)));
+}
+
+// Qt 6 cannot name a file whose name is not UTF-8: it is refused as missing
+// and nothing is touched.
+TEST_F(MainWindowTest, ANameThatIsNotUtf8IsRefusedAsMissing)
+{
+    const QByteArray name = QDir::currentPath().toUtf8() + "/caf\xe9.html";
+    FILE* f = std::fopen(name.constData(), "w");
+    ASSERT_TRUE(f);
+    std::fputs("kept", f);
+    std::fclose(f);
+    start({QFile::decodeName(name)});
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown[0].text.startsWith("Quillon Pro can't find ")) << ui.shown[0].text.toStdString();
+    EXPECT_EQ(text(), "");
+    window.reset();
+    char kept[8] = {};
+    f = std::fopen(name.constData(), "r");
+    ASSERT_TRUE(f);
+    EXPECT_STREQ(std::fgets(kept, sizeof kept, f), "kept");
+    std::fclose(f);
 }
 
 }  // namespace

@@ -446,8 +446,12 @@ private:
 // own, while the window is built; see BodyEditor::preload.
 class BodyEditor::Preload {
 public:
-    Preload(QString path, ScintillaLoader* loader, bool styled)
-        : path_(std::move(path)), loader_(loader), styled_(styled), thread_([this] { read(); })
+    Preload(QString path, size_t bytes, bool styled)
+        : path_(std::move(path)),
+          bytes_(bytes),
+          styled_(styled),
+          maker_(std::make_unique<QsciScintillaBase>()),
+          thread_([this] { read(); })
     {
     }
     ~Preload()
@@ -479,6 +483,14 @@ public:
 private:
     void read()
     {
+        // The loader is made here, not by the window's thread: its buffer
+        // for the whole text is fresh memory, and on some machines the
+        // kernel takes tens of milliseconds to hand over 10 MB of it. Making
+        // a loader touches only the new document, never the control.
+        loader_ = reinterpret_cast<ScintillaLoader*>(maker_->SendScintilla(
+            QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes_ + bytes_ / 8 + 65536),
+            static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+        if (!loader_) return;
         // The loader cannot start again: a file that changed while it was
         // read is read by the document lifecycle instead.
         struct Sink final : storage::TextSink {
@@ -502,8 +514,12 @@ private:
     }
 
     const QString path_;
-    ScintillaLoader* loader_;
+    const size_t bytes_;
     const bool styled_;
+    // Any control makes a loader; this one is made for that alone, and is
+    // used by the reading thread only.
+    const std::unique_ptr<QsciScintillaBase> maker_;
+    ScintillaLoader* loader_ = nullptr;
     storage::DocumentFormat format_;
     bool whole_ = false;
     std::thread thread_;  // last: it starts once the rest is made
@@ -535,13 +551,7 @@ BodyEditor::PreloadScope BodyEditor::preload(const QString& path, bool coloursWa
     const auto bytes = static_cast<size_t>(st.st_size);
     const bool styled = coloursWanted || bytes < kPlainFrom ||
                         holdsLongLine(std::string_view(first.constData(), static_cast<size_t>(first.size())));
-    // Any control makes a loader; this one is made for that alone.
-    QsciScintillaBase maker;
-    auto* loader = reinterpret_cast<ScintillaLoader*>(
-        maker.SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes + bytes / 8 + 65536),
-                            static_cast<long>(styled ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
-    if (!loader) return {};
-    PreloadScope scope(new Preload(path, loader, styled));
+    PreloadScope scope(new Preload(path, bytes, styled));
     pendingPreload = scope.get();
     return scope;
 }

@@ -108,10 +108,7 @@ SidePanel::SidePanel(QWidget* parent)
     filebox_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     fillDrives();
-    connect(drivebox_, &QComboBox::activated, this, [this](int index) {
-        showDrive(index);
-        setFolder(drives_.value(index));
-    });
+    connect(drivebox_, &QComboBox::activated, this, [this](int index) { setFolder(drives_.value(index)); });
     // The folder list reads the disk in the background, in batches: keep the
     // current folder in view while the folders around it arrive, until the
     // author moves in the list.
@@ -128,6 +125,42 @@ SidePanel::SidePanel(QWidget* parent)
             [this](const QModelIndex&, const QModelIndex&) { onDirActivated(); });
     setMask({QStringLiteral("*.*")});
     setFolder(QDir::homePath());
+}
+
+void SidePanel::showLater()
+{
+    if (showPending_) return;
+    showPending_ = true;
+    QTimer::singleShot(0, this, &SidePanel::showNow);
+}
+
+void SidePanel::showNow()
+{
+    if (!showPending_) return;
+    showPending_ = false;
+    const int drive = drivebox_->currentIndex();
+    const QString root = drives_.value(drive);
+    if (!root.isEmpty() && drive != shownDrive_) {
+        shownDrive_ = drive;
+        dirModel_->setRootPath(root);
+        dirbox_->setRootIndex(dirModel_->index(root));
+    }
+    if (folder_.isEmpty()) return;
+    const QModelIndex index = dirModel_->index(folder_);
+    if (index.isValid()) {
+        // The view must hear of the change to paint it; our own handler must not.
+        const bool was = settingFolder_;
+        settingFolder_ = true;
+        for (QModelIndex up = index.parent(); up.isValid() && up != dirbox_->rootIndex(); up = up.parent())
+            dirbox_->expand(up);
+        dirbox_->setCurrentIndex(index);
+        dirbox_->scrollTo(index);
+        settingFolder_ = was;
+        revealing_ = true;
+        revealTimer_.start();
+    }
+    fileModel_->setRootPath(folder_);
+    filebox_->setRootIndex(fileModel_->index(folder_));
 }
 
 void SidePanel::fillDrives()
@@ -162,15 +195,7 @@ void SidePanel::setDriveIndex(int index)
     if (index < 0 || index >= drives_.size()) return;
     const QSignalBlocker block(drivebox_);
     drivebox_->setCurrentIndex(index);
-    showDrive(index);
-}
-
-void SidePanel::showDrive(int index)
-{
-    const QString root = drives_.value(index);
-    if (root.isEmpty()) return;
-    dirModel_->setRootPath(root);
-    dirbox_->setRootIndex(dirModel_->index(root));
+    showLater();
 }
 
 int SidePanel::driveOf(const QString& path) const
@@ -195,26 +220,14 @@ bool SidePanel::setFolder(const QString& path)
     if (path.isEmpty() || !info.isDir()) return false;
     const QString folder = QDir::cleanPath(info.absoluteFilePath());
     const int drive = driveOf(folder);
-    if (drive != drivebox_->currentIndex() || dirbox_->rootIndex() != dirModel_->index(drives_.value(drive)))
-        setDriveIndex(drive);
-    const QModelIndex index = dirModel_->index(folder);
-    if (index.isValid()) {
-        // The view must hear of the change to paint it; our own handler must not.
-        const bool was = settingFolder_;
-        settingFolder_ = true;
-        for (QModelIndex up = index.parent(); up.isValid() && up != dirbox_->rootIndex(); up = up.parent())
-            dirbox_->expand(up);
-        dirbox_->setCurrentIndex(index);
-        dirbox_->scrollTo(index);
-        settingFolder_ = was;
-        revealing_ = true;
-        revealTimer_.start();
+    if (drive != drivebox_->currentIndex()) {
+        const QSignalBlocker block(drivebox_);
+        drivebox_->setCurrentIndex(drive);
     }
     const bool changed = folder != folder_;
     folder_ = folder;
     if (changed) filebox_->selectionModel()->clear();
-    fileModel_->setRootPath(folder_);
-    filebox_->setRootIndex(fileModel_->index(folder_));
+    showLater();
     if (changed) emit folderChanged(folder_);
     return true;
 }
@@ -259,6 +272,7 @@ void SidePanel::setSideColor(int choice)
 
 void SidePanel::refresh()
 {
+    showNow();
     const QString folder = folder_;
     fileModel_->setRootPath(QString());
     fileModel_->setRootPath(folder);

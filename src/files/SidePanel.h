@@ -36,7 +36,8 @@ public:
     // The folder shown (absolute path, no trailing "/" except for the root).
     QString folder() const { return folder_; }
     // Shows `path` (and selects the volume holding it); false when it is not
-    // an existing folder, which leaves the panel as it was.
+    // an existing folder, which leaves the panel as it was. folder() changes
+    // at once; the lists follow when the event loop next runs.
     bool setFolder(const QString& path);
 
     // Patterns of the file list ("*.*" and "*" show every file).
@@ -68,7 +69,12 @@ protected:
 
 private:
     void fillDrives();
-    void showDrive(int index);
+    // The lists follow the chosen drive and folder once the caller is done:
+    // the start sets the folder up to three times (the home folder, the
+    // stored one, the document's) and each listing watches every folder
+    // above the one shown, which the kernel makes costly for crowded ones.
+    void showLater();
+    void showNow();
     void onDirActivated();
     int driveOf(const QString& path) const;
 
@@ -80,6 +86,8 @@ private:
     QStringList drives_;
     QStringList mask_;
     QString folder_;
+    int shownDrive_ = -1;
+    bool showPending_ = false;
     bool settingFolder_ = false;
     bool revealing_ = false;
     QTimer revealTimer_;

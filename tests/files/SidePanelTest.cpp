@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QHash>
 #include <QIcon>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 
 #include "files/SidePanel.h"
 
@@ -71,6 +73,16 @@ TEST(SideMask, BecomesTheseNameFiltersWhichThePanelAppliesIgnoringCase)
     ASSERT_EQ(spy.count(), 1);
     EXPECT_FALSE(panel.setFolder(dir + QStringLiteral("/missing")));
     EXPECT_EQ(panel.folder(), dir + QStringLiteral("/sub"));
+    // Folders chosen in a row: both lists follow the last one.
+    panel.setFolder(dir);
+    panel.setFolder(dir + QStringLiteral("/sub"));
+    const auto pathOf = [](const QModelIndex& index) {
+        return index.data(QFileSystemModel::FilePathRole).toString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return pathOf(panel.fileBox()->rootIndex()) == panel.folder() &&
+               pathOf(panel.dirBox()->currentIndex()) == panel.folder();
+    }));
     // The drive box holds the volume of the folder, the root listed first.
     EXPECT_EQ(panel.drives().first(), QDir::rootPath());
     EXPECT_TRUE(panel.folder().startsWith(panel.drives().value(panel.driveIndex())));

@@ -27,6 +27,13 @@
 namespace app {
 namespace {
 
+// The room a new document of `bytes` is made with: otherwise the first few
+// keystrokes exhaust the gap and one of them copies the whole document.
+std::size_t roomToEdit(std::size_t bytes)
+{
+    return bytes + bytes / 8 + 65536;
+}
+
 // A plain accessible: screen readers see an editable text named "Document"
 // without QScintilla's per-edit character counting, which walks the whole
 // document on every keystroke.
@@ -488,7 +495,7 @@ private:
         // kernel takes tens of milliseconds to hand over 10 MB of it. Making
         // a loader touches only the new document, never the control.
         loader_ = reinterpret_cast<ScintillaLoader*>(maker_->SendScintilla(
-            QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes_ + bytes_ / 8 + 65536),
+            QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
             static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
         if (!loader_) return;
         // The loader cannot start again: a file that changed while it was
@@ -574,10 +581,7 @@ bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* for
 
 void BodyEditor::newDocument(size_t expectedBytes, bool styled)
 {
-    // Room to edit in: otherwise the first few keystrokes exhaust the gap and
-    // one of them copies the whole document.
-    const size_t room = expectedBytes + expectedBytes / 8 + 65536;
-    const long doc = send(QsciScintillaBase::SCI_CREATEDOCUMENT, room,
+    const long doc = send(QsciScintillaBase::SCI_CREATEDOCUMENT, roomToEdit(expectedBytes),
                           styled ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
     if (doc == 0) throw std::bad_alloc();
     useDocument(doc, styled);

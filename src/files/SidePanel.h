@@ -70,9 +70,9 @@ protected:
 private:
     void fillDrives();
     // The lists follow the chosen drive and folder once the caller is done:
-    // the start sets the folder up to three times (the home folder, the
-    // stored one, the document's) and each listing watches every folder
-    // above the one shown, which the kernel makes costly for crowded ones.
+    // the start sets the folder twice (the home folder, then the stored one)
+    // and each listing watches every folder above the one shown, which the
+    // kernel makes costly for crowded ones.
     void showLater();
     void showNow();
     void onDirActivated();

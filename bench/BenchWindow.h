@@ -30,6 +30,7 @@ public:
     {
         return interaction::Answer::Yes;
     }
+    int choose(const QString&, const QStringList&, int defaultButton, int) override { return defaultButton; }
     void show(interaction::MessageKind, const QString& text) override { lastMessage = text; }
     QString openFileName(const QString&, const QString&, const QStringList&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&, const QStringList&) override { return {}; }

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 #include "markup/Captions.h"
 
@@ -86,6 +87,27 @@ Answer WidgetInteraction::ask(const QString& text, Buttons buttons, Answer defau
         default:
             return Answer::Cancel;
     }
+}
+
+int WidgetInteraction::choose(const QString& text, const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(markup::kAppTitle), text, QMessageBox::NoButton,
+                    parentWindow());
+    QList<QAbstractButton*> made;
+    for (const QString& caption : buttons) made << box.addButton(caption, QMessageBox::ActionRole);
+    if (defaultButton >= 0 && defaultButton < made.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(made[defaultButton]));
+    // Esc and the close box: the escape button when it is one of the buttons,
+    // else a hidden one, so that the box can still be closed without a choice.
+    QAbstractButton* escape = escapeButton >= 0 && escapeButton < made.size() ? made[escapeButton] : nullptr;
+    if (!escape) {
+        escape = box.addButton(QMessageBox::Cancel);
+        escape->hide();
+    }
+    box.setEscapeButton(escape);
+    execModal(box);
+    const qsizetype chosen = made.indexOf(box.clickedButton());
+    return chosen >= 0 ? static_cast<int>(chosen) : escapeButton;
 }
 
 void WidgetInteraction::show(MessageKind kind, const QString& text)

@@ -21,6 +21,11 @@ public:
     virtual ~Interaction() = default;
     // A question with Yes and No (Esc: No) or Yes, No and Cancel (Esc: Cancel).
     virtual Answer ask(const QString& text, Buttons buttons, Answer defaultButton = Answer::Yes) = 0;
+    // A question whose buttons say what they do ("Recover", "Discard"): the
+    // index in `buttons` of the one chosen. Return chooses `defaultButton`;
+    // Esc and the close box give `escapeButton`, which need not be a button
+    // (-1: the box was closed without a choice).
+    virtual int choose(const QString& text, const QStringList& buttons, int defaultButton, int escapeButton) = 0;
     // One OK button; information, warning or error icon.
     virtual void show(MessageKind kind, const QString& text) = 0;
     // File dialogs; an empty result means cancelled. `filters` are Qt filters
@@ -50,6 +55,7 @@ void reactivateAfterDialog(QWidget* window);
 class WidgetInteraction final : public Interaction {
 public:
     Answer ask(const QString& text, Buttons buttons, Answer defaultButton) override;
+    int choose(const QString& text, const QStringList& buttons, int defaultButton, int escapeButton) override;
     void show(MessageKind kind, const QString& text) override;
     QString openFileName(const QString& title, const QString& folder, const QStringList& filters) override;
     QString saveFileName(const QString& title, const QString& folder, const QString& name,

@@ -31,6 +31,19 @@ interaction::Answer ScriptedInteraction::ask(const QString& text, interaction::B
     return a;
 }
 
+int ScriptedInteraction::choose(const QString& text, const QStringList& buttons, int, int escapeButton)
+{
+    shown.push_back({interaction::MessageKind::Question, text});
+    lastButtons = buttons;
+    if (choices.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return escapeButton;
+    }
+    const int c = choices.front();
+    choices.pop_front();
+    return c;
+}
+
 void ScriptedInteraction::show(interaction::MessageKind kind, const QString& text)
 {
     shown.push_back({kind, text});

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Times how long a program needs to be ready with a file: from its start until
 it has a window and has gone idle, on the X server named by DISPLAY (e.g.
-Xvfb), each run with a fresh home folder.
+Xvfb), each run with a fresh home folder. A Qt program is made to use that
+X server (QT_QPA_PLATFORM=xcb), whatever the caller's environment says.
 
 Usage: bench/ready_time.py [--json FILE --name NAME] [--home DIR] RUNS COMMAND [ARGS...]
 
@@ -86,7 +87,11 @@ def one_run(command, template=None):
         shutil.copytree(template, home, dirs_exist_ok=True)
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_CACHE_HOME=f"{home}/.cache",
                XDG_DATA_HOME=f"{home}/.local/share", XDG_STATE_HOME=f"{home}/.local/state",
-               QUILLON_STARTUP_TRACE="1")
+               QUILLON_STARTUP_TRACE="1",
+               # The X server of DISPLAY, whatever the caller's environment
+               # says (the test scripts choose the offscreen platform, whose
+               # windows no X client can see).
+               QT_QPA_PLATFORM="xcb")
     errors = open(f"{home}/stderr.txt", "w+")
     start = time.monotonic()
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=errors)

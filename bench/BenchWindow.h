@@ -62,6 +62,7 @@ public:
     markup::KeyFlags& keyFlags() override { return keyFlags_; }
     void beginWait(const QString& caption) override;
     void endWait() override;
+    void notify(const QString&) override {}
     QString documentPath() const override { return {}; }
     bool saveDocument(bool) override { return false; }
     bool openDocument(const QString&) override { return false; }

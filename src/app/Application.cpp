@@ -45,11 +45,49 @@ QStringList fileWords(QStringList arguments)
     return arguments;
 }
 
+// The options answered without a window.
+constexpr std::string_view kAsks[] = {"-h", "--help", "--help-all", "-v", "--version"};
+
+// The options and the argument the parser describes in --help.
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Quillon Pro %1, an HTML source editor.").arg(aboutVersion()));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The document to open. The words of the command line name one "
+                                                "file: up to four are joined with blanks, so that "
+                                                "\"tagsmith my page.html\" opens \"my page.html\". Write -- "
+                                                "first to open a file whose name starts with a hyphen."),
+                                 QStringLiteral("[FILE]"));
+}
+
+QString usage(const QCommandLineParser& parser)
+{
+    return parser.helpText() + QLatin1Char('\n') + batchUsage() + QStringLiteral("\nFiles:\n  ") +
+           QStringLiteral("Manual (Help > Contents, F1): ") + files::helpFilePath(settings::ProgramFolder()) +
+           QStringLiteral("\n  Settings: ") + settings::SettingsStore::pathOf(QStringLiteral("Quillon")) +
+           QLatin1Char('\n');
+}
+
 }  // namespace
+
+QStringList commandLineOptions()
+{
+    QStringList options;
+    for (std::string_view ask : kAsks) options << QString::fromLatin1(ask);
+    return options << QStringLiteral("--") << batchOptions();
+}
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    describe(parser);
+    return usage(parser);
+}
 
 std::optional<int> answerInformationOptions(int argc, char** argv)
 {
-    static constexpr std::string_view kAsks[] = {"-h", "--help", "--help-all", "-v", "--version"};
     bool asked = false;
     for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i)
         asked = asked || std::ranges::find(kAsks, std::string_view(argv[i])) != std::end(kAsks);
@@ -60,26 +98,16 @@ std::optional<int> answerInformationOptions(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("tagsmith"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(aboutVersion()));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Quillon Pro %1, an HTML source editor.").arg(aboutVersion()));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The document to open. The words of the command line name one "
-                                                "file: up to four are joined with blanks, so that "
-                                                "\"tagsmith my page.html\" opens \"my page.html\"."),
-                                 QStringLiteral("[FILE]"));
+    describe(parser);
     parser.parse(QCoreApplication::arguments());
     // The parser itself lists Qt's own options, and exits.
     if (parser.isSet(QStringLiteral("help-all"))) parser.process(QCoreApplication::arguments());
     QTextStream out(stdout);
-    if (parser.isSet(version) && !parser.isSet(help)) {
+    if (parser.isSet(QStringLiteral("version")) && !parser.isSet(QStringLiteral("help"))) {
         out << "tagsmith (Quillon Pro) " << aboutVersion() << '\n';
         return 0;
     }
-    out << parser.helpText() << '\n'
-        << batchUsage() << "\nFiles:\n  "
-        << "Manual (Help > Contents, F1): " << files::helpFilePath(settings::ProgramFolder()) << "\n  "
-        << "Settings: " << settings::SettingsStore::pathOf(QStringLiteral("Quillon")) << '\n';
+    out << usage(parser);
     return 0;
 }
 

@@ -13,6 +13,11 @@ namespace app {
 // (up to a "--") asks for none of them, so that the editor starts. Every other
 // word of the command line belongs to the file name.
 std::optional<int> answerInformationOptions(int argc, char** argv);
+// Every option the command line knows, as it is written: those answered
+// without a window, "--" and the batch mode's. --help and the man page name each.
+QStringList commandLineOptions();
+// What --help prints.
+QString helpText();
 
 // Runs the editor until its main window closes; `arguments` is the command
 // line without the program name.

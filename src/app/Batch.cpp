@@ -33,7 +33,10 @@ constexpr OperationOption kOperations[] = {
     {"--to-entities", Kind::ToEntities, "Special Characters to HTML"},
     {"--from-entities", Kind::FromEntities, "HTML to Special Characters"},
 };
+constexpr std::string_view kBatch = "--batch";
 constexpr std::string_view kReplace = "--replace";
+constexpr std::string_view kDryRun = "--dry-run";
+constexpr std::string_view kOutput = "--output";
 constexpr std::string_view kArrow = "=>";
 
 struct Request {
@@ -61,11 +64,12 @@ std::variant<Request, QString> parse(int argc, char** argv)
         }
         if (word == "--") {
             filesOnly = true;
-        } else if (word == "--dry-run") {
+        } else if (word == kDryRun) {
             request.dryRun = true;
-        } else if (word == "--output" || word.starts_with("--output=")) {
-            if (word == "--output" && ++i == argc) return QStringLiteral("--output needs a folder");
-            request.outputFolder = word == "--output" ? QFile::decodeName(argv[i]) : QFile::decodeName(argv[i] + 9);
+        } else if (word == kOutput || word.starts_with("--output=")) {
+            if (word == kOutput && ++i == argc) return QStringLiteral("--output needs a folder");
+            request.outputFolder =
+                word == kOutput ? QFile::decodeName(argv[i]) : QFile::decodeName(argv[i] + kOutput.size() + 1);
             if (!QFileInfo(request.outputFolder).isDir())
                 return QStringLiteral("--output: \"%1\" is not a folder").arg(request.outputFolder);
         } else if (word == kReplace || word.starts_with("--replace=")) {
@@ -214,7 +218,15 @@ BatchResult runBatchOperations(std::string_view text, const std::vector<BatchOpe
 
 bool isBatchCommandLine(int argc, char** argv)
 {
-    return argc > 1 && std::string_view(argv[1]) == "--batch";
+    return argc > 1 && std::string_view(argv[1]) == kBatch;
+}
+
+QStringList batchOptions()
+{
+    QStringList options{QString::fromLatin1(kBatch)};
+    for (const OperationOption& o : kOperations) options << QString::fromLatin1(o.option);
+    for (std::string_view o : {kReplace, kDryRun, kOutput}) options << QString::fromLatin1(o);
+    return options;
 }
 
 QString batchUsage()

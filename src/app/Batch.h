@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,5 +41,7 @@ int runBatch(int argc, char** argv);
 
 // The usage text of the batch mode, for --help.
 QString batchUsage();
+// Every option of the batch mode, "--batch" first, as the parser knows them.
+QStringList batchOptions();
 
 }  // namespace app

@@ -12,7 +12,7 @@ constexpr CommandEntry kTable[] = {
     // parent    name                 caption                        command                     shortcut         flags
     {"mnu",      "File1",             "&File",                       "",                         "",              kMenu},
     {"File1",    "FileNew",           "&New",                        "FileNewClick",             "Alt+N",         kPlain, "btnNew", "New", nullptr, "document-new"},
-    {"File1",    "FileOpen",          "&Open..",                     "FileOpenClick",            "Alt+O",         kPlain, "btnOpen", "Open", nullptr, "document-open"},
+    {"File1",    "FileOpen",          "&Open...",                    "FileOpenClick",            "Alt+O",         kPlain, "btnOpen", "Open", nullptr, "document-open"},
     {"File1",    "FileSave",          "&Save",                       "FileSaveClick",            "Ctrl+S",        kPlain, "btnSave", "Save", nullptr, "document-save"},
     {"File1",    "FileSaveAs",        "Save &As...",                 "FileSaveAsClick",          "",              kPlain, "btnSaveAs", "Save As", nullptr, "document-save-as"},
     {"File1",    "",                  "",                            "",                         "",              kSeparator},

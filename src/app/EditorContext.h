@@ -40,6 +40,9 @@ public:
     // restores both. Prefer the WaitCaption guard below.
     virtual void beginWait(const QString& caption) = 0;
     virtual void endWait() = 0;
+    // Tells the author something that needs no answer: for a while in the
+    // status bar, or in an information box while the bar is hidden.
+    virtual void notify(const QString& text) = 0;
 
     // The document: its path (empty while untitled) and the save routine.
     virtual QString documentPath() const = 0;

@@ -38,6 +38,12 @@ void updateBrowser(EditorContext& context, files::BrowserPreview& preview)
         return;
     }
     files::TNCAPI ncapi(program);
+    // The desktop's opener cannot be brought forward without a file: started
+    // bare it would only print its usage where nobody sees it.
+    if (path.isEmpty() && ncapi.needsDocument()) {
+        context.notify(QStringLiteral("The document must be saved to be shown in the browser."));
+        return;
+    }
     const QString reply = path.isEmpty() ? ncapi.Activate() : ncapi.OpenURL(path);
     if (reply.isEmpty())
         interaction::ui().warn(

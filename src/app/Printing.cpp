@@ -17,9 +17,9 @@
 namespace app {
 namespace {
 
-// A text stream on pages: lines written left to right, broken where they
-// reach the right edge, a new page when less than two line heights would
-// remain below the next line.
+// A text stream on pages: the printed lines of each document line drawn one
+// below the other, a new page when less than two line heights would remain
+// below the next line.
 class ListingStream {
 public:
     ListingStream(QPagedPaintDevice& device, QPainter& painter) : device_(device), painter_(painter) {}
@@ -28,56 +28,28 @@ public:
     {
         painter_.setFont(font);
         metrics_ = QFontMetrics(painter_.font(), painter_.device());
-        tabWidth_ = std::max(1, 8 * metrics_.averageCharWidth());
+        tabWidth_ = std::max(1, kListingTabColumns * metrics_.averageCharWidth());
     }
 
-    // Writes one line (its characters, no line break); a form feed in it
-    // starts a new page, a carriage return is ignored.
+    // Writes one line of the document (its characters, no line break).
     void writeLine(QStringView line)
     {
-        if (pagePending_) newPage();
-        for (const QChar c : line) {
-            if (c == u'\r') continue;
-            if (c == u'\f') {
-                endLine();
-                newPage();
-                continue;
-            }
-            const int advance = c == u'\t' ? (x_ / tabWidth_ + 1) * tabWidth_ - x_ : metrics_.horizontalAdvance(c);
-            if (x_ > 0 && x_ + advance > device_.width()) endLine();
-            if (pagePending_) newPage();
-            tallest_ = std::max(tallest_, metrics_.height());
-            if (c == u'\t') {
-                flush();
-                segmentX_ = x_ + advance;
-            } else {
-                segment_ += c;
-            }
-            x_ += advance;
+        const auto advance = [this](QChar c) { return metrics_.horizontalAdvance(c); };
+        for (const ListingLine& printed : layOutListingLine(line, device_.width(), tabWidth_, advance)) {
+            if (printed.newPage || pagePending_) newPage();
+            for (const ListingRun& run : printed.runs)
+                painter_.drawText(QPointF(run.x, y_ + metrics_.ascent()), run.text);
+            // An empty line is as high as the font; a line with text as its
+            // tallest text plus two pixels.
+            y_ += printed.hasText ? metrics_.height() + 2 : metrics_.height();
+            // The page ends here when the next line would leave less than two
+            // line heights; the new page begins with that next line.
+            if (device_.height() - y_ < 2 * (metrics_.height() + 2)) pagePending_ = true;
         }
-        endLine();
     }
     int pages() const { return pages_; }
 
 private:
-    // Draws the characters collected since the last break, tab or font.
-    void flush()
-    {
-        if (!segment_.isEmpty()) painter_.drawText(QPointF(segmentX_, y_ + metrics_.ascent()), segment_);
-        segment_.clear();
-        segmentX_ = x_;
-    }
-    void endLine()
-    {
-        flush();
-        // An empty line is as high as the font; a line with text as its
-        // tallest text plus two pixels.
-        y_ += tallest_ > 0 ? tallest_ + 2 : metrics_.height();
-        x_ = segmentX_ = tallest_ = 0;
-        // The page ends here when the next line would leave less than two
-        // line heights; the new page begins with that next line.
-        if (device_.height() - y_ < 2 * (metrics_.height() + 2)) pagePending_ = true;
-    }
     void newPage()
     {
         device_.newPage();
@@ -89,13 +61,54 @@ private:
     QPagedPaintDevice& device_;
     QPainter& painter_;
     QFontMetrics metrics_{QFont()};
-    QString segment_;
     int tabWidth_ = 64;
-    int x_ = 0, y_ = 0, tallest_ = 0, segmentX_ = 0, pages_ = 1;
+    int y_ = 0, pages_ = 1;
     bool pagePending_ = false;
 };
 
 }  // namespace
+
+std::vector<ListingLine> layOutListingLine(QStringView line, int pageWidth, int tabWidth,
+                                           const std::function<int(QChar)>& advance)
+{
+    std::vector<ListingLine> lines(1);
+    QString run;
+    int x = 0, runX = 0;
+    const auto flush = [&] {
+        if (!run.isEmpty()) lines.back().runs.push_back({runX, run});
+        run.clear();
+    };
+    const auto startLine = [&](bool newPage) {
+        flush();
+        lines.push_back({newPage, false, {}});
+        x = 0;
+    };
+    for (const QChar c : line) {
+        if (c == u'\r') continue;
+        if (c == u'\f') {
+            startLine(true);
+            continue;
+        }
+        const auto width = [&](int from) { return c == u'\t' ? (from / tabWidth + 1) * tabWidth - from : advance(c); };
+        int w = width(x);
+        // Broken here, the character starts the next line; a tab then stops
+        // on that line's own grid.
+        if (x > 0 && x + w > pageWidth) {
+            startLine(false);
+            w = width(0);
+        }
+        lines.back().hasText = true;
+        if (c == u'\t') {
+            flush();
+        } else {
+            if (run.isEmpty()) runX = x;
+            run += c;
+        }
+        x += w;
+    }
+    flush();
+    return lines;
+}
 
 QString printHeader(const QString& caption, const QDateTime& now, const QLocale& locale)
 {

@@ -9,7 +9,9 @@
 #include <QFont>
 #include <QLocale>
 #include <QString>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -29,6 +31,31 @@ QString printHeader(const QString& caption, const QDateTime& now, const QLocale&
 // substitutes a face of the same kind where one is missing).
 QFont headerFont();
 QFont listingFont();
+
+// Tabs stop every eight average character widths from the left margin.
+inline constexpr int kListingTabColumns = 8;
+
+// One printed line of the listing: the pieces of text it shows, each at its
+// distance from the left margin in device units.
+struct ListingRun {
+    int x = 0;
+    QString text;
+    bool operator==(const ListingRun&) const = default;
+};
+struct ListingLine {
+    bool newPage = false;  // a form feed put it at the top of a new page
+    bool hasText = false;  // a character or a tab was placed on it (its height)
+    std::vector<ListingRun> runs;
+};
+
+// Lays out one line of the document as a text stream does: characters left
+// to right, `advance` wide each; a tab moves on to the next multiple of
+// `tabWidth`; a character that would cross `pageWidth` (unless it is the first
+// of its printed line) goes to a new printed line, which starts again at the
+// left margin with its tab stops counted from there; a form feed starts a
+// printed line on a new page; a carriage return is ignored. At least one line.
+std::vector<ListingLine> layOutListingLine(QStringView line, int pageWidth, int tabWidth,
+                                           const std::function<int(QChar)>& advance);
 
 // Lays out and paints the header, an empty line and `text` (UTF-8 with CR LF,
 // LF or CR line breaks) on `device`, page after page. Returns the number of

@@ -20,6 +20,11 @@ QString groupThousands(long long n)
     return n < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+QString sizeText(long long bytes)
+{
+    return groupThousands(bytes) + (bytes == 1 ? QStringLiteral(" Byte") : QStringLiteral(" Bytes"));
+}
+
 namespace {
 
 // A path wider than its panel without the middle of its folder part, so that
@@ -70,7 +75,7 @@ StatusPanels::StatusPanels(QStatusBar& bar, EditorView& body, std::function<QStr
     const QDateTime sampleTime(QDate(2000, 12, 28), QTime(23, 58));
     const QString widest[5] = {
         QString(),
-        groupThousands(99'999'999LL) + QStringLiteral(" Bytes"),
+        sizeText(99'999'999LL),
         QStringLiteral("Ln:99999 Col:99999"),
         QStringLiteral("Unmodified"),
         locale.toString(sampleTime.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
@@ -114,7 +119,7 @@ void StatusPanels::update()
     const QDateTime now = QDateTime::currentDateTime();
     const QString texts[5] = {
         path.isEmpty() ? QString::fromLatin1(markup::kUntitled) : path,
-        groupThousands(body_.length()) + QStringLiteral(" Bytes"),
+        sizeText(body_.length()),
         QStringLiteral("Ln:%1 Col:%2").arg(line).arg(column),
         body_.isModified() ? QStringLiteral("Modified") : QStringLiteral("Unmodified"),
         locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(now.time(), shortTime),

@@ -18,6 +18,8 @@ class EditorView;
 
 // 1234 -> "1,234"; 1234567 -> "1,234,567".
 QString groupThousands(long long n);
+// The size panel's text: "1 Byte", "1,234 Bytes".
+QString sizeText(long long bytes);
 
 class StatusPanels : public QObject {
     Q_OBJECT

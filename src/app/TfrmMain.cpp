@@ -195,6 +195,11 @@ void TfrmMain::endWait()
     QApplication::restoreOverrideCursor();
 }
 
+void TfrmMain::notify(const QString& text)
+{
+    status_->notify(text);
+}
+
 QString TfrmMain::documentPath() const
 {
     return document_->path();

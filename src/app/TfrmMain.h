@@ -54,6 +54,7 @@ public:
     markup::KeyFlags& keyFlags() override { return keyFlags_; }
     void beginWait(const QString& caption) override;
     void endWait() override;
+    void notify(const QString& text) override;
     QString documentPath() const override;
     bool saveDocument(bool addToRecent) override;
     bool openDocument(const QString& path) override;

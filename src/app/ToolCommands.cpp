@@ -1,6 +1,7 @@
 // Handlers of the Tools menu's user-defined tools and of Help > Contents; and
 // Tools1Click, which prepares the Tools menu each time it opens.
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "CommandModules.h"
@@ -60,7 +61,10 @@ void registerToolCommands(EditorContext& context, CommandRegistry& registry)
     registry.add(QStringLiteral("Tools1Click"), [c] { prepareToolsMenu(*c); });
     for (const files::UserTool& tool : files::userTools())
         registry.add(QString::fromLatin1(tool.entry) + QStringLiteral("Click"), [&tool] { startTool(tool); });
-    registry.add(QStringLiteral("HelpContentsClick"), [] { files::showHelp(); });
+    registry.add(QStringLiteral("HelpContentsClick"), [c] {
+        QObject* owner = c->window() ? static_cast<QObject*>(c->window()) : QCoreApplication::instance();
+        files::showHelp(owner, [](const QString& why) { interaction::ui().warn(why); });
+    });
 }
 
 }  // namespace app

@@ -11,7 +11,9 @@ namespace dialogs {
 FontTag fontTag(const FontFields& f, bool lower)
 {
     const QString code = f.colour ? f.code.trimmed() : QString();
-    const bool size = !f.size.trimmed().isEmpty() && f.size.toLower() != QLatin1String("<default>");
+    // Only "<default>" means no size: an empty box (no item chosen, as a stored
+    // index of -1 opens it) still writes its empty value.
+    const bool size = f.size.toLower() != QLatin1String("<default>");
     const bool colour = !code.isEmpty(), face = !f.face.isEmpty();
     if (!size && !colour && !face) return {};
     QString tag = QStringLiteral("<FONT");

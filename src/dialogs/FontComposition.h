@@ -27,8 +27,9 @@ struct FontTag {
 
 // <font size="S" color="C" face="F"> with the attributes chosen, in that
 // order, the whole tag (values included) in the tag case. A size of
-// "<default>" (in any letter case) or an empty size is no size; the colour
-// counts only while its box is ticked; nothing chosen gives an empty tag.
+// "<default>" (in any letter case) is no size, an empty one is written empty
+// (size=""); the colour counts only while its box is ticked; nothing chosen
+// gives an empty tag.
 FontTag fontTag(const FontFields& fields, bool lower);
 // What replaces the selection: the start tag alone without a selection, else
 // the selection between the start and the end tag.

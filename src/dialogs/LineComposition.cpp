@@ -34,11 +34,12 @@ QString lineTag(const LineFields& f, bool lower)
     const QString code = lineColourCode(f.colour);
     if (f.shade && f.size.isEmpty() && f.width.isEmpty() && code.isEmpty())
         return markup::toTagCase(QStringLiteral("<hr>"), lower);
-    QString tag = QStringLiteral("<hr");
+    // The alignment is always written, empty when its box was cleared; the
+    // other attributes only when filled.
+    QString tag = QStringLiteral("<hr align=\"%1\"").arg(f.align);
     auto add = [&tag](const char* name, const QString& value) {
         if (!value.isEmpty()) tag += QStringLiteral(" %1=\"%2\"").arg(QLatin1String(name), value);
     };
-    add("align", f.align);
     add("size", f.size);
     add("width", f.width);
     add("color", code);

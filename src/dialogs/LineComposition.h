@@ -15,9 +15,10 @@ struct LineFields {
     bool shade = true;
 };
 
-// <hr align="A" size="S" width="W" color="C"> with the attributes whose fields
-// are filled, " noshade" before the ">" without shading, the whole tag in the
-// tag case; with shading and no size, width or colour, the bare <hr>.
+// <hr align="A" size="S" width="W" color="C">: the alignment always (empty
+// when its box is), the others when their fields are filled, " noshade"
+// before the ">" without shading, the whole tag in the tag case; with shading
+// and no size, width or colour, the bare <hr>.
 QString lineTag(const LineFields& fields, bool lower);
 // The code of a colour item named in any letter case ("Red": "FF0000"); empty
 // for "<default>" or an empty text; any other text as typed.

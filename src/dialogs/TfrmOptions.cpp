@@ -151,12 +151,12 @@ QWidget* TfrmOptions::buildGeneralPage()
 
     txtPreImage_ = lineEdit(
         "txtPreImage", tr("Any text here will be placed before the image file name when dragged and dropped"), page);
-    grid->addWidget(labelFor(tr("When dropping images into editor, preceed image file name with:"), txtPreImage_, page),
+    grid->addWidget(labelFor(tr("When dropping images into editor, precede image file name with:"), txtPreImage_, page),
                     5, 0, 1, 2);
     grid->addWidget(txtPreImage_, 6, 0, 1, 2);
 
     SyntaxClrBar_ = named(new ColorGrid(8, page), "SyntaxClrBar", tr("Color to use for Syntax Highlighting"));
-    grid->addWidget(labelFor(tr("S&ytnax Highlight Color:"), SyntaxClrBar_, page), 7, 0, 1, 2);
+    grid->addWidget(labelFor(tr("S&yntax Highlight Color:"), SyntaxClrBar_, page), 7, 0, 1, 2);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(SyntaxClrBar_);
     // The sample sits on a sunken panel of the window colour, like the editor.
@@ -211,8 +211,8 @@ QWidget* TfrmOptions::buildStampPage()
     chkUpdate_ = named(new QCheckBox(tr("&Insert Update Stamp as comment"), page), "chkUpdate",
                        tr("Toggle displaying Update Stamp on page or as a comment"));
     column->addWidget(chkUpdate_);
-    txtPreCustomStr_ = lineEdit("txtPreCustomStr", tr("Any text here will preceed the time stamp"), page);
-    column->addWidget(labelFor(tr("Preceed the Time Stamp with the below text"), txtPreCustomStr_, page));
+    txtPreCustomStr_ = lineEdit("txtPreCustomStr", tr("Any text here will precede the time stamp"), page);
+    column->addWidget(labelFor(tr("Precede the Time Stamp with the below text"), txtPreCustomStr_, page));
     column->addWidget(txtPreCustomStr_);
     txtCustomStr_ = lineEdit("txtCustomStr", tr("Any text here will be appended to the time stamp"), page);
     column->addWidget(labelFor(tr("Append the Time Stamp with the below text"), txtCustomStr_, page));

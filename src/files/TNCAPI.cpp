@@ -18,6 +18,17 @@ QString TNCAPI::OpenURL(const QString& path)
     return launch({QFileInfo(path).absoluteFilePath()});
 }
 
+bool TNCAPI::needsDocument() const
+{
+    static const QStringList openers = {
+        QStringLiteral("xdg-open"), QStringLiteral("gio"),       QStringLiteral("gnome-open"),
+        QStringLiteral("kde-open"), QStringLiteral("kde-open5"), QStringLiteral("kde-open6"),
+        QStringLiteral("exo-open"), QStringLiteral("mimeopen"),
+    };
+    const QStringList words = commandLineWords(commandLine_);
+    return !words.isEmpty() && openers.contains(QFileInfo(words.first()).fileName());
+}
+
 QString TNCAPI::launch(const QStringList& document)
 {
     // The setting is split as the user tools' command lines are, but the

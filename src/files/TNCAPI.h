@@ -28,6 +28,10 @@ public:
     // URL): starts the program with the path as its last argument, exactly as
     // given, blanks and shell characters included. The reply as for Activate.
     QString OpenURL(const QString& path);
+    // Whether the program shows documents only, as the desktop's opener
+    // (xdg-open and its kin) does: started without one, it merely prints its
+    // usage, so there is nothing to bring forward.
+    bool needsDocument() const;
 
 private:
     QString launch(const QStringList& document);

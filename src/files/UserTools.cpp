@@ -111,9 +111,41 @@ QString helpFilePath(const QString& programFolder)
     return (installed.isEmpty() ? programFolder : installed) + QStringLiteral("quillon.html");
 }
 
-void showHelp()
+void showHelp(QObject* context, const std::function<void(const QString&)>& failed)
 {
-    QProcess::startDetached(QString::fromLatin1(kHelpViewer), {helpFilePath(settings::ProgramFolder())});
+    const QString manual = QFileInfo(helpFilePath(settings::ProgramFolder())).absoluteFilePath();
+    if (!QFileInfo(manual).isFile()) {
+        failed(QStringLiteral("The manual could not be found at %1.").arg(manual));
+        return;
+    }
+    const QString viewerName = QString::fromLatin1(kHelpViewer);
+    const auto cannotShow = [failed, manual](const QString& why) {
+        failed(QStringLiteral("The manual could not be shown: %1.\nOpen %2 in a web browser.").arg(why, manual));
+    };
+    // The viewer's exit code is what tells whether a browser came up, so it is
+    // watched rather than started detached. Without a parent, a viewer that
+    // waits for its browser outlives the editor; its output goes nowhere, so
+    // that a browser writing a lot never blocks on a full pipe.
+    auto* viewer = new QProcess;
+    viewer->setProgram(viewerName);
+    viewer->setArguments({manual});
+    viewer->setStandardOutputFile(QProcess::nullDevice());
+    viewer->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(viewer, &QProcess::finished, viewer, &QObject::deleteLater);
+    QObject::connect(viewer, &QProcess::errorOccurred, viewer, [viewer](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) viewer->deleteLater();
+    });
+    QObject::connect(viewer, &QProcess::finished, context,
+                     [cannotShow, viewerName](int code, QProcess::ExitStatus status) {
+                         if (status == QProcess::CrashExit)
+                             cannotShow(QStringLiteral("%1 stopped unexpectedly").arg(viewerName));
+                         else if (code != 0)
+                             cannotShow(QStringLiteral("%1 ended with exit code %2").arg(viewerName).arg(code));
+                     });
+    QObject::connect(viewer, &QProcess::errorOccurred, context, [cannotShow, viewerName](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) cannotShow(QStringLiteral("%1 could not be started").arg(viewerName));
+    });
+    viewer->start();
 }
 
 }  // namespace files

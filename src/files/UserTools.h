@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+
+class QObject;
 
 #include "settings/SettingsTable.h"
 
@@ -46,7 +49,12 @@ bool startCommandLine(const QString& commandLine, const QStringList& extraArgume
 // program that shows it.
 QString helpFilePath(const QString& programFolder);
 inline constexpr const char* kHelpViewer = "xdg-open";
-// Starts the desktop's viewer on the manual; nothing is reported when it fails.
-void showHelp();
+// Starts the desktop's viewer on the manual. When the manual is missing, the
+// viewer cannot be started or it ends in failure (no browser, a browser that
+// refuses to start), `failed` is given a sentence saying so with the manual's
+// path, so that the author can open it by hand; for a viewer that ends later,
+// only while `context` exists. A viewer still running when the editor closes
+// is left running.
+void showHelp(QObject* context, const std::function<void(const QString&)>& failed);
 
 }  // namespace files

@@ -95,7 +95,7 @@ std::string notFoundMessage(std::string_view what)
 
 std::string replacementsMessage(std::int64_t count)
 {
-    return std::to_string(count) + " replacements made.";
+    return std::to_string(count) + (count == 1 ? " replacement made." : " replacements made.");
 }
 
 int goToLineCount(const TextEditor& editor)

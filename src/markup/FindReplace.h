@@ -29,7 +29,7 @@ ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, s
 
 // The texts of the two message boxes.
 std::string notFoundMessage(std::string_view what);   // "\"what\" not found."
-std::string replacementsMessage(std::int64_t count);  // "3 replacements made."
+std::string replacementsMessage(std::int64_t count);  // "3 replacements made.", "1 replacement made."
 
 // Lines that Go to line counts: every line, except an empty last line after a
 // final line break.

@@ -106,6 +106,12 @@ TEST_F(FindCommands, ReplaceOneAtATimeOrAll)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
     EXPECT_EQ(ui.texts().last(), QStringLiteral("0 replacements made."));
     EXPECT_FALSE(body().isModified());
+    // One: the word in the singular.
+    body().loadText("xaz");
+    open<dialogs::ReplaceDialog>("Replace1Click");
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("1 replacement made."));
 }
 
 TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)

@@ -133,6 +133,9 @@ TEST_F(LayoutTest, StatusBarAndSidePanel)
     run("viewStatusClick");
     EXPECT_TRUE(window->status().timerRunning());
     EXPECT_EQ(window->status().panelText(1), QStringLiteral("6 Bytes"));  // current at once
+    window->editor().loadText("x");
+    window->status().update();
+    EXPECT_EQ(window->status().panelText(1), QStringLiteral("1 Byte"));
     // Hidden and shown again, the side panel has the width of the start; a drag
     // stops at both margins and its width is stored at close.
     settings::SettingsStore().write(window::kSplitterPos, 150);

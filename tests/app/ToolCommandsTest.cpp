@@ -38,4 +38,33 @@ TEST_F(MainWindowTest, TheToolsMenuShowsTheSetToolsAndTheirKeysStartThem)
                            "Couldn't launch Application!  Check Options to see that the path is correct."}));
 }
 
+// F1 gives the manual to the desktop's viewer; when it cannot be shown, the
+// author is told where it is.
+TEST_F(MainWindowTest, F1ShowsTheManualOrSaysWhereItLies)
+{
+    const QString manual = writeFile("quillon.html", "<title>Manual</title>");  // this program is not tagsmith
+    start();
+    activate();
+    const testing_support::StandIn viewer(home() + "/bin", files::kHelpViewer);
+    viewer.putFirstInPath();
+    QTest::keyClick(&window->editor(), Qt::Key_F1);
+    EXPECT_EQ(viewer.arguments(), QStringList{manual});
+    const QString openByHand = "\nOpen " + manual + " in a web browser.";
+    const QString viewerName = files::kHelpViewer;
+    // A viewer that finds no browser, no viewer at all, no manual.
+    const testing_support::StandIn failing(home() + "/failing", files::kHelpViewer, 3);
+    failing.putFirstInPath();
+    run("HelpContentsClick");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ui.shown.empty(); }));
+    qputenv("PATH", (home() + "/nothing").toUtf8());
+    run("HelpContentsClick");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui.shown.size() == 2; }));
+    QFile::remove(manual);
+    run("HelpContentsClick");
+    EXPECT_EQ(ui.texts(),
+              QStringList({"The manual could not be shown: " + viewerName + " ended with exit code 3." + openByHand,
+                           "The manual could not be shown: " + viewerName + " could not be started." + openByHand,
+                           "The manual could not be found at " + manual + "."}));
+}
+
 }  // namespace

@@ -73,7 +73,9 @@ TEST(FontComposition, FontTagsRulesAndTheColourMixer)
         {{"<default>", true, "800000", ""}, kLower, R"(<font color="800000">)"},
         {{"-1", true, "0000FF", "Verdana"}, kLower, R"(<font size="-1" color="0000ff" face="verdana">)"},
         {{"<DEFAULT>", true, " FF0000 ", "Arial"}, kUpper, R"(<FONT COLOR="FF0000" FACE="ARIAL">)"},
-        {{"", true, "c0c0c0", ""}, kUpper, R"(<FONT COLOR="C0C0C0">)"},  // an empty size is no size
+        // An empty size box (no item chosen) is a size, written empty.
+        {{"", true, "c0c0c0", ""}, kUpper, R"(<FONT SIZE="" COLOR="C0C0C0">)"},
+        {{"", false, "", ""}, kLower, R"(<font size="">)"},
         {{"<default>", false, "000000", ""}, kLower, ""},
         {{"<default>", true, "  ", ""}, kLower, ""},
     };
@@ -105,7 +107,8 @@ TEST(FontComposition, FontTagsRulesAndTheColourMixer)
         {{"4", "", "center", "Red", false}, kUpper, R"(<HR ALIGN="CENTER" SIZE="4" COLOR="FF0000" NOSHADE>)"},
         {{}, kLower, R"(<hr align="left" size="2">)"},
         {{"", "", "left", "light GREY", true}, kUpper, R"(<HR ALIGN="LEFT" COLOR="C0C0C0">)"},
-        {{"", "", "", "#123abc", true}, kLower, R"(<hr color="#123abc">)"},  // typed, kept
+        {{"", "", "", "#123abc", true}, kLower, R"(<hr align="" color="#123abc">)"},  // typed, kept; align always
+        {{"", "", "", "<default>", false}, kLower, R"(<hr align="" noshade>)"},
         {{"1", "", "right", "", false}, kLower, R"(<hr align="right" size="1" noshade>)"},
     };
     for (const auto& [fields, lower, expected] : rules) EXPECT_EQ(lineTag(fields, lower), expected);

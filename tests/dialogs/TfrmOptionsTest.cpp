@@ -83,7 +83,7 @@ TEST_F(OptionsDialog, PageKeysAndKeysSharedWithAControlOnThePage)
     EXPECT_EQ(where(), "3:txtQuickTable");
     press(Qt::Key_G, Qt::AltModifier);  // back where it was left
     EXPECT_EQ(where(), "0:chkCase");
-    press(Qt::Key_Y, Qt::AltModifier);  // "S&ytnax Highlight Color:" before "Quick St&yle"
+    press(Qt::Key_Y, Qt::AltModifier);  // "S&yntax Highlight Color:" before "Quick St&yle"
     EXPECT_EQ(where(), "0:SyntaxClrBar");
     press(Qt::Key_U, Qt::AltModifier);
     EXPECT_EQ(where(), "1:txtName");
@@ -193,6 +193,19 @@ TEST_F(OptionsDialog, SnippetFieldsHoldAtMost1024StoredCharactersAndBrowseTakesO
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
     child<QPushButton>("BrowseUser1")->click();  // cancelled: nothing changes
     EXPECT_EQ(child<QLineEdit>("txtUserTool1")->text(), "");
+}
+
+// No caption or hint keeps a misspelling the dialog once had.
+TEST_F(OptionsDialog, CaptionsAndHintsAreSpeltRight)
+{
+    open();
+    QStringList texts;
+    for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+        texts << w->toolTip();
+        if (const auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+    }
+    const QString all = texts.join(u'\n');
+    for (const char* wrong : {"ytnax", "preceed"}) EXPECT_FALSE(all.contains(wrong, Qt::CaseInsensitive)) << wrong;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree as a
 # desktop sees it: the program, the manual with every picture it shows, the
-# desktop entry (desktop-file-validate), the icon sizes and the man page, and
+# desktop entry (desktop-file-validate), the AppStream metainfo (appstreamcli,
+# its screenshots the manual's pictures), the icon sizes and the man page, and
 # that the manual names every shortcut of the command table; then
 # that the installed tagsmith answers --help and --version with no display and
 # finds its manual in the installed tree.
@@ -35,6 +36,17 @@ check "the manual names every shortcut${unnamed:+ (not: $unnamed)}" test -z "$un
 entry=$share/applications/quillon-pro.desktop
 check "the desktop entry passes desktop-file-validate" desktop-file-validate "$entry"
 check "the desktop entry starts tagsmith with one file" grep -qx 'Exec=tagsmith %f' "$entry"
+metainfo=$share/metainfo/com.corvantis.quillonpro.metainfo.xml
+check "the AppStream metainfo is installed" test -s "$metainfo"
+check "the installed tree passes appstreamcli validate-tree" appstreamcli validate-tree --no-net "$prefix"
+check "the metainfo names the installed desktop entry" \
+  grep -qF "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo"
+shots=$(grep -o '<image [^>]*>[^<]*' "$metainfo" | sed 's/.*>//')
+check "the metainfo has screenshots" test -n "$shots"
+for shot in $shots; do
+  check "the screenshot $(basename "$shot") is a picture of the installed manual" \
+    test -s "$share/quillon-pro/quillon-images/$(basename "$shot")"
+done
 check "the scalable icon is installed" test -s "$share/icons/hicolor/scalable/apps/quillon-pro.svg"
 for size in 16 22 24 32 48 64 128 256; do
   check "the ${size}x$size icon has that size" \

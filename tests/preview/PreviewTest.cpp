@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QJsonObject>
 #include <QSet>
+#include <QStatusBar>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -63,6 +64,14 @@ TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreRe
     run("ToolsBrowserClick");
     EXPECT_EQ(browser.arguments(), QStringList{"--new-tab"});
     EXPECT_EQ(ui.texts(), QStringList{"You haven't saved the file, launch browser anyway?"});
+    // The desktop's opener needs a file: it is not started, the status bar says why.
+    const testing_support::StandIn opener(home() + "/bin", "xdg-open");
+    choose("netscape", opener.path());
+    start();
+    ui.answer(Answer::Yes);
+    ui.fileName(QString());
+    run("ToolsBrowserClick");
+    EXPECT_EQ(window->statusBar()->currentMessage(), "The document must be saved to be shown in the browser.");
 
     // A program that cannot be started ("netscape" is every choice but one).
     for (const QString& wrong : {QStringLiteral("/nonexistent/netscape"), QString()}) {
@@ -95,6 +104,7 @@ TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreRe
         EXPECT_TRUE(ui.texts().value(0).startsWith(c.message)) << ui.texts().join('|').toStdString();
         EXPECT_FALSE(preview().running());
     }
+    EXPECT_FALSE(opener.ran());  // had it been started above, it would have run by now
 }
 
 // The preview browser for real, headless.

@@ -39,6 +39,7 @@ public:
 
     void beginWait(const QString& caption) override;
     void endWait() override;
+    void notify(const QString& text) override { notices << text; }
 
     QString documentPath() const override { return {}; }
     bool saveDocument(bool) override { return true; }
@@ -60,6 +61,7 @@ public:
     int documentColourings = 0;                  // every colourDocument call, highlighting on or off
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
+    QStringList notices;                         // every text given to notify
 
 private:
     std::unique_ptr<QWidget> window_;

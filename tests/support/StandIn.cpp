@@ -7,14 +7,15 @@
 
 namespace testing_support {
 
-StandIn::StandIn(const QString& folder, const QString& name)
+StandIn::StandIn(const QString& folder, const QString& name, int exitCode)
     : path_(folder + QLatin1Char('/') + name), record_(path_ + QStringLiteral(".args"))
 {
     QDir().mkpath(folder);
     QFile script(path_);
     if (!script.open(QIODevice::WriteOnly)) return;
     // Each argument ends in a NUL; the record appears whole (renamed into place).
-    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$0.args.part\" && mv \"$0.args.part\" \"$0.args\"\n");
+    script.write("#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$0.args.part\" && mv \"$0.args.part\" \"$0.args\"\nexit " +
+                 QByteArray::number(exitCode) + "\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

@@ -10,8 +10,9 @@ namespace testing_support {
 
 class StandIn {
 public:
-    // Writes the program `name` into `folder` (created when missing).
-    StandIn(const QString& folder, const QString& name);
+    // Writes the program `name` into `folder` (created when missing); it ends
+    // with `exitCode` once it has recorded its arguments.
+    StandIn(const QString& folder, const QString& name, int exitCode = 0);
 
     QString path() const { return path_; }
     // Whether it has run (the record is complete).

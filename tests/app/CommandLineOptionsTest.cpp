@@ -1,0 +1,37 @@
+// --help and the man page name every option the command line knows.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include "app/Application.h"
+
+namespace {
+
+// Whether `text` names `option` as a word of its own ("-h" is not named by
+// "--help"; "--output" is by "--output DIR" and "--replace" by "--replace=...").
+bool names(const QString& text, const QString& option)
+{
+    const QRegularExpression word(
+        QStringLiteral(R"((^|[\s"\[(|,])%1($|[\s"\]),|=]))").arg(QRegularExpression::escape(option)),
+        QRegularExpression::MultilineOption);
+    return word.match(text).hasMatch();
+}
+
+TEST(CommandLineOptions, HelpAndTheManPageNameEachOption)
+{
+    QFile page(QStringLiteral(QUILLON_MAN_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << QUILLON_MAN_PAGE;
+    const QString man = QString::fromUtf8(page.readAll());
+    const QString help = app::helpText();
+    const QStringList options = app::commandLineOptions();
+    EXPECT_TRUE(options.contains("--batch") && options.contains("--help")) << options.join(' ').toStdString();
+    for (const QString& option : options) {
+        EXPECT_TRUE(names(help, option)) << "--help does not name " << option.toStdString();
+        // The man page writes each hyphen as \-.
+        EXPECT_TRUE(names(man, QString(option).replace("-", "\\-")))
+            << "the man page does not name " << option.toStdString();
+    }
+}
+
+}  // namespace

@@ -497,9 +497,9 @@ private:
         // for the whole text is fresh memory, and on some machines the
         // kernel takes tens of milliseconds to hand over 10 MB of it. Making
         // a loader touches only the new document, never the control.
-        loader_ = reinterpret_cast<ScintillaLoader*>(
-            maker_->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
-                                  static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+        loader_ = reinterpret_cast<ScintillaLoader*>(maker_->SendScintilla(
+            QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
+            static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
         if (!loader_) return;
         // The loader cannot start again: a file that changed while it was
         // read is read by the document lifecycle instead.

@@ -455,6 +455,7 @@ class BodyEditor::Preload {
 public:
     Preload(QString path, size_t bytes, bool styled)
         : path_(std::move(path)),
+          identity_(storage::identityOf(path_)),
           bytes_(bytes),
           styled_(styled),
           maker_(std::make_unique<QsciScintillaBase>()),
@@ -472,6 +473,8 @@ public:
     const QString& path() const { return path_; }
     bool styled() const { return styled_; }
     const storage::DocumentFormat& format() const { return format_; }
+    // The file as it was before the reading began.
+    const storage::FileIdentity& identity() const { return identity_; }
     void wait()
     {
         if (thread_.joinable()) thread_.join();
@@ -521,6 +524,7 @@ private:
     }
 
     const QString path_;
+    const storage::FileIdentity identity_;
     const size_t bytes_;
     const bool styled_;
     // Any control makes a loader; this one is made for that alone, and is
@@ -563,7 +567,7 @@ BodyEditor::PreloadScope BodyEditor::preload(const QString& path, bool coloursWa
     return scope;
 }
 
-bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* format)
+bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* format, storage::FileIdentity* identity)
 {
     Preload* const preload = pendingPreload;
     if (!preload || preload->path() != path) return false;
@@ -574,6 +578,7 @@ bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* for
     const bool undo = send(QsciScintillaBase::SCI_GETUNDOCOLLECTION) != 0;
     useDocument(reinterpret_cast<long>(document), preload->styled());
     *format = preload->format();
+    *identity = preload->identity();
     finishLoad(undo);
     startupMark("document in the control");
     return true;

@@ -81,8 +81,9 @@ public:
     using PreloadScope = std::unique_ptr<Preload, PreloadEnd>;
     static PreloadScope preload(const QString& path, bool coloursWanted);
     // Loads the preloaded document when it is the file at `path` and was
-    // read whole; false otherwise (the file is then to be read as any other).
-    bool loadPreloaded(const QString& path, storage::DocumentFormat* format);
+    // read whole, with the file's identity from before the reading; false
+    // otherwise (the file is then to be read as any other).
+    bool loadPreloaded(const QString& path, storage::DocumentFormat* format, storage::FileIdentity* identity);
 
     // Whether the documents loaded from now on are to be coloured (syntax
     // highlighting on; so at first). One from kPlainFrom bytes on that is

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "BodyEditor.h"
 #include "CommandRegistry.h"
@@ -32,6 +33,16 @@ QStringList openFilters()
 QStringList saveFilters()
 {
     return {QStringLiteral("HyperText Document (*.html *.htm *.shtml)")};
+}
+
+// What happened to the document's file on disk, for the questions about it.
+QString changeOnDisk(const QString& path, const storage::FileIdentity& now)
+{
+    if (now.link)
+        return QStringLiteral(
+                   "\"%1\" was replaced by a symbolic link to \"%2\" after it was opened or last saved here.")
+            .arg(path, QFileInfo(path).symLinkTarget());
+    return QStringLiteral("\"%1\" was changed by another program after it was opened or last saved here.").arg(path);
 }
 
 }  // namespace
@@ -91,6 +102,7 @@ void DocumentLifecycle::becomeUntitled()
 {
     path_.clear();
     format_ = storage::DocumentFormat();
+    identity_ = offered_ = {};
     updateTitle(QString());
 }
 
@@ -99,15 +111,19 @@ void DocumentLifecycle::setFile(const QString& path, const storage::DocumentForm
     if (path.isEmpty()) return becomeUntitled();
     path_ = path;
     format_ = format;
+    identity_ = storage::identityOf(path);
 }
 
 bool DocumentLifecycle::load(const QString& path)
 {
     // Read straight into the control, piece by piece (at start-up already
-    // while the window was built): the text is never held twice.
+    // while the window was built): the text is never held twice. The file's
+    // identity is taken first, so that a change during the reading is found
+    // at the next check rather than missed.
     storage::DocumentFormat format;
+    storage::FileIdentity identity = storage::identityOf(path);
     QString error;
-    if (!w_.editor().loadPreloaded(path, &format) && !w_.body().loadPieces([&](storage::TextSink& sink) {
+    if (!w_.editor().loadPreloaded(path, &format, &identity) && !w_.body().loadPieces([&](storage::TextSink& sink) {
             return storage::readDocumentFile(path, &format, sink, &error);
         })) {
         interaction::ui().error(storage::openFailure(path, error));
@@ -116,6 +132,8 @@ bool DocumentLifecycle::load(const QString& path)
     // Freed memory is kept in proportion to the document (app/LargeBlocks).
     keepFreedMemoryFor(static_cast<size_t>(w_.body().length()));
     format_ = format;
+    identity_ = identity;
+    offered_ = {};
     // A declared encoding that was not followed is said once, without
     // stopping the author: the text is whole and is written back as read.
     if (const QString notice = storage::declarationNotice(format); !notice.isEmpty()) w_.status().notify(notice);
@@ -129,7 +147,7 @@ void DocumentLifecycle::show(std::string_view text)
     keepFreedMemoryFor(text.size());
 }
 
-SaveResult DocumentLifecycle::write(const QString& path)
+SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
 {
     const std::string_view text = w_.body().characters();
     storage::DocumentFormat format = format_;
@@ -147,11 +165,20 @@ SaveResult DocumentLifecycle::write(const QString& path)
         format.charset.clear();
     }
     QString error;
-    if (!storage::saveDocumentFile(path, text, format, &error)) {
-        interaction::ui().error(storage::saveFailure(path, error));
+    storage::SaveOutcome outcome;
+    if (!storage::saveDocumentFile(path, text, format, &error, &outcome)) {
+        if (!outcome.folderRefused) {
+            interaction::ui().error(storage::saveFailure(path, error));
+        } else {
+            // The file itself may be writable: the way out is another folder.
+            const QStringList buttons = {QStringLiteral("Save As..."), QStringLiteral("Cancel")};
+            *elsewhere = interaction::ui().choose(storage::saveFailure(path, error), buttons, 0, 1) == 0;
+        }
         return SaveResult::Failed;
     }
     format_ = format;
+    identity_ = outcome.written;
+    offered_ = {};
     return SaveResult::Saved;
 }
 
@@ -249,44 +276,100 @@ void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCance
 
 void DocumentLifecycle::fileSaveAs()
 {
+    saveElsewhere(true);
+    if (!path_.isEmpty()) w_.sidePanel().setFolder(QFileInfo(path_).absolutePath());
+}
+
+SaveResult DocumentLifecycle::saveElsewhere(bool addToRecent)
+{
     // Cleared so that the save asks for a name; a cancelled or failed save
     // leaves the document with the name it had.
     const QString before = path_;
     path_.clear();
-    if (saveDocument(true) != SaveResult::Saved) path_ = before;
-    if (!path_.isEmpty()) w_.sidePanel().setFolder(QFileInfo(path_).absolutePath());
+    const SaveResult result = saveDocument(addToRecent);
+    if (result != SaveResult::Saved) path_ = before;
+    return result;
+}
+
+int DocumentLifecycle::confirmOverwrite()
+{
+    const storage::FileIdentity now = storage::identityOf(path_);
+    if (!storage::changedOnDisk(identity_, now)) return 0;
+    const QString consequence = now.link ? QStringLiteral("Saving now would overwrite \"%1\" with this document.")
+                                               .arg(QFileInfo(path_).symLinkTarget())
+                                         : QStringLiteral("Saving now would replace that version with this document.");
+    const QStringList buttons = {QStringLiteral("Overwrite"), QStringLiteral("Save As..."), QStringLiteral("Cancel")};
+    return interaction::ui().choose(changeOnDisk(path_, now) + QLatin1Char('\n') + consequence, buttons, 2, 2);
 }
 
 SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
 {
-    if (!path_.isEmpty()) {
-        if (const SaveResult written = write(path_); written != SaveResult::Saved) return written;
-        if (addToRecent) {
-            addRecentFile(path_);
-            refreshRecentMenu();
+    QString path = path_;
+    if (!path.isEmpty()) {
+        // Another program's version of the file is never replaced unasked.
+        switch (confirmOverwrite()) {
+            case 0:
+                break;
+            case 1:
+                return saveElsewhere(addToRecent);
+            default:
+                return SaveResult::Cancelled;
         }
     } else {
         const QString chosen = interaction::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(),
                                                               kUntitled, saveFilters());
         if (chosen.isEmpty()) return SaveResult::Cancelled;
-        const QString path = withDefaultSuffix(chosen);
+        path = withDefaultSuffix(chosen);
         if (QFileInfo::exists(path)) {
             const QString question = path + QStringLiteral("\rThis file already exists.\n\rReplace existing file?");
             if (interaction::ui().ask(question, interaction::Buttons::YesNo, interaction::Answer::No) !=
                 interaction::Answer::Yes)
                 return SaveResult::Cancelled;
         }
-        if (const SaveResult written = write(path); written != SaveResult::Saved) return written;
+    }
+    bool elsewhere = false;
+    if (const SaveResult written = write(path, &elsewhere); written != SaveResult::Saved)
+        return elsewhere ? saveElsewhere(addToRecent) : written;
+    if (path != path_) {
         path_ = path;
         updateTitle(path);
-        if (addToRecent) {
-            addRecentFile(path);
-            refreshRecentMenu();
-        }
+    }
+    if (addToRecent) {
+        addRecentFile(path);
+        refreshRecentMenu();
     }
     w_.body().setModified(false);
     w_.sidePanel().refresh();
     return SaveResult::Saved;
+}
+
+void DocumentLifecycle::offerReload()
+{
+    if (askingAboutDisk_ || path_.isEmpty() || w_.body().isModified()) return;
+    const storage::FileIdentity now = storage::identityOf(path_);
+    if (!storage::changedOnDisk(identity_, now) || now == offered_) return;
+    offered_ = now;
+    askingAboutDisk_ = true;
+    const int choice = interaction::ui().choose(
+        changeOnDisk(path_, now) + QStringLiteral("\nThis document has no unsaved changes. Reload it from the file?"),
+        {QStringLiteral("Reload"), QStringLiteral("Keep This Text")}, 0, 1);
+    askingAboutDisk_ = false;
+    if (choice == 0)
+        reload();
+    else
+        identity_ = now;  // the author has seen this version: a save replaces it unasked
+}
+
+void DocumentLifecycle::reload()
+{
+    EditorView& body = w_.body();
+    const int line = body.lineFromPosition(body.caretPosition());
+    const int top = body.firstVisibleDocumentLine();
+    if (!load(path_)) return;
+    body.setModified(false);
+    body.setSelection(body.lineStart(std::min(line, body.lineCount() - 1)), 0);
+    body.scrollToDocumentLine(top);
+    w_.colourDocument();
 }
 
 void DocumentLifecycle::refreshRecentMenu()
@@ -337,6 +420,7 @@ bool DocumentLifecycle::openAsDocument(const QString& path)
 void DocumentLifecycle::restore(const QString& path, const storage::DocumentFormat& format, std::string_view text)
 {
     show(text);
+    // The file as it is now is the one the recovered text replaces.
     setFile(path, format);
     updateTitle(path);
     w_.registry().documentReplaced();

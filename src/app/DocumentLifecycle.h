@@ -62,6 +62,10 @@ public:
     void refreshRecentMenu();
     // The close of the window; false keeps it open.
     bool closeQuery();
+    // When the window is active again: a file another program changed while
+    // the document has no unsaved changes is offered for reloading, once per
+    // change (a modified document is asked about at its next save).
+    void offerReload();
 
     // The question about unsaved changes, asked only when the text is
     // modified; true to go on. A Yes whose save does not write the file
@@ -81,13 +85,26 @@ private:
     // Puts a whole document into the editor.
     void show(std::string_view text);
     // Writes the text to `path` in the document's format, asking first when a
-    // Windows-1252 document holds a character that needs UTF-8.
-    SaveResult write(const QString& path);
+    // Windows-1252 document holds a character that needs UTF-8. A folder
+    // where the save cannot make its file is named, with the offer to save
+    // elsewhere (*elsewhere: taken).
+    SaveResult write(const QString& path, bool* elsewhere);
+    // Save As: asks for a new name; a cancelled or failed save keeps the name.
+    SaveResult saveElsewhere(bool addToRecent);
+    // Before a save over the document's file: when another program changed
+    // or replaced it, whether to overwrite it (0), save elsewhere (1) or
+    // cancel (2).
+    int confirmOverwrite();
+    // The document's file read again, the caret kept on its line.
+    void reload();
     void becomeUntitled();
 
     TfrmMain& w_;
     QString path_;
     storage::DocumentFormat format_;
+    storage::FileIdentity identity_;  // the file as last read or written
+    storage::FileIdentity offered_;   // the change last offered for reloading
+    bool askingAboutDisk_ = false;
 };
 
 }  // namespace app

@@ -225,6 +225,16 @@ void TfrmMain::setDocumentFile(const QString& path, const storage::DocumentForma
     document_->setFile(path, format);
 }
 
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Back from another program, which may have changed the document's file;
+    // asked after the activation, not inside it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QMetaObject::invokeMethod(
+            this, [this] { document_->offerReload(); }, Qt::QueuedConnection);
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (document_->closeQuery())

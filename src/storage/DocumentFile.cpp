@@ -19,6 +19,7 @@
 
 #include "markup/Text.h"
 #include "storage/DeclaredCharset.h"
+#include "storage/InPlaceSave.h"
 #include "storage/Instances.h"
 
 namespace storage {
@@ -674,7 +675,8 @@ bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sin
     return true;
 }
 
-bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error)
+bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error,
+                      SaveOutcome* outcome)
 {
     // A new or CR LF UTF-8 document is written as the editor holds it.
     std::string converted;
@@ -691,10 +693,10 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
         }
         bytes = converted;
     }
-    return writeFileSafely(path, bytes, error);
+    return writeFileSafely(path, bytes, error, outcome);
 }
 
-bool writeFileSafely(const QString& path, std::string_view bytes, QString* error)
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error, SaveOutcome* outcome)
 {
     const auto fail = [&](int errnum) {
         if (error) *error = systemError(errnum);
@@ -702,6 +704,7 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     };
     // A symbolic link is written through to its target and stays a link.
     QFileInfo target(path);
+    const bool link = target.isSymLink();
     for (int depth = 0; target.isSymLink() && depth < 40; ++depth) target.setFile(target.symLinkTarget());
     const QByteArray native = QFile::encodeName(target.filePath());
     const QByteArray folder = QFile::encodeName(target.absolutePath());
@@ -712,10 +715,18 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     const bool exists = ::stat(native.constData(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return fail(EISDIR);
     if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0) return fail(errno);
+    // A new file would leave the old text under the file's other names.
+    if (exists && st.st_nlink > 1) return writeInPlace(native, folder, st, bytes, link, error, outcome);
 
     removeStaleTemporaries(folder);
     TemporaryFile temp(folder);
-    if (!temp.open()) return fail(errno);
+    if (!temp.open()) {
+        const int errnum = errno;
+        if (!isFolderRefusal(errnum)) return fail(errnum);
+        if (outcome) outcome->folderRefused = true;
+        if (error) *error = folderFailure(folder, errnum);
+        return false;
+    }
     // The file keeps its mode; a new one gets the mode new files get.
     if (exists && ::fchmod(temp.fd, st.st_mode & 07777) != 0) return fail(errno);
     // A short write on a full disk is followed by the write of the rest, which
@@ -726,14 +737,13 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
         if (n <= 0) return fail(n < 0 ? errno : ENOSPC);
         p += n;
     }
+    // A new file that cannot have the old one's owner, group and extended
+    // attributes would lose them: the old file is written in place instead.
+    if (exists && !takeOwnerAndAttributes(temp.fd, native, st))
+        return writeInPlace(native, folder, st, bytes, link, error, outcome);
     // Delayed allocation can report a full disk only here.
     if (::fsync(temp.fd) != 0) return fail(errno);
-    // Keep the owner and group too where the system allows it (else the file
-    // now belongs to whoever saved it, as with any save that replaces it).
-    if (exists) {
-        [[maybe_unused]] const bool kept =
-            ::fchown(temp.fd, st.st_uid, st.st_gid) == 0 || ::fchown(temp.fd, static_cast<uid_t>(-1), st.st_gid) == 0;
-    }
+    if (outcome) outcome->written = identityOfOpenFile(temp.fd, link);
     if (!temp.replace(native, exists)) return fail(errno);
     // The new name itself survives a crash of the system only once the
     // folder is written; the file is already in place, so this is not checked.

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <utility>
 
+#include "storage/FileIdentity.h"
+
 namespace storage {
 
 // Named: an encoding of Qt's codecs, named by DocumentFormat::charset.
@@ -97,23 +99,35 @@ inline constexpr size_t kReadPiece = size_t(1) << 20;
 // may have had part of the text.
 bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sink, QString* error);
 
+// What a save tells besides its success.
+struct SaveOutcome {
+    FileIdentity written;        // the file as the save left it
+    bool folderRefused = false;  // failed: no file could be made in the folder
+};
+
 // Writes `text` (as the editor holds it) in `format`. On failure returns false
 // with the system's reason in *error; the old file is
 // byte-identical and no temporary file is left beside it. A symbolic link is
-// written through to its target and stays a link; the file keeps its mode and,
-// where the system allows, its owner and group. A document holding a character
-// that its encoding (other than UTF-8) has no code for is not written at all: the
-// reason names the character and its line (nothing is ever replaced by "?").
-// Callers offer UTF-8 first (firstUnencodable).
-bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error);
+// written through to its target and stays a link; the file keeps its mode,
+// owner, group, extended attributes and other names (see writeFileSafely). A
+// document holding a character that its encoding (other than UTF-8) has no
+// code for is not written at all: the reason names the character and its line
+// (nothing is ever replaced by "?"). Callers offer UTF-8 first
+// (firstUnencodable).
+bool saveDocumentFile(const QString& path, std::string_view text, const DocumentFormat& format, QString* error,
+                      SaveOutcome* outcome = nullptr);
 
 // The safe save of saveDocumentFile for bytes as they are: written to a
 // temporary file in the same folder, synced, renamed over the old file. A
 // process killed at any moment leaves the old file or the new one, whole; the
 // temporary file it may leave (".quillon-save-PID-XXXXXX", hidden, only
 // between naming the file and the rename where the system has unnamed files)
-// is removed by the next save into that folder (removeStaleTemporaries).
-bool writeFileSafely(const QString& path, std::string_view bytes, QString* error);
+// is removed by the next save into that folder (removeStaleTemporaries). A
+// file the new one cannot stand in for (other hard links, an owner or an
+// extended attribute the new file cannot take) is written in place behind a
+// copy of its old bytes instead (see InPlaceSave.h). A folder where no file
+// can be made is named in the reason (outcome->folderRefused).
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error, SaveOutcome* outcome = nullptr);
 
 // Removes the temporary files of saves that were killed: those whose process
 // is no longer alive (isProcessAlive).

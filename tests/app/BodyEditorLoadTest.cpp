@@ -92,13 +92,15 @@ TEST(BodyEditorLoad, APreloadedFileIsTheFileAsReadAndIsTakenOnce)
         const app::BodyEditor::PreloadScope scope = app::BodyEditor::preload(path, colours);
         app::BodyEditor body;
         storage::DocumentFormat format;
-        EXPECT_FALSE(body.loadPreloaded(path + QStringLiteral(".other"), &format));
-        ASSERT_TRUE(body.loadPreloaded(path, &format));
+        storage::FileIdentity identity;
+        EXPECT_FALSE(body.loadPreloaded(path + QStringLiteral(".other"), &format, &identity));
+        ASSERT_TRUE(body.loadPreloaded(path, &format, &identity));
         EXPECT_TRUE(body.text() == read.text);
         EXPECT_EQ(format, read.format);
+        EXPECT_EQ(identity, storage::identityOf(path));
         EXPECT_EQ(body.keepsStyles(), colours);
         EXPECT_FALSE(body.isModified() || body.canUndo());
-        EXPECT_FALSE(body.loadPreloaded(path, &format)) << "taken once";
+        EXPECT_FALSE(body.loadPreloaded(path, &format, &identity)) << "taken once";
     }
     // One never taken ends with its scope.
     EXPECT_TRUE(app::BodyEditor::preload(path, false) != nullptr);

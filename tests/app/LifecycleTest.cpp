@@ -1,7 +1,11 @@
 // The life of the document through the real window: start-up from the command
 // line, New, Open, Save, Save As, the questions about changes and overwriting,
-// failed saves and loads, and the close.
+// failed saves and loads, a file another program changed, and the close.
+#include <sys/stat.h>
+
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 #include <cerrno>
 
 #include <QStatusBar>
@@ -11,6 +15,7 @@
 #include "app/RecentFiles.h"
 #include "app/StatusPanels.h"
 #include "files/SidePanel.h"
+#include "support/FileFaults.h"
 
 using interaction::Answer;
 
@@ -162,8 +167,9 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAppendsHtmlAndOffersUtf8ForWin
     run("FileSaveClick");
     EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
     EXPECT_FALSE(window->editor().isModified());
-    // Now a UTF-8 document: no question. Save writes even without changes.
-    writeFile(QStringLiteral("old.html"), "changed behind our back");
+    // Now a UTF-8 document: no question. Save writes even without changes,
+    // also when the file is gone meanwhile.
+    QFile::remove(path);
     run("FileSaveClick");
     EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
@@ -267,4 +273,163 @@ TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideF
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(QFileInfo::exists(oldFile) || QFileInfo::exists(settings::SettingsStore::pathOf("Quillon 2.0")));
     EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
+}
+
+// Run in a process of its own by the test below: another editor, which opens
+// the file it is given, types and saves.
+TEST(OtherEditorProcess, TypesAndSaves)
+{
+    if (qEnvironmentVariableIsEmpty("QUILLON_OTHER_EDITOR")) GTEST_SKIP() << "started by AFileChangedOnDisk...";
+    testing_support::ScriptedInteraction ui;
+    app::TfrmMain window;
+    window.start({qEnvironmentVariable("QUILLON_OTHER_EDITOR")});
+    QTest::keyClicks(&window.editor(), QStringLiteral("theirs "));
+    window.commands().run(QStringLiteral("FileSaveClick"));
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_FALSE(window.editor().isModified());
+}
+
+namespace {
+// Another editor saves `page` while this one has it open.
+void saveInAnotherEditor(const QString& page)
+{
+    QProcess editor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUILLON_OTHER_EDITOR"), page);
+    editor.setProcessEnvironment(env);
+    editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=OtherEditorProcess.*"});
+    ASSERT_TRUE(editor.waitForFinished(60000));
+    ASSERT_EQ(editor.exitCode(), 0) << editor.readAllStandardOutput().toStdString();
+}
+}  // namespace
+
+// Two editors have the same file open and both save: the second is asked
+// before it replaces the first one's version (Cancel writes nothing, Save As
+// writes elsewhere, Overwrite writes); a file replaced by a link to another
+// file names the file a save would overwrite. A file saved here is its own.
+TEST_F(MainWindowTest, AFileChangedOnDiskIsNeverOverwrittenUnasked)
+{
+    const QString page = writeFile(QStringLiteral("page.html"), "<p>one</p>\n");
+    start({page});
+    type(QStringLiteral("mine "));
+    saveInAnotherEditor(page);
+    const QByteArray theirs = readFile(page);
+    ASSERT_EQ(theirs, "theirs <p>one</p>\n");
+    ui.choice(2);
+    run("FileSaveClick");
+    EXPECT_EQ(ui.texts(), QStringList{"\"" + page +
+                                      "\" was changed by another program after it was opened or last saved here.\n"
+                                      "Saving now would replace that version with this document."});
+    EXPECT_EQ(ui.lastButtons, QStringList({"Overwrite", "Save As...", "Cancel"}));
+    EXPECT_EQ(readFile(page), theirs);
+    expectDocument(*window, "mine <p>one</p>\r\n", page, true);
+    const QString mine = home() + QStringLiteral("/mine.html");
+    ui.choice(1);
+    ui.fileName(mine);
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(mine), "mine <p>one</p>\n");
+    EXPECT_EQ(readFile(page), theirs);
+    expectDocument(*window, "mine <p>one</p>\r\n", mine, false);
+
+    const QString victim = writeFile(QStringLiteral("victim.html"), "precious");
+    ASSERT_TRUE(QFile::remove(mine) && QFile::link(victim, mine));
+    type(QStringLiteral("!"));
+    ui.choice(2);
+    run("FileSaveClick");
+    EXPECT_TRUE(ui.texts().last().contains("link to \"" + victim + "\"")) << ui.texts().last().toStdString();
+    EXPECT_TRUE(ui.texts().last().endsWith("overwrite \"" + victim + "\" with this document."));
+    EXPECT_EQ(readFile(victim), "precious");
+    ui.choice(0);
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(victim), "mine !<p>one</p>\n");
+    EXPECT_TRUE(QFileInfo(mine).isSymLink());
+    run("FileSaveClick");
+    EXPECT_EQ(ui.shown.size(), 4u) << "a file saved here is this editor's own";
+}
+
+// With no unsaved changes, the window coming back to the front offers a
+// changed file for reloading, once per change; Reload keeps the caret's line
+// and leaves nothing to undo, Keep This Text makes the next save write
+// unasked; a reload that fails is not offered again for the same change. A
+// modified document is offered nothing: its save asks.
+TEST_F(MainWindowTest, AChangedFileIsOfferedForReloadingOnceWhenTheWindowIsActiveAgain)
+{
+    const QString page = writeFile(QStringLiteral("page.html"), "a\nb\nc\n");
+    start({page});
+    activate();
+    body().setSelection(body().lineStart(2), 0);
+    QWidget elsewhere;
+    elsewhere.show();
+    const auto comeBack = [&] {
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        activate();
+        QCoreApplication::processEvents();  // the offer is queued after the activation
+    };
+    writeFile(QStringLiteral("page.html"), "A\nB\nC\nD\n");
+    ui.choice(0);
+    comeBack();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "\"" + page +
+                                    "\" was changed by another program after it was opened or last saved here.\n"
+                                    "This document has no unsaved changes. Reload it from the file?");
+    EXPECT_EQ(ui.lastButtons, QStringList({"Reload", "Keep This Text"}));
+    expectDocument(*window, "A\r\nB\r\nC\r\nD\r\n", page, false);
+    EXPECT_EQ(body().lineFromPosition(body().caretPosition()), 2);
+    EXPECT_FALSE(body().canUndo());
+    comeBack();
+    EXPECT_EQ(ui.shown.size(), 1u) << "asked once";
+
+    writeFile(QStringLiteral("page.html"), "kept on disk");
+    ui.choice(1);
+    comeBack();
+    EXPECT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(text(), "A\r\nB\r\nC\r\nD\r\n");
+    run("FileSaveClick");
+    EXPECT_EQ(readFile(page), "A\nB\nC\nD\n");
+
+    ASSERT_TRUE(QFile::remove(page) && QDir().mkdir(page));
+    ui.choice(0);
+    comeBack();
+    comeBack();
+    EXPECT_EQ(ui.shown.size(), 4u) << "a reload that fails is offered and said once";
+    EXPECT_EQ(text(), "A\r\nB\r\nC\r\nD\r\n");
+    ASSERT_TRUE(QDir().rmdir(page));
+
+    type(QStringLiteral("!"));
+    writeFile(QStringLiteral("page.html"), "changed while modified");
+    comeBack();
+    EXPECT_EQ(ui.shown.size(), 4u) << "a modified document is not offered a reload";
+    ui.choice(2);
+    run("FileSaveClick");
+    EXPECT_EQ(ui.shown.size(), 5u);
+    EXPECT_EQ(readFile(page), "changed while modified");
+}
+
+// A file that may be written in a folder where no file can be made: the
+// failure is a question offering Save As, which saves elsewhere.
+TEST_F(MainWindowTest, AFolderWhereNoFileCanBeMadeOffersSaveAs)
+{
+    QDir().mkdir(QStringLiteral("locked"));
+    const QString page = writeFile(QStringLiteral("locked/page.html"), "old");
+    const QString elsewhere = home() + QStringLiteral("/elsewhere.html");
+    start({page});
+    type(QStringLiteral("new "));
+    ASSERT_EQ(::chmod(QFile::encodeName(home() + "/locked").constData(), 0555), 0);
+    {
+        faults::ObeyFilePermissions asUser;
+        ui.choice(1);
+        run("FileSaveClick");
+        ui.choice(0);
+        ui.fileName(elsewhere);
+        run("FileSaveClick");
+    }
+    ::chmod(QFile::encodeName(home() + "/locked").constData(), 0755);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Question);
+    EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot save \"" + page + "\".\n")) << ui.shown[0].text.toStdString();
+    EXPECT_EQ(ui.lastButtons, QStringList({"Save As...", "Cancel"}));
+    EXPECT_EQ(readFile(page), "old");
+    EXPECT_EQ(readFile(elsewhere), "new old");
+    expectDocument(*window, "new old", elsewhere, false);
 }

@@ -1,9 +1,13 @@
 // Documents on disk: saves that fail (full disk, size limit, permissions,
 // immutable file, folder, missing folder, unencodable character) leaving the
 // old file whole and no temporary file, loads that fail leaving the document
-// alone, and symbolic links. (Unusual file names: tests/app/HostileNamesTest.)
+// alone, symbolic links, hard links, extended attributes and owners a save
+// keeps, and what tells another file at the path from the one read.
+// (Unusual file names: tests/app/HostileNamesTest.)
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QFileInfo>
@@ -91,6 +95,10 @@ TEST_P(DocumentFileDiskSaveFailure, KeepsTheOldFile)
     if (obstacle == Obstacle::Immutable) faults::setImmutable(file, false);
     EXPECT_FALSE(saved);
     expectUntouched(dir_, file, kOld, error, qt_error_string(GetParam().errnum));
+    // The file itself could be written: the reason names the folder.
+    if (obstacle == Obstacle::ReadOnlyFolder) {
+        EXPECT_TRUE(error.contains(QLatin1Char('"') + dir_.path() + QLatin1Char('"'))) << error.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DocumentFileDiskSaveFailure,
@@ -265,6 +273,108 @@ TEST_F(DocumentFileDisk, SaveKeepsALinkAndTheTargetsModeAndOwner)
     EXPECT_TRUE(!root || st.st_uid == 65534u);
     EXPECT_EQ(entries(path(QStringLiteral("real"))), QStringList{QStringLiteral("page.html")});
     EXPECT_EQ(entries(dir_.path()), (QStringList{QStringLiteral("link.html"), QStringLiteral("real")}));
+}
+
+// What another program may do to the file at the path, and whether the file
+// there is then another one than the one known (read, or written by a save).
+TEST_F(DocumentFileDisk, AnotherFileAtThePathIsToldFromTheOneKnown)
+{
+    const QString file = path(QStringLiteral("page.html")), other = path(QStringLiteral("other.html"));
+    const QByteArray native = QFile::encodeName(file);
+    struct Row {
+        const char* name;
+        bool changed;
+        std::function<void()> change;
+    };
+    const Row rows[] = {
+        {"read again", false, [] {}},
+        {"another mode", false, [&] { ::chmod(native.constData(), 0600); }},
+        {"same size, later time", true,
+         [&] {
+             writeBytes(file, "<p>two</p>");
+             const struct timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) + 60, 0}};
+             ::utimensat(AT_FDCWD, native.constData(), times, 0);
+         }},
+        {"another size", true, [&] { writeBytes(file, "<p>three</p>"); }},
+        {"replaced by a rename", true,
+         [&] { writeBytes(other, "<p>one</p>"), ::rename(QFile::encodeName(other).constData(), native.constData()); }},
+        {"replaced by a link", true, [&] { writeBytes(other, "x"), QFile::remove(file), QFile::link(other, file); }},
+        {"a dangling link", true, [&] { QFile::remove(file), QFile::link(path(QStringLiteral("none")), file); }},
+        {"removed", false, [&] { QFile::remove(file); }},
+    };
+    for (const Row& row : rows) {
+        QFile::remove(file), QFile::remove(other);
+        writeBytes(file, "<p>one</p>");
+        const storage::FileIdentity known = storage::identityOf(file);
+        storage::LoadedDocument doc;
+        ASSERT_TRUE(storage::loadDocumentFile(file, &doc, nullptr));
+        row.change();
+        EXPECT_EQ(storage::changedOnDisk(known, storage::identityOf(file)), row.changed) << row.name;
+    }
+    EXPECT_FALSE(storage::changedOnDisk({}, storage::identityOf(file))) << "nothing known";
+
+    // A save reports the file it left: new, replaced, through a link, in place.
+    const QString link = path(QStringLiteral("link.html"));
+    ASSERT_TRUE(QFile::link(other, link));
+    for (const QString& name : {other, other, link, path(QStringLiteral("hard.html"))}) {
+        storage::SaveOutcome outcome;
+        ASSERT_TRUE(storage::saveDocumentFile(name, "saved", {}, nullptr, &outcome));
+        EXPECT_TRUE(outcome.written.exists && outcome.written == storage::identityOf(name)) << name.toStdString();
+        const QByteArray hard = QFile::encodeName(path(QStringLiteral("hard.html")));
+        if (name == link) {
+            ASSERT_EQ(::link(QFile::encodeName(other).constData(), hard.constData()), 0);
+        }
+    }
+}
+
+// Extended attributes (a user attribute, an ACL), an owner the saving user
+// cannot give a new file and another name for the file all survive a save:
+// the other name shows the new text, and no copy of the old text stays.
+TEST_F(DocumentFileDisk, SaveKeepsAttributesTheOwnerAndOtherNames)
+{
+    const QString file = path(QStringLiteral("page.html")), linked = path(QStringLiteral("linked.html"));
+    const QByteArray native = QFile::encodeName(file);
+    writeBytes(file, kOld);
+    ASSERT_EQ(::chmod(native.constData(), 0666), 0);
+    // Owner, group and others read and write; user 4242 reads.
+    std::string acl("\x02\0\0\0", 4);
+    for (const auto& [tag, perm, id] : {std::tuple(0x01, 6, ~0u), std::tuple(0x02, 4, 4242u), std::tuple(0x04, 6, ~0u),
+                                        std::tuple(0x10, 6, ~0u), std::tuple(0x20, 6, ~0u)}) {
+        const uint16_t entry[2] = {static_cast<uint16_t>(tag), static_cast<uint16_t>(perm)};
+        acl.append(reinterpret_cast<const char*>(entry), 4).append(reinterpret_cast<const char*>(&id), 4);
+    }
+    const std::pair<const char*, std::string> attributes[] = {{"user.origin", "camera"},
+                                                              {"system.posix_acl_access", acl}};
+    for (const auto& [name, value] : attributes)
+        if (::setxattr(native.constData(), name, value.data(), value.size(), 0) != 0)
+            GTEST_SKIP() << "NOTICE: this file system takes no " << name << " attribute";
+    const auto expectAttributes = [&](const char* after) {
+        for (const auto& [name, value] : attributes) {
+            std::string now(256, '\0');
+            now.resize(
+                static_cast<size_t>(std::max<ssize_t>(::getxattr(native.constData(), name, now.data(), 256), 0)));
+            EXPECT_TRUE(now == value) << name << " lost after " << after;
+        }
+    };
+    const auto save = [&](const std::string& text) {
+        faults::ObeyFilePermissions asUser;  // root cannot give a file away then
+        QString error;
+        EXPECT_TRUE(storage::saveDocumentFile(file, text, {}, &error)) << error.toStdString();
+    };
+
+    save("attributes");
+    expectAttributes("a save");
+    const bool root = ::geteuid() == 0;
+    ASSERT_EQ(root ? ::chown(native.constData(), 65534, 65534) : 0, 0);
+    save("an owner");
+    ASSERT_EQ(::link(native.constData(), QFile::encodeName(linked).constData()), 0);
+    save("another name");
+    EXPECT_EQ(readBytes(linked), "another name");
+    EXPECT_EQ(entries(dir_.path()), (QStringList{QStringLiteral("linked.html"), QStringLiteral("page.html")}));
+    struct stat st {};
+    ASSERT_EQ(::stat(native.constData(), &st), 0);
+    EXPECT_TRUE(!root || (st.st_uid == 65534u && st.st_gid == 65534u)) << "owner " << st.st_uid;
+    expectAttributes("saves in place");
 }
 
 }  // namespace

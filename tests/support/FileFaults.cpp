@@ -80,7 +80,8 @@ ObeyFilePermissions::ObeyFilePermissions()
     __user_cap_data_struct data[2]{};
     if (::syscall(SYS_capget, &header, data) != 0) return;
     std::memcpy(saved_, data, sizeof data);
-    const unsigned overrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+    const unsigned overrides =
+        (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER) | (1u << CAP_CHOWN);
     if (!(data[0].effective & overrides)) return;
     data[0].effective &= ~overrides;
     dropped_ = ::syscall(SYS_capset, &header, data) == 0;

@@ -48,7 +48,8 @@ private:
 
 // Makes the calling thread obey file permissions even when running as root,
 // by dropping the capabilities that override them from its effective set
-// (they stay permitted and come back at the end).
+// (they stay permitted and come back at the end). Nor can it give a file to
+// another owner.
 class ObeyFilePermissions {
 public:
     ObeyFilePermissions();

@@ -10,6 +10,8 @@
 // killed at any moment included.
 #pragma once
 
+#include <sys/types.h>
+
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
@@ -65,6 +67,13 @@ struct LoadedDocument {
     DocumentFormat format;
 };
 
+// Whether `path` names a plain file (through links), as every reader of a
+// file named by path checks before it opens it: the open of a pipe waits for a
+// writer for good, and a device can be endless. On false, *error says why:
+// the system's reason ("No such file or directory", "Is a directory") or
+// "not a plain file".
+bool isPlainFile(const QString& path, QString* error);
+
 // The bytes of a plain file, read whole; on failure returns false with the
 // system's reason in *error and *out untouched.
 bool readFileBytes(const QString& path, std::string* out, QString* error);
@@ -113,7 +122,10 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
 // temporary file it may leave (".quillon-save-PID-XXXXXX", hidden, only
 // between naming the file and the rename where the system has unnamed files)
 // is removed by the next save into that folder (removeStaleTemporaries).
-bool writeFileSafely(const QString& path, std::string_view bytes, QString* error);
+// With `mode`, the file has exactly that mode from its creation on, whatever
+// the old one had (0600 for the text of documents kept for recovery).
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error,
+                     std::optional<mode_t> mode = std::nullopt);
 
 // Removes the temporary files of saves that were killed: those whose process
 // is no longer alive (isProcessAlive).

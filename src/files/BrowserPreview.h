@@ -28,6 +28,12 @@ QString findChromium();
 // to run as root with its sandbox); `headless` for automated tests.
 QStringList chromiumArguments(const QString& profileFolder, bool asRoot, bool headless);
 
+// Removes the profile folders in `folder` (the temporary folder) of editors
+// that are gone: "quillon-browser-PID-XXXXXX" of a process that is no longer
+// alive (storage::isProcessAlive), as the save removes what killed saves left.
+// Only real folders of this user go; a link of that name is left as it is.
+void removeStaleProfiles(const QString& folder);
+
 class BrowserPreview : public QObject {
     Q_OBJECT
 public:

@@ -4,7 +4,6 @@
 // The "microsoft" choice is the preview browser the editor drives and closes
 // with its window (files/BrowserPreview); every other choice starts the
 // browser program of the options with the document (files/TNCAPI).
-#include <QDir>
 #include <QPointer>
 #include <QWidget>
 
@@ -58,7 +57,9 @@ void registerPreviewCommands(EditorContext& context, CommandRegistry& registry)
     registry.add(QStringLiteral("ToolsBrowserClick"), update);
     registry.add(QStringLiteral("UpdateBrowser"), update);
     // An editor that was killed left its browser's profile behind.
-    registry.onStarted([] { files::removeStaleProfiles(QDir::tempPath()); });
+    registry.onStarted([preview] {
+        if (preview) preview->sweepStaleProfiles();
+    });
     // The browser the preview started closes with the editor.
     registry.onWindowClosing([preview] {
         if (preview) preview->close();

@@ -126,6 +126,7 @@ BrowserPreview::BrowserPreview(QObject* parent)
 BrowserPreview::~BrowserPreview()
 {
     close();
+    if (sweeper_.joinable()) sweeper_.join();
 }
 
 qint64 BrowserPreview::browserPid() const
@@ -153,6 +154,12 @@ int BrowserPreview::request(const QString& method, const QJsonObject& params, bo
     const int id = session_.request(method, params, onPage, std::move(done));
     armWatchdog(false);
     return id;
+}
+
+void BrowserPreview::sweepStaleProfiles()
+{
+    if (sweeper_.joinable()) return;
+    sweeper_ = std::thread([folder = QDir::tempPath()] { removeStaleProfiles(folder); });
 }
 
 void BrowserPreview::close()

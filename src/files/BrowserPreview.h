@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <memory>
+#include <thread>
 
 #include "DevToolsSession.h"
 
@@ -53,6 +54,11 @@ public:
     // Closes the browser this preview started (waiting at most a few seconds,
     // then ending it) and removes its profile folder.
     void close();
+    // Removes the profiles that killed editors left in the temporary folder
+    // (removeStaleProfiles) on a worker thread: a profile is a few hundred
+    // files, which can take a good part of a second to delete. The preview's
+    // end waits for it.
+    void sweepStaleProfiles();
 
     bool running() const { return process_ != nullptr; }
     qint64 browserPid() const;
@@ -91,6 +97,7 @@ private:
     bool stopping_ = false;
     int generation_ = 0;  // browsers started so far: a late failure of an old one is dropped
     QTimer watchdog_;
+    std::thread sweeper_;
 };
 
 }  // namespace files

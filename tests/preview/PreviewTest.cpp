@@ -140,7 +140,7 @@ TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStartAndNothingEls
     qputenv("TMPDIR", home().toUtf8());
     start();
     tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
-    EXPECT_EQ(left(), QStringList{planted});
+    EXPECT_TRUE(waitFor([&] { return left() == QStringList{planted}; }, 10000)) << left().join(' ').toStdString();
     EXPECT_EQ(readFile(home() + "/elsewhere/kept"), "kept");
     EXPECT_TRUE(QFileInfo(home() + "/" + live).isDir());
 }

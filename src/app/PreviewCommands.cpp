@@ -62,6 +62,10 @@ void registerPreviewCommands(EditorContext& context, CommandRegistry& registry)
     };
     registry.add(QStringLiteral("ToolsBrowserClick"), update);
     registry.add(QStringLiteral("UpdateBrowser"), update);
+    // An editor that was killed left its browser's profile behind.
+    registry.onStarted([preview] {
+        if (preview) preview->sweepStaleProfiles();
+    });
     // The browser the preview started closes with the editor.
     registry.onWindowClosing([preview] {
         if (preview) preview->close();

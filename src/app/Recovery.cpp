@@ -1,11 +1,14 @@
 #include "Recovery.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <cerrno>
 #include <cstdio>
 
 #include "BodyEditor.h"
@@ -17,21 +20,45 @@
 namespace app {
 namespace {
 
+// The buttons of the recovery question, and Esc or its close box.
+constexpr int kRecover = 0;
+constexpr int kDiscard = 1;
+constexpr int kClosedWithoutChoice = -1;
+
 // One line on stderr: recovery never interrupts editing with a message box.
 void report(const QString& text)
 {
     std::fprintf(stderr, "Quillon Pro: %s\n", qPrintable(text));
 }
 
+// Makes `folder` and whatever is missing above it, for their owner alone;
+// the system's reason when it cannot (a read-only file system, a file in the
+// way).
+int makeFolders(const QByteArray& folder)
+{
+    if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) return 0;
+    if (errno != ENOENT) return errno;
+    const qsizetype slash = folder.lastIndexOf('/');
+    if (slash <= 0) return ENOENT;
+    if (const int error = makeFolders(folder.left(slash))) return error;
+    return ::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+
+// The folder holds the text of documents: only its owner may enter it, also
+// where an earlier version left it open to others.
+void keepPrivate(const QString& folder)
+{
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+}
+
 // Writes on the worker thread; the reason of a failure, or empty.
 QString writeSnapshot(const QString& file, const std::string& bytes)
 {
-    // The folder holds the text of documents: only its owner may enter it.
     const QString folder = QFileInfo(file).absolutePath();
-    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (const int error = makeFolders(QFile::encodeName(folder))) return qt_error_string(error);
+    keepPrivate(folder);
     QString error;
-    return storage::writeFileSafely(file, bytes, &error) ? QString() : error;
+    return storage::writeFileSafely(file, bytes, &error, nullptr, 0600) ? QString() : error;
 }
 
 }  // namespace
@@ -133,6 +160,7 @@ void Recovery::offerStaleFiles(const std::function<void(const storage::Recovered
 {
     const QString folder = storage::recoveryFolder();
     storage::removeStaleTemporaries(QFile::encodeName(folder));
+    keepPrivate(folder);
     const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Time);
     for (const QFileInfo& file : files) {
         bool isId = false;
@@ -149,19 +177,24 @@ void Recovery::offerStaleFiles(const std::function<void(const storage::Recovered
                        .arg(file.filePath(), error.isEmpty() ? QString() : QStringLiteral(": ") + error));
             continue;
         }
+        // The path in quotes, as one piece: the box breaks long lines, but
+        // never inside a quoted path's folder names.
         const QString question =
-            QStringLiteral("Quillon Pro was not closed properly. Recover the unsaved text of %1 (saved at %2)?")
+            QStringLiteral("Quillon Pro was not closed properly. Recover the unsaved text of \"%1\" (saved at %2)?")
                 .arg(recovered->name.path.isEmpty() ? QString::fromLatin1(markup::kUntitled) : recovered->name.path,
                      QLocale().toString(file.lastModified(), QLocale::ShortFormat));
-        if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes) {
-            QFile::remove(file.filePath());
-            continue;
-        }
+        // Only Discard throws the text away; Esc or the close box decide
+        // nothing, and the question comes again at the next start.
+        const int choice = interaction::ui().choose(question, {QStringLiteral("Recover"), QStringLiteral("Discard")},
+                                                    kRecover, kClosedWithoutChoice);
+        if (choice == kDiscard) QFile::remove(file.filePath());
+        if (choice != kRecover) continue;
         restore(*recovered);
         // Until this instance writes its own snapshot, the recovered file is
         // its snapshot: the text is never only in memory.
         if (!own && ::rename(QFile::encodeName(file.filePath()).constData(), QFile::encodeName(file_).constData()) != 0)
             return report(QStringLiteral("cannot take over the recovery file \"%1\"").arg(file.filePath()));
+        ::chmod(QFile::encodeName(file_).constData(), 0600);
         owned_ = true;
         return;
     }

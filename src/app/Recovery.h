@@ -44,10 +44,11 @@ public:
     // At start: asks about every recovery file of an instance that is no
     // longer running (storage::isRunningInstance; a file named after this
     // process is a leftover too), newest first: "Quillon Pro was not closed
-    // properly. Recover the unsaved text of PATH (saved at TIME)?". No deletes
-    // the file. Yes hands the text to `restore`, makes the file this
-    // instance's own and ends the questions: the window holds one document,
-    // and the other files are offered at the next start.
+    // properly. Recover the unsaved text of "PATH" (saved at TIME)?" with
+    // Recover and Discard. Discard deletes the file; Esc and the close box
+    // keep it for the next start. Recover hands the text to `restore`, makes
+    // the file this instance's own and ends the questions: the window holds
+    // one document, and the other files are offered at the next start.
     void offerStaleFiles(const std::function<void(const storage::RecoveredText&)>& restore);
 
 private:

@@ -1,6 +1,8 @@
 #include "BrowserPreview.h"
 
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -10,7 +12,10 @@
 
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "storage/Instances.h"
 
 namespace files {
 namespace {
@@ -41,7 +46,32 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// A profile folder is named after the editor that made it, so that the next
+// start can tell a profile in use from one left by an editor that was killed.
+constexpr char kProfilePrefix[] = "quillon-browser-";
+
 }  // namespace
+
+void removeStaleProfiles(const QString& folder)
+{
+    static const QRegularExpression name(QStringLiteral("^%1(\\d+)-[^/]+$").arg(QLatin1String(kProfilePrefix)));
+    const QDir dir(folder);
+    const QStringList found = dir.entryList({QLatin1String(kProfilePrefix) + u'*'},
+                                            QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : found) {
+        const QRegularExpressionMatch match = name.match(entry);
+        bool isId = false;
+        const qint64 pid = match.hasMatch() ? match.captured(1).toLongLong(&isId) : 0;
+        if (!isId || storage::isProcessAlive(pid)) continue;
+        // Only a real folder of this user: never through a link of that name,
+        // nor another user's profile.
+        const QString path = dir.filePath(entry);
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        QDir(path).removeRecursively();
+    }
+}
 
 QString findChromium()
 {
@@ -96,6 +126,7 @@ BrowserPreview::BrowserPreview(QObject* parent)
 BrowserPreview::~BrowserPreview()
 {
     close();
+    if (sweeper_.joinable()) sweeper_.join();
 }
 
 qint64 BrowserPreview::browserPid() const
@@ -125,6 +156,12 @@ int BrowserPreview::request(const QString& method, const QJsonObject& params, bo
     return id;
 }
 
+void BrowserPreview::sweepStaleProfiles()
+{
+    if (sweeper_.joinable()) return;
+    sweeper_ = std::thread([folder = QDir::tempPath()] { removeStaleProfiles(folder); });
+}
+
 void BrowserPreview::close()
 {
     stopBrowser(true);
@@ -145,7 +182,8 @@ bool BrowserPreview::start()
         // A private profile folder (mode 0700): a browser started on the
         // user's own profile would hand the page to the user's running
         // browser and exit.
-        profile_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-browser-XXXXXX"));
+        profile_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + u'/' + QLatin1String(kProfilePrefix) +
+                                                   QString::number(::getpid()) + QStringLiteral("-XXXXXX"));
         if (!profile_->isValid()) {
             const QString reason = profile_->errorString();
             profile_.reset();

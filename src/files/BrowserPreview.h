@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <memory>
+#include <thread>
 
 #include "DevToolsSession.h"
 
@@ -27,6 +28,12 @@ QString findChromium();
 // The browser's arguments: `--no-sandbox` only for root (the browser refuses
 // to run as root with its sandbox); `headless` for automated tests.
 QStringList chromiumArguments(const QString& profileFolder, bool asRoot, bool headless);
+
+// Removes the profile folders in `folder` (the temporary folder) of editors
+// that are gone: "quillon-browser-PID-XXXXXX" of a process that is no longer
+// alive (storage::isProcessAlive), as the save removes what killed saves left.
+// Only real folders of this user go; a link of that name is left as it is.
+void removeStaleProfiles(const QString& folder);
 
 class BrowserPreview : public QObject {
     Q_OBJECT
@@ -47,6 +54,11 @@ public:
     // Closes the browser this preview started (waiting at most a few seconds,
     // then ending it) and removes its profile folder.
     void close();
+    // Removes the profiles that killed editors left in the temporary folder
+    // (removeStaleProfiles) on a worker thread: a profile is a few hundred
+    // files, which can take a good part of a second to delete. The preview's
+    // end waits for it.
+    void sweepStaleProfiles();
 
     bool running() const { return process_ != nullptr; }
     qint64 browserPid() const;
@@ -85,6 +97,7 @@ private:
     bool stopping_ = false;
     int generation_ = 0;  // browsers started so far: a late failure of an old one is dropped
     QTimer watchdog_;
+    std::thread sweeper_;
 };
 
 }  // namespace files

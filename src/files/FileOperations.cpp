@@ -68,8 +68,9 @@ bool deleteFile(const QString& path)
     if (path.isEmpty()) return false;
     const QByteArray name = native(path);
     struct stat st;
-    // lstat, not stat: a link is not a regular file, and its target is never touched.
-    if (::lstat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // lstat, not stat: a symbolic link is deleted itself (unlink never
+    // follows it), and its target is never touched.
+    if (::lstat(name.constData(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) return false;
     return ::unlink(name.constData()) == 0;
 }
 

@@ -4,7 +4,9 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSettings>
 #include <QStringList>
@@ -12,6 +14,7 @@
 
 #include "interaction/Interaction.h"
 #include "markup/Text.h"
+#include "storage/DocumentFile.h"
 
 namespace settings {
 namespace {
@@ -20,15 +23,29 @@ QString key(const QString& section, const QString& ident)
     return section.toLower() + u'/' + ident.toLower();
 }
 
-// Why a file cannot be written into `folder`: the system's text for a small
-// file created and synced there (a read-only folder, a full disk), or for the
-// settings file itself.
+// A probe file of our own in `folder`: created exclusively under a name of
+// this process, so that a file or link planted under any name is never
+// opened, let alone overwritten. The open's errno on failure.
+int createProbe(const QByteArray& folder, QByteArray* name)
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = folder + "/.quillon-write-test-" + QByteArray::number(::getpid()) + '-';
+        for (int i = 0; i < 6; ++i) *name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Why the settings file cannot be written: the system's text for a small
+// file created and synced in its folder (a read-only folder, a full disk), or
+// for the settings file itself.
 QString writeFailureReason(const QString& path)
 {
-    const QString folder = QFileInfo(path).absolutePath();
     if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) return qt_error_string(EACCES);
-    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.quillon-write-test"));
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    QByteArray probe;
+    const int fd = createProbe(QFile::encodeName(QFileInfo(path).absolutePath()), &probe);
     if (fd < 0) return qt_error_string(errno);
     const QByteArray block(8192, '\n');
     int error = 0;
@@ -40,13 +57,21 @@ QString writeFailureReason(const QString& path)
 }
 
 // Each settings file whose write failed is reported once per run.
-void reportWriteFailure(const QString& path)
+void reportWriteFailure(const QString& path, const QString& reason)
 {
     static QSet<QString> reported;
     if (reported.contains(path)) return;
     reported.insert(path);
-    interaction::ui().error(QStringLiteral("Cannot save \"%1\".\n%2\nChanged settings will not be kept.")
-                                .arg(path, writeFailureReason(path)));
+    interaction::ui().error(
+        QStringLiteral("Cannot save \"%1\".\n%2\nChanged settings will not be kept.").arg(path, reason));
+}
+
+// Why `path` is not opened: it exists and is no plain file (see
+// storage::isPlainFile); empty for a plain or a missing file.
+QString refusalOf(const QString& path)
+{
+    QString reason;
+    return QFileInfo::exists(path) && !storage::isPlainFile(path, &reason) ? reason : QString();
 }
 
 QByteArray readWholeFile(const QString& path)
@@ -107,12 +132,24 @@ QString SettingsStore::pathOf(const QString& name)
     return folder() + u'/' + name + QStringLiteral(".conf");
 }
 
-SettingsStore::SettingsStore(const QString& name)
-    : settings_(std::make_unique<QSettings>(pathOf(name), QSettings::IniFormat))
+SettingsStore::SettingsStore(const QString& name) : path_(pathOf(name)), refusal_(refusalOf(path_))
 {
+    // Only plain files are opened, the settings and the lock file QSettings
+    // takes while it writes: the open of a pipe would wait for a writer for
+    // good, and a folder or a device holds no settings. The store then keeps
+    // its values in memory (the defaults at first) and a write is reported
+    // with the reason.
+    const QString lock = path_ + QStringLiteral(".lock");
+    if (const QString lockRefusal = refusalOf(lock); refusal_.isEmpty() && !lockRefusal.isEmpty())
+        refusal_ = QStringLiteral("\"%1\": %2").arg(lock, lockRefusal);
+    if (!refusal_.isEmpty()) {
+        settings_ = std::make_unique<QSettings>(QString(), QSettings::IniFormat);
+        return;
+    }
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
     // A damaged file is copied aside before our first write replaces it.
     settings_->contains(QStringLiteral("\x01"));
-    damaged_ = settings_->status() == QSettings::FormatError || !looksLikeSettingsFile(readWholeFile(fileName()));
+    damaged_ = settings_->status() == QSettings::FormatError || !looksLikeSettingsFile(readWholeFile(path_));
 }
 
 SettingsStore::~SettingsStore()
@@ -122,7 +159,7 @@ SettingsStore::~SettingsStore()
 
 QString SettingsStore::fileName() const
 {
-    return settings_->fileName();
+    return path_;
 }
 
 bool SettingsStore::HasValue(const QString& section, const QString& ident) const
@@ -208,7 +245,8 @@ void SettingsStore::close()
 {
     if (!settings_) return;
     settings_->sync();
-    if (settings_->status() == QSettings::AccessError) reportWriteFailure(fileName());
+    if (settings_->status() == QSettings::AccessError)
+        reportWriteFailure(path_, refusal_.isEmpty() ? writeFailureReason(path_) : refusal_);
 }
 
 void EraseEarlierVersions()

@@ -5,6 +5,9 @@
 // never writes; a write merges into the file as it stands on disk, so several
 // windows or processes lose nothing. Settings are named from the one table of
 // SettingsTable.h; a file that cannot be written is reported once per run.
+// A path that is not a plain file (a pipe, a folder, a device) is never
+// opened: such a store starts from the defaults, keeps what is written in
+// memory, and a write is reported with the reason.
 #pragma once
 
 #include <QByteArrayView>
@@ -61,6 +64,8 @@ public:
 
 private:
     void beforeWrite();
+    QString path_;
+    QString refusal_;  // why the file is not opened: not a plain file
     std::unique_ptr<QSettings> settings_;
     bool damaged_ = false;
 };

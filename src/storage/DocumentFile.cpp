@@ -334,14 +334,14 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    bool open()
+    bool open(mode_t mode)
     {
         // An unnamed file is named through /proc; without it, a named one.
         static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
-        fd = canName ? ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+        fd = canName ? ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
         if (fd >= 0 || (canName && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd >= 0;
-        return createNamed([this](const QByteArray& name) {
-            fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return createNamed([this, mode](const QByteArray& name) {
+            fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             return fd >= 0;
         });
     }
@@ -477,9 +477,8 @@ std::string encodeDocument(std::string_view text, const DocumentFormat& format)
 
 namespace {
 
-// Opens a document file for reading: through links, as the open does; a pipe
-// would block the open and a device could be endless, so only plain files.
-bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString* error)
+// A plain file, through links, as the open sees it (see isPlainFile).
+bool statPlainFile(const QString& path, struct stat& st, QString* error)
 {
     const auto fail = [&](const QString& reason) {
         if (error) *error = reason;
@@ -488,6 +487,18 @@ bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
     if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
     if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
+    return true;
+}
+
+// Opens a document file for reading: through links, as the open does; only
+// plain files.
+bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString* error)
+{
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (!statPlainFile(path, st, error)) return false;
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
     return true;
@@ -515,6 +526,12 @@ struct Survey {
 };
 
 }  // namespace
+
+bool isPlainFile(const QString& path, QString* error)
+{
+    struct stat st {};
+    return statPlainFile(path, st, error);
+}
 
 void removeStaleTemporaries(const QByteArray& folder)
 {
@@ -696,7 +713,8 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
     return writeFileSafely(path, bytes, error, outcome);
 }
 
-bool writeFileSafely(const QString& path, std::string_view bytes, QString* error, SaveOutcome* outcome)
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error, SaveOutcome* outcome,
+                     std::optional<mode_t> mode)
 {
     const auto fail = [&](int errnum) {
         if (error) *error = systemError(errnum);
@@ -715,20 +733,23 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     const bool exists = ::stat(native.constData(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return fail(EISDIR);
     if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0) return fail(errno);
-    // A new file would leave the old text under the file's other names.
-    if (exists && st.st_nlink > 1) return writeInPlace(native, folder, st, bytes, link, error, outcome);
+    // A new file would leave the old text under the file's other names. (A
+    // private file of the program's own is always made anew.)
+    if (exists && !mode && st.st_nlink > 1) return writeInPlace(native, folder, st, bytes, link, error, outcome);
 
     removeStaleTemporaries(folder);
     TemporaryFile temp(folder);
-    if (!temp.open()) {
+    // A private file is never open to others, not even before its mode is set.
+    if (!temp.open(mode.value_or(0666))) {
         const int errnum = errno;
         if (!isFolderRefusal(errnum)) return fail(errnum);
         if (outcome) outcome->folderRefused = true;
         if (error) *error = folderFailure(folder, errnum);
         return false;
     }
-    // The file keeps its mode; a new one gets the mode new files get.
-    if (exists && ::fchmod(temp.fd, st.st_mode & 07777) != 0) return fail(errno);
+    // The file keeps its mode or takes the one asked for (the umask only
+    // narrows it); a new one gets the mode new files get.
+    if ((mode || exists) && ::fchmod(temp.fd, mode ? *mode : st.st_mode & 07777) != 0) return fail(errno);
     // A short write on a full disk is followed by the write of the rest, which
     // fails with the system's reason.
     for (const char* p = bytes.data(); p < bytes.data() + bytes.size();) {
@@ -739,7 +760,7 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
     }
     // A new file that cannot have the old one's owner, group and extended
     // attributes would lose them: the old file is written in place instead.
-    if (exists && !takeOwnerAndAttributes(temp.fd, native, st))
+    if (exists && !mode && !takeOwnerAndAttributes(temp.fd, native, st))
         return writeInPlace(native, folder, st, bytes, link, error, outcome);
     // Delayed allocation can report a full disk only here.
     if (::fsync(temp.fd) != 0) return fail(errno);

@@ -10,6 +10,8 @@
 // killed at any moment included.
 #pragma once
 
+#include <sys/types.h>
+
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
@@ -66,6 +68,13 @@ struct LoadedDocument {
     std::string text;  // UTF-8, as the editor holds it
     DocumentFormat format;
 };
+
+// Whether `path` names a plain file (through links), as every reader of a
+// file named by path checks before it opens it: the open of a pipe waits for a
+// writer for good, and a device can be endless. On false, *error says why:
+// the system's reason ("No such file or directory", "Is a directory") or
+// "not a plain file".
+bool isPlainFile(const QString& path, QString* error);
 
 // The bytes of a plain file, read whole; on failure returns false with the
 // system's reason in *error and *out untouched.
@@ -127,7 +136,11 @@ bool saveDocumentFile(const QString& path, std::string_view text, const Document
 // extended attribute the new file cannot take) is written in place behind a
 // copy of its old bytes instead (see InPlaceSave.h). A folder where no file
 // can be made is named in the reason (outcome->folderRefused).
-bool writeFileSafely(const QString& path, std::string_view bytes, QString* error, SaveOutcome* outcome = nullptr);
+// With `mode`, the file is private to the program: it is always made anew,
+// with exactly that mode from its creation on, whatever the old one had (0600
+// for the text of documents kept for recovery).
+bool writeFileSafely(const QString& path, std::string_view bytes, QString* error, SaveOutcome* outcome = nullptr,
+                     std::optional<mode_t> mode = std::nullopt);
 
 // Removes the temporary files of saves that were killed: those whose process
 // is no longer alive (isProcessAlive).

@@ -1,5 +1,6 @@
-// The side panel's file operations on a real folder: what is done, and that a
-// refusal leaves every entry as it was.
+// The side panel's file operations on a real folder: what is done (a link is
+// deleted itself, its target kept), and that a refusal leaves every entry as
+// it was.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -57,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Op{"create", "", false}, Op{"rename", "home.htm", true}, Op{"rename", "other.htm", false},
                     Op{"rename", "sub", false}, Op{"rename", "dangling", false}, Op{"rename", "index.htm", false},
                     Op{"rename", "../out.htm", false}, Op{"rename", ".", false}, Op{"rename", "", false},
-                    Op{"delete", "index.htm", true}, Op{"delete", "link", false}, Op{"delete", "sub", false},
-                    Op{"delete", "dangling", false}, Op{"delete", "missing", false}),
+                    Op{"delete", "index.htm", true}, Op{"delete", "link", true}, Op{"delete", "sub", false},
+                    Op{"delete", "dangling", true}, Op{"delete", "missing", false}),
     [](const auto& row) { return std::string(row.param.what) + std::to_string(row.index); });
 
 }  // namespace

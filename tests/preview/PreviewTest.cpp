@@ -1,9 +1,12 @@
 // F9 through the main window. The "netscape" choice starts a stand-in program
 // that records its arguments; the "microsoft" choice drives a real headless
 // Chromium (these tests are skipped, with a notice, where none is installed)
-// or stand-ins that fail the way a browser can.
+// or stand-ins that fail the way a browser can; the profile a killed editor
+// left is removed at the next start.
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSet>
 #include <QStatusBar>
 #include <csignal>
@@ -105,6 +108,51 @@ TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreRe
         EXPECT_FALSE(preview().running());
     }
     EXPECT_FALSE(opener.ran());  // had it been started above, it would have run by now
+}
+
+// Run in a process of its own by the test below: opens the preview and waits
+// to be killed.
+TEST_F(Preview, ChildProcessOpensThePreviewAndWaitsToBeKilled)
+{
+    if (qEnvironmentVariableIsEmpty("QUILLON_TEST_PREVIEW")) GTEST_SKIP() << "started by AKilledEditor...";
+    choose("microsoft");
+    start({writeFile("page.html", "x")});
+    run("ToolsBrowserClick");
+    EXPECT_FALSE(waitFor([] { return false; }, 60000)) << "not killed";
+}
+
+TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStartAndNothingElse)
+{
+    // A browser that reads its commands until the editor is gone.
+    script("bin/chromium", "exec cat <&3 >/dev/null");
+    QProcess editor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QUILLON_TEST_PREVIEW", "1");
+    env.insert("TMPDIR", home());
+    env.insert("PATH", home() + "/bin:/usr/bin:/bin");
+    editor.setProcessEnvironment(env);
+    editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Preview.ChildProcess*"});
+    ASSERT_TRUE(editor.waitForStarted());
+    const QString profiles = "quillon-browser-" + QString::number(editor.processId()) + "-*";
+    const auto left = [&] { return QDir(home()).entryList({profiles}, QDir::AllEntries | QDir::System); };
+    ASSERT_TRUE(waitFor([&] { return !left().isEmpty(); }, 30000)) << "no profile named after its editor";
+    editor.kill();
+    editor.waitForFinished();
+    // A link planted under such a name, and the profile of an editor that runs.
+    QDir().mkpath(home() + "/elsewhere");
+    writeFile("elsewhere/kept", "kept");
+    const QString planted = profiles.chopped(1) + "planted";
+    ASSERT_TRUE(QFile::link(home() + "/elsewhere", home() + "/" + planted));
+    const QString live = "quillon-browser-" + QString::number(QCoreApplication::applicationPid()) + "-live";
+    QDir().mkpath(home() + "/" + live);
+
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", home().toUtf8());
+    start();
+    tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
+    EXPECT_TRUE(waitFor([&] { return left() == QStringList{planted}; }, 10000)) << left().join(' ').toStdString();
+    EXPECT_EQ(readFile(home() + "/elsewhere/kept"), "kept");
+    EXPECT_TRUE(QFileInfo(home() + "/" + live).isDir());
 }
 
 // The preview browser for real, headless.

@@ -1,5 +1,6 @@
 // The settings store: names without regard to case, values as strings, the
-// defaults of every reader, damaged files and several writers at once.
+// defaults of every reader, damaged files, several writers at once, and files
+// that cannot be written or are no files at all.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -7,8 +8,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
 #include <cerrno>
 #include <memory>
+
+#include <sys/stat.h>
 
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
@@ -143,25 +148,105 @@ TEST(SettingsStore, WritersInOtherProcessesLoseNothing)
         for (int i = 0; i < 20; ++i) EXPECT_EQ(s.ReadString("user", ident + QString::number(i), ""), ident);
 }
 
-TEST(SettingsStore, AFolderThatCannotBeWrittenIsReportedOnceAndNothingStops)
+// A read-only folder (where a link planted under the old probe's name leads to
+// a file of the user's) and a folder in the place of the file.
+TEST(SettingsStore, AFileThatCannotBeWrittenIsReportedOnceWithItsReasonAndNothingStops)
 {
     testing_support::ScriptedInteraction ui;
     const QString folder = SettingsStore::folder();
     QDir().mkpath(folder);
+    const QString victim = QDir::currentPath() + "/victim.html";
+    faults::writeBytes(victim, "precious");
+    ASSERT_TRUE(QFile::link(victim, folder + "/.quillon-write-test"));
+    QDir().mkpath(SettingsStore::pathOf("Folder"));
+    const QStringList before = faults::entries(folder);
+    const std::pair<const char*, int> cases[] = {{"Quillon", EACCES}, {"Folder", EISDIR}};
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     {
         faults::ObeyFilePermissions asUser;
-        for (int i = 0; i < 3; ++i) {
-            SettingsStore s;
-            s.WriteBool("window", "toolbar", false);
-            EXPECT_FALSE(s.ReadBool("window", "toolbar", true)) << "the value holds for this run";
-        }
+        for (const auto& [name, error] : cases)
+            for (int i = 0; i < 3; ++i) {
+                SettingsStore s(name);
+                s.WriteBool("window", "toolbar", false);
+                EXPECT_FALSE(s.ReadBool("window", "toolbar", true)) << "the value holds for this run";
+            }
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
-    EXPECT_EQ(ui.shown[0].text, "Cannot save \"" + SettingsStore::pathOf("Quillon") + "\".\n" +
-                                    qt_error_string(EACCES) + "\nChanged settings will not be kept.");
+    ASSERT_EQ(ui.shown.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(ui.shown[i].kind, interaction::MessageKind::Error);
+        EXPECT_EQ(ui.shown[i].text, "Cannot save \"" + SettingsStore::pathOf(cases[i].first) + "\".\n" +
+                                        qt_error_string(cases[i].second) + "\nChanged settings will not be kept.");
+    }
+    EXPECT_TRUE(faults::readBytes(victim) == "precious") << "written through a link planted in the folder";
+    EXPECT_EQ(faults::entries(folder), before);
+}
+
+// Starts the real program on the X server of `env`, waits for its window and
+// closes it from its menu (File > Exit), answering any box on the way with
+// Return; every wait is bounded. What went wrong, or empty.
+std::string startAndClose(const QProcessEnvironment& env)
+{
+    QProcess editor;
+    editor.setProcessEnvironment(env);
+    editor.start(QStringLiteral(QUILLON_TAGSMITH), QStringList());
+    if (!editor.waitForStarted(20000)) return "not started";
+    const auto xdotool = [&](const QStringList& arguments) {
+        QProcess tool;
+        tool.setProcessEnvironment(env);
+        tool.start("xdotool", arguments);
+        if (!tool.waitForFinished(10000)) tool.kill();
+        return QString::fromLatin1(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    };
+    const auto windows = [&] {
+        return xdotool({"search", "--onlyvisible", "--pid", QString::number(editor.processId())});
+    };
+    std::string failure;
+    if (QTest::qWaitFor([&] { return !windows().isEmpty(); }, 30000)) {
+        xdotool({"windowfocus", "--sync", windows().first(), "key", "alt+f", "x"});
+        const bool closed = QTest::qWaitFor(
+            [&] {
+                if (const QStringList shown = windows(); shown.size() > 1)
+                    xdotool({"windowfocus", "--sync", shown.last(), "key", "Return"});
+                return editor.state() == QProcess::NotRunning;
+            },
+            30000);
+        if (!closed) failure = "still running after File > Exit";
+    } else {
+        failure = "no window";
+    }
+    editor.kill();
+    editor.waitForFinished(10000);
+    if (failure.empty() && (editor.exitStatus() != QProcess::NormalExit || editor.exitCode() != 0))
+        failure = "ended with " + std::to_string(editor.exitCode());
+    return failure;
+}
+
+// A pipe in the place of the settings file, or of the lock file QSettings
+// takes while it writes: the program comes up and closes as it always does.
+TEST(SettingsStore, APipeInThePlaceOfItsFilesNeitherStopsTheStartNorTheClose)
+{
+    for (const char* tool : {"Xvfb", "xdotool"})
+        if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is missing";
+    QProcess server;
+    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    ASSERT_TRUE(server.waitForReadyRead(20000)) << "no X server";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", ':' + QString::fromLatin1(server.readLine().trimmed()));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    const QString settings = SettingsStore::pathOf("Quillon");
+    for (const QString& pipe : {settings, settings + ".lock"}) {
+        SCOPED_TRACE(pipe.toStdString());
+        QDir(SettingsStore::folder()).removeRecursively();
+        QDir().mkpath(SettingsStore::folder());
+        if (pipe != settings) faults::writeBytes(settings, "");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        EXPECT_EQ(startAndClose(env), "");
+        struct stat st {};
+        EXPECT_TRUE(::lstat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    }
+    server.kill();
+    server.waitForFinished(10000);
 }
 
 }  // namespace

@@ -38,11 +38,11 @@ QStringList entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-SmallTmpfs::SmallTmpfs(const QString& folder, int kilobytes) : folder_(folder)
+SmallTmpfs::SmallTmpfs(const QString& folder, int kilobytes, bool readOnly) : folder_(folder)
 {
     const std::string options = "size=" + std::to_string(kilobytes) + "k";
-    mounted_ =
-        ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
+    const unsigned long flags = MS_NOSUID | MS_NODEV | (readOnly ? MS_RDONLY : 0);
+    mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", flags, options.c_str()) == 0;
 }
 
 SmallTmpfs::~SmallTmpfs()

@@ -15,11 +15,11 @@ void writeBytes(const QString& path, const std::string& bytes);
 // Every entry of a folder, hidden ones included, sorted.
 QStringList entries(const QString& folder);
 
-// A small tmpfs mounted on `folder` for the lifetime of the object; mounted()
-// is false where mounting is not allowed.
+// A small tmpfs mounted on `folder` for the lifetime of the object, empty and
+// read-only when asked; mounted() is false where mounting is not allowed.
 class SmallTmpfs {
 public:
-    SmallTmpfs(const QString& folder, int kilobytes);
+    SmallTmpfs(const QString& folder, int kilobytes, bool readOnly = false);
     ~SmallTmpfs();
     SmallTmpfs(const SmallTmpfs&) = delete;
     SmallTmpfs& operator=(const SmallTmpfs&) = delete;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "storage/DeclaredCharset.h"
 #include "storage/DocumentFile.h"
 
 namespace app {
@@ -81,8 +82,10 @@ private:
     // Puts a whole document into the editor.
     void show(std::string_view text);
     // Writes the text to `path` in the document's format, asking first when a
-    // Windows-1252 document holds a character that needs UTF-8.
+    // Windows-1252 or codec document holds a character that needs UTF-8.
     SaveResult write(const QString& path);
+    // Makes the page declare UTF-8, as one undoable edit in the editor.
+    void declareUtf8(const storage::Redeclaration& edit);
     void becomeUntitled();
 
     TfrmMain& w_;

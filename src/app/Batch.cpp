@@ -137,6 +137,7 @@ FileReport runOnFile(const QString& file, const Request& request, QSet<QString>&
         std::string bytes;
         if (!readAll(stdin, &bytes)) return failed(qt_error_string(errno));
         doc = storage::decodeDocument(bytes);
+        if (!doc.refused.isEmpty()) return failed(doc.refused);
     } else if (!storage::loadDocumentFile(file, &doc, &error)) {
         return failed(error);
     }

@@ -25,14 +25,13 @@
 #include "markup/CaseFold.h"
 
 namespace app {
-namespace {
 
-// The room a new document of `bytes` is made with: otherwise the first few
-// keystrokes exhaust the gap and one of them copies the whole document.
-std::size_t roomToEdit(std::size_t bytes)
+std::size_t BodyEditor::roomToEdit(std::size_t bytes)
 {
-    return bytes + bytes / 8 + 65536;
+    return std::min(bytes + bytes / 8 + 65536, storage::kMaxDocumentBytes);
 }
+
+namespace {
 
 // A plain accessible: screen readers see an editable text named "Document"
 // without QScintilla's per-edit character counting, which walks the whole
@@ -497,9 +496,9 @@ private:
         // for the whole text is fresh memory, and on some machines the
         // kernel takes tens of milliseconds to hand over 10 MB of it. Making
         // a loader touches only the new document, never the control.
-        loader_ = reinterpret_cast<ScintillaLoader*>(maker_->SendScintilla(
-            QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
-            static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+        loader_ = reinterpret_cast<ScintillaLoader*>(
+            maker_->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
+                                  static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
         if (!loader_) return;
         // The loader cannot start again: a file that changed while it was
         // read is read by the document lifecycle instead.
@@ -556,6 +555,8 @@ BodyEditor::PreloadScope BodyEditor::preload(const QString& path, bool coloursWa
     if (path.isEmpty() || pendingPreload || ::stat(QFile::encodeName(path).constData(), &st) != 0 ||
         !S_ISREG(st.st_mode))
         return {};
+    // Nor one the control cannot hold: the reading refuses it at once.
+    if (static_cast<unsigned long long>(st.st_size) > storage::kMaxDocumentBytes) return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray first = file.read(LongLineWindow::kLongLine + 1);

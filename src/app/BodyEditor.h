@@ -92,6 +92,10 @@ public:
     // anew.
     void setColoursWanted(bool wanted) { coloursWanted_ = wanted; }
     static constexpr std::size_t kPlainFrom = std::size_t(8) << 20;
+    // The room a new document of `bytes` is made with: otherwise the first
+    // few keystrokes exhaust the gap and one of them copies the whole
+    // document. Never more than the control can address.
+    static std::size_t roomToEdit(std::size_t bytes);
     // Whether the document has style bytes.
     bool keepsStyles() const { return styled_; }
 

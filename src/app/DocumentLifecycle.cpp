@@ -45,6 +45,24 @@ QString changeOnDisk(const QString& path, const storage::FileIdentity& now)
     return QStringLiteral("\"%1\" was changed by another program after it was opened or last saved here.").arg(path);
 }
 
+// Where the author is: the selection and the first line shown, put back
+// after an edit elsewhere (the edit and its undo both move them).
+struct Place {
+    markup::Pos from = 0, to = 0;
+    int firstLine = 0;
+};
+
+Place placeIn(const EditorView& body)
+{
+    return {body.selectionStart(), body.selectionStart() + body.selectionLength(), body.firstVisibleDocumentLine()};
+}
+
+void goBack(EditorView& body, const Place& place)
+{
+    body.setSelection(place.from, place.to - place.from);
+    body.scrollToDocumentLine(place.firstLine);
+}
+
 }  // namespace
 
 QString commandLinePath(const QStringList& arguments, const QString& currentFolder)
@@ -149,24 +167,39 @@ void DocumentLifecycle::show(std::string_view text)
 
 SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
 {
-    const std::string_view text = w_.body().characters();
     storage::DocumentFormat format = format_;
+    std::optional<storage::Redeclaration> redeclared;
+    const Place before = placeIn(w_.body());
     // A file in an 8-bit or other encoding that now holds a character the
     // encoding has no code for can still be kept: as UTF-8, when the author
-    // agrees.
-    if (const auto bad = storage::firstUnencodable(text, format)) {
-        const QString question =
+    // agrees. Its declaration then says UTF-8, or the file would be read
+    // back in the old encoding.
+    if (const auto bad = storage::firstUnencodable(w_.body().characters(), format)) {
+        redeclared = storage::declareUtf8(w_.body().characters());
+        QString question =
             QStringLiteral("This document cannot be stored as %3 (first: %1 at line %2). Save it as UTF-8?")
                 .arg(storage::describeCharacter(bad->codePoint), QString::number(bad->line),
                      storage::encodingName(format));
+        if (redeclared) {
+            question.chop(1);
+            question +=
+                QStringLiteral(", and change its declared encoding \"%1\" to \"%2\"?")
+                    .arg(QString::fromStdString(redeclared->oldName), QString::fromStdString(redeclared->newName));
+        }
         if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes)
             return SaveResult::Cancelled;
         format.encoding = storage::Encoding::Utf8;
         format.charset.clear();
+        if (redeclared) declareUtf8(*redeclared);
     }
     QString error;
     storage::SaveOutcome outcome;
-    if (!storage::saveDocumentFile(path, text, format, &error, &outcome)) {
+    if (!storage::saveDocumentFile(path, w_.body().characters(), format, &error, &outcome)) {
+        // The document stays as it was, its declaration included.
+        if (redeclared) {
+            w_.body().undo();
+            goBack(w_.body(), before);
+        }
         if (!outcome.folderRefused) {
             interaction::ui().error(storage::saveFailure(path, error));
         } else {
@@ -180,6 +213,23 @@ SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
     identity_ = outcome.written;
     offered_ = {};
     return SaveResult::Saved;
+}
+
+void DocumentLifecycle::declareUtf8(const storage::Redeclaration& edit)
+{
+    EditorView& body = w_.body();
+    const auto start = static_cast<markup::Pos>(edit.offset);
+    const auto end = start + static_cast<markup::Pos>(edit.length);
+    const auto growth = static_cast<markup::Pos>(edit.replacement.size()) - (end - start);
+    // The selection stays on the same text.
+    const auto moved = [&](markup::Pos p) { return p >= end ? p + growth : std::min(p, start); };
+    Place place = placeIn(body);
+    place.from = moved(place.from);
+    place.to = moved(place.to);
+    body.setSelection(start, end - start);
+    body.replaceSelection(edit.replacement);  // one undoable edit
+    w_.recolourNearCaret(body.lineFromPosition(body.caretPosition()) - body.lineFromPosition(start), 0);
+    goBack(body, place);
 }
 
 bool DocumentLifecycle::askToSave(const QString& beginning, bool addToRecent)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "storage/DeclaredCharset.h"
 #include "storage/DocumentFile.h"
 
 namespace app {
@@ -85,9 +86,9 @@ private:
     // Puts a whole document into the editor.
     void show(std::string_view text);
     // Writes the text to `path` in the document's format, asking first when a
-    // Windows-1252 document holds a character that needs UTF-8. A folder
-    // where the save cannot make its file is named, with the offer to save
-    // elsewhere (*elsewhere: taken).
+    // Windows-1252 or codec document holds a character that needs UTF-8. A
+    // folder where the save cannot make its file is named, with the offer to
+    // save elsewhere (*elsewhere: taken).
     SaveResult write(const QString& path, bool* elsewhere);
     // Save As: asks for a new name; a cancelled or failed save keeps the name.
     SaveResult saveElsewhere(bool addToRecent);
@@ -97,6 +98,8 @@ private:
     int confirmOverwrite();
     // The document's file read again, the caret kept on its line.
     void reload();
+    // Makes the page declare UTF-8, as one undoable edit in the editor.
+    void declareUtf8(const storage::Redeclaration& edit);
     void becomeUntitled();
 
     TfrmMain& w_;

@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "markup/Text.h"
 
@@ -33,8 +35,8 @@ size_t findIgnoringCase(std::string_view text, std::string_view lowerWord, size_
     return std::string_view::npos;
 }
 
-// The value of the first "charset = name" in the text of a meta tag.
-std::string charsetInTag(std::string_view tag)
+// Where the value of the first "charset = name" in the text of a meta tag is.
+std::optional<DeclaredName> charsetInTag(std::string_view tag)
 {
     for (size_t k = findIgnoringCase(tag, "charset", 0); k != std::string_view::npos;
          k = findIgnoringCase(tag, "charset", k + 1)) {
@@ -48,9 +50,9 @@ std::string charsetInTag(std::string_view tag)
         while (end < tag.size() && !isSpace(tag[end]) && tag[end] != ';' && tag[end] != '"' && tag[end] != '\'' &&
                tag[end] != '/')
             ++end;
-        if (end > p) return std::string(tag.substr(p, end - p));
+        if (end > p) return DeclaredName{p, end - p};
     }
-    return {};
+    return std::nullopt;
 }
 
 QByteArray nameOf(std::string_view name)
@@ -65,25 +67,55 @@ QString fromUtf8(std::string_view text)
 
 }  // namespace
 
-std::string findDeclaredCharset(std::string_view bytes)
+std::vector<DeclaredName> findDeclarations(std::string_view bytes, size_t window)
 {
-    const std::string_view head = bytes.substr(0, std::min(bytes.size(), kDeclarationWindow));
+    std::vector<DeclaredName> found;
+    const std::string_view head = bytes.substr(0, std::min(bytes.size(), window));
     for (size_t at = head.find('<'); at != std::string_view::npos; at = head.find('<', at + 1)) {
         if (head.substr(at, 4) == "<!--") {
             at = head.find("-->", at + 4);
-            if (at == std::string_view::npos) return {};
+            if (at == std::string_view::npos) break;
             continue;
         }
         if (!markup::startsWithIgnoringAsciiCase(head, at + 1, "meta") || at + 5 >= head.size() ||
             !isSpace(head[at + 5]))
             continue;
         const size_t close = head.find('>', at);
-        if (close == std::string_view::npos) return {};
-        std::string name = charsetInTag(head.substr(at + 5, close - at - 5));
-        if (!name.empty()) return name;
+        if (close == std::string_view::npos) break;
+        if (const auto name = charsetInTag(head.substr(at + 5, close - at - 5)))
+            found.push_back({at + 5 + name->offset, name->length});
         at = close;
     }
-    return {};
+    return found;
+}
+
+std::string findDeclaredCharset(std::string_view bytes)
+{
+    const std::vector<DeclaredName> found = findDeclarations(bytes);
+    return found.empty() ? std::string() : std::string(bytes.substr(found[0].offset, found[0].length));
+}
+
+std::optional<Redeclaration> declareUtf8(std::string_view text)
+{
+    std::optional<Redeclaration> edit;
+    size_t end = 0;
+    for (const DeclaredName& d : findDeclarations(text, 2 * kDeclarationWindow)) {
+        const std::string_view name = text.substr(d.offset, d.length);
+        if (kindOfCharset(name) == CharsetKind::Utf8) continue;
+        // In the letter case the page writes its name in.
+        const std::string_view utf8 = std::ranges::any_of(name, markup::isAsciiLower) ? "utf-8" : "UTF-8";
+        if (!edit) {
+            edit.emplace();
+            edit->offset = end = d.offset;
+            edit->oldName = name;
+            edit->newName = utf8;
+        }
+        edit->replacement.append(text.substr(end, d.offset - end));
+        edit->replacement += utf8;
+        end = d.offset + d.length;
+    }
+    if (edit) edit->length = end - edit->offset;
+    return edit;
 }
 
 CharsetKind kindOfCharset(std::string_view name)

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace storage {
 
@@ -19,6 +20,29 @@ inline constexpr size_t kDeclarationWindow = 1024;
 // the name quoted or not, comments skipped), as the page writes it; empty when
 // there is none or it runs past the window.
 std::string findDeclaredCharset(std::string_view bytes);
+
+// Where each declared name of the first `window` bytes is, in order (the
+// first is findDeclaredCharset's).
+struct DeclaredName {
+    size_t offset = 0;
+    size_t length = 0;
+};
+std::vector<DeclaredName> findDeclarations(std::string_view bytes, size_t window = kDeclarationWindow);
+
+// The one edit that makes a page saved as UTF-8 declare UTF-8: every declared
+// name that is not a label of UTF-8 becomes "utf-8" ("UTF-8" for a name
+// without small letters), in the first 2 * kDeclarationWindow bytes of `text`
+// as the editor holds it (a file with LF line breaks is up to half as long,
+// and readers look at its first kDeclarationWindow bytes). The edit runs from
+// the first name changed to the end of the last; none when no name needs it.
+struct Redeclaration {
+    size_t offset = 0;
+    size_t length = 0;
+    std::string replacement;
+    std::string oldName;  // the first name replaced, and what it becomes
+    std::string newName;
+};
+std::optional<Redeclaration> declareUtf8(std::string_view text);
 
 // What a declared name stands for. The labels of UTF-8 and of ISO-8859-1 and
 // its kin (read as Windows-1252, as browsers do) are known here; a declaration

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <array>
@@ -21,6 +22,8 @@
 #include "storage/DeclaredCharset.h"
 #include "storage/InPlaceSave.h"
 #include "storage/Instances.h"
+#include "storage/WideUnicode.h"
+#include "storage/Windows1252.h"
 
 namespace storage {
 namespace {
@@ -29,91 +32,6 @@ using markup::appendUtf8;
 using markup::asciiRun;
 using markup::decodeUtf8;
 using markup::isValidUtf8;
-
-// ---------------------------------------------------------------- Windows-1252
-
-// Bytes 0x80..0x9F; the five undefined ones map to the C1 control of the same
-// value, so that they come back unchanged.
-constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-constexpr char32_t cp1252ToUnicode(unsigned char b)
-{
-    return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b;
-}
-
-// The Windows-1252 byte of a code point, or -1 when it has none.
-int unicodeToCp1252(char32_t cp)
-{
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-    for (size_t k = 0; k < kCp1252High.size(); ++k)
-        if (kCp1252High[k] == cp) return static_cast<int>(0x80 + k);
-    return -1;
-}
-
-// Appends the UTF-8 form of Windows-1252 bytes.
-void appendCp1252AsUtf8(std::string& out, std::string_view s)
-{
-    // The UTF-8 form of every byte, computed once.
-    struct Utf8Of {
-        char bytes[3];
-        unsigned char size;
-    };
-    static const std::array<Utf8Of, 256> table = [] {
-        std::array<Utf8Of, 256> t{};
-        for (unsigned b = 0; b < 256; ++b) {
-            std::string u;
-            appendUtf8(u, cp1252ToUnicode(static_cast<unsigned char>(b)));
-            std::memcpy(t[b].bytes, u.data(), u.size());
-            t[b].size = static_cast<unsigned char>(u.size());
-        }
-        return t;
-    }();
-
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* end = p + s.size();
-    while (p < end) {
-        const size_t run = asciiRun(p, end);
-        out.append(reinterpret_cast<const char*>(p), run);
-        p += run;
-        if (p == end) break;
-        const Utf8Of& u = table[*p++];
-        out.append(u.bytes, u.size);
-    }
-}
-
-// Appends editor text transcoded to Windows-1252. Bytes that are not UTF-8 go
-// out as they are. At a character without a code: with `stop`, returns it
-// (its offset counted from `origin`); otherwise writes it in UTF-8 and goes on.
-std::optional<Unencodable> appendUtf8AsCp1252(std::string& out, std::string_view s, const char* origin, bool stop)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* end = p + s.size();
-    char32_t cp;
-    while (p < end) {
-        const size_t run = asciiRun(p, end);
-        out.append(reinterpret_cast<const char*>(p), run);
-        p += run;
-        if (p == end) break;
-        const size_t n = decodeUtf8(p, end, cp);
-        if (n == 0) {
-            out += static_cast<char>(*p++);
-            continue;
-        }
-        const int byte = unicodeToCp1252(cp);
-        if (byte >= 0) {
-            out += static_cast<char>(byte);
-        } else if (stop) {
-            return Unencodable{static_cast<size_t>(reinterpret_cast<const char*>(p) - origin), cp, 1};
-        } else {
-            out.append(reinterpret_cast<const char*>(p), n);
-        }
-        p += n;
-    }
-    return std::nullopt;
-}
 
 // Appends bytes as they are.
 void appendPlain(std::string& out, std::string_view s)
@@ -187,6 +105,10 @@ DocumentFormat chooseFormat(std::string_view head, bool validUtf8, bool lf)
     f.encoding = validUtf8 ? Encoding::Utf8 : Encoding::Windows1252;
     // A byte-order mark says more than any declaration.
     if (head.starts_with("\xEF\xBB\xBF")) return f;
+    if (const auto wide = markedEncoding(head)) {
+        f.encoding = *wide;
+        return f;
+    }
     f.declaredName = findDeclaredCharset(head);
     if (f.declaredName.empty()) return f;
     f.declared = Declared::Followed;
@@ -209,6 +131,20 @@ DocumentFormat chooseFormat(std::string_view head, bool validUtf8, bool lf)
     return f;
 }
 
+// Holds text converted to UTF-8 as the editor does: an LF text with CR LF.
+void holdConverted(std::string&& text, LoadedDocument& doc)
+{
+    size_t lfCount = 0;
+    const bool lf = isLfStyle(text, lfCount);
+    doc.format.lineBreaks = lf ? LineBreaks::Lf : LineBreaks::CrLf;
+    if (lf) {
+        doc.text.reserve(text.size() + lfCount);
+        appendLfAsCrLf(doc.text, text, appendPlain);
+    } else {
+        doc.text = std::move(text);
+    }
+}
+
 // Reads the bytes in the Named encoding of `doc`; one whose bytes do not come
 // back exactly is read as guessed instead. False then.
 bool readNamed(std::string_view bytes, LoadedDocument& doc)
@@ -220,16 +156,35 @@ bool readNamed(std::string_view bytes, LoadedDocument& doc)
         doc.format.declared = Declared::NotInIt;
         return false;
     }
-    size_t lfCount = 0;
-    const bool lf = isLfStyle(*text, lfCount);
-    doc.format.lineBreaks = lf ? LineBreaks::Lf : LineBreaks::CrLf;
-    if (lf) {
-        doc.text.reserve(text->size() + lfCount);
-        appendLfAsCrLf(doc.text, *text, appendPlain);
-    } else {
-        doc.text = std::move(*text);
-    }
+    holdConverted(std::move(*text), doc);
     return true;
+}
+
+// Reads the bytes in the UTF-16 or UTF-32 form their mark names; bytes that
+// are not valid in it are refused, saying where. Bytes marked FF FE 00 00
+// that are not UTF-32LE may be UTF-16LE beginning with a NUL.
+void readWide(std::string_view bytes, LoadedDocument& doc)
+{
+    std::string text;
+    auto fault = appendWideAsUtf8(text, bytes, doc.format.encoding);
+    if (fault && doc.format.encoding == Encoding::Utf32Le) {
+        std::string utf16;
+        const auto fault16 = appendWideAsUtf8(utf16, bytes, Encoding::Utf16Le);
+        if (!fault16 || fault16->offset > fault->offset) {
+            doc.format.encoding = Encoding::Utf16Le;
+            text = std::move(utf16);
+            fault = fault16;
+        }
+    }
+    if (fault) {
+        doc.refused =
+            QStringLiteral(
+                "This file begins with the byte-order mark of %1 but is not valid %1 (%2 at offset %3): "
+                "it cannot be read without changing its bytes.")
+                .arg(encodingName(doc.format), QString::fromLatin1(fault->what), QString::number(fault->offset));
+        return;
+    }
+    holdConverted(std::move(text), doc);
 }
 
 // Decodes file bytes in one pass into a fresh buffer, or none at all: a UTF-8
@@ -244,6 +199,10 @@ LoadedDocument decode(std::string_view bytes, std::string* owned)
     const bool lf = isLfStyle(bytes, lfCount);
     doc.format = chooseFormat(bytes, isValidUtf8(bytes), lf);
     if (doc.format.encoding == Encoding::Named && readNamed(bytes, doc)) return doc;
+    if (isWide(doc.format.encoding)) {
+        readWide(bytes, doc);
+        return doc;
+    }
     if (doc.format.encoding == Encoding::Windows1252) {
         doc.text.reserve(bytes.size() + bytes.size() / 4 + lfCount);
         if (lf)
@@ -283,6 +242,15 @@ std::optional<Unencodable> encode(std::string_view text, const DocumentFormat& f
     } else if (format.encoding == Encoding::Windows1252) {
         const auto transcode = [&](std::string& o, std::string_view piece) {
             return appendUtf8AsCp1252(o, piece, text.data(), stop);
+        };
+        bad = format.lineBreaks == LineBreaks::Lf ? appendCrLfAsLf(out, text, transcode) : transcode(out, text);
+    } else if (isWide(format.encoding)) {
+        // A unit has as many bytes as the mark: at most that many per byte.
+        const std::string_view mark = markOf(format.encoding);
+        out.reserve((text.size() + 1) * mark.size());
+        out.append(mark);
+        const auto transcode = [&](std::string& o, std::string_view piece) {
+            return appendUtf8AsWide(o, piece, format.encoding, text.data(), stop);
         };
         bad = format.lineBreaks == LineBreaks::Lf ? appendCrLfAsLf(out, text, transcode) : transcode(out, text);
     } else if (format.lineBreaks == LineBreaks::Lf) {
@@ -421,6 +389,14 @@ QString encodingName(const DocumentFormat& format)
             return QStringLiteral("UTF-8");
         case Encoding::Windows1252:
             return QStringLiteral("Windows-1252");
+        case Encoding::Utf16Le:
+            return QStringLiteral("UTF-16LE");
+        case Encoding::Utf16Be:
+            return QStringLiteral("UTF-16BE");
+        case Encoding::Utf32Le:
+            return QStringLiteral("UTF-32LE");
+        case Encoding::Utf32Be:
+            return QStringLiteral("UTF-32BE");
         case Encoding::Named:
             break;
     }
@@ -450,6 +426,8 @@ QString declarationNotice(const DocumentFormat& format)
 std::optional<Unencodable> firstUnencodable(std::string_view text, const DocumentFormat& format)
 {
     if (format.encoding == Encoding::Utf8) return std::nullopt;
+    // UTF-16 and UTF-32 store every character: only bytes that are none.
+    if (isWide(format.encoding) && isValidUtf8(text)) return std::nullopt;
     std::string scratch;
     DocumentFormat asHeld = format;
     asHeld.lineBreaks = LineBreaks::CrLf;
@@ -477,6 +455,25 @@ std::string encodeDocument(std::string_view text, const DocumentFormat& format)
 
 namespace {
 
+// A size limit as messages name it: "2147483647 bytes (2 GiB)".
+QString limitText(size_t bytes)
+{
+    QString text = QStringLiteral("%1 bytes").arg(bytes);
+    if (bytes >= 1024)
+        text += QStringLiteral(" (%1)").arg(
+            QLocale::c().formattedDataSize(static_cast<qint64>(bytes), 0, QLocale::DataSizeIecFormat));
+    return text;
+}
+
+// Why a text longer than the control holds is refused.
+QString textTooLarge(size_t capacity)
+{
+    return QStringLiteral(
+               "As the editor holds it (UTF-8, CR LF line breaks), the text of this file would have more than %1, "
+               "the most the editor can hold.")
+        .arg(limitText(capacity));
+}
+
 // A plain file, through links, as the open sees it (see isPlainFile).
 bool statPlainFile(const QString& path, struct stat& st, QString* error)
 {
@@ -491,7 +488,7 @@ bool statPlainFile(const QString& path, struct stat& st, QString* error)
 }
 
 // Opens a document file for reading: through links, as the open does; only
-// plain files.
+// plain files, and none larger than the control holds.
 bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString* error)
 {
     const auto fail = [&](const QString& reason) {
@@ -499,6 +496,11 @@ bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString
         return false;
     };
     if (!statPlainFile(path, st, error)) return false;
+    // Refused before a byte is read: the control could not hold it.
+    if (static_cast<unsigned long long>(st.st_size) > kMaxDocumentBytes)
+        return fail(QStringLiteral("This file has %1 bytes, more than %2, the most the editor can hold.")
+                        .arg(st.st_size)
+                        .arg(limitText(kMaxDocumentBytes)));
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return fail(file.errorString());
     return true;
@@ -586,7 +588,12 @@ bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error)
     std::string bytes;
     if (!readFileBytes(path, &bytes, error)) return false;
     try {
-        *out = decode(bytes, &bytes);
+        LoadedDocument doc = decode(bytes, &bytes);
+        if (!doc.refused.isEmpty()) {
+            if (error) *error = doc.refused;
+            return false;
+        }
+        *out = std::move(doc);
     } catch (const std::bad_alloc&) {
         if (error) *error = systemError(ENOMEM);
         return false;
@@ -642,40 +649,48 @@ bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sin
         const bool lf = survey.lfCount > 0 && !survey.crLf;
         const DocumentFormat found = chooseFormat(head, survey.utf8, lf);
         const bool cp1252 = found.encoding == Encoding::Windows1252;
-        // The codecs convert a file whole.
+        // The codecs, UTF-16 and UTF-32 convert a file whole.
         const auto readWhole = [&] {
             LoadedDocument doc;
             if (!loadDocumentFile(path, &doc, error)) return false;
+            if (doc.text.size() > sink.capacity()) return fail(textTooLarge(sink.capacity()));
             sink.begin(doc.text.size());
             sink.append(doc.text);
             *format = doc.format;
             return true;
         };
-        if (found.encoding == Encoding::Named) return readWhole();
+        if (found.encoding == Encoding::Named || isWide(found.encoding)) return readWhole();
+        // What the text grows to: exactly this in UTF-8, more in Windows-1252.
+        const size_t expected = survey.bytes + (lf ? survey.lfCount : 0);
+        if (expected > sink.capacity()) return fail(textTooLarge(sink.capacity()));
 
         // Then the conversion, piece by piece: every conversion works on
         // single bytes (line breaks, Windows-1252) or copies them as they are.
         if (!file.seek(0)) return fail(file.errorString());
-        sink.begin(survey.bytes + (lf ? survey.lfCount : 0));
+        sink.begin(expected);
         std::string converted;
-        size_t again = 0;
+        size_t again = 0, held = 0;
         for (qint64 n = 0;;) {
             if (!read(n)) return fail(file.errorString());
             if (n == 0) break;
             const std::string_view got(piece, static_cast<size_t>(n));
             again += got.size();
-            if (found == DocumentFormat{}) {
-                sink.append(got);
-                continue;
+            std::string_view text = got;
+            if (found != DocumentFormat{}) {
+                converted.clear();
+                if (cp1252 && lf)
+                    appendLfAsCrLf(converted, got, appendCp1252AsUtf8);
+                else if (cp1252)
+                    appendCp1252AsUtf8(converted, got);
+                else
+                    appendLfAsCrLf(converted, got, appendPlain);
+                text = converted;
             }
-            converted.clear();
-            if (cp1252 && lf)
-                appendLfAsCrLf(converted, got, appendCp1252AsUtf8);
-            else if (cp1252)
-                appendCp1252AsUtf8(converted, got);
-            else
-                appendLfAsCrLf(converted, got, appendPlain);
-            sink.append(converted);
+            // Windows-1252 grows as it is converted, and a file may grow
+            // while it is read.
+            held += text.size();
+            if (held > sink.capacity()) return fail(textTooLarge(sink.capacity()));
+            sink.append(text);
         }
 
         // A file written meanwhile may not be what the first reading found:

@@ -1,4 +1,6 @@
-// Reading and writing documents so that every byte survives: a file is read in
+// Reading and writing documents so that every byte survives: a file that
+// begins with the byte-order mark of UTF-16 or UTF-32 is read in that form
+// (see WideUnicode.h) or refused; else it is read in
 // the encoding it declares (see DeclaredCharset.h) when that is UTF-8 and the
 // bytes are valid UTF-8, Windows-1252 (or ISO-8859-1, read as Windows-1252),
 // or another encoding Qt's codecs read and write back byte for byte; else it
@@ -24,8 +26,10 @@
 
 namespace storage {
 
-// Named: an encoding of Qt's codecs, named by DocumentFormat::charset.
-enum class Encoding { Utf8, Windows1252, Named };
+// Named: an encoding of Qt's codecs, named by DocumentFormat::charset. The
+// UTF-16 and UTF-32 forms always have their byte-order mark, which is part
+// of the format, not of the text.
+enum class Encoding { Utf8, Windows1252, Named, Utf16Le, Utf16Be, Utf32Le, Utf32Be };
 // CrLf also stands for "as held": a file with CR LF, mixed or lone-CR line
 // breaks is held exactly as it is and written back the same way.
 enum class LineBreaks { CrLf, Lf };
@@ -58,7 +62,8 @@ struct DocumentFormat {
     }
 };
 
-// The encoding as messages name it: "UTF-8", "Windows-1252" or the charset.
+// The encoding as messages name it: "UTF-8", "Windows-1252", "UTF-16LE" ...
+// or the charset.
 QString encodingName(const DocumentFormat& format);
 // What the author is told once after the file is read, when its declaration
 // was not followed; empty otherwise.
@@ -67,6 +72,9 @@ QString declarationNotice(const DocumentFormat& format);
 struct LoadedDocument {
     std::string text;  // UTF-8, as the editor holds it
     DocumentFormat format;
+    // Why the bytes cannot be held without changing them (a UTF-16 or UTF-32
+    // file that is not valid in its form); the text is then empty.
+    QString refused;
 };
 
 // Whether `path` names a plain file (through links), as every reader of a
@@ -76,13 +84,20 @@ struct LoadedDocument {
 // "not a plain file".
 bool isPlainFile(const QString& path, QString* error);
 
+// The most the editing control holds, in bytes as it holds them: its
+// positions are 32-bit. A larger file is refused before it is read; one
+// whose text grows past it as it is converted (to UTF-8, CR LF) is refused
+// by readDocumentFile, which fills the control (see TextSink::capacity).
+inline constexpr size_t kMaxDocumentBytes = 2147483647;
+
 // The bytes of a plain file, read whole; on failure returns false with the
 // system's reason in *error and *out untouched.
 bool readFileBytes(const QString& path, std::string* out, QString* error);
 
 // Reads the whole file first; on failure returns false with the system's
-// reason in *error ("Permission denied") and *out untouched. Folders and
-// special files (devices, pipes) are refused.
+// reason in *error ("Permission denied") and *out untouched. Folders, special
+// files (devices, pipes), files past kMaxDocumentBytes and files whose bytes
+// cannot be held (LoadedDocument::refused) are refused.
 bool loadDocumentFile(const QString& path, LoadedDocument* out, QString* error);
 
 // Where readDocumentFile puts a document's text: begin() with about the size
@@ -94,6 +109,9 @@ public:
     virtual ~TextSink() = default;
     virtual void begin(size_t expectedBytes) = 0;
     virtual void append(std::string_view piece) = 0;
+    // The longest text it takes, in bytes; a longer one is refused, at the
+    // latest before the piece that would pass it.
+    virtual size_t capacity() const { return kMaxDocumentBytes; }
 };
 
 // The size of the pieces readDocumentFile reads (and hands over, when the
@@ -104,8 +122,9 @@ inline constexpr size_t kReadPiece = size_t(1) << 20;
 // errors) but hands the text to `sink` in pieces instead of holding it whole,
 // so that opening a file takes no memory besides the editor's own copy. The
 // file is read twice: to learn its encoding and line breaks, then to convert
-// it; one that changed in between is read again whole. On failure the sink
-// may have had part of the text.
+// it; one that changed in between is read again whole. A text longer than
+// the sink's capacity is refused. On failure the sink may have had part of
+// the text.
 bool readDocumentFile(const QString& path, DocumentFormat* format, TextSink& sink, QString* error);
 
 // What a save tells besides its success.
@@ -167,7 +186,7 @@ std::optional<Unencodable> firstUnencodable(std::string_view text, Encoding enco
 // The pure conversions behind them, O(n), for tests and benchmarks.
 LoadedDocument decodeDocument(std::string_view fileBytes);
 // The bytes of the file. Bytes of `text` that are not UTF-8 are written as they
-// are. Characters the encoding cannot store (see firstUnencodable, which
+// are (as U+FFFD in UTF-16 and UTF-32). Characters the encoding cannot store (see firstUnencodable, which
 // saveDocumentFile checks) are written in UTF-8.
 std::string encodeDocument(std::string_view text, const DocumentFormat& format);
 

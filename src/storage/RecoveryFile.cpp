@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <algorithm>
+#include <utility>
 
 #include "storage/DeclaredCharset.h"
 
@@ -10,6 +12,12 @@ namespace storage {
 namespace {
 
 constexpr std::string_view kMagic = "QUILLON-RECOVERY 1";
+
+// The encodings of our own, by the name a recovery file gives them; any other
+// name is a codec's (Encoding::Named).
+constexpr std::pair<Encoding, std::string_view> kOwnEncodings[] = {
+    {Encoding::Utf8, "utf-8"},       {Encoding::Windows1252, "windows-1252"}, {Encoding::Utf16Le, "utf-16le"},
+    {Encoding::Utf16Be, "utf-16be"}, {Encoding::Utf32Le, "utf-32le"},         {Encoding::Utf32Be, "utf-32be"}};
 
 }  // namespace
 
@@ -30,9 +38,11 @@ std::string recoveryHeader(const DocumentName& name)
     const QByteArray path = QFile::encodeName(name.path);
     std::string header(kMagic);
     // A codec's name holds no blank (one that did could not be declared).
-    header += name.format.encoding == Encoding::Utf8          ? std::string(" utf-8")
-              : name.format.encoding == Encoding::Windows1252 ? std::string(" windows-1252")
-                                                              : ' ' + name.format.charset;
+    std::string_view encoding = name.format.charset;
+    for (const auto& [e, own] : kOwnEncodings)
+        if (e == name.format.encoding) encoding = own;
+    header += ' ';
+    header += encoding;
     header += name.format.lineBreaks == LineBreaks::CrLf ? " crlf " : " lf ";
     header += std::to_string(path.size()) + '\n';
     header.append(path.constData(), static_cast<size_t>(path.size()));
@@ -53,9 +63,11 @@ std::optional<RecoveredText> decodeRecovery(std::string bytes)
     if (fields.size() != 5 || fields[0] + ' ' + fields[1] != QByteArray(kMagic.data(), kMagic.size()))
         return std::nullopt;
     RecoveredText out;
-    if (fields[2] == "windows-1252") {
-        out.name.format.encoding = Encoding::Windows1252;
-    } else if (fields[2] != "utf-8") {
+    const std::string_view encoding(fields[2].constData(), static_cast<size_t>(fields[2].size()));
+    const auto own = std::ranges::find_if(kOwnEncodings, [&](const auto& e) { return encoding == e.second; });
+    if (own != std::end(kOwnEncodings)) {
+        out.name.format.encoding = own->first;
+    } else {
         if (!codecAvailable(fields[2].toStdString())) return std::nullopt;
         out.name.format.encoding = Encoding::Named;
         out.name.format.charset = fields[2].toStdString();

@@ -105,6 +105,12 @@ TEST(BodyEditorLoad, APreloadedFileIsTheFileAsReadAndIsTakenOnce)
     // One never taken ends with its scope.
     EXPECT_TRUE(app::BodyEditor::preload(path, false) != nullptr);
     EXPECT_TRUE(app::BodyEditor::preload(dir.path(), false) == nullptr) << "a folder";
+    // Nor a file the control cannot hold (sparse: nothing written); no
+    // document is made with room past what it can address.
+    QFile huge(dir.filePath(QStringLiteral("huge.html")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(storage::kMaxDocumentBytes) + 1));
+    EXPECT_TRUE(app::BodyEditor::preload(huge.fileName(), false) == nullptr) << "past the limit";
+    EXPECT_EQ(app::BodyEditor::roomToEdit(storage::kMaxDocumentBytes - 1), storage::kMaxDocumentBytes);
 }
 
 }  // namespace

@@ -175,30 +175,54 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAppendsHtmlAndOffersUtf8ForWin
     EXPECT_EQ(readFile(path), QByteArray("caf\xC3\xA9\n\xE4\xB8\xAD"));
 }
 
-// The question before a save names a declared encoding; one that cannot be
-// followed is said once, in the status bar, or in a box while it is hidden.
-TEST_F(MainWindowTest, TheQuestionNamesADeclaredEncodingAndOneNotFollowedIsSaidOnce)
+// The question before a save names a declared encoding; a Yes makes the page
+// declare UTF-8 as one undoable edit of the save (undone when the save
+// fails), so that the file reads back as written. A declaration that cannot
+// be followed is said once, in the status bar, or in a box while it is hidden.
+TEST_F(MainWindowTest, ASaveAsUtf8ChangesTheDeclarationAndOneNotFollowedIsSaidOnce)
 {
     const QString path = writeFile(QStringLiteral("koi8.html"), "<meta charset=koi8-r>\xC1\n");
     start({path});
-    window->editor().setSelection(window->editor().length(), 0);
-    window->editor().replaceSelection("\xE4\xB8\xAD");  // U+4E2D, which KOI8-R has no code for
+    app::EditorView& body = window->editor();
+    body.setSelection(body.length(), 0);
+    body.replaceSelection("\xE4\xB8\xAD");  // U+4E2D, which KOI8-R has no code for
+    const std::string typed = body.text();
+    const QString question = QString::fromUtf8(
+        "This document cannot be stored as koi8-r (first: \"\u4E2D\" (U+4E2D) at line 2). Save it as UTF-8, and "
+        "change its declared encoding \"koi8-r\" to \"utf-8\"?");
     ui.answer(Answer::No);
     run("FileSaveClick");
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text,
-              QString::fromUtf8("This document cannot be stored as koi8-r (first: \"\u4E2D\" (U+4E2D) "
-                                "at line 2). Save it as UTF-8?"));
+    ui.answer(Answer::Yes);
+    ui.fileName(home() + QStringLiteral("/missing/koi8.html"));
+    run("FileSaveAsClick");
+    EXPECT_EQ(ui.texts().mid(0, 2), QStringList({question, question}));
+    EXPECT_EQ(body.text(), typed) << "a failed save keeps the declaration";
+    EXPECT_EQ(body.caretPosition(), body.length());
     EXPECT_EQ(readFile(path), QByteArray("<meta charset=koi8-r>\xC1\n"));
+
+    ui.answer(Answer::Yes);
+    run("FileSaveClick");
+    ASSERT_EQ(ui.shown.size(), 4u);
+    const std::string declared = "<meta charset=utf-8>\xD0\xB0\r\n\xE4\xB8\xAD";  // U+0430, U+4E2D
+    EXPECT_EQ(body.text(), declared);
+    EXPECT_EQ(body.caretPosition(), body.length());
+    EXPECT_FALSE(body.isModified());
+    const storage::LoadedDocument back = storage::decodeDocument(readFile(path).toStdString());
+    EXPECT_EQ(back.text, declared);
+    EXPECT_EQ(back.format, (storage::DocumentFormat{storage::Encoding::Utf8, storage::LineBreaks::Lf}));
+    body.undo();
+    EXPECT_EQ(body.text(), typed);
+
+    ui.shown.clear();
     const std::string contradicted = "<meta charset=utf-8>caf\xE9";
     const QString notice = storage::declarationNotice(storage::decodeDocument(contradicted).format);
     const QString bad = writeFile(QStringLiteral("bad.html"), QByteArray::fromStdString(contradicted));
     start({bad});
     EXPECT_EQ(window->statusBar()->currentMessage(), notice);
-    EXPECT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown.empty());
     window->status().setShown(false);
     ASSERT_TRUE(window->openDocument(bad));
-    EXPECT_EQ(ui.texts().last(), notice);
+    EXPECT_EQ(ui.texts(), QStringList{notice});
 }
 
 // Cancel at the save-changes question changes nothing: text, name, caption

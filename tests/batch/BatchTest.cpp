@@ -43,10 +43,10 @@ QString lastLine(const QString& text)
     return text.trimmed().section(QLatin1Char('\n'), -1);
 }
 
-// Each operation on the benchmark document, once as the editor's own UTF-8
-// with CR LF and once as a Windows-1252 file with LF: each file must come out
-// as the pure pass of its menu command leaves the text, written back in its
-// format.
+// Each operation on the benchmark document, as the editor's own UTF-8 with
+// CR LF, as a Windows-1252 file with LF and as UTF-16LE: each file must come
+// out as the pure pass of its menu command leaves the text, written back in
+// its format.
 TEST(Batch, GivesTheMenuCommandsResultsByteForByteInTheFilesOwnFormat)
 {
     using Pass = std::function<std::string(std::string_view)>;
@@ -60,7 +60,8 @@ TEST(Batch, GivesTheMenuCommandsResultsByteForByteInTheFilesOwnFormat)
         {QStringLiteral("--replace=%1=>%2").arg(bench::kFindText, bench::kReplaceText),
          [](auto t) { return markup::replaceAllMatches(t, bench::kFindText, bench::kReplaceText).applyTo(t); }, page},
     };
-    const storage::DocumentFormat formats[] = {{}, {storage::Encoding::Windows1252, storage::LineBreaks::Lf}};
+    const storage::DocumentFormat formats[] = {
+        {}, {storage::Encoding::Windows1252, storage::LineBreaks::Lf}, {storage::Encoding::Utf16Le}};
     for (const auto& [option, pass, input] : rows) {
         QStringList files;
         std::vector<storage::DocumentFormat> found;  // an ASCII file is read as UTF-8
@@ -71,7 +72,7 @@ TEST(Batch, GivesTheMenuCommandsResultsByteForByteInTheFilesOwnFormat)
         }
         const Finished run = batch(QStringList{option} + files);
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        EXPECT_EQ(lastLine(run.out).toStdString(), "2 files changed, 0 unchanged, 0 failed") << option.toStdString();
+        EXPECT_EQ(lastLine(run.out).toStdString(), "3 files changed, 0 unchanged, 0 failed") << option.toStdString();
         for (int i = 0; i < files.size(); ++i)
             EXPECT_TRUE(readBytes(files[i]) == storage::encodeDocument(pass(input), found[i]))
                 << option.toStdString() << ' ' << files[i].toStdString();
@@ -87,6 +88,7 @@ TEST(Batch, ReportsEveryFileAndFailsAloneWhatCannotBeDone)
     QDir().mkpath(QStringLiteral("out/page.html"));  // a copy that cannot be written
     QDir().mkpath(QStringLiteral("copies"));
     QDir().mkpath(QStringLiteral("folder.html"));
+    writeBytes(QStringLiteral("bad16.html"), std::string("\xFF\xFE<\0P\0\x00\xDC>\0", 10));  // an unpaired surrogate
     struct Row {
         QStringList arguments;
         int exitCode;
@@ -110,6 +112,7 @@ TEST(Batch, ReportsEveryFileAndFailsAloneWhatCannotBeDone)
          enoent + "|" + eisdir},
         {{QString::fromUtf8("--replace=x=>\u65E5"), "page.html"}, 1, totals(0, 0, 1), page, "Windows-1252"},
         {{"--tags-lower", "--output", "out", "page.html"}, 1, totals(0, 0, 1), page, eisdir},
+        {{"--tags-lower", "bad16.html"}, 1, totals(0, 0, 1), page, "bad16.html: failed: This file begins with"},
         {{"--tags-lower"}, 2, "", page, "no file"},
         {{"--tags-sideways", "page.html"}, 2, "", page, "--tags-sideways"},
     };

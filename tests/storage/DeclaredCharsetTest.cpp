@@ -39,6 +39,12 @@ TEST(DeclaredCharset, ChoosesTheReadingAndEveryFileRoundTrips)
         Declared declared;
         std::string held;
     };
+    // An ASCII text in UTF-16LE, with its mark.
+    const auto utf16 = [](std::string_view ascii) {
+        std::string out = "\xFF\xFE";
+        for (const char c : ascii) out += std::string{c, '\0'};
+        return out;
+    };
     const std::string latin1 = "<meta charset=\"iso-8859-1\">";
     const std::string sjis = "<meta http-equiv=Content-Type content=\"text/html; charset=Shift_JIS\">";
     const Row rows[] = {
@@ -54,6 +60,7 @@ TEST(DeclaredCharset, ChoosesTheReadingAndEveryFileRoundTrips)
         {"<meta charset=x-klingon>\xC3\xA9", Encoding::Utf8, Declared::Unknown, "<meta charset=x-klingon>\xC3\xA9"},
         {"\xEF\xBB\xBF<meta charset=latin1>\xC3\xA9", Encoding::Utf8, Declared::None,
          "\xEF\xBB\xBF<meta charset=latin1>\xC3\xA9"},
+        {utf16("<meta charset=koi8-r>a"), Encoding::Utf16Le, Declared::None, "<meta charset=koi8-r>a"},
     };
     for (const Row& row : rows) {
         const storage::LoadedDocument doc = storage::decodeDocument(row.bytes);
@@ -68,6 +75,42 @@ TEST(DeclaredCharset, ChoosesTheReadingAndEveryFileRoundTrips)
         if (told && row.declared != Declared::NotUtf8) {
             EXPECT_TRUE(notice.contains(QString::fromStdString(doc.format.declaredName))) << notice.toStdString();
         }
+    }
+}
+
+// A page saved as UTF-8 declares UTF-8: every declaration near the top that
+// names another encoding, in either form and its own letter case, changed in
+// one edit, so that the file reads back as written.
+TEST(DeclaredCharset, ASaveAsUtf8RewritesTheDeclarationsNearTheTop)
+{
+    std::string crLfs;  // as held; half as many bytes in an LF file
+    while (crLfs.size() < storage::kDeclarationWindow + 400) crLfs += "\r\n";
+    const std::string spaces(2 * storage::kDeclarationWindow, ' ');
+    const std::string httpEquiv = R"(<meta http-equiv="Content-Type" content="text/html; charset=)";
+    // The page, the page afterwards, the first name changed.
+    const std::tuple<std::string, std::string, const char*> rows[] = {
+        {"<meta charset=\"koi8-r\"><p>\xC3\xA9", "<meta charset=\"utf-8\"><p>\xC3\xA9", "koi8-r"},
+        {"<META CHARSET=KOI8-R>", "<META CHARSET=UTF-8>", "KOI8-R"},
+        {httpEquiv + "windows-1251\">\r\n<meta charset='ISO-8859-1'>", httpEquiv + "utf-8\">\r\n<meta charset='UTF-8'>",
+         "windows-1251"},
+        {"<!-- <meta charset=koi8-r> --><meta charset=latin1>", "<!-- <meta charset=koi8-r> --><meta charset=utf-8>",
+         "latin1"},
+        {"<meta charset=utf-8><meta charset=gbk>", "<meta charset=utf-8><meta charset=utf-8>", "gbk"},
+        {crLfs + "<meta charset=koi8-r>", crLfs + "<meta charset=utf-8>", "koi8-r"},
+        {"<meta charset=UTF-8>", "<meta charset=UTF-8>", ""},
+        {spaces + "<meta charset=koi8-r>", spaces + "<meta charset=koi8-r>", ""},
+        {"<p>no declaration", "<p>no declaration", ""},
+    };
+    for (const auto& [page, after, oldName] : rows) {
+        std::string text = page;
+        const auto edit = storage::declareUtf8(text);
+        if (edit) text.replace(edit->offset, edit->length, edit->replacement);
+        EXPECT_EQ(text, after) << page;
+        EXPECT_EQ(edit ? edit->oldName : "", oldName) << page;
+        const storage::LoadedDocument back =
+            storage::decodeDocument(storage::encodeDocument(text, {Encoding::Utf8, storage::LineBreaks::Lf}));
+        EXPECT_EQ(back.format.encoding, Encoding::Utf8) << page;
+        EXPECT_TRUE(back.format.declared == Declared::None || back.format.declared == Declared::Followed) << page;
     }
 }
 

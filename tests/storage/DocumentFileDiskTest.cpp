@@ -27,6 +27,7 @@ using faults::writeBytes;
 using storage::DocumentFormat;
 using storage::Encoding;
 using storage::LineBreaks;
+using namespace std::string_literals;
 
 class DocumentFileDisk : public testing::Test {
 protected:
@@ -133,8 +134,20 @@ TEST_F(DocumentFileDisk, UnencodableCharacterInWindows1252FileIsRefusedWithItsLi
     EXPECT_TRUE(error.contains(QStringLiteral("&#20013;"))) << error.toStdString();
 }
 
-// A missing file, a folder, an unreadable file and a pipe (which would wait for
-// a writer forever) are refused with the reason, the document left alone.
+// A sparse file of `size` bytes, `tail` written at its end: nothing else is
+// written, and reading it would take as long as a file of that size.
+QString sparseFile(const QString& file, qint64 size, std::string_view tail = {})
+{
+    QFile f(file);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(size) && f.seek(size - qint64(tail.size())));
+    EXPECT_EQ(f.write(tail.data(), qint64(tail.size())), qint64(tail.size()));
+    return file;
+}
+
+// A missing file, a folder, an unreadable file, a pipe (which would wait for
+// a writer forever), a file past what the editor holds (refused before it is
+// read) and a file marked as UTF-16 that is not are refused with the reason,
+// the document left alone.
 TEST_F(DocumentFileDisk, FailedLoadsGiveTheReasonAndLeaveTheDocument)
 {
     const QByteArray missing = QFile::encodeName(path("missing")), folder = QFile::encodeName(path("folder")),
@@ -143,8 +156,17 @@ TEST_F(DocumentFileDisk, FailedLoadsGiveTheReasonAndLeaveTheDocument)
     writeBytes(path("unreadable"), "secret");
     ASSERT_EQ(::chmod(unreadable.constData(), 0200), 0);
     ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
-    for (const auto& [file, errnum] : {std::pair(missing, ENOENT), {folder, EISDIR}, {unreadable, EACCES}, {pipe, 0}}) {
-        storage::LoadedDocument doc{"kept", {Encoding::Windows1252, LineBreaks::Lf}};
+    const QByteArray huge = QFile::encodeName(sparseFile(path("huge"), qint64(storage::kMaxDocumentBytes) + 1));
+    writeBytes(path("bad16"), "\xFF\xFE<\0\0\xDC"s);
+    const std::pair<QByteArray, QString> rows[] = {
+        {missing, qt_error_string(ENOENT)},
+        {folder, qt_error_string(EISDIR)},
+        {unreadable, qt_error_string(EACCES)},
+        {pipe, QString()},
+        {huge, QStringLiteral("2147483647 bytes (2 GiB)")},
+        {QFile::encodeName(path("bad16")), QStringLiteral("not valid UTF-16LE (an unpaired surrogate")}};
+    for (const auto& [file, reason] : rows) {
+        storage::LoadedDocument doc{"kept", {Encoding::Windows1252, LineBreaks::Lf}, {}};
         QString error;
         bool loaded = true;
         {
@@ -154,7 +176,7 @@ TEST_F(DocumentFileDisk, FailedLoadsGiveTheReasonAndLeaveTheDocument)
         EXPECT_FALSE(loaded) << file.constData();
         EXPECT_EQ(doc.text, "kept");
         EXPECT_EQ(doc.format, (DocumentFormat{Encoding::Windows1252, LineBreaks::Lf}));
-        EXPECT_TRUE(!errnum || error.contains(qt_error_string(errnum))) << error.toStdString();
+        EXPECT_TRUE(error.contains(reason)) << error.toStdString();
         QString pieceError;
         DocumentFormat format;
         struct : storage::TextSink {
@@ -204,7 +226,9 @@ TEST_F(DocumentFileDisk, ReadInPiecesGivesWhatAWholeReadGives)
                                 pad + "\xC3x",
                                 "<meta charset=latin1>\xC3\xA9\n" + pad,
                                 "<meta charset=utf-8>\xE9\n" + pad,
-                                "<meta charset=koi8-r>\xC1\n" + pad};
+                                "<meta charset=koi8-r>\xC1\n" + pad,
+                                "\xFF\xFE<\0p\0\n\0"s,
+                                "\0\0\xFE\xFF\0\0\0\xE9\0\0\0\r"s};
     const QString file = path(QStringLiteral("page.html"));
     for (const std::string& bytes : rows) {
         writeBytes(file, bytes);
@@ -242,6 +266,28 @@ TEST_F(DocumentFileDisk, ReadInPiecesCopesWithAChangedFileAndNoRoom)
     full.full = true;
     EXPECT_FALSE(storage::readDocumentFile(file, &format, full, &error));
     EXPECT_TRUE(error.contains(qt_error_string(ENOMEM))) << error.toStdString();
+}
+
+// A text longer than the sink takes, as the editor holds it, is refused
+// before the sink gets more than it takes: LFs that become CR LF,
+// Windows-1252 and UTF-16 that grow in UTF-8.
+TEST_F(DocumentFileDisk, ReadInPiecesRefusesATextLongerThanTheSinkTakes)
+{
+    struct : storage::TextSink {
+        void begin(size_t) override {}
+        void append(std::string_view piece) override { given += piece.size(); }
+        size_t capacity() const override { return 10; }
+        size_t given = 0;
+    } small;
+    const QString file = path(QStringLiteral("page.html"));
+    for (const std::string& bytes : {"a\nb\nc\nd\n"s, "\xE9\xE9\xE9\xE9\xE9\xE9"s, "\xFF\xFE-N-N-N-N"s}) {
+        writeBytes(file, bytes);
+        DocumentFormat format;
+        QString error;
+        EXPECT_FALSE(storage::readDocumentFile(file, &format, small, &error)) << bytes;
+        EXPECT_TRUE(error.contains(QStringLiteral("more than 10 bytes"))) << error.toStdString();
+        EXPECT_EQ(small.given, 0u) << bytes;
+    }
 }
 
 // A save through a symbolic link writes its target, which keeps its mode and

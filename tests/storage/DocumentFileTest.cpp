@@ -46,7 +46,15 @@ TEST(DecodeDocument, DetectsTheFormatHoldsTheTextAndWritesTheFileBackByteForByte
         {"past_10ffff_f4_90", "\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC", kCp1252CrLf},
         {"sequence_cut_at_end", "ab\xE2\x82", "ab\xC3\xA2\xE2\x80\x9A", kCp1252CrLf},
         {"lone_continuation_byte", "a\xA9", "a\xC2\xA9", kCp1252CrLf},
-        {"utf16_with_bom", "\xFF\xFE<\0p\0\n\0"s, "\xC3\xBF\xC3\xBE<\0p\0\r\n\0"s, kCp1252Lf}};
+        {"utf16le_lf", "\xFF\xFE<\0p\0\n\0"s, "<p\r\n", {Encoding::Utf16Le, LineBreaks::Lf}},
+        {"utf16le_mark_only", "\xFF\xFE", "", {Encoding::Utf16Le, LineBreaks::CrLf}},
+        {"utf16le_nul_first", "\xFF\xFE\0\0A\0"s, "\0A"s, {Encoding::Utf16Le, LineBreaks::CrLf}},
+        {"utf16be_pair_crlf",
+         "\xFE\xFF\0\xE9\xD8\x3D\xDE\0\0\r\0\n"s,
+         "\xC3\xA9\xF0\x9F\x98\x80\r\n",
+         {Encoding::Utf16Be, LineBreaks::CrLf}},
+        {"utf32le", "\xFF\xFE\0\0A\0\0\0\0\xF6\x01\0"s, "A\xF0\x9F\x98\x80", {Encoding::Utf32Le, LineBreaks::CrLf}},
+        {"utf32be_lf", "\0\0\xFE\xFF\0\0\0\xE9\0\0\0\n"s, "\xC3\xA9\r\n", {Encoding::Utf32Be, LineBreaks::Lf}}};
     for (const auto& [name, file, held, format] : rows) {
         const storage::LoadedDocument doc = storage::decodeDocument(file);
         EXPECT_EQ(doc.text, held) << name;
@@ -63,6 +71,30 @@ TEST(DecodeDocument, DetectsTheFormatHoldsTheTextAndWritesTheFileBackByteForByte
         {"a\xFF\xC3", kCp1252CrLf, "a\xFF\xC3"},  // invalid bytes kept
         {"a\xFF\xC3\0"s, kUtf8CrLf, "a\xFF\xC3\0"s}};
     for (const auto& [held, format, file] : written) EXPECT_EQ(storage::encodeDocument(held, format), file) << held;
+}
+
+// A file marked as UTF-16 or UTF-32 whose units are not valid in it cannot be
+// held without changing it: refused, saying what and where.
+TEST(DecodeDocument, RefusesMarkedFilesThatAreNotValidInTheirForm)
+{
+    const std::pair<std::string, const char*> rows[] = {
+        {"\xFF\xFE<\0a"s, "UTF-16LE (an incomplete last character at offset 4)"},
+        {"\xFF\xFE<\0\x00\xDC"s, "UTF-16LE (an unpaired surrogate at offset 4)"},
+        {"\xFE\xFF\xD8\x3D\0a"s, "UTF-16BE (an unpaired surrogate at offset 2)"},
+        {"\xFF\xFE\x3D\xD8", "UTF-16LE (an unpaired surrogate at offset 2)"},
+        {"\0\0\xFE\xFF\0\x11\0\0"s, "UTF-32BE (a value that is not a character at offset 4)"},
+        {"\xFF\xFE\0\0\0\xD8\0\0"s, "UTF-32LE (a value that is not a character at offset 4)"},
+        {"\xFF\xFE\0\0A\0\0\xDC"s, "UTF-16LE (an unpaired surrogate at offset 6)"}};
+    for (const auto& [file, reason] : rows) {
+        const storage::LoadedDocument doc = storage::decodeDocument(file);
+        EXPECT_TRUE(doc.refused.contains(QString::fromLatin1(reason))) << reason << ": " << doc.refused.toStdString();
+        EXPECT_EQ(doc.text, "") << reason;
+    }
+    // Text holding bytes that are not UTF-8 has no UTF-16 form.
+    const auto bad = storage::firstUnencodable("ok\r\n\xFF", Encoding::Utf16Be);
+    ASSERT_TRUE(bad.has_value());
+    EXPECT_EQ(std::tuple(bad->offset, bad->line), std::tuple(size_t(4), 2));
+    EXPECT_FALSE(storage::firstUnencodable("\xF0\x9F\x98\x80", Encoding::Utf32Le).has_value());
 }
 
 TEST(DocumentFileRoundTrip, EveryByteValueRandomBytesAndConvertedTextSurvive)

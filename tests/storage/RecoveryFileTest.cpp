@@ -12,8 +12,11 @@ TEST(RecoveryFile, KeepsPathFormatAndTextByteForByteAndRefusesAnythingElse)
     const storage::DocumentFormat cp1252Lf{storage::Encoding::Windows1252, storage::LineBreaks::Lf};
     for (const QString& path : {QString(), QStringLiteral("/web/page.html"), QStringLiteral("/web/a\nb %1 .html"),
                                 QFile::decodeName("/web/\xFF\xFE.html")})
-        for (const storage::DocumentFormat& format :
-             {storage::DocumentFormat{}, cp1252Lf, {storage::Encoding::Named, storage::LineBreaks::CrLf, "KOI8-R"}}) {
+        for (const storage::DocumentFormat& format : {storage::DocumentFormat{},
+                                                      cp1252Lf,
+                                                      {storage::Encoding::Named, storage::LineBreaks::CrLf, "KOI8-R"},
+                                                      {storage::Encoding::Utf16Be, storage::LineBreaks::Lf},
+                                                      {storage::Encoding::Utf32Le}}) {
             const auto back = storage::decodeRecovery(storage::encodeRecovery({path, format}, text));
             ASSERT_TRUE(back) << path.toStdString();
             EXPECT_EQ(back->name.path, path);

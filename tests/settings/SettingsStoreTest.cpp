@@ -213,7 +213,10 @@ std::string startAndClose(const QProcessEnvironment& env)
             30000);
         if (!closed) failure = "still running after File > Exit";
     } else {
-        failure = "no window";
+        failure = editor.state() == QProcess::NotRunning
+                      ? "no window; ended with " + std::to_string(editor.exitCode()) + ": " +
+                            editor.readAllStandardError().toStdString()
+                      : "no window";
     }
     editor.kill();
     editor.waitForFinished(10000);
@@ -228,12 +231,28 @@ TEST(SettingsStore, APipeInThePlaceOfItsFilesNeitherStopsTheStartNorTheClose)
 {
     for (const char* tool : {"Xvfb", "xdotool"})
         if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is missing";
+    // A display of its own, far from the ones people and other test runs take
+    // first: a server that lets -displayfd choose may be given one that
+    // another server, starting at the same moment, then claims.
+    int display = 200 + static_cast<int>(::getpid() % 500);
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) ++display;
     QProcess server;
-    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    // -noreset: a server resets when its last client goes, and refuses
+    // clients meanwhile (the editor of the next round among them).
+    server.start("Xvfb", {QStringLiteral(":%1").arg(display), "-displayfd", "1", "-noreset", "-nolisten", "tcp",
+                          "-screen", "0", "1024x768x24"});
     ASSERT_TRUE(server.waitForReadyRead(20000)) << "no X server";
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", ':' + QString::fromLatin1(server.readLine().trimmed()));
     env.insert("QT_QPA_PLATFORM", "xcb");
+    // The server names its display before it takes every client: wait until one gets in.
+    const auto answers = [&] {
+        QProcess probe;
+        probe.setProcessEnvironment(env);
+        probe.start("xdotool", {"getdisplaygeometry"});
+        return probe.waitForFinished(10000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(answers, 20000)) << "the X server takes no client";
     const QString settings = SettingsStore::pathOf("Quillon");
     for (const QString& pipe : {settings, settings + ".lock"}) {
         SCOPED_TRACE(pipe.toStdString());

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcutEvent>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -25,6 +24,7 @@
 #include "ColorGrid.h"
 #include "MultiLineField.h"
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 #include "markup/Snippets.h"
 #include "settings/SettingsStore.h"
 
@@ -492,8 +492,7 @@ void TfrmOptions::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    const QScreen* where = parentWidget() ? parentWidget()->screen() : screen();
-    if (where) move(where->availableGeometry().center() - rect().center());
+    interaction::centreOnScreen(*this, parentWidget());
 }
 
 }  // namespace dialogs

@@ -1,12 +1,18 @@
 #include "Interaction.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
+#include "WindowPlace.h"
 #include "markup/Captions.h"
 
 namespace interaction {
@@ -43,15 +49,56 @@ QFileDialog* fileDialog(const QString& title, const QString& folder, const QStri
     d->setOption(QFileDialog::DontUseNativeDialog, true);
     return d;
 }
+// Swallows an Alt (or, on X11 after Shift, Meta) combination that reaches a
+// field: no access key took it, and the field would type its letter.
+class AltKeyGuard final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers();
+        return (held & (Qt::AltModifier | Qt::MetaModifier)) && !(held & Qt::ControlModifier) &&
+               !key->text().isEmpty() && key->text().front().isPrint();
+    }
+};
+
+bool takesTyping(const QWidget* w)
+{
+    // A drop-down hands its keys to its line straight, past the line's filters.
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
+
 // Runs a modal dialog, then gives the activation back to the window that had it.
 int execModal(QDialog& dialog)
 {
+    prepareDialog(dialog);
     const QPointer<QWidget> before = QApplication::activeWindow();
     const int result = dialog.exec();
     reactivateAfterDialog(before);
     return result;
 }
 }  // namespace
+
+void prepareDialog(QDialog& dialog)
+{
+    dialog.ensurePolished();
+    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+    const QSize fitted = dialog.size().boundedTo(roomOnScreen(dialog));
+    if (fitted != dialog.size()) dialog.resize(fitted);
+    const QString name = QStringLiteral("altKeyGuard");
+    QObject* guard = dialog.findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+    if (!guard) {
+        guard = new AltKeyGuard(&dialog);
+        guard->setObjectName(name);
+    }
+    for (QWidget* w : dialog.findChildren<QWidget*>())
+        if (takesTyping(w)) w->installEventFilter(guard);
+}
 
 void reactivateAfterDialog(QWidget* window)
 {

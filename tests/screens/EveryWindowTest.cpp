@@ -1,0 +1,236 @@
+// Every window and dialog of the editor on the small screen this binary runs
+// on: CTest runs it on a 1280x1024 screen at 2x and on a 1024x768 screen at
+// 1.5x (tests/CMakeLists.txt). Windows restored from the settings stay on the
+// screen; each dialog, as its command opens it, fits the screen with its
+// buttons in sight, and each access key in it reaches one control.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextLayout>
+#include <QTimer>
+#include <map>
+
+#include "app/MainWindowFixture.h"
+#include "dialogs/TfrmTags.h"
+#include "interaction/Interaction.h"
+
+namespace {
+
+std::string nameOf(const QWidget* w)
+{
+    return (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName())
+        .toStdString();
+}
+
+QRect area(const QWidget& w)
+{
+    return w.screen()->availableGeometry();
+}
+
+// Whether `w` is part of what `window` shows: not hidden itself nor inside
+// something hidden, except the pages of a stack (tabs) not shown at present.
+bool partOfWindow(const QWidget* w, const QWidget& window)
+{
+    for (; w && w != &window; w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<QStackedWidget*>(w->parentWidget())) return false;
+    return true;
+}
+
+// Every access key of `window` and what it leads to: a button, a label's
+// buddy ("nothing" for a label without one), a group box or a tab.
+std::map<QString, std::vector<std::string>> accessKeys(QWidget& window)
+{
+    std::map<QString, std::vector<std::string>> keys;
+    auto add = [&](const QString& caption, const std::string& target) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty()) keys[key.toString()].push_back(target);
+    };
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!partOfWindow(w, window)) continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            add(button->text(), nameOf(button));
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            add(label->text(), label->buddy() ? nameOf(label->buddy()) : "nothing");
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            add(group->title(), nameOf(group));
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i) add(tabs->tabText(i), "tab " + tabs->tabText(i).toStdString());
+    }
+    return keys;
+}
+
+// The text of a field that takes typing, or nothing.
+std::optional<std::string> typedText(QWidget* w)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text().toStdString();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) return plain->toPlainText().toStdString();
+    if (auto* box = qobject_cast<QComboBox*>(w); box && box->isEditable()) return box->currentText().toStdString();
+    return std::nullopt;
+}
+
+class EveryWindow : public MainWindowTest {
+protected:
+    void expectOnScreen(const QWidget& w)
+    {
+        EXPECT_TRUE(area(w).contains(w.frameGeometry()))
+            << nameOf(&w) << " frame " << w.frameGeometry().width() << "x" << w.frameGeometry().height() << "+"
+            << w.frameGeometry().x() << "+" << w.frameGeometry().y();
+    }
+
+    // The dialog on the screen with every button wholly in sight, each access
+    // key leading to one control, and an Alt key no access key answers
+    // typing nothing into the field with the focus.
+    void check(QDialog& dialog)
+    {
+        if (!dialog.isVisible()) dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        SCOPED_TRACE(nameOf(&dialog));
+        expectOnScreen(dialog);
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->isVisible())
+                EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect()) << nameOf(button) << " cut off";
+        const auto keys = accessKeys(dialog);
+        for (const auto& [key, targets] : keys) {
+            EXPECT_EQ(targets.size(), 1u) << key.toStdString() << " reaches " << testing::PrintToString(targets);
+            EXPECT_NE(targets.front(), "nothing") << key.toStdString() << " is on a label without a field";
+        }
+        QWidget* focus = QApplication::focusWidget();
+        const std::optional<std::string> before = focus ? typedText(focus) : std::nullopt;
+        if (!before) return;
+        char unused = 'A';
+        while (keys.count(QKeySequence(Qt::ALT | Qt::Key(unused)).toString())) ++unused;
+        QTest::keyClick(focus, unused, Qt::AltModifier);
+        EXPECT_EQ(typedText(focus), before) << "Alt+" << unused << " typed into " << nameOf(focus);
+    }
+
+    // Runs `command` and checks every dialog it opens, modal or not.
+    void checkCommand(const char* command)
+    {
+        SCOPED_TRACE(command);
+        int opened = 0;
+        ui.onModal([&](QDialog& d) {
+            ++opened;
+            check(d);
+            if (d.objectName() == "frmFonts") {  // folded out for a colour of its own
+                d.findChild<QPushButton*>("btnCustom")->click();
+                check(d);
+            }
+            return int(QDialog::Rejected);
+        });
+        run(command);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* modeless = qobject_cast<QDialog*>(w); modeless && modeless->isVisible()) {
+                ++opened;
+                check(*modeless);
+                modeless->close();
+            }
+        EXPECT_EQ(opened, 1);
+        ui.modals.clear();
+    }
+};
+
+// A place stored for a larger screen, or on a screen no longer connected, is
+// kept on this one; the stored place is written back unchanged until the
+// window is moved.
+TEST_F(EveryWindow, RestoredWindowsStayOnTheScreenAndKeepTheirStoredPlace)
+{
+    const QRect mainPlace(200, 100, 1120, 860), listPlace(3000, 50, 120, 900);
+    const QPoint finderPlace(5000, 40);
+    auto storePlaces = [&] {
+        settings::SettingsStore s;
+        namespace window = settings::window;
+        s.write(window::kLeft, mainPlace.x());
+        s.write(window::kTop, mainPlace.y());
+        s.write(window::kWidth, mainPlace.width());
+        s.write(window::kHeight, mainPlace.height());
+        s.write(window::kTagList, true);
+        s.write(settings::tagwindow::kLeft, listPlace.x());
+        s.write(settings::tagwindow::kTop, listPlace.y());
+        s.write(settings::tagwindow::kWidth, listPlace.width());
+        s.write(settings::tagwindow::kHeight, listPlace.height());
+        s.write(settings::hexwin::kLeft, finderPlace.x());
+        s.write(settings::hexwin::kTop, finderPlace.y());
+    };
+    auto stored = [] {
+        const settings::SettingsStore s;
+        namespace window = settings::window;
+        namespace tagwindow = settings::tagwindow;
+        return std::tuple(
+            QRect(s.read(window::kLeft), s.read(window::kTop), s.read(window::kWidth), s.read(window::kHeight)),
+            QRect(s.read(tagwindow::kLeft), s.read(tagwindow::kTop), s.read(tagwindow::kWidth),
+                  s.read(tagwindow::kHeight)),
+            QPoint(s.read(settings::hexwin::kLeft), s.read(settings::hexwin::kTop)));
+    };
+    storePlaces();
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    expectOnScreen(*window);
+    auto* list = window->findChild<dialogs::TfrmTags*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    expectOnScreen(*list);
+    ui.onModal([&](QDialog& finder) {
+        finder.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&finder));
+        expectOnScreen(finder);
+        return int(QDialog::Rejected);
+    });
+    run("ColorFinder1Click");
+    ASSERT_TRUE(ui.modals.empty());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(stored(), std::tuple(mainPlace, listPlace, finderPlace));
+
+    // Moved, it is stored where it now is.
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->move(window->pos() + QPoint(0, -1));
+    const QRect moved(window->pos(), window->size());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(std::get<0>(stored()), moved);
+}
+
+// Each dialog as its command opens it; Qt's file and message boxes as the
+// editor shows them.
+TEST_F(EveryWindow, EveryDialogFitsTheScreenAndEachAccessKeyReachesOneControl)
+{
+    start();
+    for (const char* command :
+         {"FileNewClick", "ToolsOptionsClick", "InsertHlinkClick", "InsertElinkClick", "InsertStyleClick",
+          "InsertImageClick", "HorizontalLine1Click", "FormatFontClick", "ColorFinder1Click", "EditFindClick",
+          "Replace1Click", "EditGoToLineClick", "HelpAboutClick", "ViewFontClick", "p2CreateClick",
+          "btnCustom1MouseDown", "FilePrintClick"})
+        checkCommand(command);
+    // The tag list window and its editor.
+    run("ViewTagListClick");
+    auto* list = window->findChild<dialogs::TfrmTags*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    expectOnScreen(*list);
+    ui.onModal([&](QDialog& d) {
+        check(d);
+        return int(QDialog::Rejected);
+    });
+    list->ModifyTagList1Click();
+    EXPECT_TRUE(ui.modals.empty());
+    // A file dialog through the port's production side.
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(qobject_cast<QDialog*>(box), nullptr);
+        check(*static_cast<QDialog*>(box));
+        static_cast<QDialog*>(box)->reject();
+    });
+    EXPECT_EQ(interaction::WidgetInteraction().openFileName("Open", home(), {"HTML files (*.htm *.html)"}), "");
+}
+
+}  // namespace

@@ -2,7 +2,8 @@
 // on: CTest runs it on a 1280x1024 screen at 2x and on a 1024x768 screen at
 // 1.5x (tests/CMakeLists.txt). Windows restored from the settings stay on the
 // screen; each dialog, as its command opens it, fits the screen with its
-// buttons in sight, and each access key in it reaches one control.
+// buttons in sight, and each access key in it reaches one control; a long
+// path in a message wraps after its slashes.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,7 @@
 #include <QTabBar>
 #include <QTextLayout>
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "app/MainWindowFixture.h"
@@ -77,6 +79,29 @@ std::optional<std::string> typedText(QWidget* w)
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) return plain->toPlainText().toStdString();
     if (auto* box = qobject_cast<QComboBox*>(w); box && box->isEditable()) return box->currentText().toStdString();
     return std::nullopt;
+}
+
+// Lays `label`'s text out as the label does (word wrap at its width): each
+// line fits, and each but the last ends at a space or after a "/".
+void expectWrapsAfterSlashes(const QLabel& label)
+{
+    const QString text = label.text();
+    QTextLayout layout(text, label.font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const int width = label.contentsRect().width();
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).remove(QChar(0x200B)).remove(QChar(0x2060));
+        EXPECT_LE(line.naturalTextWidth(), width) << lines.back().toStdString();
+    }
+    layout.endLayout();
+    EXPECT_GT(lines.size(), 1);
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].endsWith(u'/') || lines[i].endsWith(u' ')) << lines[i].toStdString();
 }
 
 class EveryWindow : public MainWindowTest {
@@ -231,6 +256,38 @@ TEST_F(EveryWindow, EveryDialogFitsTheScreenAndEachAccessKeyReachesOneControl)
         static_cast<QDialog*>(box)->reject();
     });
     EXPECT_EQ(interaction::WidgetInteraction().openFileName("Open", home(), {"HTML files (*.htm *.html)"}), "");
+}
+
+// A long path in a message wraps after its slashes only, every line within
+// the box and the box on the screen, whichever kind of message shows it;
+// Ctrl+C copies the text as it was given.
+TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashesAndIsCopiedWhole)
+{
+    QString path;
+    for (int i = 0; i < 12; ++i) path += QStringLiteral("/a-folder-named-%1").arg(i);
+    const QString text = QStringLiteral("Cannot open %1/page.html: no such file.").arg(path);
+    interaction::WidgetInteraction production;
+    const std::function<void()> messages[] = {
+        [&] { production.error(text); },
+        [&] { production.ask(text, interaction::Buttons::YesNoCancel, interaction::Answer::Yes); },
+        [&] {
+            production.choose(text, {"Recover", "Discard"}, 0, -1);
+        },
+    };
+    for (const auto& message : messages) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+            expectOnScreen(*box);
+            expectWrapsAfterSlashes(*box->findChild<QLabel*>("qt_msgbox_label"));
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            const QString copied = QApplication::clipboard()->text();
+            EXPECT_EQ(copied, text);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        message();
+    }
 }
 
 }  // namespace

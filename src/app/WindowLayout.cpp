@@ -16,6 +16,7 @@
 #include "VexSplitter.h"
 #include "files/SidePanel.h"
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 #include "markup/Highlighter.h"
 #include "settings/SettingsStore.h"
 
@@ -73,8 +74,11 @@ void WindowLayout::loadWindowState()
 {
     namespace window = settings::window;
     settings::SettingsStore s;
-    w_.move(s.read(window::kLeft), s.read(window::kTop));
-    w_.resize(s.read(window::kWidth), s.read(window::kHeight));
+    // Kept on the screens there are now; the stored place stays for the
+    // screen it was meant for until the user moves the window.
+    const QRect stored(s.read(window::kLeft), s.read(window::kTop), s.read(window::kWidth), s.read(window::kHeight));
+    interaction::placeFrame(w_, stored.topLeft(), stored.size());
+    place_ = {stored, interaction::storedPlaceOf(w_)};
 
     toolbar_ = s.read(window::kToolbar);
     customBar_ = s.read(window::kCustomBar);
@@ -239,10 +243,11 @@ void WindowLayout::storeState()
     if (!w_.isMaximized()) {
         // The normal bounds; a maximised window leaves those of its last
         // normal close in place, to return to at the next start.
-        s.write(window::kTop, w_.y());
-        s.write(window::kLeft, w_.x());
-        s.write(window::kWidth, w_.width());
-        s.write(window::kHeight, w_.height());
+        const QRect place = place_.toStore(interaction::storedPlaceOf(w_));
+        s.write(window::kTop, place.y());
+        s.write(window::kLeft, place.x());
+        s.write(window::kWidth, place.width());
+        s.write(window::kHeight, place.height());
         s.write(settings::program::kPath, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     }
     s.write(window::kMaximised, w_.isMaximized());

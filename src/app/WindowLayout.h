@@ -6,6 +6,8 @@
 
 #include <QFont>
 
+#include "interaction/WindowPlace.h"
+
 namespace app {
 
 class CommandRegistry;
@@ -65,6 +67,7 @@ private:
     bool wordWrap_ = false;
     bool maximized_ = false;
     int sideWidth_ = 120;
+    interaction::RestoredPlace place_;
 };
 
 }  // namespace app

@@ -3,14 +3,13 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "interaction/WindowPlace.h"
 #include "settings/SettingsStore.h"
 
 namespace dialogs {
@@ -120,8 +119,7 @@ TfrmCustom::TfrmCustom(QWidget* parent)
     txtCaption_->setFocus(Qt::OtherFocusReason);
 
     adjustSize();
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->availableGeometry().center() - rect().center());
+    interaction::centreOnScreen(*this, parent);
 }
 
 void TfrmCustom::btnOkClick()

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "interaction/Interaction.h"
+
 namespace dialogs {
 namespace {
 
@@ -77,6 +79,7 @@ FindDialog::FindDialog(bool withReplace, QWidget* parent) : QDialog(parent)
     updateButtons();
     adjustSize();
     setFixedSize(sizeHint());
+    interaction::prepareDialog(*this);  // modeless: the port never runs it
 }
 
 QString FindDialog::findText() const

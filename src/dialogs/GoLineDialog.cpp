@@ -1,13 +1,12 @@
 // The Go to Line dialog and the check of its number.
 #include "GoLineDialog.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 #include "markup/FindReplace.h"
 
 namespace dialogs {
@@ -59,8 +58,7 @@ TfrmGoLine::TfrmGoLine(markup::TextEditor& body, QWidget* parent)
     txtGoLine_->setFocus(Qt::OtherFocusReason);
 
     adjustSize();
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->availableGeometry().center() - rect().center());
+    interaction::centreOnScreen(*this, parent);
 }
 
 void TfrmGoLine::Button1Click()

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 
 namespace dialogs {
 
@@ -46,8 +46,7 @@ void TagDialog::showEvent(QShowEvent* event)
     if (shown_) return;
     shown_ = true;
     if (!centred_) return;
-    const QScreen* where = parentWidget() ? parentWidget()->screen() : screen();
-    if (where) move(where->availableGeometry().center() - rect().center());
+    interaction::centreOnScreen(*this, parentWidget());
 }
 
 QLineEdit* textField(const char* name, const QString& hint, QWidget* parent, const QString& text)

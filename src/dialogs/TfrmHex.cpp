@@ -68,15 +68,17 @@ TfrmHex::TfrmHex(bool lowerCase, QPoint defaultPlace, QWidget* parent)
 void TfrmHex::FormCreate(QPoint defaultPlace)
 {
     const settings::SettingsStore store;
-    QPoint place(store.read(settings::hexwin::kLeft, defaultPlace.x()),
-                 store.read(settings::hexwin::kTop, defaultPlace.y()));
-    // A place on a screen no longer there is no place to show the finder.
-    if (!QGuiApplication::screenAt(place)) place = defaultPlace;
+    const QPoint stored(store.read(settings::hexwin::kLeft, defaultPlace.x()),
+                        store.read(settings::hexwin::kTop, defaultPlace.y()));
+    // A place on a screen no longer there is no place to show the finder; it
+    // stays stored for that screen until the finder is moved.
+    const QPoint place = QGuiApplication::screenAt(stored) ? stored : defaultPlace;
     // The place is that of the finder's client area, written back as such:
     // a window's frame is not known before it shows, and a place taken as one
     // thing and stored as the other would creep at every opening.
     adjustSize();
-    setGeometry(QRect(place, size()));
+    interaction::placeClient(*this, QRect(place, size()));
+    place_ = {QRect(stored, size()), geometry()};
     barsChanged({});  // the field and the sample for the bars' first place
     bars_->setPositions({store.read(settings::hexwin::kRedPos), store.read(settings::hexwin::kGreenPos),
                          store.read(settings::hexwin::kBluePos)});
@@ -150,8 +152,9 @@ void TfrmHex::btnCopyClick()
 void TfrmHex::done(int result)
 {
     settings::SettingsStore store;
-    store.write(settings::hexwin::kLeft, geometry().x());
-    store.write(settings::hexwin::kTop, geometry().y());
+    const QPoint place = place_.toStore(geometry()).topLeft();
+    store.write(settings::hexwin::kLeft, place.x());
+    store.write(settings::hexwin::kTop, place.y());
     const Rgb p = bars_->positions();
     store.write(settings::hexwin::kRedPos, p.red);
     store.write(settings::hexwin::kGreenPos, p.green);

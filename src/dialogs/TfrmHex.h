@@ -9,6 +9,7 @@
 
 #include "ColourMixer.h"
 #include "TagDialog.h"
+#include "interaction/WindowPlace.h"
 
 namespace dialogs {
 
@@ -45,6 +46,7 @@ private:
     QLineEdit* txtColor_;
     ColourBars* bars_;
     bool lowerCase_;
+    interaction::RestoredPlace place_;
 };
 
 }  // namespace dialogs

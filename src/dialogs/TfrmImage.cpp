@@ -43,7 +43,7 @@ TfrmImage::TfrmImage(bool lowerCase, QWidget* parent)
     grid->addWidget(txtHeight_, 2, 5);
     grid->addWidget(labelFor(tr("&Align:"), cmbAlign_, this), 3, 0);
     grid->addWidget(cmbAlign_, 3, 1);
-    grid->addWidget(labelFor(tr("&Alternate Text:"), txtAlt_, this), 3, 2, Qt::AlignRight);
+    grid->addWidget(labelFor(tr("Alternate &Text:"), txtAlt_, this), 3, 2, Qt::AlignRight);
     grid->addWidget(txtAlt_, 3, 3, 1, 3);
     auto* maps = new QHBoxLayout;
     maps->addWidget(chkISMAP_);

@@ -1,16 +1,15 @@
 // The tag list editor dialog.
 #include "TfrmModTags.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "MultiLineField.h"
 #include "TagList.h"
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 
 namespace dialogs {
 
@@ -57,8 +56,7 @@ TfrmModTags::TfrmModTags(const QString& path, const QStringList& shown, QWidget*
     memoTags_->setFocus(Qt::OtherFocusReason);
 
     setFixedSize(320, 360);
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->availableGeometry().center() - rect().center());
+    interaction::centreOnScreen(*this, parent);
 }
 
 void TfrmModTags::btnSaveClick()

@@ -15,16 +15,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QShortcutEvent>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "ColorGrid.h"
 #include "MultiLineField.h"
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 #include "markup/Snippets.h"
 #include "settings/SettingsStore.h"
 
@@ -64,12 +62,6 @@ QPushButton* browseButton(const char* name, QWidget* parent)
     return button;
 }
 
-// The access key of a caption ("Use lower case &tags" -> Alt+T), or empty.
-QKeySequence accessKey(const QString& caption)
-{
-    return QKeySequence::mnemonic(caption);
-}
-
 }  // namespace
 
 TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
@@ -80,7 +72,7 @@ TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     pages_ = named(new QTabWidget(this), "PageControl1");
-    pages_->setUsesScrollButtons(false);  // every tab in sight: the dialog grows instead
+    pages_->setElideMode(Qt::ElideNone);
     layout->addWidget(pages_);
     addPage(buildGeneralPage(), tr("&General Options"), txtSideMask_);
     addPage(buildUserPage(), tr("&User Info"), txtName_);
@@ -90,8 +82,8 @@ TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
     addPage(buildQuickPage(tr("When \"Quick Style\" is used, it will insert the following:"), "txtQuickStyle"),
             tr("Quick St&yle"), txtQuickStyle_);
     addPage(buildQuickPage(tr("When \"Quick Script\" is used, it will insert the following:"), "txtQuickScript"),
-            tr("Quick S&cript"), txtQuickScript_);
-    addPage(buildToolsPage(), tr("Too&ls"), optMicrosoft_);
+            tr("Quick Sc&ript"), txtQuickScript_);
+    addPage(buildToolsPage(), tr("Too&ls"), optNetscape_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -106,16 +98,20 @@ TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
     connect(btnOK_, &QPushButton::clicked, this, &TfrmOptions::btnOKClick);
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
 
-    routeSharedAccessKeys();
-    pages_->tabBar()->installEventFilter(this);
     connect(pages_, &QTabWidget::currentChanged, this, &TfrmOptions::pageChanged);
 
     FormCreate();
     pages_->setCurrentIndex(0);
     txtSideMask_->setFocus();
-    // Sized once the style has measured every page; not resizable afterwards.
+    // Sized once the style has measured every page and tab, within the
+    // screen; not resizable afterwards. Where the screen is narrower than the
+    // tabs, they scroll (whole) rather than push OK and Cancel off it.
     ensurePolished();
-    setFixedSize(sizeHint().expandedTo(kLeastSize));
+    pages_->setUsesScrollButtons(false);
+    const QSize natural = sizeHint().expandedTo(kLeastSize);
+    pages_->setUsesScrollButtons(true);
+    pages_->updateGeometry();  // its least size, with the tabs scrolling
+    setFixedSize(natural.boundedTo(interaction::roomOnScreen(*this)).expandedTo(minimumSizeHint()));
 }
 
 void TfrmOptions::addPage(QWidget* page, const QString& caption, QWidget* firstField)
@@ -139,7 +135,7 @@ QWidget* TfrmOptions::buildGeneralPage()
     grid->addWidget(labelFor(tr("Side View Color"), cmbBgSide_, page), 1, 0);
     grid->addWidget(cmbBgSide_, 1, 1, Qt::AlignLeft);
 
-    chkCase_ = named(new QCheckBox(tr("Use lower case &tags"), page), "chkCase",
+    chkCase_ = named(new QCheckBox(tr("Use lo&wer case tags"), page), "chkCase",
                      tr("Toggle between using upper or lower case tags"));
     chkFullCellTag_ = named(new QCheckBox(tr("Use extended tag syntax for Table Cells"), page), "chkFullCellTag",
                             tr("Use full syntax or just <TD>"));
@@ -156,7 +152,7 @@ QWidget* TfrmOptions::buildGeneralPage()
     grid->addWidget(txtPreImage_, 6, 0, 1, 2);
 
     SyntaxClrBar_ = named(new ColorGrid(8, page), "SyntaxClrBar", tr("Color to use for Syntax Highlighting"));
-    grid->addWidget(labelFor(tr("S&yntax Highlight Color:"), SyntaxClrBar_, page), 7, 0, 1, 2);
+    grid->addWidget(labelFor(tr("Syntax &Highlight Color:"), SyntaxClrBar_, page), 7, 0, 1, 2);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(SyntaxClrBar_);
     // The sample sits on a sunken panel of the window colour, like the editor.
@@ -199,7 +195,7 @@ QWidget* TfrmOptions::buildUserPage()
     txtMailAddr_ = lineEdit("txtMailAddr", tr("E-Mail address"), page);
     add(txtMailAddr_, tr("&E-Mail Address"));
     txtURL_ = lineEdit("txtURL", tr("Address (URL) for Web Site"), page);
-    add(txtURL_, tr("Your &URL"));
+    add(txtURL_, tr("Y&our URL"));
     return page;
 }
 
@@ -258,17 +254,21 @@ QWidget* TfrmOptions::buildToolsPage()
 
     auto* browser = named(new QGroupBox(tr("Preferred Web Browser"), page), "grpBrowser");
     auto* browserGrid = new QGridLayout(browser);
-    optMicrosoft_ = named(new QRadioButton(tr("&Microsoft"), browser), "optMicrosoft",
-                          tr("Launches Microsoft's browser from the Tools menu"));
-    optNetscape_ = named(new QRadioButton(tr("&Netscape"), browser), "optNetscape",
-                         tr("Launches Netscape's browser from the Tools menu"));
-    txtBrowser_ = lineEdit("txtBrowser", tr("Path to to Netscape's  browser program"), browser);
+    // Named by what they do: the stored values ("netscape", "microsoft") are
+    // the names of the two kinds of browser the first editors drove.
+    optNetscape_ = named(new QRadioButton(tr("&Default browser, or the program below:"), browser), "optNetscape",
+                         tr("Opens the page with your desktop's web browser, or the program below"));
+    txtBrowser_ =
+        lineEdit("txtBrowser", tr("The program that opens the page (xdg-open: the desktop's browser)"), browser);
     btnBrowseBrowser_ = browseButton("btnBrowseBrowser", browser);
-    browserGrid->addWidget(optMicrosoft_, 0, 0);
-    browserGrid->addWidget(optNetscape_, 0, 1);
-    browserGrid->addWidget(txtBrowser_, 1, 0, 1, 2);
-    browserGrid->addWidget(btnBrowseBrowser_, 1, 2);
-    browserGrid->setColumnStretch(1, 1);
+    optMicrosoft_ =
+        named(new QRadioButton(tr("&Chromium browser, kept open and reloaded in place"), browser), "optMicrosoft",
+              tr("Opens the page in a Chromium-family browser that the editor reuses and reloads"));
+    browserGrid->addWidget(optNetscape_, 0, 0, 1, 2);
+    browserGrid->addWidget(txtBrowser_, 1, 0);
+    browserGrid->addWidget(btnBrowseBrowser_, 1, 1);
+    browserGrid->addWidget(optMicrosoft_, 2, 0, 1, 2);
+    browserGrid->setColumnStretch(0, 1);
     column->addWidget(browser);
     connect(optMicrosoft_, &QRadioButton::toggled, this, &TfrmOptions::updateBrowserFields);
     connect(btnBrowseBrowser_, &QPushButton::clicked, this, [this] { browseProgram(txtBrowser_); });
@@ -443,57 +443,12 @@ void TfrmOptions::pageChanged(int index)
     it->second->setFocus(Qt::TabFocusReason);
 }
 
-void TfrmOptions::routeSharedAccessKeys()
-{
-    std::map<QKeySequence, int> tabKeys;
-    for (int i = 0; i < pages_->count(); ++i) tabKeys[accessKey(pages_->tabText(i))] = i;
-    for (int i = 0; i < pages_->count(); ++i) {
-        QWidget* page = pages_->widget(i);
-        for (QWidget* child : page->findChildren<QWidget*>()) {
-            QWidget* target = nullptr;
-            QKeySequence key;
-            if (auto* button = qobject_cast<QAbstractButton*>(child)) {
-                key = accessKey(button->text());
-                target = button;
-            } else if (auto* label = qobject_cast<QLabel*>(child); label && label->buddy()) {
-                key = accessKey(label->text());
-                target = label->buddy();
-            }
-            if (!target || key.isEmpty() || !tabKeys.count(key)) continue;
-            // The tab bar alone answers the key and hands it to the control
-            // first; a button of its own would make the key ambiguous. (A
-            // label's own key only ever moves to its field, as we do.)
-            if (auto* button = qobject_cast<QAbstractButton*>(target)) button->setShortcut(QKeySequence());
-            sharedKeys_[i][key] = target;
-        }
-    }
-}
-
-bool TfrmOptions::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == pages_->tabBar() && event->type() == QEvent::Shortcut) {
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        const auto page = sharedKeys_.find(pages_->currentIndex());
-        if (page != sharedKeys_.end()) {
-            const auto control = page->second.find(shortcut->key());
-            // First press: the control on this page; pressed again while the
-            // control has the focus, the key goes on to its tab.
-            if (control != page->second.end() && control->second->isEnabled() && !control->second->hasFocus()) {
-                control->second->setFocus(Qt::ShortcutFocusReason);
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void TfrmOptions::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    const QScreen* where = parentWidget() ? parentWidget()->screen() : screen();
-    if (where) move(where->availableGeometry().center() - rect().center());
+    interaction::centreOnScreen(*this, parentWidget());
 }
 
 }  // namespace dialogs

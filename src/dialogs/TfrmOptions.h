@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QKeySequence>
 #include <map>
 
 #include "OptionsForm.h"
@@ -42,7 +41,6 @@ public:
     static QString timeCaption(int format, const QDateTime& when);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -59,7 +57,6 @@ private:
     QWidget* buildQuickPage(const QString& label, const char* name);
     QWidget* buildToolsPage();
     void addPage(QWidget* page, const QString& caption, QWidget* firstField);
-    void routeSharedAccessKeys();
 
     QTabWidget* pages_ = nullptr;
     // General Options
@@ -103,9 +100,6 @@ private:
     int storedTimeFormat_ = 5;
     // The field that takes the focus when each page is shown.
     std::map<QWidget*, QWidget*> firstField_;
-    // Access keys a page's control shares with a tab: page index -> key -> the
-    // control (or a label's field) that the key reaches first on that page.
-    std::map<int, std::map<QKeySequence, QWidget*>> sharedKeys_;
     bool centred_ = false;
 };
 

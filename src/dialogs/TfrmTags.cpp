@@ -14,6 +14,7 @@
 #include "TagList.h"
 #include "TfrmModTags.h"
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
@@ -80,8 +81,8 @@ TfrmTags::TfrmTags(QWidget* mainWindow)
     const int top = store.read(tagwindow::kTop, mainWindow ? mainWindow->y() : area.y());
     const int width = store.read(tagwindow::kWidth);
     const int height = store.read(tagwindow::kHeight, mainWindow ? mainWindow->height() : area.height() / 2);
-    move(left, top);
-    resize(width, height);
+    interaction::placeFrame(*this, {left, top}, {width, height});
+    place_ = {QRect(left, top, width, height), interaction::storedPlaceOf(*this)};
     setStaysOnTop(store.read(tagwindow::kStayOnTop));
 
     reload();
@@ -140,12 +141,17 @@ void TfrmTags::ModifyTagList1Click()
 
 void TfrmTags::SaveWindowPosition1Click()
 {
+    storePlace(interaction::storedPlaceOf(*this));
+}
+
+void TfrmTags::storePlace(const QRect& place)
+{
     namespace tagwindow = settings::tagwindow;
     settings::SettingsStore store;
-    store.write(tagwindow::kLeft, x());
-    store.write(tagwindow::kTop, y());
-    store.write(tagwindow::kWidth, width());
-    store.write(tagwindow::kHeight, height());
+    store.write(tagwindow::kLeft, place.x());
+    store.write(tagwindow::kTop, place.y());
+    store.write(tagwindow::kWidth, place.width());
+    store.write(tagwindow::kHeight, place.height());
 }
 
 void TfrmTags::mnuTopClick()
@@ -158,8 +164,9 @@ void TfrmTags::mnuTopClick()
 void TfrmTags::closeEvent(QCloseEvent* event)
 {
     // Closed by the window system (it has no close button): the place is kept
-    // and the list opens again at the next start.
-    SaveWindowPosition1Click();
+    // and the list opens again at the next start. A place given for this
+    // screen and not changed since leaves the stored one alone.
+    storePlace(place_.toStore(interaction::storedPlaceOf(*this)));
     emit closedByUser();
     event->accept();
 }

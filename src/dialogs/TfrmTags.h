@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "interaction/WindowPlace.h"
+
 class QAction;
 class QListWidget;
 class QMenu;
@@ -19,8 +21,8 @@ namespace dialogs {
 class TfrmTags : public QWidget {
     Q_OBJECT
 public:
-    // Placed from the settings `tagwindow`; by default at the right edge of
-    // the screen, level with `mainWindow` and as tall as it. Reads the list
+    // Placed from the settings `tagwindow` (kept on the screen); by default
+    // at the right edge of the screen, level with `mainWindow` and as tall as it. Reads the list
     // file, creating it with the default entries when it is missing.
     explicit TfrmTags(QWidget* mainWindow);
 
@@ -49,11 +51,13 @@ private:
     void setEntries(const QStringList& entries);
     void reload();
     void setStaysOnTop(bool on);
+    void storePlace(const QRect& place);
 
     QString path_;
     QListWidget* taglist_;
     QMenu* pMenuTags_;
     QAction* mnuTop_;
+    interaction::RestoredPlace place_;
 };
 
 }  // namespace dialogs

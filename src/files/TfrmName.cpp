@@ -1,13 +1,12 @@
 #include "TfrmName.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "interaction/WindowPlace.h"
 
 namespace files {
 
@@ -55,17 +54,8 @@ QPoint TfrmName::placeBeside(const QWidget& body, const QWidget& filebox)
 
 void TfrmName::showEvent(QShowEvent* event)
 {
-    // Wholly on the screen that holds the place, however far down the list is.
-    QScreen* screen = QGuiApplication::screenAt(place_);
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    QPoint at = place_;
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = frameGeometry().size().expandedTo(sizeHint());
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
-    }
-    move(at);
+    // Wholly on a screen, however far down the list is.
+    interaction::placeFrame(*this, place_, size().expandedTo(sizeHint()));
     QDialog::showEvent(event);
 }
 

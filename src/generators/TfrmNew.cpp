@@ -17,6 +17,7 @@
 #include "dialogs/ColorGrid.h"
 #include "dialogs/ColourBars.h"
 #include "interaction/Interaction.h"
+#include "interaction/WindowPlace.h"
 #include "markup/Palette.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
@@ -149,6 +150,13 @@ TfrmNew::TfrmNew(const NewDialogFields& stored, QWidget* parent)
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    // On a small or scaled screen the three fields give up the width the
+    // dialog lacks (their text scrolls), so that OK and Cancel stay on it.
+    ensurePolished();
+    const int excess = sizeHint().width() - interaction::roomOnScreen(*this).width();
+    if (excess > 0)
+        for (QLineEdit* field : {txtCustom_, txtBgImage_, txtDocType_})
+            field->setMinimumWidth(std::max(fieldWidth - excess, field->minimumSizeHint().width()));
 
     QWidget* order[] = {cmbPart_,        ColorBar_,       bars_->first(),  bars_->bar(1), bars_->last(), radios_[Blank],
                         radios_[Normal], radios_[Frames], radios_[Custom], txtCustom_,    btnCustom,     txtBgImage_,

@@ -46,6 +46,12 @@ Interaction& ui();
 // Installs `next` (nullptr restores production) and returns the previous one.
 Interaction* setInteraction(Interaction* next);
 
+// What every dialog gets before it first shows: a size within its screen
+// (where the dialog can be resized) and fields that an Alt key no access key
+// answers does not type into (Qt would type its letter). The port does it for
+// every dialog it runs; a modeless dialog does it itself.
+void prepareDialog(QDialog& dialog);
+
 // After a dialog closed: activates `window` when no shown window is active. On
 // a bare X server (no window manager) nobody else gives the activation back,
 // and the window's shortcuts would stay dead until it is clicked.

@@ -67,6 +67,7 @@ QString ScriptedInteraction::saveFileName(const QString& title, const QString& f
 
 int ScriptedInteraction::runModal(QDialog& dialog)
 {
+    interaction::prepareDialog(dialog);  // as the editor's own port does
     if (modals.empty()) return QDialog::Rejected;
     auto f = std::move(modals.front());
     modals.pop_front();

@@ -395,8 +395,12 @@ void BodyEditor::replaceSelection(std::string_view t)
     // Through the target, which takes a length: the text may hold NUL bytes.
     send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
     send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
-    const long end = send(QsciScintillaBase::SCI_GETTARGETEND);
+    const long start = send(QsciScintillaBase::SCI_GETTARGETSTART), end = send(QsciScintillaBase::SCI_GETTARGETEND);
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+    // Before the caret is scrolled to, which lays its line out: a long line
+    // the new text made or grew shows only its window (Replace All of
+    // megabytes in a minified page).
+    longLines_->windowEdited(start, end);
     send(QsciScintillaBase::SCI_SCROLLCARET);
     markStyled();
 }
@@ -494,9 +498,9 @@ private:
         // for the whole text is fresh memory, and on some machines the
         // kernel takes tens of milliseconds to hand over 10 MB of it. Making
         // a loader touches only the new document, never the control.
-        loader_ = reinterpret_cast<ScintillaLoader*>(maker_->SendScintilla(
-            QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
-            static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+        loader_ = reinterpret_cast<ScintillaLoader*>(
+            maker_->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
+                                  static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
         if (!loader_) return;
         // The loader cannot start again: a file that changed while it was
         // read is read by the document lifecycle instead.

@@ -3,9 +3,15 @@
 #include "EditorContext.h"
 
 #include "BodyEditor.h"
+#include "interaction/Interaction.h"
 #include "markup/Highlighter.h"
 
 namespace app {
+
+void EditorContext::notify(const QString& text)
+{
+    interaction::ui().inform(text);
+}
 
 void colourDocumentWithWait(EditorContext& context)
 {

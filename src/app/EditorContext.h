@@ -58,6 +58,10 @@ public:
     // empty path, makes it untitled again: no file, the format of new
     // documents and the untitled caption.
     virtual void setDocumentFile(const QString& path, const storage::DocumentFormat& format) = 0;
+
+    // Tells the author something that needs no answer (a file left alone and
+    // why): the main window's status bar; an information box by default.
+    virtual void notify(const QString& text);
 };
 
 // Shows a wait caption and cursor for the lifetime of the guard.

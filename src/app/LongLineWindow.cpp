@@ -277,6 +277,42 @@ bool LongLineWindow::windowAll(std::string_view text)
     return found;
 }
 
+bool LongLineWindow::windowEdited(Pos from, Pos to)
+{
+    const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
+    bool found = false;
+    Pos done = -1;  // the start of the line windowed last
+    const auto windowLineAt = [&](Pos pos) {
+        const Line l = line(send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos)));
+        if (l.start == done || l.length() <= kLongLine) return;
+        found = true;
+        done = l.start;
+        if (active_) showAround(l, caret >= l.start && caret <= l.end ? caret : l.start);
+    };
+    windowLineAt(from);
+    // The lines that begin inside the new text: only a stretch longer than a
+    // long line between two line breaks can hold one.
+    const auto* begin = to > from ? reinterpret_cast<const char*>(send(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                                       static_cast<unsigned long>(from), to - from))
+                                  : nullptr;
+    const char* const end = begin ? begin + (to - from) : nullptr;
+    for (const char* p = begin; p && p < end;) {
+        const auto* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* lineEnd = nl ? nl : end;
+        if (lineEnd - p > kLongLine) {
+            // A lone CR ends a line in the control too.
+            for (const char* q = p; q < lineEnd;) {
+                const auto* cr = static_cast<const char*>(std::memchr(q, '\r', static_cast<size_t>(lineEnd - q)));
+                windowLineAt(from + (q - begin));
+                q = cr ? cr + 1 : lineEnd;
+            }
+        }
+        p = lineEnd + 1;
+    }
+    windowLineAt(to);
+    return found;
+}
+
 bool LongLineWindow::follow()
 {
     if (!active_) return false;

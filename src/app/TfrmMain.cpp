@@ -220,6 +220,11 @@ void TfrmMain::setDocumentFile(const QString& path, const storage::DocumentForma
     document_->setFile(path, format);
 }
 
+void TfrmMain::notify(const QString& text)
+{
+    status_->notify(text);
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (document_->closeQuery())

@@ -59,6 +59,7 @@ public:
     bool openDocument(const QString& path) override;
     bool askToSaveChanges() override;
     void setDocumentFile(const QString& path, const storage::DocumentFormat& format) override;
+    void notify(const QString& text) override;
 
     // The parts, for the concern classes and for tests.
     BodyEditor& editor() { return *body_; }

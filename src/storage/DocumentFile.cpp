@@ -19,6 +19,7 @@
 
 #include "markup/Text.h"
 #include "storage/DeclaredCharset.h"
+#include "storage/FileNames.h"
 #include "storage/Instances.h"
 
 namespace storage {
@@ -484,6 +485,8 @@ bool openDocumentFile(const QString& path, QFile& file, struct stat& st, QString
         if (error) *error = reason;
         return false;
     };
+    // A name that is not UTF-8 would reach another file, or none: missing.
+    if (!namesItsFileExactly(path)) return fail(systemError(ENOENT));
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
     if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
     if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
@@ -700,6 +703,7 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
         if (error) *error = systemError(errnum);
         return false;
     };
+    if (!namesItsFileExactly(path)) return fail(ENOENT);
     // A symbolic link is written through to its target and stays a link.
     QFileInfo target(path);
     for (int depth = 0; target.isSymLink() && depth < 40; ++depth) target.setFile(target.symLinkTarget());

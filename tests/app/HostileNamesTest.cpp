@@ -57,6 +57,7 @@ TEST_F(MainWindowTest, ANameThatIsNotUtf8IsRefusedAsMissing)
         EXPECT_STREQ(std::fgets(kept, sizeof kept, f), name.constData());
         std::fclose(f);
     }
+    std::remove(folder + names[0]);  // which the temporary home's removal cannot name
 }
 
 }  // namespace

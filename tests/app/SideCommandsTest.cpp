@@ -246,6 +246,7 @@ TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
         EXPECT_STREQ(std::fgets(kept, sizeof kept, f), name.constData());
         std::fclose(f);
     }
+    std::remove(latin.constData());  // which the temporary home's removal cannot name
 }
 
 }  // namespace

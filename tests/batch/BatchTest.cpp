@@ -203,7 +203,7 @@ TEST(Batch, ANameThatIsNotUtf8IsMissingAndItsTwinIsLeftAlone)
     EXPECT_TRUE(out.contains(qt_error_string(ENOENT) + " (the name is not valid UTF-8)")) << out.toStdString();
     EXPECT_EQ(content(latin), "<P>" + latin + "</P>");
     EXPECT_EQ(content(twin), "<P>" + twin + "</P>");
-    std::remove(latin.c_str());
+    std::remove(latin.c_str());  // (also: the temporary folder's removal cannot name it)
     EXPECT_EQ(batch({QStringLiteral("--tags-lower"), QString::fromUtf8(twin)}).exitCode, 0);
     EXPECT_EQ(content(twin), "<p>" + twin + "</p>");
 }

@@ -309,6 +309,9 @@ TEST_F(DocumentFileDisk, ANameThatIsNotUtf8IsMissingAndItsTwinIsLeftAlone)
     EXPECT_TRUE(storage::saveDocumentFile(QFile::decodeName(folder + twin + ".html"), "new", {}, &error))
         << error.toStdString();
     EXPECT_EQ(content(folder + twin + ".html"), "new");
+    // The temporary folder's removal cannot name them.
+    std::remove((folder + latin + "/page.html").constData());
+    ::rmdir((folder + latin).constData());
 }
 
 }  // namespace

@@ -86,10 +86,12 @@ public:
         const auto pass = [&](markup::PassProgress progress) {
             edit = markup::replaceAllMatches(text, what, with, progress);
         };
-        if (!runWithProgress(context_.window(), QStringLiteral("Replacing all matches..."), pass)) return;
-        markup::FindReplace::apply(body(), edit);
+        const auto putInPlace = [&] {
+            markup::FindReplace::apply(body(), edit);
+            edit.replacement = {};
+        };
+        if (!runWithProgress(context_.window(), QStringLiteral("Replacing all matches..."), pass, putInPlace)) return;
         const std::int64_t count = edit.count;
-        edit = {};
         body().focus();
         // The span from the first to the last match came back as one new text
         // in the default colour: colour its tags again, leaving the caret.

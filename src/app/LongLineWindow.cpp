@@ -231,21 +231,8 @@ bool LongLineWindow::windowAll(std::string_view text)
     const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const char* const begin = text.data();
     const char* const end = begin + text.size();
-    // Every style is the default: the hidden part is written without reading
-    // it, in pieces that keep the twins' alternation at absolute positions.
-    static const std::string pattern = [] {
-        std::string p(static_cast<size_t>(kPiece), '\0');
-        for (Pos i = 0; i < kPiece; ++i) p[static_cast<size_t>(i)] = static_cast<char>(hidden(markup::DefaultStyle, i));
-        return p;
-    }();
-    const auto hide = [&](Pos from, Pos to) {
-        for (Pos at = from; at < to;) {
-            const Pos offset = at % kPiece, n = std::min(to - at, kPiece - offset);
-            writeRaw(editor_, at,
-                     std::string_view(pattern).substr(static_cast<size_t>(offset), static_cast<size_t>(n)));
-            at += n;
-        }
-    };
+    // Every style is the default: the hidden part is written without reading it.
+    const auto hide = [&](Pos from, Pos to) { hideDefault(from, to); };
     const auto window = [&](const char* from, const char* to) {
         if (to - from <= kLongLine) return;
         found = true;
@@ -277,6 +264,21 @@ bool LongLineWindow::windowAll(std::string_view text)
     return found;
 }
 
+void LongLineWindow::hideDefault(Pos from, Pos to)
+{
+    // In pieces that keep the twins' alternation at absolute positions.
+    static const std::string pattern = [] {
+        std::string p(static_cast<size_t>(kPiece), '\0');
+        for (Pos i = 0; i < kPiece; ++i) p[static_cast<size_t>(i)] = static_cast<char>(hidden(markup::DefaultStyle, i));
+        return p;
+    }();
+    for (Pos at = from; at < to;) {
+        const Pos offset = at % kPiece, n = std::min(to - at, kPiece - offset);
+        writeRaw(editor_, at, std::string_view(pattern).substr(static_cast<size_t>(offset), static_cast<size_t>(n)));
+        at += n;
+    }
+}
+
 bool LongLineWindow::windowEdited(Pos from, Pos to)
 {
     const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
@@ -287,7 +289,15 @@ bool LongLineWindow::windowEdited(Pos from, Pos to)
         if (l.start == done || l.length() <= kLongLine) return;
         found = true;
         done = l.start;
-        if (active_) showAround(l, caret >= l.start && caret <= l.end ? caret : l.start);
+        if (!active_) return;
+        const Pos focus = caret >= l.start && caret <= l.end ? caret : l.start;
+        // The new bytes are all in the default style: those outside the new
+        // window are hidden without being read, so that finding the shown run
+        // around the focus reads a window's worth, not megabytes.
+        const Line w = windowFor(l, focus);
+        hideDefault(std::max(from, l.start), std::min(to, w.start));
+        hideDefault(std::max(from, w.end), std::min(to, l.end));
+        showAround(l, focus);
     };
     windowLineAt(from);
     // The lines that begin inside the new text: only a stretch longer than a

@@ -81,6 +81,8 @@ private:
     Line line(Pos lineNumber) const;
     // Whether [start, start + n), n at most one piece, meets a long line.
     bool touchesLongLine(Pos start, Pos n) const;
+    // Hides [from, to), all of it in the default style, without reading it.
+    void hideDefault(Pos from, Pos to);
     // Shows [from, to) of [start, end) (a part of a line) and hides the rest
     // of it.
     void show(Pos start, Pos end, Pos from, Pos to);

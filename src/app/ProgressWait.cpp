@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -29,7 +30,8 @@ void setProgressDelay(std::chrono::milliseconds delay)
     progressDelay = delay;
 }
 
-bool runWithProgress(QWidget* window, const QString& label, const std::function<void(markup::PassProgress)>& pass)
+bool runWithProgress(QWidget* window, const QString& label, const std::function<void(markup::PassProgress)>& pass,
+                     const std::function<void()>& finish)
 {
     const WaitCursor cursor;
     std::atomic<bool> cancel{false};
@@ -55,23 +57,32 @@ bool runWithProgress(QWidget* window, const QString& label, const std::function<
         std::unique_lock lock(mutex);
         quick = ended.wait_for(lock, progressDelay, [&] { return finished; });
     }
+    std::unique_ptr<QProgressDialog> dialog;
     if (!quick) {
-        QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, 1000, window);
-        dialog.setWindowModality(Qt::ApplicationModal);
-        dialog.setMinimumDuration(0);
-        dialog.setAutoReset(false);
-        dialog.setAutoClose(false);
+        dialog = std::make_unique<QProgressDialog>(label, QStringLiteral("Cancel"), 0, 1000, window);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->setMinimumDuration(0);
+        dialog->setAutoReset(false);
+        dialog->setAutoClose(false);
         const auto stop = [&] { cancel = true; };
-        QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, stop);
-        QObject::connect(&dialog, &QDialog::rejected, &dialog, stop);
+        QObject::connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), stop);
+        QObject::connect(dialog.get(), &QDialog::rejected, dialog.get(), stop);
         QTimer ticks;
-        QObject::connect(&ticks, &QTimer::timeout, &dialog, [&] { dialog.setValue(done.load()); });
+        QObject::connect(&ticks, &QTimer::timeout, dialog.get(), [&] { dialog->setValue(done.load()); });
         ticks.start(50);
-        dialog.show();
+        dialog->show();
         loop.exec();
     }
     worker.join();
-    return !cancel;
+    if (cancel) return false;
+    if (dialog) {
+        dialog->setCancelButton(nullptr);
+        dialog->setValue(1000);
+        // Painted before the work that follows holds the thread; no input.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (finish) finish();
+    return true;
 }
 
 }  // namespace app

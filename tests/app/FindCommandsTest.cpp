@@ -134,7 +134,8 @@ protected:
 // Replace All of a text matching at every byte of a minified page: the wait
 // cursor and a progress dialog (here at once) whose Esc leaves the document as
 // it was and the Replace dialog open; run to its end, the long line grown to
-// twice its size still shows only the window around the caret.
+// twice its size still shows only the window around the caret, and so does
+// the line an undo puts back.
 TEST_F(FindCommands, ReplaceAllShowsProgressEscCancelsAndALongLineKeepsItsWindow)
 {
     app::setProgressDelay(std::chrono::milliseconds(0));
@@ -170,6 +171,10 @@ TEST_F(FindCommands, ReplaceAllShowsProgressEscCancelsAndALongLineKeepsItsWindow
     EXPECT_TRUE(body().isShown(end - 1));
     EXPECT_FALSE(body().isShown(0));
     EXPECT_FALSE(body().isShown(end / 2));
+    // Undone, the line is as long as before and windowed as well.
+    body().undo();
+    EXPECT_EQ(body().text(), page);
+    EXPECT_FALSE(body().isShown(Pos(page.size()) / 2));
 }
 
 TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)

@@ -63,14 +63,18 @@ PARTS = {
     # at 50) and a write to the disk.
     "RecoverySnapshotUi", "RecoverySnapshot",
 }
+# Worst cases shown beside their operation, with no budget: Replace All of a
+# text that matches at every byte of one line, whose 50 MB case is mostly the
+# editing control laying out the 100 MB line it makes. Growth shown, not checked.
+WORST_CASES = {"ReplaceAllEverywhere"}
 MAX_GROWTH_10_TO_50 = 5.5
 # Operations on a few lines: the same cost at 50 MB as at 1 MB, within 2x.
 NEAR_CARET = {"StatusRefresh", "TypeAtEnd", "BoldAtEnd", "RecolourNearCaret", "GoToLine"}
 MAX_GROWTH_1_TO_50 = 2.0
 # The order of the table; anything else follows in name order.
 ORDER = ["Baseline_MemchrScan", "Open", "Save", "ColourDocument", "RecolourNearCaret", "TagsToUpper", "TagsToLower",
-         "RemoveTags", "SpecialToHtml", "HtmlToSpecial", "ReplaceAll", "GoToLine", "StatusRefresh",
-         "StatusRefreshOneLine", "TypeAtEnd", "BoldAtEnd", "RecoverySnapshotUi", "RecoverySnapshot"]
+         "RemoveTags", "SpecialToHtml", "HtmlToSpecial", "ReplaceAll", "ReplaceAllEverywhere", "GoToLine",
+         "StatusRefresh", "StatusRefreshOneLine", "TypeAtEnd", "BoldAtEnd", "RecoverySnapshotUi", "RecoverySnapshot"]
 MEMORY = "PeakMemory"
 # A document may take at most 4x its file size. Judged on what opening it adds
 # to the process: the process itself (Qt, the libraries, the empty window)
@@ -221,7 +225,7 @@ def main(paths):
                     ok = False
                     problems.append(f"{op}/{size} MB takes {fmt_ms(t)}, over its budget of {budget} ms")
             growth = ""
-            whole = op in WHOLE_DOCUMENT or op in PARTS
+            whole = op in WHOLE_DOCUMENT or op in PARTS or op in WORST_CASES
             if whole and size == 10 and 1 in times:
                 growth = f"1->10 MB: {t / times[1]:.1f}x"
             elif whole and size == 50 and 10 in times:
@@ -230,8 +234,8 @@ def main(paths):
                 g = t / times[10]
                 g_cpu = cpu / ms(rows[(op, 10)], "cpu_time")
                 fine = min(g, g_cpu) <= MAX_GROWTH_10_TO_50
-                if op in PARTS:
-                    growth = f"10->50 MB: {g:.1f}x (a part, not checked)"
+                if op in PARTS or op in WORST_CASES:
+                    growth = f"10->50 MB: {g:.1f}x ({'a part' if op in PARTS else 'a worst case'}, not checked)"
                 else:
                     growth = (f"10->50 MB: {g:.1f}x (CPU {g_cpu:.1f}x), "
                               f"{'linear' if fine else 'FASTER THAN LINEAR'}")

@@ -19,6 +19,7 @@
 #include "markup/Captions.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
+#include "storage/FileNames.h"
 
 namespace app {
 namespace {
@@ -36,14 +37,6 @@ public:
 
 // The name of the desktop entry and of the icon in the desktop's icon theme.
 constexpr const char* kDesktopName = "quillon-pro";
-
-// The words of the command line that name the file: a leading "--" only keeps
-// a name such as "--help" from being read as an option.
-QStringList fileWords(QStringList arguments)
-{
-    if (!arguments.isEmpty() && arguments.first() == QStringLiteral("--")) arguments.removeFirst();
-    return arguments;
-}
 
 // The options answered without a window.
 constexpr std::string_view kAsks[] = {"-h", "--help", "--help-all", "-v", "--version"};
@@ -123,12 +116,13 @@ int run(QApplication& application, const QStringList& arguments)
     QApplication::setStyle(new HintDelayStyle);
     BodyEditor::installPlainAccessibility();
     // The file named on the command line is read while the window is built.
-    const QStringList words = fileWords(arguments);
-    const BodyEditor::PreloadScope preload = BodyEditor::preload(
-        commandLinePath(words, QDir::currentPath()), settings::SettingsStore().read(settings::user::kColorize));
+    const QString path = commandLinePath(arguments, QDir::currentPath());
+    const BodyEditor::PreloadScope preload =
+        BodyEditor::preload(storage::namesItsFileExactly(path) ? path : QString(),
+                            settings::SettingsStore().read(settings::user::kColorize));
     TfrmMain window;
     startupMark("main window built");
-    window.start(words);
+    window.start(arguments);
     return application.exec();
 }
 

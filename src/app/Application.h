@@ -19,7 +19,8 @@ QStringList commandLineOptions();
 // What --help prints.
 QString helpText();
 
-// Runs the editor until its main window closes; `arguments` is the command
-// line without the program name.
+// Runs the editor until its main window closes; `arguments` are the words
+// that name the file: the command line without the program name, Qt's own
+// options and the "--" that ends them.
 int run(QApplication& application, const QStringList& arguments);
 }  // namespace app

@@ -1,12 +1,16 @@
 #include "Batch.h"
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <set>
+#include <utility>
 #include <variant>
 
 #include "markup/Entities.h"
@@ -14,6 +18,7 @@
 #include "markup/TagCaseConversion.h"
 #include "markup/Text.h"
 #include "storage/DocumentFile.h"
+#include "storage/FileNames.h"
 
 namespace app {
 namespace {
@@ -70,7 +75,7 @@ std::variant<Request, QString> parse(int argc, char** argv)
             if (word == kOutput && ++i == argc) return QStringLiteral("--output needs a folder");
             request.outputFolder =
                 word == kOutput ? QFile::decodeName(argv[i]) : QFile::decodeName(argv[i] + kOutput.size() + 1);
-            if (!QFileInfo(request.outputFolder).isDir())
+            if (!QFileInfo(request.outputFolder).isDir() || !storage::namesItsFileExactly(request.outputFolder))
                 return QStringLiteral("--output: \"%1\" is not a folder").arg(request.outputFolder);
         } else if (word == kReplace || word.starts_with("--replace=")) {
             if (word == kReplace && ++i == argc) return QStringLiteral("--replace needs FIND=>REPLACEMENT");
@@ -123,6 +128,33 @@ struct FileReport {
     QString line;
 };
 
+// Where --output writes the copy of `file`.
+QString copyTarget(const Request& request, const QString& file)
+{
+    return QDir(request.outputFolder).filePath(QFileInfo(file).fileName());
+}
+
+// The first copy that would be written over one of the files to be read (the
+// same file by device and inode, so that "." or another name, a link or a hard
+// link for the folder or the file is no way around it), or empty.
+QString copyOverAnInput(const Request& request)
+{
+    const auto identity = [](const QString& path) -> std::optional<std::pair<dev_t, ino_t>> {
+        struct stat st {};
+        if (path == QLatin1String("-") || ::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
+        return std::pair(st.st_dev, st.st_ino);
+    };
+    std::set<std::pair<dev_t, ino_t>> inputs;
+    for (const QString& file : request.files)
+        if (const auto id = identity(file)) inputs.insert(*id);
+    for (const QString& file : request.files) {
+        if (file == QLatin1String("-")) continue;
+        const QString target = copyTarget(request, file);
+        if (const auto id = identity(target); id && inputs.contains(*id)) return target;
+    }
+    return {};
+}
+
 FileReport runOnFile(const QString& file, const Request& request, QSet<QString>& written)
 {
     const bool standard = file == QLatin1String("-");
@@ -138,6 +170,8 @@ FileReport runOnFile(const QString& file, const Request& request, QSet<QString>&
         if (!readAll(stdin, &bytes)) return failed(qt_error_string(errno));
         doc = storage::decodeDocument(bytes);
         if (!doc.refused.isEmpty()) return failed(doc.refused);
+    } else if (!storage::namesItsFileExactly(file)) {
+        return failed(qt_error_string(ENOENT) + QStringLiteral(" (the name is not valid UTF-8)"));
     } else if (!storage::loadDocumentFile(file, &doc, &error)) {
         return failed(error);
     }
@@ -157,7 +191,7 @@ FileReport runOnFile(const QString& file, const Request& request, QSet<QString>&
         if (!writeAll(stdout, storage::encodeDocument(result.text, doc.format))) return failed(qt_error_string(errno));
     } else if (!request.outputFolder.isEmpty()) {
         // Copies: every file is written, changed or not, under its own name.
-        const QString target = QDir(request.outputFolder).filePath(QFileInfo(file).fileName());
+        const QString target = copyTarget(request, file);
         const QString key = QFileInfo(target).absoluteFilePath();
         if (written.contains(key))
             return failed(QStringLiteral("another file of this run was written to %1").arg(target));
@@ -206,10 +240,11 @@ BatchResult runBatchOperations(std::string_view text, const std::vector<BatchOpe
                 break;
             }
             case Kind::Replace: {
-                const markup::ReplaceAllEdit edit =
-                    markup::replaceAllMatches(before, operation.find, operation.replacement);
+                markup::ReplaceAllEdit edit = markup::replaceAllMatches(before, operation.find, operation.replacement);
                 result.changes += edit.count;
-                if (edit.count > 0) before = edit.applyTo(before);
+                // A replacement of the whole text is the new text itself.
+                const bool whole = edit.start == 0 && edit.end == static_cast<markup::Pos>(before.size());
+                if (edit.count > 0) before = whole ? std::move(edit.replacement) : edit.applyTo(before);
                 break;
             }
         }
@@ -264,6 +299,14 @@ int runBatch(int argc, char** argv)
         return 2;
     }
     const Request& request = std::get<Request>(parsed);
+    if (!request.outputFolder.isEmpty()) {
+        if (const QString input = copyOverAnInput(request); !input.isEmpty()) {
+            put(stderr, QStringLiteral("tagsmith --batch: --output would write over %1, a file to be read; "
+                                       "nothing was written")
+                            .arg(input));
+            return 2;
+        }
+    }
     // The document goes to standard output when one is read from standard
     // input: the report then goes to standard error.
     FILE* report = request.files.contains(QStringLiteral("-")) ? stderr : stdout;

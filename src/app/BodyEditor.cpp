@@ -394,8 +394,12 @@ void BodyEditor::replaceSelection(std::string_view t)
     // Through the target, which takes a length: the text may hold NUL bytes.
     send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
     send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
-    const long end = send(QsciScintillaBase::SCI_GETTARGETEND);
+    const long start = send(QsciScintillaBase::SCI_GETTARGETSTART), end = send(QsciScintillaBase::SCI_GETTARGETEND);
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+    // Before the caret is scrolled to, which lays its line out: a long line
+    // the new text made or grew shows only its window (Replace All of
+    // megabytes in a minified page).
+    longLines_->windowEdited(start, end);
     send(QsciScintillaBase::SCI_SCROLLCARET);
     markStyled();
 }
@@ -798,7 +802,21 @@ bool BodyEditor::canUndo() const
 
 void BodyEditor::undo()
 {
+    // The text an undo puts back comes in the default style, every byte shown,
+    // and Scintilla scrolls to it (laying its line out whole: 25 s for the
+    // 50 MB line a Replace All took away) before the undo returns. So the
+    // insertions are windowed as they happen: the one moment this editor asks
+    // for modification events.
+    const QMetaObject::Connection restored =
+        connect(control_, &QsciScintillaBase::SCN_MODIFIED, this,
+                [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                    if (type & QsciScintillaBase::SC_MOD_INSERTTEXT)
+                        longLines_->windowEdited(position, position + length);
+                });
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, QsciScintillaBase::SC_MOD_INSERTTEXT);
     control_->undo();
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
+    disconnect(restored);
     markStyled();
 }
 void BodyEditor::cut()

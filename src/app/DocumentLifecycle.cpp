@@ -17,6 +17,7 @@
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
 #include "settings/SettingsStore.h"
+#include "storage/FileNames.h"
 
 namespace app {
 namespace {
@@ -250,7 +251,7 @@ void DocumentLifecycle::openCommandLine(const QStringList& arguments)
 {
     const QString path = commandLinePath(arguments, w_.startFolder());
     if (path.isEmpty()) return;
-    if (!QFileInfo::exists(path)) {
+    if (!QFileInfo::exists(path) || !storage::namesItsFileExactly(path)) {
         interaction::ui().error(QStringLiteral("Quillon Pro can't find ") + path);
         return;
     }

@@ -7,6 +7,7 @@
 #include "CommandRegistry.h"
 #include "EditorContext.h"
 #include "EditorView.h"
+#include "ProgressWait.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
 #include "interaction/Interaction.h"
@@ -71,12 +72,26 @@ public:
         report(state_.replaceOne(body(), what, utf8(replaceDlg_->replaceText())), what);
     }
 
-    // ReplaceDlgReplace, with the Replace All button.
+    // ReplaceDlgReplace, with the Replace All button. The matches are found
+    // and the new text made on a thread of its own, with a progress dialog
+    // past half a second; a cancel leaves the document as it was and the
+    // dialog open.
     void replaceDlgReplaceAll()
     {
-        const std::int64_t count = markup::FindReplace::replaceAll(
-            body(), body().characters(), utf8(replaceDlg_->findText()), utf8(replaceDlg_->replaceText()));
-        if (count < 0) return;
+        const std::string what = utf8(replaceDlg_->findText()), with = utf8(replaceDlg_->replaceText());
+        if (what.empty()) return;
+        // The text in place: nothing can change it while the pass runs.
+        const std::string_view text = body().characters();
+        markup::ReplaceAllEdit edit;
+        const auto pass = [&](markup::PassProgress progress) {
+            edit = markup::replaceAllMatches(text, what, with, progress);
+        };
+        const auto putInPlace = [&] {
+            markup::FindReplace::apply(body(), edit);
+            edit.replacement = {};
+        };
+        if (!runWithProgress(context_.window(), QStringLiteral("Replacing all matches..."), pass, putInPlace)) return;
+        const std::int64_t count = edit.count;
         body().focus();
         // The span from the first to the last match came back as one new text
         // in the default colour: colour its tags again, leaving the caret.

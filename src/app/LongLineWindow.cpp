@@ -231,21 +231,8 @@ bool LongLineWindow::windowAll(std::string_view text)
     const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
     const char* const begin = text.data();
     const char* const end = begin + text.size();
-    // Every style is the default: the hidden part is written without reading
-    // it, in pieces that keep the twins' alternation at absolute positions.
-    static const std::string pattern = [] {
-        std::string p(static_cast<size_t>(kPiece), '\0');
-        for (Pos i = 0; i < kPiece; ++i) p[static_cast<size_t>(i)] = static_cast<char>(hidden(markup::DefaultStyle, i));
-        return p;
-    }();
-    const auto hide = [&](Pos from, Pos to) {
-        for (Pos at = from; at < to;) {
-            const Pos offset = at % kPiece, n = std::min(to - at, kPiece - offset);
-            writeRaw(editor_, at,
-                     std::string_view(pattern).substr(static_cast<size_t>(offset), static_cast<size_t>(n)));
-            at += n;
-        }
-    };
+    // Every style is the default: the hidden part is written without reading it.
+    const auto hide = [&](Pos from, Pos to) { hideDefault(from, to); };
     const auto window = [&](const char* from, const char* to) {
         if (to - from <= kLongLine) return;
         found = true;
@@ -274,6 +261,65 @@ bool LongLineWindow::windowAll(std::string_view text)
         }
         p = nl ? nl + 1 : end;
     }
+    return found;
+}
+
+void LongLineWindow::hideDefault(Pos from, Pos to)
+{
+    // In pieces that keep the twins' alternation at absolute positions.
+    static const std::string pattern = [] {
+        std::string p(static_cast<size_t>(kPiece), '\0');
+        for (Pos i = 0; i < kPiece; ++i) p[static_cast<size_t>(i)] = static_cast<char>(hidden(markup::DefaultStyle, i));
+        return p;
+    }();
+    for (Pos at = from; at < to;) {
+        const Pos offset = at % kPiece, n = std::min(to - at, kPiece - offset);
+        writeRaw(editor_, at, std::string_view(pattern).substr(static_cast<size_t>(offset), static_cast<size_t>(n)));
+        at += n;
+    }
+}
+
+bool LongLineWindow::windowEdited(Pos from, Pos to)
+{
+    const Pos caret = send(QsciScintillaBase::SCI_GETCURRENTPOS);
+    bool found = false;
+    Pos done = -1;  // the start of the line windowed last
+    const auto windowLineAt = [&](Pos pos) {
+        const Line l = line(send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos)));
+        if (l.start == done || l.length() <= kLongLine) return;
+        found = true;
+        done = l.start;
+        if (!active_) return;
+        const Pos focus = caret >= l.start && caret <= l.end ? caret : l.start;
+        // The new bytes are all in the default style: those outside the new
+        // window are hidden without being read, so that finding the shown run
+        // around the focus reads a window's worth, not megabytes.
+        const Line w = windowFor(l, focus);
+        hideDefault(std::max(from, l.start), std::min(to, w.start));
+        hideDefault(std::max(from, w.end), std::min(to, l.end));
+        showAround(l, focus);
+    };
+    windowLineAt(from);
+    // The lines that begin inside the new text: only a stretch longer than a
+    // long line between two line breaks can hold one.
+    const auto* begin = to > from ? reinterpret_cast<const char*>(send(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                                       static_cast<unsigned long>(from), to - from))
+                                  : nullptr;
+    const char* const end = begin ? begin + (to - from) : nullptr;
+    for (const char* p = begin; p && p < end;) {
+        const auto* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* lineEnd = nl ? nl : end;
+        if (lineEnd - p > kLongLine) {
+            // A lone CR ends a line in the control too.
+            for (const char* q = p; q < lineEnd;) {
+                const auto* cr = static_cast<const char*>(std::memchr(q, '\r', static_cast<size_t>(lineEnd - q)));
+                windowLineAt(from + (q - begin));
+                q = cr ? cr + 1 : lineEnd;
+            }
+        }
+        p = lineEnd + 1;
+    }
+    windowLineAt(to);
     return found;
 }
 

@@ -63,6 +63,11 @@ public:
     // the caret's line the part around the caret. Returns whether the text
     // has a long line (also when the window is off).
     bool windowAll(std::string_view text);
+    // After an edit put [from, to) in place (its styles the default, every
+    // byte shown), before anything lays its lines out: each long line it meets
+    // is shown through a window again, around the caret in the caret's line.
+    // Returns whether it met a long line (also when the window is off).
+    bool windowEdited(Pos from, Pos to);
     // Before painting: each long line on screen has a window, and the caret's
     // line shows the caret with room on both sides. Returns whether a window
     // moved (the caret's place on screen changed with it).
@@ -76,6 +81,8 @@ private:
     Line line(Pos lineNumber) const;
     // Whether [start, start + n), n at most one piece, meets a long line.
     bool touchesLongLine(Pos start, Pos n) const;
+    // Hides [from, to), all of it in the default style, without reading it.
+    void hideDefault(Pos from, Pos to);
     // Shows [from, to) of [start, end) (a part of a line) and hides the rest
     // of it.
     void show(Pos start, Pos end, Pos from, Pos to);

@@ -22,6 +22,7 @@
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
 #include "settings/SettingsStore.h"
+#include "storage/FileNames.h"
 
 namespace app {
 namespace {
@@ -39,8 +40,9 @@ public:
     // kinds becomes the document.
     void openByType(const QString& path)
     {
+        if (!reachable(path)) return;
         const files::FileKind kind = files::fileKind(path, files::Arrival::Opened);
-        if (kind == files::FileKind::Ignored) return;
+        if (kind == files::FileKind::Ignored) return refuseType(path, files::Arrival::Opened);
         if (kind == files::FileKind::Gif || kind == files::FileKind::Jpeg) {
             // Like every insertion, recoloured near the caret, which stays after the tag.
             if (!insertReference(kind, path)) return;
@@ -56,8 +58,10 @@ public:
     // DropByType: an image tag, a style-sheet link or an anchor.
     void dropByType(const QString& path)
     {
+        if (!reachable(path)) return;
         const files::FileKind kind = files::fileKind(path, files::Arrival::Dropped);
-        if (kind == files::FileKind::Ignored || !insertReference(kind, path)) return;
+        if (kind == files::FileKind::Ignored) return refuseType(path, files::Arrival::Dropped);
+        if (!insertReference(kind, path)) return;
         body().focus();
         context_.recolourNearCaret(1, 1);
     }
@@ -100,6 +104,7 @@ public:
         }
         if (commandLine.isEmpty()) return interaction::ui().warn(kNoTool);
         const QString file = panel_->selectedFile();
+        if (!file.isEmpty() && !reachable(file)) return;
         if (!files::startCommandLine(commandLine, file.isEmpty() ? QStringList() : QStringList{file}))
             interaction::ui().warn(kToolFailed);
     }
@@ -107,6 +112,7 @@ public:
     // p2CreateClick: a folder in the folder shown. Refusals are silent.
     void createFolder()
     {
+        if (!reachable(panel_->folder())) return;
         files::createFolder(panel_->folder(), askName());
         panel_->refresh();
     }
@@ -115,6 +121,7 @@ public:
     void renameSelected()
     {
         const QString path = panel_->selectedFile();
+        if (!path.isEmpty() && !reachable(path)) return;
         const QString name = askName();
         if (!path.isEmpty()) files::renameFile(path, name);
         panel_->refresh();
@@ -124,7 +131,7 @@ public:
     void deleteSelected()
     {
         const QString path = panel_->selectedFile();
-        if (path.isEmpty()) return;
+        if (path.isEmpty() || !reachable(path)) return;
         const QString question = QStringLiteral("Delete ") + markup::FileNamePart(path) + QLatin1Char('?');
         if (interaction::ui().ask(question, interaction::Buttons::YesNo) == interaction::Answer::Yes)
             files::deleteFile(path);
@@ -142,6 +149,27 @@ private:
     EditorView& body() { return context_.body(); }
 
     QAction* entry(const QString& name) { return context_.window()->findChild<QAction*>(name); }
+
+    // Whether the file the author chose in a list or dropped is reached by
+    // its name exactly: a name that is not UTF-8 is shown with U+FFFD and
+    // would reach another file, or none. Refused with a word to the author.
+    bool reachable(const QString& path)
+    {
+        if (storage::namesItsFileExactly(path)) return true;
+        context_.notify(storage::inexactNameNotice(path));
+        return false;
+    }
+
+    // A type left alone is refused with a word, not in silence: a file that
+    // does nothing when double-clicked looks like a fault.
+    void refuseType(const QString& path, files::Arrival arrival)
+    {
+        context_.notify(
+            QStringLiteral("%1 was not %2: its name holds \"%3\", a type Quillon Pro leaves alone.")
+                .arg(markup::FileNamePart(path),
+                     arrival == files::Arrival::Opened ? QStringLiteral("opened") : QStringLiteral("inserted"),
+                     files::ignoredType(path, arrival)));
+    }
     QAction* entry(const char* name) { return entry(QString::fromLatin1(name)); }
 
     // The name prompt, prefilled with the selected file's name (for a new

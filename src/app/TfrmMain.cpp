@@ -235,6 +235,7 @@ void TfrmMain::changeEvent(QEvent* event)
             this, [this] { document_->offerReload(); }, Qt::QueuedConnection);
 }
 
+
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (document_->closeQuery())

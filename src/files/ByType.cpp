@@ -14,12 +14,20 @@ constexpr std::array<const char*, 12> kIgnored = {".exe", ".bmp", ".com", ".xbm"
 
 }  // namespace
 
-FileKind fileKind(const QString& path, Arrival arrival)
+QString ignoredType(const QString& path, Arrival arrival)
 {
-    const QString lower = markup::toTagCase(path, true);
+    const QString lower = markup::toTagCase(markup::FileNamePart(path), true);
     const size_t ignored = arrival == Arrival::Opened ? kIgnored.size() : kIgnored.size() - 1;
     for (size_t i = 0; i < ignored; ++i)
-        if (lower.contains(QLatin1String(kIgnored[i]))) return FileKind::Ignored;
+        if (lower.contains(QLatin1String(kIgnored[i]))) return QLatin1String(kIgnored[i]);
+    return {};
+}
+
+FileKind fileKind(const QString& path, Arrival arrival)
+{
+    if (!ignoredType(path, arrival).isEmpty()) return FileKind::Ignored;
+    // Only the name decides: folders are often named after domains.
+    const QString lower = markup::toTagCase(markup::FileNamePart(path), true);
     if (lower.contains(QLatin1String(".gif"))) return FileKind::Gif;
     // ".jpe" also finds ".jpeg".
     if (lower.contains(QLatin1String(".jpg")) || lower.contains(QLatin1String(".jpe"))) return FileKind::Jpeg;

@@ -3,8 +3,9 @@
 // style-sheet link (dropped only), an anchor around the selection (dropped),
 // the document itself (opened), or nothing for programs, bitmaps, word
 // processor files and the like. Types are found by searching the lower-cased
-// full path anywhere, not only at its end, so a folder named My.Documents
-// makes every file in it a ".doc".
+// file name anywhere, not only at its end ("page.doc.html" is a ".doc"); the
+// folders do not count, so site folders named after their domain
+// (www.example.com) hold pages like any other.
 #pragma once
 
 #include <QString>
@@ -20,6 +21,9 @@ enum class Arrival { Opened, Dropped };
 enum class FileKind { Ignored, Gif, Jpeg, StyleSheet, Other };
 
 FileKind fileKind(const QString& path, Arrival arrival);
+// The ignored type found in the file name (".exe"), or empty when the file is
+// not ignored.
+QString ignoredType(const QString& path, Arrival arrival);
 
 // The text that replaces the selection, and where the caret goes: this many
 // bytes back from the end of that text.

@@ -2,7 +2,7 @@
 // arithmetic.
 #include "FindReplace.h"
 
-#include <vector>
+#include <algorithm>
 
 #include "CaseFold.h"
 
@@ -54,37 +54,62 @@ std::string ReplaceAllEdit::applyTo(std::string_view text) const
     return out;
 }
 
-ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, std::string_view with)
+ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, std::string_view with,
+                                 PassProgress progress)
 {
     ReplaceAllEdit edit;
     if (what.empty()) return edit;
-    // First the matches, then the new text in one allocation of its final size:
-    // growing it as it is written would copy it over and over.
-    struct Match {
-        Pos at, length;
-    };
-    std::vector<Match> matches;
     const FoldedPattern pattern(what);
     const auto n = static_cast<Pos>(text.size());
-    Pos length = 0, matched = 0;
-    // Each search starts after the previous match (and looks no further than
-    // the next one): an inserted text is never searched.
-    for (Pos at = pattern.find(text, 0, n, &length); at >= 0; at = pattern.find(text, at + length, n, &length)) {
-        matches.push_back({at, length});
+    const auto cancelled = [&] { return progress.cancel && progress.cancel->load(std::memory_order_relaxed); };
+    // Calls `onMatch(at, length)` for every match, left to right; each search
+    // starts after the previous match, so an inserted text is never searched.
+    // The text is searched a step at a time, so that a long stretch without a
+    // match still notices a cancel: a match is taken when it starts within the
+    // step, which its longest match past the step's end lets it finish in.
+    // False when cancelled. Progress: the first scan makes the first half.
+    const Pos longest = longestMatch(what);
+    const auto scan = [&](int half, auto onMatch) {
+        constexpr Pos kStep = Pos(1) << 16;
+        Pos length = 0;
+        for (Pos from = 0, nextCheck = kStep;;) {
+            const Pos stepEnd = std::min(n, from + kStep);
+            const Pos at = pattern.find(text, from, std::min(n, stepEnd + longest), &length);
+            if (at >= 0 && at < stepEnd) {
+                onMatch(at, length);
+                from = at + length;
+            } else if (stepEnd == n) {
+                return !cancelled();
+            } else {
+                from = stepEnd;
+            }
+            if (from < nextCheck) continue;
+            nextCheck = from + kStep;
+            if (cancelled()) return false;
+            if (progress.done) progress.done->store(half * 500 + static_cast<int>(from * 500 / n));
+        }
+    };
+    // Counted first, so that the new text is made once at its final size:
+    // a list of the matches took 16 bytes for every match, and a text grown
+    // as it is written is copied over and over (three times its size at the
+    // last step).
+    Pos matched = 0;
+    const bool counted = scan(0, [&](Pos at, Pos length) {
+        if (edit.count++ == 0) edit.start = at;
+        edit.end = at + length;
         matched += length;
-    }
-    if (matches.empty()) return edit;
-    edit.count = static_cast<std::int64_t>(matches.size());
-    edit.start = matches.front().at;
-    edit.end = matches.back().at + matches.back().length;
+    });
+    if (!counted || edit.count == 0) return ReplaceAllEdit{0, 0, 0, {}, !counted};
     std::string& out = edit.replacement;
-    out.reserve(static_cast<size_t>(edit.end - edit.start - matched) + matches.size() * with.size());
+    out.reserve(static_cast<size_t>(edit.end - edit.start - matched) + static_cast<size_t>(edit.count) * with.size());
     Pos copied = edit.start;
-    for (const Match& m : matches) {
-        out.append(text.substr(static_cast<size_t>(copied), static_cast<size_t>(m.at - copied)));
+    const bool built = scan(1, [&](Pos at, Pos length) {
+        out.append(text.substr(static_cast<size_t>(copied), static_cast<size_t>(at - copied)));
         out.append(with);
-        copied = m.at + m.length;
-    }
+        copied = at + length;
+    });
+    if (!built) return ReplaceAllEdit{0, 0, 0, {}, true};
+    if (progress.done) progress.done->store(1000);
     return edit;
 }
 
@@ -166,12 +191,17 @@ std::int64_t FindReplace::replaceAll(TextEditor& editor, std::string_view text, 
     // `text` may be the editor's own buffer: it is read to the end before the
     // editor changes.
     const ReplaceAllEdit edit = replaceAllMatches(text, what, with);
-    if (edit.count == 0) return 0;
+    apply(editor, edit);
+    return edit.count;
+}
+
+void FindReplace::apply(TextEditor& editor, const ReplaceAllEdit& edit)
+{
+    if (edit.count == 0) return;
     // Only the span from the first to the last match is replaced, so the caret
     // ends after the last replacement as if each had been replaced in turn.
     editor.setSelection(edit.start, edit.end - edit.start);
     editor.replaceSelection(edit.replacement);
-    return edit.count;
 }
 
 }  // namespace markup

@@ -4,6 +4,7 @@
 // is a pure pass over the text applied to the editor in one replacement.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,19 +14,31 @@
 namespace markup {
 
 // Replace All computed over a text as it stood: bytes [start, end) of the old
-// text become `replacement`. Nothing changes when count is 0.
+// text become `replacement`. Nothing changes when count is 0 (also when the
+// pass was cancelled).
 struct ReplaceAllEdit {
     std::int64_t count = 0;
     Pos start = 0, end = 0;
     std::string replacement;
+    bool cancelled = false;
 
     // The whole new text (tests and callers that hold the text anyway).
     std::string applyTo(std::string_view text) const;
 };
 
+// What a long pass running on a thread of its own is told and tells: it stops
+// soon after `cancel` is set, and keeps `done` (0 to 1000) moving.
+struct PassProgress {
+    const std::atomic<bool>* cancel = nullptr;
+    std::atomic<int>* done = nullptr;
+};
+
 // Every match of `what` (ignoring case) from the start, left to right, each
-// replaced by `with`; a replacement is never searched again. O(n).
-ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, std::string_view with);
+// replaced by `with`; a replacement is never searched again. O(n), and the
+// memory it takes is the replacement's own: the matches are counted first, so
+// that the replacement is made once, at its final size.
+ReplaceAllEdit replaceAllMatches(std::string_view text, std::string_view what, std::string_view with,
+                                 PassProgress progress = {});
 
 // The texts of the two message boxes.
 std::string notFoundMessage(std::string_view what);   // "\"what\" not found."
@@ -68,6 +81,9 @@ public:
     {
         return replaceAll(editor, editor.text(), what, with);
     }
+    // The second half of replaceAll: `edit`, computed over the editor's text
+    // as it stands, applied in one replacement.
+    static void apply(TextEditor& editor, const ReplaceAllEdit& edit);
 
 private:
     // Searches from FindPos to the end; selects the match and returns its

@@ -20,6 +20,7 @@
 
 #include "markup/Text.h"
 #include "storage/DeclaredCharset.h"
+#include "storage/FileNames.h"
 #include "storage/InPlaceSave.h"
 #include "storage/Instances.h"
 #include "storage/WideUnicode.h"
@@ -481,6 +482,8 @@ bool statPlainFile(const QString& path, struct stat& st, QString* error)
         if (error) *error = reason;
         return false;
     };
+    // A name that is not UTF-8 would reach another file, or none: missing.
+    if (!namesItsFileExactly(path)) return fail(systemError(ENOENT));
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return fail(systemError(errno));
     if (S_ISDIR(st.st_mode)) return fail(systemError(EISDIR));
     if (!S_ISREG(st.st_mode)) return fail(QStringLiteral("not a plain file"));
@@ -735,6 +738,7 @@ bool writeFileSafely(const QString& path, std::string_view bytes, QString* error
         if (error) *error = systemError(errnum);
         return false;
     };
+    if (!namesItsFileExactly(path)) return fail(ENOENT);
     // A symbolic link is written through to its target and stays a link.
     QFileInfo target(path);
     const bool link = target.isSymLink();

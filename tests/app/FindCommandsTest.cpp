@@ -5,12 +5,16 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QTest>
+#include <chrono>
 
 #include "app/BodyEditor.h"
 #include "app/CommandModules.h"
 #include "app/CommandRegistry.h"
+#include "app/LongLineWindow.h"
+#include "app/ProgressWait.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
 #include "support/FakeEditorContext.h"
@@ -112,6 +116,71 @@ TEST_F(FindCommands, ReplaceOneAtATimeOrAll)
     QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
     EXPECT_EQ(ui.texts().last(), QStringLiteral("1 replacement made."));
+}
+
+// Presses Esc in the progress dialog as it shows, noting whether the wait
+// cursor was on: before the pass's end is taken, whenever the pass ends.
+class EscWhenShown : public QObject {
+public:
+    bool waited = false, pressed = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* progress = qobject_cast<QProgressDialog*>(watched);
+        if (progress && event->type() == QEvent::Show && !pressed) {
+            pressed = true;
+            waited = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            QTest::keyClick(progress, Qt::Key_Escape);
+        }
+        return false;
+    }
+};
+
+// Replace All of a text matching at every byte of a minified page: the wait
+// cursor and a progress dialog (here at once) whose Esc leaves the document as
+// it was and the Replace dialog open; run to its end, the long line grown to
+// twice its size still shows only the window around the caret, and so does
+// the line an undo puts back.
+TEST_F(FindCommands, ReplaceAllShowsProgressEscCancelsAndALongLineKeepsItsWindow)
+{
+    app::setProgressDelay(std::chrono::milliseconds(0));
+    const struct Restore {
+        ~Restore() { app::setProgressDelay(std::chrono::milliseconds(500)); }
+    } restore;
+    const std::string page(4 * app::LongLineWindow::kLongLine, 'a');
+    body().loadText(page);
+    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
+    type(QStringLiteral("a"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    type(QStringLiteral("bb"));
+    EscWhenShown esc;
+    qApp->installEventFilter(&esc);
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return esc.pressed; }));
+    qApp->removeEventFilter(&esc);
+    EXPECT_TRUE(esc.waited);
+    EXPECT_EQ(body().text(), page);
+    EXPECT_FALSE(body().isModified());
+    EXPECT_FALSE(body().canUndo());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    open<dialogs::ReplaceDialog>("Replace1Click");
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
+    EXPECT_EQ(ui.texts().last(), QString::fromStdString(markup::replacementsMessage(Pos(page.size()))));
+    const Pos end = body().length();
+    EXPECT_EQ(end, Pos(2 * page.size()));
+    EXPECT_EQ(body().caretPosition(), end);
+    EXPECT_TRUE(body().isShown(end - 1));
+    EXPECT_FALSE(body().isShown(0));
+    EXPECT_FALSE(body().isShown(end / 2));
+    // Undone, the line is as long as before and windowed as well.
+    body().undo();
+    EXPECT_EQ(body().text(), page);
+    EXPECT_FALSE(body().isShown(Pos(page.size()) / 2));
 }
 
 TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)

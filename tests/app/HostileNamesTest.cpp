@@ -31,25 +31,33 @@ TEST_F(MainWindowTest, HostileNamesOpenFromTheCommandLineAndSaveAsThemselves)
     EXPECT_EQ(QDir(home()).entryList(QDir::Files).size(), 2 * int(std::size(kNames)));
 }
 
-// Qt 6 cannot name a file whose name is not UTF-8: it is refused as missing
-// and nothing is touched.
+// Qt 6 cannot name a file whose name is not UTF-8: decoded, "caf\xe9.html"
+// becomes the name its twin "caf\xef\xbf\xbd.html" really has. It is refused
+// as missing, the document stays untitled, and neither file is touched.
 TEST_F(MainWindowTest, ANameThatIsNotUtf8IsRefusedAsMissing)
 {
-    const QByteArray name = QDir::currentPath().toUtf8() + "/caf\xe9.html";
-    FILE* f = std::fopen(name.constData(), "w");
-    ASSERT_TRUE(f);
-    std::fputs("kept", f);
-    std::fclose(f);
-    start({QFile::decodeName(name)});
+    const QByteArray folder = QDir::currentPath().toUtf8() + '/';
+    const QByteArray names[] = {"caf\xe9.html", "caf\xef\xbf\xbd.html"};
+    for (const QByteArray& name : names) {
+        FILE* f = std::fopen(folder + name, "w");
+        ASSERT_TRUE(f);
+        std::fputs(name.constData(), f);
+        std::fclose(f);
+    }
+    start({QFile::decodeName(folder + names[0])});
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_TRUE(ui.shown[0].text.startsWith("Quillon Pro can't find ")) << ui.shown[0].text.toStdString();
     EXPECT_EQ(text(), "");
+    EXPECT_EQ(window->documentPath(), QString());
     window.reset();
-    char kept[8] = {};
-    f = std::fopen(name.constData(), "r");
-    ASSERT_TRUE(f);
-    EXPECT_STREQ(std::fgets(kept, sizeof kept, f), "kept");
-    std::fclose(f);
+    for (const QByteArray& name : names) {
+        char kept[16] = {};
+        FILE* f = std::fopen(folder + name, "r");
+        ASSERT_TRUE(f);
+        EXPECT_STREQ(std::fgets(kept, sizeof kept, f), name.constData());
+        std::fclose(f);
+    }
+    std::remove(folder + names[0]);  // which the temporary home's removal cannot name
 }
 
 }  // namespace

@@ -10,10 +10,14 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QStatusBar>
+#include <cstdio>
 
 #include "MainWindowFixture.h"
+#include "files/ByType.h"
 #include "files/SidePanel.h"
 #include "files/TFileDrag.h"
+#include "markup/Captions.h"
 #include "support/Marked.h"
 #include "support/StandIn.h"
 
@@ -39,9 +43,13 @@ protected:
     // Drops files on `target` as a file manager does; false when refused.
     static bool drop(QWidget* target, const QStringList& names)
     {
-        QMimeData data;
         QList<QUrl> urls;
         for (const QString& name : names) urls << QUrl::fromLocalFile(home() + "/" + name);
+        return drop(target, urls);
+    }
+    static bool drop(QWidget* target, const QList<QUrl>& urls)
+    {
+        QMimeData data;
         data.setUrls(urls);
         const QPoint at = target->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -51,6 +59,7 @@ protected:
         return enter.isAccepted() && dropped.isAccepted();
     }
     std::string shown() { return marked::selection(window->editor()); }
+    QString notice() { return window->statusBar()->currentMessage(); }
 };
 
 TEST_F(SideCommands, DropsOnTheEditorAndTheWindowInsertAReferenceToTheFirstFile)
@@ -161,6 +170,83 @@ TEST_F(SideCommands, OpenWithGivesTheToolTheSelectedFileAsOneArgument)
               QStringList({"Couldn't launch Application! Check the user defined tool settings in the Options dialog.",
                            "Couldn't launch Application!  Check Options to see that the path to your defined tool "
                            "is correct."}));
+}
+
+// Site folders are named after their domains: only the file name decides
+// what a file becomes. A file of a type left alone is refused with a word
+// that names it and the type.
+TEST_F(SideCommands, OnlyTheFileNameDecidesAndARefusalIsSaid)
+{
+    QDir().mkpath(home() + "/www.example.com");
+    const QString site = writeFile("www.example.com/index.html", "<p>site</p>");
+    writeFile("www.example.com/setup.exe", "MZ");
+    start();
+    ASSERT_TRUE(window->sidePanel().setFolder(home() + "/www.example.com"));
+    select("www.example.com/index.html");
+    run("fileboxDblClick");
+    EXPECT_EQ(window->documentPath(), site);
+    EXPECT_EQ(text(), "<p>site</p>");
+
+    select("www.example.com/setup.exe");
+    run("fileboxDblClick");
+    EXPECT_EQ(window->documentPath(), site);
+    const QString exe = files::ignoredType("setup.exe", files::Arrival::Opened);
+    EXPECT_TRUE(notice().contains("setup.exe") && notice().contains(exe)) << notice().toStdString();
+    ASSERT_TRUE(drop(window.get(), {"www.example.com/README.doc"}));
+    EXPECT_EQ(text(), "<p>site</p>");
+    const QString doc = files::ignoredType("README.doc", files::Arrival::Dropped);
+    EXPECT_TRUE(notice().contains("README.doc") && notice().contains(doc)) << notice().toStdString();
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+// A name that is not UTF-8 is listed as Qt decodes it, with U+FFFD, which is
+// also the name of its twin: the one entry stands for both, and Open, Open
+// With, Rename, Delete and drops (its own bytes in a URL, or the entry
+// dragged) refuse it with a word; neither file is touched.
+TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
+{
+    const QByteArray latin = QFile::encodeName(home()) + "/caf\xe9.html",
+                     twin = QFile::encodeName(home()) + "/caf\xef\xbf\xbd.html";
+    for (const QByteArray& name : {latin, twin}) {
+        FILE* f = std::fopen(name.constData(), "w");
+        ASSERT_TRUE(f);
+        std::fputs(name.constData(), f);
+        std::fclose(f);
+    }
+    const testing_support::StandIn tool(home() + "/bin", "tool");
+    settings::SettingsStore().write(settings::user::kTool1Path, tool.path());
+    start();
+    const QString listed = QFile::decodeName(latin);
+    select(markup::FileNamePart(listed));
+    ui.answer(Answer::Yes);
+    ui.onModal([](QDialog& prompt) {
+        prompt.findChild<QLineEdit*>("txtName")->setText("renamed.html");
+        prompt.done(QDialog::Accepted);
+        return prompt.result();
+    });
+    for (const char* command : {"fileboxDblClick", "p3User1Click", "p3RenameClick", "p3DeleteClick"}) {
+        window->statusBar()->clearMessage();
+        run(command);
+        EXPECT_TRUE(notice().contains(listed)) << command << ' ' << notice().toStdString();
+    }
+    for (const QList<QUrl>& urls : {QList<QUrl>{QUrl::fromEncoded("file://" + latin.toPercentEncoding("/"))},
+                                    QList<QUrl>{QUrl::fromLocalFile(listed)}}) {
+        window->statusBar()->clearMessage();
+        ASSERT_TRUE(drop(window.get(), urls));
+        EXPECT_TRUE(notice().contains(listed)) << notice().toStdString();
+    }
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(ui.texts(), QStringList());  // no question to delete
+    EXPECT_FALSE(tool.ran());
+    EXPECT_FALSE(QFile::exists(home() + "/renamed.html"));
+    for (const QByteArray& name : {latin, twin}) {
+        char kept[64] = {};
+        FILE* f = std::fopen(name.constData(), "r");
+        ASSERT_TRUE(f) << name.toHex().constData();
+        EXPECT_STREQ(std::fgets(kept, sizeof kept, f), name.constData());
+        std::fclose(f);
+    }
+    std::remove(latin.constData());  // which the temporary home's removal cannot name
 }
 
 }  // namespace

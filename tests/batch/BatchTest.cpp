@@ -1,10 +1,13 @@
 // `tagsmith --batch` run as a process on real files in the test's own folder:
 // the files it writes are what the menu commands' passes make of them, byte
 // for byte and in the file's own encoding; failures are reported with the
-// system's reason and leave the file alone; --dry-run writes nothing.
+// system's reason and leave the file alone; --dry-run writes nothing. Also
+// the editor's own command line, where the program itself is the point.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <functional>
 #include <tuple>
@@ -27,9 +30,14 @@ struct Finished {
     QString out, err;
 };
 
-Finished batch(const QStringList& arguments, const QByteArray& input = {})
+// Runs the batch mode; `heap` limits the memory the program may allocate.
+Finished batch(const QStringList& arguments, const QByteArray& input = {}, rlim_t heap = RLIM_INFINITY)
 {
     QProcess process;
+    process.setChildProcessModifier([heap] {
+        const rlimit limit{heap, heap};
+        ::setrlimit(RLIMIT_DATA, &limit);
+    });
     process.start(QStringLiteral(QUILLON_TAGSMITH), QStringList{QStringLiteral("--batch")} + arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -139,6 +147,100 @@ TEST(Batch, ConvertsStandardInputToStandardOutput)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.toStdString(), "<p>&eacute;</p>\n");
     EXPECT_EQ(lastLine(run.err).toStdString(), "1 files changed, 0 unchanged, 0 failed");
+}
+
+// A run whose copies would go over a file it reads is refused before anything
+// is written, however the folder is named: the same file is told by device
+// and inode.
+TEST(Batch, RefusesAnOutputFolderThatHoldsAnInput)
+{
+    QDir().mkpath(QStringLiteral("out"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("."), QStringLiteral("here")));
+    const std::string a = "<P>a</P>", b = "<P>b</P>";
+    const QStringList rows[] = {
+        {"--output", "out", "a.html", "out/a.html"},  // a.html's copy would be out/a.html, read after it
+        {"--output", ".", "a.html"},
+        {"--output", "here", "a.html"},
+        {"--output=" + QDir::currentPath() + "/out/..", "out/a.html", "a.html"},
+    };
+    for (const QStringList& row : rows) {
+        writeBytes(QStringLiteral("a.html"), a);
+        writeBytes(QStringLiteral("out/a.html"), b);
+        const Finished run = batch(QStringList{QStringLiteral("--tags-lower")} + row);
+        const std::string what = row.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, 2) << what;
+        EXPECT_TRUE(run.err.contains("nothing was written")) << what << '\n' << run.err.toStdString();
+        EXPECT_EQ(readBytes(QStringLiteral("a.html")), a) << what;
+        EXPECT_EQ(readBytes(QStringLiteral("out/a.html")), b) << what;
+    }
+}
+
+// A name that is not UTF-8 ("caf\xe9.html") comes back from Qt's decoding as
+// another name, the one its twin "caf\xef\xbf\xbd.html" really has: it is
+// reported as missing, and neither file is touched.
+TEST(Batch, ANameThatIsNotUtf8IsMissingAndItsTwinIsLeftAlone)
+{
+    const std::string latin = "caf\xe9.html", twin = "caf\xef\xbf\xbd.html";
+    for (const std::string& name : {latin, twin}) {
+        FILE* f = std::fopen(name.c_str(), "w");
+        ASSERT_TRUE(f);
+        std::fputs(("<P>" + name + "</P>").c_str(), f);
+        std::fclose(f);
+    }
+    const auto content = [](const std::string& name) {
+        std::string text(64, '\0');
+        FILE* f = std::fopen(name.c_str(), "r");
+        text.resize(f ? std::fread(text.data(), 1, text.size(), f) : 0);
+        if (f) std::fclose(f);
+        return text;
+    };
+    // Through a shell: QProcess would encode the name as UTF-8.
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --batch --tags-lower \"$(printf 'caf\\351.html')\""),
+                 QStringLiteral(QUILLON_TAGSMITH)});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(shell.readAllStandardOutput());
+    EXPECT_EQ(shell.exitCode(), 1);
+    EXPECT_TRUE(out.contains(qt_error_string(ENOENT) + " (the name is not valid UTF-8)")) << out.toStdString();
+    EXPECT_EQ(content(latin), "<P>" + latin + "</P>");
+    EXPECT_EQ(content(twin), "<P>" + twin + "</P>");
+    std::remove(latin.c_str());  // which the temporary folder's removal cannot name
+}
+
+// Replace All of a text that matches at every byte takes memory in proportion
+// to its result, not to its matches: 16 MB of "a", each replaced by "bb",
+// within 12 times the file of heap.
+TEST(Batch, ReplacingEveryByteNeedsMemoryForTheResultOnly)
+{
+    constexpr size_t kFile = size_t(16) << 20;
+    writeBytes(QStringLiteral("a.html"), std::string(kFile, 'a'));
+    const Finished run = batch({QStringLiteral("--replace=a=>bb"), QStringLiteral("a.html")}, {}, 12 * kFile);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lastLine(run.out).toStdString(), "1 files changed, 0 unchanged, 0 failed");
+    EXPECT_EQ(QFileInfo(QStringLiteral("a.html")).size(), qint64(2 * kFile));
+}
+
+// After "--" every word names the file, even the words Qt takes for its own
+// options anywhere else: the editor starts with that file's text (its start-up
+// trace says when the document is in the control).
+TEST(CommandLine, AfterTwoHyphensEveryWordNamesTheFile)
+{
+    for (const char* name : {"-reverse", "-nograb", "-style=x.html"}) {
+        writeBytes(QString::fromLatin1(name), "<p>");
+        QProcess editor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUILLON_STARTUP_TRACE"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        editor.setProcessEnvironment(environment);
+        editor.setProcessChannelMode(QProcess::MergedChannels);
+        editor.start(QStringLiteral(QUILLON_TAGSMITH), {QStringLiteral("--"), QString::fromLatin1(name)});
+        QByteArray trace;
+        while (!trace.contains(" idle") && editor.waitForReadyRead(60000)) trace += editor.readAll();
+        editor.kill();
+        editor.waitForFinished();
+        EXPECT_TRUE(trace.contains("document in the control")) << name << '\n' << trace.toStdString();
+    }
 }
 
 }  // namespace

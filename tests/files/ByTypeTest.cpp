@@ -21,10 +21,13 @@ TEST(ByType, KindReferencesAndTheGifHeader)
     const Row rows[] = {
         {"/w/report.doc", FileKind::Ignored, FileKind::Ignored},
         {"/w/shortcut.lnk", FileKind::Ignored, FileKind::Other},
-        {"/w/My.Documents/page.htm", FileKind::Ignored, FileKind::Ignored},
+        // Only the file name decides: folders are often named after domains.
+        {"/w/My.Documents/page.htm", FileKind::Other, FileKind::Other},
+        {"/sites/www.example.com/index.html", FileKind::Other, FileKind::Other},
+        {"/w/page.doc.html", FileKind::Ignored, FileKind::Ignored},
         {"/w/Logo.GIF", FileKind::Gif, FileKind::Gif},
         {"/w/photo.jpeg", FileKind::Jpeg, FileKind::Jpeg},
-        {"/w/old.gifs/pic.jpg", FileKind::Gif, FileKind::Gif},
+        {"/w/old.gifs/pic.jpg", FileKind::Jpeg, FileKind::Jpeg},
         {"/w/style.css", FileKind::Other, FileKind::StyleSheet},
         {"/w/notes.txt", FileKind::Other, FileKind::Other},
     };

@@ -82,7 +82,11 @@ TEST(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
         {"replacement_holds_the_find_text", "a", "a", "bab", "bab", 1},
         {"by_nothing", "<b>x</b><B>", "<b>", "", "x</b>", 2},
         {"line_breaks", "a\r\nb\r\n", "\r\n", "<br>", "a<br>b<br>", 2},
-        {"empty_find_text", "abc", "", "x", "abc", 0}};
+        {"empty_find_text", "abc", "", "x", "abc", 0},
+        // The text is searched 64 KB at a time: a match across a step's end.
+        {"across_a_step", std::string(65535, 'x') + "abc", "abc", "d", std::string(65535, 'x') + "d", 1},
+        {"kelvin_sign_across_a_step", std::string(65534, 'x') + "\xe2\x84\xaa", "k", "y", std::string(65534, 'x') + "y",
+         1}};
     for (const auto& [name, text, what, with, expected, count] : rows) {
         const markup::ReplaceAllEdit edit = markup::replaceAllMatches(text, what, with);
         EXPECT_EQ(edit.count, count) << name;

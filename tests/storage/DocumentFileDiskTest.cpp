@@ -10,8 +10,10 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -421,6 +423,51 @@ TEST_F(DocumentFileDisk, SaveKeepsAttributesTheOwnerAndOtherNames)
     ASSERT_EQ(::stat(native.constData(), &st), 0);
     EXPECT_TRUE(!root || (st.st_uid == 65534u && st.st_gid == 65534u)) << "owner " << st.st_uid;
     expectAttributes("saves in place");
+}
+
+// Qt decodes a name that is not UTF-8 with U+FFFD, and that name encoded back
+// is its twin's: such a name, of the file or of a folder on the way, is read
+// and written as missing and nothing is touched. A name that holds U+FFFD
+// itself is used as any other while no name beside it is shown alike.
+TEST_F(DocumentFileDisk, ANameThatIsNotUtf8IsMissingAndItsTwinIsLeftAlone)
+{
+    const QByteArray folder = QFile::encodeName(dir_.path()) + '/';
+    const QByteArray latin = "caf\xe9", twin = "caf\xef\xbf\xbd";
+    const auto put = [](const QByteArray& file, const QByteArray& text) {
+        FILE* f = std::fopen(file.constData(), "w");
+        ASSERT_TRUE(f);
+        std::fputs(text.constData(), f);
+        std::fclose(f);
+    };
+    const auto content = [](const QByteArray& file) {
+        char text[64] = {};
+        FILE* f = std::fopen(file.constData(), "r");
+        if (f) text[std::fread(text, 1, sizeof text - 1, f)] = '\0';
+        if (f) std::fclose(f);
+        return std::string(text);
+    };
+    const QByteArray files[] = {latin + ".html", twin + ".html", latin + "/page.html", twin + "/page.html"};
+    for (const QByteArray& name : {latin, twin}) ASSERT_EQ(::mkdir((folder + name).constData(), 0700), 0);
+    for (const QByteArray& file : files) put(folder + file, file);
+    // Decoded, each name is also its twin's.
+    for (const QByteArray& file : {latin + ".html", latin + "/page.html"}) {
+        const QString decoded = QFile::decodeName(folder + file);
+        storage::LoadedDocument doc;
+        QString loadError, saveError;
+        EXPECT_FALSE(storage::loadDocumentFile(decoded, &doc, &loadError)) << file.toHex().constData();
+        EXPECT_FALSE(storage::saveDocumentFile(decoded, "new", {}, &saveError)) << file.toHex().constData();
+        EXPECT_EQ(loadError, qt_error_string(ENOENT));
+        EXPECT_EQ(saveError, qt_error_string(ENOENT));
+    }
+    for (const QByteArray& file : files) EXPECT_EQ(content(folder + file), file.toStdString());
+    ASSERT_EQ(std::remove((folder + latin + ".html").constData()), 0);
+    QString error;
+    EXPECT_TRUE(storage::saveDocumentFile(QFile::decodeName(folder + twin + ".html"), "new", {}, &error))
+        << error.toStdString();
+    EXPECT_EQ(content(folder + twin + ".html"), "new");
+    // The temporary folder's removal cannot name them.
+    std::remove((folder + latin + "/page.html").constData());
+    ::rmdir((folder + latin).constData());
 }
 
 }  // namespace

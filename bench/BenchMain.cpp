@@ -17,8 +17,8 @@
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
-#include "app/BodyEditor.h"
-#include "app/LargeBlocks.h"
+#include "editor/BodyEditor.h"
+#include "editor/LargeBlocks.h"
 
 namespace {
 

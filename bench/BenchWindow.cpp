@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/CommandModules.h"
-#include "app/EditorContext.h"
-#include "app/LargeBlocks.h"
+#include "commands/CommandModules.h"
+#include "commands/EditorContext.h"
+#include "editor/LargeBlocks.h"
 #include "markup/Captions.h"
 #include "markup/Highlighter.h"
 

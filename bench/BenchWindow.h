@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/BodyEditor.h"
-#include "app/CommandRegistry.h"
-#include "app/EditorContext.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/BodyEditor.h"
 #include "interaction/Interaction.h"
 
 namespace bench {

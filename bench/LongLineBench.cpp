@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 
 #include "BenchDocument.h"
-#include "app/BodyEditor.h"
-#include "app/LargeBlocks.h"
+#include "editor/BodyEditor.h"
+#include "editor/LargeBlocks.h"
 #include "storage/DocumentFile.h"
 
 namespace {

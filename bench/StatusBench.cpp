@@ -8,8 +8,8 @@
 #include <QStatusBar>
 
 #include "BenchDocument.h"
-#include "app/BodyEditor.h"
 #include "app/StatusPanels.h"
+#include "editor/BodyEditor.h"
 
 namespace {
 

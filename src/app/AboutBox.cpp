@@ -1,22 +1,14 @@
-#include "AboutBox.h"
+#include "app/AboutBox.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "cli/CommandLine.h"
 #include "interaction/Interaction.h"
 
-#ifndef QUILLON_VERSION
-#define QUILLON_VERSION "3.0.0"
-#endif
-
 namespace app {
-
-const char* aboutVersion()
-{
-    return QUILLON_VERSION;
-}
 
 void showAboutBox(QWidget* parent)
 {
@@ -31,7 +23,7 @@ void showAboutBox(QWidget* parent)
                                  "<p>A HyperText document editor: write HTML by hand, with tags, dialogs "
                                  "and text tools to help.</p>"
                                  "<p>Free software under the GNU General Public License, version 3.</p>")
-                      .arg(QLatin1String(aboutVersion())));
+                      .arg(QLatin1String(cli::programVersion())));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     auto* column = new QVBoxLayout(&box);

@@ -5,8 +5,6 @@ class QWidget;
 
 namespace app {
 
-// The program's version ("3.0.0").
-const char* aboutVersion();
 void showAboutBox(QWidget* parent);
 
 }  // namespace app

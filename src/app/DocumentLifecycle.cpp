@@ -1,18 +1,20 @@
-#include "DocumentLifecycle.h"
+#include "app/DocumentLifecycle.h"
+
+#include "cli/CommandLine.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
-#include "BodyEditor.h"
-#include "CommandRegistry.h"
-#include "CommandUi.h"
-#include "LargeBlocks.h"
-#include "RecentFiles.h"
-#include "StatusPanels.h"
-#include "TfrmMain.h"
-#include "WindowLayout.h"
+#include "app/RecentFiles.h"
+#include "app/StatusPanels.h"
+#include "app/TfrmMain.h"
+#include "app/WindowLayout.h"
+#include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
+#include "editor/BodyEditor.h"
+#include "editor/LargeBlocks.h"
 #include "files/SidePanel.h"
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
@@ -65,16 +67,6 @@ void goBack(EditorView& body, const Place& place)
 }
 
 }  // namespace
-
-QString commandLinePath(const QStringList& arguments, const QString& currentFolder)
-{
-    QString text = arguments.value(0).trimmed();
-    for (int i = 1; i < 4 && i < arguments.size(); ++i)
-        if (!arguments[i].isEmpty()) text += QLatin1Char(' ') + arguments[i];
-    if (text.isEmpty()) return {};
-    if (QDir::isRelativePath(text)) text = currentFolder + QLatin1Char('/') + text;
-    return text;
-}
 
 QString withDefaultSuffix(const QString& path)
 {
@@ -249,7 +241,7 @@ bool DocumentLifecycle::askToSave(const QString& beginning, bool addToRecent)
 
 void DocumentLifecycle::openCommandLine(const QStringList& arguments)
 {
-    const QString path = commandLinePath(arguments, w_.startFolder());
+    const QString path = cli::commandLinePath(arguments, w_.startFolder());
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path) || !storage::namesItsFileExactly(path)) {
         interaction::ui().error(QStringLiteral("Quillon Pro can't find ") + path);

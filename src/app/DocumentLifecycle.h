@@ -17,11 +17,6 @@ class TfrmMain;
 
 enum class SaveResult { Saved, Cancelled, Failed };
 
-// The file named by a command line: the first argument trimmed, then each of
-// the arguments 2 to 4 that is not empty after one blank (a path with blanks
-// arrives whole even unquoted; later arguments are ignored); a relative path
-// is taken from `currentFolder`. Empty when no file is named.
-QString commandLinePath(const QStringList& arguments, const QString& currentFolder);
 // A chosen save name whose file name holds no "." gets ".html" appended.
 QString withDefaultSuffix(const QString& path);
 // Whether a file named on the command line is shown empty: one or two bytes

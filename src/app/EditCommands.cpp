@@ -1,14 +1,14 @@
 // Handlers of the Edit menu's clipboard and undo entries (also on the toolbar,
 // the editor's context menu and the hidden alternative shortcuts) and of Help.
-#include "EditCommands.h"
+#include "app/EditCommands.h"
 
 #include <QAction>
 
-#include "AboutBox.h"
-#include "CommandRegistry.h"
-#include "CommandUi.h"
-#include "EditorView.h"
-#include "TfrmMain.h"
+#include "app/AboutBox.h"
+#include "app/TfrmMain.h"
+#include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 
 namespace app {

@@ -1,4 +1,4 @@
-#include "Recovery.h"
+#include "app/Recovery.h"
 
 #include <sys/stat.h>
 
@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "BodyEditor.h"
+#include "editor/BodyEditor.h"
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
 #include "storage/Instances.h"

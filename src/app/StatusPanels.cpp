@@ -1,4 +1,4 @@
-#include "StatusPanels.h"
+#include "app/StatusPanels.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QStyle>
 
-#include "EditorView.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
 

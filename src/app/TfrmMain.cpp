@@ -1,4 +1,4 @@
-#include "TfrmMain.h"
+#include "app/TfrmMain.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,17 +9,17 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "BodyEditor.h"
-#include "CommandModules.h"
-#include "CommandUi.h"
-#include "DocumentLifecycle.h"
-#include "EditCommands.h"
-#include "EditorContext.h"
-#include "Recovery.h"
-#include "StartupTrace.h"
-#include "StatusPanels.h"
-#include "VexSplitter.h"
-#include "WindowLayout.h"
+#include "app/DocumentLifecycle.h"
+#include "app/EditCommands.h"
+#include "app/Recovery.h"
+#include "app/StatusPanels.h"
+#include "app/VexSplitter.h"
+#include "app/WindowLayout.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandUi.h"
+#include "commands/EditorContext.h"
+#include "editor/BodyEditor.h"
+#include "editor/StartupTrace.h"
 #include "files/SidePanel.h"
 #include "markup/Captions.h"
 #include "markup/Highlighter.h"
@@ -234,7 +234,6 @@ void TfrmMain::changeEvent(QEvent* event)
         QMetaObject::invokeMethod(
             this, [this] { document_->offerReload(); }, Qt::QueuedConnection);
 }
-
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {

@@ -11,8 +11,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "CommandRegistry.h"
-#include "EditorContext.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
 
 class QFrame;
 

@@ -1,4 +1,4 @@
-#include "VexSplitter.h"
+#include "app/VexSplitter.h"
 
 #include <QMouseEvent>
 #include <QRubberBand>

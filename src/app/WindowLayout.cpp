@@ -1,4 +1,4 @@
-#include "WindowLayout.h"
+#include "app/WindowLayout.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QToolBar>
 
-#include "BodyEditor.h"
-#include "CommandRegistry.h"
-#include "CommandUi.h"
-#include "StatusPanels.h"
-#include "TfrmMain.h"
-#include "VexSplitter.h"
+#include "app/StatusPanels.h"
+#include "app/TfrmMain.h"
+#include "app/VexSplitter.h"
+#include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
+#include "editor/BodyEditor.h"
 #include "files/SidePanel.h"
 #include "interaction/Interaction.h"
 #include "interaction/WindowPlace.h"

@@ -5,16 +5,9 @@
 #include <QWidget>
 
 #include "markup/Captions.h"
+#include "storage/FileNames.h"
 
 namespace files {
-
-QStringList droppedFiles(const QList<QUrl>& urls)
-{
-    QStringList paths;
-    for (const QUrl& url : urls)
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) paths << url.toLocalFile();
-    return paths;
-}
 
 TFileDrag::TFileDrag(QWidget* owner) : QObject(owner), owner_(owner)
 {
@@ -41,7 +34,7 @@ bool TFileDrag::eventFilter(QObject* watched, QEvent* event)
     auto* drop = static_cast<QDropEvent*>(event);
     // A drag from inside the program (it has a source widget) is not a file
     // manager's drop.
-    const QStringList paths = drop->source() ? QStringList() : droppedFiles(drop->mimeData()->urls());
+    const QStringList paths = drop->source() ? QStringList() : storage::droppedFiles(drop->mimeData()->urls());
     if (paths.isEmpty()) {
         event->ignore();
         return true;

@@ -15,9 +15,6 @@ class QWidget;
 
 namespace files {
 
-// The local files among dropped URLs, in their order.
-QStringList droppedFiles(const QList<QUrl>& urls);
-
 class TFileDrag : public QObject {
     Q_OBJECT
     Q_PROPERTY(QStringList NameWithPath READ NameWithPath)

@@ -55,4 +55,12 @@ QString inexactNameNotice(const QString& path)
         .arg(path);
 }
 
+QStringList droppedFiles(const QList<QUrl>& urls)
+{
+    QStringList paths;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) paths << url.toLocalFile();
+    return paths;
+}
+
 }  // namespace storage

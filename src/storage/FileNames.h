@@ -6,7 +6,10 @@
 // documents) is checked here before it is used.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 namespace storage {
 
@@ -19,5 +22,8 @@ bool namesItsFileExactly(const QString& path);
 
 // What the author is told when a name is refused for that.
 QString inexactNameNotice(const QString& path);
+
+// The local files among dropped URLs, in their order.
+QStringList droppedFiles(const QList<QUrl>& urls);
 
 }  // namespace storage

@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/BodyEditor.h"
+#include "editor/BodyEditor.h"
 #include "markup/Highlighter.h"
 #include "support/FileFaults.h"
 

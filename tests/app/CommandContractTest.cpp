@@ -2,7 +2,7 @@
 // by a module, so that a misspelt name fails here instead of showing a
 // disabled entry.
 #include "MainWindowFixture.h"
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "app/Application.h"
+#include "cli/CommandLine.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ TEST(CommandLineOptions, HelpAndTheManPageNameEachOption)
     QFile page(QStringLiteral(QUILLON_MAN_PAGE));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << QUILLON_MAN_PAGE;
     const QString man = QString::fromUtf8(page.readAll());
-    const QString help = app::helpText();
-    const QStringList options = app::commandLineOptions();
+    const QString help = cli::helpText();
+    const QStringList options = cli::commandLineOptions();
     EXPECT_TRUE(options.contains("--batch") && options.contains("--help")) << options.join(' ').toStdString();
     for (const QString& option : options) {
         EXPECT_TRUE(names(help, option)) << "--help does not name " << option.toStdString();

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/BodyEditor.h"
+#include "editor/BodyEditor.h"
 #include "markup/TextBuffer.h"
 #include "storage/DocumentFile.h"
 #include "support/FileFaults.h"

@@ -10,13 +10,13 @@
 #include <QTest>
 #include <chrono>
 
-#include "app/BodyEditor.h"
-#include "app/CommandModules.h"
-#include "app/CommandRegistry.h"
-#include "app/LongLineWindow.h"
-#include "app/ProgressWait.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
+#include "editor/BodyEditor.h"
+#include "editor/LongLineWindow.h"
 #include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"
 

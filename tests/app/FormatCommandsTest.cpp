@@ -7,10 +7,10 @@
 #include <map>
 #include <set>
 
-#include "app/BodyEditor.h"
-#include "app/CommandModules.h"
-#include "app/CommandRegistry.h"
-#include "app/CommandTable.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/CommandTable.h"
+#include "editor/BodyEditor.h"
 #include "markup/Entities.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeEditorContext.h"

@@ -14,6 +14,7 @@
 #include "app/DocumentLifecycle.h"
 #include "app/RecentFiles.h"
 #include "app/StatusPanels.h"
+#include "cli/CommandLine.h"
 #include "files/SidePanel.h"
 #include "support/FileFaults.h"
 
@@ -49,8 +50,8 @@ TEST_F(MainWindowTest, CommandLineJoinsUpToFourArgumentsAndOpensAFileNotAMissing
                                                         {"/x/y z.html", "/x/y z.html"},
                                                         {"-n.html", "/cwd/-n.html"}};
     for (const auto& [arguments, path] : rows)
-        EXPECT_EQ(app::commandLinePath(QString(arguments).split('|'), "/cwd").toStdString(), path) << arguments;
-    EXPECT_EQ(app::commandLinePath({}, "/cwd"), QString());
+        EXPECT_EQ(cli::commandLinePath(QString(arguments).split('|'), "/cwd").toStdString(), path) << arguments;
+    EXPECT_EQ(cli::commandLinePath({}, "/cwd"), QString());
     EXPECT_EQ(app::captionFileName(QStringLiteral("/web/my-page.html - Quillon Pro")), QStringLiteral("my-page.html"));
     // From the command line a file opens (not added to the recent files), a
     // missing one or a folder is reported; a file of one or two line breaks shows

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/BodyEditor.h"
-#include "app/LongLineWindow.h"
+#include "editor/BodyEditor.h"
+#include "editor/LongLineWindow.h"
 #include "markup/Highlighter.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <QTest>
 #include <memory>
 
-#include "app/BodyEditor.h"
-#include "app/CommandUi.h"
 #include "app/TfrmMain.h"
+#include "commands/CommandUi.h"
+#include "editor/BodyEditor.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedInteraction.h"
 

@@ -6,7 +6,7 @@
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 #include "dialogs/FindDialog.h"
 #include "support/Marked.h"
 

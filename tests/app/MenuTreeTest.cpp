@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "MainWindowFixture.h"
-#include "app/CommandTable.h"
+#include "commands/CommandTable.h"
 #include "dialogs/CustomButtons.h"
 
 namespace {

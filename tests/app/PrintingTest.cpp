@@ -9,8 +9,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "app/CommandModules.h"
-#include "app/Printing.h"
+#include "commands/CommandModules.h"
+#include "commands/Printing.h"
 #include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"
 

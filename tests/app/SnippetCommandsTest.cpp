@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/CommandModules.h"
+#include "commands/CommandModules.h"
 #include "markup/Snippets.h"
 #include "markup/TagCase.h"
 #include "settings/SettingsStore.h"

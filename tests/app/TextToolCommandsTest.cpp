@@ -3,7 +3,7 @@
 // the guard messages. The passes themselves are tested in tests/markup.
 #include <gtest/gtest.h>
 
-#include "app/CommandModules.h"
+#include "commands/CommandModules.h"
 #include "markup/LineTools.h"
 #include "support/FakeEditorContext.h"
 #include "support/ScriptedInteraction.h"

@@ -29,7 +29,7 @@ for image in $(grep -o '<img src="[^"]*"' "$manual" | sed 's/.*src="\(.*\)"/\1/'
   check "the manual's picture $image is installed" test -s "$share/quillon-pro/$image"
 done
 # Every shortcut of the command table is in the manual, written as the manual writes keys.
-table=$(dirname "$0")/../../src/app/CommandTable.cpp
+table=$(dirname "$0")/../../src/commands/CommandTable.cpp
 unnamed=$(grep -oE '"(Ctrl|Alt|Shift|F[0-9])[A-Za-z0-9+]*"' "$table" | tr -d '"' | sort -u |
   while read -r k; do grep -qF "<kbd>${k//+/</kbd>+<kbd>}</kbd>" "$manual" || echo "$k"; done)
 check "the manual names every shortcut${unnamed:+ (not: $unnamed)}" test -z "$unnamed"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/LargeBlocks.h"
+#include "editor/LargeBlocks.h"
 
 namespace {
 
@@ -63,7 +63,10 @@ bool kernelHasHugePages()
 
 #if defined(__SANITIZE_ADDRESS__)
 // A sanitized build keeps the sanitizer's allocator: nothing to test.
-TEST(LargeBlocks, KeptOutOfSanitizedBuilds) { GTEST_SKIP() << "NOTICE: the allocator is not replaced under a sanitizer"; }
+TEST(LargeBlocks, KeptOutOfSanitizedBuilds)
+{
+    GTEST_SKIP() << "NOTICE: the allocator is not replaced under a sanitizer";
+}
 #else
 TEST(LargeBlocks, LargeBlocksStartOnHugePagesAndSmallOnesAreLeftAlone)
 {
@@ -79,7 +82,7 @@ TEST(LargeBlocks, LargeBlocksStartOnHugePagesAndSmallOnesAreLeftAlone)
         }
     }
     // Small blocks: no 2 MB alignment asked, so a run of them is not all aligned.
-    std::vector<std::unique_ptr<char[]>> small;
+    std::vector<std::unique_ptr<char[]> > small;
     int aligned = 0;
     for (int i = 0; i < 8; ++i) {
         small.push_back(std::make_unique<char[]>(1000));

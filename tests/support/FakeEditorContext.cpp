@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QVBoxLayout>
 
-#include "app/EditorContext.h"
+#include "commands/EditorContext.h"
 #include "markup/Captions.h"
 #include "markup/Highlighter.h"
 

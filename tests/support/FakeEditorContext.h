@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/BodyEditor.h"
-#include "app/CommandRegistry.h"
-#include "app/EditorContext.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/BodyEditor.h"
 
 namespace testing_support {
 

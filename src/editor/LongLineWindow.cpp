@@ -1,4 +1,4 @@
-#include "LongLineWindow.h"
+#include "editor/LongLineWindow.h"
 
 #include <Qsci/qsciscintillabase.h>
 

@@ -7,9 +7,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
 #include "files/BrowserPreview.h"
 #include "files/TNCAPI.h"
 #include "interaction/Interaction.h"

@@ -3,10 +3,10 @@
 // commands of the View menu.
 #include <functional>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/EditorView.h"
 #include "markup/Highlighter.h"
 #include "markup/TagEngine.h"
 #include "settings/SettingsStore.h"

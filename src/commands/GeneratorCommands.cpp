@@ -6,10 +6,10 @@
 #include <QDate>
 #include <QFileInfo>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/EditorView.h"
 #include "generators/NewDocument.h"
 #include "interaction/Interaction.h"
 #include "settings/Options.h"

@@ -1,6 +1,6 @@
 // The command table itself: every menu entry, shortcut and toolbar button of
 // the main window in one place, in menu order.
-#include "CommandTable.h"
+#include "commands/CommandTable.h"
 
 #include <cstring>
 

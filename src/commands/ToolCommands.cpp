@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
 #include "files/UserTools.h"
 #include "interaction/Interaction.h"
 #include "settings/SettingsStore.h"

@@ -4,7 +4,7 @@
 // blocks on 2 MB boundaries and marks them for transparent huge pages. Every
 // block still comes from malloc, so the standard operator delete (free)
 // releases it.
-#include "LargeBlocks.h"
+#include "editor/LargeBlocks.h"
 
 #include <malloc.h>
 #include <sys/mman.h>

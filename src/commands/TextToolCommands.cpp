@@ -1,17 +1,17 @@
 // Handlers of the whole-document text tools: tag case, tag removal, entities
 // and the line tools. Each whole-document pass computes the new text with a
 // pure function and puts it into the editor in one replacement.
-#include "TextToolCommands.h"
+#include "commands/TextToolCommands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "markup/Entities.h"
 #include "markup/LineTools.h"

@@ -3,10 +3,10 @@
 #include <QDateTime>
 #include <QLocale>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "markup/QuickSnippets.h"
 #include "markup/Snippets.h"

@@ -1,8 +1,8 @@
 // What every command module shares of the editor context: the whole-document
 // colouring with its wait caption, and the insertion context of tag commands.
-#include "EditorContext.h"
+#include "commands/EditorContext.h"
 
-#include "BodyEditor.h"
+#include "editor/BodyEditor.h"
 #include "markup/Highlighter.h"
 
 namespace app {

@@ -1,11 +1,11 @@
-#include "ButtonIcons.h"
+#include "commands/ButtonIcons.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
-#include "CommandTable.h"
+#include "commands/CommandTable.h"
 
 // Resources of a static library are registered by hand (outside any namespace).
 static void initButtonIconResources()

@@ -1,4 +1,4 @@
-#include "StartupTrace.h"
+#include "editor/StartupTrace.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractScrollArea>

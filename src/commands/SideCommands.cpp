@@ -8,11 +8,11 @@
 #include <QTreeView>
 #include <memory>
 
-#include "BodyEditor.h"
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/BodyEditor.h"
+#include "editor/EditorView.h"
 #include "files/ByType.h"
 #include "files/FileOperations.h"
 #include "files/SidePanel.h"

@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "EditorView.h"
+#include "editor/EditorView.h"
 
 namespace app {
 

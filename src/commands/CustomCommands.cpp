@@ -15,13 +15,13 @@
 #include <array>
 #include <memory>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
 #include "dialogs/CustomButtons.h"
 #include "dialogs/TagList.h"
 #include "dialogs/TfrmTags.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "settings/SettingsStore.h"
 

@@ -1,4 +1,4 @@
-#include "CommandUi.h"
+#include "commands/CommandUi.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -8,9 +8,9 @@
 #include <QToolButton>
 #include <cstring>
 
-#include "ButtonIcons.h"
-#include "CommandRegistry.h"
-#include "CommandTable.h"
+#include "commands/ButtonIcons.h"
+#include "commands/CommandRegistry.h"
+#include "commands/CommandTable.h"
 #include "dialogs/ColorGrid.h"
 
 namespace app {

@@ -3,13 +3,13 @@
 #include <QPointer>
 #include <memory>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
-#include "ProgressWait.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/GoLineDialog.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "markup/FindReplace.h"
 #include "markup/Highlighter.h"

@@ -1,4 +1,4 @@
-#include "ProgressWait.h"
+#include "commands/ProgressWait.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "Printing.h"
+#include "commands/Printing.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -7,10 +7,10 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "markup/Captions.h"
 

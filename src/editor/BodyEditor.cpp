@@ -1,4 +1,4 @@
-#include "BodyEditor.h"
+#include "editor/BodyEditor.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -19,10 +19,10 @@
 #include <emmintrin.h>
 #endif
 
-#include "LongLineWindow.h"
-#include "StartupTrace.h"
-#include "files/TFileDrag.h"
+#include "editor/LongLineWindow.h"
+#include "editor/StartupTrace.h"
 #include "markup/CaseFold.h"
+#include "storage/FileNames.h"
 
 namespace app {
 
@@ -208,7 +208,7 @@ protected:
     }
 
 private:
-    static QStringList localFiles(const QDropEvent& event) { return files::droppedFiles(event.mimeData()->urls()); }
+    static QStringList localFiles(const QDropEvent& event) { return storage::droppedFiles(event.mimeData()->urls()); }
     // Accepts a drag of files as a copy (the list it comes from must not
     // take it for a move); false for anything else.
     static bool takeFiles(QDropEvent& event)

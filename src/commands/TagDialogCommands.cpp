@@ -7,10 +7,9 @@
 #include <QFileInfo>
 #include <optional>
 
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
-#include "EditorView.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
 #include "dialogs/ColorGrid.h"
 #include "dialogs/TfrmEMail.h"
 #include "dialogs/TfrmFonts.h"
@@ -19,6 +18,7 @@
 #include "dialogs/TfrmLine.h"
 #include "dialogs/TfrmLink.h"
 #include "dialogs/TfrmStyle.h"
+#include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 #include "markup/Palette.h"
 

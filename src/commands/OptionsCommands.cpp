@@ -1,9 +1,9 @@
 // Handler of Tools > Options: runs the Options dialog, then reloads the option
 // variables whether it was confirmed or cancelled, so that every change takes
 // effect at once and the variables always match the store afterwards.
-#include "CommandModules.h"
-#include "CommandRegistry.h"
-#include "EditorContext.h"
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/EditorContext.h"
 #include "dialogs/TfrmOptions.h"
 #include "interaction/Interaction.h"
 

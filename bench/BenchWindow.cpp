@@ -11,7 +11,7 @@
 #include "commands/CommandModules.h"
 #include "commands/EditorContext.h"
 #include "editor/LargeBlocks.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace bench {
@@ -30,7 +30,8 @@ int SilentInteraction::runModal(QDialog& dialog)
 
 BenchWindow::BenchWindow() : window_(std::make_unique<QWidget>())
 {
-    window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
+                            QString::fromLatin1(interaction::kTitleSuffix));
     auto* layout = new QVBoxLayout(window_.get());
     layout->setContentsMargins(0, 0, 0, 0);
     body_ = new app::BodyEditor(window_.get());

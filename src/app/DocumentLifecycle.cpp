@@ -16,16 +16,16 @@
 #include "editor/BodyEditor.h"
 #include "editor/LargeBlocks.h"
 #include "files/SidePanel.h"
+#include "interaction/Captions.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 #include "settings/SettingsStore.h"
 #include "storage/FileNames.h"
 
 namespace app {
 namespace {
 
-const QString kSuffix = QString::fromLatin1(markup::kTitleSuffix);
-const QString kUntitled = QString::fromLatin1(markup::kUntitled);
+const QString kSuffix = QString::fromLatin1(interaction::kTitleSuffix);
+const QString kUntitled = QString::fromLatin1(interaction::kUntitled);
 
 QStringList openFilters()
 {
@@ -71,7 +71,7 @@ void goBack(EditorView& body, const Place& place)
 QString withDefaultSuffix(const QString& path)
 {
     // Only the file name decides: folders such as example.com/ hold dots.
-    return markup::FileNamePart(path).contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
+    return storage::FileNamePart(path).contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
 }
 
 bool shownEmptyAtStart(std::string_view text)
@@ -83,7 +83,7 @@ QString captionFileName(const QString& caption)
 {
     QString text = caption;
     if (text.endsWith(kSuffix)) text.chop(kSuffix.size());
-    return markup::FileNamePart(text);
+    return storage::FileNamePart(text);
 }
 
 DocumentLifecycle::DocumentLifecycle(TfrmMain& window) : w_(window) {}

@@ -21,7 +21,7 @@
 #include "editor/BodyEditor.h"
 #include "editor/StartupTrace.h"
 #include "files/SidePanel.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace app {
@@ -29,7 +29,7 @@ namespace app {
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    setWindowTitle(QString::fromLatin1(interaction::kUntitled) + QString::fromLatin1(interaction::kTitleSuffix));
     commands_ = new CommandUi(*this, registry_);
     commands_->build();
     buildClientArea();

@@ -20,7 +20,6 @@
 #include "files/TfrmName.h"
 #include "files/UserTools.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 #include "settings/SettingsStore.h"
 #include "storage/FileNames.h"
 
@@ -132,7 +131,7 @@ public:
     {
         const QString path = panel_->selectedFile();
         if (path.isEmpty() || !reachable(path)) return;
-        const QString question = QStringLiteral("Delete ") + markup::FileNamePart(path) + QLatin1Char('?');
+        const QString question = QStringLiteral("Delete ") + storage::FileNamePart(path) + QLatin1Char('?');
         if (interaction::ui().ask(question, interaction::Buttons::YesNo) == interaction::Answer::Yes)
             files::deleteFile(path);
         panel_->refresh();
@@ -166,7 +165,7 @@ private:
     {
         context_.notify(
             QStringLiteral("%1 was not %2: its name holds \"%3\", a type Quillon Pro leaves alone.")
-                .arg(markup::FileNamePart(path),
+                .arg(storage::FileNamePart(path),
                      arrival == files::Arrival::Opened ? QStringLiteral("opened") : QStringLiteral("inserted"),
                      files::ignoredType(path, arrival)));
     }
@@ -178,7 +177,7 @@ private:
     {
         auto* editor = dynamic_cast<QWidget*>(&context_.body());
         const QPoint place = editor ? files::TfrmName::placeBeside(*editor, *panel_->fileBox()) : QPoint();
-        files::TfrmName prompt(markup::FileNamePart(panel_->selectedFile()), place, context_.window());
+        files::TfrmName prompt(storage::FileNamePart(panel_->selectedFile()), place, context_.window());
         interaction::ui().runModal(prompt);
         return prompt.nameResult();
     }

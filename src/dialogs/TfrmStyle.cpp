@@ -8,7 +8,7 @@
 
 #include "LinkComposition.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
+#include "storage/FileNames.h"
 
 namespace dialogs {
 
@@ -45,7 +45,7 @@ void TfrmStyle::btnBrowseClick()
 {
     const QString path = interaction::ui().openFileName(tr("Browse"), folder_,
                                                         {tr("Cascading Style Sheet (*.css)"), tr("All Files (*)")});
-    if (!path.isEmpty()) txtStyle_->setText(markup::FileNamePart(path));
+    if (!path.isEmpty()) txtStyle_->setText(storage::FileNamePart(path));
 }
 
 }  // namespace dialogs

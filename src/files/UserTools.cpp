@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "markup/Captions.h"
 #include "settings/Options.h"
+#include "storage/FileNames.h"
 
 namespace files {
 
@@ -24,7 +24,7 @@ QString toolName(const QString& commandLine, const QString& name)
     if (!name.isEmpty()) return name;
     // The file name of the program, without the arguments after it.
     const QStringList words = commandLineWords(commandLine);
-    return markup::FileNamePart(words.isEmpty() ? commandLine : words.first());
+    return storage::FileNamePart(words.isEmpty() ? commandLine : words.first());
 }
 
 QString toolCaption(int number, const QString& commandLine, const QString& name)

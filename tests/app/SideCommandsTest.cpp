@@ -17,7 +17,7 @@
 #include "files/ByType.h"
 #include "files/SidePanel.h"
 #include "files/TFileDrag.h"
-#include "markup/Captions.h"
+#include "storage/FileNames.h"
 #include "support/Marked.h"
 #include "support/StandIn.h"
 
@@ -217,7 +217,7 @@ TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
     settings::SettingsStore().write(settings::user::kTool1Path, tool.path());
     start();
     const QString listed = QFile::decodeName(latin);
-    select(markup::FileNamePart(listed));
+    select(storage::FileNamePart(listed));
     ui.answer(Answer::Yes);
     ui.onModal([](QDialog& prompt) {
         prompt.findChild<QLineEdit*>("txtName")->setText("renamed.html");

@@ -7,14 +7,15 @@
 #include <QVBoxLayout>
 
 #include "commands/EditorContext.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace testing_support {
 
 FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QWidget>()), options_(settings::LoadOptions())
 {
-    window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
+                            QString::fromLatin1(interaction::kTitleSuffix));
     auto* layout = new QVBoxLayout(window_.get());
     body_ = new app::BodyEditor(window_.get());
     layout->addWidget(body_);

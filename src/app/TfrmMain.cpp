@@ -9,8 +9,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/AboutBox.h"
 #include "app/DocumentLifecycle.h"
-#include "app/EditCommands.h"
 #include "app/Recovery.h"
 #include "app/StatusPanels.h"
 #include "app/VexSplitter.h"
@@ -34,8 +34,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     commands_->build();
     buildClientArea();
     status_ = new StatusPanels(*statusBar(), *body_, [this] { return documentPath(); });
-    document_ = std::make_unique<DocumentLifecycle>(*this);
-    layout_ = std::make_unique<WindowLayout>(*this);
+    layout_ = std::make_unique<WindowLayout>(
+        LayoutParts{*this, *this, *body_, *commands_, *status_, *side_, *splitter_, *gline_});
+    document_ =
+        std::make_unique<DocumentLifecycle>(DocumentParts{*this, *body_, registry_, *commands_, *layout_, *side_});
     recovery_ = std::make_unique<Recovery>(
         *body_,
         [this] {
@@ -47,7 +49,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     // handles stay disabled.
     document_->registerCommands(registry_);
     layout_->registerCommands(registry_);
-    registerEditCommands(*this, registry_);
+    registry_.add(QStringLiteral("HelpAboutClick"), [this] { showAboutBox(this); });
     registerAllCommands(*this, registry_);
     trackKeyFlags(*body_, *this);
     commands_->connectHandlers();

@@ -10,6 +10,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "editor/BodyEditor.h"
 #include "editor/EditorView.h"
@@ -26,10 +27,10 @@
 namespace app {
 namespace {
 
-const QString kNoTool =
-    QStringLiteral("Couldn't launch Application! Check the user defined tool settings in the Options dialog.");
-const QString kToolFailed =
-    QStringLiteral("Couldn't launch Application!  Check Options to see that the path to your defined tool is correct.");
+const files::ToolWarnings kToolWarnings{
+    QStringLiteral("Couldn't launch Application! Check the user defined tool settings in the Options dialog."),
+    QStringLiteral(
+        "Couldn't launch Application!  Check Options to see that the path to your defined tool is correct.")};
 
 class SideSession {
 public:
@@ -75,37 +76,25 @@ public:
     void prepareFileMenu()
     {
         const bool any = !panel_->selectedFile().isEmpty();
-        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"})
-            if (QAction* a = entry(name)) a->setEnabled(any);
+        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"}) entry(name)->setEnabled(any);
     }
 
     // p3OpenWithClick: each tool under its name, disabled when not set.
     void prepareOpenWith()
     {
-        const settings::SettingsStore store;
-        int number = 1;
-        for (const files::UserTool& tool : files::userTools()) {
-            QAction* a = entry(QStringLiteral("p3User%1").arg(number++));
-            const QString caption = files::toolName(store.read(tool.path), store.read(tool.name));
-            if (!a) continue;
-            a->setEnabled(!caption.isEmpty());
-            if (!caption.isEmpty()) a->setText(caption);
-        }
+        files::showToolEntries(
+            [this](int number, const files::UserTool&) { return entry(QStringLiteral("p3User%1").arg(number)); },
+            [](int, const QString& commandLine, const QString& name) { return files::toolName(commandLine, name); });
     }
 
     // The selected file goes to the tool as one argument, whatever it holds.
     void openWith(const files::UserTool& tool)
     {
-        QString commandLine;
-        {
-            const settings::SettingsStore store;
-            commandLine = store.read(tool.path);
-        }
-        if (commandLine.isEmpty()) return interaction::ui().warn(kNoTool);
+        const QString commandLine = files::toolCommandLine(tool, kToolWarnings);
+        if (commandLine.isEmpty()) return;
         const QString file = panel_->selectedFile();
         if (!file.isEmpty() && !reachable(file)) return;
-        if (!files::startCommandLine(commandLine, file.isEmpty() ? QStringList() : QStringList{file}))
-            interaction::ui().warn(kToolFailed);
+        files::launchTool(commandLine, file.isEmpty() ? QStringList() : QStringList{file}, kToolWarnings);
     }
 
     // p2CreateClick: a folder in the folder shown. Refusals are silent.
@@ -140,14 +129,13 @@ public:
 
     void showMenu(const char* name, QAbstractItemView* list, const QPoint& at)
     {
-        if (auto* menu = context_.window()->findChild<QMenu*>(QString::fromLatin1(name)))
-            menu->exec(list->viewport()->mapToGlobal(at));
+        context_.commands().menu(QString::fromLatin1(name))->exec(list->viewport()->mapToGlobal(at));
     }
 
 private:
     EditorView& body() { return context_.body(); }
 
-    QAction* entry(const QString& name) { return context_.window()->findChild<QAction*>(name); }
+    QAction* entry(const QString& name) { return context_.commands().action(name); }
 
     // Whether the file the author chose in a list or dropped is reached by
     // its name exactly: a name that is not UTF-8 is shown with U+FFFD and
@@ -175,8 +163,7 @@ private:
     // folder too); empty unless OK.
     QString askName()
     {
-        auto* editor = dynamic_cast<QWidget*>(&context_.body());
-        const QPoint place = editor ? files::TfrmName::placeBeside(*editor, *panel_->fileBox()) : QPoint();
+        const QPoint place = files::TfrmName::placeBeside(context_.editor(), *panel_->fileBox());
         files::TfrmName prompt(storage::FileNamePart(panel_->selectedFile()), place, context_.window());
         interaction::ui().runModal(prompt);
         return prompt.nameResult();
@@ -217,7 +204,7 @@ private:
 void registerSideCommands(EditorContext& context, CommandRegistry& registry)
 {
     QWidget* window = context.window();
-    auto* panel = window ? window->findChild<files::SidePanel*>() : nullptr;
+    files::SidePanel* panel = context.sidePanel();
     auto session = std::make_shared<SideSession>(context, panel);
 
     // Files dropped from a file manager on the window; only the first is used.
@@ -230,10 +217,10 @@ void registerSideCommands(EditorContext& context, CommandRegistry& registry)
         });
     }
     // Files dragged onto `body`, from the side panel's list or from outside.
-    if (auto* editor = dynamic_cast<BodyEditor*>(&context.body()))
-        QObject::connect(editor, &BodyEditor::filesDropped, editor, [session](const QStringList& paths) {
-            if (!paths.isEmpty()) session->dropByType(paths.first());
-        });
+    BodyEditor* editor = &context.editor();
+    QObject::connect(editor, &BodyEditor::filesDropped, editor, [session](const QStringList& paths) {
+        if (!paths.isEmpty()) session->dropByType(paths.first());
+    });
     if (!panel) return;
 
     registry.add(QStringLiteral("fileboxDblClick"), [session] { session->openSelected(); });

@@ -27,7 +27,7 @@ using interaction::Answer;
 
 class SideCommands : public MainWindowTest {
 protected:
-    QListView& list() { return *window->sidePanel().fileBox(); }
+    QListView& list() { return *window->sidePanel()->fileBox(); }
     QModelIndex item(const QString& name)
     {
         return static_cast<QFileSystemModel*>(list().model())->index(home() + "/" + name);
@@ -35,7 +35,7 @@ protected:
     // Selects the file `name` of the folder shown, once the list shows it.
     void select(const QString& name)
     {
-        window->sidePanel().refresh();
+        window->sidePanel()->refresh();
         ASSERT_TRUE(QTest::qWaitFor([&] { return item(name).isValid(); }, 5000)) << name.toStdString();
         list().setCurrentIndex(item(name));
     }
@@ -181,7 +181,7 @@ TEST_F(SideCommands, OnlyTheFileNameDecidesAndARefusalIsSaid)
     const QString site = writeFile("www.example.com/index.html", "<p>site</p>");
     writeFile("www.example.com/setup.exe", "MZ");
     start();
-    ASSERT_TRUE(window->sidePanel().setFolder(home() + "/www.example.com"));
+    ASSERT_TRUE(window->sidePanel()->setFolder(home() + "/www.example.com"));
     select("www.example.com/index.html");
     run("fileboxDblClick");
     EXPECT_EQ(window->documentPath(), site);

@@ -4,14 +4,14 @@
 #include <sys/resource.h>
 #include <QApplication>
 #include <QDialog>
-#include <QVBoxLayout>
+#include <QToolBar>
 #include <cstdio>
 #include <cstdlib>
 
 #include "commands/CommandModules.h"
 #include "commands/EditorContext.h"
 #include "editor/LargeBlocks.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace bench {
@@ -28,13 +28,16 @@ int SilentInteraction::runModal(QDialog& dialog)
     return onModal ? onModal(dialog) : QDialog::Rejected;
 }
 
-BenchWindow::BenchWindow() : window_(std::make_unique<QWidget>())
+BenchWindow::BenchWindow() : window_(std::make_unique<QMainWindow>())
 {
-    window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
-    auto* layout = new QVBoxLayout(window_.get());
-    layout->setContentsMargins(0, 0, 0, 0);
+    window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
+                            QString::fromLatin1(interaction::kTitleSuffix));
+    // The menus and bars the modules reach by name; the bars stay hidden.
+    commands_ = new app::CommandUi(*window_, registry);
+    commands_->build();
+    for (QToolBar* bar : {commands_->standardBar(), commands_->formatBar(), commands_->customBar()}) bar->hide();
     body_ = new app::BodyEditor(window_.get());
-    layout->addWidget(body_);
+    window_->setCentralWidget(body_);
     window_->resize(639, 479);
     app::registerAllCommands(*this, registry);
     window_->show();

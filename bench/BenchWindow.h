@@ -1,16 +1,18 @@
 // The stand-in main window of the benchmarks: the real editing control `body`
-// in a shown window on the offscreen platform, every command module registered
+// in a shown window on the offscreen platform (with the command table's
+// menus, without a side panel), every command module registered
 // as the main window registers them, highlighting on, and an interaction that
 // answers every message box at once and runs modal dialogs through a script.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
-#include <QWidget>
+#include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "editor/BodyEditor.h"
 #include "interaction/Interaction.h"
@@ -52,7 +54,10 @@ public:
     BenchWindow& operator=(const BenchWindow&) = delete;
 
     app::BodyEditor& body() override { return *body_; }
+    app::BodyEditor& editor() override { return *body_; }
     QWidget* window() override { return window_.get(); }
+    app::CommandUi& commands() override { return *commands_; }
+    files::SidePanel* sidePanel() override { return nullptr; }
     const settings::Options& options() const override { return options_; }
     void loadOptions() override {}
     bool highlightingOn() const override { return highlighting_; }
@@ -84,8 +89,9 @@ public:
     SilentInteraction interaction;
 
 private:
-    std::unique_ptr<QWidget> window_;
-    app::BodyEditor* body_;  // owned by window_
+    std::unique_ptr<QMainWindow> window_;
+    app::CommandUi* commands_;  // owned by window_
+    app::BodyEditor* body_;     // owned by window_
     settings::Options options_;
     bool highlighting_ = true;
     markup::KeyFlags keyFlags_;

@@ -10,7 +10,7 @@
 #include "cli/CommandLine.h"
 #include "editor/BodyEditor.h"
 #include "editor/StartupTrace.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "storage/FileNames.h"
@@ -37,7 +37,7 @@ constexpr const char* kDesktopName = "quillon-pro";
 int run(QApplication& application, const QStringList& arguments)
 {
     startupMark("Qt application made");
-    QApplication::setApplicationName(QString::fromLatin1(markup::kAppTitle));
+    QApplication::setApplicationName(QString::fromLatin1(interaction::kAppTitle));
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
     QApplication::setApplicationVersion(QString::fromLatin1(cli::programVersion()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));

@@ -8,24 +8,22 @@
 #include <algorithm>
 
 #include "app/RecentFiles.h"
-#include "app/StatusPanels.h"
-#include "app/TfrmMain.h"
 #include "app/WindowLayout.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
 #include "editor/BodyEditor.h"
 #include "editor/LargeBlocks.h"
 #include "files/SidePanel.h"
+#include "interaction/Captions.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 #include "settings/SettingsStore.h"
 #include "storage/FileNames.h"
 
 namespace app {
 namespace {
 
-const QString kSuffix = QString::fromLatin1(markup::kTitleSuffix);
-const QString kUntitled = QString::fromLatin1(markup::kUntitled);
+const QString kSuffix = QString::fromLatin1(interaction::kTitleSuffix);
+const QString kUntitled = QString::fromLatin1(interaction::kUntitled);
 
 QStringList openFilters()
 {
@@ -71,7 +69,7 @@ void goBack(EditorView& body, const Place& place)
 QString withDefaultSuffix(const QString& path)
 {
     // Only the file name decides: folders such as example.com/ hold dots.
-    return markup::FileNamePart(path).contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
+    return storage::FileNamePart(path).contains(QLatin1Char('.')) ? path : path + QStringLiteral(".html");
 }
 
 bool shownEmptyAtStart(std::string_view text)
@@ -83,10 +81,10 @@ QString captionFileName(const QString& caption)
 {
     QString text = caption;
     if (text.endsWith(kSuffix)) text.chop(kSuffix.size());
-    return markup::FileNamePart(text);
+    return storage::FileNamePart(text);
 }
 
-DocumentLifecycle::DocumentLifecycle(TfrmMain& window) : w_(window) {}
+DocumentLifecycle::DocumentLifecycle(const DocumentParts& parts) : parts_(parts) {}
 
 void DocumentLifecycle::registerCommands(CommandRegistry& registry)
 {
@@ -94,19 +92,19 @@ void DocumentLifecycle::registerCommands(CommandRegistry& registry)
     registry.add(QStringLiteral("FileOpenClick"), [this] { fileOpen(); });
     registry.add(QStringLiteral("FileSaveClick"), [this] { fileSave(); });
     registry.add(QStringLiteral("FileSaveAsClick"), [this] { fileSaveAs(); });
-    registry.add(QStringLiteral("FileExitClick"), [this] { w_.close(); });
+    registry.add(QStringLiteral("FileExitClick"), [this] { parts_.window.closeWindow(); });
     for (int i = 0; i < kRecentSlots; ++i)
         registry.add(QStringLiteral("mru%1Click").arg(i + 1), [this, i] { openRecentFile(i); });
 }
 
 QString DocumentLifecycle::captionFileName() const
 {
-    return app::captionFileName(w_.windowTitle());
+    return app::captionFileName(parts_.window.caption());
 }
 
 void DocumentLifecycle::updateTitle(const QString& path)
 {
-    w_.setWindowTitle((path.isEmpty() ? kUntitled : path) + kSuffix);
+    parts_.window.setCaption((path.isEmpty() ? kUntitled : path) + kSuffix);
 }
 
 void DocumentLifecycle::becomeUntitled()
@@ -134,26 +132,26 @@ bool DocumentLifecycle::load(const QString& path)
     storage::DocumentFormat format;
     storage::FileIdentity identity = storage::identityOf(path);
     QString error;
-    if (!w_.editor().loadPreloaded(path, &format, &identity) && !w_.body().loadPieces([&](storage::TextSink& sink) {
+    if (!parts_.body.loadPreloaded(path, &format, &identity) && !parts_.body.loadPieces([&](storage::TextSink& sink) {
             return storage::readDocumentFile(path, &format, sink, &error);
         })) {
         interaction::ui().error(storage::openFailure(path, error));
         return false;
     }
     // Freed memory is kept in proportion to the document (app/LargeBlocks).
-    keepFreedMemoryFor(static_cast<size_t>(w_.body().length()));
+    keepFreedMemoryFor(static_cast<size_t>(parts_.body.length()));
     format_ = format;
     identity_ = identity;
     offered_ = {};
     // A declared encoding that was not followed is said once, without
     // stopping the author: the text is whole and is written back as read.
-    if (const QString notice = storage::declarationNotice(format); !notice.isEmpty()) w_.status().notify(notice);
+    if (const QString notice = storage::declarationNotice(format); !notice.isEmpty()) parts_.window.notify(notice);
     return true;
 }
 
 void DocumentLifecycle::show(std::string_view text)
 {
-    w_.body().loadText(text);
+    parts_.body.loadText(text);
     // Freed memory is kept in proportion to the document (app/LargeBlocks).
     keepFreedMemoryFor(text.size());
 }
@@ -162,13 +160,13 @@ SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
 {
     storage::DocumentFormat format = format_;
     std::optional<storage::Redeclaration> redeclared;
-    const Place before = placeIn(w_.body());
+    const Place before = placeIn(parts_.body);
     // A file in an 8-bit or other encoding that now holds a character the
     // encoding has no code for can still be kept: as UTF-8, when the author
     // agrees. Its declaration then says UTF-8, or the file would be read
     // back in the old encoding.
-    if (const auto bad = storage::firstUnencodable(w_.body().characters(), format)) {
-        redeclared = storage::declareUtf8(w_.body().characters());
+    if (const auto bad = storage::firstUnencodable(parts_.body.characters(), format)) {
+        redeclared = storage::declareUtf8(parts_.body.characters());
         QString question =
             QStringLiteral("This document cannot be stored as %3 (first: %1 at line %2). Save it as UTF-8?")
                 .arg(storage::describeCharacter(bad->codePoint), QString::number(bad->line),
@@ -187,11 +185,11 @@ SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
     }
     QString error;
     storage::SaveOutcome outcome;
-    if (!storage::saveDocumentFile(path, w_.body().characters(), format, &error, &outcome)) {
+    if (!storage::saveDocumentFile(path, parts_.body.characters(), format, &error, &outcome)) {
         // The document stays as it was, its declaration included.
         if (redeclared) {
-            w_.body().undo();
-            goBack(w_.body(), before);
+            parts_.body.undo();
+            goBack(parts_.body, before);
         }
         if (!outcome.folderRefused) {
             interaction::ui().error(storage::saveFailure(path, error));
@@ -210,7 +208,7 @@ SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
 
 void DocumentLifecycle::declareUtf8(const storage::Redeclaration& edit)
 {
-    EditorView& body = w_.body();
+    EditorView& body = parts_.body;
     const auto start = static_cast<markup::Pos>(edit.offset);
     const auto end = start + static_cast<markup::Pos>(edit.length);
     const auto growth = static_cast<markup::Pos>(edit.replacement.size()) - (end - start);
@@ -221,13 +219,13 @@ void DocumentLifecycle::declareUtf8(const storage::Redeclaration& edit)
     place.to = moved(place.to);
     body.setSelection(start, end - start);
     body.replaceSelection(edit.replacement);  // one undoable edit
-    w_.recolourNearCaret(body.lineFromPosition(body.caretPosition()) - body.lineFromPosition(start), 0);
+    parts_.window.recolourNearCaret(body.lineFromPosition(body.caretPosition()) - body.lineFromPosition(start), 0);
     goBack(body, place);
 }
 
 bool DocumentLifecycle::askToSave(const QString& beginning, bool addToRecent)
 {
-    if (!w_.body().isModified()) return true;
+    if (!parts_.body.isModified()) return true;
     switch (
         interaction::ui().ask(beginning + captionFileName() + QLatin1Char('?'), interaction::Buttons::YesNoCancel)) {
         case interaction::Answer::Yes:
@@ -241,7 +239,7 @@ bool DocumentLifecycle::askToSave(const QString& beginning, bool addToRecent)
 
 void DocumentLifecycle::openCommandLine(const QStringList& arguments)
 {
-    const QString path = cli::commandLinePath(arguments, w_.startFolder());
+    const QString path = cli::commandLinePath(arguments, parts_.window.startFolder());
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path) || !storage::namesItsFileExactly(path)) {
         interaction::ui().error(QStringLiteral("Quillon Pro can't find ") + path);
@@ -251,7 +249,7 @@ void DocumentLifecycle::openCommandLine(const QStringList& arguments)
     if (!load(path)) return;
     path_ = path;
     updateTitle(path);
-    w_.body().setModified(false);
+    parts_.body.setModified(false);
 }
 
 void DocumentLifecycle::fileNew()
@@ -266,17 +264,17 @@ void DocumentLifecycle::fileNew()
     }
     show({});
     becomeUntitled();
-    w_.registry().documentReplaced();
+    parts_.registry.documentReplaced();
     // The new-document dialog and its templates; the document they leave
     // takes the editor font and is coloured here.
-    w_.registry().run(QStringLiteral("GenerateNewDocument"));
-    w_.layout().applyEditorFont();
-    w_.colourDocument();
+    parts_.registry.run(QStringLiteral("GenerateNewDocument"));
+    parts_.layout.applyEditorFont();
+    parts_.window.colourDocument();
 }
 
 void DocumentLifecycle::fileOpen()
 {
-    const bool modified = w_.body().isModified();
+    const bool modified = parts_.body.isModified();
     if (!askToSave(QStringLiteral("Save Changes to "))) return;
     openDocumentDialog(true, modified);
 }
@@ -295,11 +293,11 @@ void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCance
             // file with nothing.
             show({});
             becomeUntitled();
-            w_.registry().documentReplaced();
+            parts_.registry.documentReplaced();
         }
         return;
     }
-    w_.layout().applyEditorFont();
+    parts_.layout.applyEditorFont();
     if (!load(chosen)) return;
     if (addToRecent) {
         addRecentFile(chosen);
@@ -307,20 +305,20 @@ void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCance
     }
     updateTitle(chosen);
     path_ = chosen;
-    w_.registry().documentReplaced();
-    w_.body().setModified(false);
-    w_.body().focus();
+    parts_.registry.documentReplaced();
+    parts_.body.setModified(false);
+    parts_.body.focus();
     const qsizetype slash = chosen.lastIndexOf(QLatin1Char('/'));
     settings::SettingsStore out;
     out.write(settings::user::kLastDir, slash > 0 ? chosen.left(slash) : QString());
     out.close();
-    w_.colourDocument();
+    parts_.window.colourDocument();
 }
 
 void DocumentLifecycle::fileSaveAs()
 {
     saveElsewhere(true);
-    if (!path_.isEmpty()) w_.sidePanel().setFolder(QFileInfo(path_).absolutePath());
+    if (!path_.isEmpty()) parts_.side.setFolder(QFileInfo(path_).absolutePath());
 }
 
 SaveResult DocumentLifecycle::saveElsewhere(bool addToRecent)
@@ -359,8 +357,8 @@ SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
                 return SaveResult::Cancelled;
         }
     } else {
-        const QString chosen = interaction::ui().saveFileName(QStringLiteral("Save As"), w_.sidePanel().folder(),
-                                                              kUntitled, saveFilters());
+        const QString chosen =
+            interaction::ui().saveFileName(QStringLiteral("Save As"), parts_.side.folder(), kUntitled, saveFilters());
         if (chosen.isEmpty()) return SaveResult::Cancelled;
         path = withDefaultSuffix(chosen);
         if (QFileInfo::exists(path)) {
@@ -381,14 +379,14 @@ SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
         addRecentFile(path);
         refreshRecentMenu();
     }
-    w_.body().setModified(false);
-    w_.sidePanel().refresh();
+    parts_.body.setModified(false);
+    parts_.side.refresh();
     return SaveResult::Saved;
 }
 
 void DocumentLifecycle::offerReload()
 {
-    if (askingAboutDisk_ || path_.isEmpty() || w_.body().isModified()) return;
+    if (askingAboutDisk_ || path_.isEmpty() || parts_.body.isModified()) return;
     const storage::FileIdentity now = storage::identityOf(path_);
     if (!storage::changedOnDisk(identity_, now) || now == offered_) return;
     offered_ = now;
@@ -405,14 +403,14 @@ void DocumentLifecycle::offerReload()
 
 void DocumentLifecycle::reload()
 {
-    EditorView& body = w_.body();
+    EditorView& body = parts_.body;
     const int line = body.lineFromPosition(body.caretPosition());
     const int top = body.firstVisibleDocumentLine();
     if (!load(path_)) return;
     body.setModified(false);
     body.setSelection(body.lineStart(std::min(line, body.lineCount() - 1)), 0);
     body.scrollToDocumentLine(top);
-    w_.colourDocument();
+    parts_.window.colourDocument();
 }
 
 void DocumentLifecycle::refreshRecentMenu()
@@ -420,19 +418,19 @@ void DocumentLifecycle::refreshRecentMenu()
     const RecentSlots paths = recentMenuSlots();
     bool any = false;
     for (int i = 0; i < kRecentSlots; ++i) {
-        QAction* entry = w_.commands().action(QStringLiteral("mru%1").arg(i + 1));
+        QAction* entry = parts_.commands.action(QStringLiteral("mru%1").arg(i + 1));
         if (!entry) continue;
         entry->setText(recentCaption(i, paths[i]));
         entry->setData(paths[i]);
         entry->setVisible(!paths[i].isEmpty());
         any = any || !paths[i].isEmpty();
     }
-    if (QAction* line = w_.commands().action(QStringLiteral("mruline"))) line->setVisible(any);
+    if (QAction* line = parts_.commands.action(QStringLiteral("mruline"))) line->setVisible(any);
 }
 
 void DocumentLifecycle::openRecentFile(int slot)
 {
-    QAction* entry = w_.commands().action(QStringLiteral("mru%1").arg(slot + 1));
+    QAction* entry = parts_.commands.action(QStringLiteral("mru%1").arg(slot + 1));
     const QString path = entry ? entry->data().toString() : QString();
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) {
@@ -443,20 +441,20 @@ void DocumentLifecycle::openRecentFile(int slot)
     if (!load(path)) return;
     path_ = path;
     updateTitle(path);
-    w_.registry().documentReplaced();
-    w_.body().setModified(false);
-    w_.colourDocument();
+    parts_.registry.documentReplaced();
+    parts_.body.setModified(false);
+    parts_.window.colourDocument();
 }
 
 bool DocumentLifecycle::openAsDocument(const QString& path)
 {
     if (!askToSave(QStringLiteral("Save Changes to "), false)) return false;
-    w_.layout().applyEditorFont();
+    parts_.layout.applyEditorFont();
     if (!load(path)) return false;
     path_ = path;
     updateTitle(path);
-    w_.registry().documentReplaced();
-    w_.body().setModified(false);
+    parts_.registry.documentReplaced();
+    parts_.body.setModified(false);
     return true;
 }
 
@@ -466,21 +464,21 @@ void DocumentLifecycle::restore(const QString& path, const storage::DocumentForm
     // The file as it is now is the one the recovered text replaces.
     setFile(path, format);
     updateTitle(path);
-    w_.registry().documentReplaced();
-    w_.body().setModified(true);
-    w_.colourDocument();
+    parts_.registry.documentReplaced();
+    parts_.body.setModified(true);
+    parts_.window.colourDocument();
 }
 
 bool DocumentLifecycle::closeQuery()
 {
     // The window's state is stored first, also when the author then cancels.
-    w_.layout().storeState();
-    if (w_.body().isModified()) {
+    parts_.layout.storeState();
+    if (parts_.body.isModified()) {
         if (!askToSave(QStringLiteral("Save changes to "))) return false;
         show({});
     }
     settings::EraseEarlierVersions();
-    w_.registry().windowClosing();
+    parts_.registry.windowClosing();
     return true;
 }
 

@@ -10,10 +10,16 @@
 #include "storage/DeclaredCharset.h"
 #include "storage/DocumentFile.h"
 
+namespace files {
+class SidePanel;
+}
+
 namespace app {
 
+class BodyEditor;
 class CommandRegistry;
-class TfrmMain;
+class CommandUi;
+class WindowLayout;
 
 enum class SaveResult { Saved, Cancelled, Failed };
 
@@ -25,9 +31,40 @@ bool shownEmptyAtStart(std::string_view text);
 // The file-name part of a caption ending in " - Quillon Pro".
 QString captionFileName(const QString& caption);
 
+// What the document's life asks of the window that shows it: the caption
+// that names the document, closing the window, the folder the program was
+// started in, a word to the author in passing and colouring as highlighting
+// says (see EditorContext). The main window implements it.
+class DocumentWindow {
+public:
+    virtual ~DocumentWindow() = default;
+    virtual QString caption() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+    virtual void closeWindow() = 0;
+    virtual QString startFolder() const = 0;
+    virtual void notify(const QString& text) = 0;
+    virtual void colourDocument() = 0;
+    virtual void recolourNearCaret(int linesBack, int extraLines) = 0;
+};
+
+// The parts of the main window the document's life works with.
+struct DocumentParts {
+    DocumentWindow& window;
+    BodyEditor& body;
+    // Tells the modules of a document replaced and of the close; makes new
+    // documents (GenerateNewDocument).
+    CommandRegistry& registry;
+    // The recent files' entries.
+    CommandUi& commands;
+    // The editor font of a document read, the window's state at its close.
+    WindowLayout& layout;
+    // Where Save As starts, and the file list shown after a save.
+    files::SidePanel& side;
+};
+
 class DocumentLifecycle {
 public:
-    explicit DocumentLifecycle(TfrmMain& window);
+    explicit DocumentLifecycle(const DocumentParts& parts);
 
     void registerCommands(CommandRegistry& registry);
 
@@ -97,7 +134,7 @@ private:
     void declareUtf8(const storage::Redeclaration& edit);
     void becomeUntitled();
 
-    TfrmMain& w_;
+    DocumentParts parts_;
     QString path_;
     storage::DocumentFormat format_;
     storage::FileIdentity identity_;  // the file as last read or written

@@ -12,8 +12,8 @@
 #include <cstdio>
 
 #include "editor/BodyEditor.h"
+#include "interaction/Captions.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 #include "storage/Instances.h"
 #include "storage/RecoveryFile.h"
 
@@ -181,8 +181,9 @@ void Recovery::offerStaleFiles(const std::function<void(const storage::Recovered
         // never inside a quoted path's folder names.
         const QString question =
             QStringLiteral("Quillon Pro was not closed properly. Recover the unsaved text of \"%1\" (saved at %2)?")
-                .arg(recovered->name.path.isEmpty() ? QString::fromLatin1(markup::kUntitled) : recovered->name.path,
-                     QLocale().toString(file.lastModified(), QLocale::ShortFormat));
+                .arg(
+                    recovered->name.path.isEmpty() ? QString::fromLatin1(interaction::kUntitled) : recovered->name.path,
+                    QLocale().toString(file.lastModified(), QLocale::ShortFormat));
         // Only Discard throws the text away; Esc or the close box decide
         // nothing, and the question comes again at the next start.
         const int choice = interaction::ui().choose(question, {QStringLiteral("Recover"), QStringLiteral("Discard")},

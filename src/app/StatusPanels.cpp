@@ -8,8 +8,8 @@
 #include <QStyle>
 
 #include "editor/EditorView.h"
+#include "interaction/Captions.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 
 namespace app {
 
@@ -118,7 +118,7 @@ void StatusPanels::update()
     shortTime.remove(QStringLiteral(":ss"));
     const QDateTime now = QDateTime::currentDateTime();
     const QString texts[5] = {
-        path.isEmpty() ? QString::fromLatin1(markup::kUntitled) : path,
+        path.isEmpty() ? QString::fromLatin1(interaction::kUntitled) : path,
         sizeText(body_.length()),
         QStringLiteral("Ln:%1 Col:%2").arg(line).arg(column),
         body_.isModified() ? QStringLiteral("Modified") : QStringLiteral("Unmodified"),

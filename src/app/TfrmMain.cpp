@@ -9,8 +9,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/AboutBox.h"
 #include "app/DocumentLifecycle.h"
-#include "app/EditCommands.h"
 #include "app/Recovery.h"
 #include "app/StatusPanels.h"
 #include "app/VexSplitter.h"
@@ -21,7 +21,7 @@
 #include "editor/BodyEditor.h"
 #include "editor/StartupTrace.h"
 #include "files/SidePanel.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace app {
@@ -29,13 +29,15 @@ namespace app {
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
+    setWindowTitle(QString::fromLatin1(interaction::kUntitled) + QString::fromLatin1(interaction::kTitleSuffix));
     commands_ = new CommandUi(*this, registry_);
     commands_->build();
     buildClientArea();
     status_ = new StatusPanels(*statusBar(), *body_, [this] { return documentPath(); });
-    document_ = std::make_unique<DocumentLifecycle>(*this);
-    layout_ = std::make_unique<WindowLayout>(*this);
+    layout_ = std::make_unique<WindowLayout>(
+        LayoutParts{*this, *this, *body_, *commands_, *status_, *side_, *splitter_, *gline_});
+    document_ =
+        std::make_unique<DocumentLifecycle>(DocumentParts{*this, *body_, registry_, *commands_, *layout_, *side_});
     recovery_ = std::make_unique<Recovery>(
         *body_,
         [this] {
@@ -47,7 +49,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     // handles stay disabled.
     document_->registerCommands(registry_);
     layout_->registerCommands(registry_);
-    registerEditCommands(*this, registry_);
+    registry_.add(QStringLiteral("HelpAboutClick"), [this] { showAboutBox(this); });
     registerAllCommands(*this, registry_);
     trackKeyFlags(*body_, *this);
     commands_->connectHandlers();

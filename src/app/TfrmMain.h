@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/DocumentLifecycle.h"
 #include "commands/CommandRegistry.h"
 #include "commands/EditorContext.h"
 
@@ -23,13 +24,12 @@ class SidePanel;
 namespace app {
 
 class CommandUi;
-class DocumentLifecycle;
 class Recovery;
 class StatusPanels;
 class TVexSplitter;
 class WindowLayout;
 
-class TfrmMain : public QMainWindow, public EditorContext {
+class TfrmMain : public QMainWindow, public EditorContext, public DocumentWindow {
     Q_OBJECT
 public:
     // Builds every control and menu and registers every command.
@@ -44,7 +44,10 @@ public:
 
     // EditorContext
     EditorView& body() override;
+    BodyEditor& editor() override { return *body_; }
     QWidget* window() override { return this; }
+    CommandUi& commands() override { return *commands_; }
+    files::SidePanel* sidePanel() override { return side_; }
     const settings::Options& options() const override { return options_; }
     void loadOptions() override;
     bool highlightingOn() const override { return highlightingOn_; }
@@ -61,19 +64,21 @@ public:
     bool askToSaveChanges() override;
     void setDocumentFile(const QString& path, const storage::DocumentFormat& format) override;
 
-    // The parts, for the concern classes and for tests.
-    BodyEditor& editor() { return *body_; }
+    // DocumentWindow (notify and the colouring as above)
+    QString caption() const override { return windowTitle(); }
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void closeWindow() override { close(); }
+    // The current folder when the program started.
+    QString startFolder() const override { return startFolder_; }
+
+    // The parts, for tests.
     CommandRegistry& registry() { return registry_; }
-    CommandUi& commands() { return *commands_; }
     DocumentLifecycle& document() { return *document_; }
     WindowLayout& layout() { return *layout_; }
     StatusPanels& status() { return *status_; }
     Recovery& recovery() { return *recovery_; }
-    files::SidePanel& sidePanel() { return *side_; }
     TVexSplitter& splitter() { return *splitter_; }
     QFrame& gline() { return *gline_; }
-    // The current folder when the program started.
-    QString startFolder() const { return startFolder_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,10 +9,10 @@
 #include <QToolBar>
 
 #include "app/StatusPanels.h"
-#include "app/TfrmMain.h"
 #include "app/VexSplitter.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
+#include "commands/EditorContext.h"
 #include "editor/BodyEditor.h"
 #include "files/SidePanel.h"
 #include "interaction/Interaction.h"
@@ -47,27 +47,37 @@ FontFlags storedFontFlags(const QFont& font)
     return flags;
 }
 
-WindowLayout::WindowLayout(TfrmMain& window) : w_(window) {}
+WindowLayout::WindowLayout(const LayoutParts& parts) : parts_(parts) {}
+
+void WindowLayout::addViewToggle(CommandRegistry& registry, const char* command, bool& shown,
+                                 const settings::FlagSetting& setting, void (WindowLayout::*show)())
+{
+    registry.addToggle(
+        QString::fromLatin1(command),
+        [this, &shown, &setting, show] {
+            shown = !shown;
+            writeFlag(setting, shown);
+            (this->*show)();
+        },
+        [&shown] { return shown; });
+}
 
 void WindowLayout::registerCommands(CommandRegistry& r)
 {
+    namespace window = settings::window;
+    addViewToggle(r, "ViewToolbarClick", toolbar_, window::kToolbar, &WindowLayout::arrangeBars);
+    addViewToggle(r, "ViewFormatBarClick", formatBar_, window::kFormatBar, &WindowLayout::arrangeBars);
+    addViewToggle(r, "ViewCustomBarClick", customBar_, window::kCustomBar, &WindowLayout::arrangeBars);
     r.addToggle(
-        QStringLiteral("ViewToolbarClick"), [this] { toggleStandardBar(); }, [this] { return toolbar_; });
-    r.addToggle(
-        QStringLiteral("ViewFormatBarClick"), [this] { toggleFormatBar(); }, [this] { return formatBar_; });
-    r.addToggle(
-        QStringLiteral("ViewCustomBarClick"), [this] { toggleCustomBar(); }, [this] { return customBar_; });
-    r.addToggle(
-        QStringLiteral("viewStatusClick"), [this] { toggleStatusBar(); }, [this] { return w_.status().isShown(); });
-    r.addToggle(
-        QStringLiteral("ViewSideClick"), [this] { toggleSidePanel(); }, [this] { return side_; });
+        QStringLiteral("viewStatusClick"), [this] { toggleStatusBar(); }, [this] { return parts_.status.isShown(); });
+    addViewToggle(r, "ViewSideClick", side_, window::kSideView, &WindowLayout::applySidePanel);
     r.addToggle(
         QStringLiteral("EditWrapClick"), [this] { toggleWordWrap(); }, [this] { return wordWrap_; });
     r.add(QStringLiteral("ViewFontClick"), [this] { chooseEditorFont(); });
     // Not on any menu: for the modules that replace the document (new
     // documents, files opened by type) and for Refresh.
     r.add(QStringLiteral("ApplyEditorFont"), [this] { applyEditorFont(); });
-    r.add(QStringLiteral("RefreshSidePanel"), [this] { w_.sidePanel().refresh(); });
+    r.add(QStringLiteral("RefreshSidePanel"), [this] { parts_.side.refresh(); });
 }
 
 void WindowLayout::loadWindowState()
@@ -77,8 +87,8 @@ void WindowLayout::loadWindowState()
     // Kept on the screens there are now; the stored place stays for the
     // screen it was meant for until the user moves the window.
     const QRect stored(s.read(window::kLeft), s.read(window::kTop), s.read(window::kWidth), s.read(window::kHeight));
-    interaction::placeFrame(w_, stored.topLeft(), stored.size());
-    place_ = {stored, interaction::storedPlaceOf(w_)};
+    interaction::placeFrame(parts_.window, stored.topLeft(), stored.size());
+    place_ = {stored, interaction::storedPlaceOf(parts_.window)};
 
     toolbar_ = s.read(window::kToolbar);
     customBar_ = s.read(window::kCustomBar);
@@ -86,35 +96,35 @@ void WindowLayout::loadWindowState()
     side_ = s.read(window::kSideView);
     sideWidth_ = s.read(window::kSplitterPos);
 
-    w_.setHighlightingOn(s.read(settings::user::kColorize));
-    w_.status().setShown(s.read(window::kStatusBar));
+    parts_.context.setHighlightingOn(s.read(settings::user::kColorize));
+    parts_.status.setShown(s.read(window::kStatusBar));
     maximized_ = s.read(window::kMaximised);
     s.close();
 
-    w_.loadOptions();
-    const settings::Options& o = w_.options();
-    files::SidePanel& panel = w_.sidePanel();
+    parts_.context.loadOptions();
+    const settings::Options& o = parts_.context.options();
+    files::SidePanel& panel = parts_.side;
     panel.setDriveIndex(o.drive);
     if (!panel.setFolder(o.dir)) panel.setFolder(settings::homeFolder());
-    w_.sidePanel().setFixedWidth(std::max(0, sideWidth_));
-    w_.commands().refreshChecks();
+    parts_.side.setFixedWidth(std::max(0, sideWidth_));
+    parts_.commands.refreshChecks();
 }
 
 void WindowLayout::arrangeBars()
 {
-    w_.commands().standardBar()->setVisible(toolbar_);
-    w_.commands().formatBar()->setVisible(formatBar_);
-    w_.commands().customBar()->setVisible(customBar_);
+    parts_.commands.standardBar()->setVisible(toolbar_);
+    parts_.commands.formatBar()->setVisible(formatBar_);
+    parts_.commands.customBar()->setVisible(customBar_);
     // The rule above the bars shows only above a bar; the custom bar is the
     // lowest by its place in the layout.
-    w_.gline().setVisible(toolbar_ || formatBar_ || customBar_);
-    w_.commands().refreshChecks();
+    parts_.rule.setVisible(toolbar_ || formatBar_ || customBar_);
+    parts_.commands.refreshChecks();
 }
 
 void WindowLayout::applySidePanel()
 {
-    TVexSplitter& splitter = w_.splitter();
-    files::SidePanel& panel = w_.sidePanel();
+    TVexSplitter& splitter = parts_.splitter;
+    files::SidePanel& panel = parts_.side;
     if (!side_) {
         splitter.hide();
         splitter.setLeftTopMargin(0);
@@ -127,21 +137,21 @@ void WindowLayout::applySidePanel()
         panel.setFixedWidth(std::max(0, sideWidth_));
         panel.show();
     }
-    w_.commands().refreshChecks();
+    parts_.commands.refreshChecks();
 }
 
 void WindowLayout::applyWordWrap()
 {
     const settings::SettingsStore s;
     wordWrap_ = s.read(settings::window::kWordWrap);
-    BodyEditor& body = w_.editor();
+    BodyEditor& body = parts_.body;
     const markup::Pos start = body.selectionStart(), length = body.selectionLength();
     const int firstLine = body.firstVisibleDocumentLine();
     body.setWordWrap(wordWrap_);
     // Caret (and selection) back where it was, and the same first line on top.
     body.setSelection(start, length);
     body.scrollToDocumentLine(firstLine);
-    w_.commands().refreshChecks();
+    parts_.commands.refreshChecks();
 }
 
 void WindowLayout::giveFont(const QFont& font)
@@ -149,28 +159,28 @@ void WindowLayout::giveFont(const QFont& font)
     QFont f = font;
     // A stored face the system lacks ("Courier New") falls back to a fixed-pitch one.
     f.setStyleHint(QFont::TypeWriter);
-    w_.editor().setEditorFont(f);
+    parts_.body.setEditorFont(f);
 }
 
 void WindowLayout::applyEditorFont()
 {
     const settings::SettingsStore s;
-    giveFont(settings::storedEditorFont(s, w_.editor().editorFont()));
+    giveFont(settings::storedEditorFont(s, parts_.body.editorFont()));
 }
 
 void WindowLayout::recolourAfterFontChange()
 {
-    markup::ClearColours(w_.body());
-    w_.colourDocument();
+    markup::ClearColours(parts_.body);
+    parts_.context.colourDocument();
 }
 
 void WindowLayout::chooseEditorFont()
 {
     // Preset with the face really shown: a stored face the system lacks
     // ("Courier New") would otherwise preset some unrelated one.
-    QFont shown = w_.editor().editorFont();
+    QFont shown = parts_.body.editorFont();
     shown.setFamily(QFontInfo(shown).family());
-    QFontDialog dialog(shown, &w_);
+    QFontDialog dialog(shown, &parts_.window);
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
     dialog.setWindowTitle(QStringLiteral("Font"));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
@@ -193,40 +203,12 @@ void WindowLayout::chooseEditorFont()
     recolourAfterFontChange();
 }
 
-void WindowLayout::toggleStandardBar()
-{
-    toolbar_ = !toolbar_;
-    writeFlag(settings::window::kToolbar, toolbar_);
-    arrangeBars();
-}
-
-void WindowLayout::toggleFormatBar()
-{
-    formatBar_ = !formatBar_;
-    writeFlag(settings::window::kFormatBar, formatBar_);
-    arrangeBars();
-}
-
-void WindowLayout::toggleCustomBar()
-{
-    customBar_ = !customBar_;
-    writeFlag(settings::window::kCustomBar, customBar_);
-    arrangeBars();
-}
-
 void WindowLayout::toggleStatusBar()
 {
-    const bool show = !w_.status().isShown();
-    w_.status().setShown(show);
+    const bool show = !parts_.status.isShown();
+    parts_.status.setShown(show);
     writeFlag(settings::window::kStatusBar, show);
     arrangeBars();
-}
-
-void WindowLayout::toggleSidePanel()
-{
-    side_ = !side_;
-    writeFlag(settings::window::kSideView, side_);
-    applySidePanel();
 }
 
 void WindowLayout::toggleWordWrap()
@@ -239,18 +221,18 @@ void WindowLayout::storeState()
 {
     namespace window = settings::window;
     settings::SettingsStore s;
-    const files::SidePanel& panel = w_.sidePanel();
-    if (!w_.isMaximized()) {
+    const files::SidePanel& panel = parts_.side;
+    if (!parts_.window.isMaximized()) {
         // The normal bounds; a maximised window leaves those of its last
         // normal close in place, to return to at the next start.
-        const QRect place = place_.toStore(interaction::storedPlaceOf(w_));
+        const QRect place = place_.toStore(interaction::storedPlaceOf(parts_.window));
         s.write(window::kTop, place.y());
         s.write(window::kLeft, place.x());
         s.write(window::kWidth, place.width());
         s.write(window::kHeight, place.height());
         s.write(settings::program::kPath, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     }
-    s.write(window::kMaximised, w_.isMaximized());
+    s.write(window::kMaximised, parts_.window.isMaximized());
     s.write(window::kToolbar, toolbar_);
     s.write(settings::user::kDir, panel.folder());
     s.write(settings::user::kDrive, panel.driveIndex());

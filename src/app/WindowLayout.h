@@ -7,11 +7,23 @@
 #include <QFont>
 
 #include "interaction/WindowPlace.h"
+#include "settings/SettingsTable.h"
+
+class QFrame;
+class QWidget;
+
+namespace files {
+class SidePanel;
+}
 
 namespace app {
 
+class BodyEditor;
 class CommandRegistry;
-class TfrmMain;
+class CommandUi;
+class EditorContext;
+class StatusPanels;
+class TVexSplitter;
 
 // How the editor font's style is stored: bold and italic both when the style
 // is exactly bold plus italic, otherwise bold only for exactly bold and italic
@@ -22,9 +34,22 @@ struct FontFlags {
 };
 FontFlags storedFontFlags(const QFont& font);
 
+// The parts of the main window that the layout arranges, and the editor
+// context for the options and the highlighting it reads at start.
+struct LayoutParts {
+    QWidget& window;
+    EditorContext& context;
+    BodyEditor& body;
+    CommandUi& commands;
+    StatusPanels& status;
+    files::SidePanel& side;
+    TVexSplitter& splitter;
+    QFrame& rule;  // above the toolbars
+};
+
 class WindowLayout {
 public:
-    explicit WindowLayout(TfrmMain& window);
+    explicit WindowLayout(const LayoutParts& parts);
 
     void registerCommands(CommandRegistry& registry);
 
@@ -39,12 +64,9 @@ public:
     // Written when the window closes (before the question about changes).
     void storeState();
 
-    // The View and Edit toggles.
-    void toggleStandardBar();
-    void toggleFormatBar();
-    void toggleCustomBar();
+    // The View and Edit toggles that are not a bar or the side panel (see
+    // addViewToggle).
     void toggleStatusBar();
-    void toggleSidePanel();
     void toggleWordWrap();
     void chooseEditorFont();
 
@@ -56,10 +78,14 @@ public:
     int startSideWidth() const { return sideWidth_; }
 
 private:
+    // A toolbar or the side panel: the command flips `shown`, writes it to
+    // `setting` at once and lets `show` show it.
+    void addViewToggle(CommandRegistry& registry, const char* command, bool& shown,
+                       const settings::FlagSetting& setting, void (WindowLayout::*show)());
     void giveFont(const QFont& font);
     void recolourAfterFontChange();
 
-    TfrmMain& w_;
+    LayoutParts parts_;
     bool toolbar_ = true;
     bool formatBar_ = true;
     bool customBar_ = false;

@@ -7,6 +7,8 @@ namespace app {
 class CommandRegistry;
 class EditorContext;
 
+// EditCommands.cpp
+void registerEditCommands(EditorContext& context, CommandRegistry& registry);
 // FormatCommands.cpp
 void registerFormatCommands(EditorContext& context, CommandRegistry& registry);
 // FindCommands.cpp
@@ -39,6 +41,7 @@ bool openFinderOnSelectedCode(EditorContext& context);  // TagDialogCommands.cpp
 
 inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
 {
+    registerEditCommands(context, registry);
     registerFormatCommands(context, registry);
     registerFindCommands(context, registry);
     registerSnippetCommands(context, registry);

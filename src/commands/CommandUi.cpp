@@ -21,6 +21,14 @@ QString latin(const char* s)
     return QString::fromLatin1(s ? s : "");
 }
 
+// A part asked for by a name the command table does not have.
+template <typename Part>
+Part* checked(Part* part, const char* kind, const QString& name)
+{
+    if (!part) qFatal("The command table has no %s named \"%s\"", kind, qPrintable(name));
+    return part;
+}
+
 }  // namespace
 
 QList<QKeySequence> shortcutsFor(const char* portableText)
@@ -151,6 +159,7 @@ QToolBar* CommandUi::makeBar(const char* name, std::span<const char* const> butt
         QAction* a = actions_.value(latin(e->name));
         auto* b = new QToolButton(bar);
         b->setObjectName(latin(buttonName));
+        buttons_.insert(latin(buttonName), b);
         b->setDefaultAction(a);
         b->setAutoRaise(true);
         // A click on a button must leave the keyboard in the editor.
@@ -177,6 +186,39 @@ QToolBar* CommandUi::makeBar(const char* name, std::span<const char* const> butt
         bar->addWidget(b);
     }
     return bar;
+}
+
+QAction* CommandUi::action(const QString& entryName) const
+{
+    QAction* entry = actions_.value(entryName);
+    if (QMenu* submenu = entry ? nullptr : menus_.value(entryName)) entry = submenu->menuAction();
+    return checked(entry, "entry", entryName);
+}
+
+QMenu* CommandUi::menu(const QString& menuName) const
+{
+    return checked(menus_.value(menuName), "menu", menuName);
+}
+
+QToolButton* CommandUi::button(const QString& buttonName) const
+{
+    return checked(buttons_.value(buttonName), "button", buttonName);
+}
+
+dialogs::ColorGrid* CommandUi::colorGrid() const
+{
+    return checked(colorGrid_, "button", latin(kColorGridName));
+}
+
+bool CommandUi::keyTaken(const QKeySequence& key, const QAbstractButton* except) const
+{
+    for (const QAction* a : window_.findChildren<QAction*>())
+        if (a->shortcuts().contains(key)) return true;
+    for (const QAction* m : window_.menuBar()->actions())
+        if (QKeySequence::mnemonic(m->text()) == key) return true;
+    for (const QAbstractButton* b : window_.findChildren<QAbstractButton*>())
+        if (b != except && b->shortcut() == key) return true;
+    return false;
 }
 
 void CommandUi::connectHandlers()

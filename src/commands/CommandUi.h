@@ -12,12 +12,17 @@
 #include <span>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
 class QToolBar;
-class QWidget;
+class QToolButton;
+
+namespace dialogs {
+class ColorGrid;
+}
 
 namespace app {
 
@@ -44,12 +49,22 @@ public:
     // Asks the registry for the state of every check mark.
     void refreshChecks();
 
-    QAction* action(const QString& entryName) const { return actions_.value(entryName); }
-    QMenu* menu(const QString& menuName) const { return menus_.value(menuName); }
+    // What build() made, by the names of the command table: an entry's
+    // action (a menu entry, a named separator, a submenu's entry in its
+    // parent), a menu, a toolbar button.
+    // Never nullptr: a name the table lacks is a fault of the caller (a
+    // misspelt or renamed entry), which stops the program with the name.
+    QAction* action(const QString& entryName) const;
+    QMenu* menu(const QString& menuName) const;
+    QToolButton* button(const QString& buttonName) const;
     QToolBar* standardBar() const { return standardBar_; }
     QToolBar* formatBar() const { return formatBar_; }
     QToolBar* customBar() const { return customBar_; }
-    QWidget* colorGrid() const { return colorGrid_; }
+    dialogs::ColorGrid* colorGrid() const;
+
+    // Whether `key` already runs something in the window: a shortcut, a menu
+    // of the menu bar or the accelerator of a button other than `except`.
+    bool keyTaken(const QKeySequence& key, const QAbstractButton* except) const;
 
 private:
     struct Binding {
@@ -65,11 +80,12 @@ private:
     CommandRegistry& registry_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
+    QHash<QString, QToolButton*> buttons_;
     std::vector<Binding> bindings_;
     QToolBar* standardBar_ = nullptr;
     QToolBar* formatBar_ = nullptr;
     QToolBar* customBar_ = nullptr;
-    QWidget* colorGrid_ = nullptr;
+    dialogs::ColorGrid* colorGrid_ = nullptr;
 };
 
 }  // namespace app

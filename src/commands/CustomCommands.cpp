@@ -2,12 +2,9 @@
 // closing-tag shortcuts, and the custom tag list window (View > Custom Tag
 // List). The ten pairs are read into memory at start and after every edit;
 // the buttons and menu entries exist already (the command table builds them)
-// and are found by name.
-#include <QAbstractButton>
+// and are reached by their names in the table.
 #include <QAction>
 #include <QEvent>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -17,6 +14,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "dialogs/CustomButtons.h"
 #include "dialogs/TagList.h"
@@ -37,20 +35,6 @@ QString menuEntryName(int n)
 QString buttonName(int n)
 {
     return QStringLiteral("btnCustom%1").arg(n);
-}
-
-// Whether a key already runs something else in the window: a shortcut, a
-// menu of the menu bar or another button's accelerator.
-bool keyTaken(QWidget* window, const QKeySequence& key, const QAbstractButton* except)
-{
-    for (const QAction* a : window->findChildren<QAction*>())
-        if (a->shortcuts().contains(key)) return true;
-    if (auto* main = qobject_cast<QMainWindow*>(window))
-        for (const QAction* m : main->menuBar()->actions())
-            if (QKeySequence::mnemonic(m->text()) == key) return true;
-    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b != except && b->shortcut() == key) return true;
-    return false;
 }
 
 // Lives as long as the window, whose children the buttons and the list are.
@@ -76,8 +60,7 @@ public:
         registry_.onStarted([this] { start(); });
         registry_.onWindowClosing([this] { closeTagList(); });
 
-        for (int n = 1; n <= kButtons; ++n)
-            if (QToolButton* b = button(n)) b->installEventFilter(this);
+        for (int n = 1; n <= kButtons; ++n) button(n)->installEventFilter(this);
     }
 
 protected:
@@ -93,8 +76,8 @@ protected:
     }
 
 private:
-    QAction* menuEntry(int n) const { return context_.window()->findChild<QAction*>(menuEntryName(n)); }
-    QToolButton* button(int n) const { return context_.window()->findChild<QToolButton*>(buttonName(n)); }
+    QAction* menuEntry(int n) const { return context_.commands().action(menuEntryName(n)); }
+    QToolButton* button(int n) const { return context_.commands().button(buttonName(n)); }
 
     void start()
     {
@@ -111,17 +94,15 @@ private:
             const dialogs::CustomButton b = dialogs::readCustomButton(store, n);
             table_[n - 1] = b;
             QAction* entry = menuEntry(n);
-            if (!entry) continue;
             // An empty icon text would show the menu caption: a blank stands in.
             entry->setIconText(b.caption.isEmpty() ? QStringLiteral(" ") : b.caption);
             entry->setToolTip(dialogs::customHint(n, b, entry->toolTip()));
             // The caption's accelerator clicks the button, unless the key
             // already runs something else (Alt+1 is entry 1's own shortcut):
             // two owners of one key would leave it running neither.
-            if (QToolButton* bn = button(n)) {
-                const QKeySequence key = QKeySequence::mnemonic(bn->text());
-                bn->setShortcut(key.isEmpty() || keyTaken(context_.window(), key, bn) ? QKeySequence() : key);
-            }
+            QToolButton* bn = button(n);
+            const QKeySequence key = QKeySequence::mnemonic(bn->text());
+            bn->setShortcut(key.isEmpty() || context_.commands().keyTaken(key, bn) ? QKeySequence() : key);
         }
     }
 
@@ -139,8 +120,7 @@ private:
 
     void showMenuCaptions()
     {
-        for (int n = 1; n <= kButtons; ++n)
-            if (QAction* entry = menuEntry(n)) entry->setText(table_[n - 1].caption);
+        for (int n = 1; n <= kButtons; ++n) menuEntry(n)->setText(table_[n - 1].caption);
     }
 
     void editButton(int n)
@@ -177,10 +157,7 @@ private:
     }
 
     // The check mark of View > Custom Tag List, also where no command runs.
-    void markTagList(bool open)
-    {
-        if (auto* a = context_.window()->findChild<QAction*>(QStringLiteral("ViewTagList"))) a->setChecked(open);
-    }
+    void markTagList(bool open) { context_.commands().action(QStringLiteral("ViewTagList"))->setChecked(open); }
 
     // Without storing its place.
     void closeTagList()

@@ -12,8 +12,14 @@
 
 class QWidget;
 
+namespace files {
+class SidePanel;
+}
+
 namespace app {
 
+class BodyEditor;
+class CommandUi;
 class EditorView;
 
 class EditorContext {
@@ -22,7 +28,16 @@ public:
 
     // The editing control, through the editor port and its view operations.
     virtual EditorView& body() = 0;
+    // The same control as a widget: its signals and its place on the screen.
+    virtual BodyEditor& editor() = 0;
     virtual QWidget* window() = 0;
+    // The menus, entries and toolbar buttons the command table built, each
+    // reached by its name in the table (a name the table lacks stops the
+    // program at once, see CommandUi).
+    virtual CommandUi& commands() = 0;
+    // The side panel; nullptr in a window without one (the stand-ins of the
+    // tests and benchmarks).
+    virtual files::SidePanel* sidePanel() = 0;
 
     // The option variables as LoadOptions last read them, and a fresh read.
     virtual const settings::Options& options() const = 0;

@@ -11,8 +11,8 @@
 #include "commands/CommandRegistry.h"
 #include "commands/EditorContext.h"
 #include "editor/EditorView.h"
+#include "interaction/Captions.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 
 namespace app {
 namespace {
@@ -112,10 +112,10 @@ std::vector<ListingLine> layOutListingLine(QStringView line, int pageWidth, int 
 
 QString printHeader(const QString& caption, const QDateTime& now, const QLocale& locale)
 {
-    const QString suffix = QString::fromLatin1(markup::kTitleSuffix);
+    const QString suffix = QString::fromLatin1(interaction::kTitleSuffix);
     const QString name =
-        caption.endsWith(suffix) ? caption.chopped(suffix.size()) : QString::fromLatin1(markup::kUntitled);
-    return name + QStringLiteral("  -  ") + QString::fromLatin1(markup::kAppTitle) + QLatin1Char(' ') +
+        caption.endsWith(suffix) ? caption.chopped(suffix.size()) : QString::fromLatin1(interaction::kUntitled);
+    return name + QStringLiteral("  -  ") + QString::fromLatin1(interaction::kAppTitle) + QLatin1Char(' ') +
            locale.toString(now, QStringLiteral("MMM-dd-yy hh:mm"));
 }
 

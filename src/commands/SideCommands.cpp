@@ -10,6 +10,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "editor/BodyEditor.h"
 #include "editor/EditorView.h"
@@ -20,17 +21,16 @@
 #include "files/TfrmName.h"
 #include "files/UserTools.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
 #include "settings/SettingsStore.h"
 #include "storage/FileNames.h"
 
 namespace app {
 namespace {
 
-const QString kNoTool =
-    QStringLiteral("Couldn't launch Application! Check the user defined tool settings in the Options dialog.");
-const QString kToolFailed =
-    QStringLiteral("Couldn't launch Application!  Check Options to see that the path to your defined tool is correct.");
+const files::ToolWarnings kToolWarnings{
+    QStringLiteral("Couldn't launch Application! Check the user defined tool settings in the Options dialog."),
+    QStringLiteral(
+        "Couldn't launch Application!  Check Options to see that the path to your defined tool is correct.")};
 
 class SideSession {
 public:
@@ -76,37 +76,25 @@ public:
     void prepareFileMenu()
     {
         const bool any = !panel_->selectedFile().isEmpty();
-        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"})
-            if (QAction* a = entry(name)) a->setEnabled(any);
+        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"}) entry(name)->setEnabled(any);
     }
 
     // p3OpenWithClick: each tool under its name, disabled when not set.
     void prepareOpenWith()
     {
-        const settings::SettingsStore store;
-        int number = 1;
-        for (const files::UserTool& tool : files::userTools()) {
-            QAction* a = entry(QStringLiteral("p3User%1").arg(number++));
-            const QString caption = files::toolName(store.read(tool.path), store.read(tool.name));
-            if (!a) continue;
-            a->setEnabled(!caption.isEmpty());
-            if (!caption.isEmpty()) a->setText(caption);
-        }
+        files::showToolEntries(
+            [this](int number, const files::UserTool&) { return entry(QStringLiteral("p3User%1").arg(number)); },
+            [](int, const QString& commandLine, const QString& name) { return files::toolName(commandLine, name); });
     }
 
     // The selected file goes to the tool as one argument, whatever it holds.
     void openWith(const files::UserTool& tool)
     {
-        QString commandLine;
-        {
-            const settings::SettingsStore store;
-            commandLine = store.read(tool.path);
-        }
-        if (commandLine.isEmpty()) return interaction::ui().warn(kNoTool);
+        const QString commandLine = files::toolCommandLine(tool, kToolWarnings);
+        if (commandLine.isEmpty()) return;
         const QString file = panel_->selectedFile();
         if (!file.isEmpty() && !reachable(file)) return;
-        if (!files::startCommandLine(commandLine, file.isEmpty() ? QStringList() : QStringList{file}))
-            interaction::ui().warn(kToolFailed);
+        files::launchTool(commandLine, file.isEmpty() ? QStringList() : QStringList{file}, kToolWarnings);
     }
 
     // p2CreateClick: a folder in the folder shown. Refusals are silent.
@@ -132,7 +120,7 @@ public:
     {
         const QString path = panel_->selectedFile();
         if (path.isEmpty() || !reachable(path)) return;
-        const QString question = QStringLiteral("Delete ") + markup::FileNamePart(path) + QLatin1Char('?');
+        const QString question = QStringLiteral("Delete ") + storage::FileNamePart(path) + QLatin1Char('?');
         if (interaction::ui().ask(question, interaction::Buttons::YesNo) == interaction::Answer::Yes)
             files::deleteFile(path);
         panel_->refresh();
@@ -141,14 +129,13 @@ public:
 
     void showMenu(const char* name, QAbstractItemView* list, const QPoint& at)
     {
-        if (auto* menu = context_.window()->findChild<QMenu*>(QString::fromLatin1(name)))
-            menu->exec(list->viewport()->mapToGlobal(at));
+        context_.commands().menu(QString::fromLatin1(name))->exec(list->viewport()->mapToGlobal(at));
     }
 
 private:
     EditorView& body() { return context_.body(); }
 
-    QAction* entry(const QString& name) { return context_.window()->findChild<QAction*>(name); }
+    QAction* entry(const QString& name) { return context_.commands().action(name); }
 
     // Whether the file the author chose in a list or dropped is reached by
     // its name exactly: a name that is not UTF-8 is shown with U+FFFD and
@@ -166,7 +153,7 @@ private:
     {
         context_.notify(
             QStringLiteral("%1 was not %2: its name holds \"%3\", a type Quillon Pro leaves alone.")
-                .arg(markup::FileNamePart(path),
+                .arg(storage::FileNamePart(path),
                      arrival == files::Arrival::Opened ? QStringLiteral("opened") : QStringLiteral("inserted"),
                      files::ignoredType(path, arrival)));
     }
@@ -176,9 +163,8 @@ private:
     // folder too); empty unless OK.
     QString askName()
     {
-        auto* editor = dynamic_cast<QWidget*>(&context_.body());
-        const QPoint place = editor ? files::TfrmName::placeBeside(*editor, *panel_->fileBox()) : QPoint();
-        files::TfrmName prompt(markup::FileNamePart(panel_->selectedFile()), place, context_.window());
+        const QPoint place = files::TfrmName::placeBeside(context_.editor(), *panel_->fileBox());
+        files::TfrmName prompt(storage::FileNamePart(panel_->selectedFile()), place, context_.window());
         interaction::ui().runModal(prompt);
         return prompt.nameResult();
     }
@@ -218,7 +204,7 @@ private:
 void registerSideCommands(EditorContext& context, CommandRegistry& registry)
 {
     QWidget* window = context.window();
-    auto* panel = window ? window->findChild<files::SidePanel*>() : nullptr;
+    files::SidePanel* panel = context.sidePanel();
     auto session = std::make_shared<SideSession>(context, panel);
 
     // Files dropped from a file manager on the window; only the first is used.
@@ -231,10 +217,10 @@ void registerSideCommands(EditorContext& context, CommandRegistry& registry)
         });
     }
     // Files dragged onto `body`, from the side panel's list or from outside.
-    if (auto* editor = dynamic_cast<BodyEditor*>(&context.body()))
-        QObject::connect(editor, &BodyEditor::filesDropped, editor, [session](const QStringList& paths) {
-            if (!paths.isEmpty()) session->dropByType(paths.first());
-        });
+    BodyEditor* editor = &context.editor();
+    QObject::connect(editor, &BodyEditor::filesDropped, editor, [session](const QStringList& paths) {
+        if (!paths.isEmpty()) session->dropByType(paths.first());
+    });
     if (!panel) return;
 
     registry.add(QStringLiteral("fileboxDblClick"), [session] { session->openSelected(); });

@@ -8,7 +8,6 @@
 #include "commands/EditorContext.h"
 #include "editor/EditorView.h"
 #include "interaction/Interaction.h"
-#include "markup/QuickSnippets.h"
 #include "markup/Snippets.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"

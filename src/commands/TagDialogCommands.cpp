@@ -9,6 +9,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "dialogs/ColorGrid.h"
 #include "dialogs/TfrmEMail.h"
@@ -141,8 +142,7 @@ void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry
 
     // The toolbar's grid: a left click inserts the cell's code in the tag case,
     // a right click opens the finder (after the click, not inside it).
-    auto* grid = context.window()->findChild<dialogs::ColorGrid*>(QStringLiteral("ColorGrid"));
-    if (!grid) return;
+    dialogs::ColorGrid* grid = context.commands().colorGrid();
     QObject::connect(
         grid, &dialogs::ColorGrid::cellClicked, grid,
         [c](int index, Qt::MouseButton button) {

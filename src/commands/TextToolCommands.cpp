@@ -10,6 +10,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "editor/EditorView.h"
 #include "interaction/Interaction.h"
@@ -139,15 +140,12 @@ void textToHtml(EditorContext& context)
     body.replaceSelection(page);
 }
 
-// Sets the captions of the special-character entries, found by their names
-// among the main window's actions.
+// Sets the captions of the special-character entries.
 void setSpecialCaptions(EditorContext& context)
 {
-    QWidget* window = context.window();
-    if (!window) return;
-    for (QAction* action : window->findChildren<QAction*>()) {
-        const QString caption = specialCaption(action->objectName());
-        if (!caption.isEmpty()) action->setText(caption);
+    for (const char* name : {"ToolsS2H", "ToolsH2S"}) {
+        const QString entryName = QString::fromLatin1(name);
+        context.commands().action(entryName)->setText(specialCaption(entryName));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "files/UserTools.h"
 #include "interaction/Interaction.h"
@@ -14,43 +15,29 @@
 namespace app {
 namespace {
 
-QAction* entry(EditorContext& context, const char* name)
-{
-    return context.window() ? context.window()->findChild<QAction*>(QString::fromLatin1(name)) : nullptr;
-}
+const files::ToolWarnings kWarnings{
+    QStringLiteral("No Tool defined.  Specify in Options settings."),
+    QStringLiteral("Couldn't launch Application!  Check Options to see that the path is correct.")};
 
 // The browser entry follows the browser setting; each tool entry shows its
 // tool, or stays as it was (disabled) when none is set.
 void prepareToolsMenu(EditorContext& context)
 {
-    const settings::SettingsStore store;
-    if (QAction* browser = entry(context, "ToolsBrowser"))
-        browser->setEnabled(!store.read(settings::user::kBrowser).isEmpty());
-    int number = 1;
-    for (const files::UserTool& tool : files::userTools()) {
-        QAction* action = entry(context, tool.entry);
-        const QString caption = files::toolCaption(number++, store.read(tool.path), store.read(tool.name));
-        if (!action) continue;
-        action->setEnabled(!caption.isEmpty());
-        if (!caption.isEmpty()) action->setText(caption);
+    CommandUi& commands = context.commands();
+    {
+        const settings::SettingsStore store;
+        commands.action(QStringLiteral("ToolsBrowser"))->setEnabled(!store.read(settings::user::kBrowser).isEmpty());
     }
+    files::showToolEntries(
+        [&commands](int, const files::UserTool& tool) { return commands.action(QString::fromLatin1(tool.entry)); },
+        files::toolCaption);
 }
 
 void startTool(const files::UserTool& tool)
 {
-    QString commandLine;
-    {
-        const settings::SettingsStore store;
-        commandLine = store.read(tool.path);
-    }
-    if (commandLine.isEmpty()) {
-        interaction::ui().warn(QStringLiteral("No Tool defined.  Specify in Options settings."));
-        return;
-    }
     // The open document is not given to the tool.
-    if (!files::startCommandLine(commandLine))
-        interaction::ui().warn(
-            QStringLiteral("Couldn't launch Application!  Check Options to see that the path is correct."));
+    const QString commandLine = files::toolCommandLine(tool, kWarnings);
+    if (!commandLine.isEmpty()) files::launchTool(commandLine, {}, kWarnings);
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 #include "interaction/Interaction.h"
 #include "interaction/WindowPlace.h"
@@ -31,6 +33,24 @@ void TagDialog::addOkCancel(QBoxLayout* row, const char* okName, const char* can
     btnOK_->setDefault(true);
     connect(btnOK_, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TagDialog::layOutRows(std::initializer_list<Row> rows, const char* okName, const char* cancelName)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    const bool beside = std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.beside != nullptr; });
+    int line = 0;
+    for (const Row& r : rows) {
+        if (!r.label.isEmpty()) grid->addWidget(labelFor(r.label, r.field, this), line, 0);
+        grid->addWidget(r.field, line, 1);
+        if (r.beside) grid->addWidget(r.beside, line, 2);
+        ++line;
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    addOkCancel(buttons, okName, cancelName);
+    grid->addLayout(buttons, line, 0, 1, beside ? 3 : 2);
 }
 
 void TagDialog::refuse(const QString& warning)

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class QBoxLayout;
 class QComboBox;
@@ -24,6 +25,16 @@ protected:
 
     // OK and Cancel side by side at the end of `row`; OK runs btnOKClick.
     void addOkCancel(QBoxLayout* row, const char* okName, const char* cancelName);
+    // A row of the dialog: the caption of a label whose access key leads to
+    // the field (no label when empty), the field, and a control beside it.
+    struct Row {
+        QString label;
+        QWidget* field = nullptr;
+        QWidget* beside = nullptr;
+    };
+    // The rows one under the other, labels on the left, the dialog at the size
+    // they need, and OK and Cancel at the bottom right (see addOkCancel).
+    void layOutRows(std::initializer_list<Row> rows, const char* okName, const char* cancelName);
     virtual void btnOKClick() { accept(); }
     // Shows a warning; the focus then goes back to the control that had it.
     void refuse(const QString& warning);
@@ -40,7 +51,8 @@ private:
     bool shown_ = false;
 };
 
-// Controls named as the dialogs' fields are, with their hints.
+// Controls named as the dialogs' fields are, with their hints (every dialog
+// of this folder names its controls so).
 template <typename W>
 W* named(W* widget, const char* name, const QString& hint = {})
 {

@@ -2,9 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -32,21 +29,12 @@ TfrmLine::TfrmLine(bool lowerCase, QWidget* parent) : TagDialog(tr("Line"), "frm
     cmbColor_ = editableDropDown("cmbColor", tr("Color of the line"), lineColourItems(), this);
     chkShade_ = named(new QCheckBox(tr("Shading"), this), "chkShade", tr("Check for 3D line, uncheck for solid line"));
 
-    auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->addWidget(labelFor(tr("Size:"), txtlSize_, this), 0, 0);
-    grid->addWidget(txtlSize_, 0, 1);
-    grid->addWidget(labelFor(tr("Width:"), txtlWidth_, this), 1, 0);
-    grid->addWidget(txtlWidth_, 1, 1);
-    grid->addWidget(labelFor(tr("Align:"), cmbAlign_, this), 2, 0);
-    grid->addWidget(cmbAlign_, 2, 1);
-    grid->addWidget(labelFor(tr("Color:"), cmbColor_, this), 3, 0);
-    grid->addWidget(cmbColor_, 3, 1);
-    grid->addWidget(chkShade_, 4, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    addOkCancel(buttons, "btnOK", "btnCancel");
-    grid->addLayout(buttons, 5, 0, 1, 2);
+    layOutRows({{tr("Size:"), txtlSize_},
+                {tr("Width:"), txtlWidth_},
+                {tr("Align:"), cmbAlign_},
+                {tr("Color:"), cmbColor_},
+                {{}, chkShade_}},
+               "btnOK", "btnCancel");
 
     FormCreate();
     txtlSize_->setFocus();

@@ -21,6 +21,7 @@
 
 #include "ColorGrid.h"
 #include "MultiLineField.h"
+#include "TagDialog.h"
 #include "interaction/Interaction.h"
 #include "interaction/WindowPlace.h"
 #include "markup/Snippets.h"
@@ -32,21 +33,6 @@ namespace {
 constexpr int kSnippetLimit = 1024;
 // The client area the dialog was laid out for; it grows where the fonts need.
 constexpr QSize kLeastSize{498, 288};
-
-template <typename W>
-W* named(W* widget, const char* name, const QString& hint = {})
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty()) widget->setToolTip(hint);
-    return widget;
-}
-
-QLabel* labelFor(const QString& text, QWidget* field, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(field);
-    return label;
-}
 
 QLineEdit* lineEdit(const char* name, const QString& hint, QWidget* parent)
 {

@@ -1,14 +1,11 @@
 #include "TfrmStyle.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "LinkComposition.h"
 #include "interaction/Interaction.h"
-#include "markup/Captions.h"
+#include "storage/FileNames.h"
 
 namespace dialogs {
 
@@ -23,15 +20,7 @@ TfrmStyle::TfrmStyle(const QString& folder, bool lowerCase, QWidget* parent)
     btnBrowse_->setFixedWidth(btnBrowse_->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 18);
     connect(btnBrowse_, &QPushButton::clicked, this, &TfrmStyle::btnBrowseClick);
 
-    auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->addWidget(labelFor(tr("Style Sheet:"), txtStyle_, this), 0, 0);
-    grid->addWidget(txtStyle_, 0, 1);
-    grid->addWidget(btnBrowse_, 0, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    addOkCancel(buttons, "Button1", "Button2");
-    grid->addLayout(buttons, 1, 0, 1, 3);
+    layOutRows({{tr("Style Sheet:"), txtStyle_, btnBrowse_}}, "Button1", "Button2");
     txtStyle_->setFocus();
 }
 
@@ -45,7 +34,7 @@ void TfrmStyle::btnBrowseClick()
 {
     const QString path = interaction::ui().openFileName(tr("Browse"), folder_,
                                                         {tr("Cascading Style Sheet (*.css)"), tr("All Files (*)")});
-    if (!path.isEmpty()) txtStyle_->setText(markup::FileNamePart(path));
+    if (!path.isEmpty()) txtStyle_->setText(storage::FileNamePart(path));
 }
 
 }  // namespace dialogs

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "markup/Captions.h"
 #include "markup/TagCase.h"
+#include "storage/FileNames.h"
 
 namespace files {
 namespace {
@@ -16,7 +16,7 @@ constexpr std::array<const char*, 12> kIgnored = {".exe", ".bmp", ".com", ".xbm"
 
 QString ignoredType(const QString& path, Arrival arrival)
 {
-    const QString lower = markup::toTagCase(markup::FileNamePart(path), true);
+    const QString lower = markup::toTagCase(storage::FileNamePart(path), true);
     const size_t ignored = arrival == Arrival::Opened ? kIgnored.size() : kIgnored.size() - 1;
     for (size_t i = 0; i < ignored; ++i)
         if (lower.contains(QLatin1String(kIgnored[i]))) return QLatin1String(kIgnored[i]);
@@ -27,7 +27,7 @@ FileKind fileKind(const QString& path, Arrival arrival)
 {
     if (!ignoredType(path, arrival).isEmpty()) return FileKind::Ignored;
     // Only the name decides: folders are often named after domains.
-    const QString lower = markup::toTagCase(markup::FileNamePart(path), true);
+    const QString lower = markup::toTagCase(storage::FileNamePart(path), true);
     if (lower.contains(QLatin1String(".gif"))) return FileKind::Gif;
     // ".jpe" also finds ".jpeg".
     if (lower.contains(QLatin1String(".jpg")) || lower.contains(QLatin1String(".jpe"))) return FileKind::Jpeg;
@@ -39,7 +39,7 @@ Reference referenceTo(FileKind kind, const QString& path, std::string_view selec
                       GifSize gif, bool lower)
 {
     // The name keeps its letter case: here a web server tells Logo.GIF from logo.gif.
-    const std::string name = markup::FileNamePart(path).toStdString();
+    const std::string name = storage::FileNamePart(path).toStdString();
     std::string text(selected);
     auto cased = [lower](const char* l, const char* u) { return std::string(markup::byTagCase(lower, l, u)); };
     switch (kind) {

@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QWidget>
 
-#include "markup/Captions.h"
 #include "storage/FileNames.h"
 
 namespace files {
@@ -46,7 +45,7 @@ bool TFileDrag::eventFilter(QObject* watched, QEvent* event)
     nameOnly_.clear();
     extension_.clear();
     for (const QString& path : paths) {
-        const QString name = markup::FileNamePart(path);
+        const QString name = storage::FileNamePart(path);
         nameOnly_ << name;
         const qsizetype dot = name.indexOf(u'.');
         extension_ << (dot < 0 ? QString() : name.mid(dot + 1));

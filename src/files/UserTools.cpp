@@ -1,10 +1,13 @@
 #include "UserTools.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QProcess>
 
-#include "markup/Captions.h"
+#include "interaction/Interaction.h"
 #include "settings/Options.h"
+#include "settings/SettingsStore.h"
+#include "storage/FileNames.h"
 
 namespace files {
 
@@ -24,7 +27,7 @@ QString toolName(const QString& commandLine, const QString& name)
     if (!name.isEmpty()) return name;
     // The file name of the program, without the arguments after it.
     const QStringList words = commandLineWords(commandLine);
-    return markup::FileNamePart(words.isEmpty() ? commandLine : words.first());
+    return storage::FileNamePart(words.isEmpty() ? commandLine : words.first());
 }
 
 QString toolCaption(int number, const QString& commandLine, const QString& name)
@@ -32,6 +35,34 @@ QString toolCaption(int number, const QString& commandLine, const QString& name)
     QString caption = toolName(commandLine, name);
     if (!caption.isEmpty() && !caption.contains(u'&')) caption = QStringLiteral("&%1 ").arg(number) + caption;
     return caption;
+}
+
+void showToolEntries(const std::function<QAction*(int number, const UserTool& tool)>& entryOf, ToolCaption captionOf)
+{
+    const settings::SettingsStore store;
+    int number = 1;
+    for (const UserTool& tool : userTools()) {
+        QAction* entry = entryOf(number, tool);
+        const QString caption = captionOf(number++, store.read(tool.path), store.read(tool.name));
+        entry->setEnabled(!caption.isEmpty());
+        if (!caption.isEmpty()) entry->setText(caption);
+    }
+}
+
+QString toolCommandLine(const UserTool& tool, const ToolWarnings& warnings)
+{
+    QString commandLine;
+    {
+        const settings::SettingsStore store;
+        commandLine = store.read(tool.path);
+    }
+    if (commandLine.isEmpty()) interaction::ui().warn(warnings.notSet);
+    return commandLine;
+}
+
+void launchTool(const QString& commandLine, const QStringList& extraArguments, const ToolWarnings& warnings)
+{
+    if (!startCommandLine(commandLine, extraArguments)) interaction::ui().warn(warnings.failed);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QObject;
 
 #include "settings/SettingsTable.h"
@@ -32,6 +33,25 @@ QString toolName(const QString& commandLine, const QString& name);
 // no "&" in it, "&1 " (the tool's number) goes in front so that the entry
 // keeps its access key. Empty when no program is set.
 QString toolCaption(int number, const QString& commandLine, const QString& name);
+
+// Shows the tools in a menu: the entry of tool `number` (1 to 3, given by
+// `entryOf`) takes the caption `captionOf` makes of the tool's settings and is
+// enabled; with no program set it stays as it was, disabled.
+using ToolCaption = QString (*)(int number, const QString& commandLine, const QString& name);
+void showToolEntries(const std::function<QAction*(int number, const UserTool& tool)>& entryOf, ToolCaption captionOf);
+
+// What the author is told when a tool does not start: no program is set, or
+// it could not be started. The Tools menu and the side panel's Open With
+// word them differently.
+struct ToolWarnings {
+    QString notSet;
+    QString failed;
+};
+// The command line of `tool`; empty, after the warning, when none is set.
+QString toolCommandLine(const UserTool& tool, const ToolWarnings& warnings);
+// Starts a tool's command line with `extraArguments` after its own words,
+// or gives the warning.
+void launchTool(const QString& commandLine, const QStringList& extraArguments, const ToolWarnings& warnings);
 
 // The program and arguments of a command line, split as a shell splits words
 // ('...' and "..." group, a backslash escapes, nothing is expanded or run); a

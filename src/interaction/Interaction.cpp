@@ -16,7 +16,7 @@
 #include <algorithm>
 
 #include "WindowPlace.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 
 namespace interaction {
 namespace {
@@ -110,7 +110,7 @@ QString breakableAfterSlashes(const QString& text)
 class MessageBox final : public QMessageBox {
 public:
     MessageBox(Icon icon, const QString& text, StandardButtons buttons)
-        : QMessageBox(icon, QString::fromLatin1(markup::kAppTitle), breakableAfterSlashes(text), buttons,
+        : QMessageBox(icon, QString::fromLatin1(interaction::kAppTitle), breakableAfterSlashes(text), buttons,
                       parentWindow()),
           text_(text)
     {

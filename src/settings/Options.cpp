@@ -9,8 +9,8 @@
 #include <QFileInfo>
 
 #include "SettingsStore.h"
-#include "markup/Captions.h"
 #include "markup/Palette.h"
+#include "storage/FileNames.h"
 
 namespace settings {
 
@@ -61,7 +61,7 @@ Options LoadOptions(const SettingsStore& s)
 
 QString ProgramFolderOf(const QString& executablePath)
 {
-    const QString name = markup::FileNamePart(executablePath);
+    const QString name = storage::FileNamePart(executablePath);
     if (name.compare(QStringLiteral("tagsmith"), Qt::CaseInsensitive) != 0) return {};
     return executablePath.left(executablePath.size() - name.size());
 }

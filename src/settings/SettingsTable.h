@@ -11,7 +11,7 @@
 
 #include <QString>
 
-#include "markup/QuickSnippets.h"
+#include "settings/QuickSnippets.h"
 
 namespace settings {
 
@@ -182,11 +182,11 @@ inline TextSetting caption(int n)
 // The quick snippets of the Insert menu.
 namespace quick {
 inline const TextSetting kTable{QStringLiteral("quick"), QStringLiteral("table"),
-                                QString::fromUtf8(markup::kQuickTableDefault)};
+                                QString::fromUtf8(kQuickTableDefault)};
 inline const TextSetting kStyle{QStringLiteral("quick"), QStringLiteral("style"),
-                                QString::fromUtf8(markup::kQuickStyleDefault)};
+                                QString::fromUtf8(kQuickStyleDefault)};
 inline const TextSetting kScript{QStringLiteral("quick"), QStringLiteral("script"),
-                                 QString::fromUtf8(markup::kQuickScriptDefault)};
+                                 QString::fromUtf8(kQuickScriptDefault)};
 }  // namespace quick
 
 // The recent files, slot 0 the most recent.

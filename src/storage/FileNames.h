@@ -26,4 +26,11 @@ QString inexactNameNotice(const QString& path);
 // The local files among dropped URLs, in their order.
 QStringList droppedFiles(const QList<QUrl>& urls);
 
+// The text after the last "/" of a path, or the whole text without one: the
+// file's name as captions, menus and questions show it.
+inline QString FileNamePart(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
 }  // namespace storage

@@ -48,7 +48,7 @@ TEST_F(LayoutTest, StartShowsTheStoredStateAndAFirstStartWritesNothing)
                               window->commands().formatBar()->isVisible(),
                               window->commands().customBar()->isVisible(),
                               window->statusBar()->isVisible() && window->status().timerRunning(),
-                              window->sidePanel().isVisible(),
+                              window->sidePanel()->isVisible(),
                               window->layout().wordWrapOn(),
                               window->highlightingOn()};
         for (size_t i = 0; i < std::size(views); ++i) {
@@ -64,7 +64,7 @@ TEST_F(LayoutTest, StartShowsTheStoredStateAndAFirstStartWritesNothing)
         EXPECT_EQ(window->pos(), QPoint(window::kLeft.def, window::kTop.def));
         EXPECT_EQ(window->size(), QSize(window::kWidth.def, window::kHeight.def));
         EXPECT_TRUE(window->gline().isVisible());
-        EXPECT_EQ(window->sidePanel().width(), window::kSplitterPos.def);
+        EXPECT_EQ(window->sidePanel()->width(), window::kSplitterPos.def);
         EXPECT_EQ(std::pair(font.family(), font.pointSize()), std::pair(fonts::kName.def, fonts::kSize.def));
         EXPECT_EQ(panels(), QStringList({"untitled.html", "0 Bytes", "Ln:1 Col:1", "Unmodified"}));
         EXPECT_FALSE(QFile::exists(settings::SettingsStore::pathOf("Quillon")));
@@ -140,12 +140,12 @@ TEST_F(LayoutTest, StatusBarAndSidePanel)
     // stops at both margins and its width is stored at close.
     settings::SettingsStore().write(window::kSplitterPos, 150);
     start();
-    EXPECT_EQ(window->sidePanel().width(), 150);
-    window->sidePanel().setFixedWidth(200);  // as a drag would
+    EXPECT_EQ(window->sidePanel()->width(), 150);
+    window->sidePanel()->setFixedWidth(200);  // as a drag would
     run("ViewSideClick");
-    EXPECT_FALSE(window->sidePanel().isVisible() || window->splitter().isVisible() || stored(window::kSideView));
+    EXPECT_FALSE(window->sidePanel()->isVisible() || window->splitter().isVisible() || stored(window::kSideView));
     run("ViewSideClick");
-    EXPECT_EQ(window->sidePanel().width(), 150);
+    EXPECT_EQ(window->sidePanel()->width(), 150);
     window->resize(800, 500);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->editor().width() > 500; }));
     app::TVexSplitter& bar = window->splitter();
@@ -159,11 +159,11 @@ TEST_F(LayoutTest, StatusBarAndSidePanel)
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, from + QPoint(dx, 0));
     };
     drag(-1000);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sidePanel().width() == 60; })) << window->sidePanel().width();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sidePanel()->width() == 60; })) << window->sidePanel()->width();
     drag(5000);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sidePanel().width() == editorRight - 2 - 300; }))
-        << window->sidePanel().width();
-    const int dragged = window->sidePanel().width();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sidePanel()->width() == editorRight - 2 - 300; }))
+        << window->sidePanel()->width();
+    const int dragged = window->sidePanel()->width();
     EXPECT_TRUE(window->close());
     EXPECT_EQ(settings::SettingsStore().read(window::kSplitterPos), dragged);
 }

@@ -286,7 +286,7 @@ TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideF
     QDir().mkdir(QStringLiteral("site"));
     start();
     EXPECT_TRUE(window->isMaximized());
-    window->sidePanel().setFolder(home() + QStringLiteral("/site"));
+    window->sidePanel()->setFolder(home() + QStringLiteral("/site"));
     type(QStringLiteral("x"));
     ui.answer(Answer::Cancel);
     EXPECT_FALSE(window->close());

@@ -17,7 +17,7 @@
 #include "files/ByType.h"
 #include "files/SidePanel.h"
 #include "files/TFileDrag.h"
-#include "markup/Captions.h"
+#include "storage/FileNames.h"
 #include "support/Marked.h"
 #include "support/StandIn.h"
 
@@ -27,7 +27,7 @@ using interaction::Answer;
 
 class SideCommands : public MainWindowTest {
 protected:
-    QListView& list() { return *window->sidePanel().fileBox(); }
+    QListView& list() { return *window->sidePanel()->fileBox(); }
     QModelIndex item(const QString& name)
     {
         return static_cast<QFileSystemModel*>(list().model())->index(home() + "/" + name);
@@ -35,7 +35,7 @@ protected:
     // Selects the file `name` of the folder shown, once the list shows it.
     void select(const QString& name)
     {
-        window->sidePanel().refresh();
+        window->sidePanel()->refresh();
         ASSERT_TRUE(QTest::qWaitFor([&] { return item(name).isValid(); }, 5000)) << name.toStdString();
         list().setCurrentIndex(item(name));
     }
@@ -181,7 +181,7 @@ TEST_F(SideCommands, OnlyTheFileNameDecidesAndARefusalIsSaid)
     const QString site = writeFile("www.example.com/index.html", "<p>site</p>");
     writeFile("www.example.com/setup.exe", "MZ");
     start();
-    ASSERT_TRUE(window->sidePanel().setFolder(home() + "/www.example.com"));
+    ASSERT_TRUE(window->sidePanel()->setFolder(home() + "/www.example.com"));
     select("www.example.com/index.html");
     run("fileboxDblClick");
     EXPECT_EQ(window->documentPath(), site);
@@ -217,7 +217,7 @@ TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
     settings::SettingsStore().write(settings::user::kTool1Path, tool.path());
     start();
     const QString listed = QFile::decodeName(latin);
-    select(markup::FileNamePart(listed));
+    select(storage::FileNamePart(listed));
     ui.answer(Answer::Yes);
     ui.onModal([](QDialog& prompt) {
         prompt.findChild<QLineEdit*>("txtName")->setText("renamed.html");

@@ -1,7 +1,6 @@
 // Tag case, palette codes and case-insensitive search shared by every command.
 #include <gtest/gtest.h>
 
-#include "markup/Captions.h"
 #include "markup/CaseFold.h"
 #include "markup/Palette.h"
 #include "markup/TagCase.h"

@@ -4,20 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QVBoxLayout>
+#include <QToolBar>
 
 #include "commands/EditorContext.h"
-#include "markup/Captions.h"
+#include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace testing_support {
 
-FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QWidget>()), options_(settings::LoadOptions())
+FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QMainWindow>()), options_(settings::LoadOptions())
 {
-    window_->setWindowTitle(QString::fromLatin1(markup::kUntitled) + QString::fromLatin1(markup::kTitleSuffix));
-    auto* layout = new QVBoxLayout(window_.get());
+    window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
+                            QString::fromLatin1(interaction::kTitleSuffix));
+    // The menus and bars the modules reach by name; the bars stay hidden.
+    commands_ = new app::CommandUi(*window_, registry);
+    commands_->build();
+    for (QToolBar* bar : {commands_->standardBar(), commands_->formatBar(), commands_->customBar()}) bar->hide();
     body_ = new app::BodyEditor(window_.get());
-    layout->addWidget(body_);
+    window_->setCentralWidget(body_);
     window_->resize(640, 480);
     app::trackKeyFlags(*body_, *this);
 }

@@ -1,17 +1,19 @@
 // A small stand-in for the main window in command-module tests: a real `body`
-// inside a plain window, its own command registry, options that tests set
+// inside a window with the menus and toolbars of the command table (no side
+// panel), its own command registry, options that tests set
 // directly (first read from the store, as at start), highlighting through the
 // real highlighter, and a record of what the modules asked of the window.
 #pragma once
 
+#include <QMainWindow>
 #include <QStringList>
-#include <QWidget>
 #include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "commands/CommandRegistry.h"
+#include "commands/CommandUi.h"
 #include "commands/EditorContext.h"
 #include "editor/BodyEditor.h"
 
@@ -23,8 +25,10 @@ public:
     ~FakeEditorContext() override;
 
     app::EditorView& body() override { return *body_; }
-    app::BodyEditor& editor() { return *body_; }
+    app::BodyEditor& editor() override { return *body_; }
     QWidget* window() override { return window_.get(); }
+    app::CommandUi& commands() override { return *commands_; }
+    files::SidePanel* sidePanel() override { return nullptr; }
 
     const settings::Options& options() const override { return options_; }
     // Reads the options again and tells the registry, as the main window does.
@@ -56,6 +60,7 @@ public:
     void run(const char* command);
 
     app::CommandRegistry registry;
+
     // Records.
     std::vector<std::pair<int, int>> recolours;  // every recolourNearCaret call, highlighting on or off
     int documentColourings = 0;                  // every colourDocument call, highlighting on or off
@@ -64,8 +69,9 @@ public:
     QStringList notices;                         // every text given to notify
 
 private:
-    std::unique_ptr<QWidget> window_;
-    app::BodyEditor* body_;  // owned by window_
+    std::unique_ptr<QMainWindow> window_;
+    app::CommandUi* commands_;  // owned by window_
+    app::BodyEditor* body_;     // owned by window_
     settings::Options options_;
     bool highlighting_ = false;
     markup::KeyFlags keyFlags_;

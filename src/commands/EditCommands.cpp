@@ -1,21 +1,19 @@
 // Handlers of the Edit menu's clipboard and undo entries (also on the toolbar,
-// the editor's context menu and the hidden alternative shortcuts) and of Help.
-#include "app/EditCommands.h"
-
+// the editor's context menu and the hidden alternative shortcuts).
 #include <QAction>
 
-#include "app/AboutBox.h"
-#include "app/TfrmMain.h"
+#include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
+#include "commands/EditorContext.h"
 #include "editor/EditorView.h"
 #include "interaction/Interaction.h"
 
 namespace app {
 
-void registerEditCommands(TfrmMain& w, CommandRegistry& r)
+void registerEditCommands(EditorContext& context, CommandRegistry& r)
 {
-    EditorView& body = w.body();
+    EditorView& body = context.body();
     r.add(QStringLiteral("EditUndoClick"), [&body] {
         if (!body.canUndo()) {
             interaction::ui().error(QStringLiteral("The last action cannot be undone."));
@@ -34,12 +32,10 @@ void registerEditCommands(TfrmMain& w, CommandRegistry& r)
         body.selectAll();
     });
     // The context menu's Undo follows the Undo of the Edit menu.
-    r.add(QStringLiteral("pmenuPopup"), [&w] {
-        QAction* menuUndo = w.commands().action(QStringLiteral("EditUndo"));
-        QAction* popupUndo = w.commands().action(QStringLiteral("pUndo"));
-        if (menuUndo && popupUndo) popupUndo->setEnabled(menuUndo->isEnabled());
+    CommandUi& commands = context.commands();
+    r.add(QStringLiteral("pmenuPopup"), [&commands] {
+        commands.action(QStringLiteral("pUndo"))->setEnabled(commands.action(QStringLiteral("EditUndo"))->isEnabled());
     });
-    r.add(QStringLiteral("HelpAboutClick"), [&w] { showAboutBox(&w); });
 }
 
 }  // namespace app

@@ -4,7 +4,7 @@
 // insertion adds one).
 #pragma once
 
-namespace markup {
+namespace settings {
 
 inline constexpr const char* kQuickTableDefault =
     "<table width=\"100%\" align=\"center\" border=\"1\" cellspacing=\"1\" cellpadding=\"1\">\r\n"
@@ -27,4 +27,4 @@ inline constexpr const char* kQuickStyleDefault =
     "-->\r\n"
     "</style>";
 
-}  // namespace markup
+}  // namespace settings

@@ -67,7 +67,11 @@ PARTS = {
 # text that matches at every byte of one line, whose 50 MB case is mostly the
 # editing control laying out the 100 MB line it makes. Growth shown, not checked.
 WORST_CASES = {"ReplaceAllEverywhere"}
-MAX_GROWTH_10_TO_50 = 5.5
+# Linear is 5x. A linear pass through the editing control was measured at
+# 4.8x alone and 5.7x late in a full run (the CPU time as well: the memory
+# the process holds by then, not the machine's load), so the limit leaves
+# that room; a pass that turned quadratic grows 25x.
+MAX_GROWTH_10_TO_50 = 6.0
 # Operations on a few lines: the same cost at 50 MB as at 1 MB, within 2x.
 NEAR_CARET = {"StatusRefresh", "TypeAtEnd", "BoldAtEnd", "RecolourNearCaret", "GoToLine"}
 MAX_GROWTH_1_TO_50 = 2.0
@@ -238,7 +242,7 @@ def main(paths):
                     growth = f"10->50 MB: {g:.1f}x ({'a part' if op in PARTS else 'a worst case'}, not checked)"
                 else:
                     growth = (f"10->50 MB: {g:.1f}x (CPU {g_cpu:.1f}x), "
-                              f"{'linear' if fine else 'FASTER THAN LINEAR'}")
+                              f"{'linear' if fine else 'GROWS FASTER THAN LINEAR'}")
                     if not fine:
                         ok = False
                         problems.append(f"{op} grows {g:.1f}x from 10 to 50 MB (at most {MAX_GROWTH_10_TO_50}x)")

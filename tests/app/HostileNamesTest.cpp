@@ -4,7 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

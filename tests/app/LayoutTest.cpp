@@ -9,11 +9,11 @@
 #include <QToolBar>
 #include <array>
 
-#include "MainWindowFixture.h"
 #include "app/StatusPanels.h"
 #include "app/VexSplitter.h"
 #include "app/WindowLayout.h"
 #include "files/SidePanel.h"
+#include "support/MainWindowFixture.h"
 
 namespace window = settings::window;
 namespace fonts = settings::fonts;

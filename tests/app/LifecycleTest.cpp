@@ -10,13 +10,13 @@
 
 #include <QStatusBar>
 
-#include "MainWindowFixture.h"
 #include "app/DocumentLifecycle.h"
 #include "app/RecentFiles.h"
 #include "app/StatusPanels.h"
 #include "cli/CommandLine.h"
 #include "files/SidePanel.h"
 #include "support/FileFaults.h"
+#include "support/MainWindowFixture.h"
 
 using interaction::Answer;
 
@@ -300,31 +300,14 @@ TEST_F(MainWindowTest, CloseStoresTheStateErasesEarlierVersionsAndStoresTheSideF
     EXPECT_EQ(stored(settings::user::kDir), home() + "/site");
 }
 
-// Run in a process of its own by the test below: another editor, which opens
-// the file it is given, types and saves.
-TEST(OtherEditorProcess, TypesAndSaves)
-{
-    if (qEnvironmentVariableIsEmpty("QUILLON_OTHER_EDITOR")) GTEST_SKIP() << "started by AFileChangedOnDisk...";
-    testing_support::ScriptedInteraction ui;
-    app::TfrmMain window;
-    window.start({qEnvironmentVariable("QUILLON_OTHER_EDITOR")});
-    QTest::keyClicks(&window.editor(), QStringLiteral("theirs "));
-    window.commands().run(QStringLiteral("FileSaveClick"));
-    EXPECT_TRUE(ui.shown.empty());
-    EXPECT_FALSE(window.editor().isModified());
-}
-
 namespace {
 // Another editor saves `page` while this one has it open.
 void saveInAnotherEditor(const QString& page)
 {
     QProcess editor;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUILLON_OTHER_EDITOR"), page);
-    editor.setProcessEnvironment(env);
-    editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=OtherEditorProcess.*"});
+    editor.start(QStringLiteral(QUILLON_EDITOR_HELPER), {QStringLiteral("type-and-save"), page});
     ASSERT_TRUE(editor.waitForFinished(60000));
-    ASSERT_EQ(editor.exitCode(), 0) << editor.readAllStandardOutput().toStdString();
+    ASSERT_EQ(editor.exitCode(), 0) << editor.readAllStandardError().toStdString();
 }
 }  // namespace
 

@@ -1,8 +1,8 @@
 // The four recent files: their order, repeats, the File menu entries and the
 // missing-file error.
 
-#include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 
 #include <sys/stat.h>
 
-#include "MainWindowFixture.h"
 #include "app/Recovery.h"
 #include "storage/DocumentFile.h"
 #include "storage/RecoveryFile.h"
 #include "support/FileFaults.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -34,19 +34,6 @@ unsigned modeOf(const QString& path)
 
 }  // namespace
 
-// Run in a process of its own by the test below: opens the file it is given,
-// types, and waits to be killed.
-TEST(RecoveryChildProcess, TypesAndWaitsToBeKilled)
-{
-    if (qEnvironmentVariableIsEmpty("QUILLON_TEST_STATE")) GTEST_SKIP() << "started by KilledWhileTyping...";
-    qputenv("XDG_STATE_HOME", qgetenv("QUILLON_TEST_STATE"));
-    testing_support::ScriptedInteraction ui;
-    app::TfrmMain window;
-    window.start({qEnvironmentVariable("QUILLON_TEST_OPEN")});
-    QTest::keyClicks(&window.editor(), QStringLiteral("typed "));
-    EXPECT_FALSE(QTest::qWaitFor([] { return false; }, 60000)) << "not killed";
-}
-
 TEST_F(MainWindowTest, KilledWhileTypingTheNextStartOffersTheText)
 {
     QDir().mkpath(home() + "/my pages");
@@ -56,12 +43,7 @@ TEST_F(MainWindowTest, KilledWhileTypingTheNextStartOffersTheText)
     QDir().mkpath(folder);
     ::chmod(QFile::encodeName(folder).constData(), 0755);
     QProcess editor;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUILLON_TEST_OPEN"), page);
-    env.insert(QStringLiteral("QUILLON_TEST_STATE"), qEnvironmentVariable("XDG_STATE_HOME"));
-    env.insert(QStringLiteral("TMPDIR"), home());  // a killed process leaves its temporary home
-    editor.setProcessEnvironment(env);
-    editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=RecoveryChildProcess.*"});
+    editor.start(QStringLiteral(QUILLON_EDITOR_HELPER), {QStringLiteral("type-and-wait"), page});
     ASSERT_TRUE(editor.waitForStarted());
     const QString file = storage::recoveryFileOf(editor.processId());
     const std::string typed = "typed <p>saved</p>\r\n";

@@ -13,9 +13,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/MainWindowFixture.h"
 #include "files/BrowserPreview.h"
 #include "settings/SettingsTable.h"
+#include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
 
 namespace {
@@ -110,28 +110,18 @@ TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreRe
     EXPECT_FALSE(opener.ran());  // had it been started above, it would have run by now
 }
 
-// Run in a process of its own by the test below: opens the preview and waits
-// to be killed.
-TEST_F(Preview, ChildProcessOpensThePreviewAndWaitsToBeKilled)
-{
-    if (qEnvironmentVariableIsEmpty("QUILLON_TEST_PREVIEW")) GTEST_SKIP() << "started by AKilledEditor...";
-    choose("microsoft");
-    start({writeFile("page.html", "x")});
-    run("ToolsBrowserClick");
-    EXPECT_FALSE(waitFor([] { return false; }, 60000)) << "not killed";
-}
-
 TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStartAndNothingElse)
 {
     // A browser that reads its commands until the editor is gone.
     script("bin/chromium", "exec cat <&3 >/dev/null");
+    choose("microsoft");
     QProcess editor;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QUILLON_TEST_PREVIEW", "1");
     env.insert("TMPDIR", home());
     env.insert("PATH", home() + "/bin:/usr/bin:/bin");
     editor.setProcessEnvironment(env);
-    editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Preview.ChildProcess*"});
+    editor.start(QStringLiteral(QUILLON_EDITOR_HELPER),
+                 {QStringLiteral("preview-and-wait"), writeFile("page.html", "x")});
     ASSERT_TRUE(editor.waitForStarted());
     const QString profiles = "quillon-browser-" + QString::number(editor.processId()) + "-*";
     const auto left = [&] { return QDir(home()).entryList({profiles}, QDir::AllEntries | QDir::System); };

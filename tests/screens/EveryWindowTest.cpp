@@ -23,9 +23,9 @@
 #include <functional>
 #include <map>
 
-#include "app/MainWindowFixture.h"
 #include "dialogs/TfrmTags.h"
 #include "interaction/Interaction.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

@@ -118,16 +118,6 @@ TEST(SettingsStore, DamagedFilesAreReadAsFarAsTheyGoAndKeptBeforeTheFirstWrite)
     EXPECT_FALSE(QFile::exists(path + ".damaged"));
 }
 
-// Run in a process of its own by the test below: writes one value.
-TEST(SettingsWriterProcess, WritesOneValue)
-{
-    const QString ident = qEnvironmentVariable("QUILLON_TEST_WRITE");
-    if (ident.isEmpty()) GTEST_SKIP() << "started by WritersInOtherProcessesLoseNothing";
-    qputenv("XDG_CONFIG_HOME", qgetenv("QUILLON_TEST_CONFIG"));
-    SettingsStore s;
-    for (int i = 0; i < 20; ++i) s.WriteString("user", ident + QString::number(i), ident);
-}
-
 TEST(SettingsStore, WritersInOtherProcessesLoseNothing)
 {
     // Three editor instances writing at once: every value of each arrives.
@@ -135,11 +125,7 @@ TEST(SettingsStore, WritersInOtherProcessesLoseNothing)
     std::vector<std::unique_ptr<QProcess>> processes;
     for (const QString& ident : writers) {
         auto p = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QUILLON_TEST_WRITE", ident);
-        env.insert("QUILLON_TEST_CONFIG", qEnvironmentVariable("XDG_CONFIG_HOME"));
-        p->setProcessEnvironment(env);
-        p->start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SettingsWriterProcess.*"});
+        p->start(QStringLiteral(QUILLON_SETTINGS_WRITER), {ident});
         processes.push_back(std::move(p));
     }
     for (auto& p : processes) ASSERT_TRUE(p->waitForFinished(30000) && p->exitCode() == 0);

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "MainWindowFixture.h"
 #include "dialogs/ColorGrid.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

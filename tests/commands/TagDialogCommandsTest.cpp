@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "MainWindowFixture.h"
 #include "dialogs/ColorGrid.h"
 #include "dialogs/TfrmHex.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <QStatusBar>
 #include <cstdio>
 
-#include "MainWindowFixture.h"
 #include "files/ByType.h"
 #include "files/SidePanel.h"
 #include "files/TFileDrag.h"
 #include "markup/Captions.h"
+#include "support/MainWindowFixture.h"
 #include "support/Marked.h"
 #include "support/StandIn.h"
 

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QToolButton>
 
-#include "MainWindowFixture.h"
 #include "commands/CommandTable.h"
 #include "dialogs/FindDialog.h"
+#include "support/MainWindowFixture.h"
 #include "support/Marked.h"
 
 namespace {

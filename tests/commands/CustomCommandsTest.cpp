@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "MainWindowFixture.h"
 #include "dialogs/CustomButtons.h"
 #include "dialogs/TfrmTags.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
 
 namespace {

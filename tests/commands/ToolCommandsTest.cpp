@@ -2,8 +2,8 @@
 // opens, F10 to F12, and the warnings.
 #include <QMenu>
 
-#include "MainWindowFixture.h"
 #include "files/UserTools.h"
+#include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
 
 namespace {

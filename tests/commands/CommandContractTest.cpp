@@ -1,8 +1,8 @@
 // The command contract: every handler name of the command table is registered
 // by a module, so that a misspelt name fails here instead of showing a
 // disabled entry.
-#include "MainWindowFixture.h"
 #include "commands/CommandTable.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

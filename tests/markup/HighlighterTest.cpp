@@ -87,15 +87,19 @@ TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
         {"UnclosedThenManyLessThan", "<b>x<" + std::string(kPiece, '<')},
     };
     for (const auto& [name, text] : cases) {
-        SCOPED_TRACE(name);
-        markup::TextBuffer editor(text);
-        // Colours of an earlier colouring must not survive anywhere.
-        editor.setStyle(0, editor.length(), markup::TagStyle);
-        markup::ColourDocument(editor);
-        std::string styles;
-        for (markup::Pos i = 0; i < editor.length(); ++i) styles += static_cast<char>(editor.styleAt(i));
-        EXPECT_TRUE(styles == referenceStyles(text));
-        EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text));
+        // A document never coloured, where a tag left out stays in the default
+        // style, and one in the tag style throughout, where no colour of an
+        // earlier colouring may survive.
+        for (const bool styledBefore : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (styledBefore ? ", styled before" : ", never coloured"));
+            markup::TextBuffer editor(text);
+            if (styledBefore) editor.setStyle(0, editor.length(), markup::TagStyle);
+            markup::ColourDocument(editor);
+            std::string styles;
+            for (markup::Pos i = 0; i < editor.length(); ++i) styles += static_cast<char>(editor.styleAt(i));
+            EXPECT_TRUE(styles == referenceStyles(text));
+        }
+        EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text)) << name;
     }
 }
 

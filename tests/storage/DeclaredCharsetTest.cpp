@@ -13,7 +13,9 @@ using namespace std::string_literals;
 
 TEST(DeclaredCharset, IsFoundInEitherMetaFormWithinTheFirstKilobyte)
 {
-    const std::string pad(storage::kDeclarationWindow - 20, ' ');
+    // The whole tag lies within the window: ending at its last byte, or one past it.
+    const std::string meta = R"(<meta charset="utf-8">)";
+    const std::string pad(storage::kDeclarationWindow - meta.size(), ' ');
     const std::pair<std::string, const char*> rows[] = {
         {R"(<meta charset="utf-8">)", "utf-8"},
         {"<META CHARSET=ISO-8859-1>", "ISO-8859-1"},
@@ -23,7 +25,8 @@ TEST(DeclaredCharset, IsFoundInEitherMetaFormWithinTheFirstKilobyte)
         {"<Meta HTTP-EQUIV=content-type CONTENT='text/html;charset=windows-1251'>", "windows-1251"},
         {R"(<!-- <meta charset="koi8-r"> --><meta name="x"><meta charset="gbk">)", "gbk"},
         {R"(<meta name="author"><metadata charset="x"><p>charset=x)", ""},
-        {pad + R"(<meta charset="utf-8">)", ""},
+        {pad + meta, "utf-8"},
+        {pad + ' ' + meta, ""},
         {R"(<meta charset="utf-8)", ""},
     };
     for (const auto& [page, name] : rows) EXPECT_EQ(storage::findDeclaredCharset(page), name) << page;

@@ -1,12 +1,12 @@
 // Find, Find Next (F3), Replace and Go to line as the author uses them: the
 // commands run by name on the real editing control, the dialogs driven with
-// key presses, the messages read back from the scripted interaction.
+// key presses, the messages read back from the scripted interaction. (Where
+// each search lands: tests/markup.)
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QProgressDialog>
-#include <QSignalSpy>
 #include <QTest>
 #include <chrono>
 
@@ -14,7 +14,6 @@
 #include "commands/CommandRegistry.h"
 #include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
-#include "dialogs/GoLineDialog.h"
 #include "editor/BodyEditor.h"
 #include "editor/LongLineWindow.h"
 #include "support/FakeEditorContext.h"
@@ -30,96 +29,79 @@ protected:
 
     app::BodyEditor& body() { return context.editor(); }
     std::pair<Pos, Pos> selection() { return {body().selectionStart(), body().selectionLength()}; }
-
     // Runs the command that shows a search dialog and waits until it has the keyboard.
     template <typename Dialog>
     Dialog& open(const char* command)
     {
         EXPECT_TRUE(registry.run(QString::fromLatin1(command)));
         auto* dlg = context.window()->findChild<Dialog*>();
-        EXPECT_NE(dlg, nullptr);
         QApplication::setActiveWindow(dlg);
         EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
         return *dlg;
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void type(const QString& text) { QTest::keyClicks(focused(), text); }
+    // The Replace dialog with `find` and `with` typed into its fields.
+    dialogs::ReplaceDialog& openReplace(const QString& find, const QString& with)
+    {
+        auto& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
+        type(find);
+        press(Qt::Key_Tab);
+        type(with);
+        return dlg;
+    }
+    static void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
 
     testing_support::ScriptedInteraction ui;
     testing_support::FakeEditorContext context;
     app::CommandRegistry registry;
 };
 
-TEST_F(FindCommands, FindTakesTheSelectionAndF3GoesOnAfterEscUntilNotFound)
+// The dialog opens on the selected text; F3 goes on from the last match even
+// after Esc closed the dialog, says when nothing more is found, then starts over.
+TEST_F(FindCommands, FindNextGoesOnWithTheDialogsText)
 {
     body().loadText("Hello World, world");
     body().setSelection(13, 5);
     dialogs::FindDialog& dlg = open<dialogs::FindDialog>("EditFindClick");
     EXPECT_EQ(dlg.findText(), QStringLiteral("world"));
-    EXPECT_EQ(focused(), dlg.findChild<QLineEdit*>(QStringLiteral("txtFindWhat")));
-
-    QTest::keyClick(focused(), Qt::Key_Return);  // from the top: FindPos is still 0
+    press(Qt::Key_Return);  // from the top
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(registry.run(QStringLiteral("EditFindNextClick")));
-    EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
-    EXPECT_TRUE(ui.shown.empty());
-
-    registry.run(QStringLiteral("EditFindNextClick"));
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"world\" not found.")});
-    EXPECT_EQ(ui.shown.at(0).kind, interaction::MessageKind::Information);
-    EXPECT_EQ(body().selectionLength(), 0);
-    // Esc closes the dialog and keeps its text for F3, which starts over.
-    QTest::keyClick(focused(), Qt::Key_Escape);
+    press(Qt::Key_Escape);
     EXPECT_FALSE(dlg.isVisible());
+    registry.run(QStringLiteral("EditFindNextClick"));
+    EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
+    registry.run(QStringLiteral("EditFindNextClick"));
+    ASSERT_EQ(ui.texts(), QStringList{QStringLiteral("\"world\" not found.")});
+    EXPECT_EQ(ui.shown.at(0).kind, interaction::MessageKind::Information);
     registry.run(QStringLiteral("EditFindNextClick"));
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
 }
 
-// The Replace dialog's Find Next starts one past the last match (so it skips
-// an adjacent one); Replace replaces the selected match and finds the next;
-// Replace All reports the count, closes the dialog and recolours the tags.
-TEST_F(FindCommands, ReplaceOneAtATimeOrAll)
+// Replace (Alt+R) replaces the selected match and finds the next; Replace All
+// (Alt+A) reports the count, closes the dialog and recolours the tags.
+TEST_F(FindCommands, ReplaceAndReplaceAllWorkFromTheDialogsKeys)
 {
     context.setHighlightingOn(true);
     body().loadText("<b>aa a</b>");
-    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
-    type(QStringLiteral("A"));
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    type(QStringLiteral("b"));
-    QTest::keyClick(focused(), Qt::Key_Return);
-    QTest::keyClick(focused(), Qt::Key_Return);
-    EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{1}));
-    QSignalSpy pressed(&dlg, &dialogs::FindDialog::replaceClicked);
-    QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pressed.count() == 1; }));
-    EXPECT_EQ(body().text(), "<b>aa b</b>");  // the last "a": nothing follows it
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"A\" not found.")});
-    EXPECT_TRUE(dlg.isVisible());
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    dialogs::ReplaceDialog& dlg = openReplace("A", "b");
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);  // one past the last match: the adjacent one is skipped
+    press(Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return body().text() == "<b>aa b</b>"; })) << body().text();
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"A\" not found.")});  // after the last one
+    press(Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
     EXPECT_EQ(body().text(), "<b>bb b</b>");
-    EXPECT_EQ(ui.texts().last(), QStringLiteral("2 replacements made."));
-    EXPECT_EQ(selection(), std::make_pair(Pos{5}, Pos{0}));  // after the last replacement
+    EXPECT_EQ(ui.texts().last(), QString::fromStdString(markup::replacementsMessage(2)));
     for (Pos tag : {0, 2, 7, 10}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
     for (Pos text : {3, 5, 6}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
-    // No match: still closed, and said.
-    body().loadText("xyz");
-    open<dialogs::ReplaceDialog>("Replace1Click");
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(ui.texts().last(), QStringLiteral("0 replacements made."));
-    EXPECT_FALSE(body().isModified());
-    // One: the word in the singular.
-    body().loadText("xaz");
-    open<dialogs::ReplaceDialog>("Replace1Click");
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(ui.texts().last(), QStringLiteral("1 replacement made."));
 }
 
 // Presses Esc in the progress dialog as it shows, noting whether the wait
-// cursor was on: before the pass's end is taken, whenever the pass ends.
+// cursor was on meanwhile.
 class EscWhenShown : public QObject {
 public:
     bool waited = false, pressed = false;
@@ -137,47 +119,49 @@ protected:
     }
 };
 
-// Replace All of a text matching at every byte of a minified page: the wait
-// cursor and a progress dialog (here at once) whose Esc leaves the document as
-// it was and the Replace dialog open; run to its end, the long line grown to
-// twice its size still shows only the window around the caret, and so does
-// the line an undo puts back.
-TEST_F(FindCommands, ReplaceAllShowsProgressEscCancelsAndALongLineKeepsItsWindow)
+// Replace All of a text matching at every byte of a minified page (the
+// progress dialog shows at once here).
+class LongReplaceAll : public FindCommands {
+protected:
+    void SetUp() override
+    {
+        app::setProgressDelay(std::chrono::milliseconds(0));
+        body().loadText(page);
+    }
+    void TearDown() override { app::setProgressDelay(std::chrono::milliseconds(500)); }
+    const std::string page = std::string(4 * app::LongLineWindow::kLongLine, 'a');
+};
+
+// Esc in the progress dialog leaves the document as it was, with nothing to
+// undo, and the Replace dialog open.
+TEST_F(LongReplaceAll, EscInTheProgressDialogCancelsIt)
 {
-    app::setProgressDelay(std::chrono::milliseconds(0));
-    const struct Restore {
-        ~Restore() { app::setProgressDelay(std::chrono::milliseconds(500)); }
-    } restore;
-    const std::string page(4 * app::LongLineWindow::kLongLine, 'a');
-    body().loadText(page);
-    dialogs::ReplaceDialog& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
-    type(QStringLiteral("a"));
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    type(QStringLiteral("bb"));
+    dialogs::ReplaceDialog& dlg = openReplace("a", "bb");
     EscWhenShown esc;
     qApp->installEventFilter(&esc);
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    press(Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return esc.pressed; }));
     qApp->removeEventFilter(&esc);
     EXPECT_TRUE(esc.waited);
     EXPECT_EQ(body().text(), page);
-    EXPECT_FALSE(body().isModified());
-    EXPECT_FALSE(body().canUndo());
+    EXPECT_FALSE(body().isModified() || body().canUndo());
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
 
-    open<dialogs::ReplaceDialog>("Replace1Click");
-    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+// The line grown to twice its size still shows only the window around the
+// caret, and so does the line an undo puts back.
+TEST_F(LongReplaceAll, ALineItGrowsKeepsItsWindow)
+{
+    dialogs::ReplaceDialog& dlg = openReplace("a", "bb");
+    press(Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    EXPECT_EQ(ui.texts().last(), QString::fromStdString(markup::replacementsMessage(Pos(page.size()))));
     const Pos end = body().length();
     EXPECT_EQ(end, Pos(2 * page.size()));
     EXPECT_EQ(body().caretPosition(), end);
     EXPECT_TRUE(body().isShown(end - 1));
-    EXPECT_FALSE(body().isShown(0));
     EXPECT_FALSE(body().isShown(end / 2));
-    // Undone, the line is as long as before and windowed as well.
     body().undo();
     EXPECT_EQ(body().text(), page);
     EXPECT_FALSE(body().isShown(Pos(page.size()) / 2));
@@ -188,24 +172,19 @@ TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
     body().loadText("abc abc");
     dialogs::FindDialog& find = open<dialogs::FindDialog>("EditFindClick");
     type(QStringLiteral("abc"));
-    QTest::keyClick(focused(), Qt::Key_Return);
-    dialogs::ReplaceDialog& replace = open<dialogs::ReplaceDialog>("Replace1Click");
-    type(QStringLiteral("abc"));
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    type(QStringLiteral("x"));
-
+    press(Qt::Key_Return);
+    dialogs::ReplaceDialog& replace = openReplace("abc", "x");
     registry.documentReplaced();
-    EXPECT_EQ(find.findText(), QString());
-    EXPECT_EQ(replace.findText(), QString());
-    EXPECT_EQ(replace.replaceText(), QString());
+    EXPECT_EQ(std::tuple(find.findText(), replace.findText(), replace.replaceText()),
+              std::tuple(QString(), QString(), QString()));
     body().loadText("abc");
     registry.run(QStringLiteral("EditFindNextClick"));
-    open<dialogs::FindDialog>("EditFindClick");
-    QTest::keyClick(focused(), Qt::Key_Return);  // nothing to search for
     EXPECT_EQ(body().selectionLength(), 0);
     EXPECT_TRUE(ui.shown.empty());
 }
 
+// Refused numbers keep the dialog open until one fits; the caret goes to the
+// end of that line, which is in view.
 TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
 {
     std::string text;
@@ -213,33 +192,21 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
     body().loadText(text);
     context.window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(context.window()));
-
-    // Each text typed into the field, then Return; Esc at the end.
-    auto typeLines = [this](QStringList texts, Qt::Key last) {
-        ui.onModal([texts, last](QDialog& dlg) {
-            dlg.show();
-            auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
-            for (const QString& typed : texts) {
-                field->clear();
-                QTest::keyClicks(field, typed);
-                QTest::keyClick(field, typed == texts.last() ? last : Qt::Key_Return);
-            }
-            return dlg.result();
-        });
-        registry.run(QStringLiteral("EditGoToLineClick"));
-    };
-    typeLines({"5"}, Qt::Key_Escape);
-    EXPECT_EQ(body().caretPosition(), 0);
-    // Refused numbers keep it open until one fits.
-    typeLines({"x1", "1001", "900"}, Qt::Key_Return);
-    ASSERT_EQ(ui.shown.size(), 2u);  // the texts: GoLineCheck's table
-    EXPECT_EQ(std::pair(ui.shown[0].kind, ui.shown[1].kind),
-              std::pair(interaction::MessageKind::Error, interaction::MessageKind::Information));
-    EXPECT_EQ(body().lineFromPosition(body().caretPosition()), 899);
+    ui.onModal([](QDialog& dlg) {
+        dlg.show();
+        auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
+        for (const char* typed : {"x1", "1001", "900"}) {
+            field->clear();
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        return dlg.result();
+    });
+    registry.run(QStringLiteral("EditGoToLineClick"));
+    EXPECT_EQ(ui.shown.size(), 2u);  // the texts: GoLineCheck's table
     EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
     const int first = body().firstVisibleDocumentLine();
-    EXPECT_LE(first, 899);
-    EXPECT_GT(first + body().linesOnScreen(), 899);
+    EXPECT_TRUE(first <= 899 && first + body().linesOnScreen() > 899) << first;
 }
 
 }  // namespace

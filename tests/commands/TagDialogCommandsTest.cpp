@@ -1,7 +1,7 @@
 // The tag builder dialogs through the real main window: menu entries open
-// them, OK puts their element in place of the selection, the
-// toolbar's colour grid, the right click on a selected colour code, and
-// choices that come back at the next opening.
+// them, OK puts their element in place of the selection, the toolbar's colour
+// grid, the right click on a selected colour code, and choices that come back
+// at the next opening. (What each dialog composes: tests/dialogs.)
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,19 +15,17 @@
 
 namespace {
 
-class MainWindowTagDialogs : public MainWindowTest {
+class TagDialogCommands : public MainWindowTest {
 protected:
     void SetUp() override
     {
         start();
         activate();
     }
-    // What the next dialog does: `act` on it, then its result.
-    void onDialog(std::function<int(QDialog&)> act) { ui.onModal(std::move(act)); }
     // The next dialog only shows its caption and is cancelled.
     void captionOfNext(QString& seen)
     {
-        onDialog([&seen](QDialog& d) {
+        ui.onModal([&seen](QDialog& d) {
             seen = d.windowTitle();
             return int(QDialog::Rejected);
         });
@@ -37,77 +35,60 @@ protected:
         dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
         return dialog.result();
     }
-    // A right click on the byte at `pos`, through the window as the mouse does it.
-    void rightClickAt(markup::Pos pos)
-    {
-        const QPoint at = body().mapTo(window.get(), body().byteRect(pos).center());
-        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, at);
-    }
+    dialogs::ColorGrid& grid() { return *window->findChild<dialogs::ColorGrid*>("ColorGrid"); }
 };
 
-// (Their shortcuts reach the commands: MainWindowKeysTest.)
-TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogCancelChangesNothingOkReplacesTheSelection)
+// The selection, over a line break, goes into the dialog unchanged; the
+// element replaces it, the caret after it and every line it spans recoloured.
+TEST_F(TagDialogCommands, OkReplacesTheSelectionWithTheElementColoured)
 {
-    const std::pair<const char*, const char*> entries[] = {
-        {"InsertHlink", "Anchor"},       {"InsertElink", "E-Mail Anchor"}, {"InsertStyle", "Style Sheet"},
-        {"InsertImage", "Image"},        {"HorizontalLine1", "Line"},      {"FormatFont", "Font"},
-        {"ColorFinder1", "Color Finder"}};
-    body().loadText("one two");
-    body().setSelection(4, 3);
-    for (const auto& [name, caption] : entries) {
-        QString seen;
-        captionOfNext(seen);
-        action(name)->trigger();
-        EXPECT_EQ(seen, caption) << name;
-        EXPECT_EQ(text(), "one two");
-        EXPECT_EQ(body().selectionStart(), 4);
-        EXPECT_EQ(body().selectionLength(), 3);
-    }
-    // The anchor, the grid and the finder replace the selection, the caret after and coloured.
     window->setHighlightingOn(true);
-    body().loadText("Ho\r\nme");  // a selection over a line break goes in unchanged
+    body().loadText("Ho\r\nme");
     body().selectAll();
-    onDialog([](QDialog& d) {
+    ui.onModal([](QDialog& d) {
         EXPECT_EQ(d.findChild<QLineEdit*>("txtDesc")->text(), "Ho\r\nme");
         d.findChild<QLineEdit*>("txtAddr")->setText("index.html");
         return click(d, "btnOK");
     });
     QTest::keyClick(&body(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(text(), "<a href=\"index.html\">Ho\r\nme</a>");
-    EXPECT_EQ(body().caretPosition(), static_cast<markup::Pos>(text().size()));
-    EXPECT_EQ(body().selectionLength(), 0);
-    EXPECT_EQ(body().styleAt(0), markup::TagStyle);  // both lines recoloured
-    EXPECT_EQ(body().styleAt(text().size() - 1), markup::TagStyle);
-    EXPECT_EQ(body().styleAt(22), markup::DefaultStyle);
+    EXPECT_EQ(std::pair(body().caretPosition(), body().selectionLength()), std::pair(body().length(), markup::Pos(0)));
+    EXPECT_EQ(body().styleAt(0), markup::TagStyle);
+    EXPECT_EQ(body().styleAt(body().length() - 1), markup::TagStyle);
+}
 
-    // The toolbar's colour grid: a left click writes the code, a right click opens the finder.
-    auto* grid = window->findChild<dialogs::ColorGrid*>("ColorGrid");
-    ASSERT_NE(grid, nullptr);
+// A left click writes the cell's code, coloured; a right click opens the
+// finder, which closed inserts nothing.
+TEST_F(TagDialogCommands, TheColourGridWritesACodeOrOpensTheFinder)
+{
+    window->setHighlightingOn(true);
     body().loadText("x");
     body().setSelection(1, 0);
-    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
+    QTest::mouseClick(&grid(), Qt::LeftButton, {}, grid().cellRect(9).center());
     ASSERT_TRUE(QTest::qWaitFor([this] { return text() == "xff0000"; })) << text();
-    EXPECT_EQ(body().caretPosition(), 7);
-    EXPECT_EQ(body().styleAt(1), markup::TagStyle);
-    EXPECT_EQ(body().styleAt(0), markup::DefaultStyle);
-
+    EXPECT_EQ(std::pair(body().styleAt(0), body().styleAt(1)), std::pair(markup::DefaultStyle, markup::TagStyle));
     QString seen;
     captionOfNext(seen);
-    QTest::mouseClick(grid, Qt::RightButton, {}, grid->cellRect(0).center());
-    EXPECT_TRUE(QTest::qWaitFor([&seen] { return !seen.isEmpty(); }));
-    EXPECT_EQ(seen, "Color Finder");
-    EXPECT_EQ(text(), "xff0000");  // closed without inserting: text and caret stay
+    QTest::mouseClick(&grid(), Qt::RightButton, {}, grid().cellRect(0).center());
+    EXPECT_TRUE(QTest::qWaitFor([&seen] { return seen == "Color Finder"; }));
+    EXPECT_EQ(text(), "xff0000");
     EXPECT_EQ(body().caretPosition(), 7);
-    // A right click on a selected code opens the finder on it; elsewhere, the context menu.
+}
+
+// A right click on a selected code of six digits followed by a quote opens
+// the finder on it, which puts its code back in the tag case; elsewhere the
+// context menu opens.
+TEST_F(TagDialogCommands, ARightClickOnASelectedCodeOpensTheFinder)
+{
     const std::string page = R"(<body bgcolor="FFCC00" text="FFCC0">)";
-    // selection start, length, whether the finder opens (else the context menu)
+    // selection start, length, whether the finder opens
     const std::tuple<int, int, bool> selections[] = {
         {15, 6, true}, {15, 5, false}, {14, 7, false}, {29, 5, false}, {6, 6, false}};
     for (const auto& [start, length, opens] : selections) {
         body().loadText(page);
         body().setSelection(start, length);
         bool finder = false, menu = false;
-        onDialog([&finder](QDialog& d) {
+        ui.onModal([&finder](QDialog& d) {
             finder = true;
             EXPECT_EQ(static_cast<dialogs::TfrmHex&>(d).positions(), (dialogs::Rgb{255, 204, 0}));
             return click(d, "btnInsert");
@@ -115,17 +96,17 @@ TEST_F(MainWindowTagDialogs, EveryMenuEntryOpensItsDialogCancelChangesNothingOkR
         QTimer::singleShot(0, [&menu] {
             if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) menu = true, popup->close();
         });
-        rightClickAt(start + 1);
-        EXPECT_EQ(finder, opens) << start << "+" << length;
-        EXPECT_EQ(menu, !opens) << start << "+" << length;
-        if (opens) {
-            EXPECT_EQ(text(), R"(<body bgcolor="ffcc00" text="FFCC0">)");
-        }
+        const QPoint at = body().mapTo(window.get(), body().byteRect(start + 1).center());
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, at);
+        EXPECT_EQ(std::pair(finder, menu), std::pair(opens, !opens)) << start << "+" << length;
+        EXPECT_EQ(text(), opens ? R"(<body bgcolor="ffcc00" text="FFCC0">)" : page) << start << "+" << length;
         ui.modals.clear();
     }
 }
 
-TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
+// The line's size, the font's size and the finder's colour and place (the
+// centre of the main window at first) come back at the next opening.
+TEST_F(TagDialogCommands, ChoicesComeBackAtTheNextOpening)
 {
     QStringList shown;
     auto show = [&shown](const char* name) {
@@ -136,28 +117,27 @@ TEST_F(MainWindowTagDialogs, ChoicesComeBackAtTheNextOpening)
             return int(QDialog::Rejected);
         };
     };
-    onDialog([](QDialog& d) {
+    ui.onModal([](QDialog& d) {
         d.findChild<QLineEdit*>("txtlSize")->setText("4");
         return click(d, "btnOK");
     });
-    onDialog([](QDialog& d) {
+    ui.onModal([](QDialog& d) {
         d.findChild<QComboBox*>("cmbSize")->setCurrentIndex(5);
         return click(d, "btnOK");
     });
     QPoint place;
-    onDialog([&place](QDialog& d) {
+    ui.onModal([&place](QDialog& d) {
         place = d.geometry().topLeft();
         d.findChild<QPushButton*>("btnLighter")->click();
         d.reject();  // every close stores the finder's colour and place
         return d.result();
     });
-    for (const char* name : {"txtlSize", "cmbSize", "txtColor"}) onDialog(show(name));
+    for (const char* name : {"txtlSize", "cmbSize", "txtColor"}) ui.onModal(show(name));
     for (int i = 0; i < 2; ++i)
         for (const char* command : {"HorizontalLine1Click", "FormatFontClick", "ColorFinder1Click"}) run(command);
-    EXPECT_EQ(text(), R"(<hr align="left" size="4"><font size="+2" color="000000">)");
     EXPECT_EQ(shown, QStringList({"4", "+2", "070707"}));
     const QRect frame = window->frameGeometry();
-    EXPECT_EQ(place, QPoint(frame.x() + frame.width() / 2, frame.y() + frame.height() / 2));
+    EXPECT_EQ(place, frame.topLeft() + QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// The Options dialog's data: its own first-use defaults, every field stored
-// under its own setting (read back through the dialog: TfrmOptionsTest), the
-// browser choice and the line-break conversions.
+// The Options dialog's data: every field stored under its own setting (read
+// back through the dialog: TfrmOptionsTest), the browser choice and the
+// line-break conversions.
 #include <gtest/gtest.h>
 
 #include "EveryField.h"
 #include "dialogs/OptionsForm.h"
-#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -19,20 +18,6 @@ template <typename T>
 std::pair<QString, QString> at(const settings::Setting<T>& s)
 {
     return {s.section, s.ident};
-}
-
-TEST(OptionsForm, FirstUseShowsTheDialogsOwnSideFilterAndTrailerWhichOkThenStores)
-{
-    SettingsStore store;
-    const OptionsForm f = dialogs::readOptionsForm(store);
-    EXPECT_EQ(f.sideMask, user::kSideMaskInDialog.def);
-    EXPECT_EQ(f.custom, user::kCustomInDialog.def);
-    EXPECT_EQ(f.quickTable, settings::quick::kTable.def);
-    EXPECT_EQ(f.stampAsComment, !user::kShowUpdate.def);
-    dialogs::writeOptionsForm(store, f);
-    // The stored filter is what the side panel then uses, not its own default.
-    EXPECT_EQ(settings::LoadOptions(store).sideMask, user::kSideMaskInDialog.def);
-    EXPECT_EQ(store.read(user::kCustom), user::kCustomInDialog.def);
 }
 
 TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSettingWithCrLfAndTheBrowserChoice)

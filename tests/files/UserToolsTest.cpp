@@ -19,7 +19,6 @@ TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
         const char* caption;
     };
     const Row rows[] = {
-        {1, "/opt/tools/Mapper.exe", "", "&1 Mapper.exe"},
         {1, "/opt/tools/Mapper.exe", "Image Mapper", "&1 Image Mapper"},
         {2, "/usr/bin/gimp --new-instance", "", "&2 gimp"},
         {3, "gimp", "Ima&ges", "Ima&ges"},

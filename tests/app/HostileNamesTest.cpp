@@ -12,7 +12,7 @@ const char* const kNames[] = {"a b.html",       "q\"uote's;$(touch ran)`touch ra
                               "-n.html",        "line\nbreak.html",
                               "*?|&%2 %1.html", "Grüße 日本.html"};
 
-TEST_F(MainWindowTest, HostileNamesOpenFromTheCommandLineAndSaveAsThemselves)
+TEST_F(MainWindowTest, HostileNamesReachTheirFiles)
 {
     for (const char* name : kNames) {
         SCOPED_TRACE(name);

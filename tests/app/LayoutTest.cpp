@@ -73,7 +73,7 @@ TEST_F(LayoutTest, AStartShowsTheStoredState)
 
 // Each toggle is stored at once; the rule above the bars goes with the last
 // bar, and the custom bar is the lowest.
-TEST_F(LayoutTest, ToolbarTogglesAreStoredAndTheRuleFollowsTheBars)
+TEST_F(LayoutTest, ToolbarTogglesAreStoredAtOnce)
 {
     start();
     run("ViewToolbarClick");
@@ -159,7 +159,7 @@ TEST_F(LayoutTest, TheSidePanelsWidthFollowsTheSplitter)
     EXPECT_EQ(settings::SettingsStore().read(window::kSplitterPos), dragged);
 }
 
-TEST_F(LayoutTest, WordWrapKeepsTheCaretAndTheFirstVisibleLine)
+TEST_F(LayoutTest, WordWrapKeepsTheView)
 {
     std::string lines;
     for (int i = 0; i < 300; ++i) lines += std::string(200, 'a' + i % 26) + "\r\n";
@@ -195,7 +195,7 @@ TEST(FontFlags, AreStoredOnlyWhenExact)
 }
 
 // The editor font chosen is shown and stored; Apply only shows it.
-TEST_F(LayoutTest, TheChosenEditorFontIsShownAndStored)
+TEST_F(LayoutTest, OnlyOkStoresTheChosenEditorFont)
 {
     start();
     ui.onModal([](QDialog& d) {

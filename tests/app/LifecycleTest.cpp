@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, TheCommandLinesFileOpens)
 
 // Browse starts in the folder of the last open; a file that cannot be opened
 // or saved is one error naming it and leaves the document as it was.
-TEST_F(MainWindowTest, OpenAndSaveAsGoThroughTheirDialogs)
+TEST_F(MainWindowTest, AFailedOpenOrSaveLeavesTheDocument)
 {
     QDir().mkpath(QStringLiteral("web/folder.html"));
     const QString path = writeFile(QStringLiteral("web/a.html"), "<b>a</b>");

@@ -20,7 +20,7 @@ QStringList storedSlots()
 
 }  // namespace
 
-TEST(RecentFiles, ANewPathGoesFirstTheOldestFallsOutAndAListedOneKeepsItsPlace)
+TEST(RecentFiles, KeepsFourNewestFirst)
 {
     const QStringList p = {"/f1", "/f2", "/f3", "/f4", "/F5"};
     for (int i = 0; i < 4; ++i) app::addRecentFile(p[i]);
@@ -32,7 +32,7 @@ TEST(RecentFiles, ANewPathGoesFirstTheOldestFallsOutAndAListedOneKeepsItsPlace)
 }
 
 // Opened: loaded without reordering; missing: reported and still listed.
-TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAndAMissingOneIsReported)
+TEST_F(MainWindowTest, ARecentFileOpensWithoutReordering)
 {
     const QString a = writeFile(QStringLiteral("a.html"), "aaa"), gone = home() + QStringLiteral("/gone.html");
     storeSlots({gone, a});

@@ -89,7 +89,7 @@ TEST(Batch, GivesTheMenuCommandsResultsByteForByteInTheFilesOwnFormat)
 
 // What each command line does to one small file (kept unless said), what it
 // prints last and its exit status.
-TEST(Batch, ReportsEveryFileAndFailsAloneWhatCannotBeDone)
+TEST(Batch, ReportsWhatBecameOfEachFile)
 {
     const std::string page = "<P>Caf\xE9 x</P>\n";  // Windows-1252, LF
     const std::string lower = "<p>Caf\xE9 x</p>\n";
@@ -178,7 +178,7 @@ TEST(Batch, RefusesAnOutputFolderThatHoldsAnInput)
 // A name that is not UTF-8 ("caf\xe9.html") comes back from Qt's decoding as
 // another name, the one its twin "caf\xef\xbf\xbd.html" really has: it is
 // reported as missing, and neither file is touched.
-TEST(Batch, ANameThatIsNotUtf8IsMissingAndItsTwinIsLeftAlone)
+TEST(Batch, ANameThatIsNotUtf8IsMissing)
 {
     const faults::NameTwins names(QDir::currentPath());
     // Through a shell: QProcess would encode the name as UTF-8.

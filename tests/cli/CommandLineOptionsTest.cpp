@@ -19,7 +19,7 @@ bool names(const QString& text, const QString& option)
     return word.match(text).hasMatch();
 }
 
-TEST(CommandLineOptions, HelpAndTheManPageNameEachOption)
+TEST(CommandLineOptions, EachOptionIsDocumented)
 {
     QFile page(QStringLiteral(QUILLON_MAN_PAGE));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << QUILLON_MAN_PAGE;

@@ -61,7 +61,7 @@ TEST_F(CustomCommands, ARightClickEditsTheButton)
 // F8 opens and closes the list; only whether it is open is stored. A double
 // click on an entry writes it around the selection and gives the keyboard
 // back to the editor.
-TEST_F(CustomCommands, F8ShowsAndHidesTheTagList)
+TEST_F(CustomCommands, F8TogglesTheTagList)
 {
     QTest::keyClick(&body(), Qt::Key_F8);
     ASSERT_NE(tags(), nullptr);

@@ -82,7 +82,7 @@ TEST_F(FindCommands, FindNextGoesOnWithTheDialogsText)
 
 // Replace (Alt+R) replaces the selected match and finds the next; Replace All
 // (Alt+A) reports the count, closes the dialog and recolours the tags.
-TEST_F(FindCommands, ReplaceAndReplaceAllWorkFromTheDialogsKeys)
+TEST_F(FindCommands, TheReplaceDialogsKeysReplace)
 {
     context.setHighlightingOn(true);
     body().loadText("<b>aa a</b>");

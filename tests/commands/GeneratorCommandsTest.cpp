@@ -54,7 +54,7 @@ TEST_F(Generators, NewGivesTheChosenTemplateAsOneEdit)
     EXPECT_EQ(text(), "");
 }
 
-TEST_F(Generators, QuickPageIsWrittenShownAndLeftUntitled)
+TEST_F(Generators, QuickPageIsShownUntitled)
 {
     run("FileQPageClick");
     EXPECT_TRUE(text().find("<title>Ann's Page</title>") != std::string::npos) << text();
@@ -81,7 +81,7 @@ TEST_F(Generators, AStoredQuickPageIsShownAgainUnlessOverwritten)
 }
 
 // A browser that cannot start would be reported at once: it is not started.
-TEST_F(Generators, AQuickPageThatCannotBeWrittenIsReportedAndNotShown)
+TEST_F(Generators, AQuickPageThatCannotBeWrittenIsNotShown)
 {
     settings::SettingsStore().write(settings::user::kNsPath, home() + "/missing-browser");
     QDir().mkpath(quick);  // a folder where the page should be

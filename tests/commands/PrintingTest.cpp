@@ -16,7 +16,7 @@
 
 namespace {
 
-TEST(PrintHeader, NamesTheDocumentTheProductAndTheTime)
+TEST(PrintHeader, NamesTheDocument)
 {
     const QDateTime at(QDate(2026, 12, 5), QTime(14, 7));
     const QLocale c = QLocale::c();

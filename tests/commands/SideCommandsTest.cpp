@@ -205,7 +205,7 @@ TEST_F(SideCommands, AFileOfATypeLeftAloneIsRefusedWithAWord)
 // also the name of its twin: the one entry stands for both, and Open, Open
 // With, Rename, Delete and drops (its own bytes in a URL, or the entry
 // dragged) refuse it with a word; neither file is touched.
-TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
+TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedEverywhere)
 {
     const faults::NameTwins names(home());
     const testing_support::StandIn tool(home() + "/bin", "tool");

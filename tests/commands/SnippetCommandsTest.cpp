@@ -43,7 +43,7 @@ TEST(CasedSnippets, ReplaceTheSelectionInTheTagCase)
 
 // The applet splits the line without recolouring; the list box is five
 // snippets, each recoloured.
-TEST(CasedSnippets, TheAppletAndTheListBoxFollowTheirOwnSteps)
+TEST(CasedSnippets, MultiStepSnippetsFollowTheirSteps)
 {
     using namespace markup::snippet;
     FakeContext c;

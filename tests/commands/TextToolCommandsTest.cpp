@@ -52,7 +52,7 @@ TEST_F(TextTools, TagPassesCannotBeUndoneButMarkTheDocumentModified)
     EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST_F(TextTools, ABrokenTagIsWarnedAboutAndTheWorkBeforeItKept)
+TEST_F(TextTools, ABrokenTagIsWarnedAbout)
 {
     c.load("<b>x</b> <i y");
     c.run("ToolsRemoveTagsClick");

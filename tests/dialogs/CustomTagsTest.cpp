@@ -85,7 +85,7 @@ TEST(TagListLines, SplitAtAnyLineBreak)
     }
 }
 
-TEST(TagListFile, KeepsItsEncodingAndLineBreaksUnlessAnEntryNeedsUtf8)
+TEST(TagListFile, KeepsItsFormat)
 {
     struct Row {
         std::string bytes;

@@ -20,7 +20,7 @@ std::pair<QString, QString> at(const settings::Setting<T>& s)
     return {s.section, s.ident};
 }
 
-TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSettingWithCrLfAndTheBrowserChoice)
+TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSetting)
 {
     SettingsStore store;
     dialogs::writeOptionsForm(store, kEveryFieldChanged);
@@ -39,14 +39,22 @@ TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSettingWithCrLfAndTheBrowserChoic
     dialogs::writeOptionsForm(store, OptionsForm{});
     for (const auto& s : {user::kSideMask, user::kCustom, user::kName, user::kTool1Path, user::kPreImage})
         EXPECT_EQ(store.ReadString(s.section, s.ident, "-"), "") << s.ident.toStdString();
-    // Microsoft in any case selects Microsoft.
+}
+
+// Microsoft in any letter case selects Microsoft.
+TEST(OptionsForm, TheBrowserChoiceIgnoresCase)
+{
+    SettingsStore store;
     const std::pair<const char*, bool> rows[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
                                                  {"netscape", false}, {"", false},         {"microsoft ", false}};
     for (const auto& [text, microsoft] : rows) {
         store.write(user::kBrowser, QString::fromLatin1(text));
         EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << text;
     }
-    // Line breaks are stored as CR LF.
+}
+
+TEST(OptionsForm, LineBreaksAreStoredAsCrLf)
+{
     const std::pair<QString, QString> cases[] = {
         {"a\nb", "a\r\nb"},
         {"a\rb", "a\r\nb"},

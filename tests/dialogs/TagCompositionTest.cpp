@@ -22,7 +22,9 @@ std::string outcome(const Composed& c)
     return (c.refused() ? "warn: " + c.warning : c.text).toStdString();
 }
 
-TEST(LinkComposition, AnchorMailStyleSheetAndImage)
+// Anchors, mail links and style-sheet links; an anchor without its address or
+// description is refused.
+TEST(LinkComposition, Links)
 {
     const std::tuple<LinkFields, bool, const char*> anchors[] = {
         {{"index.html", "Home", "main"}, kUpper, R"(<A HREF="index.html" TARGET="main">Home</A>)"},
@@ -37,7 +39,11 @@ TEST(LinkComposition, AnchorMailStyleSheetAndImage)
     EXPECT_EQ(mailElement({"me@x.org", "Me"}, kUpper), R"(<A HREF="mailto:me@x.org">Me</A>)");
     EXPECT_EQ(styleSheetLink("site.css", kLower), R"(<link rel=stylesheet href="site.css" type="text/css">)");
     EXPECT_EQ(styleSheetLink("Site.css", kUpper), R"(<LINK REL=STYLESHEET HREF="Site.css" TYPE="text/css">)");
-    // Images: attributes in order, only when filled.
+}
+
+// Images: attributes in order, only when filled.
+TEST(ImageComposition, Images)
+{
     const ImageFields all{.image = "pic.gif",
                           .linked = true,
                           .link = "page.html",
@@ -63,7 +69,7 @@ TEST(LinkComposition, AnchorMailStyleSheetAndImage)
     for (const auto& [fields, lower, expected] : images) EXPECT_EQ(outcome(imageElement(fields, lower)), expected);
 }
 
-TEST(FontComposition, FontTagsRulesAndTheColourMixer)
+TEST(FontComposition, FontTags)
 {
     const std::tuple<FontFields, bool, const char*> rows[] = {
         {{"+2", false, "FF0000", ""}, kLower, R"(<font size="+2">)"},
@@ -83,7 +89,11 @@ TEST(FontComposition, FontTagsRulesAndTheColourMixer)
     EXPECT_EQ(fontInsertion(tag, "Hello"), R"(<font size="+2">Hello</font>)");
     EXPECT_EQ(fontInsertion(tag, ""), R"(<font size="+2">)");
     EXPECT_EQ(fontSizeItems().at(kDefaultFontSize), "<default>");
-    // The page background from the first bgcolor.
+}
+
+// The page background from the first bgcolor.
+TEST(FontComposition, PageBackground)
+{
     const std::pair<const char*, std::optional<Rgb>> pages[] = {
         {R"(<BODY BGCOLOR="#FFFFCC">)", Rgb{255, 255, 204}},
         {R"(<body text="x" bgColor="0a0B0c" bgcolor="ffffff">)", Rgb{10, 11, 12}},
@@ -91,7 +101,10 @@ TEST(FontComposition, FontTagsRulesAndTheColourMixer)
         {R"(<body bgcolor=ffcc00>)", std::nullopt},
     };
     for (const auto& [text, colour] : pages) EXPECT_EQ(pageBackground(text), colour) << text;
-    // Rules from the fields.
+}
+
+TEST(LineComposition, Rules)
+{
     const std::tuple<LineFields, bool, const char*> rules[] = {
         {{"", "", "center", "<default>", true}, kLower, "<hr>"},
         {{"", "", "center", "<default>", false}, kLower, R"(<hr align="center" noshade>)"},
@@ -105,7 +118,11 @@ TEST(FontComposition, FontTagsRulesAndTheColourMixer)
     const QStringList items = lineColourItems();
     ASSERT_EQ(items.size(), 1 + markup::kPaletteSize);
     for (int i = 1; i < items.size(); ++i) EXPECT_EQ(lineColourCode(items[i]), markup::paletteCode(i - 1));
-    // The colour mixer's steps stay within the bars.
+}
+
+// The colour mixer's steps stay within the bars; codes are written and read.
+TEST(ColourMixer, StepsAndCodes)
+{
     const std::tuple<Rgb (*)(Rgb), Rgb, Rgb> steps[] = {
         {darker, {3, 100, 255}, {0, 93, 248}},    {darker, {6, 7, 8}, {0, 0, 1}},
         {lighter, {250, 0, 128}, {255, 7, 135}},  {lighter, {249, 248, 255}, {255, 255, 255}},

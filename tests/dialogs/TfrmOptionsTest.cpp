@@ -33,7 +33,7 @@ protected:
 // Every field shows the stored value and OK stores it back unchanged: the
 // defaults, every field changed, and values no control can show. The other
 // browser greys out the path.
-TEST_F(OptionsDialog, ShowsEveryStoredFieldAndOkStoresItUnchanged)
+TEST_F(OptionsDialog, OkStoresEveryFieldAsShown)
 {
     dialogs::OptionsForm unshowable = kEveryFieldChanged;
     unshowable.timeFormat = 7;
@@ -74,7 +74,7 @@ TEST_F(OptionsDialog, EachTabsAccessKeyShowsItsPage)
     }
 }
 
-TEST_F(OptionsDialog, EscCancelsAndStoresNothing)
+TEST_F(OptionsDialog, EscStoresNothing)
 {
     SettingsStore().write(settings::user::kName, QStringLiteral("Before"));
     open();
@@ -165,7 +165,7 @@ TEST_F(OptionsDialog, ToolBrowseTakesOnlyPrograms)
 }
 
 // No caption or hint keeps a misspelling the dialog once had.
-TEST_F(OptionsDialog, CaptionsAndHintsAreSpeltRight)
+TEST_F(OptionsDialog, NoCaptionKeepsAnOldMisspelling)
 {
     open();
     QStringList texts;

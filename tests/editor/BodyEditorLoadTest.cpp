@@ -15,7 +15,7 @@ namespace {
 using markup::Pos;
 using namespace std::string_literals;
 
-TEST(BodyEditorLoad, AFailedLoadLeavesTheDocumentItsHistoryAndTheView)
+TEST(BodyEditorLoad, AFailedLoadLeavesTheDocumentAsItWas)
 {
     app::BodyEditor body;
     body.loadText("<p>one</p>\r\n<p>two</p>");
@@ -87,7 +87,7 @@ TEST(BodyEditorLoad, SmallColouredOrMinifiedDocumentsKeepStyles)
     }
 }
 
-TEST(BodyEditorLoad, APreloadedFileIsTheFileAsReadAndIsTakenOnce)
+TEST(BodyEditorLoad, APreloadedFileIsTakenOnceAsRead)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.html"));

@@ -82,7 +82,7 @@ TEST(NewDialogFields, ComeBackAsStored)
 // Both pages share the head, which begins with the empty line when there is no
 // declaration; the default page's body line comes from the colours and the
 // background image. The fixed lines around them are the templates' own.
-TEST(Templates, DefaultAndFramesetPagesInBothTagCases)
+TEST(Templates, AreWrittenInTheTagCase)
 {
     const Codes lower = {"c0c0c0", "000000", "0000ff", "800080", "ff0000"};
     const QString page = defaultTemplate({false, false, "", "", kDefaults}), frames = framesetTemplate(false, "");

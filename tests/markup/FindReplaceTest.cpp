@@ -118,7 +118,7 @@ std::string tenLines(const char* eol, bool finalBreak)
     return text;
 }
 
-TEST(GoToLine, CountsLinesWithoutAnEmptyLastLineAndFindsLineEnds)
+TEST(GoToLine, CountsLinesWithoutAnEmptyLastOne)
 {
     for (const char* eol : {"\r\n", "\n"})
         for (bool finalBreak : {false, true}) {

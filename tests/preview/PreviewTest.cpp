@@ -112,7 +112,7 @@ TEST_F(Preview, ABrowserThatFailsIsReported)
     }
 }
 
-TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStartAndNothingElse)
+TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStart)
 {
     // A browser that reads its commands until the editor is gone.
     script("bin/chromium", "exec cat <&3 >/dev/null");
@@ -230,7 +230,7 @@ QSet<QByteArray> socketsOf(const QStringList& pids)
     return sockets;
 }
 
-TEST_F(Chromium, UntitledShowsTheMessagePageWithoutAnyPortAndClosesWithTheEditor)
+TEST_F(Chromium, TheBrowserIsReachedOverItsPipeAlone)
 {
     start();
     ui.answer(Answer::Yes);

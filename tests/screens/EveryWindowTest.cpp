@@ -169,7 +169,7 @@ protected:
 // A place stored for a larger screen, or on a screen no longer connected, is
 // kept on this one (the main window, the tag list and the finder); the stored
 // place is written back unchanged until the window is moved.
-TEST_F(EveryWindow, RestoredWindowsStayOnTheScreenAndKeepTheirStoredPlace)
+TEST_F(EveryWindow, RestoredWindowsStayOnTheScreen)
 {
     namespace mainwindow = settings::window;
     const std::pair<const settings::NumberSetting&, int> places[] = {
@@ -214,7 +214,7 @@ TEST_F(EveryWindow, RestoredWindowsStayOnTheScreenAndKeepTheirStoredPlace)
 
 // Each dialog as its command opens it; Qt's file and message boxes as the
 // editor shows them.
-TEST_F(EveryWindow, EveryDialogFitsTheScreenAndEachAccessKeyReachesOneControl)
+TEST_F(EveryWindow, EveryDialogFitsTheScreen)
 {
     start();
     for (const char* command :
@@ -248,7 +248,7 @@ TEST_F(EveryWindow, EveryDialogFitsTheScreenAndEachAccessKeyReachesOneControl)
 // A long path in a message wraps after its slashes only, every line within
 // the box and the box on the screen, whichever kind of message shows it;
 // Ctrl+C copies the text as it was given.
-TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashesAndIsCopiedWhole)
+TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashes)
 {
     QString path;
     for (int i = 0; i < 12; ++i) path += QStringLiteral("/a-folder-named-%1").arg(i);

@@ -29,7 +29,7 @@ QByteArray readFile(const QString& path)
     return QByteArray::fromStdString(faults::readBytes(path));
 }
 
-TEST(SettingsStore, ValuesAreStoredAsStringsUnderXdgConfigHomeAndReadUnderAnyCase)
+TEST(SettingsStore, ValuesAreStringsReadUnderAnyCase)
 {
     EXPECT_EQ(SettingsStore().fileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Corvantis/Quillon.conf");
     const QString text = "<table>\r\n<tr><td>a, b; c = \"d\" @x %20</td></tr>\r\n</table>\r\n";
@@ -65,7 +65,7 @@ TEST(SettingsStore, ValuesThatDoNotParseGiveTheDefault)
     }
 }
 
-TEST(SettingsStore, ReadingWritesNothingAndAWriteOrErasureChangesOnlyItsOwnPart)
+TEST(SettingsStore, AWriteChangesOnlyItsOwnPart)
 {
     {
         SettingsStore s;
@@ -89,7 +89,7 @@ TEST(SettingsStore, ReadingWritesNothingAndAWriteOrErasureChangesOnlyItsOwnPart)
 // `.damaged` before the first write replaces it.
 constexpr char kGarbage[] = "[user]\nname=Ann\n[broken\n\x01\x02\xff\xfe\x00zz=\n[window\nwidth=notanumber";
 
-TEST(SettingsStore, DamagedFilesAreReadAsFarAsTheyGoAndKeptBeforeTheFirstWrite)
+TEST(SettingsStore, ADamagedFileIsKeptBeforeTheFirstWrite)
 {
     const QString path = SettingsStore::pathOf("Quillon");
     QByteArray binary;
@@ -138,7 +138,7 @@ TEST(SettingsStore, WritersInOtherProcessesLoseNothing)
 
 // A read-only folder (where a link planted under the old probe's name leads to
 // a file of the user's) and a folder in the place of the file.
-TEST(SettingsStore, AFileThatCannotBeWrittenIsReportedOnceWithItsReasonAndNothingStops)
+TEST(SettingsStore, AFileThatCannotBeWrittenIsReportedOnce)
 {
     testing_support::ScriptedInteraction ui;
     const QString folder = SettingsStore::folder();

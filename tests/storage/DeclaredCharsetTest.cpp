@@ -33,7 +33,7 @@ TEST(DeclaredCharset, IsFoundInEitherMetaFormWithinTheFirstKilobyte)
 
 // Each page: what it is read as, what became of its declaration, the text the
 // editor holds; then it must write back to the very same bytes.
-TEST(DeclaredCharset, ChoosesTheReadingAndEveryFileRoundTrips)
+TEST(DeclaredCharset, ChoosesHowAPageIsRead)
 {
     struct Row {
         std::string bytes;

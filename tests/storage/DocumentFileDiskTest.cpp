@@ -140,7 +140,7 @@ TEST_F(DocumentFileDisk, UnencodableCharacterInWindows1252FileIsRefusedWithItsLi
 // a writer forever), a file past what the editor holds (refused before it is
 // read: a sparse file) and a file marked as UTF-16 that is not are refused
 // with the reason, by both readers, the document left alone.
-TEST_F(DocumentFileDisk, FailedLoadsGiveTheReasonAndLeaveTheDocument)
+TEST_F(DocumentFileDisk, AFailedLoadLeavesTheDocument)
 {
     ASSERT_TRUE(QDir().mkpath(path("folder")));
     writeBytes(path("unreadable"), "secret");
@@ -227,8 +227,8 @@ TEST_F(DocumentFileDisk, ReadInPiecesGivesWhatAWholeReadGives)
 }
 
 // A file written between the two readings is read again, whole, as it is
-// then; a sink without room for the text fails the read.
-TEST_F(DocumentFileDisk, ReadInPiecesCopesWithAChangedFileAndNoRoom)
+// then.
+TEST_F(DocumentFileDisk, ReadInPiecesReadsAChangedFileAgain)
 {
     const QString file = path(QStringLiteral("page.html"));
     writeBytes(file, "a\nb\n");
@@ -242,7 +242,15 @@ TEST_F(DocumentFileDisk, ReadInPiecesCopesWithAChangedFileAndNoRoom)
     EXPECT_EQ(changed.text, "caf\xC3\xA9\r\nlonger");
     EXPECT_EQ(format, (DocumentFormat{Encoding::Windows1252, LineBreaks::CrLf}));
     EXPECT_EQ(changed.begins, 2);
+}
 
+// A sink without room for the text fails the read.
+TEST_F(DocumentFileDisk, ReadInPiecesWithoutRoomFails)
+{
+    const QString file = path(QStringLiteral("page.html"));
+    writeBytes(file, "a\nb\n");
+    DocumentFormat format;
+    QString error;
     CollectedText full;
     full.full = true;
     EXPECT_FALSE(storage::readDocumentFile(file, &format, full, &error));
@@ -273,7 +281,7 @@ TEST_F(DocumentFileDisk, ReadInPiecesRefusesATextLongerThanTheSinkTakes)
 
 // A save through a symbolic link writes its target, which keeps its mode and
 // (where the system allows) its owner; the link stays a link.
-TEST_F(DocumentFileDisk, SaveKeepsALinkAndTheTargetsModeAndOwner)
+TEST_F(DocumentFileDisk, ASaveThroughALinkWritesItsTarget)
 {
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("real"))));
     const QString target = path(QStringLiteral("real/page.html"));
@@ -357,7 +365,7 @@ TEST_F(DocumentFileDisk, AnotherFileAtThePathIsToldFromTheOneKnown)
 // Extended attributes (a user attribute, an ACL), an owner the saving user
 // cannot give a new file and another name for the file all survive a save:
 // the other name shows the new text, and no copy of the old text stays.
-TEST_F(DocumentFileDisk, SaveKeepsAttributesTheOwnerAndOtherNames)
+TEST_F(DocumentFileDisk, ASaveKeepsWhatTheFileCarries)
 {
     const QString file = path(QStringLiteral("page.html")), linked = path(QStringLiteral("linked.html"));
     const QByteArray native = QFile::encodeName(file);
@@ -408,7 +416,7 @@ TEST_F(DocumentFileDisk, SaveKeepsAttributesTheOwnerAndOtherNames)
 // is its twin's: such a name, of the file or of a folder on the way, is read
 // and written as missing and nothing is touched. A name that holds U+FFFD
 // itself is used as any other while no name beside it is shown alike.
-TEST_F(DocumentFileDisk, ANameThatIsNotUtf8IsMissingAndItsTwinIsLeftAlone)
+TEST_F(DocumentFileDisk, ANameThatIsNotUtf8IsMissing)
 {
     const QByteArray folder = QFile::encodeName(dir_.path());
     for (const char* name : {"/caf\xe9", "/caf\xef\xbf\xbd"}) ASSERT_EQ(::mkdir(folder + name, 0700), 0);

@@ -18,7 +18,7 @@ const DocumentFormat kCp1252Lf{Encoding::Windows1252, LineBreaks::Lf};
 
 // Each file: the format detected, the text as the editor holds it, and the
 // file written back byte for byte.
-TEST(DecodeDocument, DetectsTheFormatAndWritesTheFileBackByteForByte)
+TEST(DecodeDocument, DetectsTheFormat)
 {
     // name, file, held text, format
     const std::tuple<const char*, std::string, std::string, DocumentFormat> rows[] = {
@@ -122,7 +122,7 @@ TEST(DocumentFileRoundTrip, AWindows1252TextSavedAsUtf8ReadsBackTheSame)
 }
 
 // The first character a Windows-1252 file has no code for: its offset and line.
-TEST(FirstUnencodable, FindsTheCharacterAndItsLine)
+TEST(FirstUnencodable, FindsTheFirstCharacterWithoutACode)
 {
     const std::tuple<std::string, size_t, char32_t, int> unencodable[] = {
         {"a\r\nb\nc \xE4\xB8\xAD", 7, 0x4E2D, 3},

@@ -59,6 +59,16 @@ void TagCasePass(benchmark::State& state)
     const std::string& doc = bench::htmlDocument(megabytes(state));
     for (auto _ : state) benchmark::DoNotOptimize(markup::ConvertTagCase(doc, true));
 }
+// The worst case of the tag case pass: every tag holds a keyword whose value
+// has no quote after it anywhere, so each tag's search for the value's end
+// runs to the end of the text unless its result is kept.
+void TagCaseUnquotedValues(benchmark::State& state)
+{
+    std::string doc;
+    while (doc.size() < (static_cast<size_t>(megabytes(state)) << 20)) doc += "<IMG SRC=A>";
+    for (auto _ : state) benchmark::DoNotOptimize(markup::ConvertTagCase(doc, false));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
+}
 void RemoveTagsPass(benchmark::State& state)
 {
     const std::string& doc = bench::htmlDocument(megabytes(state));
@@ -82,6 +92,7 @@ void HtmlToSpecialPass(benchmark::State& state)
     bench::registerWholeDocument("SpecialToHtml", SpecialToHtml);
     bench::registerWholeDocument("HtmlToSpecial", HtmlToSpecial);
     bench::registerWholeDocument("TagCasePass", TagCasePass);
+    bench::registerWholeDocument("TagCaseUnquotedValues", TagCaseUnquotedValues);
     bench::registerWholeDocument("RemoveTagsPass", RemoveTagsPass);
     bench::registerWholeDocument("SpecialToHtmlPass", SpecialToHtmlPass);
     bench::registerWholeDocument("HtmlToSpecialPass", HtmlToSpecialPass);

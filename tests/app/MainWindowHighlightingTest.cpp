@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <functional>
 
-#include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
+#include "support/MainWindowFixture.h"
 #include "support/Marked.h"
 
 TEST_F(MainWindowTest, EveryArrivingDocumentIsColouredExactlyWhenHighlightingIsOn)

@@ -1,11 +1,10 @@
-// The Options dialog's data: its own first-use defaults, every field stored
-// under its own setting (read back through the dialog: TfrmOptionsTest), the
-// browser choice and the line-break conversions.
+// The Options dialog's data: every field stored under its own setting (read
+// back through the dialog: TfrmOptionsTest), the browser choice and the
+// line-break conversions.
 #include <gtest/gtest.h>
 
 #include "EveryField.h"
 #include "dialogs/OptionsForm.h"
-#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -21,21 +20,7 @@ std::pair<QString, QString> at(const settings::Setting<T>& s)
     return {s.section, s.ident};
 }
 
-TEST(OptionsForm, FirstUseShowsTheDialogsOwnSideFilterAndTrailerWhichOkThenStores)
-{
-    SettingsStore store;
-    const OptionsForm f = dialogs::readOptionsForm(store);
-    EXPECT_EQ(f.sideMask, user::kSideMaskInDialog.def);
-    EXPECT_EQ(f.custom, user::kCustomInDialog.def);
-    EXPECT_EQ(f.quickTable, settings::quick::kTable.def);
-    EXPECT_EQ(f.stampAsComment, !user::kShowUpdate.def);
-    dialogs::writeOptionsForm(store, f);
-    // The stored filter is what the side panel then uses, not its own default.
-    EXPECT_EQ(settings::LoadOptions(store).sideMask, user::kSideMaskInDialog.def);
-    EXPECT_EQ(store.read(user::kCustom), user::kCustomInDialog.def);
-}
-
-TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSettingWithCrLfAndTheBrowserChoice)
+TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSetting)
 {
     SettingsStore store;
     dialogs::writeOptionsForm(store, kEveryFieldChanged);
@@ -54,14 +39,22 @@ TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSettingWithCrLfAndTheBrowserChoic
     dialogs::writeOptionsForm(store, OptionsForm{});
     for (const auto& s : {user::kSideMask, user::kCustom, user::kName, user::kTool1Path, user::kPreImage})
         EXPECT_EQ(store.ReadString(s.section, s.ident, "-"), "") << s.ident.toStdString();
-    // Microsoft in any case selects Microsoft.
+}
+
+// Microsoft in any letter case selects Microsoft.
+TEST(OptionsForm, TheBrowserChoiceIgnoresCase)
+{
+    SettingsStore store;
     const std::pair<const char*, bool> rows[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
                                                  {"netscape", false}, {"", false},         {"microsoft ", false}};
     for (const auto& [text, microsoft] : rows) {
         store.write(user::kBrowser, QString::fromLatin1(text));
         EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << text;
     }
-    // Line breaks are stored as CR LF.
+}
+
+TEST(OptionsForm, LineBreaksAreStoredAsCrLf)
+{
     const std::pair<QString, QString> cases[] = {
         {"a\nb", "a\r\nb"},
         {"a\rb", "a\r\nb"},

@@ -16,7 +16,7 @@ struct FramingCase {
     std::vector<QByteArray> messages;
 };
 
-TEST(MessageFraming, SplitsOnNulWhereverAReadEndsAndTheBrowserIsDrivenOverItsPipe)
+TEST(MessageFraming, SplitsOnNulWhereverAReadEnds)
 {
     const FramingCase cases[] = {
         {{"{\"id\":1}|"}, {"{\"id\":1}"}},
@@ -31,8 +31,12 @@ TEST(MessageFraming, SplitsOnNulWhereverAReadEndsAndTheBrowserIsDrivenOverItsPip
             for (QByteArray& m : framing.take(QByteArray(read).replace('|', '\0'))) got.push_back(std::move(m));
         EXPECT_EQ(got, c.messages) << c.reads.front();
     }
-    // The browser is driven over its pipe only: no debugging port that another
-    // local user could reach.
+}
+
+// The browser is driven over its pipe only: no debugging port that another
+// local user could reach.
+TEST(ChromiumArguments, AskForThePipeAndNoPort)
+{
     for (const bool flag : {false, true}) {
         const QStringList args = files::chromiumArguments(QStringLiteral("/tmp/p"), flag, !flag);
         EXPECT_EQ(args.contains(QStringLiteral("--no-sandbox")), flag);
@@ -63,7 +67,7 @@ protected:
     }};
 };
 
-TEST_F(ScriptedBrowser, PreviewsWaitForTheEnabledPageAndOnlyTheLatestIsShown)
+TEST_F(ScriptedBrowser, PreviewsWaitForTheEnabledPage)
 {
     session.browserStarted();
     session.show("file:///one.html");

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
+TEST(UserTools, AreCaptionedByNameOrProgram)
 {
     struct Row {
         int number;
@@ -19,7 +19,6 @@ TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
         const char* caption;
     };
     const Row rows[] = {
-        {1, "/opt/tools/Mapper.exe", "", "&1 Mapper.exe"},
         {1, "/opt/tools/Mapper.exe", "Image Mapper", "&1 Image Mapper"},
         {2, "/usr/bin/gimp --new-instance", "", "&2 gimp"},
         {3, "gimp", "Ima&ges", "Ima&ges"},
@@ -27,7 +26,12 @@ TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
     };
     for (const Row& r : rows)
         EXPECT_EQ(files::toolCaption(r.number, r.commandLine, r.name), QString::fromUtf8(r.caption)) << r.commandLine;
-    // A tool gets its own arguments, then each given name whole.
+}
+
+// A tool gets its own arguments, then each given name whole, never through a
+// shell; one that cannot start says so.
+TEST(UserTools, GetEachNameAsOneArgument)
+{
     const testing_support::StandIn tool(QDir::currentPath() + "/my tools", "rec");
     const QStringList names = {"a b.html", "q\"uote's;$(touch x)`y`.html", "-n.html", "line\nbreak.html"};
     ASSERT_TRUE(files::startCommandLine("'" + tool.path() + "' --opt \"two words\"", names));
@@ -38,6 +42,11 @@ TEST(UserTools, CaptionsArgumentsEachGivenNameWholeAndTheManual)
               QStringList({tool.path(), "a b", "c d", "e\"f"}));
     EXPECT_FALSE(files::startCommandLine(QDir::currentPath() + "/no-such-program"));
     EXPECT_FALSE(files::startCommandLine(""));
+}
+
+// The manual lies beside tagsmith, or in the current folder for another program.
+TEST(HelpFile, LiesBesideTheProgram)
+{
     EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/opt/quillon/bin/tagsmith")),
               "/opt/quillon/bin/quillon.html");
     EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/usr/bin/editor")), "quillon.html");

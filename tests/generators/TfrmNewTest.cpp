@@ -22,7 +22,7 @@ protected:
     testing_support::ScriptedInteraction ui;
 };
 
-TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
+TEST_F(NewDialog, OnlyOkAndEscStoreTheChoice)
 {
     store.write(settings::user::kLastTemplate, 3);
     open();
@@ -46,7 +46,7 @@ TEST_F(NewDialog, ReturnAtOnceIsOkEscIsCancelAndTheCloseBoxStoresNothing)
     }
 }
 
-TEST_F(NewDialog, RadiosAreOneTabStopAndAKeyInTheCustomPathChoosesIt)
+TEST_F(NewDialog, TheTemplateRadiosAreOneTabStop)
 {
     open();
     for (const char* at : {"optNormal", "txtCustom", "btnCustom", "txtBgImage", "txtDocType", "btnRestore", "btnOk",
@@ -54,8 +54,13 @@ TEST_F(NewDialog, RadiosAreOneTabStopAndAKeyInTheCustomPathChoosesIt)
         EXPECT_EQ(focus(), at);
         press(Qt::Key_Tab);
     }
-    // Browsing fills the path without choosing it; a key in the path does,
-    // but not Tab through it nor a modifier alone.
+}
+
+// Browsing fills the path without choosing it; a key in the path does, but
+// not Tab through it nor a modifier alone.
+TEST_F(NewDialog, AKeyInTheCustomPathChoosesIt)
+{
+    open();
     ui.fileName("/t/page.html");
     child("btnCustom")->setFocus();
     press(Qt::Key_Space);

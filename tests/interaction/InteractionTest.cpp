@@ -28,7 +28,7 @@ TEST(WidgetInteraction, GivesTheActivationBackAfterAModalDialog)
 
 // The rule every restored or centred window follows: on the area it overlaps
 // most (else the nearest), moved first, shrunk only where it cannot fit.
-TEST(KeepOnScreens, MovesFirstAndShrinksOnlyWhatCannotFit)
+TEST(KeepOnScreens, MovesAWindowBeforeShrinkingIt)
 {
     const QRect small(0, 0, 1024, 768), panelled(0, 32, 1024, 736), right(1024, 0, 1280, 1024),
         twin(1024, 0, 1024, 768);

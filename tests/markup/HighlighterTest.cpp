@@ -21,7 +21,6 @@ TEST(Scan, ColoursEachRunFromLessThanToTheNextGreaterThan)
         {"Pair", "<b>x</b>", "{<b>}x{</b>}"},
         {"LoneLessThanRunsToFirstTagEnd", "1 < 2 <i>x</i>", "1 {< 2 <i>}x{</i>}"},
         {"CommentHoldingGreaterThan", "<!-- a > b -->c", "{<!-- a >} b -->c"},
-        {"CommentHoldingTagAfterGreaterThan", "<!-- a > <b> -->", "{<!-- a >} {<b>} -->"},
         {"AttributeHoldingGreaterThan", R"(<a title="x>y">z)", R"({<a title="x>}y">z)"},
         {"UnclosedTagRunsToNextGreaterThan", "<b>x<i y <u>", "{<b>}x{<i y <u>}"},
         {"LessThanWithoutGreaterThanEndsScan", "<b>x< y", "{<b>}x< y"},
@@ -37,25 +36,28 @@ TEST(Scan, ColoursEachRunFromLessThanToTheNextGreaterThan)
         markup::RecolourNearCaret(near, 1, 1);
         EXPECT_EQ(marked::colours(near), coloured) << name << " near the caret";
     }
-    // Colouring the whole document restyles everything and puts the caret at the
-    // start (the variant for Replace All leaves the selection); clearing resets
-    // every style and puts the caret at the start. None touches the modified flag.
-    for (const bool modified : {false, true}) {
-        markup::TextBuffer editor = marked::buffer("old <b>[x]</b> tail");
-        editor.setStyle(0, 3, markup::TagStyle);
-        editor.setModified(modified);
-        markup::ColourWholeText(editor);
-        EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
-        EXPECT_EQ(marked::selection(editor), "old <b>[x]</b> tail");
-        markup::ColourDocument(editor);
-        EXPECT_EQ(marked::colours(editor), "old {<b>}x{</b>} tail");
-        EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
-        editor.setSelection(6, 0);
-        markup::ClearColours(editor);
-        EXPECT_EQ(marked::colours(editor), "old <b>x</b> tail");
-        EXPECT_EQ(marked::selection(editor), "|old <b>x</b> tail");
-        EXPECT_EQ(editor.isModified(), modified);
-    }
+}
+
+// The passes over the whole document never touch the text nor the modified
+// flag; colouring for Replace All keeps the selection, the others put the
+// caret at the start.
+TEST(WholeDocumentColours, PlaceTheCaretAsEachPassSays)
+{
+    using Pass = void (*)(markup::TextEditor&);
+    const std::tuple<const char*, Pass, const char*, const char*> rows[] = {
+        {"ColourWholeText", markup::ColourWholeText, "old {<b>}x{</b>} tail", "old <b>[x]</b> tail"},
+        {"ColourDocument", markup::ColourDocument, "old {<b>}x{</b>} tail", "|old <b>x</b> tail"},
+        {"ClearColours", markup::ClearColours, "old <b>x</b> tail", "|old <b>x</b> tail"}};
+    for (const auto& [name, pass, colours, selection] : rows)
+        for (const bool modified : {false, true}) {
+            markup::TextBuffer editor = marked::buffer("old <b>[x]</b> tail");
+            editor.setStyle(0, 3, markup::TagStyle);
+            editor.setModified(modified);
+            pass(editor);
+            EXPECT_EQ(marked::colours(editor), colours) << name;
+            EXPECT_EQ(marked::selection(editor), selection) << name;
+            EXPECT_EQ(editor.isModified(), modified) << name;
+        }
 }
 
 // The whole-document colouring reads the text in pieces of 64 KB; tags that
@@ -74,6 +76,13 @@ std::string referenceStyles(const std::string& text)
     return out;
 }
 
+std::string stylesOf(const markup::TextEditor& editor)
+{
+    std::string styles;
+    for (markup::Pos i = 0; i < editor.length(); ++i) styles += static_cast<char>(editor.styleAt(i));
+    return styles;
+}
+
 TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
 {
     constexpr size_t kPiece = 64 * 1024;
@@ -87,15 +96,17 @@ TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
         {"UnclosedThenManyLessThan", "<b>x<" + std::string(kPiece, '<')},
     };
     for (const auto& [name, text] : cases) {
-        SCOPED_TRACE(name);
-        markup::TextBuffer editor(text);
-        // Colours of an earlier colouring must not survive anywhere.
-        editor.setStyle(0, editor.length(), markup::TagStyle);
-        markup::ColourDocument(editor);
-        std::string styles;
-        for (markup::Pos i = 0; i < editor.length(); ++i) styles += static_cast<char>(editor.styleAt(i));
-        EXPECT_TRUE(styles == referenceStyles(text));
-        EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text));
+        // A document never coloured, where a tag left out stays in the default
+        // style, and one in the tag style throughout, where no colour of an
+        // earlier colouring may survive.
+        for (const bool styledBefore : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (styledBefore ? ", styled before" : ", never coloured"));
+            markup::TextBuffer editor(text);
+            if (styledBefore) editor.setStyle(0, editor.length(), markup::TagStyle);
+            markup::ColourDocument(editor);
+            EXPECT_TRUE(stylesOf(editor) == referenceStyles(text));
+        }
+        EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text)) << name;
     }
 }
 
@@ -115,8 +126,7 @@ TEST(Region, ColoursOnlyTheLinesAroundTheCaret)
         {"TagLeavingTheRegionIsNotColoured", "<a>\r\n<b x|\r\ny>", 1, 1, "{<a>}\r\n<b x\r\ny>"},
         {"TagEnteringTheRegionFromAboveIsNotColoured", "<a\r\nb>\r\n<c>|", 1, 1, "<a\r\nb>\r\n{<c>}"},
         {"OverlappingRuns", "x\r\n<a<b>c|", 1, 1, "x\r\n{<a<b>}c"},
-        {"LoneLineFeeds", "<a>\n<b>\n<c>|\n<d>", 1, 1, "<a>\n{<b>}\n{<c>}\n<d>"},
-        {"CaretInsideLine", "<a>\r\n<b>x|y<c>\r\n<d>", 1, 1, "{<a>}\r\n{<b>}xy{<c>}\r\n<d>"}};
+        {"LoneLineFeeds", "<a>\n<b>\n<c>|\n<d>", 1, 1, "<a>\n{<b>}\n{<c>}\n<d>"}};
     for (const auto& [name, before, linesBack, extraLines, coloured] : rows) {
         markup::TextBuffer editor = marked::buffer(before);
         const std::string caretBefore = marked::selection(editor);
@@ -125,8 +135,12 @@ TEST(Region, ColoursOnlyTheLinesAroundTheCaret)
         EXPECT_EQ(marked::selection(editor), caretBefore) << name;
         EXPECT_FALSE(editor.isModified()) << name;
     }
-    // On a minified page (one long line) only the tags near the caret are
-    // coloured; a tag cut by the reach is left as it was.
+}
+
+// On a minified page (one long line) only the tags near the caret are
+// coloured; a tag cut by the reach is left as it was.
+TEST(Region, OnALongLineReachesOnlyTheTagsNearTheCaret)
+{
     std::string text;
     while (text.size() < 4 * markup::kNearCaretReach) text += "<b>xx</b>yy";
     markup::TextBuffer editor(text);
@@ -140,12 +154,14 @@ TEST(Region, ColoursOnlyTheLinesAroundTheCaret)
                                 static_cast<markup::Pos>(text.find('>', p)) < caret + markup::kNearCaretReach;
         if (!tagInReach) expected[static_cast<size_t>(p)] = markup::DefaultStyle;
     }
-    std::string actual;
-    for (markup::Pos p = 0; p < editor.length(); ++p) actual += static_cast<char>(editor.styleAt(p));
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(stylesOf(editor), expected);
     EXPECT_EQ(editor.selectionStart(), caret);
-    // An entity coloured when it was inserted keeps its colour; a selection
-    // collapses to its start.
+}
+
+// Only tag runs are styled: an entity coloured when it was inserted keeps its
+// colour. A selection collapses to its start.
+TEST(Region, LeavesAnEntitysColour)
+{
     markup::TextBuffer entity = marked::buffer("a&reg;<b>[x]</b>");
     entity.setStyle(1, 5, markup::TagStyle);
     markup::RecolourNearCaret(entity, 1, 1);

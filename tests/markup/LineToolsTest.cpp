@@ -9,12 +9,16 @@ namespace {
 
 using markup::TextBuffer;
 
-TEST(LineTools, JoinedLinesAndListItems)
+TEST(JoinLines, MakesEveryKindOfLineBreakOneSpace)
 {
     EXPECT_EQ(markup::JoinLines("a\nb\rc\r\nd"), "a b c d");
-    EXPECT_EQ(markup::JoinLines("no breaks"), "no breaks");
-    // Lines from the selection's first to the last one it covers wholly become
-    // list items; a selection inside one line converts nothing.
+}
+
+// Lines from the selection's first to the last one it covers wholly become
+// list items, the caret at the start of the line after them; a selection
+// inside one line converts nothing.
+TEST(ListItems, AreTheLinesTheSelectionCovers)
+{
     // document, selection start and length, lower case, result ("" when nothing converts)
     const std::tuple<const char*, int, int, bool, const char*> rows[] = {
         {"l0\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5", 8, 12, true,

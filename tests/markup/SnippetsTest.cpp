@@ -8,7 +8,7 @@ namespace {
 
 using markup::TextBuffer;
 
-TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLineAndTheStampDate)
+TEST(LinesBelowCaret, GoUnderTheCaretLine)
 {
     // document, caret, file, result
     const std::tuple<const char*, int, const char*, const char*> rows[] = {
@@ -31,7 +31,12 @@ TEST(LinesBelowCaret, InsertsTheFileLinesUnderTheCaretLineAndTheStampDate)
     markup::InsertLinesBelowCaret(b, "X");
     EXPECT_EQ(b.text(), "ab\r\nX\r\ncd");
     EXPECT_EQ(b.selectedText(), "b\r\nX\r\nc");
-    // The same patterns caption the time-format buttons of the Options dialog.
+}
+
+// The date of the update stamp in each time format; the same patterns caption
+// the time-format buttons of the Options dialog.
+TEST(StampDate, IsWrittenInTheChosenFormatInTheLocalesWords)
+{
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QDateTime when(QDate(2024, 3, 7), QTime(9, 5));
     const QString longDate = english.toString(when.date(), QLocale::LongFormat);

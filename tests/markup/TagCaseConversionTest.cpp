@@ -41,19 +41,17 @@ TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
         EXPECT_EQ(r.text, expected) << name;
         EXPECT_FALSE(r.brokenTag) << name;
     }
-    // A broken tag: the work before it is kept.
+}
+
+// A tag without its ">": the work before it is kept, the rest left alone.
+TEST(TagCase, StopsAtABrokenTag)
+{
     const markup::TagPassResult r = ConvertTagCase("<b>x</b> <i class=\"A\" and more", true);
     EXPECT_TRUE(r.brokenTag);
     EXPECT_EQ(r.text, "<B>x</B> <i class=\"A\" and more");
-    // Many keywords without any quote after them: linear.
-    // Each tag's value-end search runs to the end of the text; it must not be
-    // repeated per tag.
-    std::string text;
-    for (int i = 0; i < 200'000; ++i) text += "<IMG SRC=A>";
-    EXPECT_EQ(ConvertTagCase(text, false).text, text);
 }
 
-TEST(TagRemoval, DeletesEveryTagAndKeepsTheRest)
+TEST(TagRemoval, DeletesEveryTag)
 {
     // input, output, a broken tag
     const std::tuple<const char*, const char*, bool> rows[] = {

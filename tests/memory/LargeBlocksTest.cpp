@@ -68,7 +68,7 @@ TEST(LargeBlocks, KeptOutOfSanitizedBuilds)
     GTEST_SKIP() << "NOTICE: the allocator is not replaced under a sanitizer";
 }
 #else
-TEST(LargeBlocks, LargeBlocksStartOnHugePagesAndSmallOnesAreLeftAlone)
+TEST(LargeBlocks, StartOnHugePages)
 {
     app::setUpMemoryForLargeDocuments();
     const bool hugePages = kernelHasHugePages();
@@ -91,7 +91,7 @@ TEST(LargeBlocks, LargeBlocksStartOnHugePagesAndSmallOnesAreLeftAlone)
     EXPECT_LT(aligned, 8);
 }
 
-TEST(LargeBlocks, FreedMemoryIsKeptForTheDocumentAndHandedBackForASmallerOne)
+TEST(LargeBlocks, FreedMemoryIsKeptInProportionToTheDocument)
 {
     app::setUpMemoryForLargeDocuments();
     app::keepFreedMemoryFor(size_t(40) << 20);  // a 40 MB document: up to 320 MB kept

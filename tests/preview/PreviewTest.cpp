@@ -13,9 +13,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/MainWindowFixture.h"
 #include "files/BrowserPreview.h"
 #include "settings/SettingsTable.h"
+#include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
 
 namespace {
@@ -47,44 +47,47 @@ protected:
     bool waitFor(const std::function<bool()>& done, int ms = 10'000) { return QTest::qWaitFor(done, ms); }
 };
 
-TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreReported)
+// The document is saved first and its path given whole, as one argument.
+TEST_F(Preview, TheSavedPathIsOneArgument)
 {
     const testing_support::StandIn browser(home() + "/stand in", "browser");
     choose("netscape", '"' + browser.path() + "\" --new-tab");
     const QString page = writeFile("it's a \"page\"; $(touch pwned) & `x`.html", "<p>old</p>");
     start({page});
-    window->editor().replaceAll("<p>new</p>");
+    body().replaceAll("<p>new</p>");
     run("ToolsBrowserClick");
     EXPECT_EQ(browser.arguments(), QStringList({"--new-tab", page}));
     EXPECT_EQ(readFile(page), "<p>new</p>");
     EXPECT_FALSE(QFile::exists(home() + "/pwned"));
+}
 
-    // Untitled, Yes, and the save dialog cancelled: the browser is only started.
-    QFile::remove(browser.path() + ".args");
-    start();
-    ui.answer(Answer::Yes);
-    ui.fileName(QString());
-    run("ToolsBrowserClick");
-    EXPECT_EQ(browser.arguments(), QStringList{"--new-tab"});
-    EXPECT_EQ(ui.texts(), QStringList{"You haven't saved the file, launch browser anyway?"});
-    // The desktop's opener needs a file: it is not started, the status bar says why.
-    const testing_support::StandIn opener(home() + "/bin", "xdg-open");
-    choose("netscape", opener.path());
-    start();
-    ui.answer(Answer::Yes);
-    ui.fileName(QString());
-    run("ToolsBrowserClick");
-    EXPECT_EQ(window->statusBar()->currentMessage(), "The document must be saved to be shown in the browser.");
-
-    // A program that cannot be started ("netscape" is every choice but one).
-    for (const QString& wrong : {QStringLiteral("/nonexistent/netscape"), QString()}) {
-        ui.shown.clear();
-        choose("NetScape", wrong);
-        start({page});
+// Untitled, Yes and the save dialog cancelled: a browser is only started; the
+// desktop's opener, which needs a file, is not, and the status bar says why.
+TEST_F(Preview, AnUntitledDocumentStartsTheBrowserAlone)
+{
+    const testing_support::StandIn browser(home() + "/bin", "browser"), opener(home() + "/bin", "xdg-open");
+    for (const QString& program : {browser.path() + " --new-tab", opener.path()}) {
+        choose("netscape", program);
+        start();
+        ui.answer(Answer::Yes);
+        ui.fileName(QString());
         run("ToolsBrowserClick");
-        EXPECT_EQ(ui.texts(), QStringList{"Couldn't launch Netscape!  Check Options to see that the path is correct."});
     }
-    // The other choice: a browser that is missing, ends or never answers is reported.
+    EXPECT_EQ(browser.arguments(), QStringList{"--new-tab"});
+    EXPECT_EQ(ui.texts().value(0), "You haven't saved the file, launch browser anyway?");
+    EXPECT_EQ(window->statusBar()->currentMessage(), "The document must be saved to be shown in the browser.");
+    EXPECT_FALSE(opener.ran());
+}
+
+// "netscape" is every choice but one; the other drives a Chromium-family
+// browser: one that cannot start, is missing, ends or never answers is said.
+TEST_F(Preview, ABrowserThatFailsIsReported)
+{
+    const QString page = writeFile("page.html", "x");
+    choose("NetScape", QString());
+    start({page});
+    run("ToolsBrowserClick");
+    EXPECT_EQ(ui.texts(), QStringList{"Couldn't launch Netscape!  Check Options to see that the path is correct."});
     const struct {
         QByteArray script;  // the "chromium" on the PATH; empty: none
         QString message;
@@ -96,42 +99,31 @@ TEST_F(Preview, TheSavedPathIsOneArgumentOrNoneWhileUntitledAndFailedStartsAreRe
     choose("Microsoft");
     files::BrowserPreview::options().replyTimeoutMs = 500;
     for (const auto& c : cases) {
-        const QString folder = home() + "/bin" + QString::number(&c - cases);
-        QDir().mkpath(folder);
-        if (!c.script.isEmpty()) script(folder.mid(home().size() + 1) + "/chromium", c.script);
-        qputenv("PATH", folder.toUtf8());  // the browsers on the PATH are only those of `folder` (restored after)
+        const QString folder = "bin" + QString::number(&c - cases);
+        QDir().mkpath(home() + "/" + folder);
+        if (!c.script.isEmpty()) script(folder + "/chromium", c.script);
+        qputenv("PATH", (home() + "/" + folder).toUtf8());  // only the browsers of `folder` (restored after)
         ui.shown.clear();
-        start({writeFile("page.html", "x")});
+        start({page});
         run("ToolsBrowserClick");
         EXPECT_TRUE(waitFor([&] { return !ui.shown.empty(); }, 5000));
         EXPECT_TRUE(ui.texts().value(0).startsWith(c.message)) << ui.texts().join('|').toStdString();
         EXPECT_FALSE(preview().running());
     }
-    EXPECT_FALSE(opener.ran());  // had it been started above, it would have run by now
 }
 
-// Run in a process of its own by the test below: opens the preview and waits
-// to be killed.
-TEST_F(Preview, ChildProcessOpensThePreviewAndWaitsToBeKilled)
-{
-    if (qEnvironmentVariableIsEmpty("QUILLON_TEST_PREVIEW")) GTEST_SKIP() << "started by AKilledEditor...";
-    choose("microsoft");
-    start({writeFile("page.html", "x")});
-    run("ToolsBrowserClick");
-    EXPECT_FALSE(waitFor([] { return false; }, 60000)) << "not killed";
-}
-
-TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStartAndNothingElse)
+TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStart)
 {
     // A browser that reads its commands until the editor is gone.
     script("bin/chromium", "exec cat <&3 >/dev/null");
+    choose("microsoft");
     QProcess editor;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QUILLON_TEST_PREVIEW", "1");
     env.insert("TMPDIR", home());
     env.insert("PATH", home() + "/bin:/usr/bin:/bin");
     editor.setProcessEnvironment(env);
-    editor.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Preview.ChildProcess*"});
+    editor.start(QStringLiteral(QUILLON_EDITOR_HELPER),
+                 {QStringLiteral("preview-and-wait"), writeFile("page.html", "x")});
     ASSERT_TRUE(editor.waitForStarted());
     const QString profiles = "quillon-browser-" + QString::number(editor.processId()) + "-*";
     const auto left = [&] { return QDir(home()).entryList({profiles}, QDir::AllEntries | QDir::System); };
@@ -238,7 +230,7 @@ QSet<QByteArray> socketsOf(const QStringList& pids)
     return sockets;
 }
 
-TEST_F(Chromium, UntitledShowsTheMessagePageWithoutAnyPortAndClosesWithTheEditor)
+TEST_F(Chromium, TheBrowserIsReachedOverItsPipeAlone)
 {
     start();
     ui.answer(Answer::Yes);

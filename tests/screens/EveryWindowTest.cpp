@@ -23,9 +23,9 @@
 #include <functional>
 #include <map>
 
-#include "app/MainWindowFixture.h"
 #include "dialogs/TfrmTags.h"
 #include "interaction/Interaction.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -123,8 +123,9 @@ protected:
         SCOPED_TRACE(nameOf(&dialog));
         expectOnScreen(dialog);
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
-            if (button->isVisible())
+            if (button->isVisible()) {
                 EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect()) << nameOf(button) << " cut off";
+            }
         const auto keys = accessKeys(dialog);
         for (const auto& [key, targets] : keys) {
             EXPECT_EQ(targets.size(), 1u) << key.toStdString() << " reaches " << testing::PrintToString(targets);
@@ -166,40 +167,30 @@ protected:
 };
 
 // A place stored for a larger screen, or on a screen no longer connected, is
-// kept on this one; the stored place is written back unchanged until the
-// window is moved.
-TEST_F(EveryWindow, RestoredWindowsStayOnTheScreenAndKeepTheirStoredPlace)
+// kept on this one (the main window, the tag list and the finder); the stored
+// place is written back unchanged until the window is moved.
+TEST_F(EveryWindow, RestoredWindowsStayOnTheScreen)
 {
     namespace mainwindow = settings::window;
-    namespace tagwindow = settings::tagwindow;
-    // The main window larger than this screen, the tag list and the finder
-    // on screens no longer there.
     const std::pair<const settings::NumberSetting&, int> places[] = {
-        {mainwindow::kLeft, 200},    {mainwindow::kTop, 100},   {mainwindow::kWidth, 1120},
-        {mainwindow::kHeight, 860},  {tagwindow::kLeft, 3000},  {tagwindow::kTop, 50},
-        {tagwindow::kWidth, 120},    {tagwindow::kHeight, 900}, {settings::hexwin::kLeft, 5000},
-        {settings::hexwin::kTop, 40}};
+        {mainwindow::kLeft, 200},           {mainwindow::kTop, 100},
+        {mainwindow::kWidth, 1120},         {mainwindow::kHeight, 860},
+        {settings::tagwindow::kLeft, 3000}, {settings::tagwindow::kHeight, 900},
+        {settings::hexwin::kLeft, 5000}};
     auto stored = [&] {
         std::vector<int> values;
-        const settings::SettingsStore s;
-        for (const auto& [setting, value] : places) values.push_back(s.read(setting));
+        for (const auto& [setting, value] : places) values.push_back(settings::SettingsStore().read(setting));
         return values;
     };
     std::vector<int> before;
-    {
-        settings::SettingsStore s;
-        for (const auto& [setting, value] : places) {
-            s.write(setting, value);
-            before.push_back(value);
-        }
-        s.write(mainwindow::kTagList, true);
-    }
+    for (const auto& [setting, value] : places)
+        settings::SettingsStore().write(setting, value), before.push_back(value);
+    settings::SettingsStore().write(mainwindow::kTagList, true);
     start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     expectOnScreen(*window);
     auto* list = window->findChild<dialogs::TfrmTags*>();
-    ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    ASSERT_TRUE(list && QTest::qWaitForWindowExposed(list));
     expectOnScreen(*list);
     ui.onModal([&](QDialog& finder) {
         finder.show();
@@ -209,12 +200,9 @@ TEST_F(EveryWindow, RestoredWindowsStayOnTheScreenAndKeepTheirStoredPlace)
         return finder.result();
     });
     run("ColorFinder1Click");
-    ASSERT_TRUE(ui.modals.empty());
     list->close();  // as the window system closes it: its place is stored
     EXPECT_TRUE(window->close());
     EXPECT_EQ(stored(), before);
-
-    // Moved, it is stored where it now is.
     start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->move(window->pos() + QPoint(0, -1));
@@ -226,7 +214,7 @@ TEST_F(EveryWindow, RestoredWindowsStayOnTheScreenAndKeepTheirStoredPlace)
 
 // Each dialog as its command opens it; Qt's file and message boxes as the
 // editor shows them.
-TEST_F(EveryWindow, EveryDialogFitsTheScreenAndEachAccessKeyReachesOneControl)
+TEST_F(EveryWindow, EveryDialogFitsTheScreen)
 {
     start();
     for (const char* command :
@@ -260,7 +248,7 @@ TEST_F(EveryWindow, EveryDialogFitsTheScreenAndEachAccessKeyReachesOneControl)
 // A long path in a message wraps after its slashes only, every line within
 // the box and the box on the screen, whichever kind of message shows it;
 // Ctrl+C copies the text as it was given.
-TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashesAndIsCopiedWhole)
+TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashes)
 {
     QString path;
     for (int i = 0; i < 12; ++i) path += QStringLiteral("/a-folder-named-%1").arg(i);

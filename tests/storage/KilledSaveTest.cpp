@@ -52,7 +52,7 @@ std::unique_ptr<QProcess> strace(const QStringList& options, const QString& file
     return p;
 }
 
-TEST_P(KilledSave, LeavesTheOldOrTheNewFileAndTheNextSaveCleansUp)
+TEST_P(KilledSave, LeavesAWholeFile)
 {
     if (QProcess::execute(QStringLiteral("strace"), {"-o", "/dev/null", "true"}) != 0)
         GTEST_SKIP() << "NOTICE: strace is missing or may not trace here (scripts/setup installs it)";

@@ -6,7 +6,7 @@
 
 #include "storage/RecoveryFile.h"
 
-TEST(RecoveryFile, KeepsPathFormatAndTextByteForByteAndRefusesAnythingElse)
+TEST(RecoveryFile, KeepsItsDocumentByteForByte)
 {
     const std::string text("a\0b\r\n\xE9\xFF end", 11);
     const storage::DocumentFormat cp1252Lf{storage::Encoding::Windows1252, storage::LineBreaks::Lf};

@@ -33,6 +33,35 @@ void writeBytes(const QString& path, const std::string& bytes)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
+NameTwins::NameTwins(const QString& folder, const char* suffix)
+    : latin(QFile::encodeName(folder) + "/caf\xe9" + suffix),
+      twin(QFile::encodeName(folder) + "/caf\xef\xbf\xbd" + suffix)
+{
+    for (const QByteArray& name : {latin, twin}) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd < 0 || ::write(fd, name.constData(), size_t(name.size())) != name.size())
+            throw std::runtime_error("cannot write " + name.toStdString());
+        ::close(fd);
+    }
+}
+
+NameTwins::~NameTwins()
+{
+    ::unlink(latin.constData());
+}
+
+bool NameTwins::untouched() const
+{
+    for (const QByteArray& name : {latin, twin}) {
+        char held[256] = {};
+        const int fd = ::open(name.constData(), O_RDONLY);
+        const ssize_t n = fd < 0 ? -1 : ::read(fd, held, sizeof held);
+        if (fd >= 0) ::close(fd);
+        if (n != name.size() || name != QByteArray(held, int(n))) return false;
+    }
+    return true;
+}
+
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

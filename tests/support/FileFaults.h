@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -60,6 +61,24 @@ public:
 private:
     bool dropped_ = false;
     unsigned saved_[6] = {};
+};
+
+// A file whose name is not UTF-8, "caf\xe9" + suffix, and its twin
+// "caf\xef\xbf\xbd" + suffix, the name Qt decodes the first one to, in
+// `folder`; each holds its own name. Qt cannot name the first: it goes with
+// the object.
+class NameTwins {
+public:
+    NameTwins(const QString& folder, const char* suffix = ".html");
+    ~NameTwins();
+    NameTwins(const NameTwins&) = delete;
+    NameTwins& operator=(const NameTwins&) = delete;
+    // The name Qt gives the first (and the second).
+    QString decoded() const { return QFile::decodeName(latin); }
+    // Whether both still hold their own names.
+    bool untouched() const;
+
+    const QByteArray latin, twin;
 };
 
 // Sets or clears the immutable attribute; false where the filesystem or the

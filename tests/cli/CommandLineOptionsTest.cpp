@@ -1,4 +1,5 @@
-// --help and the man page name every option the command line knows.
+// The command line: the file its words name, and every option it knows named
+// by --help and the man page.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -18,7 +19,7 @@ bool names(const QString& text, const QString& option)
     return word.match(text).hasMatch();
 }
 
-TEST(CommandLineOptions, HelpAndTheManPageNameEachOption)
+TEST(CommandLineOptions, EachOptionIsDocumented)
 {
     QFile page(QStringLiteral(QUILLON_MAN_PAGE));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << QUILLON_MAN_PAGE;
@@ -32,6 +33,21 @@ TEST(CommandLineOptions, HelpAndTheManPageNameEachOption)
         EXPECT_TRUE(names(man, QString(option).replace("-", "\\-")))
             << "the man page does not name " << option.toStdString();
     }
+}
+
+// The words, separated by "|" here, joined by one blank each, up to four.
+TEST(CommandLinePath, JoinsUpToFourWordsFromTheCurrentFolder)
+{
+    const std::pair<const char*, const char*> rows[] = {{"  ", ""},
+                                                        {"  a.html ", "/cwd/a.html"},
+                                                        {"my|page.html", "/cwd/my page.html"},
+                                                        {"a||b", "/cwd/a b"},
+                                                        {"a|b|c|d|e", "/cwd/a b c d"},
+                                                        {"/x/y z.html", "/x/y z.html"},
+                                                        {"-n.html", "/cwd/-n.html"}};
+    for (const auto& [words, path] : rows)
+        EXPECT_EQ(cli::commandLinePath(QString(words).split('|'), "/cwd"), QString::fromLatin1(path)) << words;
+    EXPECT_EQ(cli::commandLinePath({}, "/cwd"), QString());
 }
 
 }  // namespace

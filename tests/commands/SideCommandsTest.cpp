@@ -11,13 +11,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
-#include <cstdio>
 
-#include "MainWindowFixture.h"
 #include "files/ByType.h"
 #include "files/SidePanel.h"
 #include "files/TFileDrag.h"
 #include "storage/FileNames.h"
+#include "support/FileFaults.h"
+#include "support/MainWindowFixture.h"
 #include "support/Marked.h"
 #include "support/StandIn.h"
 
@@ -62,31 +62,34 @@ protected:
     QString notice() { return window->statusBar()->currentMessage(); }
 };
 
-TEST_F(SideCommands, DropsOnTheEditorAndTheWindowInsertAReferenceToTheFirstFile)
+// Dropped on the editor (where a drag over it arrives) or on the window, the
+// first file becomes a reference in place of the selection, coloured.
+TEST_F(SideCommands, ADropInsertsAReferenceToTheFirstFile)
 {
     start();
     window->setHighlightingOn(true);
-    // Where a drag over the editor arrives.
-    ASSERT_TRUE(drop(window->editor().childAt(window->editor().rect().center()), {"notes.txt"}));
-    EXPECT_EQ(shown(), "<a href=\"notes.txt\">|</a>");
-    EXPECT_EQ(marked::colours(window->editor()), "{<a href=\"notes.txt\"></a>}");
-
-    window->editor().loadText("Text");
-    window->editor().selectAll();
+    ASSERT_TRUE(drop(body().childAt(body().rect().center()), {"notes.txt"}));
+    EXPECT_EQ(marked::colours(body()), "{<a href=\"notes.txt\"></a>}");
+    body().loadText("Text");
+    body().selectAll();
     ASSERT_TRUE(drop(window.get(), {"style.css", "b.tar.gz", "README"}));
     EXPECT_EQ(shown(), "Text<link rel=stylesheet href=\"style.css\" type=\"text/css\">|");
-    const auto* eDrag = window->findChild<files::TFileDrag*>("eDrag");
-    EXPECT_EQ(eDrag->FileCount(), 3);
-    // Ignored kinds change nothing; a GIF too short for its header is reported.
-    writeFile("cut.gif", "GIF89a");
-    for (const char* name : {"report.doc", "cut.gif"}) ASSERT_TRUE(drop(window.get(), {name}));
-    EXPECT_EQ(shown(), "Text<link rel=stylesheet href=\"style.css\" type=\"text/css\">|");
-    EXPECT_EQ(ui.texts(), QStringList{"Cannot open \"" + home() +
-                                      "/cut.gif\".\nThe file is too short for a GIF "
-                                      "header (6 of 14 bytes)."});
 }
 
-TEST_F(SideCommands, OpeningFromTheListInsertsImagesAndAsksBeforeReplacingTheDocument)
+// A kind left alone changes nothing; a GIF too short for its header is reported.
+TEST_F(SideCommands, ADropOfAFileThatGivesNoReferenceChangesNothing)
+{
+    writeFile("cut.gif", "GIF89a");
+    start();
+    for (const char* name : {"report.doc", "cut.gif"}) ASSERT_TRUE(drop(window.get(), {name}));
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(ui.texts(), QStringList{"Cannot open \"" + home() +
+                                      "/cut.gif\".\nThe file is too short for a GIF header (6 of 14 bytes)."});
+}
+
+// A double click on an image inserts its reference; on a page it opens it,
+// after the question about unsaved changes.
+TEST_F(SideCommands, OpeningFromTheListInsertsImagesOrOpensPages)
 {
     settings::SettingsStore().write(settings::user::kPreImage, "images/");
     writeFile("photo.jpeg", "jpeg");
@@ -100,27 +103,32 @@ TEST_F(SideCommands, OpeningFromTheListInsertsImagesAndAsksBeforeReplacingTheDoc
     QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(shown(), "x<img src=\"images/photo.jpeg\" align=\"\" border=\"0\" alt=\"\">\r\n|");
 
-    select("other.html");  // (a Cancel there: LifecycleTest)
+    select("other.html");
     ui.answer(Answer::No);
     run("fileboxDblClick");
     EXPECT_EQ(ui.texts(), QStringList({"Save Changes to untitled.html?"}));
-    EXPECT_EQ(text(), "<p>other</p>");
-    EXPECT_EQ(caption(), other + " - Quillon Pro");
-    EXPECT_FALSE(window->editor().isModified());
+    EXPECT_EQ(std::pair(text(), window->documentPath()), std::pair(std::string("<p>other</p>"), other));
 }
 
-TEST_F(SideCommands, FileEntriesNeedASelectedFileThePromptNamesAndDeleteAsks)
+TEST_F(SideCommands, TheFileEntriesWantASelectedFile)
 {
     writeFile("index.htm", "index");
     start();
-    emit window->commands().menu("pFileMenu")->aboutToShow();
-    for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"}) EXPECT_FALSE(enabled(name)) << name;
-    QTest::keyClick(&list(), Qt::Key_Delete);
-    select("index.htm");
-    emit window->commands().menu("pFileMenu")->aboutToShow();
-    for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"}) EXPECT_TRUE(enabled(name)) << name;
+    for (const bool selected : {false, true}) {
+        if (selected) select("index.htm");
+        emit window->commands().menu("pFileMenu")->aboutToShow();
+        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"})
+            EXPECT_EQ(enabled(name), selected) << name;
+    }
+}
 
-    // The prompt, filled with the selected file's name: OK with a name, Cancel without.
+// The name prompt opens on the selected file's name: OK with a name does the
+// command, Cancel nothing.
+TEST_F(SideCommands, ThePromptOffersTheSelectedName)
+{
+    writeFile("index.htm", "index");
+    start();
+    select("index.htm");
     QStringList prefilled;
     for (const QString name : {"drafts", "", "home.htm"})
         ui.onModal([&prefilled, name](QDialog& prompt) {
@@ -136,66 +144,60 @@ TEST_F(SideCommands, FileEntriesNeedASelectedFileThePromptNamesAndDeleteAsks)
     run("p3RenameClick");
     EXPECT_EQ(prefilled, QStringList({"index.htm", "index.htm", "index.htm"}));
     EXPECT_EQ(readFile(home() + "/home.htm"), "index");
+}
 
+// Delete, from the menu or the key, asks first; the list shows what is left.
+TEST_F(SideCommands, DeleteAsksFirst)
+{
+    writeFile("home.htm", "home");
+    start();
     select("home.htm");
     ui.answer(Answer::No);
     QTest::keyClick(&list(), Qt::Key_Delete);
+    EXPECT_TRUE(QFile::exists(home() + "/home.htm"));
     ui.answer(Answer::Yes);
     run("p3DeleteClick");
     EXPECT_EQ(ui.texts(), QStringList({"Delete home.htm?", "Delete home.htm?"}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !item("home.htm").isValid() && !item("index.htm").isValid(); }, 5000));
     EXPECT_FALSE(QFile::exists(home() + "/home.htm"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !item("home.htm").isValid(); }, 5000));
 }
 
-TEST_F(SideCommands, OpenWithGivesTheToolTheSelectedFileAsOneArgument)
+// The menu names each tool set; the selected file is given as one argument
+// (how the command line is split: tests/files). An unset tool, or one that
+// cannot start, is said.
+TEST_F(SideCommands, OpenWithGivesTheToolTheSelectedFile)
 {
     const testing_support::StandIn tool(home() + "/bin", "mapper");
-    settings::SettingsStore s;
-    s.write(settings::user::kTool1Path, tool.path() + " --edit");
-    s.write(settings::user::kTool3Path, home() + "/missing-program");
-    s.close();
-    const QString name = "-n a \"c\" 'd';$(touch x)`touch y`.htm";
-    writeFile(name, "x");
+    settings::SettingsStore().write(settings::user::kTool1Path, tool.path() + " --edit");
+    settings::SettingsStore().write(settings::user::kTool3Path, home() + "/missing-program");
+    writeFile("a b.htm", "x");
     start();
     emit window->commands().menu("p3OpenWith")->aboutToShow();
-    EXPECT_EQ(window->findChild<QAction*>("p3User1")->text(), "mapper");
-    EXPECT_FALSE(enabled("p3User2"));
-    select(name);
-    run("p3User1Click");
-    EXPECT_EQ(tool.arguments(), QStringList({"--edit", home() + "/" + name}));
-    EXPECT_FALSE(QFile::exists(home() + "/x"));
-    run("p3User2Click");
-    run("p3User3Click");
+    EXPECT_EQ(std::pair(window->findChild<QAction*>("p3User1")->text(), enabled("p3User2")),
+              std::pair(QStringLiteral("mapper"), false));
+    select("a b.htm");
+    for (const char* command : {"p3User1Click", "p3User2Click", "p3User3Click"}) run(command);
+    EXPECT_EQ(tool.arguments(), QStringList({"--edit", home() + "/a b.htm"}));
     EXPECT_EQ(ui.texts(),
               QStringList({"Couldn't launch Application! Check the user defined tool settings in the Options dialog.",
                            "Couldn't launch Application!  Check Options to see that the path to your defined tool "
                            "is correct."}));
 }
 
-// Site folders are named after their domains: only the file name decides
-// what a file becomes. A file of a type left alone is refused with a word
-// that names it and the type.
-TEST_F(SideCommands, OnlyTheFileNameDecidesAndARefusalIsSaid)
+// A file of a type left alone, opened or dropped, is refused with a word that
+// names it and the type; nothing is asked.
+TEST_F(SideCommands, AFileOfATypeLeftAloneIsRefusedWithAWord)
 {
-    QDir().mkpath(home() + "/www.example.com");
-    const QString site = writeFile("www.example.com/index.html", "<p>site</p>");
-    writeFile("www.example.com/setup.exe", "MZ");
+    writeFile("setup.exe", "MZ");
     start();
-    ASSERT_TRUE(window->sidePanel()->setFolder(home() + "/www.example.com"));
-    select("www.example.com/index.html");
+    select("setup.exe");
     run("fileboxDblClick");
-    EXPECT_EQ(window->documentPath(), site);
-    EXPECT_EQ(text(), "<p>site</p>");
-
-    select("www.example.com/setup.exe");
-    run("fileboxDblClick");
-    EXPECT_EQ(window->documentPath(), site);
     const QString exe = files::ignoredType("setup.exe", files::Arrival::Opened);
     EXPECT_TRUE(notice().contains("setup.exe") && notice().contains(exe)) << notice().toStdString();
-    ASSERT_TRUE(drop(window.get(), {"www.example.com/README.doc"}));
-    EXPECT_EQ(text(), "<p>site</p>");
+    ASSERT_TRUE(drop(window.get(), {"README.doc"}));
     const QString doc = files::ignoredType("README.doc", files::Arrival::Dropped);
     EXPECT_TRUE(notice().contains("README.doc") && notice().contains(doc)) << notice().toStdString();
+    EXPECT_EQ(text(), "");
     EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -203,20 +205,13 @@ TEST_F(SideCommands, OnlyTheFileNameDecidesAndARefusalIsSaid)
 // also the name of its twin: the one entry stands for both, and Open, Open
 // With, Rename, Delete and drops (its own bytes in a URL, or the entry
 // dragged) refuse it with a word; neither file is touched.
-TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
+TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedEverywhere)
 {
-    const QByteArray latin = QFile::encodeName(home()) + "/caf\xe9.html",
-                     twin = QFile::encodeName(home()) + "/caf\xef\xbf\xbd.html";
-    for (const QByteArray& name : {latin, twin}) {
-        FILE* f = std::fopen(name.constData(), "w");
-        ASSERT_TRUE(f);
-        std::fputs(name.constData(), f);
-        std::fclose(f);
-    }
+    const faults::NameTwins names(home());
     const testing_support::StandIn tool(home() + "/bin", "tool");
     settings::SettingsStore().write(settings::user::kTool1Path, tool.path());
     start();
-    const QString listed = QFile::decodeName(latin);
+    const QString listed = names.decoded();
     select(storage::FileNamePart(listed));
     ui.answer(Answer::Yes);
     ui.onModal([](QDialog& prompt) {
@@ -229,24 +224,16 @@ TEST_F(SideCommands, ANameThatIsNotUtf8IsRefusedByEveryCommandAndDrop)
         run(command);
         EXPECT_TRUE(notice().contains(listed)) << command << ' ' << notice().toStdString();
     }
-    for (const QList<QUrl>& urls : {QList<QUrl>{QUrl::fromEncoded("file://" + latin.toPercentEncoding("/"))},
-                                    QList<QUrl>{QUrl::fromLocalFile(listed)}}) {
+    for (const QUrl& url :
+         {QUrl::fromEncoded("file://" + names.latin.toPercentEncoding("/")), QUrl::fromLocalFile(listed)}) {
         window->statusBar()->clearMessage();
-        ASSERT_TRUE(drop(window.get(), urls));
+        ASSERT_TRUE(drop(window.get(), QList<QUrl>{url}));
         EXPECT_TRUE(notice().contains(listed)) << notice().toStdString();
     }
     EXPECT_EQ(text(), "");
     EXPECT_EQ(ui.texts(), QStringList());  // no question to delete
     EXPECT_FALSE(tool.ran());
-    EXPECT_FALSE(QFile::exists(home() + "/renamed.html"));
-    for (const QByteArray& name : {latin, twin}) {
-        char kept[64] = {};
-        FILE* f = std::fopen(name.constData(), "r");
-        ASSERT_TRUE(f) << name.toHex().constData();
-        EXPECT_STREQ(std::fgets(kept, sizeof kept, f), name.constData());
-        std::fclose(f);
-    }
-    std::remove(latin.constData());  // which the temporary home's removal cannot name
+    EXPECT_TRUE(names.untouched());
 }
 
 }  // namespace

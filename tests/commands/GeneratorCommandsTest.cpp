@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
 
 namespace {
@@ -18,26 +18,26 @@ protected:
         settings::SettingsStore store;
         store.write(settings::user::kBrowser, "netscape");
         store.write(settings::user::kNsPath, browser.path());
+        store.write(settings::user::kName, "Ann");  // Quick Page offers no Options dialog then
         store.close();
         start();
         activate();
     }
+    // Quick Page wrote and showed `page`, left in the editor untitled.
     void expectUntitledPageShown(const QByteArray& page)
     {
         EXPECT_EQ(browser.arguments(), QStringList{quick});
         EXPECT_EQ(readFile(quick), page);
         EXPECT_EQ(QByteArray::fromStdString(text()), page);
-        EXPECT_EQ(window->documentPath(), "");
         EXPECT_EQ(caption(), "untitled.html - Quillon Pro");
-        EXPECT_FALSE(window->editor().isModified());
-        EXPECT_EQ(window->editor().caretPosition(), 0);
+        EXPECT_FALSE(body().isModified());
     }
 
     testing_support::StandIn browser{home() + "/bin", "browser"};
     const QString quick = home() + "/quick.html";  // the current folder: the test binary is not tagsmith
 };
 
-TEST_F(Generators, NewOnAModifiedDocumentThenOkGivesTheDefaultPageAsOneEdit)
+TEST_F(Generators, NewGivesTheChosenTemplateAsOneEdit)
 {
     type("old");
     ui.answer(Answer::No);
@@ -48,39 +48,46 @@ TEST_F(Generators, NewOnAModifiedDocumentThenOkGivesTheDefaultPageAsOneEdit)
     QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(ui.texts(), QStringList{"Save changes to untitled.html?"});
     EXPECT_TRUE(text().starts_with("<!doctype html public \"-//w3c//dtd html 3.2//en\">\r\n\r\n<html>")) << text();
-    EXPECT_EQ(window->editor().caretPosition(), 0);
-    EXPECT_TRUE(window->editor().isAncestorOf(QApplication::focusWidget()));
-    window->editor().undo();
+    EXPECT_EQ(body().caretPosition(), 0);
+    EXPECT_TRUE(body().isAncestorOf(QApplication::focusWidget()));
+    body().undo();
     EXPECT_EQ(text(), "");
 }
 
-TEST_F(Generators, QuickPageIsWrittenShownAndUntitledNoShowsTheStoredPageAgainAndAFailureIsReported)
+TEST_F(Generators, QuickPageIsShownUntitled)
 {
-    ui.answer(Answer::No);  // the user information stays as it is
+    run("FileQPageClick");
+    EXPECT_TRUE(text().find("<title>Ann's Page</title>") != std::string::npos) << text();
+    expectUntitledPageShown(QByteArray::fromStdString(text()));
+}
+
+// While the user name is the default, the Options dialog is offered first.
+TEST_F(Generators, QuickPageOffersTheOptionsToAFirstUser)
+{
+    settings::SettingsStore().write(settings::user::kName, settings::user::kName.def);
+    ui.answer(Answer::No);
     run("FileQPageClick");
     EXPECT_EQ(ui.texts(), QStringList{"You haven't filled out the user information yet, would you like to now?"});
     EXPECT_TRUE(text().find("<title>Quillon User's Page</title>") != std::string::npos);
-    expectUntitledPageShown(QByteArray::fromStdString(text()));
+}
 
-    QFile::remove(browser.path() + ".args");
+TEST_F(Generators, AStoredQuickPageIsShownAgainUnlessOverwritten)
+{
     writeFile("quick.html", "<p>stored</p>");
-    ui.shown.clear();
-    ui.answer(Answer::No);
     ui.answer(Answer::No);
     run("FileQPageClick");
-    EXPECT_EQ(ui.texts().value(1), "Overwrite the previous Quick-Page?");
+    EXPECT_EQ(ui.texts(), QStringList{"Overwrite the previous Quick-Page?"});
     expectUntitledPageShown("<p>stored</p>");
-    // A page that cannot be written is reported and not shown.
-    settings::SettingsStore().write(settings::user::kName, "Ann");
-    // A browser that cannot start: starting it would be reported at once.
+}
+
+// A browser that cannot start would be reported at once: it is not started.
+TEST_F(Generators, AQuickPageThatCannotBeWrittenIsNotShown)
+{
     settings::SettingsStore().write(settings::user::kNsPath, home() + "/missing-browser");
-    ui.shown.clear();
-    QFile::remove(quick);
     QDir().mkpath(quick);  // a folder where the page should be
     ui.answer(Answer::Yes);
     run("FileQPageClick");
     ASSERT_EQ(ui.texts().size(), 2) << ui.texts().join('|').toStdString();
-    EXPECT_EQ(ui.texts()[0], "Overwrite the previous Quick-Page?");
     EXPECT_TRUE(ui.texts()[1].startsWith("Cannot save \"" + quick + "\".")) << ui.texts()[1].toStdString();
 }
 

@@ -1,33 +1,16 @@
-// LoadOptions: what it maps beyond reading the table's settings.
+// Where the program keeps the files it writes for itself (taglist.htx,
+// quick.html): beside itself in a build tree it may write, else in the
+// user's data folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "markup/Palette.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "support/FileFaults.h"
 
 namespace {
-
-TEST(LoadOptions, FirstRunGivesTheDefaultsOfTheEditorNotOfTheDialog)
-{
-    const settings::Options o = settings::LoadOptions();
-    EXPECT_EQ(o.tagColour, markup::paletteRgb(settings::user::kSyntaxColour.def));
-    EXPECT_EQ(o.dir, QDir::homePath());
-    EXPECT_EQ(o.sideMask, settings::user::kSideMask.def);
-    EXPECT_EQ(o.updateTrailer, settings::user::kCustom.def);
-    EXPECT_EQ(o.address, settings::user::kAddress.def);
-    // The tag colour comes from the palette, black out of its range.
-    settings::SettingsStore s;
-    const std::pair<int, unsigned> cases[] = {{0, 0x000000},  {7, 0xC0C0C0},  {9, 0xFF0000},  {15, 0xFFFFFF},
-                                              {16, 0x000000}, {-1, 0x000000}, {255, 0x000000}};
-    for (const auto& [index, rgb] : cases) {
-        s.write(settings::user::kSyntaxColour, index);
-        EXPECT_EQ(settings::LoadOptions(s).tagColour, rgb) << index;
-    }
-}
 
 TEST(ProgramDataFile, IsInTheProgramsFolderWhenItCanBeWrittenElseInTheUsersDataFolder)
 {

@@ -35,32 +35,39 @@ protected:
 using Editors = testing::Types<markup::TextBuffer, app::BodyEditor>;
 TYPED_TEST_SUITE(EditorContract, Editors);
 
-TYPED_TEST(EditorContract, ReplacingSelectingAndEmptyingTheUndoHistory)
+// The caret goes after the new text, nothing selected; the whole text
+// replaced in one step leaves the caret at the start.
+TYPED_TEST(EditorContract, ReplacingLeavesTheCaretAfterTheNewText)
 {
     auto e = this->editor("one two three");
     e->setSelection(4, 3);
     EXPECT_EQ(e->selectedText(), "two");
     e->replaceSelection("<b>two</b>");
     EXPECT_EQ(e->text(), "one <b>two</b> three");
-    EXPECT_EQ(e->selectionStart(), 14);
-    EXPECT_EQ(e->selectionLength(), 0);
+    EXPECT_EQ(std::pair(e->selectionStart(), e->selectionLength()), (std::pair<Pos, Pos>(14, 0)));
     EXPECT_TRUE(e->isModified());
-    e->setSelection(1, 0);  // nothing selected: inserted at the caret
-    e->replaceSelection("<p>");
-    EXPECT_EQ(e->text(), "o<p>ne <b>two</b> three");
-    EXPECT_EQ(e->selectionStart(), 4);
-    e->setSelection(2, 3);  // the whole text replaced in one step: nothing selected at the start
+    e->setSelection(2, 3);
     e->replaceAll("new\r\ntext");
     EXPECT_EQ(e->text(), "new\r\ntext");
     EXPECT_EQ(std::pair(e->selectionStart(), e->selectionLength()), (std::pair<Pos, Pos>(0, 0)));
-    // Scintilla moves its save point when the undo history is emptied; the
-    // control must keep the modified flag as the headless editor does.
-    e->emptyUndoBuffer();
-    EXPECT_TRUE(e->isModified());
-    e->setModified(false);
-    e->emptyUndoBuffer();
-    EXPECT_FALSE(e->isModified());
-    // A selection is clipped and normalised.
+}
+
+// Scintilla moves its save point when the undo history is emptied; the
+// control must keep the modified flag as the headless editor does.
+TYPED_TEST(EditorContract, EmptyingTheUndoHistoryKeepsTheModifiedFlag)
+{
+    auto e = this->editor("x");
+    e->replaceSelection("y");
+    for (const bool modified : {true, false}) {
+        e->setModified(modified);
+        e->emptyUndoBuffer();
+        EXPECT_EQ(e->isModified(), modified);
+    }
+}
+
+// A selection is clipped to the text and normalised.
+TYPED_TEST(EditorContract, ASelectionIsClippedAndNormalised)
+{
     auto s = this->editor("abcdef");
     s->setSelection(4, 100);
     EXPECT_EQ(std::pair(s->selectionStart(), s->selectionLength()), (std::pair<Pos, Pos>(4, 2)));
@@ -68,56 +75,50 @@ TYPED_TEST(EditorContract, ReplacingSelectingAndEmptyingTheUndoHistory)
     EXPECT_EQ(std::pair(s->selectionStart(), s->selectionLength()), (std::pair<Pos, Pos>(1, 3)));
 }
 
-TYPED_TEST(EditorContract, LineBreaksCountTwoLinesAreNumberedFromZeroAndFindIgnoresCase)
+// Lines are numbered from zero; a CR LF counts two bytes; past the last line
+// is the end.
+TYPED_TEST(EditorContract, LineBreaksCountTwo)
 {
     auto e = this->editor("ab\r\ncd\r\n\r\nef");
-    EXPECT_EQ(e->length(), 12);
-    EXPECT_EQ(e->lineCount(), 4);
-    // Past the last line: the end.
-    for (auto [line, start] : {std::pair(0, 0), {1, 4}, {2, 8}, {3, 10}, {4, 12}, {99, 12}})
+    EXPECT_EQ(std::pair(e->length(), e->lineCount()), std::pair(Pos(12), 4));
+    for (auto [line, start] : {std::pair(0, 0), {1, 4}, {3, 10}, {4, 12}, {99, 12}})
         EXPECT_EQ(e->lineStart(line), start) << line;
-    // 3 lies between CR and LF.
-    for (auto [pos, line] : {std::pair(0, 0), {3, 0}, {4, 1}, {12, 3}})
-        EXPECT_EQ(e->lineFromPosition(pos), line) << pos;
-    EXPECT_EQ(e->textRange(4, 2), "cd");
+    for (auto [pos, line] : {std::pair(3, 0), {4, 1}, {12, 3}}) EXPECT_EQ(e->lineFromPosition(pos), line) << pos;
     auto empty = this->editor();
-    EXPECT_EQ(empty->lineCount(), 1);
-    EXPECT_EQ(empty->lineStart(1), 0);
-    EXPECT_EQ(empty->text(), "");
-    EXPECT_FALSE(empty->isModified());
-    // Find ignores case, accented letters included.
+    EXPECT_EQ(std::pair(empty->lineCount(), empty->lineStart(1)), std::pair(1, Pos(0)));
+}
+
+// A match must end inside the range; accented letters fold too.
+TYPED_TEST(EditorContract, FindIgnoresCase)
+{
     auto f = this->editor("Hello WORLD, caf\xc3\x89 and world");
     EXPECT_EQ(f->findText("world", 0, f->length()), 6);
     EXPECT_EQ(f->findText("world", 7, f->length()), 23);
-    EXPECT_EQ(f->findText("world", 0, 10), -1);  // must end inside the range
+    EXPECT_EQ(f->findText("world", 0, 10), -1);
     EXPECT_EQ(f->findText("CAF\xc3\xa9", 0, f->length()), 13);
-    EXPECT_EQ(f->findText("missing", 0, f->length()), -1);
 }
 
 // Colouring never marks the text modified; inserted text takes the default.
-TYPED_TEST(EditorContract, StylesNulBytesAndInvalidUtf8)
+TYPED_TEST(EditorContract, StylesAreNoEdit)
 {
     auto e = this->editor("a<b>c");
     e->setStyles(1, std::string("\x01\x01\x01", 3));
-    EXPECT_EQ(e->styleAt(0), markup::DefaultStyle);
-    EXPECT_EQ(e->styleAt(1), markup::TagStyle);
-    EXPECT_EQ(e->styleAt(3), markup::TagStyle);
-    EXPECT_EQ(e->styleAt(4), markup::DefaultStyle);
-    e->setStyle(0, 1, markup::TagStyle);
-    EXPECT_EQ(e->styleAt(0), markup::TagStyle);
+    EXPECT_EQ(std::tuple(e->styleAt(0), e->styleAt(1), e->styleAt(3), e->styleAt(4)),
+              std::tuple(markup::DefaultStyle, markup::TagStyle, markup::TagStyle, markup::DefaultStyle));
     EXPECT_FALSE(e->isModified());
     e->setSelection(4, 0);
     e->replaceSelection("xy");
-    EXPECT_EQ(e->styleAt(4), markup::DefaultStyle);
-    EXPECT_EQ(e->styleAt(3), markup::TagStyle);
+    EXPECT_EQ(std::pair(e->styleAt(3), e->styleAt(4)), std::pair(markup::TagStyle, markup::DefaultStyle));
     e->setModified(false);
     e->clearStyles();
     for (Pos i = 0; i < e->length(); ++i) EXPECT_EQ(e->styleAt(i), markup::DefaultStyle);
     EXPECT_FALSE(e->isModified());
-    // NUL bytes and invalid UTF-8 survive as they are.
-    const std::string bytes("a\0b\xff\xfe<c>", 8);
-    auto raw = this->editor(bytes);
-    EXPECT_EQ(raw->text(), bytes);
+}
+
+// NUL bytes and invalid UTF-8 survive as they are.
+TYPED_TEST(EditorContract, AnyBytesSurvive)
+{
+    auto raw = this->editor(std::string("a\0b\xff\xfe<c>", 8));
     raw->setSelection(1, 1);
     raw->replaceSelection(std::string("\0\0", 2));
     EXPECT_EQ(raw->text(), std::string("a\0\0b\xff\xfe<c>", 9));
@@ -128,7 +129,7 @@ TYPED_TEST(EditorContract, StylesNulBytesAndInvalidUtf8)
 // characters from the start of the document; nor does the control ask for
 // modification events. Either made a keystroke at the end of a large document
 // cost time in proportion to it (bench/EditingBench).
-TEST(BodyEditor, LeavesMenuKeysToTheMenusAndAsksForNoCostlyEvents)
+TEST(BodyEditor, LeavesMenuKeysToTheMenus)
 {
     app::BodyEditor body;
     for (QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U,
@@ -136,6 +137,11 @@ TEST(BodyEditor, LeavesMenuKeysToTheMenusAndAsksForNoCostlyEvents)
         EXPECT_FALSE(body.bindsKey(key)) << QKeySequence(key).toString().toStdString();
     EXPECT_TRUE(body.bindsKey(QKeyCombination(Qt::Key_Left)));
     EXPECT_TRUE(body.bindsKey(Qt::SHIFT | Qt::Key_End));
+}
+
+TEST(BodyEditor, AsksForNoCostlyEvents)
+{
+    app::BodyEditor body;
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&body);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::EditableText);

@@ -22,29 +22,30 @@ struct FakeContext : testing_support::FakeEditorContext {
     std::string text() { return body().text(); }
 };
 
-TEST(CasedSnippets, ReplaceTheSelectionWithTheLiteralInTagCaseAndRecolourTheLine)
+// Each command replaces the selection with its snippet in the tag case and
+// recolours the line.
+TEST(CasedSnippets, ReplaceTheSelectionInTheTagCase)
 {
     using namespace markup::snippet;
-    const std::pair<const char*, const char*> rows[] = {
-        {"InsertHiddenClick", kHidden},     {"InsertTextFieldClick", kTextField},
-        {"InsertTextAreaClick", kTextArea}, {"InsertRadioClick", kRadio},
-        {"InsertCheckBoxClick", kCheckBox}, {"InsertSubmitClick", kSubmit},
-        {"InsertClearClick", kReset},       {"Body1Click", kBody},
-        {"InsertBreakClick", kBreak},       {"InserFormClick", kForm}};
-    for (const bool lower : {true, false})
-        for (const auto& [command, literal] : rows) {
-            SCOPED_TRACE(command);
-            FakeContext c;
-            c.mutableOptions().tagCase = lower;
-            c.load("a[sel]b", 1, 5);
-            c.run(command);
-            const std::string cased = markup::toTagCase(std::string_view(literal), lower);
-            EXPECT_EQ(c.text(), "a" + cased + "b");
-            EXPECT_EQ(c.body().caretPosition(), static_cast<markup::Pos>(1 + cased.size()));
-            EXPECT_EQ(c.recolours, (std::vector<std::pair<int, int>>{{1, 1}}));
-        }
-    // The applet splits the line without recolouring; the list box is five
-    // snippets, each recoloured.
+    const std::tuple<const char*, const char*, bool> rows[] = {{"InsertHiddenClick", kHidden, true},
+                                                               {"InserFormClick", kForm, false}};
+    for (const auto& [command, literal, lower] : rows) {
+        FakeContext c;
+        c.mutableOptions().tagCase = lower;
+        c.load("a[sel]b", 1, 5);
+        c.run(command);
+        const std::string cased = markup::toTagCase(std::string_view(literal), lower);
+        EXPECT_EQ(c.text(), "a" + cased + "b") << command;
+        EXPECT_EQ(c.body().caretPosition(), static_cast<markup::Pos>(1 + cased.size())) << command;
+        EXPECT_EQ(c.recolours, (std::vector<std::pair<int, int>>{{1, 1}})) << command;
+    }
+}
+
+// The applet splits the line without recolouring; the list box is five
+// snippets, each recoloured.
+TEST(CasedSnippets, MultiStepSnippetsFollowTheirSteps)
+{
+    using namespace markup::snippet;
     FakeContext c;
     c.load("left[x]right", 4, 3);
     c.run("InsertAppletClick");
@@ -58,7 +59,10 @@ TEST(CasedSnippets, ReplaceTheSelectionWithTheLiteralInTagCaseAndRecolourTheLine
     EXPECT_EQ(c.recolours.size(), 5u);
 }
 
-TEST(QuickBlocks, GoAboveTheCaretLineFromTheSettingsAndTheUpdateStampTakesItsSettings)
+// A block goes above the caret's line as stored, with the platform's line
+// breaks (an empty one is a line break), the caret after it, its lines
+// recoloured.
+TEST(QuickBlocks, GoAboveTheCaretLineAsStored)
 {
     FakeContext c;
     c.load("one\r\ntwo three", 8);  // inside line 1
@@ -66,22 +70,19 @@ TEST(QuickBlocks, GoAboveTheCaretLineFromTheSettingsAndTheUpdateStampTakesItsSet
     EXPECT_EQ(c.text(), "one\r\n" + settings::quick::kTable.def.toStdString() + "\r\ntwo three");
     EXPECT_EQ(c.body().caretPosition(), c.body().lineStart(6));
     EXPECT_EQ(c.recolours.back(), std::make_pair(6, 7));
-    for (const auto& [command, setting] : {std::pair("InsertQuickScriptClick", settings::quick::kScript),
-                                           {"InsertQuickStyleClick", settings::quick::kStyle}}) {
-        c.load("");
-        c.run(command);
-        EXPECT_EQ(c.text(), setting.def.toStdString() + "\r\n");
-    }
-    // A stored block, with the platform's line breaks; an empty one is a line break.
-    for (const auto& [stored, inserted] : {std::pair("<TABLE>\n</TABLE>", "<TABLE>\r\n</TABLE>\r\nx"), {"", "\r\nx"}}) {
-        settings::SettingsStore().write(settings::quick::kTable, QString::fromLatin1(stored));
+    for (const auto& [stored, inserted] : {std::pair("<S>\n</S>", "<S>\r\n</S>\r\nx"), {"", "\r\nx"}}) {
+        settings::SettingsStore().write(settings::quick::kStyle, QString::fromLatin1(stored));
         c.load("x");
-        c.run("InsertQuickTableClick");
+        c.run("InsertQuickStyleClick");
         EXPECT_EQ(c.text(), inserted);
     }
-    EXPECT_EQ(c.recolours.back(), std::make_pair(2, 3));
-    // The update stamp takes the stored pre-text, the trailer and the date format, without case change.
-    c.recolours.clear();
+}
+
+// The stamp takes the stored pre-text, the trailer and the date format,
+// without case change; hidden, it is a comment.
+TEST(UpdateStamp, IsWrittenFromItsSettings)
+{
+    FakeContext c;
     c.mutableOptions().tagCase = false;
     c.mutableOptions().updateTrailer = "by <b>me</b>";
     {

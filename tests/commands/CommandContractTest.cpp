@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <cstring>
 
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 #include "commands/CommandTable.h"
 #include "dialogs/ColorGrid.h"
 

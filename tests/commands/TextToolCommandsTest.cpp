@@ -12,7 +12,6 @@ namespace {
 
 using interaction::Answer;
 
-// The stand-in main window with the text-tool commands registered.
 struct TextTools : testing::Test {
     TextTools() { app::registerTextToolCommands(c, c.registry); }
     std::string text() { return c.body().text(); }
@@ -21,86 +20,92 @@ struct TextTools : testing::Test {
     testing_support::FakeEditorContext c;
 };
 
-// A pass that changed the text cannot be undone and marks the document
+// A tag pass that changed the text cannot be undone and marks the document
 // modified, so that closing asks about it; the caret ends at the end of the
-// first line.
-TEST_F(TextTools, TagPassesCannotBeUndoneAndMarkTheDocumentModified)
+// first line and the document is coloured anew. One that changes nothing
+// leaves it unmodified.
+TEST_F(TextTools, TagPassesCannotBeUndoneButMarkTheDocumentModified)
 {
     const std::tuple<const char*, const char*, const char*, int, const char*> rows[] = {
         {"ToolsConvertUpperClick", "<p>One</p>\r\n<a href=\"Page.Html\">Two</a>",
          "<P>One</P>\r\n<A HREF=\"Page.Html\">Two</A>", 10, "Converting Tags - Please wait..."},
-        {"ToolsConvertLowerClick", "<B>x</B>", "<b>x</b>", 8, "Converting Tags - Please wait..."},
         {"ToolsRemoveTagsClick", "<html><body>Text\r\nMore</body>", "Text\r\nMore", 4,
-         "Removing Tags - Please wait..."}};
+         "Removing Tags - Please wait..."},
+        {"ToolsConvertLowerClick", "plain > text", "plain > text", 0, "Converting Tags - Please wait..."}};
     for (const auto& [command, before, after, caret, caption] : rows) {
         SCOPED_TRACE(command);
         c.load(before, 3);
         c.waitCaptions.clear();
-        c.documentColourings = 0;
+        const int colourings = c.documentColourings;
         c.run(command);
         EXPECT_EQ(text(), after);
-        EXPECT_EQ(c.body().caretPosition(), caret);
-        EXPECT_EQ(c.body().selectionLength(), 0);
+        const bool changed = std::string_view(before) != after;
+        if (changed) {
+            EXPECT_EQ(std::pair(c.body().caretPosition(), c.documentColourings),
+                      std::pair(markup::Pos(caret), colourings + 1));
+        }
         EXPECT_FALSE(c.body().canUndo());
-        EXPECT_TRUE(c.body().isModified()) << "closing must ask about the converted text";
+        EXPECT_EQ(c.body().isModified(), changed);
         EXPECT_EQ(c.waitCaptions, QStringList{caption});
         EXPECT_EQ(c.waitDepth, 0);
-        EXPECT_EQ(c.documentColourings, 1);
     }
-    // A document without tags is left alone, unmodified, without a message.
-    c.load("plain > text\r\nline two");
-    for (const char* command : {"ToolsConvertUpperClick", "ToolsRemoveTagsClick"}) c.run(command);
-    EXPECT_EQ(text(), "plain > text\r\nline two");
-    EXPECT_FALSE(c.body().isModified());
     EXPECT_TRUE(ui.shown.empty());
-    // A broken tag: a warning, the work before it kept.
+}
+
+TEST_F(TextTools, ABrokenTagIsWarnedAbout)
+{
     c.load("<b>x</b> <i y");
     c.run("ToolsRemoveTagsClick");
     EXPECT_EQ(text(), "x <i y");
-    EXPECT_EQ(ui.texts(), QStringList{"An error occurred, possibly due to a broken tag."});
+    ASSERT_EQ(ui.texts(), QStringList{"An error occurred, possibly due to a broken tag."});
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
     EXPECT_EQ(c.waitDepth, 0);
-    // The entity passes convert every line and put the caret back at its offset.
+}
+
+// The entity passes convert every line, can be undone and put the caret back
+// at its offset.
+TEST_F(TextTools, EntityPassesCanBeUndone)
+{
     const std::string special = "caf\xc3\xa9\r\n\r\n\xc2\xa9 <img alt=\"\xc3\x89t\xc3\xa9\">";
     c.load(special, 5);
     c.run("ToolsS2HClick");
     EXPECT_EQ(text(), "caf&eacute;\r\n\r\n&copy; <img alt=\"&Eacute;t&eacute;\">");
     EXPECT_EQ(c.body().caretPosition(), 5);
-    EXPECT_TRUE(c.body().isModified());
-    EXPECT_TRUE(c.body().canUndo());
+    EXPECT_TRUE(c.body().isModified() && c.body().canUndo());
     c.run("ToolsH2SClick");
     EXPECT_EQ(text(), special);
 }
 
 // Removing line breaks wants a selection and a Yes; list items want selected
-// lines and take the tag case.
-TEST_F(TextTools, LineToolsWantASelectionAndRemoveReturnsAYes)
+// lines and take the tag case; neither can be undone.
+TEST_F(TextTools, LineToolsWantSelectedLines)
 {
-    c.load("a\r\nb\r\nc\r\nd", 0, 0);
+    c.load("a\r\nb\r\nc\r\nd");
     c.run("ToolsRemoveReturnsClick");
-    EXPECT_EQ(ui.texts(), QStringList{"You must select an area of text from which you would like to remove "
-                                      "line-feeds and carriage-returns."});
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Information);
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         c.body().setSelection(0, 7);  // "a\r\nb\r\nc"
         ui.answer(answer);
         c.run("ToolsRemoveReturnsClick");
-        EXPECT_EQ(ui.texts().last(), "You cannot undo this later, continue?");
     }
     EXPECT_EQ(text(), "a b c\r\nd");
-    EXPECT_EQ(c.body().caretPosition(), 0);
     EXPECT_FALSE(c.body().canUndo());
-    EXPECT_TRUE(c.body().isModified());
     c.mutableOptions().tagCase = false;
-    c.load("l0\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5");
+    c.load("l0\r\nl1\r\nl2");
     c.run("ToolsListItemsClick");
-    EXPECT_EQ(ui.texts().last(), "You do not have any lines selected.");
-    c.body().setSelection(c.body().lineStart(2), c.body().lineStart(5) - c.body().lineStart(2));
+    c.body().setSelection(0, c.body().lineStart(2));
     c.run("ToolsListItemsClick");
-    EXPECT_EQ(text(), "l0\r\nl1\r\n<LI>l2</LI>\r\n<LI>l3</LI>\r\n<LI>l4</LI>\r\nl5");
+    EXPECT_EQ(text(), "<LI>l0</LI>\r\n<LI>l1</LI>\r\nl2");
     EXPECT_FALSE(c.body().canUndo());
-    EXPECT_EQ(ui.shown.size(), 4u);
-    // Text to HTML asks, then wraps the whole text with the caret at the end.
+    EXPECT_EQ(ui.texts(), QStringList({"You must select an area of text from which you would like to remove "
+                                       "line-feeds and carriage-returns.",
+                                       "You cannot undo this later, continue?", "You cannot undo this later, continue?",
+                                       "You do not have any lines selected."}));
+}
+
+// Text to HTML asks, then wraps the whole text as one undoable edit, the
+// caret at the end.
+TEST_F(TextTools, TextToHtmlAsksFirst)
+{
     c.load("plain");
     ui.answer(Answer::No);
     c.run("FormatText2HtmlClick");
@@ -114,7 +119,6 @@ TEST_F(TextTools, LineToolsWantASelectionAndRemoveReturnsAYes)
     EXPECT_EQ(text(), markup::TextToHtml("plain", c.options().tagCase));
     EXPECT_EQ(c.body().caretPosition(), c.body().length());
     EXPECT_TRUE(c.body().canUndo());
-    EXPECT_TRUE(c.recolours.empty());
 }
 
 }  // namespace

@@ -1,0 +1,123 @@
+// The format, entity and highlighting commands run by name through the
+// registry on a real `body`. What each tag command writes is checked against
+// the command table: a button's text names its tag, and a menu entry and its
+// hidden end-tag twin (its shortcut with Shift added) write the same tag.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <set>
+
+#include "commands/CommandModules.h"
+#include "commands/CommandRegistry.h"
+#include "commands/CommandTable.h"
+#include "editor/BodyEditor.h"
+#include "markup/Entities.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeEditorContext.h"
+#include "support/Marked.h"
+
+namespace {
+
+class FormatCommands : public testing::Test {
+protected:
+    FormatCommands()
+    {
+        settings::Options& o = context.mutableOptions();
+        o.tagCase = true;
+        o.keepSelected = false;
+        o.fullCellTag = false;
+        app::registerFormatCommands(context, registry);
+    }
+    void run(const char* command) { ASSERT_TRUE(registry.run(command)) << command; }
+    app::BodyEditor& body() { return context.editor(); }
+    // What `command` writes over the selected "w" of "awb", the caret after it.
+    std::string markupOf(const char* command)
+    {
+        context.load("awb", 1, 1);
+        run(command);
+        const std::string t = body().text();
+        EXPECT_EQ(body().caretPosition(), body().length() - 1) << command;
+        EXPECT_TRUE(t.size() > 2 && t.front() == 'a' && t.back() == 'b') << t;
+        return t.substr(1, t.size() - 2);
+    }
+    // Each registered tag or entity command of the table: its entry and what it writes.
+    std::vector<std::pair<const app::CommandEntry*, std::string>> everyCommand()
+    {
+        std::vector<std::pair<const app::CommandEntry*, std::string>> written;
+        for (const app::CommandEntry& e : app::commandTable()) {
+            const bool view = e.parent && std::string_view(e.parent) == "View1";  // the highlighting commands
+            if (*e.command && !(e.flags & app::kMenu) && !view && registry.has(e.command))
+                written.emplace_back(&e, markupOf(e.command));
+        }
+        EXPECT_GT(written.size(), 50u);
+        return written;
+    }
+
+    testing_support::FakeEditorContext context;
+    app::CommandRegistry& registry = context.registry;
+};
+
+// A button's text names its tag; an entity is one the conversions know, and
+// no two commands write the same one.
+TEST_F(FormatCommands, EachCommandWritesWhatItsButtonNames)
+{
+    std::set<std::string> entities;
+    for (const auto& [e, markup] : everyCommand()) {
+        const std::string named = e->buttonText ? QString::fromLatin1(e->buttonText).toLower().toStdString() : "";
+        EXPECT_NE(markup.find(named), std::string::npos) << e->name << " shows " << named;
+        if (markup.front() != '&') continue;
+        EXPECT_TRUE(entities.insert(markup).second) << markup << " twice";
+        EXPECT_TRUE(markup == "&nbsp;" || markup::HtmlToSpecial(markup) != markup) << markup << " unknown";
+    }
+}
+
+// "</b>" for "<b>w</b>", " -->" for "<!-- w -->".
+TEST_F(FormatCommands, AShortcutWithShiftAddedWritesTheEndTagOfItsTwin)
+{
+    std::map<QKeySequence, std::string> byKey;
+    for (const auto& [e, markup] : everyCommand())
+        if (*e->shortcut) byKey[QKeySequence::fromString(QString::fromLatin1(e->shortcut))] = markup;
+    int twins = 0;
+    for (const auto& [key, markup] : byKey) {
+        const QKeyCombination k = key[0];
+        const auto twin = byKey.find(QKeySequence(QKeyCombination(k.keyboardModifiers() | Qt::ShiftModifier, k.key())));
+        if (k.keyboardModifiers() & Qt::ShiftModifier || twin == byKey.end()) continue;
+        ++twins;
+        const std::string& end = twin->second;
+        EXPECT_TRUE(markup.size() > end.size() + 1 && markup.ends_with(end)) << markup << " / " << end;
+        EXPECT_TRUE(!end.starts_with("</") || markup == "<" + end.substr(2) + "w" + end) << markup;
+    }
+    EXPECT_GE(twins, 19);
+}
+
+// The toggle stores the choice at once and colours the document under the
+// wait caption, or clears its colours.
+TEST_F(FormatCommands, TheHighlightingToggleColoursOrClearsTheDocument)
+{
+    context.load("<p>x</p>\r\ntext", 12, 0);
+    const QString title = context.window()->windowTitle();
+    for (const bool on : {true, false}) {
+        run("ViewColorizeClick");
+        EXPECT_EQ(std::pair(context.highlightingOn(), registry.checked("ViewColorizeClick")),
+                  std::pair(on, std::optional(on)));
+        EXPECT_EQ(settings::SettingsStore().read(settings::user::kColorize), on);
+        EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\ntext" : "<p>x</p>\r\ntext");
+    }
+    EXPECT_EQ(context.waitCaptions, QStringList{"Colorizing - Please wait..."});
+    EXPECT_EQ(context.window()->windowTitle(), title);
+}
+
+// Refresh colours anew, keeping the caret, while highlighting is on only.
+TEST_F(FormatCommands, RefreshColoursOnlyWhileHighlightingIsOn)
+{
+    for (const bool on : {false, true}) {
+        context.load("<p>x</p>\r\nte<i>xt", 11, 0);
+        context.setHighlightingOn(on);
+        run("ViewRefreshClick");
+        EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\nte{<i>}xt" : "<p>x</p>\r\nte<i>xt");
+        EXPECT_EQ(body().caretPosition(), 11);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// The tag builder dialogs through the real main window: menu entries open
+// them, OK puts their element in place of the selection, the toolbar's colour
+// grid, the right click on a selected colour code, and choices that come back
+// at the next opening. (What each dialog composes: tests/dialogs.)
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include "dialogs/ColorGrid.h"
+#include "dialogs/TfrmHex.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+class TagDialogCommands : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        start();
+        activate();
+    }
+    // The next dialog only shows its caption and is cancelled.
+    void captionOfNext(QString& seen)
+    {
+        ui.onModal([&seen](QDialog& d) {
+            seen = d.windowTitle();
+            return int(QDialog::Rejected);
+        });
+    }
+    static int click(QDialog& dialog, const char* button)
+    {
+        dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        return dialog.result();
+    }
+    dialogs::ColorGrid& grid() { return *window->findChild<dialogs::ColorGrid*>("ColorGrid"); }
+};
+
+// The selection, over a line break, goes into the dialog unchanged; the
+// element replaces it, the caret after it and every line it spans recoloured.
+TEST_F(TagDialogCommands, OkReplacesTheSelectionWithTheElementColoured)
+{
+    window->setHighlightingOn(true);
+    body().loadText("Ho\r\nme");
+    body().selectAll();
+    ui.onModal([](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>("txtDesc")->text(), "Ho\r\nme");
+        d.findChild<QLineEdit*>("txtAddr")->setText("index.html");
+        return click(d, "btnOK");
+    });
+    QTest::keyClick(&body(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(text(), "<a href=\"index.html\">Ho\r\nme</a>");
+    EXPECT_EQ(std::pair(body().caretPosition(), body().selectionLength()), std::pair(body().length(), markup::Pos(0)));
+    EXPECT_EQ(body().styleAt(0), markup::TagStyle);
+    EXPECT_EQ(body().styleAt(body().length() - 1), markup::TagStyle);
+}
+
+// A left click writes the cell's code, coloured; a right click opens the
+// finder, which closed inserts nothing.
+TEST_F(TagDialogCommands, TheColourGridWritesACodeOrOpensTheFinder)
+{
+    window->setHighlightingOn(true);
+    body().loadText("x");
+    body().setSelection(1, 0);
+    QTest::mouseClick(&grid(), Qt::LeftButton, {}, grid().cellRect(9).center());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return text() == "xff0000"; })) << text();
+    EXPECT_EQ(std::pair(body().styleAt(0), body().styleAt(1)), std::pair(markup::DefaultStyle, markup::TagStyle));
+    QString seen;
+    captionOfNext(seen);
+    QTest::mouseClick(&grid(), Qt::RightButton, {}, grid().cellRect(0).center());
+    EXPECT_TRUE(QTest::qWaitFor([&seen] { return seen == "Color Finder"; }));
+    EXPECT_EQ(text(), "xff0000");
+    EXPECT_EQ(body().caretPosition(), 7);
+}
+
+// A right click on a selected code of six digits followed by a quote opens
+// the finder on it, which puts its code back in the tag case; elsewhere the
+// context menu opens.
+TEST_F(TagDialogCommands, ARightClickOnASelectedCodeOpensTheFinder)
+{
+    const std::string page = R"(<body bgcolor="FFCC00" text="FFCC0">)";
+    // selection start, length, whether the finder opens
+    const std::tuple<int, int, bool> selections[] = {
+        {15, 6, true}, {15, 5, false}, {14, 7, false}, {29, 5, false}, {6, 6, false}};
+    for (const auto& [start, length, opens] : selections) {
+        body().loadText(page);
+        body().setSelection(start, length);
+        bool finder = false, menu = false;
+        ui.onModal([&finder](QDialog& d) {
+            finder = true;
+            EXPECT_EQ(static_cast<dialogs::TfrmHex&>(d).positions(), (dialogs::Rgb{255, 204, 0}));
+            return click(d, "btnInsert");
+        });
+        QTimer::singleShot(0, [&menu] {
+            if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) menu = true, popup->close();
+        });
+        const QPoint at = body().mapTo(window.get(), body().byteRect(start + 1).center());
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, at);
+        EXPECT_EQ(std::pair(finder, menu), std::pair(opens, !opens)) << start << "+" << length;
+        EXPECT_EQ(text(), opens ? R"(<body bgcolor="ffcc00" text="FFCC0">)" : page) << start << "+" << length;
+        ui.modals.clear();
+    }
+}
+
+// The line's size, the font's size and the finder's colour and place (the
+// centre of the main window at first) come back at the next opening.
+TEST_F(TagDialogCommands, ChoicesComeBackAtTheNextOpening)
+{
+    QStringList shown;
+    auto show = [&shown](const char* name) {
+        return [&shown, name](QDialog& d) {
+            QWidget* w = d.findChild<QWidget*>(QString::fromLatin1(name));
+            shown << (qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->currentText()
+                                                  : w->property("text").toString());
+            return int(QDialog::Rejected);
+        };
+    };
+    ui.onModal([](QDialog& d) {
+        d.findChild<QLineEdit*>("txtlSize")->setText("4");
+        return click(d, "btnOK");
+    });
+    ui.onModal([](QDialog& d) {
+        d.findChild<QComboBox*>("cmbSize")->setCurrentIndex(5);
+        return click(d, "btnOK");
+    });
+    QPoint place;
+    ui.onModal([&place](QDialog& d) {
+        place = d.geometry().topLeft();
+        d.findChild<QPushButton*>("btnLighter")->click();
+        d.reject();  // every close stores the finder's colour and place
+        return d.result();
+    });
+    for (const char* name : {"txtlSize", "cmbSize", "txtColor"}) ui.onModal(show(name));
+    for (int i = 0; i < 2; ++i)
+        for (const char* command : {"HorizontalLine1Click", "FormatFontClick", "ColorFinder1Click"}) run(command);
+    EXPECT_EQ(shown, QStringList({"4", "+2", "070707"}));
+    const QRect frame = window->frameGeometry();
+    EXPECT_EQ(place, frame.topLeft() + QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+}  // namespace

@@ -76,9 +76,7 @@ TEST(SideMask, BecomesTheseNameFiltersWhichThePanelAppliesIgnoringCase)
     // Folders chosen in a row: both lists follow the last one.
     panel.setFolder(dir);
     panel.setFolder(dir + QStringLiteral("/sub"));
-    const auto pathOf = [](const QModelIndex& index) {
-        return index.data(QFileSystemModel::FilePathRole).toString();
-    };
+    const auto pathOf = [](const QModelIndex& index) { return index.data(QFileSystemModel::FilePathRole).toString(); };
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return pathOf(panel.fileBox()->rootIndex()) == panel.folder() &&
                pathOf(panel.dirBox()->currentIndex()) == panel.folder();

@@ -70,8 +70,11 @@ TEST_F(MainWindowTest, MenusAndContextMenuFollowTheTable)
     fromTable("pmenu", 0, expected);
     EXPECT_EQ(actual, expected);
     // An entry that opens a dialog ends in a whole ellipsis.
-    for (const QAction* a : window->findChildren<QAction*>())
-        if (!a->menu() && a->text().endsWith(u'.')) EXPECT_TRUE(a->text().endsWith("...")) << a->text().toStdString();
+    for (const QAction* a : window->findChildren<QAction*>()) {
+        if (!a->menu() && a->text().endsWith(u'.')) {
+            EXPECT_TRUE(a->text().endsWith("...")) << a->text().toStdString();
+        }
+    }
     // The toolbars show their buttons in order with their hints and never take the focus.
     const std::pair<QToolBar*, std::span<const char* const>> bars[] = {
         {window->commands().standardBar(), app::standardBarButtons()},

@@ -122,9 +122,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         SCOPED_TRACE(nameOf(&dialog));
         expectOnScreen(dialog);
-        for (QPushButton* button : dialog.findChildren<QPushButton*>())
-            if (button->isVisible())
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->isVisible()) {
                 EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect()) << nameOf(button) << " cut off";
+            }
+        }
         const auto keys = accessKeys(dialog);
         for (const auto& [key, targets] : keys) {
             EXPECT_EQ(targets.size(), 1u) << key.toStdString() << " reaches " << testing::PrintToString(targets);

@@ -61,5 +61,4 @@ void BoldAtEnd(benchmark::State& state)
 }
 BENCHMARK(BoldAtEnd)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
 
-
 }  // namespace

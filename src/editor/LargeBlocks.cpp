@@ -22,6 +22,9 @@ constexpr std::size_t kHugePage = std::size_t(2) << 20;
 std::atomic<bool> setUp{false};
 std::atomic<std::size_t> keptFree{kKeptFreeBytes};
 
+// Only the replacement operator new below allocates here, and a sanitized
+// build has none.
+#if !defined(__SANITIZE_ADDRESS__)
 void* allocate(std::size_t size)
 {
     if (size < kLargeBlockBytes || !setUp.load(std::memory_order_relaxed)) return std::malloc(size);
@@ -32,6 +35,7 @@ void* allocate(std::size_t size)
     madvise(block, size & ~(kHugePage - 1), MADV_HUGEPAGE);
     return block;
 }
+#endif
 
 }  // namespace
 

@@ -191,7 +191,7 @@ def main(argv):
         if os.path.exists(json_path):
             with open(json_path) as f:
                 data = json.load(f)
-        data[name or " ".join(command)] = runs
+        data.setdefault(name or " ".join(command), []).extend(runs)
         with open(json_path, "w") as f:
             json.dump(data, f, indent=1)
 

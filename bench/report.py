@@ -67,11 +67,11 @@ PARTS = {
 # text that matches at every byte of one line, whose 50 MB case is mostly the
 # editing control laying out the 100 MB line it makes. Growth shown, not checked.
 WORST_CASES = {"ReplaceAllEverywhere"}
-# Linear is 5x. A linear pass through the editing control was measured at
-# 4.8x alone and 5.7x late in a full run (the CPU time as well: the memory
-# the process holds by then, not the machine's load), so the limit leaves
-# that room; a pass that turned quadratic grows 25x.
-MAX_GROWTH_10_TO_50 = 6.0
+# Linear is 5x; a pass that turned quadratic grows 25x. Linear passes through
+# the editing control measured from 3.8x to 6.2x across full runs on a 2-core
+# virtual machine, in CPU time as well as wall time: at 50 MB the cost of
+# fresh memory (whether huge pages are at hand) moves with the host's state.
+MAX_GROWTH_10_TO_50 = 8.0
 # Operations on a few lines: the same cost at 50 MB as at 1 MB, within 2x.
 NEAR_CARET = {"StatusRefresh", "TypeAtEnd", "BoldAtEnd", "RecolourNearCaret", "GoToLine"}
 MAX_GROWTH_1_TO_50 = 2.0
@@ -86,10 +86,12 @@ MEMORY = "PeakMemory"
 MEMORY_FACTOR = 4
 
 # The whole process (bench/ready_time.py): what a document costs the start,
-# in milliseconds: the median time until ready with the file minus the median
-# time until ready with no file, both from the same run. The other program's
-# time moves with the machine's load; the editor's own empty start moves with
-# it too, so the difference is what the document adds, whatever the load.
+# in milliseconds: the median, over the rounds of one run, of the time until
+# ready with the file minus the time until ready with no file in the same
+# round (scripts/bench starts the editor with no file and with each file in
+# turn, round after round). The other program's time moves with the
+# machine's load; the editor's own empty start moves with it too, so the
+# difference is what the document adds, whatever the load.
 DOCUMENT_COST_BUDGETS = {"10": 20, "50": 150, "long10": 300}
 READY_NAMES = {"0": "no file", "10": "10 MB", "50": "50 MB", "long10": "10 MB on one line"}
 # The whole process's peak memory with the 50 MB file, in times the file.
@@ -142,6 +144,13 @@ def median(values):
     return (values[n // 2] + values[(n - 1) // 2]) / 2 if n else None
 
 
+def document_cost(data, key):
+    """The median of the differences, round by round, between the ready time
+    with the file `key` and with no file (milliseconds)."""
+    rounds = zip(data.get(f"tagsmith/{key}", []), data.get("tagsmith/0", []))
+    return median([(w["ready"] - e["ready"]) * 1000 for w, e in rounds if "ready" in w and "ready" in e])
+
+
 def ready_table(path):
     """The whole-process rows; returns the problems found."""
     with open(path) as f:
@@ -171,7 +180,7 @@ def ready_table(path):
         ratio = f"{geany[0] / this[0]:.1f}x" if geany else "-"
         cost_text, budget_text = "-", "-"
         if key in DOCUMENT_COST_BUDGETS and empty is not None:
-            cost = this[0] - empty[0]
+            cost = document_cost(data, key)
             limit = DOCUMENT_COST_BUDGETS[key]
             fine = cost <= limit
             cost_text = f"{cost:+.0f} ms"

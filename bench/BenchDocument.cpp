@@ -152,7 +152,7 @@ const std::string& entityDocument(int megabytes)
 const std::string& upperCaseDocument(int megabytes)
 {
     static Cache cache;
-    return cached(cache, megabytes, [](int mb) { return markup::ConvertTagCase(htmlDocument(mb), true).text; });
+    return cached(cache, megabytes, [](int mb) { return markup::convertTagCase(htmlDocument(mb), true).text; });
 }
 
 // A minified page of `bytes` bytes without a line break: tags with varied

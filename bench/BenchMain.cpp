@@ -17,7 +17,7 @@
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/LargeBlocks.h"
 
 namespace {
@@ -44,14 +44,14 @@ int main(int argc, char** argv)
 {
     // As the editor does (src/main.cpp); QUILLON_BENCH_PLAIN_MEMORY=1 measures
     // without it, for comparison.
-    if (qEnvironmentVariableIntValue("QUILLON_BENCH_PLAIN_MEMORY") == 0) app::setUpMemoryForLargeDocuments();
+    if (qEnvironmentVariableIntValue("QUILLON_BENCH_PLAIN_MEMORY") == 0) editor::setUpMemoryForLargeDocuments();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     standardHandler = qInstallMessageHandler(quietMessages);
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
     QApplication app(argc, argv);
-    app::BodyEditor::installPlainAccessibility();
+    editor::BodyControl::installPlainAccessibility();
     if (argc == 3 && std::strcmp(argv[1], "--open-and-measure") == 0) return bench::openAndMeasure(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "--open") == 0) {
         bench::BenchWindow window;

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
-#include "commands/EditorContext.h"
 #include "editor/LargeBlocks.h"
 #include "interaction/Captions.h"
 #include "markup/Highlighter.h"
@@ -31,15 +31,15 @@ int SilentInteraction::runModal(QDialog& dialog)
 BenchWindow::BenchWindow() : window_(std::make_unique<QMainWindow>())
 {
     window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
-                            QString::fromLatin1(interaction::kTitleSuffix));
+                            QString::fromLatin1(interaction::TitleSuffix));
     // The menus and bars the modules reach by name; the bars stay hidden.
-    commands_ = new app::CommandUi(*window_, registry);
+    commands_ = new commands::CommandUi(*window_, registry);
     commands_->build();
     for (QToolBar* bar : {commands_->standardBar(), commands_->formatBar(), commands_->customBar()}) bar->hide();
-    body_ = new app::BodyEditor(window_.get());
+    body_ = new editor::BodyControl(window_.get());
     window_->setCentralWidget(body_);
     window_->resize(639, 479);
-    app::registerAllCommands(*this, registry);
+    commands::registerAllCommands(*this, registry);
     window_->show();
     paint();
 }
@@ -49,14 +49,14 @@ BenchWindow::~BenchWindow()
     while (waitDepth_ > 0) endWait();
 }
 
-void BenchWindow::recolourNearCaret(int linesBack, int extraLines)
+void BenchWindow::RecolourNearCaret(int linesBack, int extraLines)
 {
     if (highlighting_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
 }
 
-void BenchWindow::colourDocument()
+void BenchWindow::ColourDocument()
 {
-    if (highlighting_) app::colourDocumentWithWait(*this);
+    if (highlighting_) commands::colourDocumentWithWait(*this);
 }
 
 void BenchWindow::beginWait(const QString& caption)
@@ -81,8 +81,8 @@ void BenchWindow::open(std::string_view text)
 
 void BenchWindow::opened()
 {
-    app::keepFreedMemoryFor(static_cast<size_t>(body_->length()));
-    colourDocument();
+    editor::keepFreedMemoryFor(static_cast<size_t>(body_->length()));
+    ColourDocument();
     registry.documentReplaced();
     paint();
 }

@@ -11,10 +11,10 @@
 #include <functional>
 #include <memory>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "interaction/Interaction.h"
 
 namespace bench {
@@ -45,7 +45,7 @@ private:
     interaction::Interaction* previous_;
 };
 
-class BenchWindow final : public app::EditorContext {
+class BenchWindow final : public commands::CommandContext {
 public:
     // A window of the main window's default size, shown, with highlighting on.
     BenchWindow();
@@ -53,23 +53,23 @@ public:
     BenchWindow(const BenchWindow&) = delete;
     BenchWindow& operator=(const BenchWindow&) = delete;
 
-    app::BodyEditor& body() override { return *body_; }
-    app::BodyEditor& editor() override { return *body_; }
+    editor::BodyControl& body() override { return *body_; }
+    editor::BodyControl& bodyControl() override { return *body_; }
     QWidget* window() override { return window_.get(); }
-    app::CommandUi& commands() override { return *commands_; }
+    commands::CommandUi& commands() override { return *commands_; }
     files::SidePanel* sidePanel() override { return nullptr; }
     const settings::Options& options() const override { return options_; }
-    void loadOptions() override {}
-    bool highlightingOn() const override { return highlighting_; }
+    void LoadOptions() override {}
+    bool HighlightingOn() const override { return highlighting_; }
     void setHighlightingOn(bool on) override { highlighting_ = on; }
-    void recolourNearCaret(int linesBack, int extraLines) override;
-    void colourDocument() override;
+    void RecolourNearCaret(int linesBack, int extraLines) override;
+    void ColourDocument() override;
     markup::KeyFlags& keyFlags() override { return keyFlags_; }
     void beginWait(const QString& caption) override;
     void endWait() override;
     void notify(const QString&) override {}
-    QString documentPath() const override { return {}; }
-    bool saveDocument(bool) override { return false; }
+    QString DocumentPath() const override { return {}; }
+    bool SaveDocument(bool) override { return false; }
     bool openDocument(const QString&) override { return false; }
     bool askToSaveChanges() override { return true; }
     void setDocumentFile(const QString&, const storage::DocumentFormat&) override {}
@@ -85,13 +85,13 @@ public:
     // Runs a registered command by name; aborts the run when there is none.
     void run(const char* command);
 
-    app::CommandRegistry registry;
+    commands::CommandRegistry registry;
     SilentInteraction interaction;
 
 private:
     std::unique_ptr<QMainWindow> window_;
-    app::CommandUi* commands_;  // owned by window_
-    app::BodyEditor* body_;     // owned by window_
+    commands::CommandUi* commands_;  // owned by window_
+    editor::BodyControl* body_;      // owned by window_
     settings::Options options_;
     bool highlighting_ = true;
     markup::KeyFlags keyFlags_;

@@ -24,7 +24,7 @@ void TypeAtEnd(benchmark::State& state)
 {
     bench::BenchWindow window;
     window.open(bench::htmlDocument(static_cast<int>(state.range(0))));
-    app::BodyEditor& body = window.body();
+    editor::BodyControl& body = window.body();
     body.setFocus();
     body.setSelection(body.length(), 0);
     window.paint();
@@ -46,7 +46,7 @@ void BoldAtEnd(benchmark::State& state)
 {
     bench::BenchWindow window;
     window.open(bench::htmlDocument(static_cast<int>(state.range(0))));
-    app::BodyEditor& body = window.body();
+    editor::BodyControl& body = window.body();
     for (auto _ : state) {
         // A new last line with one word, selected as the author would.
         state.PauseTiming();

@@ -21,7 +21,7 @@ void ColourDocument(benchmark::State& state)
         window.body().clearStyles();
         faults.start();
         state.ResumeTiming();
-        window.colourDocument();
+        window.ColourDocument();
         window.paint();
         faults.stop();
     }
@@ -31,7 +31,7 @@ void ColourDocument(benchmark::State& state)
 void TagStylesPass(benchmark::State& state)
 {
     const std::string& doc = bench::htmlDocument(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(markup::TagStyles(doc));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::tagStyles(doc));
 }
 
 [[maybe_unused]] const bool kRegistered = [] {
@@ -44,11 +44,11 @@ void RecolourNearCaret(benchmark::State& state)
 {
     bench::BenchWindow window;
     window.open(bench::htmlDocument(static_cast<int>(state.range(0))));
-    app::BodyEditor& body = window.body();
+    editor::BodyControl& body = window.body();
     const markup::Pos end = body.length() - 2;  // on the last line of text
     for (auto _ : state) {
         body.setSelection(end, 0);
-        window.recolourNearCaret(1, 1);
+        window.RecolourNearCaret(1, 1);
     }
 }
 BENCHMARK(RecolourNearCaret)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMicrosecond);

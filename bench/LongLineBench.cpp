@@ -10,14 +10,14 @@
 #include <QTemporaryDir>
 
 #include "BenchDocument.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/LargeBlocks.h"
 #include "storage/DocumentFile.h"
 
 namespace {
 
 // Paints the visible part now, as the first frame on screen would.
-void showNow(app::BodyEditor& editor)
+void showNow(editor::BodyControl& editor)
 {
     editor.repaintNow();
     QApplication::processEvents();
@@ -26,13 +26,13 @@ void showNow(app::BodyEditor& editor)
 void ShowLongLine(benchmark::State& state)
 {
     const std::string page = bench::minifiedPage(static_cast<size_t>(state.range(0)) << 20);
-    app::BodyEditor editor;
+    editor::BodyControl editor;
     editor.resize(1000, 700);
     editor.show();
     QApplication::processEvents();
     for (auto _ : state) {
         editor.loadText(page);
-        app::keepFreedMemoryFor(page.size());  // as opening a file does
+        editor::keepFreedMemoryFor(page.size());  // as opening a file does
         showNow(editor);
     }
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line");
@@ -40,12 +40,12 @@ void ShowLongLine(benchmark::State& state)
 
 void TypeAtEndOfLongLine(benchmark::State& state)
 {
-    app::BodyEditor editor;
+    editor::BodyControl editor;
     editor.resize(1000, 700);
     editor.show();
     const std::string page = bench::minifiedPage(static_cast<size_t>(state.range(0)) << 20);
     editor.loadText(page);
-    app::keepFreedMemoryFor(page.size());  // as opening a file does
+    editor::keepFreedMemoryFor(page.size());  // as opening a file does
     showNow(editor);
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
     QApplication::sendEvent(&editor, &end);
@@ -64,7 +64,7 @@ void SaveLongLine(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.html"));
-    app::BodyEditor body;
+    editor::BodyControl body;
     body.loadText(bench::minifiedPage(static_cast<size_t>(state.range(0)) << 20));
     QString error;
     for (auto _ : state) {
@@ -88,7 +88,7 @@ void OpenAndSaveLargeFile(benchmark::State& state)
         QString error;
         storage::saveDocumentFile(path, bytes, {storage::Encoding::Utf8, storage::LineBreaks::CrLf}, &error);
     }
-    app::BodyEditor body;
+    editor::BodyControl body;
     body.resize(1000, 700);
     body.show();
     QString error;

@@ -9,13 +9,13 @@
 
 #include "BenchDocument.h"
 #include "app/StatusPanels.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 
 namespace {
 
 void refresh(benchmark::State& state, const std::string& text, bool lastLongLine)
 {
-    app::BodyEditor body;
+    editor::BodyControl body;
     QStatusBar bar;
     app::StatusPanels panels(bar, body, [] { return QStringLiteral("/tmp/page.html"); });
     body.loadText(text);

@@ -57,7 +57,7 @@ void HtmlToSpecial(benchmark::State& state)
 void TagCasePass(benchmark::State& state)
 {
     const std::string& doc = bench::htmlDocument(megabytes(state));
-    for (auto _ : state) benchmark::DoNotOptimize(markup::ConvertTagCase(doc, true));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::convertTagCase(doc, true));
 }
 // The worst case of the tag case pass: every tag holds a keyword whose value
 // has no quote after it anywhere, so each tag's search for the value's end
@@ -66,7 +66,7 @@ void TagCaseUnquotedValues(benchmark::State& state)
 {
     std::string doc;
     while (doc.size() < (static_cast<size_t>(megabytes(state)) << 20)) doc += "<IMG SRC=A>";
-    for (auto _ : state) benchmark::DoNotOptimize(markup::ConvertTagCase(doc, false));
+    for (auto _ : state) benchmark::DoNotOptimize(markup::convertTagCase(doc, false));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * doc.size()));
 }
 void RemoveTagsPass(benchmark::State& state)

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "markup/CaseFold.h"
+#include "markup/FoldedPattern.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         markup::TextBuffer buffer(document);
         buffer.setSelection(3, 4);
         const std::string e = entry.toStdString();
-        dialogs::InsertTagListEntry(buffer, e);
+        dialogs::insertTagListEntry(buffer, e);
         const size_t kept = e.find('>') != std::string::npos ? 4 : 0;
         FUZZ_CHECK(buffer.text().size() == document.size() - 4 + kept + e.size());
     }

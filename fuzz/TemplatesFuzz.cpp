@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const bool lower : {true, false}) {
         generators::DefaultPage page;
         page.lowerCase = lower;
-        page.useDefault = size % 2;
+        page.UseDefault = size % 2;
         page.bgImage = part(0);
         page.dtd = part(1);
         for (size_t i = 0; i < page.colours.size(); ++i) page.colours[i] = part(2 + static_cast<int>(i));

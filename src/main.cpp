@@ -11,9 +11,9 @@
 
 int main(int argc, char** argv)
 {
-    app::setUpMemoryForLargeDocuments();
+    editor::setUpMemoryForLargeDocuments();
     // The text tools on files: no window, no display.
-    if (app::isBatchCommandLine(argc, argv)) return app::runBatch(argc, argv);
+    if (cli::isBatchCommandLine(argc, argv)) return cli::runBatch(argc, argv);
     if (const auto answered = cli::answerInformationOptions(argc, argv)) return *answered;
     cli::SplitArguments words = cli::splitAtDashes(argc, argv);
     int qtArgc = static_cast<int>(words.forQt.size()) - 1;

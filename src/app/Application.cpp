@@ -8,7 +8,7 @@
 #include "app/DocumentLifecycle.h"
 #include "app/TfrmMain.h"
 #include "cli/CommandLine.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/StartupTrace.h"
 #include "interaction/Captions.h"
 #include "settings/Options.h"
@@ -36,7 +36,7 @@ constexpr const char* kDesktopName = "quillon-pro";
 
 int run(QApplication& application, const QStringList& arguments)
 {
-    startupMark("Qt application made");
+    editor::startupMark("Qt application made");
     QApplication::setApplicationName(QString::fromLatin1(interaction::kAppTitle));
     QApplication::setOrganizationName(QStringLiteral("Corvantis"));
     QApplication::setApplicationVersion(QString::fromLatin1(cli::programVersion()));
@@ -44,14 +44,14 @@ int run(QApplication& application, const QStringList& arguments)
     QApplication::setWindowIcon(
         QIcon::fromTheme(QString::fromLatin1(kDesktopName), QIcon(QStringLiteral(":/quillon-pro.svg"))));
     QApplication::setStyle(new HintDelayStyle);
-    BodyEditor::installPlainAccessibility();
+    editor::BodyControl::installPlainAccessibility();
     // The file named on the command line is read while the window is built.
     const QString path = cli::commandLinePath(arguments, QDir::currentPath());
-    const BodyEditor::PreloadScope preload =
-        BodyEditor::preload(storage::namesItsFileExactly(path) ? path : QString(),
-                            settings::SettingsStore().read(settings::user::kColorize));
+    const editor::BodyControl::PreloadScope preload =
+        editor::BodyControl::preload(storage::namesItsFileExactly(path) ? path : QString(),
+                                     settings::SettingsStore().read(settings::user::kColorize));
     TfrmMain window;
-    startupMark("main window built");
+    editor::startupMark("main window built");
     window.start(arguments);
     return application.exec();
 }

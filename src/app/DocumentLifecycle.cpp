@@ -11,7 +11,7 @@
 #include "app/WindowLayout.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/LargeBlocks.h"
 #include "files/SidePanel.h"
 #include "interaction/Captions.h"
@@ -22,7 +22,7 @@
 namespace app {
 namespace {
 
-const QString kSuffix = QString::fromLatin1(interaction::kTitleSuffix);
+const QString kSuffix = QString::fromLatin1(interaction::TitleSuffix);
 const QString kUntitled = QString::fromLatin1(interaction::kUntitled);
 
 QStringList openFilters()
@@ -53,12 +53,12 @@ struct Place {
     int firstLine = 0;
 };
 
-Place placeIn(const EditorView& body)
+Place placeIn(const editor::TextView& body)
 {
     return {body.selectionStart(), body.selectionStart() + body.selectionLength(), body.firstVisibleDocumentLine()};
 }
 
-void goBack(EditorView& body, const Place& place)
+void goBack(editor::TextView& body, const Place& place)
 {
     body.setSelection(place.from, place.to - place.from);
     body.scrollToDocumentLine(place.firstLine);
@@ -77,7 +77,7 @@ bool shownEmptyAtStart(std::string_view text)
     return !text.empty() && text.size() < 3 && text.find_first_not_of("\r\n") == std::string_view::npos;
 }
 
-QString captionFileName(const QString& caption)
+QString CaptionFileName(const QString& caption)
 {
     QString text = caption;
     if (text.endsWith(kSuffix)) text.chop(kSuffix.size());
@@ -86,7 +86,7 @@ QString captionFileName(const QString& caption)
 
 DocumentLifecycle::DocumentLifecycle(const DocumentParts& parts) : parts_(parts) {}
 
-void DocumentLifecycle::registerCommands(CommandRegistry& registry)
+void DocumentLifecycle::registerCommands(commands::CommandRegistry& registry)
 {
     registry.add(QStringLiteral("FileNewClick"), [this] { fileNew(); });
     registry.add(QStringLiteral("FileOpenClick"), [this] { fileOpen(); });
@@ -94,12 +94,12 @@ void DocumentLifecycle::registerCommands(CommandRegistry& registry)
     registry.add(QStringLiteral("FileSaveAsClick"), [this] { fileSaveAs(); });
     registry.add(QStringLiteral("FileExitClick"), [this] { parts_.window.closeWindow(); });
     for (int i = 0; i < kRecentSlots; ++i)
-        registry.add(QStringLiteral("mru%1Click").arg(i + 1), [this, i] { openRecentFile(i); });
+        registry.add(QStringLiteral("mru%1Click").arg(i + 1), [this, i] { OpenRecentFile(i); });
 }
 
-QString DocumentLifecycle::captionFileName() const
+QString DocumentLifecycle::CaptionFileName() const
 {
-    return app::captionFileName(parts_.window.caption());
+    return app::CaptionFileName(parts_.window.caption());
 }
 
 void DocumentLifecycle::updateTitle(const QString& path)
@@ -139,7 +139,7 @@ bool DocumentLifecycle::load(const QString& path)
         return false;
     }
     // Freed memory is kept in proportion to the document (app/LargeBlocks).
-    keepFreedMemoryFor(static_cast<size_t>(parts_.body.length()));
+    editor::keepFreedMemoryFor(static_cast<size_t>(parts_.body.length()));
     format_ = format;
     identity_ = identity;
     offered_ = {};
@@ -153,7 +153,7 @@ void DocumentLifecycle::show(std::string_view text)
 {
     parts_.body.loadText(text);
     // Freed memory is kept in proportion to the document (app/LargeBlocks).
-    keepFreedMemoryFor(text.size());
+    editor::keepFreedMemoryFor(text.size());
 }
 
 SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
@@ -208,7 +208,7 @@ SaveResult DocumentLifecycle::write(const QString& path, bool* elsewhere)
 
 void DocumentLifecycle::declareUtf8(const storage::Redeclaration& edit)
 {
-    EditorView& body = parts_.body;
+    editor::TextView& body = parts_.body;
     const auto start = static_cast<markup::Pos>(edit.offset);
     const auto end = start + static_cast<markup::Pos>(edit.length);
     const auto growth = static_cast<markup::Pos>(edit.replacement.size()) - (end - start);
@@ -219,7 +219,7 @@ void DocumentLifecycle::declareUtf8(const storage::Redeclaration& edit)
     place.to = moved(place.to);
     body.setSelection(start, end - start);
     body.replaceSelection(edit.replacement);  // one undoable edit
-    parts_.window.recolourNearCaret(body.lineFromPosition(body.caretPosition()) - body.lineFromPosition(start), 0);
+    parts_.window.RecolourNearCaret(body.lineFromPosition(body.caretPosition()) - body.lineFromPosition(start), 0);
     goBack(body, place);
 }
 
@@ -227,9 +227,9 @@ bool DocumentLifecycle::askToSave(const QString& beginning, bool addToRecent)
 {
     if (!parts_.body.isModified()) return true;
     switch (
-        interaction::ui().ask(beginning + captionFileName() + QLatin1Char('?'), interaction::Buttons::YesNoCancel)) {
+        interaction::ui().ask(beginning + CaptionFileName() + QLatin1Char('?'), interaction::Buttons::YesNoCancel)) {
         case interaction::Answer::Yes:
-            return saveDocument(addToRecent) == SaveResult::Saved;
+            return SaveDocument(addToRecent) == SaveResult::Saved;
         case interaction::Answer::No:
             return true;
         default:
@@ -268,18 +268,18 @@ void DocumentLifecycle::fileNew()
     // The new-document dialog and its templates; the document they leave
     // takes the editor font and is coloured here.
     parts_.registry.run(QStringLiteral("GenerateNewDocument"));
-    parts_.layout.applyEditorFont();
-    parts_.window.colourDocument();
+    parts_.layout.ApplyEditorFont();
+    parts_.window.ColourDocument();
 }
 
 void DocumentLifecycle::fileOpen()
 {
     const bool modified = parts_.body.isModified();
     if (!askToSave(QStringLiteral("Save Changes to "))) return;
-    openDocumentDialog(true, modified);
+    OpenDocumentDialog(true, modified);
 }
 
-void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCancel)
+void DocumentLifecycle::OpenDocumentDialog(bool addToRecent, bool discardOnCancel)
 {
     settings::SettingsStore store;
     QString folder = store.read(settings::user::kLastDir);
@@ -297,11 +297,11 @@ void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCance
         }
         return;
     }
-    parts_.layout.applyEditorFont();
+    parts_.layout.ApplyEditorFont();
     if (!load(chosen)) return;
     if (addToRecent) {
-        addRecentFile(chosen);
-        refreshRecentMenu();
+        AddRecentFile(chosen);
+        RefreshRecentMenu();
     }
     updateTitle(chosen);
     path_ = chosen;
@@ -312,7 +312,7 @@ void DocumentLifecycle::openDocumentDialog(bool addToRecent, bool discardOnCance
     settings::SettingsStore out;
     out.write(settings::user::kLastDir, slash > 0 ? chosen.left(slash) : QString());
     out.close();
-    parts_.window.colourDocument();
+    parts_.window.ColourDocument();
 }
 
 void DocumentLifecycle::fileSaveAs()
@@ -327,7 +327,7 @@ SaveResult DocumentLifecycle::saveElsewhere(bool addToRecent)
     // leaves the document with the name it had.
     const QString before = path_;
     path_.clear();
-    const SaveResult result = saveDocument(addToRecent);
+    const SaveResult result = SaveDocument(addToRecent);
     if (result != SaveResult::Saved) path_ = before;
     return result;
 }
@@ -343,7 +343,7 @@ int DocumentLifecycle::confirmOverwrite()
     return interaction::ui().choose(changeOnDisk(path_, now) + QLatin1Char('\n') + consequence, buttons, 2, 2);
 }
 
-SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
+SaveResult DocumentLifecycle::SaveDocument(bool addToRecent)
 {
     QString path = path_;
     if (!path.isEmpty()) {
@@ -376,8 +376,8 @@ SaveResult DocumentLifecycle::saveDocument(bool addToRecent)
         updateTitle(path);
     }
     if (addToRecent) {
-        addRecentFile(path);
-        refreshRecentMenu();
+        AddRecentFile(path);
+        RefreshRecentMenu();
     }
     parts_.body.setModified(false);
     parts_.side.refresh();
@@ -403,17 +403,17 @@ void DocumentLifecycle::offerReload()
 
 void DocumentLifecycle::reload()
 {
-    EditorView& body = parts_.body;
+    editor::TextView& body = parts_.body;
     const int line = body.lineFromPosition(body.caretPosition());
     const int top = body.firstVisibleDocumentLine();
     if (!load(path_)) return;
     body.setModified(false);
     body.setSelection(body.lineStart(std::min(line, body.lineCount() - 1)), 0);
     body.scrollToDocumentLine(top);
-    parts_.window.colourDocument();
+    parts_.window.ColourDocument();
 }
 
-void DocumentLifecycle::refreshRecentMenu()
+void DocumentLifecycle::RefreshRecentMenu()
 {
     const RecentSlots paths = recentMenuSlots();
     bool any = false;
@@ -428,7 +428,7 @@ void DocumentLifecycle::refreshRecentMenu()
     if (QAction* line = parts_.commands.action(QStringLiteral("mruline"))) line->setVisible(any);
 }
 
-void DocumentLifecycle::openRecentFile(int slot)
+void DocumentLifecycle::OpenRecentFile(int slot)
 {
     QAction* entry = parts_.commands.action(QStringLiteral("mru%1").arg(slot + 1));
     const QString path = entry ? entry->data().toString() : QString();
@@ -443,13 +443,13 @@ void DocumentLifecycle::openRecentFile(int slot)
     updateTitle(path);
     parts_.registry.documentReplaced();
     parts_.body.setModified(false);
-    parts_.window.colourDocument();
+    parts_.window.ColourDocument();
 }
 
 bool DocumentLifecycle::openAsDocument(const QString& path)
 {
     if (!askToSave(QStringLiteral("Save Changes to "), false)) return false;
-    parts_.layout.applyEditorFont();
+    parts_.layout.ApplyEditorFont();
     if (!load(path)) return false;
     path_ = path;
     updateTitle(path);
@@ -466,7 +466,7 @@ void DocumentLifecycle::restore(const QString& path, const storage::DocumentForm
     updateTitle(path);
     parts_.registry.documentReplaced();
     parts_.body.setModified(true);
-    parts_.window.colourDocument();
+    parts_.window.ColourDocument();
 }
 
 bool DocumentLifecycle::closeQuery()
@@ -477,7 +477,7 @@ bool DocumentLifecycle::closeQuery()
         if (!askToSave(QStringLiteral("Save changes to "))) return false;
         show({});
     }
-    settings::EraseEarlierVersions();
+    settings::eraseEarlierVersions();
     parts_.registry.windowClosing();
     return true;
 }

@@ -14,11 +14,17 @@ namespace files {
 class SidePanel;
 }
 
-namespace app {
-
-class BodyEditor;
+namespace commands {
 class CommandRegistry;
 class CommandUi;
+}  // namespace commands
+
+namespace editor {
+class BodyControl;
+}  // namespace editor
+
+namespace app {
+
 class WindowLayout;
 
 enum class SaveResult { Saved, Cancelled, Failed };
@@ -29,12 +35,12 @@ QString withDefaultSuffix(const QString& path);
 // that are all line breaks (a stray line break); anything else is kept.
 bool shownEmptyAtStart(std::string_view text);
 // The file-name part of a caption ending in " - Quillon Pro".
-QString captionFileName(const QString& caption);
+QString CaptionFileName(const QString& caption);
 
 // What the document's life asks of the window that shows it: the caption
 // that names the document, closing the window, the folder the program was
 // started in, a word to the author in passing and colouring as highlighting
-// says (see EditorContext). The main window implements it.
+// says (see CommandContext). The main window implements it.
 class DocumentWindow {
 public:
     virtual ~DocumentWindow() = default;
@@ -43,19 +49,19 @@ public:
     virtual void closeWindow() = 0;
     virtual QString startFolder() const = 0;
     virtual void notify(const QString& text) = 0;
-    virtual void colourDocument() = 0;
-    virtual void recolourNearCaret(int linesBack, int extraLines) = 0;
+    virtual void ColourDocument() = 0;
+    virtual void RecolourNearCaret(int linesBack, int extraLines) = 0;
 };
 
 // The parts of the main window the document's life works with.
 struct DocumentParts {
     DocumentWindow& window;
-    BodyEditor& body;
+    editor::BodyControl& body;
     // Tells the modules of a document replaced and of the close; makes new
     // documents (GenerateNewDocument).
-    CommandRegistry& registry;
+    commands::CommandRegistry& registry;
     // The recent files' entries.
-    CommandUi& commands;
+    commands::CommandUi& commands;
     // The editor font of a document read, the window's state at its close.
     WindowLayout& layout;
     // Where Save As starts, and the file list shown after a save.
@@ -66,12 +72,12 @@ class DocumentLifecycle {
 public:
     explicit DocumentLifecycle(const DocumentParts& parts);
 
-    void registerCommands(CommandRegistry& registry);
+    void registerCommands(commands::CommandRegistry& registry);
 
     QString path() const { return path_; }
     const storage::DocumentFormat& format() const { return format_; }
     // The file-name part of the window's caption ("untitled.html" while untitled).
-    QString captionFileName() const;
+    QString CaptionFileName() const;
     // Caption := path (or "untitled.html") + " - Quillon Pro".
     void updateTitle(const QString& path);
 
@@ -80,19 +86,19 @@ public:
 
     void fileNew();
     void fileOpen();
-    void fileSave() { saveDocument(true); }
+    void fileSave() { SaveDocument(true); }
     void fileSaveAs();
-    SaveResult saveDocument(bool addToRecent);
+    SaveResult SaveDocument(bool addToRecent);
     // The open dialog; `discardOnCancel` empties the editor when the dialog is
     // cancelled (the author has already agreed to lose the text).
-    void openDocumentDialog(bool addToRecent, bool discardOnCancel);
-    void openRecentFile(int slot);
+    void OpenDocumentDialog(bool addToRecent, bool discardOnCancel);
+    void OpenRecentFile(int slot);
     // A file opened from the side panel: after the question "Save Changes to "
     // (whose Yes saves without touching the recent files), the file replaces
     // the document in the editor font. The recent files stay as they are.
     // False when the author cancelled or the file could not be read.
     bool openAsDocument(const QString& path);
-    void refreshRecentMenu();
+    void RefreshRecentMenu();
     // The close of the window; false keeps it open.
     bool closeQuery();
     // When the window is active again: a file another program changed while
@@ -108,7 +114,7 @@ public:
     // (or untitled) in that file's format.
     void restore(const QString& path, const storage::DocumentFormat& format, std::string_view text);
     // A file for the document without showing it in the caption, or with an
-    // empty path the untitled document (see EditorContext::setDocumentFile).
+    // empty path the untitled document (see CommandContext::setDocumentFile).
     void setFile(const QString& path, const storage::DocumentFormat& format);
 
 private:

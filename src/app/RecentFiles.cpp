@@ -18,7 +18,7 @@ RecentSlots readRecentSlots()
 // Paths are kept and compared exactly as given: on this system two names
 // that differ in letter case are two files, and a lower-cased path would
 // name a file that does not exist.
-void addRecentFile(const QString& path)
+void AddRecentFile(const QString& path)
 {
     const RecentSlots paths = readRecentSlots();
     for (const QString& s : paths)

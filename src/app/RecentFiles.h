@@ -14,7 +14,7 @@ using RecentSlots = std::array<QString, kRecentSlots>;
 RecentSlots readRecentSlots();
 // Puts `path` in slot 1 and moves the others down, the oldest falling out;
 // a path already in the list keeps its place and nothing changes.
-void addRecentFile(const QString& path);
+void AddRecentFile(const QString& path);
 // The slots as the File menu shows them: of two equal slots the lower-numbered
 // one is cleared, so each file shows once.
 RecentSlots recentMenuSlots();

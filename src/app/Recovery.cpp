@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "interaction/Captions.h"
 #include "interaction/Interaction.h"
 #include "storage/Instances.h"
@@ -63,7 +63,7 @@ QString writeSnapshot(const QString& file, const std::string& bytes)
 
 }  // namespace
 
-Recovery::Recovery(BodyEditor& body, std::function<storage::DocumentName()> name, QString file)
+Recovery::Recovery(editor::BodyControl& body, std::function<storage::DocumentName()> name, QString file)
     : body_(body), name_(std::move(name)), file_(std::move(file))
 {
     idle_.setSingleShot(true);
@@ -72,11 +72,12 @@ Recovery::Recovery(BodyEditor& body, std::function<storage::DocumentName()> name
     latest_.setInterval(kLatestMs);
     connect(&idle_, &QTimer::timeout, this, &Recovery::snapshot);
     connect(&latest_, &QTimer::timeout, this, &Recovery::snapshot);
-    connect(&body_, &BodyEditor::contentChanged, this, [this] {
+    connect(&body_, &editor::BodyControl::contentChanged, this, [this] {
         if (body_.isModified()) schedule();
     });
     // Saved, loaded, emptied or undone to the saved text: nothing to recover.
-    connect(&body_, &BodyEditor::modifiedChanged, this, [this](bool modified) { modified ? schedule() : discard(); });
+    connect(&body_, &editor::BodyControl::modifiedChanged, this,
+            [this](bool modified) { modified ? schedule() : discard(); });
 }
 
 Recovery::~Recovery()

@@ -15,9 +15,11 @@
 
 #include "storage/RecoveryFile.h"
 
-namespace app {
+namespace editor {
+class BodyControl;
+}  // namespace editor
 
-class BodyEditor;
+namespace app {
 
 class Recovery : public QObject {
     Q_OBJECT
@@ -27,7 +29,7 @@ public:
 
     // Snapshots of `body` go to `file`; `name` says what the document is when
     // each is taken. Changes are followed from here on.
-    Recovery(BodyEditor& body, std::function<storage::DocumentName()> name, QString file);
+    Recovery(editor::BodyControl& body, std::function<storage::DocumentName()> name, QString file);
     // Waits for a write in progress and removes the file.
     ~Recovery() override;
 
@@ -58,7 +60,7 @@ private:
     // it could not read is left as it is.
     void removeOwnFile();
 
-    BodyEditor& body_;
+    editor::BodyControl& body_;
     std::function<storage::DocumentName()> name_;
     QString file_;
     QTimer idle_;

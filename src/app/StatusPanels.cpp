@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QStyle>
 
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Captions.h"
 #include "interaction/Interaction.h"
 
@@ -61,8 +61,8 @@ protected:
 
 }  // namespace
 
-StatusPanels::StatusPanels(QStatusBar& bar, EditorView& body, std::function<QString()> documentPath)
-    : QObject(&bar), bar_(bar), body_(body), documentPath_(std::move(documentPath))
+StatusPanels::StatusPanels(QStatusBar& bar, editor::TextView& body, std::function<QString()> DocumentPath)
+    : QObject(&bar), bar_(bar), body_(body), DocumentPath_(std::move(DocumentPath))
 {
     bar_.setObjectName(QStringLiteral("StatusBar1"));
     bar_.setSizeGripEnabled(true);
@@ -110,7 +110,7 @@ void StatusPanels::update()
     const markup::Pos start = body_.selectionStart();
     const int line = body_.lineFromPosition(start) + 1;
     const int column = body_.columnOf(start) + 1;
-    const QString path = documentPath_();
+    const QString path = DocumentPath_();
     const QLocale locale;
     // The short time without seconds, as "t" always was (some locales' short
     // format carries seconds).

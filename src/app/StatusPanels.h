@@ -12,9 +12,11 @@
 class QLabel;
 class QStatusBar;
 
-namespace app {
+namespace editor {
+class TextView;
+}  // namespace editor
 
-class EditorView;
+namespace app {
 
 // 1234 -> "1,234"; 1234567 -> "1,234,567".
 QString groupThousands(long long n);
@@ -24,8 +26,8 @@ QString sizeText(long long bytes);
 class StatusPanels : public QObject {
     Q_OBJECT
 public:
-    // `documentPath` gives the path shown in panel 0 (empty while untitled).
-    StatusPanels(QStatusBar& bar, EditorView& body, std::function<QString()> documentPath);
+    // `DocumentPath` gives the path shown in panel 0 (empty while untitled).
+    StatusPanels(QStatusBar& bar, editor::TextView& body, std::function<QString()> DocumentPath);
 
     // Recomputes and writes all five panels.
     void update();
@@ -53,8 +55,8 @@ private:
     int neededWidth(int index, const QString& text) const;
 
     QStatusBar& bar_;
-    EditorView& body_;
-    std::function<QString()> documentPath_;
+    editor::TextView& body_;
+    std::function<QString()> DocumentPath_;
     std::array<QLabel*, 5> panels_{};
     QTimer timer_;
 };

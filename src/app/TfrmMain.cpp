@@ -13,12 +13,12 @@
 #include "app/DocumentLifecycle.h"
 #include "app/Recovery.h"
 #include "app/StatusPanels.h"
-#include "app/VexSplitter.h"
+#include "app/TVexSplitter.h"
 #include "app/WindowLayout.h"
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/StartupTrace.h"
 #include "files/SidePanel.h"
 #include "interaction/Captions.h"
@@ -29,13 +29,13 @@ namespace app {
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(interaction::kUntitled) + QString::fromLatin1(interaction::kTitleSuffix));
-    commands_ = new CommandUi(*this, registry_);
+    setWindowTitle(QString::fromLatin1(interaction::kUntitled) + QString::fromLatin1(interaction::TitleSuffix));
+    commands_ = new commands::CommandUi(*this, registry_);
     commands_->build();
     buildClientArea();
-    status_ = new StatusPanels(*statusBar(), *body_, [this] { return documentPath(); });
+    status_ = new StatusPanels(*statusBar(), *body_, [this] { return DocumentPath(); });
     layout_ = std::make_unique<WindowLayout>(
-        LayoutParts{*this, *this, *body_, *commands_, *status_, *side_, *splitter_, *gline_});
+        LayoutParts{*this, *this, *body_, *commands_, *status_, *side_, *Splitter_, *gline_});
     document_ =
         std::make_unique<DocumentLifecycle>(DocumentParts{*this, *body_, registry_, *commands_, *layout_, *side_});
     recovery_ = std::make_unique<Recovery>(
@@ -50,8 +50,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     document_->registerCommands(registry_);
     layout_->registerCommands(registry_);
     registry_.add(QStringLiteral("HelpAboutClick"), [this] { showAboutBox(this); });
-    registerAllCommands(*this, registry_);
-    trackKeyFlags(*body_, *this);
+    commands::registerAllCommands(*this, registry_);
+    commands::trackKeyFlags(*body_, *this);
     commands_->connectHandlers();
 }
 
@@ -82,32 +82,32 @@ void TfrmMain::buildClientArea()
     rowLayout->setContentsMargins(0, 0, 0, 0);
     rowLayout->setSpacing(0);
     side_ = new files::SidePanel(row);
-    splitter_ = new TVexSplitter(row);
-    splitter_->setObjectName(QStringLiteral("Splitter"));
-    body_ = new BodyEditor(row);
+    Splitter_ = new TVexSplitter(row);
+    Splitter_->setObjectName(QStringLiteral("Splitter"));
+    body_ = new editor::BodyControl(row);
     body_->setObjectName(QStringLiteral("body"));
-    splitter_->setFixedWidth(2);
-    splitter_->setLeftTopControl(side_);
-    splitter_->setRightBottomControl(body_);
-    splitter_->setLeftTopMargin(0);
-    splitter_->setRightBottomMargin(300);
+    Splitter_->setFixedWidth(2);
+    Splitter_->setLeftTopControl(side_);
+    Splitter_->setRightBottomControl(body_);
+    Splitter_->setLeftTopMargin(0);
+    Splitter_->setRightBottomMargin(300);
     rowLayout->addWidget(side_);
-    rowLayout->addWidget(splitter_);
+    rowLayout->addWidget(Splitter_);
     rowLayout->addWidget(body_, 1);
     column->addWidget(row, 1);
     setCentralWidget(central);
 
-    connect(body_, &BodyEditor::contextMenuRequested, this, &TfrmMain::showContextMenu);
+    connect(body_, &editor::BodyControl::contextMenuRequested, this, &TfrmMain::showContextMenu);
     connect(side_, &files::SidePanel::folderChanged, this, [this](const QString& folder) { options_.dir = folder; });
 }
 
 void TfrmMain::showContextMenu(const QPoint& globalPos)
 {
-    if (openFinderOnSelectedCode(*this)) return;
+    if (commands::openFinderOnSelectedCode(*this)) return;
     if (QMenu* menu = commands_->menu(QStringLiteral("pmenu"))) menu->exec(globalPos);
 }
 
-EditorView& TfrmMain::body()
+editor::TextView& TfrmMain::body()
 {
     return *body_;
 }
@@ -118,14 +118,14 @@ void TfrmMain::start(const QStringList& arguments)
     document_->updateTitle(QString());
     keyFlags_ = {};
 
-    layout_->loadWindowState();
-    document_->refreshRecentMenu();
-    layout_->arrangeBars();
-    layout_->applyWordWrap();
-    layout_->applySidePanel();
+    layout_->LoadWindowState();
+    document_->RefreshRecentMenu();
+    layout_->ArrangeBars();
+    layout_->ApplyWordWrap();
+    layout_->ApplySidePanel();
     // Before the document: a new font would lay it out again.
-    layout_->applyEditorFont();
-    startupMark("window state and options read");
+    layout_->ApplyEditorFont();
+    editor::startupMark("window state and options read");
     if (layout_->maximizedAtStart())
         showMaximized();
     else
@@ -133,33 +133,33 @@ void TfrmMain::start(const QStringList& arguments)
     // A window manager activates a new window itself; without one (a bare X
     // server) the menu shortcuts would stay dead until the window is clicked.
     activateWindow();
-    traceFirstPaintAndIdle(*body_);
-    startupMark("window shown");
+    editor::traceFirstPaintAndIdle(*body_);
+    editor::startupMark("window shown");
 
     document_->openCommandLine(arguments);
-    startupMark("command line's document opened");
+    editor::startupMark("command line's document opened");
     // The modules' start: the custom buttons, the tag list window.
     registry_.started();
-    startupMark("modules started");
+    editor::startupMark("modules started");
     // A file holding only a stray line break shows as empty.
     if (shownEmptyAtStart(body_->characters())) body_->loadText({});
     body_->setSelection(0, 0);
     body_->focus();
     body_->setModified(false);
     status_->update();
-    colourDocument();
+    ColourDocument();
     // After the command line's file: a recovered text takes the place of a
     // file just opened (nothing of it is lost), never the other way round.
     recovery_->offerStaleFiles([this](const storage::RecoveredText& recovered) {
         document_->restore(recovered.name.path, recovered.name.format, recovered.text);
     });
-    startupMark("start done");
+    editor::startupMark("start done");
 }
 
-void TfrmMain::loadOptions()
+void TfrmMain::LoadOptions()
 {
     options_ = settings::LoadOptions();
-    side_->setSideColor(options_.sideColor);
+    side_->setSideColour(options_.sideColour);
     side_->setMask(options_.sideMaskPatterns());
     // The highlighting commands give `body` the tag colour here.
     registry_.optionsLoaded();
@@ -167,20 +167,20 @@ void TfrmMain::loadOptions()
 
 void TfrmMain::setHighlightingOn(bool on)
 {
-    highlightingOn_ = on;
+    HighlightingOn_ = on;
     // A large document opened without colours keeps no style bytes.
     body_->setColoursWanted(on);
     commands_->refreshChecks();
 }
 
-void TfrmMain::recolourNearCaret(int linesBack, int extraLines)
+void TfrmMain::RecolourNearCaret(int linesBack, int extraLines)
 {
-    if (highlightingOn_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
+    if (HighlightingOn_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
 }
 
-void TfrmMain::colourDocument()
+void TfrmMain::ColourDocument()
 {
-    if (highlightingOn_) colourDocumentWithWait(*this);
+    if (HighlightingOn_) commands::colourDocumentWithWait(*this);
 }
 
 void TfrmMain::beginWait(const QString& caption)
@@ -202,14 +202,14 @@ void TfrmMain::notify(const QString& text)
     status_->notify(text);
 }
 
-QString TfrmMain::documentPath() const
+QString TfrmMain::DocumentPath() const
 {
     return document_->path();
 }
 
-bool TfrmMain::saveDocument(bool addToRecent)
+bool TfrmMain::SaveDocument(bool addToRecent)
 {
-    return document_->saveDocument(addToRecent) == SaveResult::Saved;
+    return document_->SaveDocument(addToRecent) == SaveResult::Saved;
 }
 
 bool TfrmMain::openDocument(const QString& path)

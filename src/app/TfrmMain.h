@@ -1,6 +1,6 @@
 // The main window TfrmMain: the editor `body` with the side panel, the three
 // toolbars, the menus and the status bar. It owns the one document and is the
-// EditorContext the command modules work through. Its concerns live in their
+// CommandContext the command modules work through. Its concerns live in their
 // own classes: CommandUi (menus, shortcuts, toolbars), DocumentLifecycle
 // (New, Open, Save, recent files, close), WindowLayout (bars, views, font,
 // word wrap, stored window state), StatusPanels and Recovery (snapshots of
@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "app/DocumentLifecycle.h"
+#include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
 
 class QFrame;
 
@@ -21,15 +21,18 @@ namespace files {
 class SidePanel;
 }
 
+namespace commands {
+class CommandUi;
+}  // namespace commands
+
 namespace app {
 
-class CommandUi;
 class Recovery;
 class StatusPanels;
 class TVexSplitter;
 class WindowLayout;
 
-class TfrmMain : public QMainWindow, public EditorContext, public DocumentWindow {
+class TfrmMain : public QMainWindow, public commands::CommandContext, public DocumentWindow {
     Q_OBJECT
 public:
     // Builds every control and menu and registers every command.
@@ -42,24 +45,24 @@ public:
     // then offers the unsaved text of instances that ended without closing.
     void start(const QStringList& arguments);
 
-    // EditorContext
-    EditorView& body() override;
-    BodyEditor& editor() override { return *body_; }
+    // CommandContext
+    editor::TextView& body() override;
+    editor::BodyControl& bodyControl() override { return *body_; }
     QWidget* window() override { return this; }
-    CommandUi& commands() override { return *commands_; }
+    commands::CommandUi& commands() override { return *commands_; }
     files::SidePanel* sidePanel() override { return side_; }
     const settings::Options& options() const override { return options_; }
-    void loadOptions() override;
-    bool highlightingOn() const override { return highlightingOn_; }
+    void LoadOptions() override;
+    bool HighlightingOn() const override { return HighlightingOn_; }
     void setHighlightingOn(bool on) override;
-    void recolourNearCaret(int linesBack, int extraLines) override;
-    void colourDocument() override;
+    void RecolourNearCaret(int linesBack, int extraLines) override;
+    void ColourDocument() override;
     markup::KeyFlags& keyFlags() override { return keyFlags_; }
     void beginWait(const QString& caption) override;
     void endWait() override;
     void notify(const QString& text) override;
-    QString documentPath() const override;
-    bool saveDocument(bool addToRecent) override;
+    QString DocumentPath() const override;
+    bool SaveDocument(bool addToRecent) override;
     bool openDocument(const QString& path) override;
     bool askToSaveChanges() override;
     void setDocumentFile(const QString& path, const storage::DocumentFormat& format) override;
@@ -72,12 +75,12 @@ public:
     QString startFolder() const override { return startFolder_; }
 
     // The parts, for tests.
-    CommandRegistry& registry() { return registry_; }
+    commands::CommandRegistry& registry() { return registry_; }
     DocumentLifecycle& document() { return *document_; }
     WindowLayout& layout() { return *layout_; }
     StatusPanels& status() { return *status_; }
     Recovery& recovery() { return *recovery_; }
-    TVexSplitter& splitter() { return *splitter_; }
+    TVexSplitter& Splitter() { return *Splitter_; }
     QFrame& gline() { return *gline_; }
 
 protected:
@@ -88,18 +91,18 @@ private:
     void buildClientArea();
     void showContextMenu(const QPoint& globalPos);
 
-    CommandRegistry registry_;
+    commands::CommandRegistry registry_;
     settings::Options options_;
     markup::KeyFlags keyFlags_;
-    bool highlightingOn_ = false;
+    bool HighlightingOn_ = false;
     QStringList waitCaptions_;
     QString startFolder_;
 
-    BodyEditor* body_ = nullptr;
+    editor::BodyControl* body_ = nullptr;
     files::SidePanel* side_ = nullptr;
-    TVexSplitter* splitter_ = nullptr;
+    TVexSplitter* Splitter_ = nullptr;
     QFrame* gline_ = nullptr;
-    CommandUi* commands_ = nullptr;
+    commands::CommandUi* commands_ = nullptr;
     StatusPanels* status_ = nullptr;
     std::unique_ptr<DocumentLifecycle> document_;
     std::unique_ptr<WindowLayout> layout_;

@@ -9,11 +9,11 @@
 #include <QToolBar>
 
 #include "app/StatusPanels.h"
-#include "app/VexSplitter.h"
+#include "app/TVexSplitter.h"
+#include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "files/SidePanel.h"
 #include "interaction/Interaction.h"
 #include "interaction/WindowPlace.h"
@@ -49,7 +49,7 @@ FontFlags storedFontFlags(const QFont& font)
 
 WindowLayout::WindowLayout(const LayoutParts& parts) : parts_(parts) {}
 
-void WindowLayout::addViewToggle(CommandRegistry& registry, const char* command, bool& shown,
+void WindowLayout::addViewToggle(commands::CommandRegistry& registry, const char* command, bool& shown,
                                  const settings::FlagSetting& setting, void (WindowLayout::*show)())
 {
     registry.addToggle(
@@ -62,25 +62,25 @@ void WindowLayout::addViewToggle(CommandRegistry& registry, const char* command,
         [&shown] { return shown; });
 }
 
-void WindowLayout::registerCommands(CommandRegistry& r)
+void WindowLayout::registerCommands(commands::CommandRegistry& r)
 {
     namespace window = settings::window;
-    addViewToggle(r, "ViewToolbarClick", toolbar_, window::kToolbar, &WindowLayout::arrangeBars);
-    addViewToggle(r, "ViewFormatBarClick", formatBar_, window::kFormatBar, &WindowLayout::arrangeBars);
-    addViewToggle(r, "ViewCustomBarClick", customBar_, window::kCustomBar, &WindowLayout::arrangeBars);
+    addViewToggle(r, "ViewToolbarClick", toolbar_, window::kToolbar, &WindowLayout::ArrangeBars);
+    addViewToggle(r, "ViewFormatBarClick", formatBar_, window::kFormatBar, &WindowLayout::ArrangeBars);
+    addViewToggle(r, "ViewCustomBarClick", customBar_, window::kCustomBar, &WindowLayout::ArrangeBars);
     r.addToggle(
         QStringLiteral("viewStatusClick"), [this] { toggleStatusBar(); }, [this] { return parts_.status.isShown(); });
-    addViewToggle(r, "ViewSideClick", side_, window::kSideView, &WindowLayout::applySidePanel);
+    addViewToggle(r, "ViewSideClick", side_, window::kSideView, &WindowLayout::ApplySidePanel);
     r.addToggle(
         QStringLiteral("EditWrapClick"), [this] { toggleWordWrap(); }, [this] { return wordWrap_; });
     r.add(QStringLiteral("ViewFontClick"), [this] { chooseEditorFont(); });
     // Not on any menu: for the modules that replace the document (new
     // documents, files opened by type) and for Refresh.
-    r.add(QStringLiteral("ApplyEditorFont"), [this] { applyEditorFont(); });
+    r.add(QStringLiteral("ApplyEditorFont"), [this] { ApplyEditorFont(); });
     r.add(QStringLiteral("RefreshSidePanel"), [this] { parts_.side.refresh(); });
 }
 
-void WindowLayout::loadWindowState()
+void WindowLayout::LoadWindowState()
 {
     namespace window = settings::window;
     settings::SettingsStore s;
@@ -101,7 +101,7 @@ void WindowLayout::loadWindowState()
     maximized_ = s.read(window::kMaximised);
     s.close();
 
-    parts_.context.loadOptions();
+    parts_.context.LoadOptions();
     const settings::Options& o = parts_.context.options();
     files::SidePanel& panel = parts_.side;
     panel.setDriveIndex(o.drive);
@@ -110,7 +110,7 @@ void WindowLayout::loadWindowState()
     parts_.commands.refreshChecks();
 }
 
-void WindowLayout::arrangeBars()
+void WindowLayout::ArrangeBars()
 {
     parts_.commands.standardBar()->setVisible(toolbar_);
     parts_.commands.formatBar()->setVisible(formatBar_);
@@ -121,18 +121,18 @@ void WindowLayout::arrangeBars()
     parts_.commands.refreshChecks();
 }
 
-void WindowLayout::applySidePanel()
+void WindowLayout::ApplySidePanel()
 {
-    TVexSplitter& splitter = parts_.splitter;
+    TVexSplitter& Splitter = parts_.Splitter;
     files::SidePanel& panel = parts_.side;
     if (!side_) {
-        splitter.hide();
-        splitter.setLeftTopMargin(0);
+        Splitter.hide();
+        Splitter.setLeftTopMargin(0);
         panel.hide();
     } else {
-        splitter.show();
-        splitter.setLeftTopMargin(kSideMargin);
-        splitter.setRightBottomMargin(kEditorMargin);
+        Splitter.show();
+        Splitter.setLeftTopMargin(kSideMargin);
+        Splitter.setRightBottomMargin(kEditorMargin);
         // The width of the start of the run, not one dragged since.
         panel.setFixedWidth(std::max(0, sideWidth_));
         panel.show();
@@ -140,11 +140,11 @@ void WindowLayout::applySidePanel()
     parts_.commands.refreshChecks();
 }
 
-void WindowLayout::applyWordWrap()
+void WindowLayout::ApplyWordWrap()
 {
     const settings::SettingsStore s;
     wordWrap_ = s.read(settings::window::kWordWrap);
-    BodyEditor& body = parts_.body;
+    editor::BodyControl& body = parts_.body;
     const markup::Pos start = body.selectionStart(), length = body.selectionLength();
     const int firstLine = body.firstVisibleDocumentLine();
     body.setWordWrap(wordWrap_);
@@ -162,7 +162,7 @@ void WindowLayout::giveFont(const QFont& font)
     parts_.body.setEditorFont(f);
 }
 
-void WindowLayout::applyEditorFont()
+void WindowLayout::ApplyEditorFont()
 {
     const settings::SettingsStore s;
     giveFont(settings::storedEditorFont(s, parts_.body.editorFont()));
@@ -171,7 +171,7 @@ void WindowLayout::applyEditorFont()
 void WindowLayout::recolourAfterFontChange()
 {
     markup::ClearColours(parts_.body);
-    parts_.context.colourDocument();
+    parts_.context.ColourDocument();
 }
 
 void WindowLayout::chooseEditorFont()
@@ -208,13 +208,13 @@ void WindowLayout::toggleStatusBar()
     const bool show = !parts_.status.isShown();
     parts_.status.setShown(show);
     writeFlag(settings::window::kStatusBar, show);
-    arrangeBars();
+    ArrangeBars();
 }
 
 void WindowLayout::toggleWordWrap()
 {
     writeFlag(settings::window::kWordWrap, !wordWrap_);
-    applyWordWrap();
+    ApplyWordWrap();
 }
 
 void WindowLayout::storeState()

@@ -16,12 +16,18 @@ namespace files {
 class SidePanel;
 }
 
-namespace app {
-
-class BodyEditor;
+namespace commands {
+class CommandContext;
 class CommandRegistry;
 class CommandUi;
-class EditorContext;
+}  // namespace commands
+
+namespace editor {
+class BodyControl;
+}  // namespace editor
+
+namespace app {
+
 class StatusPanels;
 class TVexSplitter;
 
@@ -38,12 +44,12 @@ FontFlags storedFontFlags(const QFont& font);
 // context for the options and the highlighting it reads at start.
 struct LayoutParts {
     QWidget& window;
-    EditorContext& context;
-    BodyEditor& body;
-    CommandUi& commands;
+    commands::CommandContext& context;
+    editor::BodyControl& body;
+    commands::CommandUi& commands;
     StatusPanels& status;
     files::SidePanel& side;
-    TVexSplitter& splitter;
+    TVexSplitter& Splitter;
     QFrame& rule;  // above the toolbars
 };
 
@@ -51,16 +57,16 @@ class WindowLayout {
 public:
     explicit WindowLayout(const LayoutParts& parts);
 
-    void registerCommands(CommandRegistry& registry);
+    void registerCommands(commands::CommandRegistry& registry);
 
     // Bounds, bars, side panel width, highlighting, status bar, options,
     // drive and folder of the side panel.
-    void loadWindowState();
+    void LoadWindowState();
     bool maximizedAtStart() const { return maximized_; }
-    void arrangeBars();
-    void applySidePanel();
-    void applyWordWrap();
-    void applyEditorFont();
+    void ArrangeBars();
+    void ApplySidePanel();
+    void ApplyWordWrap();
+    void ApplyEditorFont();
     // Written when the window closes (before the question about changes).
     void storeState();
 
@@ -80,7 +86,7 @@ public:
 private:
     // A toolbar or the side panel: the command flips `shown`, writes it to
     // `setting` at once and lets `show` show it.
-    void addViewToggle(CommandRegistry& registry, const char* command, bool& shown,
+    void addViewToggle(commands::CommandRegistry& registry, const char* command, bool& shown,
                        const settings::FlagSetting& setting, void (WindowLayout::*show)());
     void giveFont(const QFont& font);
     void recolourAfterFontChange();

@@ -20,7 +20,7 @@
 #include "storage/DocumentFile.h"
 #include "storage/FileNames.h"
 
-namespace app {
+namespace cli {
 namespace {
 
 using Kind = BatchOperation::Kind;
@@ -214,7 +214,7 @@ BatchResult runBatchOperations(std::string_view text, const std::vector<BatchOpe
         switch (operation.kind) {
             case Kind::TagsUpper:
             case Kind::TagsLower: {
-                markup::TagPassResult pass = markup::ConvertTagCase(before, operation.kind == Kind::TagsUpper);
+                markup::TagPassResult pass = markup::convertTagCase(before, operation.kind == Kind::TagsUpper);
                 // The pass keeps every byte in place: a tag changed where its bytes differ.
                 markup::forEachTag(before, [&](size_t l, size_t g) {
                     if (before.compare(l, g - l + 1, pass.text, l, g - l + 1) != 0) ++result.changes;
@@ -323,4 +323,4 @@ int runBatch(int argc, char** argv)
     return counts[2] == 0 ? 0 : 1;
 }
 
-}  // namespace app
+}  // namespace cli

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace cli {
 
 // One whole-document pass, as its menu command runs it.
 struct BatchOperation {
@@ -44,4 +44,4 @@ QString batchUsage();
 // Every option of the batch mode, "--batch" first, as the parser knows them.
 QStringList batchOptions();
 
-}  // namespace app
+}  // namespace cli

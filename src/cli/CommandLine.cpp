@@ -40,7 +40,7 @@ void describe(QCommandLineParser& parser)
 
 QString usage(const QCommandLineParser& parser)
 {
-    return parser.helpText() + QLatin1Char('\n') + app::batchUsage() + QStringLiteral("\nFiles:\n  ") +
+    return parser.helpText() + QLatin1Char('\n') + cli::batchUsage() + QStringLiteral("\nFiles:\n  ") +
            QStringLiteral("Manual (Help > Contents, F1): ") + files::helpFilePath(settings::ProgramFolder()) +
            QStringLiteral("\n  Settings: ") + settings::SettingsStore::pathOf(QStringLiteral("Quillon")) +
            QLatin1Char('\n');
@@ -57,7 +57,7 @@ QStringList commandLineOptions()
 {
     QStringList options;
     for (std::string_view ask : kAsks) options << QString::fromLatin1(ask);
-    return options << QStringLiteral("--") << app::batchOptions();
+    return options << QStringLiteral("--") << cli::batchOptions();
 }
 
 QString helpText()

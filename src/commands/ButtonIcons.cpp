@@ -13,7 +13,7 @@ static void initButtonIconResources()
     Q_INIT_RESOURCE(icons);
 }
 
-namespace app {
+namespace commands {
 namespace {
 
 // Asked of one of our own icons: the list of every readable format would load
@@ -66,4 +66,4 @@ QIcon buttonIcon(const CommandEntry& entry)
     return fallback;
 }
 
-}  // namespace app
+}  // namespace commands

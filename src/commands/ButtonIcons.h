@@ -6,10 +6,10 @@
 
 #include <QIcon>
 
-namespace app {
+namespace commands {
 
 struct CommandEntry;
 
 QIcon buttonIcon(const CommandEntry& entry);
 
-}  // namespace app
+}  // namespace commands

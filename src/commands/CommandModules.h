@@ -2,44 +2,44 @@
 // The main window calls registerAllCommands once after it is built.
 #pragma once
 
-namespace app {
+namespace commands {
 
 class CommandRegistry;
-class EditorContext;
+class CommandContext;
 
 // EditCommands.cpp
-void registerEditCommands(EditorContext& context, CommandRegistry& registry);
+void registerEditCommands(CommandContext& context, CommandRegistry& registry);
 // FormatCommands.cpp
-void registerFormatCommands(EditorContext& context, CommandRegistry& registry);
+void registerFormatCommands(CommandContext& context, CommandRegistry& registry);
 // FindCommands.cpp
-void registerFindCommands(EditorContext& context, CommandRegistry& registry);
+void registerFindCommands(CommandContext& context, CommandRegistry& registry);
 // SnippetCommands.cpp
-void registerSnippetCommands(EditorContext& context, CommandRegistry& registry);
+void registerSnippetCommands(CommandContext& context, CommandRegistry& registry);
 // TextToolCommands.cpp
-void registerTextToolCommands(EditorContext& context, CommandRegistry& registry);
+void registerTextToolCommands(CommandContext& context, CommandRegistry& registry);
 // OptionsCommands.cpp
-void registerOptionsCommands(EditorContext& context, CommandRegistry& registry);
+void registerOptionsCommands(CommandContext& context, CommandRegistry& registry);
 // ToolCommands.cpp
-void registerToolCommands(EditorContext& context, CommandRegistry& registry);
+void registerToolCommands(CommandContext& context, CommandRegistry& registry);
 // Printing.cpp
-void registerPrintCommands(EditorContext& context, CommandRegistry& registry);
+void registerPrintCommands(CommandContext& context, CommandRegistry& registry);
 // PreviewCommands.cpp
-void registerPreviewCommands(EditorContext& context, CommandRegistry& registry);
+void registerPreviewCommands(CommandContext& context, CommandRegistry& registry);
 // TagDialogCommands.cpp
-void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry);
+void registerTagDialogCommands(CommandContext& context, CommandRegistry& registry);
 // CustomCommands.cpp
-void registerCustomCommands(EditorContext& context, CommandRegistry& registry);
+void registerCustomCommands(CommandContext& context, CommandRegistry& registry);
 // SideCommands.cpp
-void registerSideCommands(EditorContext& context, CommandRegistry& registry);
+void registerSideCommands(CommandContext& context, CommandRegistry& registry);
 // GeneratorCommands.cpp
-void registerGeneratorCommands(EditorContext& context, CommandRegistry& registry);
+void registerGeneratorCommands(CommandContext& context, CommandRegistry& registry);
 
 // A right click in `body` on a selected colour code (six hexadecimal digits
 // followed by a double quote) opens the colour finder on that colour; true
 // when it did, false when the ordinary context menu should show.
-bool openFinderOnSelectedCode(EditorContext& context);  // TagDialogCommands.cpp
+bool openFinderOnSelectedCode(CommandContext& context);  // TagDialogCommands.cpp
 
-inline void registerAllCommands(EditorContext& context, CommandRegistry& registry)
+inline void registerAllCommands(CommandContext& context, CommandRegistry& registry)
 {
     registerEditCommands(context, registry);
     registerFormatCommands(context, registry);
@@ -56,4 +56,4 @@ inline void registerAllCommands(EditorContext& context, CommandRegistry& registr
     registerGeneratorCommands(context, registry);
 }
 
-}  // namespace app
+}  // namespace commands

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-namespace app {
+namespace commands {
 
 class CommandRegistry {
 public:
@@ -88,4 +88,4 @@ private:
     std::vector<std::function<void()>> windowClosing_;
 };
 
-}  // namespace app
+}  // namespace commands

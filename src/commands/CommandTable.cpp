@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace app {
+namespace commands {
 namespace {
 
 // clang-format off
@@ -292,4 +292,4 @@ std::span<const char* const> customBarButtons()
     return kCustomBar;
 }
 
-}  // namespace app
+}  // namespace commands

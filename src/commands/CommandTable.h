@@ -7,7 +7,7 @@
 
 #include <span>
 
-namespace app {
+namespace commands {
 
 enum EntryFlag : unsigned {
     kPlain = 0,
@@ -55,4 +55,4 @@ std::span<const char* const> standardBarButtons();
 std::span<const char* const> formatBarButtons();
 std::span<const char* const> customBarButtons();
 
-}  // namespace app
+}  // namespace commands

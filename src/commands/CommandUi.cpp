@@ -13,7 +13,7 @@
 #include "commands/CommandTable.h"
 #include "dialogs/ColorGrid.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 QString latin(const char* s)
@@ -241,4 +241,4 @@ void CommandUi::refreshChecks()
     }
 }
 
-}  // namespace app
+}  // namespace commands

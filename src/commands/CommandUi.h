@@ -24,7 +24,7 @@ namespace dialogs {
 class ColorGrid;
 }
 
-namespace app {
+namespace commands {
 
 class CommandRegistry;
 struct CommandEntry;
@@ -88,4 +88,4 @@ private:
     dialogs::ColorGrid* colorGrid_ = nullptr;
 };
 
-}  // namespace app
+}  // namespace commands

@@ -12,18 +12,19 @@
 #include <array>
 #include <memory>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
 #include "dialogs/CustomButtons.h"
 #include "dialogs/TagList.h"
+#include "dialogs/TfrmCustom.h"
 #include "dialogs/TfrmTags.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Interaction.h"
 #include "settings/SettingsStore.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 constexpr int kButtons = settings::custom::kButtons;
@@ -40,7 +41,7 @@ QString buttonName(int n)
 // Lives as long as the window, whose children the buttons and the list are.
 class CustomTags : public QObject {
 public:
-    CustomTags(EditorContext& context, CommandRegistry& registry)
+    CustomTags(CommandContext& context, CommandRegistry& registry)
         : QObject(context.window()), context_(context), registry_(registry)
     {
     }
@@ -170,10 +171,10 @@ private:
 
     void insertEntry(const QString& entry)
     {
-        EditorView& body = context_.body();
-        const bool recolour = dialogs::InsertTagListEntry(body, entry.toStdString());
+        editor::TextView& body = context_.body();
+        const bool recolour = dialogs::insertTagListEntry(body, entry.toStdString());
         giveFocusBack();
-        if (recolour) context_.recolourNearCaret(1, 1);
+        if (recolour) context_.RecolourNearCaret(1, 1);
     }
 
     void giveFocusBack()
@@ -182,7 +183,7 @@ private:
         context_.body().focus();
     }
 
-    EditorContext& context_;
+    CommandContext& context_;
     CommandRegistry& registry_;
     std::array<dialogs::CustomButton, kButtons> table_;
     QPointer<dialogs::TfrmTags> tags_;
@@ -190,9 +191,9 @@ private:
 
 }  // namespace
 
-void registerCustomCommands(EditorContext& context, CommandRegistry& registry)
+void registerCustomCommands(CommandContext& context, CommandRegistry& registry)
 {
     (new CustomTags(context, registry))->registerCommands();
 }
 
-}  // namespace app
+}  // namespace commands

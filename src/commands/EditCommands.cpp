@@ -2,18 +2,18 @@
 // the editor's context menu and the hidden alternative shortcuts).
 #include <QAction>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Interaction.h"
 
-namespace app {
+namespace commands {
 
-void registerEditCommands(EditorContext& context, CommandRegistry& r)
+void registerEditCommands(CommandContext& context, CommandRegistry& r)
 {
-    EditorView& body = context.body();
+    editor::TextView& body = context.body();
     r.add(QStringLiteral("EditUndoClick"), [&body] {
         if (!body.canUndo()) {
             interaction::ui().error(QStringLiteral("The last action cannot be undone."));
@@ -38,4 +38,4 @@ void registerEditCommands(EditorContext& context, CommandRegistry& r)
     });
 }
 
-}  // namespace app
+}  // namespace commands

@@ -3,18 +3,18 @@
 #include <QPointer>
 #include <memory>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
 #include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
-#include "dialogs/GoLineDialog.h"
-#include "editor/EditorView.h"
+#include "dialogs/TfrmGoLine.h"
+#include "editor/TextView.h"
 #include "interaction/Interaction.h"
 #include "markup/FindReplace.h"
 #include "markup/Highlighter.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 std::string utf8(const QString& text)
@@ -26,11 +26,11 @@ std::string utf8(const QString& text)
 // texts between showings (they are hidden, not destroyed, when closed).
 class FindSession {
 public:
-    explicit FindSession(EditorContext& context) : context_(context) {}
+    explicit FindSession(CommandContext& context) : context_(context) {}
     ~FindSession()
     {
-        delete findDlg_.data();
-        delete replaceDlg_.data();
+        delete FindDlg_.data();
+        delete ReplaceDlg_.data();
     }
     FindSession(const FindSession&) = delete;
     FindSession& operator=(const FindSession&) = delete;
@@ -46,7 +46,7 @@ public:
     // EditFindNextClick: F3 and the find dialog's Find Next.
     void findNext()
     {
-        const std::string what = findDlg_ ? utf8(findDlg_->findText()) : std::string();
+        const std::string what = FindDlg_ ? utf8(FindDlg_->findText()) : std::string();
         report(state_.findNext(body(), what), what);
     }
 
@@ -59,17 +59,17 @@ public:
     }
 
     // ReplaceDlgFind
-    void replaceDlgFind()
+    void ReplaceDlgFind()
     {
-        const std::string what = utf8(replaceDlg_->findText());
+        const std::string what = utf8(ReplaceDlg_->findText());
         report(state_.findNextForReplace(body(), what), what);
     }
 
     // ReplaceDlgReplace, with the Replace button.
-    void replaceDlgReplace()
+    void ReplaceDlgReplace()
     {
-        const std::string what = utf8(replaceDlg_->findText());
-        report(state_.replaceOne(body(), what, utf8(replaceDlg_->replaceText())), what);
+        const std::string what = utf8(ReplaceDlg_->findText());
+        report(state_.replaceOne(body(), what, utf8(ReplaceDlg_->replaceText())), what);
     }
 
     // ReplaceDlgReplace, with the Replace All button. The matches are found
@@ -78,7 +78,7 @@ public:
     // dialog open.
     void replaceDlgReplaceAll()
     {
-        const std::string what = utf8(replaceDlg_->findText()), with = utf8(replaceDlg_->replaceText());
+        const std::string what = utf8(ReplaceDlg_->findText()), with = utf8(ReplaceDlg_->replaceText());
         if (what.empty()) return;
         // The text in place: nothing can change it while the pass runs.
         const std::string_view text = body().characters();
@@ -95,8 +95,8 @@ public:
         body().focus();
         // The span from the first to the last match came back as one new text
         // in the default colour: colour its tags again, leaving the caret.
-        if (count > 0 && context_.highlightingOn()) markup::ColourWholeText(body());
-        replaceDlg_->close();
+        if (count > 0 && context_.HighlightingOn()) markup::colourWholeText(body());
+        ReplaceDlg_->close();
         interaction::ui().inform(QString::fromStdString(markup::replacementsMessage(count)));
     }
 
@@ -111,38 +111,38 @@ public:
     // next search starts at its top.
     void documentReplaced()
     {
-        if (findDlg_) findDlg_->setFindText({});
-        if (replaceDlg_) {
-            replaceDlg_->setFindText({});
-            replaceDlg_->setReplaceText({});
+        if (FindDlg_) FindDlg_->setFindText({});
+        if (ReplaceDlg_) {
+            ReplaceDlg_->setFindText({});
+            ReplaceDlg_->setReplaceText({});
         }
         state_.setFindPos(0);
     }
 
 private:
-    EditorView& body() { return context_.body(); }
+    editor::TextView& body() { return context_.body(); }
 
     dialogs::FindDialog& findDialog()
     {
-        if (!findDlg_) {
-            findDlg_ = new dialogs::FindDialog(context_.window());
-            QObject::connect(findDlg_, &dialogs::FindDialog::findNextClicked, findDlg_, [this] { findNext(); });
-            returnToWindowWhenClosed(*findDlg_);
+        if (!FindDlg_) {
+            FindDlg_ = new dialogs::FindDialog(context_.window());
+            QObject::connect(FindDlg_, &dialogs::FindDialog::findNextClicked, FindDlg_, [this] { findNext(); });
+            returnToWindowWhenClosed(*FindDlg_);
         }
-        return *findDlg_;
+        return *FindDlg_;
     }
 
     dialogs::ReplaceDialog& replaceDialog()
     {
-        if (!replaceDlg_) {
-            replaceDlg_ = new dialogs::ReplaceDialog(context_.window());
-            auto* dlg = replaceDlg_.data();
-            QObject::connect(dlg, &dialogs::FindDialog::findNextClicked, dlg, [this] { replaceDlgFind(); });
-            QObject::connect(dlg, &dialogs::FindDialog::replaceClicked, dlg, [this] { replaceDlgReplace(); });
+        if (!ReplaceDlg_) {
+            ReplaceDlg_ = new dialogs::ReplaceDialog(context_.window());
+            auto* dlg = ReplaceDlg_.data();
+            QObject::connect(dlg, &dialogs::FindDialog::findNextClicked, dlg, [this] { ReplaceDlgFind(); });
+            QObject::connect(dlg, &dialogs::FindDialog::replaceClicked, dlg, [this] { ReplaceDlgReplace(); });
             QObject::connect(dlg, &dialogs::FindDialog::replaceAllClicked, dlg, [this] { replaceDlgReplaceAll(); });
             returnToWindowWhenClosed(*dlg);
         }
-        return *replaceDlg_;
+        return *ReplaceDlg_;
     }
 
     // A closed search dialog leaves the keyboard to the main window.
@@ -174,15 +174,15 @@ private:
         }
     }
 
-    EditorContext& context_;
+    CommandContext& context_;
     markup::FindReplace state_;
-    QPointer<dialogs::FindDialog> findDlg_;
-    QPointer<dialogs::ReplaceDialog> replaceDlg_;
+    QPointer<dialogs::FindDialog> FindDlg_;
+    QPointer<dialogs::ReplaceDialog> ReplaceDlg_;
 };
 
 }  // namespace
 
-void registerFindCommands(EditorContext& context, CommandRegistry& registry)
+void registerFindCommands(CommandContext& context, CommandRegistry& registry)
 {
     auto session = std::make_shared<FindSession>(context);
     registry.add(QStringLiteral("EditFindClick"), [session] { session->find(); });
@@ -192,4 +192,4 @@ void registerFindCommands(EditorContext& context, CommandRegistry& registry)
     registry.onDocumentReplaced([session] { session->documentReplaced(); });
 }
 
-}  // namespace app
+}  // namespace commands

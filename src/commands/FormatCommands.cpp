@@ -3,15 +3,15 @@
 // commands of the View menu.
 #include <functional>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "markup/Highlighter.h"
 #include "markup/TagEngine.h"
 #include "settings/SettingsStore.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 struct NamedText {
@@ -77,7 +77,7 @@ using Insertion = std::function<void(markup::TextEditor&, markup::TagContext&)>;
 
 // A command running one insertion with the option variables and key flags of
 // the moment it runs.
-void addInsertion(EditorContext& context, CommandRegistry& registry, const char* name, Insertion insert)
+void addInsertion(CommandContext& context, CommandRegistry& registry, const char* name, Insertion insert)
 {
     registry.add(name, [&context, insert = std::move(insert)] {
         markup::TagContext tags = tagContextOf(context);
@@ -85,7 +85,7 @@ void addInsertion(EditorContext& context, CommandRegistry& registry, const char*
     });
 }
 
-void registerInsertions(EditorContext& context, CommandRegistry& registry)
+void registerInsertions(CommandContext& context, CommandRegistry& registry)
 {
     using markup::TagContext, markup::TextEditor;
     for (const NamedText& e : kTagPairs)
@@ -99,54 +99,54 @@ void registerInsertions(EditorContext& context, CommandRegistry& registry)
         addInsertion(context, registry, e.command, [entity = e.text](TextEditor& body, TagContext& tags) {
             markup::InsertEntity(body, tags, entity);
         });
-    addInsertion(context, registry, "FormatCommentsClick", markup::InsertComment);
-    addInsertion(context, registry, "FormatCellClick", markup::InsertTableCell);
+    addInsertion(context, registry, "FormatCommentsClick", markup::insertComment);
+    addInsertion(context, registry, "FormatCellClick", markup::insertTableCell);
     addInsertion(context, registry, "btnFontUpClick",
-                 [](TextEditor& body, TagContext& tags) { markup::InsertFontSizeStep(body, tags, +1); });
+                 [](TextEditor& body, TagContext& tags) { markup::insertFontSizeStep(body, tags, +1); });
     addInsertion(context, registry, "btnFontDownClick",
-                 [](TextEditor& body, TagContext& tags) { markup::InsertFontSizeStep(body, tags, -1); });
+                 [](TextEditor& body, TagContext& tags) { markup::insertFontSizeStep(body, tags, -1); });
 }
 
-void registerHighlighting(EditorContext& context, CommandRegistry& registry)
+void registerHighlighting(CommandContext& context, CommandRegistry& registry)
 {
     // View > Syntax Highlighting: the choice is written at once, each time.
     registry.addToggle(
         "ViewColorizeClick",
         [&context] {
-            const bool on = !context.highlightingOn();
+            const bool on = !context.HighlightingOn();
             {
                 settings::SettingsStore store;
                 store.write(settings::user::kColorize, on);
             }
             context.setHighlightingOn(on);
             if (on)
-                context.colourDocument();
+                context.ColourDocument();
             else
                 markup::ClearColours(context.body());
         },
-        [&context] { return context.highlightingOn(); });
+        [&context] { return context.HighlightingOn(); });
 
     // View > Refresh (F5): colours everything anew and keeps the caret.
     registry.add("ViewRefreshClick", [&context] {
-        EditorView& body = context.body();
+        editor::TextView& body = context.body();
         const markup::Pos caret = body.caretPosition();
         markup::ClearColours(body);
-        context.colourDocument();
+        context.ColourDocument();
         body.setSelection(caret, 0);
         body.ensureCaretVisible();
     });
 
     // The tag colour follows the options each time they are read.
-    context.body().setTagColour(context.options().tagColour);
-    registry.onOptionsLoaded([&context] { context.body().setTagColour(context.options().tagColour); });
+    context.body().setTagColour(context.options().TagColour);
+    registry.onOptionsLoaded([&context] { context.body().setTagColour(context.options().TagColour); });
 }
 
 }  // namespace
 
-void registerFormatCommands(EditorContext& context, CommandRegistry& registry)
+void registerFormatCommands(CommandContext& context, CommandRegistry& registry)
 {
     registerInsertions(context, registry);
     registerHighlighting(context, registry);
 }
 
-}  // namespace app
+}  // namespace commands

@@ -6,24 +6,24 @@
 #include <QDate>
 #include <QFileInfo>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "generators/NewDocument.h"
 #include "interaction/Interaction.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 using interaction::Answer;
 
-void GenerateNewDocument(EditorContext& c)
+void GenerateNewDocument(CommandContext& c)
 {
     generators::GenerateNewDocument(c.body(), c.window(), [&c]() -> const settings::Options& {
-        c.loadOptions();
+        c.LoadOptions();
         return c.options();
     });
     c.body().focus();
@@ -31,7 +31,7 @@ void GenerateNewDocument(EditorContext& c)
 
 // The page the author asked for: generated afresh, or the stored one again.
 // False when the author cancelled or the stored page cannot be read.
-bool fillQuickPage(EditorContext& c, const QString& file, storage::DocumentFormat* format)
+bool fillQuickPage(CommandContext& c, const QString& file, storage::DocumentFormat* format)
 {
     if (QFileInfo::exists(file)) {
         switch (interaction::ui().ask(QStringLiteral("Overwrite the previous Quick-Page?"),
@@ -57,7 +57,7 @@ bool fillQuickPage(EditorContext& c, const QString& file, storage::DocumentForma
     return true;
 }
 
-void FileQPageClick(EditorContext& c, CommandRegistry& registry)
+void FileQPageClick(CommandContext& c, CommandRegistry& registry)
 {
     settings::SettingsStore store;
     const QString name = store.read(settings::user::kName);
@@ -67,19 +67,19 @@ void FileQPageClick(EditorContext& c, CommandRegistry& registry)
                               interaction::Buttons::YesNo) == Answer::Yes)
         registry.run(QStringLiteral("ToolsOptionsClick"));  // the Options dialog, then the options read again
     // In the current folder when the program has another name: taken whole now.
-    const QString file = QFileInfo(settings::ProgramDataFile(QStringLiteral("quick.html"))).absoluteFilePath();
+    const QString file = QFileInfo(settings::programDataFile(QStringLiteral("quick.html"))).absoluteFilePath();
 
     if (!c.askToSaveChanges()) return;
     c.body().loadText({});
     c.setDocumentFile({}, {});
     registry.documentReplaced();
-    c.loadOptions();
+    c.LoadOptions();
 
     storage::DocumentFormat format;
     const bool filled = fillQuickPage(c, file, &format);
     c.body().setSelection(0, 0);
     if (!filled) return;  // the editor stays empty and untitled
-    c.colourDocument();
+    c.ColourDocument();
 
     // Written first on its own: a page that cannot be stored is reported and
     // no browser is started.
@@ -95,10 +95,10 @@ void FileQPageClick(EditorContext& c, CommandRegistry& registry)
 
 }  // namespace
 
-void registerGeneratorCommands(EditorContext& context, CommandRegistry& registry)
+void registerGeneratorCommands(CommandContext& context, CommandRegistry& registry)
 {
     registry.add(QStringLiteral("GenerateNewDocument"), [&context] { GenerateNewDocument(context); });
     registry.add(QStringLiteral("FileQPageClick"), [&context, &registry] { FileQPageClick(context, registry); });
 }
 
-}  // namespace app
+}  // namespace commands

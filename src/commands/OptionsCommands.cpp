@@ -1,23 +1,23 @@
 // Handler of Tools > Options: runs the Options dialog, then reloads the option
 // variables whether it was confirmed or cancelled, so that every change takes
 // effect at once and the variables always match the store afterwards.
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
 #include "dialogs/TfrmOptions.h"
 #include "interaction/Interaction.h"
 
-namespace app {
+namespace commands {
 
-void registerOptionsCommands(EditorContext& context, CommandRegistry& registry)
+void registerOptionsCommands(CommandContext& context, CommandRegistry& registry)
 {
     registry.add(QStringLiteral("ToolsOptionsClick"), [&context] {
         {
             dialogs::TfrmOptions dialog(context.window());
             interaction::ui().runModal(dialog);
         }
-        context.loadOptions();
+        context.LoadOptions();
     });
 }
 
-}  // namespace app
+}  // namespace commands

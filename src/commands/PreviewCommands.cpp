@@ -7,26 +7,26 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
 #include "files/BrowserPreview.h"
 #include "files/TNCAPI.h"
 #include "interaction/Interaction.h"
 #include "settings/SettingsStore.h"
 
-namespace app {
+namespace commands {
 namespace {
 
-void updateBrowser(EditorContext& context, files::BrowserPreview& preview)
+void UpdateBrowser(CommandContext& context, files::BrowserPreview& preview)
 {
-    if (context.documentPath().isEmpty() &&
+    if (context.DocumentPath().isEmpty() &&
         interaction::ui().ask(QStringLiteral("You haven't saved the file, launch browser anyway?"),
                               interaction::Buttons::YesNo) != interaction::Answer::Yes)
         return;
     // A cancelled save dialog leaves the document untitled: nothing to load.
-    context.saveDocument(false);
-    const QString path = context.documentPath();
+    context.SaveDocument(false);
+    const QString path = context.DocumentPath();
 
     settings::SettingsStore store;
     const QString browser = store.read(settings::user::kBrowser);
@@ -52,13 +52,13 @@ void updateBrowser(EditorContext& context, files::BrowserPreview& preview)
 
 }  // namespace
 
-void registerPreviewCommands(EditorContext& context, CommandRegistry& registry)
+void registerPreviewCommands(CommandContext& context, CommandRegistry& registry)
 {
     QPointer<files::BrowserPreview> preview = new files::BrowserPreview(context.window());
     QObject::connect(preview, &files::BrowserPreview::failed, preview,
                      [](const QString& message) { interaction::ui().error(message); });
     auto update = [&context, preview] {
-        if (preview) updateBrowser(context, *preview);
+        if (preview) UpdateBrowser(context, *preview);
     };
     registry.add(QStringLiteral("ToolsBrowserClick"), update);
     registry.add(QStringLiteral("UpdateBrowser"), update);
@@ -72,4 +72,4 @@ void registerPreviewCommands(EditorContext& context, CommandRegistry& registry)
     });
 }
 
-}  // namespace app
+}  // namespace commands

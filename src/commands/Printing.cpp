@@ -7,14 +7,14 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Captions.h"
 #include "interaction/Interaction.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 // A text stream on pages: the printed lines of each document line drawn one
@@ -112,7 +112,7 @@ std::vector<ListingLine> layOutListingLine(QStringView line, int pageWidth, int 
 
 QString printHeader(const QString& caption, const QDateTime& now, const QLocale& locale)
 {
-    const QString suffix = QString::fromLatin1(interaction::kTitleSuffix);
+    const QString suffix = QString::fromLatin1(interaction::TitleSuffix);
     const QString name =
         caption.endsWith(suffix) ? caption.chopped(suffix.size()) : QString::fromLatin1(interaction::kUntitled);
     return name + QStringLiteral("  -  ") + QString::fromLatin1(interaction::kAppTitle) + QLatin1Char(' ') +
@@ -160,7 +160,7 @@ int printListing(QPagedPaintDevice& device, const QString& header, std::string_v
 }
 
 // FilePrintClick: the print dialog (the whole document), then the listing.
-void registerPrintCommands(EditorContext& context, CommandRegistry& registry)
+void registerPrintCommands(CommandContext& context, CommandRegistry& registry)
 {
     registry.add(QStringLiteral("FilePrintClick"), [&context] {
         QPrinter printer(QPrinter::HighResolution);
@@ -178,4 +178,4 @@ void registerPrintCommands(EditorContext& context, CommandRegistry& registry)
     });
 }
 
-}  // namespace app
+}  // namespace commands

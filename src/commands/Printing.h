@@ -15,10 +15,10 @@
 
 class QPagedPaintDevice;
 
-namespace app {
+namespace commands {
 
 class CommandRegistry;
-class EditorContext;
+class CommandContext;
 
 // "PATH  -  Quillon Pro Dec-05-26 14:07": the document's name from the
 // window's caption (the caption without " - Quillon Pro": the full path or
@@ -62,4 +62,4 @@ std::vector<ListingLine> layOutListingLine(QStringView line, int pageWidth, int 
 // pages; 0 when the device could not be painted on.
 int printListing(QPagedPaintDevice& device, const QString& header, std::string_view text);
 
-}  // namespace app
+}  // namespace commands

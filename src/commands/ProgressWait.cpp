@@ -10,7 +10,7 @@
 #include <mutex>
 #include <thread>
 
-namespace app {
+namespace commands {
 namespace {
 
 std::chrono::milliseconds progressDelay{500};
@@ -85,4 +85,4 @@ bool runWithProgress(QWidget* window, const QString& label, const std::function<
     return true;
 }
 
-}  // namespace app
+}  // namespace commands

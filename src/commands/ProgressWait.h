@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace app {
+namespace commands {
 
 // Runs `pass` on a worker thread and returns once it has ended: true when it
 // ran to its end, false when the author cancelled it (its result is then to
@@ -28,4 +28,4 @@ bool runWithProgress(QWidget* window, const QString& label, const std::function<
 // need the dialog) shows it at once, even for a pass that has ended.
 void setProgressDelay(std::chrono::milliseconds delay);
 
-}  // namespace app
+}  // namespace commands

@@ -8,12 +8,12 @@
 #include <QTreeView>
 #include <memory>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/BodyEditor.h"
-#include "editor/EditorView.h"
+#include "editor/BodyControl.h"
+#include "editor/TextView.h"
 #include "files/ByType.h"
 #include "files/FileOperations.h"
 #include "files/SidePanel.h"
@@ -24,7 +24,7 @@
 #include "settings/SettingsStore.h"
 #include "storage/FileNames.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 const files::ToolWarnings kToolWarnings{
@@ -34,11 +34,11 @@ const files::ToolWarnings kToolWarnings{
 
 class SideSession {
 public:
-    SideSession(EditorContext& context, files::SidePanel* panel) : context_(context), panel_(panel) {}
+    SideSession(CommandContext& context, files::SidePanel* panel) : context_(context), panel_(panel) {}
 
     // OpenByType: an image becomes its tag; any other file but the ignored
     // kinds becomes the document.
-    void openByType(const QString& path)
+    void OpenByType(const QString& path)
     {
         if (!reachable(path)) return;
         const files::FileKind kind = files::fileKind(path, files::Arrival::Opened);
@@ -47,29 +47,29 @@ public:
             // Like every insertion, recoloured near the caret, which stays after the tag.
             if (!insertReference(kind, path)) return;
             body().focus();
-            context_.recolourNearCaret(1, 1);
+            context_.RecolourNearCaret(1, 1);
             return;
         }
         if (!context_.openDocument(path)) return;
         body().focus();
-        context_.colourDocument();
+        context_.ColourDocument();
     }
 
     // DropByType: an image tag, a style-sheet link or an anchor.
-    void dropByType(const QString& path)
+    void DropByType(const QString& path)
     {
         if (!reachable(path)) return;
         const files::FileKind kind = files::fileKind(path, files::Arrival::Dropped);
         if (kind == files::FileKind::Ignored) return refuseType(path, files::Arrival::Dropped);
         if (!insertReference(kind, path)) return;
         body().focus();
-        context_.recolourNearCaret(1, 1);
+        context_.RecolourNearCaret(1, 1);
     }
 
     void openSelected()
     {
         const QString path = panel_->selectedFile();
-        if (!path.isEmpty()) openByType(path);
+        if (!path.isEmpty()) OpenByType(path);
     }
 
     // pFileMenuPopup: the file entries need a selected file.
@@ -124,7 +124,7 @@ public:
         if (interaction::ui().ask(question, interaction::Buttons::YesNo) == interaction::Answer::Yes)
             files::deleteFile(path);
         panel_->refresh();
-        panel_->fileBox()->setFocus();
+        panel_->filebox()->setFocus();
     }
 
     void showMenu(const char* name, QAbstractItemView* list, const QPoint& at)
@@ -133,7 +133,7 @@ public:
     }
 
 private:
-    EditorView& body() { return context_.body(); }
+    editor::TextView& body() { return context_.body(); }
 
     QAction* entry(const QString& name) { return context_.commands().action(name); }
 
@@ -163,7 +163,7 @@ private:
     // folder too); empty unless OK.
     QString askName()
     {
-        const QPoint place = files::TfrmName::placeBeside(context_.editor(), *panel_->fileBox());
+        const QPoint place = files::TfrmName::placeBeside(context_.bodyControl(), *panel_->filebox());
         files::TfrmName prompt(storage::FileNamePart(panel_->selectedFile()), place, context_.window());
         interaction::ui().runModal(prompt);
         return prompt.nameResult();
@@ -195,13 +195,13 @@ private:
         return true;
     }
 
-    EditorContext& context_;
+    CommandContext& context_;
     files::SidePanel* panel_;
 };
 
 }  // namespace
 
-void registerSideCommands(EditorContext& context, CommandRegistry& registry)
+void registerSideCommands(CommandContext& context, CommandRegistry& registry)
 {
     QWidget* window = context.window();
     files::SidePanel* panel = context.sidePanel();
@@ -213,13 +213,13 @@ void registerSideCommands(EditorContext& context, CommandRegistry& registry)
         eDrag->setObjectName(QStringLiteral("eDrag"));
         eDrag->setEnableDrop(true);
         QObject::connect(eDrag, &files::TFileDrag::OnDrop, eDrag, [session, eDrag] {
-            if (eDrag->FileCount() > 0) session->dropByType(eDrag->NameWithPath().first());
+            if (eDrag->FileCount() > 0) session->DropByType(eDrag->NameWithPath().first());
         });
     }
     // Files dragged onto `body`, from the side panel's list or from outside.
-    BodyEditor* editor = &context.editor();
-    QObject::connect(editor, &BodyEditor::filesDropped, editor, [session](const QStringList& paths) {
-        if (!paths.isEmpty()) session->dropByType(paths.first());
+    editor::BodyControl* editor = &context.bodyControl();
+    QObject::connect(editor, &editor::BodyControl::filesDropped, editor, [session](const QStringList& paths) {
+        if (!paths.isEmpty()) session->DropByType(paths.first());
     });
     if (!panel) return;
 
@@ -233,13 +233,13 @@ void registerSideCommands(EditorContext& context, CommandRegistry& registry)
     registry.add(QStringLiteral("p3RenameClick"), [session] { session->renameSelected(); });
     registry.add(QStringLiteral("p3DeleteClick"), [session] { session->deleteSelected(); });
 
-    QObject::connect(panel->fileBox(), &QAbstractItemView::doubleClicked, panel,
+    QObject::connect(panel->filebox(), &QAbstractItemView::doubleClicked, panel,
                      [session] { session->openSelected(); });
     QObject::connect(panel, &files::SidePanel::deleteKeyPressed, panel, [session] { session->deleteSelected(); });
-    QObject::connect(panel->fileBox(), &QWidget::customContextMenuRequested, panel,
-                     [session, panel](const QPoint& at) { session->showMenu("pFileMenu", panel->fileBox(), at); });
-    QObject::connect(panel->dirBox(), &QWidget::customContextMenuRequested, panel,
-                     [session, panel](const QPoint& at) { session->showMenu("pDirMenu", panel->dirBox(), at); });
+    QObject::connect(panel->filebox(), &QWidget::customContextMenuRequested, panel,
+                     [session, panel](const QPoint& at) { session->showMenu("pFileMenu", panel->filebox(), at); });
+    QObject::connect(panel->dirbox(), &QWidget::customContextMenuRequested, panel,
+                     [session, panel](const QPoint& at) { session->showMenu("pDirMenu", panel->dirbox(), at); });
 }
 
-}  // namespace app
+}  // namespace commands

@@ -3,29 +3,29 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
-#include "commands/EditorContext.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Interaction.h"
 #include "markup/Snippets.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "storage/DocumentFile.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 // A cased snippet at the selection, then the caret's line and its neighbours
 // recoloured.
-void insertCased(EditorContext& context, std::string_view literal)
+void insertCased(CommandContext& context, std::string_view literal)
 {
     markup::InsertCasedSnippet(context.body(), literal, context.options().tagCase);
-    context.recolourNearCaret(1, 1);
+    context.RecolourNearCaret(1, 1);
 }
 
 // A block template from section "quick", as whole lines above the caret's line.
-void insertQuickBlock(EditorContext& context, const settings::TextSetting& setting)
+void insertQuickBlock(CommandContext& context, const settings::TextSetting& setting)
 {
     QString block;
     {
@@ -33,11 +33,11 @@ void insertQuickBlock(EditorContext& context, const settings::TextSetting& setti
         block = store.read(setting);
     }
     // Stored line breaks may be the platform's lone LF: the document holds CR LF.
-    const int lines = markup::InsertBlockAboveCaret(context.body(), markup::withCrLf(block.toStdString()));
-    context.recolourNearCaret(lines + 1, lines + 2);
+    const int lines = markup::insertBlockAboveCaret(context.body(), markup::withCrLf(block.toStdString()));
+    context.RecolourNearCaret(lines + 1, lines + 2);
 }
 
-void insertUpdateStamp(EditorContext& context)
+void insertUpdateStamp(CommandContext& context)
 {
     int format = 0;
     QString preCustom;
@@ -52,7 +52,7 @@ void insertUpdateStamp(EditorContext& context)
     context.body().replaceSelection(stamp.toStdString());
 }
 
-void insertTextFromFile(EditorContext& context)
+void insertTextFromFile(CommandContext& context)
 {
     const QString path =
         interaction::ui().openFileName(QStringLiteral("Browse for File"), QString(),
@@ -67,14 +67,14 @@ void insertTextFromFile(EditorContext& context)
         interaction::ui().error(storage::openFailure(path, error));
         return;
     }
-    markup::InsertLinesBelowCaret(context.body(), file.text);
+    markup::insertLinesBelowCaret(context.body(), file.text);
 }
 
 }  // namespace
 
-void registerSnippetCommands(EditorContext& context, CommandRegistry& registry)
+void registerSnippetCommands(CommandContext& context, CommandRegistry& registry)
 {
-    EditorContext* c = &context;
+    CommandContext* c = &context;
     registry.add(QStringLiteral("InsertQuickTableClick"), [c] { insertQuickBlock(*c, settings::quick::kTable); });
     registry.add(QStringLiteral("InsertQuickScriptClick"), [c] { insertQuickBlock(*c, settings::quick::kScript); });
     registry.add(QStringLiteral("InsertQuickStyleClick"), [c] { insertQuickBlock(*c, settings::quick::kStyle); });
@@ -102,4 +102,4 @@ void registerSnippetCommands(EditorContext& context, CommandRegistry& registry)
     registry.add(QStringLiteral("InsertTextFromFileClick"), [c] { insertTextFromFile(*c); });
 }
 
-}  // namespace app
+}  // namespace commands

@@ -7,10 +7,10 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
 #include "dialogs/ColorGrid.h"
 #include "dialogs/TfrmEMail.h"
 #include "dialogs/TfrmFonts.h"
@@ -19,25 +19,25 @@
 #include "dialogs/TfrmLine.h"
 #include "dialogs/TfrmLink.h"
 #include "dialogs/TfrmStyle.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Interaction.h"
 #include "markup/Palette.h"
 
-namespace app {
+namespace commands {
 namespace {
 
-QString selectedText(EditorContext& context)
+QString selectedText(CommandContext& context)
 {
     return QString::fromStdString(context.body().selectedText());
 }
 
 // Runs a dialog; on OK its text replaces the selection (caret after it).
 template <typename Dialog, typename Text>
-void runAndInsert(EditorContext& context, Dialog& dialog, Text text)
+void runAndInsert(CommandContext& context, Dialog& dialog, Text text)
 {
     if (interaction::ui().runModal(dialog) != QDialog::Accepted) return;
     context.body().replaceSelection(text(dialog));
-    context.recolourNearCaret(1, 1);
+    context.RecolourNearCaret(1, 1);
 }
 
 std::string elementOf(const auto& dialog)
@@ -45,39 +45,39 @@ std::string elementOf(const auto& dialog)
     return dialog.element().toStdString();
 }
 
-void InsertHlinkClick(EditorContext& c)
+void InsertHlinkClick(CommandContext& c)
 {
     dialogs::TfrmLink dialog(selectedText(c), c.options().tagCase, c.window());
     runAndInsert(c, dialog, [](const auto& d) { return elementOf(d); });
 }
 
-void InsertElinkClick(EditorContext& c)
+void InsertElinkClick(CommandContext& c)
 {
     dialogs::TfrmEMail dialog(selectedText(c), c.options().tagCase, c.window());
     runAndInsert(c, dialog, [](const auto& d) { return elementOf(d); });
 }
 
-void InsertStyleClick(EditorContext& c)
+void InsertStyleClick(CommandContext& c)
 {
-    const QString path = c.documentPath();
+    const QString path = c.DocumentPath();
     dialogs::TfrmStyle dialog(path.isEmpty() ? QString() : QFileInfo(path).absolutePath(), c.options().tagCase,
                               c.window());
     runAndInsert(c, dialog, [](const auto& d) { return elementOf(d); });
 }
 
-void InsertImageClick(EditorContext& c)
+void InsertImageClick(CommandContext& c)
 {
     dialogs::TfrmImage dialog(c.options().tagCase, c.window());
     runAndInsert(c, dialog, [](const auto& d) { return elementOf(d); });
 }
 
-void HorizontalLine1Click(EditorContext& c)
+void HorizontalLine1Click(CommandContext& c)
 {
     dialogs::TfrmLine dialog(c.options().tagCase, c.window());
     runAndInsert(c, dialog, [](const auto& d) { return elementOf(d); });
 }
 
-void FormatFontClick(EditorContext& c)
+void FormatFontClick(CommandContext& c)
 {
     // The document is searched in place for its page colour while the dialog is made.
     dialogs::TfrmFonts dialog(c.body().characters(), c.options().tagCase, c.window());
@@ -88,15 +88,15 @@ void FormatFontClick(EditorContext& c)
 
 // A colour code in place of the selection; while highlighting is on it takes
 // the tag colour, and the caret stays right after it.
-void insertCode(EditorContext& c, const QString& code)
+void insertCode(CommandContext& c, const QString& code)
 {
     const std::string text = code.toStdString();
     c.body().replaceSelection(text);
     const auto size = static_cast<markup::Pos>(text.size());
-    if (c.highlightingOn()) c.body().setStyle(c.body().caretPosition() - size, size, markup::TagStyle);
+    if (c.HighlightingOn()) c.body().setStyle(c.body().caretPosition() - size, size, markup::TagStyle);
 }
 
-QPoint windowCentre(EditorContext& c)
+QPoint windowCentre(CommandContext& c)
 {
     const QRect frame = c.window()->frameGeometry();
     return {frame.x() + frame.width() / 2, frame.y() + frame.height() / 2};
@@ -105,23 +105,23 @@ QPoint windowCentre(EditorContext& c)
 // The colour finder, on its last colour or on `start`; Insert puts its code in
 // place of the selection. Closed any other way, it leaves the text and the
 // caret as they were.
-void runFinder(EditorContext& c, std::optional<dialogs::Rgb> start = std::nullopt)
+void runFinder(CommandContext& c, std::optional<dialogs::Rgb> start = std::nullopt)
 {
     dialogs::TfrmHex finder(c.options().tagCase, windowCentre(c), c.window());
     if (start) finder.startOn(*start);
     if (interaction::ui().runModal(finder) == QDialog::Accepted) insertCode(c, finder.code());
 }
 
-void ColorGridClick(EditorContext& c, int index)
+void ColorGridClick(CommandContext& c, int index)
 {
     insertCode(c, dialogs::codeInTagCase(QString::fromLatin1(markup::paletteCode(index)), c.options().tagCase));
 }
 
 }  // namespace
 
-bool openFinderOnSelectedCode(EditorContext& c)
+bool openFinderOnSelectedCode(CommandContext& c)
 {
-    EditorView& body = c.body();
+    editor::TextView& body = c.body();
     if (body.selectionLength() != 6 || body.textRange(body.selectionStart() + 6, 1) != "\"") return false;
     const auto colour = dialogs::parseColourCode(selectedText(c));
     if (!colour) return false;
@@ -129,9 +129,9 @@ bool openFinderOnSelectedCode(EditorContext& c)
     return true;
 }
 
-void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry)
+void registerTagDialogCommands(CommandContext& context, CommandRegistry& registry)
 {
-    EditorContext* c = &context;
+    CommandContext* c = &context;
     registry.add(QStringLiteral("InsertHlinkClick"), [c] { InsertHlinkClick(*c); });
     registry.add(QStringLiteral("InsertElinkClick"), [c] { InsertElinkClick(*c); });
     registry.add(QStringLiteral("InsertStyleClick"), [c] { InsertStyleClick(*c); });
@@ -152,4 +152,4 @@ void registerTagDialogCommands(EditorContext& context, CommandRegistry& registry
         Qt::QueuedConnection);
 }
 
-}  // namespace app
+}  // namespace commands

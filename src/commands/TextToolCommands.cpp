@@ -8,17 +8,17 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 #include "interaction/Interaction.h"
 #include "markup/Entities.h"
 #include "markup/LineTools.h"
 #include "markup/TagCaseConversion.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 // The wait cursor alone, for the passes that keep the caption.
@@ -35,7 +35,7 @@ public:
 // part that differs is replaced: the control then keeps its buffers instead of
 // freeing and refilling them. A text that grows is replaced whole, since the
 // control would otherwise enlarge its buffers by the old size plus the new.
-bool replaceChangedPart(EditorView& body, std::string_view before, std::string_view after)
+bool replaceChangedPart(editor::TextView& body, std::string_view before, std::string_view after)
 {
     if (after.size() > before.size()) {
         body.replaceAll(after);
@@ -58,9 +58,9 @@ bool replaceChangedPart(EditorView& body, std::string_view before, std::string_v
 // first line.
 enum class TagPass { Upper, Lower, Remove };
 
-void runTagPass(EditorContext& context, TagPass pass)
+void runTagPass(CommandContext& context, TagPass pass)
 {
-    EditorView& body = context.body();
+    editor::TextView& body = context.body();
     bool broken = false;
     {
         const WaitCaption wait(context, pass == TagPass::Remove ? QStringLiteral("Removing Tags - Please wait...")
@@ -68,13 +68,13 @@ void runTagPass(EditorContext& context, TagPass pass)
         const bool wasModified = body.isModified();
         const std::string_view text = body.characters();
         const markup::TagPassResult result =
-            pass == TagPass::Remove ? markup::RemoveTags(text) : markup::ConvertTagCase(text, pass == TagPass::Upper);
+            pass == TagPass::Remove ? markup::RemoveTags(text) : markup::convertTagCase(text, pass == TagPass::Upper);
         broken = result.brokenTag;
         // The history is emptied anyway, so the replacement is not recorded:
         // that spares copying the whole document twice.
         body.setUndoCollection(false);
         const bool changed = replaceChangedPart(body, text, result.text);
-        if (changed) context.colourDocument();
+        if (changed) context.ColourDocument();
         body.emptyUndoBuffer();
         body.setUndoCollection(true);
         const size_t firstLineEnd = std::min(result.text.find_first_of("\r\n"), result.text.size());
@@ -87,23 +87,23 @@ void runTagPass(EditorContext& context, TagPass pass)
 
 // Special characters to entities or back over the whole document; the caret
 // goes back to its offset and the view to its first line.
-void runEntityPass(EditorContext& context, bool toHtml)
+void runEntityPass(CommandContext& context, bool toHtml)
 {
-    EditorView& body = context.body();
+    editor::TextView& body = context.body();
     const WaitCursor wait;
     const markup::Pos caret = body.selectionStart();
     const int firstLine = body.firstVisibleDocumentLine();
     const std::string_view text = body.characters();
     const std::string converted = toHtml ? markup::SpecialToHtml(text) : markup::HtmlToSpecial(text);
     if (!replaceChangedPart(body, text, converted)) return;
-    context.colourDocument();
+    context.ColourDocument();
     body.setSelection(std::min(caret, body.length()), 0);
     body.scrollToDocumentLine(firstLine);
 }
 
-void removeReturns(EditorContext& context)
+void removeReturns(CommandContext& context)
 {
-    EditorView& body = context.body();
+    editor::TextView& body = context.body();
     if (body.selectionLength() == 0) {
         interaction::ui().inform(QStringLiteral(
             "You must select an area of text from which you would like to remove line-feeds and carriage-returns."));
@@ -113,35 +113,35 @@ void removeReturns(EditorContext& context)
         interaction::Answer::Yes)
         return;
     const WaitCursor wait;
-    markup::RemoveLineBreaks(body);
+    markup::removeLineBreaks(body);
     body.emptyUndoBuffer();
 }
 
-void listItems(EditorContext& context)
+void listItems(CommandContext& context)
 {
-    EditorView& body = context.body();
+    editor::TextView& body = context.body();
     if (body.selectionLength() == 0) {
         interaction::ui().inform(QStringLiteral("You do not have any lines selected."));
         return;
     }
-    if (markup::ConvertToListItems(body, context.options().tagCase)) body.emptyUndoBuffer();
+    if (markup::convertToListItems(body, context.options().tagCase)) body.emptyUndoBuffer();
 }
 
-void textToHtml(EditorContext& context)
+void textToHtml(CommandContext& context)
 {
     const QString question = QStringLiteral(
         "This will select the entire body of text and add tags to the beginning and end to make it viewable as an "
         "HTML document using pre-formatted text, rather than just plain text.\n\nContinue?");
     if (interaction::ui().ask(question, interaction::Buttons::YesNo) != interaction::Answer::Yes) return;
-    EditorView& body = context.body();
+    editor::TextView& body = context.body();
     body.focus();
-    const std::string page = markup::TextToHtml(body.characters(), context.options().tagCase);
+    const std::string page = markup::textToHtml(body.characters(), context.options().tagCase);
     body.setSelection(0, body.length());
     body.replaceSelection(page);
 }
 
 // Sets the captions of the special-character entries.
-void setSpecialCaptions(EditorContext& context)
+void setSpecialCaptions(CommandContext& context)
 {
     for (const char* name : {"ToolsS2H", "ToolsH2S"}) {
         const QString entryName = QString::fromLatin1(name);
@@ -158,9 +158,9 @@ QString specialCaption(const QString& entryName)
     return {};
 }
 
-void registerTextToolCommands(EditorContext& context, CommandRegistry& registry)
+void registerTextToolCommands(CommandContext& context, CommandRegistry& registry)
 {
-    EditorContext* c = &context;
+    CommandContext* c = &context;
     registry.add(QStringLiteral("ToolsConvertUpperClick"), [c] { runTagPass(*c, TagPass::Upper); });
     registry.add(QStringLiteral("ToolsConvertLowerClick"), [c] { runTagPass(*c, TagPass::Lower); });
     registry.add(QStringLiteral("ToolsRemoveTagsClick"), [c] { runTagPass(*c, TagPass::Remove); });
@@ -172,4 +172,4 @@ void registerTextToolCommands(EditorContext& context, CommandRegistry& registry)
     registry.add(QStringLiteral("FormatText2HtmlClick"), [c] { textToHtml(*c); });
 }
 
-}  // namespace app
+}  // namespace commands

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace app {
+namespace commands {
 
 // The caption an entry of the "&Convert Special Characters" submenu takes when
 // the submenu opens: "&Special Characters to HTML" for "ToolsS2H", "&HTML to
@@ -11,4 +11,4 @@ namespace app {
 // handler ToolsConvertClick applies them to the actions of those names.
 QString specialCaption(const QString& entryName);
 
-}  // namespace app
+}  // namespace commands

@@ -4,15 +4,15 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
 #include "files/UserTools.h"
 #include "interaction/Interaction.h"
 #include "settings/SettingsStore.h"
 
-namespace app {
+namespace commands {
 namespace {
 
 const files::ToolWarnings kWarnings{
@@ -21,7 +21,7 @@ const files::ToolWarnings kWarnings{
 
 // The browser entry follows the browser setting; each tool entry shows its
 // tool, or stays as it was (disabled) when none is set.
-void prepareToolsMenu(EditorContext& context)
+void prepareToolsMenu(CommandContext& context)
 {
     CommandUi& commands = context.commands();
     {
@@ -42,9 +42,9 @@ void startTool(const files::UserTool& tool)
 
 }  // namespace
 
-void registerToolCommands(EditorContext& context, CommandRegistry& registry)
+void registerToolCommands(CommandContext& context, CommandRegistry& registry)
 {
-    EditorContext* c = &context;
+    CommandContext* c = &context;
     registry.add(QStringLiteral("Tools1Click"), [c] { prepareToolsMenu(*c); });
     for (const files::UserTool& tool : files::userTools())
         registry.add(QString::fromLatin1(tool.entry) + QStringLiteral("Click"), [&tool] { startTool(tool); });
@@ -54,4 +54,4 @@ void registerToolCommands(EditorContext& context, CommandRegistry& registry)
     });
 }
 
-}  // namespace app
+}  // namespace commands

@@ -21,7 +21,7 @@ ColorGrid::ColorGrid(int columns, QWidget* parent) : QWidget(parent), columns_(s
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-QColor ColorGrid::colorAt(int index)
+QColor ColorGrid::colourAt(int index)
 {
     return QColor::fromRgb(markup::paletteRgb(index));
 }
@@ -63,7 +63,7 @@ void ColorGrid::paintEvent(QPaintEvent*)
     QPainter p(this);
     for (int i = 0; i < kCellCount; ++i) {
         const QRect r = cellRect(i);
-        p.fillRect(r, colorAt(i));
+        p.fillRect(r, colourAt(i));
         p.setPen(palette().color(QPalette::Dark));
         p.drawRect(r);
     }

@@ -22,7 +22,7 @@ public:
     // The selected cell, or -1 for none. An index outside 0..15 selects none.
     int selectedIndex() const { return selected_; }
     void setSelectedIndex(int index);
-    static QColor colorAt(int index);  // the palette colour; black outside 0..15
+    static QColor colourAt(int index);  // the palette colour; black outside 0..15
 
     // Whether clicks and keys select a cell (the default).
     void setSelecting(bool on) { selecting_ = on; }

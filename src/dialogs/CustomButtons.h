@@ -1,15 +1,12 @@
 // The ten custom buttons: a start tag, a closing tag and a caption each,
 // stored in the settings section `custom`; the hint a button shows, the
-// insertion of a pair around the selection, and the small editor dialog
-// TfrmCustom ("Customize Button #N") that a right click on a button opens.
+// insertion of a pair around the selection. A right click on a button opens
+// its editor, TfrmCustom.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include "markup/TagEngine.h"
-
-class QLineEdit;
 
 namespace settings {
 class SettingsStore;
@@ -42,24 +39,5 @@ QString customHint(int n, const CustomButton& button, const QString& currentHint
 // Nothing selected: the start tag alone. Otherwise start + selection + stop,
 // with KeepSelected selecting the wrapped text again.
 void InsertCustomPair(markup::TextEditor& editor, markup::TagContext& context, const CustomButton& button);
-
-// The editor of one button, the one `custom`/`set` names: OK stores the three
-// fields, Cancel nothing.
-class TfrmCustom : public QDialog {
-    Q_OBJECT
-public:
-    explicit TfrmCustom(QWidget* parent = nullptr);
-
-    QLineEdit* txtCaption() const { return txtCaption_; }
-    QLineEdit* txtStart() const { return txtStart_; }
-    QLineEdit* txtStop() const { return txtStop_; }
-
-private:
-    void btnOkClick();
-
-    QLineEdit* txtCaption_;
-    QLineEdit* txtStart_;
-    QLineEdit* txtStop_;
-};
 
 }  // namespace dialogs

@@ -18,8 +18,8 @@ OptionsForm readOptionsForm(const settings::SettingsStore& s)
     f.stampAsComment = !s.read(user::kShowUpdate);
     f.syntaxColour = s.read(user::kSyntaxColour);
     f.lowerCaseTags = s.read(user::kLowerCase);
-    f.keepSelected = s.read(user::kKeepSelected);
-    f.fullCellTag = s.read(user::kFullCellTag);
+    f.KeepSelected = s.read(user::kKeepSelected);
+    f.FullCellTag = s.read(user::kFullCellTag);
     f.preCustom = s.read(user::kPreCustom);
     f.custom = s.read(user::kCustomInDialog);
     f.browserPath = s.read(user::kNsPath);
@@ -31,7 +31,7 @@ OptionsForm readOptionsForm(const settings::SettingsStore& s)
     f.tool3Name = s.read(user::kTool3Name);
     f.sideMask = s.read(user::kSideMaskInDialog);
     f.preImage = s.read(user::kPreImage);
-    f.sideColor = s.read(user::kSideColour);
+    f.sideColour = s.read(user::kSideColour);
     f.name = s.read(user::kName);
     f.mail = s.read(user::kMail);
     f.phone = s.read(user::kPhone);
@@ -58,8 +58,8 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     s.write(user::kFax, f.fax);
     s.write(user::kUrl, f.url);
     s.write(user::kShowUpdate, !f.stampAsComment);
-    s.write(user::kFullCellTag, f.fullCellTag);
-    s.write(user::kKeepSelected, f.keepSelected);
+    s.write(user::kFullCellTag, f.FullCellTag);
+    s.write(user::kKeepSelected, f.KeepSelected);
     s.write(user::kLowerCase, f.lowerCaseTags);
     s.write(user::kPreCustom, f.preCustom);
     s.write(user::kCustom, f.custom);
@@ -72,7 +72,7 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     s.write(user::kTool3Name, f.tool3Name);
     s.write(user::kSideMask, f.sideMask);
     s.write(user::kPreImage, f.preImage);
-    s.write(user::kSideColour, f.sideColor);
+    s.write(user::kSideColour, f.sideColour);
     s.write(quick::kTable, f.quickTable);
     s.write(quick::kStyle, f.quickStyle);
     s.write(quick::kScript, f.quickScript);

@@ -16,10 +16,10 @@ namespace dialogs {
 struct OptionsForm {
     // General Options
     QString sideMask;
-    int sideColor = 1;  // position in the side colour list; -1 none selected
+    int sideColour = 1;  // position in the side colour list; -1 none selected
     bool lowerCaseTags = true;
-    bool fullCellTag = true;
-    bool keepSelected = true;
+    bool FullCellTag = true;
+    bool KeepSelected = true;
     QString preImage;
     int syntaxColour = 4;  // palette index of the tag colour
     // User Info

@@ -67,7 +67,7 @@ QString tagListEditorText(const QStringList& entries)
     return text;
 }
 
-bool InsertTagListEntry(markup::TextEditor& editor, std::string_view entry)
+bool insertTagListEntry(markup::TextEditor& editor, std::string_view entry)
 {
     const size_t gt = entry.find('>');
     if (gt == std::string_view::npos) {

@@ -32,7 +32,7 @@ QString tagListEditorText(const QStringList& entries);
 // selected). An entry without ">" simply replaces the selection. Returns
 // whether the caller recolours the lines near the caret (not for an entry
 // without ">").
-bool InsertTagListEntry(markup::TextEditor& editor, std::string_view entry);
+bool insertTagListEntry(markup::TextEditor& editor, std::string_view entry);
 
 // The list file as read.
 struct TagListRead {

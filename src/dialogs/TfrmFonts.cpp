@@ -167,7 +167,7 @@ void TfrmFonts::chkColorClick()
 void TfrmFonts::FontClrClick(int index)
 {
     pnlPreview_->setText(QString::fromLatin1(markup::paletteCode(index)));
-    setSampleColour(ColorGrid::colorAt(index));
+    setSampleColour(ColorGrid::colourAt(index));
 }
 
 void TfrmFonts::barsChanged()

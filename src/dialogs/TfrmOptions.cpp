@@ -305,8 +305,8 @@ void TfrmOptions::setForm(const OptionsForm& f)
     SyntaxClrBar_->setSelectedIndex(f.syntaxColour);
     SyntaxClrBarClick();
     chkCase_->setChecked(f.lowerCaseTags);
-    chkKeepSel_->setChecked(f.keepSelected);
-    chkFullCellTag_->setChecked(f.fullCellTag);
+    chkKeepSel_->setChecked(f.KeepSelected);
+    chkFullCellTag_->setChecked(f.FullCellTag);
     txtPreCustomStr_->setText(f.preCustom);
     txtCustomStr_->setText(f.custom);
     txtBrowser_->setText(f.browserPath);
@@ -318,7 +318,7 @@ void TfrmOptions::setForm(const OptionsForm& f)
     }
     txtSideMask_->setText(f.sideMask);
     txtPreImage_->setText(f.preImage);
-    cmbBgSide_->setCurrentIndex(f.sideColor >= 0 && f.sideColor < cmbBgSide_->count() ? f.sideColor : -1);
+    cmbBgSide_->setCurrentIndex(f.sideColour >= 0 && f.sideColour < cmbBgSide_->count() ? f.sideColour : -1);
     txtName_->setText(f.name);
     txtMailAddr_->setText(f.mail);
     txtPhone_->setText(f.phone);
@@ -345,10 +345,10 @@ OptionsForm TfrmOptions::form() const
 {
     OptionsForm f;
     f.sideMask = txtSideMask_->text();
-    f.sideColor = cmbBgSide_->currentIndex();
+    f.sideColour = cmbBgSide_->currentIndex();
     f.lowerCaseTags = chkCase_->isChecked();
-    f.fullCellTag = chkFullCellTag_->isChecked();
-    f.keepSelected = chkKeepSel_->isChecked();
+    f.FullCellTag = chkFullCellTag_->isChecked();
+    f.KeepSelected = chkKeepSel_->isChecked();
     f.preImage = txtPreImage_->text();
     const int colour = SyntaxClrBar_->selectedIndex();
     f.syntaxColour = colour >= 0 ? colour : storedSyntaxColour_;
@@ -415,7 +415,7 @@ void TfrmOptions::updateBrowserFields()
 void TfrmOptions::SyntaxClrBarClick()
 {
     QPalette palette = lblSyntax_->palette();
-    palette.setColor(QPalette::WindowText, ColorGrid::colorAt(SyntaxClrBar_->selectedIndex()));
+    palette.setColor(QPalette::WindowText, ColorGrid::colourAt(SyntaxClrBar_->selectedIndex()));
     lblSyntax_->setPalette(palette);
 }
 

@@ -37,7 +37,7 @@ void reportOnce(const QString& message)
 
 TfrmTags::TfrmTags(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      path_(settings::ProgramDataFile(QStringLiteral("taglist.htx"))),
+      path_(settings::programDataFile(QStringLiteral("taglist.htx"))),
       taglist_(new QListWidget(this)),
       pMenuTags_(new QMenu(this)),
       mnuTop_(nullptr)

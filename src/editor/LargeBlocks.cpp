@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <new>
 
-namespace app {
+namespace editor {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
@@ -58,7 +58,7 @@ void keepFreedMemoryFor(std::size_t documentBytes)
     if (keep < before) malloc_trim(keep);
 }
 
-}  // namespace app
+}  // namespace editor
 
 // A sanitized build keeps the sanitizer's own allocator, which pairs every
 // allocation with its own release.
@@ -67,7 +67,7 @@ void* operator new(std::size_t size)
 {
     if (size == 0) size = 1;
     for (;;) {
-        if (void* block = app::allocate(size)) return block;
+        if (void* block = editor::allocate(size)) return block;
         const std::new_handler handler = std::get_new_handler();
         if (!handler) throw std::bad_alloc();
         handler();

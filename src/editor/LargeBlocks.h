@@ -18,7 +18,7 @@
 
 #include <cstddef>
 
-namespace app {
+namespace editor {
 
 // Blocks from this size on are put on huge pages.
 inline constexpr std::size_t kLargeBlockBytes = std::size_t(2) << 20;
@@ -37,4 +37,4 @@ void setUpMemoryForLargeDocuments();
 // the system now. Does nothing unless the memory was set up.
 void keepFreedMemoryFor(std::size_t documentBytes);
 
-}  // namespace app
+}  // namespace editor

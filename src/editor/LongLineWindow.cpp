@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-namespace app {
+namespace editor {
 namespace {
 
 using Pos = LongLineWindow::Pos;
@@ -343,4 +343,4 @@ bool LongLineWindow::follow()
     return true;
 }
 
-}  // namespace app
+}  // namespace editor

@@ -26,7 +26,7 @@
 
 class QsciScintillaBase;
 
-namespace app {
+namespace editor {
 
 class LongLineWindow {
 public:
@@ -101,4 +101,4 @@ private:
     bool active_ = true;
 };
 
-}  // namespace app
+}  // namespace editor

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 
-namespace app {
+namespace editor {
 namespace {
 
 const bool kTracing = std::getenv("QUILLON_STARTUP_TRACE") != nullptr;
@@ -87,4 +87,4 @@ void traceFirstPaintAndIdle(QWidget& widget)
     new PaintAndIdle(area ? *area->viewport() : widget);
 }
 
-}  // namespace app
+}  // namespace editor

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace app {
+namespace editor {
 
 void startupMark(const char* what);
 
@@ -19,4 +19,4 @@ void startupMark(const char* what);
 // (work that comes after the first paint shows here).
 void traceFirstPaintAndIdle(QWidget& widget);
 
-}  // namespace app
+}  // namespace editor

@@ -246,7 +246,7 @@ void SidePanel::setMask(const QStringList& patterns)
     fileModel_->setNameFilters(sideMaskFilters(patterns));
 }
 
-void SidePanel::setSideColor(int choice)
+void SidePanel::setSideColour(int choice)
 {
     QColor colour;
     switch (choice) {

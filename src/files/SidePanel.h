@@ -45,7 +45,7 @@ public:
     QStringList mask() const { return mask_; }
     // Background of the three lists: 0 window colour, 1 light 3-D colour,
     // 2 silver; any other value leaves them as they are.
-    void setSideColor(int choice);
+    void setSideColour(int choice);
     // Re-reads the folder and file lists from the disk.
     void refresh();
 
@@ -53,9 +53,9 @@ public:
     // when several are), or empty when none is.
     QString selectedFile() const;
 
-    QComboBox* driveBox() const { return drivebox_; }
-    QTreeView* dirBox() const { return dirbox_; }
-    QListView* fileBox() const { return filebox_; }
+    QComboBox* drivebox() const { return drivebox_; }
+    QTreeView* dirbox() const { return dirbox_; }
+    QListView* filebox() const { return filebox_; }
 
 signals:
     // The folder shown changed (by the user or by setFolder).

@@ -138,7 +138,7 @@ bool startCommandLine(const QString& commandLine, const QStringList& extraArgume
 
 QString helpFilePath(const QString& programFolder)
 {
-    const QString installed = settings::InstalledDataFolderOf(programFolder);
+    const QString installed = settings::installedDataFolderOf(programFolder);
     return (installed.isEmpty() ? programFolder : installed) + QStringLiteral("quillon.html");
 }
 

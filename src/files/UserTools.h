@@ -65,7 +65,7 @@ bool startCommandLine(const QString& commandLine, const QStringList& extraArgume
 
 // The manual, quillon.html in the program's folder (`ProgramFolder`: empty, so
 // the current folder, when the program has another name) or, for an installed
-// program, in its data folder (`settings::InstalledDataFolderOf`); and the
+// program, in its data folder (`settings::installedDataFolderOf`); and the
 // program that shows it.
 QString helpFilePath(const QString& programFolder);
 inline constexpr const char* kHelpViewer = "xdg-open";

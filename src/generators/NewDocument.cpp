@@ -58,7 +58,7 @@ std::string newDocumentText(const settings::Options& o, const settings::Settings
     *customMissing = false;
     switch (o.templateNo) {
         case Normal:
-            return defaultTemplate({o.tagCase, o.useDefault, o.bgImage, o.dtd, templateColours(store, o.tagCase)})
+            return defaultTemplate({o.tagCase, o.UseDefault, o.bgImage, o.dtd, templateColours(store, o.tagCase)})
                 .toStdString();
         case Frames:
             return framesetTemplate(o.tagCase, o.dtd).toStdString();

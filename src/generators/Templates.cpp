@@ -74,7 +74,7 @@ QString defaultTemplate(const DefaultPage& page)
     };
     p.text(markup::toTagCase(QStringLiteral("<body"), page.lowerCase));
     if (!page.bgImage.isEmpty()) attribute("background", page.bgImage);
-    if (!page.useDefault) {
+    if (!page.UseDefault) {
         const char* names[kParts] = {"bgcolor", "text", "link", "vlink", "alink"};
         for (int part = 0; part < kParts; ++part) attribute(names[part], page.colours[part]);
     }

@@ -19,7 +19,7 @@ namespace generators {
 struct DefaultPage {
     bool lowerCase = true;
     // The body tag carries the background image alone (when one is set).
-    bool useDefault = false;
+    bool UseDefault = false;
     QString bgImage;                      // written as stored
     QString dtd;                          // first line, in the tag case; none when empty
     std::array<QString, kParts> colours;  // as written, already in the tag case

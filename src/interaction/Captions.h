@@ -5,7 +5,7 @@
 namespace interaction {
 
 inline constexpr const char* kAppTitle = "Quillon Pro";
-inline constexpr const char* kTitleSuffix = " - Quillon Pro";
+inline constexpr const char* TitleSuffix = " - Quillon Pro";
 inline constexpr const char* kUntitled = "untitled.html";
 
 }  // namespace interaction

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "CaseFold.h"
+#include "FoldedPattern.h"
 
 namespace markup {
 namespace {

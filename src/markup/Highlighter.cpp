@@ -73,14 +73,14 @@ private:
 
 }  // namespace
 
-std::string TagStyles(std::string_view text)
+std::string tagStyles(std::string_view text)
 {
     std::string styles(text.size(), static_cast<char>(DefaultStyle));
     forEachTag(text, [&](size_t l, size_t g) { std::memset(styles.data() + l, TagStyle, g - l + 1); });
     return styles;
 }
 
-void ColourWholeText(TextEditor& editor)
+void colourWholeText(TextEditor& editor)
 {
     // The text is read and styled in pieces of one small reused buffer rather
     // than copied whole, and no style buffer of the text's size is made: both
@@ -93,7 +93,7 @@ void ColourWholeText(TextEditor& editor)
 
 void ColourDocument(TextEditor& editor)
 {
-    ColourWholeText(editor);
+    colourWholeText(editor);
     editor.setSelection(0, 0);
 }
 

@@ -14,12 +14,12 @@ namespace markup {
 // One style byte per byte of `text`: TagStyle from each "<" to the next ">"
 // (inclusive), DefaultStyle elsewhere. A "<" without a ">" after it ends the
 // scan, so the text from it on stays in the default style. O(n).
-std::string TagStyles(std::string_view text);
+std::string tagStyles(std::string_view text);
 
 // Colours every tag of the whole text in one pass, in pieces (memory does not
 // grow with the document); the caret and selection stay as they are.
-void ColourWholeText(TextEditor& editor);
-// ColourWholeText, then the caret goes to the start of the document.
+void colourWholeText(TextEditor& editor);
+// colourWholeText, then the caret goes to the start of the document.
 void ColourDocument(TextEditor& editor);
 // Colours the tags of the lines from `linesBack` lines above the caret's line
 // to `extraLines` lines below that first line, leaving every other character's

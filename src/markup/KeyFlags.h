@@ -6,8 +6,8 @@
 namespace markup {
 
 struct KeyFlags {
-    bool endTagOnly = false;
-    bool suppressTagPair = false;
+    bool EndTagOnly = false;
+    bool SuppressTagPair = false;
 };
 
 }  // namespace markup

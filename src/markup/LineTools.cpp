@@ -6,7 +6,7 @@
 
 namespace markup {
 
-std::string JoinLines(std::string_view text)
+std::string joinLines(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -22,7 +22,7 @@ std::string JoinLines(std::string_view text)
     return out;
 }
 
-std::string ListItems(std::string_view text, bool lowerCase)
+std::string listItems(std::string_view text, bool lowerCase)
 {
     const std::string open = toTagCase(std::string_view("<li>"), lowerCase);
     const std::string close = toTagCase(std::string_view("</li>"), lowerCase);
@@ -43,7 +43,7 @@ std::string ListItems(std::string_view text, bool lowerCase)
     return out;
 }
 
-std::string TextToHtml(std::string_view text, bool lowerCase)
+std::string textToHtml(std::string_view text, bool lowerCase)
 {
     static constexpr std::string_view kHeader =
         "<html>\r\n<head><title></title></head>\r\n\r\n<body bgcolor=\"#ffffff\">\r\n\r\n<pre>\r\n\r\n";
@@ -56,15 +56,15 @@ std::string TextToHtml(std::string_view text, bool lowerCase)
     return out;
 }
 
-void RemoveLineBreaks(TextEditor& editor)
+void removeLineBreaks(TextEditor& editor)
 {
     if (editor.selectionLength() == 0) return;
     const Pos start = editor.selectionStart();
-    editor.replaceSelection(JoinLines(editor.selectedText()));
+    editor.replaceSelection(joinLines(editor.selectedText()));
     editor.setSelection(start, 0);
 }
 
-bool ConvertToListItems(TextEditor& editor, bool lowerCase)
+bool convertToListItems(TextEditor& editor, bool lowerCase)
 {
     const Pos start = editor.selectionStart();
     const int first = editor.lineFromPosition(start);
@@ -72,7 +72,7 @@ bool ConvertToListItems(TextEditor& editor, bool lowerCase)
     if (last < first) return false;
     const Pos from = editor.lineStart(first), to = editor.lineStart(last + 1);
     editor.setSelection(from, to - from);
-    editor.replaceSelection(ListItems(editor.selectedText(), lowerCase));
+    editor.replaceSelection(listItems(editor.selectedText(), lowerCase));
     return true;
 }
 

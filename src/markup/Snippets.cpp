@@ -20,7 +20,7 @@ void InsertCasedSnippet(TextEditor& editor, std::string_view literal, bool lower
     editor.replaceSelection(toTagCase(literal, lowerCase));
 }
 
-int InsertBlockAboveCaret(TextEditor& editor, std::string_view block)
+int insertBlockAboveCaret(TextEditor& editor, std::string_view block)
 {
     const int k = caretLine(editor);
     editor.setSelection(editor.lineStart(k), 0);
@@ -30,7 +30,7 @@ int InsertBlockAboveCaret(TextEditor& editor, std::string_view block)
     return caretLine(editor) - k;
 }
 
-bool InsertLinesBelowCaret(TextEditor& editor, std::string_view fileText)
+bool insertLinesBelowCaret(TextEditor& editor, std::string_view fileText)
 {
     if (fileText.empty()) return false;
     // Each line of the file is preceded by a line break, which ends the line

@@ -49,13 +49,13 @@ void InsertCasedSnippet(TextEditor& editor, std::string_view literal, bool lower
 // block stands as whole lines above the old line K and the caret at that
 // line's start. Returns the number of lines the block took (the caret's line
 // afterwards minus K).
-int InsertBlockAboveCaret(TextEditor& editor, std::string_view block);
+int insertBlockAboveCaret(TextEditor& editor, std::string_view block);
 
 // Inserts the lines of `fileText` (split at CR LF, LF or CR; a final line
 // break ends the last line rather than adding an empty one) as new lines
 // directly below the caret's line, in one edit. The selection stays on the
 // same text. Returns false, changing nothing, when there are no lines.
-bool InsertLinesBelowCaret(TextEditor& editor, std::string_view fileText);
+bool insertLinesBelowCaret(TextEditor& editor, std::string_view fileText);
 
 // The date text of the update stamp for a time-format number: 1 long date,
 // 2 long date and 24-hour "hh:mm", 3 short date, 4 short date and short time,

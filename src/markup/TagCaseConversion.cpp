@@ -63,7 +63,7 @@ private:
 
 }  // namespace
 
-TagPassResult ConvertTagCase(std::string_view text, bool upper)
+TagPassResult convertTagCase(std::string_view text, bool upper)
 {
     static const CaseTable upperTable(true), lowerTable(false);
     const CaseTable& table = upper ? upperTable : lowerTable;

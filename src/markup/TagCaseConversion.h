@@ -22,7 +22,7 @@ struct TagPassResult {
 // value's end quote to the ">" are converted, the quoted value keeps its case;
 // each keyword's step works on the tag as the step before left it. Nothing
 // outside the tags changes.
-TagPassResult ConvertTagCase(std::string_view text, bool upper);
+TagPassResult convertTagCase(std::string_view text, bool upper);
 
 // Deletes every tag; a tag directly following a deleted one goes too. Text
 // between tags, line breaks and entities included, stays as it is.

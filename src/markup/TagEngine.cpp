@@ -12,7 +12,7 @@ using namespace std::string_view_literals;
 
 void recolour(TagContext& context)
 {
-    if (context.recolourNearCaret) context.recolourNearCaret();
+    if (context.RecolourNearCaret) context.RecolourNearCaret();
 }
 
 // Replaces the selection with start + selection + end (start alone when
@@ -25,18 +25,18 @@ void wrapSelection(TextEditor& editor, TagContext& context, const std::string& s
     const std::string selected = editor.selectedText();
     editor.replaceSelection(selected.empty() ? start : start + selected + end);
     recolour(context);
-    if (context.keepSelected) editor.setSelection(s + static_cast<Pos>(start.size()), length);
+    if (context.KeepSelected) editor.setSelection(s + static_cast<Pos>(start.size()), length);
 }
 
 }  // namespace
 
 void InsertTagPair(TextEditor& editor, TagContext& context, std::string_view tagName)
 {
-    if (context.flags.suppressTagPair) return;
+    if (context.flags.SuppressTagPair) return;
     const std::string tag = toTagCase(tagName, context.tagCase);
-    if (context.flags.endTagOnly) {
+    if (context.flags.EndTagOnly) {
         editor.replaceSelection("</" + tag + ">");
-        context.flags.endTagOnly = false;
+        context.flags.EndTagOnly = false;
         recolour(context);
         return;
     }
@@ -46,42 +46,42 @@ void InsertTagPair(TextEditor& editor, TagContext& context, std::string_view tag
 void InsertCasedText(TextEditor& editor, TagContext& context, std::string_view text)
 {
     editor.replaceSelection(toTagCase(text, context.tagCase));
-    context.flags.endTagOnly = false;
+    context.flags.EndTagOnly = false;
     recolour(context);
 }
 
 void InsertRawText(TextEditor& editor, TagContext& context, std::string_view text)
 {
     editor.replaceSelection(text);
-    context.flags.endTagOnly = false;
+    context.flags.EndTagOnly = false;
     recolour(context);
 }
 
 void InsertEntity(TextEditor& editor, const TagContext& context, std::string_view entity)
 {
     editor.replaceSelection(entity);
-    if (!context.highlightingOn) return;
+    if (!context.HighlightingOn) return;
     // The caret stands after the entity; text typed next takes the default
     // style, as all inserted text does.
     const Pos end = editor.selectionStart();
     editor.setStyle(end - static_cast<Pos>(entity.size()), static_cast<Pos>(entity.size()), TagStyle);
 }
 
-void InsertComment(TextEditor& editor, TagContext& context)
+void insertComment(TextEditor& editor, TagContext& context)
 {
     // Comments keep their spacing, take no tag case and are not recoloured.
-    if (context.flags.endTagOnly) {
+    if (context.flags.EndTagOnly) {
         editor.replaceSelection(" -->");
-        context.flags.endTagOnly = false;
+        context.flags.EndTagOnly = false;
         return;
     }
     const std::string selected = editor.selectedText();
     editor.replaceSelection(selected.empty() ? std::string("<!-- ") : "<!-- " + selected + " -->");
 }
 
-void InsertTableCell(TextEditor& editor, TagContext& context)
+void insertTableCell(TextEditor& editor, TagContext& context)
 {
-    if (!context.fullCellTag) {
+    if (!context.FullCellTag) {
         InsertTagPair(editor, context, "td");
         return;
     }
@@ -91,10 +91,10 @@ void InsertTableCell(TextEditor& editor, TagContext& context)
     wrapSelection(editor, context, "<" + start + ">", "</" + toTagCase("td"sv, context.tagCase) + ">");
 }
 
-void InsertFontSizeStep(TextEditor& editor, TagContext& context, int step)
+void insertFontSizeStep(TextEditor& editor, TagContext& context, int step)
 {
     const std::string end = toTagCase("</font>"sv, context.tagCase);
-    if (context.flags.endTagOnly) {
+    if (context.flags.EndTagOnly) {
         // Unlike the other end-tag insertions this one leaves EndTagOnly set.
         editor.replaceSelection(end);
         recolour(context);
@@ -129,14 +129,14 @@ KeyFlags keyFlagsAfterPress(KeyFlags flags, int key, Qt::KeyboardModifiers modif
     }
     // The keypad flag marks where a key is, not a key held down.
     modifiers &= ~Qt::KeypadModifier;
-    flags.endTagOnly = modifiers == Qt::ShiftModifier;
-    flags.suppressTagPair = modifiers == (Qt::ShiftModifier | Qt::ControlModifier);
+    flags.EndTagOnly = modifiers == Qt::ShiftModifier;
+    flags.SuppressTagPair = modifiers == (Qt::ShiftModifier | Qt::ControlModifier);
     return flags;
 }
 
 KeyFlags keyFlagsAfterRelease(KeyFlags flags)
 {
-    flags.endTagOnly = false;
+    flags.EndTagOnly = false;
     return flags;
 }
 

@@ -15,16 +15,16 @@
 namespace markup {
 
 // What the insertions need of the main window: the option variables, the key
-// flags and the recolouring of the lines around the caret. `recolourNearCaret`
-// does nothing while highlighting is off; `highlightingOn` tells InsertEntity
+// flags and the recolouring of the lines around the caret. `RecolourNearCaret`
+// does nothing while highlighting is off; `HighlightingOn` tells InsertEntity
 // whether to colour the entity it inserts.
 struct TagContext {
     bool tagCase = true;  // true: generated markup in lower case
-    bool keepSelected = true;
-    bool fullCellTag = true;
-    bool highlightingOn = false;
+    bool KeepSelected = true;
+    bool FullCellTag = true;
+    bool HighlightingOn = false;
     KeyFlags& flags;
-    std::function<void()> recolourNearCaret;
+    std::function<void()> RecolourNearCaret;
 };
 
 // Wraps the selection in <tag> and </tag> (a bare <tag> when nothing is
@@ -40,13 +40,13 @@ void InsertRawText(TextEditor& editor, TagContext& context, std::string_view tex
 void InsertEntity(TextEditor& editor, const TagContext& context, std::string_view entity);
 
 // "<!-- " + selection + " -->", or " -->" alone while EndTagOnly is set.
-void InsertComment(TextEditor& editor, TagContext& context);
+void insertComment(TextEditor& editor, TagContext& context);
 // The table cell: a plain <td> pair, or with FullCellTag a start tag with
 // empty width, align, valign and bgcolor attributes.
-void InsertTableCell(TextEditor& editor, TagContext& context);
+void insertTableCell(TextEditor& editor, TagContext& context);
 // <font size="+1"> (step +1) or <font size="-1"> (step -1) around the
 // selection, or the end tag alone while EndTagOnly is set.
-void InsertFontSizeStep(TextEditor& editor, TagContext& context, int step);
+void insertFontSizeStep(TextEditor& editor, TagContext& context, int step);
 
 // The key flags after a key press in the editor. The pressed key counts among
 // the held modifiers (X11 reports the press of Shift itself without Shift

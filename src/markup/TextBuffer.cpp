@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "CaseFold.h"
+#include "FoldedPattern.h"
 #include "Text.h"
 
 namespace markup {

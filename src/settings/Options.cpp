@@ -34,7 +34,7 @@ Options LoadOptions()
 Options LoadOptions(const SettingsStore& s)
 {
     Options o;
-    o.useDefault = s.read(document::kUseDefault);
+    o.UseDefault = s.read(document::kUseDefault);
     o.name = s.read(user::kName);
     o.mail = s.read(user::kMail);
     o.phone = s.read(user::kPhone);
@@ -42,7 +42,7 @@ Options LoadOptions(const SettingsStore& s)
     o.address = s.read(user::kAddress);
     o.url = s.read(user::kUrl);
     o.syntaxClr = s.read(user::kSyntaxColour);
-    o.tagColour = markup::paletteRgb(o.syntaxClr);
+    o.TagColour = markup::paletteRgb(o.syntaxClr);
     o.dir = s.read(user::kDir, homeFolder());
     o.drive = s.read(user::kDrive);
     o.showUpdate = s.read(user::kShowUpdate);
@@ -52,14 +52,14 @@ Options LoadOptions(const SettingsStore& s)
     o.templateNo = s.read(document::kTemplate);
     o.customFile = s.read(document::kCustomFile);
     o.sideMask = s.read(user::kSideMask);
-    o.fullCellTag = s.read(user::kFullCellTag);
-    o.keepSelected = s.read(user::kKeepSelected);
-    o.sideColor = s.read(user::kSideColour);
+    o.FullCellTag = s.read(user::kFullCellTag);
+    o.KeepSelected = s.read(user::kKeepSelected);
+    o.sideColour = s.read(user::kSideColour);
     o.updateTrailer = s.read(user::kCustom);
     return o;
 }
 
-QString ProgramFolderOf(const QString& executablePath)
+QString programFolderOf(const QString& executablePath)
 {
     const QString name = storage::FileNamePart(executablePath);
     if (name.compare(QStringLiteral("tagsmith"), Qt::CaseInsensitive) != 0) return {};
@@ -68,21 +68,21 @@ QString ProgramFolderOf(const QString& executablePath)
 
 QString ProgramFolder()
 {
-    return ProgramFolderOf(QCoreApplication::applicationFilePath());
+    return programFolderOf(QCoreApplication::applicationFilePath());
 }
 
-QString InstalledDataFolderOf(const QString& programFolder)
+QString installedDataFolderOf(const QString& programFolder)
 {
     if (programFolder.isEmpty()) return {};
     const QString folder = QDir::cleanPath(programFolder + QStringLiteral(QUILLON_DATA_FROM_BIN)) + u'/';
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
-QString ProgramDataFileIn(const QString& programFolder, const QString& name)
+QString programDataFileIn(const QString& programFolder, const QString& name)
 {
     if (programFolder.isEmpty()) return name;
     // Asked with the rights the program runs with (not the real user's).
-    if (InstalledDataFolderOf(programFolder).isEmpty() &&
+    if (installedDataFolderOf(programFolder).isEmpty() &&
         ::faccessat(AT_FDCWD, QFile::encodeName(programFolder).constData(), W_OK, AT_EACCESS) == 0)
         return programFolder + name;
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
@@ -92,9 +92,9 @@ QString ProgramDataFileIn(const QString& programFolder, const QString& name)
     return folder + u'/' + name;
 }
 
-QString ProgramDataFile(const QString& name)
+QString programDataFile(const QString& name)
 {
-    return ProgramDataFileIn(ProgramFolder(), name);
+    return programDataFileIn(ProgramFolder(), name);
 }
 
 }  // namespace settings

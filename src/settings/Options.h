@@ -15,23 +15,23 @@ QString homeFolder();
 
 struct Options {
     // Part of new documents.
-    bool useDefault = false;
+    bool UseDefault = false;
     QString bgImage, dtd, customFile;
     int templateNo = 0;
     // User information for Quick Page.
     QString name, mail, phone, fax, address, url;
     // Tag colour: the palette index and its 0xRRGGBB value (black outside 0..15).
     int syntaxClr = 4;
-    unsigned tagColour = 0x000080;
+    unsigned TagColour = 0x000080;
     // Side panel: folder, drive position, background choice and file filter.
     QString dir;
     int drive = 1;
-    int sideColor = 1;
+    int sideColour = 1;
     QString sideMask;
     // Tag insertion.
     bool tagCase = true;  // true: lower case
-    bool keepSelected = true;
-    bool fullCellTag = true;
+    bool KeepSelected = true;
+    bool FullCellTag = true;
     // Update stamp.
     bool showUpdate = false;
     QString updateTrailer;
@@ -47,14 +47,14 @@ Options LoadOptions(const SettingsStore& store);
 // The folder of the running program with a trailing "/" when the executable
 // is called tagsmith (ignoring case), else empty.
 QString ProgramFolder();
-QString ProgramFolderOf(const QString& executablePath);
+QString programFolderOf(const QString& executablePath);
 
 // The folder of the files installed with the program (the manual), with a
 // trailing "/": the package's data folder beside an installed executable
 // (<prefix>/share/quillon-pro/ for <prefix>/bin/tagsmith, found relative to
 // the executable so that any prefix works). Empty when it does not exist, as
 // in a build tree, whose files lie in the program's folder itself.
-QString InstalledDataFolderOf(const QString& programFolder);
+QString installedDataFolderOf(const QString& programFolder);
 
 // Where the program keeps a file of its own (taglist.htx, quick.html), for
 // reading and writing alike: in `ProgramFolder` when that folder can be
@@ -62,7 +62,7 @@ QString InstalledDataFolderOf(const QString& programFolder);
 // user's data folder ($XDG_DATA_HOME/Corvantis/Quillon/, created when
 // missing), also when root runs an installed program; a bare name, in the
 // current folder, when the program has another name than tagsmith.
-QString ProgramDataFile(const QString& name);
-QString ProgramDataFileIn(const QString& programFolder, const QString& name);
+QString programDataFile(const QString& name);
+QString programDataFileIn(const QString& programFolder, const QString& name);
 
 }  // namespace settings

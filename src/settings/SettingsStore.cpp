@@ -162,7 +162,7 @@ QString SettingsStore::fileName() const
     return path_;
 }
 
-bool SettingsStore::HasValue(const QString& section, const QString& ident) const
+bool SettingsStore::hasValue(const QString& section, const QString& ident) const
 {
     return settings_->contains(key(section, ident));
 }
@@ -249,7 +249,7 @@ void SettingsStore::close()
         reportWriteFailure(path_, refusal_.isEmpty() ? writeFailureReason(path_) : refusal_);
 }
 
-void EraseEarlierVersions()
+void eraseEarlierVersions()
 {
     for (const char* old : {"Quillon 1.2", "Quillon 1.3", "Quillon 1.5", "Quillon 2.0"})
         QFile::remove(SettingsStore::pathOf(QString::fromLatin1(old)));

@@ -45,7 +45,7 @@ public:
     // Decimal, or hexadecimal after "0x"; `def` when missing or not a number.
     int ReadInteger(const QString& section, const QString& ident, int def) const;
     bool ReadBool(const QString& section, const QString& ident, bool def) const;
-    bool HasValue(const QString& section, const QString& ident) const;
+    bool hasValue(const QString& section, const QString& ident) const;
 
     void WriteString(const QString& section, const QString& ident, const QString& text);
     void WriteInteger(const QString& section, const QString& ident, int n);
@@ -85,6 +85,6 @@ QFont storedEditorFont(const SettingsStore& store, const QFont& base);
 bool parseStoredInteger(const QString& text, int* value);
 
 // Deletes the trees of earlier versions beside ours; a missing one is no error.
-void EraseEarlierVersions();
+void eraseEarlierVersions();
 
 }  // namespace settings

@@ -19,7 +19,7 @@ TEST_F(MainWindowTest, HostileNamesReachTheirFiles)
         const QString path = writeFile(QString::fromUtf8(name), "<p>");
         start({QString::fromUtf8(name)});
         EXPECT_EQ(text(), "<p>");
-        EXPECT_EQ(window->documentPath(), path);
+        EXPECT_EQ(window->DocumentPath(), path);
         type("x");
         ui.fileName(home() + "/copy " + QString::fromUtf8(name));
         run("FileSaveAsClick");
@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, ANameThatIsNotUtf8IsRefusedAsMissing)
     start({names.decoded()});
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_TRUE(ui.shown[0].text.startsWith("Quillon Pro can't find ")) << ui.shown[0].text.toStdString();
-    EXPECT_EQ(std::pair(text(), window->documentPath()), std::pair(std::string(), QString()));
+    EXPECT_EQ(std::pair(text(), window->DocumentPath()), std::pair(std::string(), QString()));
     window.reset();
     EXPECT_TRUE(names.untouched());
 }

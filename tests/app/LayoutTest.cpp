@@ -10,7 +10,7 @@
 #include <array>
 
 #include "app/StatusPanels.h"
-#include "app/VexSplitter.h"
+#include "app/TVexSplitter.h"
 #include "app/WindowLayout.h"
 #include "files/SidePanel.h"
 #include "support/MainWindowFixture.h"
@@ -51,12 +51,12 @@ TEST_F(LayoutTest, AStartShowsTheStoredState)
                               window->statusBar()->isVisible() && window->status().timerRunning(),
                               window->sidePanel()->isVisible(),
                               window->layout().wordWrapOn(),
-                              window->highlightingOn()};
+                              window->HighlightingOn()};
         for (size_t i = 0; i < std::size(views); ++i) {
             const bool expected = views[i].second.def != stored;
             EXPECT_EQ(std::pair(shown[i], checked(views[i].first)), std::pair(expected, expected)) << views[i].first;
         }
-        const QFont font = window->editor().editorFont();
+        const QFont font = window->bodyControl().editorFont();
         if (stored) {
             EXPECT_EQ(std::tuple(font.family(), font.pointSize(), font.italic()),
                       std::tuple(QStringLiteral("DejaVu Sans Mono"), 12, true));
@@ -134,13 +134,13 @@ TEST_F(LayoutTest, TheSidePanelsWidthFollowsTheSplitter)
     start();
     window->sidePanel()->setFixedWidth(200);  // as a drag would
     run("ViewSideClick");
-    EXPECT_FALSE(window->sidePanel()->isVisible() || window->splitter().isVisible() || stored(window::kSideView));
+    EXPECT_FALSE(window->sidePanel()->isVisible() || window->Splitter().isVisible() || stored(window::kSideView));
     run("ViewSideClick");
     EXPECT_EQ(window->sidePanel()->width(), 150);
     window->resize(800, 500);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->editor().width() > 500; }));
-    app::TVexSplitter& bar = window->splitter();
-    const int editorRight = window->editor().x() + window->editor().width();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->bodyControl().width() > 500; }));
+    app::TVexSplitter& bar = window->Splitter();
+    const int editorRight = window->bodyControl().x() + window->bodyControl().width();
     auto drag = [&bar](int dx) {
         const QPoint from(1, bar.height() / 2), to = from + QPoint(dx, 0);
         QTest::mousePress(&bar, Qt::LeftButton, {}, from);
@@ -207,7 +207,7 @@ TEST_F(LayoutTest, OnlyOkStoresTheChosenEditorFont)
     });
     run("ViewFontClick");
     EXPECT_EQ(body().editorFont().pointSize(), 16);
-    EXPECT_FALSE(settings::SettingsStore().HasValue(fonts::kSize.section, fonts::kSize.ident));
+    EXPECT_FALSE(settings::SettingsStore().hasValue(fonts::kSize.section, fonts::kSize.ident));
     ui.onModal([](QDialog& d) {
         static_cast<QFontDialog&>(d).setCurrentFont(QFont(QStringLiteral("DejaVu Sans Mono"), 14));
         return int(QDialog::Accepted);

@@ -28,7 +28,7 @@ T stored(const settings::Setting<T>& s)
 // caption says too) and modified flag.
 void expectDocument(app::TfrmMain& w, const std::string& text, const QString& path, bool modified)
 {
-    EXPECT_EQ(std::tuple(w.editor().text(), w.documentPath(), w.editor().isModified()),
+    EXPECT_EQ(std::tuple(w.bodyControl().text(), w.DocumentPath(), w.bodyControl().isModified()),
               std::tuple(text, path, modified));
     EXPECT_EQ(w.windowTitle(), (path.isEmpty() ? QStringLiteral("untitled.html") : path) + " - Quillon Pro");
 }
@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, ADeclarationNotFollowedIsSaidOnce)
 TEST_F(MainWindowTest, CancelAtTheSaveChangesQuestionChangesNothing)
 {
     const QString path = writeFile(QStringLiteral("doc.html"), "doc");
-    app::addRecentFile(writeFile(QStringLiteral("other.html"), "other"));
+    app::AddRecentFile(writeFile(QStringLiteral("other.html"), "other"));
     start({path});
     type(QStringLiteral("edit "));
     const std::pair<const char*, const char*> rows[] = {{"FileNewClick", "Save changes to doc.html?"},

@@ -13,7 +13,7 @@ TEST_F(MainWindowTest, EveryArrivingDocumentIsColouredExactlyWhenHighlightingIsO
 {
     const std::string page = "<p>x</p>\r\ntext";
     const QString path = writeFile(QStringLiteral("page.html"), QByteArray::fromStdString(page));
-    app::addRecentFile(path);
+    app::AddRecentFile(path);
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"start-up", [&] { start({path}); }},
         {"Open",
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, EveryArrivingDocumentIsColouredExactlyWhenHighlightingIsO
             bring();
             ASSERT_EQ(text(), page);
             EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\ntext" : page);
-            EXPECT_EQ(body().tagColour(), 0xFF0000u);  // the stored palette colour from the start
+            EXPECT_EQ(body().TagColour(), 0xFF0000u);  // the stored palette colour from the start
             EXPECT_TRUE(!on || body().caretPosition() == 0) << "coloured: the caret at the start";
             EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);

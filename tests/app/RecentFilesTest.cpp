@@ -23,10 +23,10 @@ QStringList storedSlots()
 TEST(RecentFiles, KeepsFourNewestFirst)
 {
     const QStringList p = {"/f1", "/f2", "/f3", "/f4", "/F5"};
-    for (int i = 0; i < 4; ++i) app::addRecentFile(p[i]);
+    for (int i = 0; i < 4; ++i) app::AddRecentFile(p[i]);
     EXPECT_EQ(storedSlots(), QStringList({p[3], p[2], p[1], p[0]}));
-    app::addRecentFile(p[4]);
-    app::addRecentFile(p[2]);
+    app::AddRecentFile(p[4]);
+    app::AddRecentFile(p[2]);
     EXPECT_EQ(storedSlots(), QStringList({p[4], p[3], p[2], p[1]}));
     EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
 }
@@ -41,9 +41,9 @@ TEST_F(MainWindowTest, ARecentFileOpensWithoutReordering)
     run("mru1Click");
     EXPECT_EQ(ui.texts(), QStringList({"Can't find \"" + gone + "\". Check to see that the path is correct."}));
     EXPECT_EQ(text(), "keep");
-    window->editor().setModified(false);
+    window->bodyControl().setModified(false);
     run("mru2Click");
-    EXPECT_EQ(std::pair(text(), window->documentPath()), std::pair(std::string("aaa"), a));
+    EXPECT_EQ(std::pair(text(), window->DocumentPath()), std::pair(std::string("aaa"), a));
     EXPECT_EQ(storedSlots(), QStringList({gone, a, QString(), QString()}));
 }
 

@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, ASnapshotThatCannotBeWrittenIsOneLineOnStderr)
         EXPECT_NE(err.find(qt_error_string(error).toStdString()), std::string::npos) << err;
         EXPECT_TRUE(ui.shown.empty());
         EXPECT_EQ(text(), "typed");
-        window->editor().setModified(false);
+        window->bodyControl().setModified(false);
         window.reset();
     }
 }

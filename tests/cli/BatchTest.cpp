@@ -60,8 +60,8 @@ TEST(Batch, GivesTheMenuCommandsResultsByteForByteInTheFilesOwnFormat)
     using Pass = std::function<std::string(std::string_view)>;
     const std::string& page = bench::documentWithMatches(1);
     const std::tuple<QString, Pass, const std::string&> rows[] = {
-        {QStringLiteral("--tags-upper"), [](auto t) { return markup::ConvertTagCase(t, true).text; }, page},
-        {QStringLiteral("--tags-lower"), [](auto t) { return markup::ConvertTagCase(t, false).text; }, page},
+        {QStringLiteral("--tags-upper"), [](auto t) { return markup::convertTagCase(t, true).text; }, page},
+        {QStringLiteral("--tags-lower"), [](auto t) { return markup::convertTagCase(t, false).text; }, page},
         {QStringLiteral("--remove-tags"), [](auto t) { return markup::RemoveTags(t).text; }, page},
         {QStringLiteral("--to-entities"), [](auto t) { return markup::SpecialToHtml(t); }, page},
         {QStringLiteral("--from-entities"), [](auto t) { return markup::HtmlToSpecial(t); }, bench::entityDocument(1)},

@@ -7,16 +7,16 @@
 #include <QToolButton>
 #include <cstring>
 
-#include "support/MainWindowFixture.h"
 #include "commands/CommandTable.h"
 #include "dialogs/ColorGrid.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
 TEST_F(MainWindowTest, EveryCommandOfTheTableHasAHandler)
 {
     start();
-    for (const app::CommandEntry& e : app::commandTable()) {
+    for (const commands::CommandEntry& e : commands::commandTable()) {
         if (*e.command) {
             EXPECT_TRUE(window->registry().has(QString::fromLatin1(e.command))) << e.command;
         }
@@ -26,19 +26,20 @@ TEST_F(MainWindowTest, EveryCommandOfTheTableHasAHandler)
 TEST(CommandUi, ReachesEveryPartByItsTableNameAndStopsAtAnUnknownName)
 {
     QMainWindow window;
-    app::CommandRegistry registry;
-    app::CommandUi commands(window, registry);
+    commands::CommandRegistry registry;
+    commands::CommandUi commands(window, registry);
     commands.build();
-    for (const app::CommandEntry& e : app::commandTable()) {
+    for (const commands::CommandEntry& e : commands::commandTable()) {
         const QString name = QString::fromLatin1(e.name);
-        if (e.flags & app::kMenu)
+        if (e.flags & commands::kMenu) {
             EXPECT_EQ(commands.menu(name)->menuAction(), commands.action(name)) << e.name;
-        else if (*e.name)
+        } else if (*e.name) {
             EXPECT_EQ(commands.action(name)->objectName(), name);
+        }
     }
-    for (const auto& bar : {app::standardBarButtons(), app::formatBarButtons(), app::customBarButtons()})
+    for (const auto& bar : {commands::standardBarButtons(), commands::formatBarButtons(), commands::customBarButtons()})
         for (const char* button : bar) {
-            QWidget* part = std::strcmp(button, app::kColorGridName) == 0
+            QWidget* part = std::strcmp(button, commands::kColorGridName) == 0
                                 ? static_cast<QWidget*>(commands.colorGrid())
                                 : commands.button(QString::fromLatin1(button));
             EXPECT_EQ(part->objectName(), QString::fromLatin1(button));

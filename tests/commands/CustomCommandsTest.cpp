@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "dialogs/CustomButtons.h"
+#include "dialogs/TfrmCustom.h"
 #include "dialogs/TfrmTags.h"
 #include "support/MainWindowFixture.h"
 
@@ -77,7 +78,7 @@ TEST_F(CustomCommands, F8TogglesTheTagList)
     QTest::keyClick(&body(), Qt::Key_F8);
     EXPECT_TRUE(QTest::qWaitFor([&] { return tags() == nullptr; }));
     EXPECT_FALSE(tagListChecked() || settings::SettingsStore().read(settings::window::kTagList));
-    EXPECT_FALSE(settings::SettingsStore().HasValue("tagwindow", "left"));
+    EXPECT_FALSE(settings::SettingsStore().hasValue("tagwindow", "left"));
 }
 
 // Closed by the window system, the list keeps its place and opens again at

@@ -14,9 +14,9 @@
 #include "commands/CommandRegistry.h"
 #include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/LongLineWindow.h"
-#include "support/FakeEditorContext.h"
+#include "support/FakeCommandContext.h"
 #include "support/ScriptedInteraction.h"
 
 using markup::Pos;
@@ -25,9 +25,9 @@ namespace {
 
 class FindCommands : public testing::Test {
 protected:
-    FindCommands() { app::registerFindCommands(context, registry); }
+    FindCommands() { commands::registerFindCommands(context, registry); }
 
-    app::BodyEditor& body() { return context.editor(); }
+    editor::BodyControl& body() { return context.bodyControl(); }
     std::pair<Pos, Pos> selection() { return {body().selectionStart(), body().selectionLength()}; }
     // Runs the command that shows a search dialog and waits until it has the keyboard.
     template <typename Dialog>
@@ -55,8 +55,8 @@ protected:
     }
 
     testing_support::ScriptedInteraction ui;
-    testing_support::FakeEditorContext context;
-    app::CommandRegistry registry;
+    testing_support::FakeCommandContext context;
+    commands::CommandRegistry registry;
 };
 
 // The dialog opens on the selected text; F3 goes on from the last match even
@@ -125,11 +125,11 @@ class LongReplaceAll : public FindCommands {
 protected:
     void SetUp() override
     {
-        app::setProgressDelay(std::chrono::milliseconds(0));
+        commands::setProgressDelay(std::chrono::milliseconds(0));
         body().loadText(page);
     }
-    void TearDown() override { app::setProgressDelay(std::chrono::milliseconds(500)); }
-    const std::string page = std::string(4 * app::LongLineWindow::kLongLine, 'a');
+    void TearDown() override { commands::setProgressDelay(std::chrono::milliseconds(500)); }
+    const std::string page = std::string(4 * editor::LongLineWindow::kLongLine, 'a');
 };
 
 // Esc in the progress dialog leaves the document as it was, with nothing to

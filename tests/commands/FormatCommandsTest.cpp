@@ -11,10 +11,10 @@
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandTable.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "markup/Entities.h"
 #include "settings/SettingsStore.h"
-#include "support/FakeEditorContext.h"
+#include "support/FakeCommandContext.h"
 #include "support/Marked.h"
 
 namespace {
@@ -25,12 +25,12 @@ protected:
     {
         settings::Options& o = context.mutableOptions();
         o.tagCase = true;
-        o.keepSelected = false;
-        o.fullCellTag = false;
-        app::registerFormatCommands(context, registry);
+        o.KeepSelected = false;
+        o.FullCellTag = false;
+        commands::registerFormatCommands(context, registry);
     }
     void run(const char* command) { ASSERT_TRUE(registry.run(command)) << command; }
-    app::BodyEditor& body() { return context.editor(); }
+    editor::BodyControl& body() { return context.bodyControl(); }
     // What `command` writes over the selected "w" of "awb", the caret after it.
     std::string markupOf(const char* command)
     {
@@ -42,20 +42,20 @@ protected:
         return t.substr(1, t.size() - 2);
     }
     // Each registered tag or entity command of the table: its entry and what it writes.
-    std::vector<std::pair<const app::CommandEntry*, std::string>> everyCommand()
+    std::vector<std::pair<const commands::CommandEntry*, std::string>> everyCommand()
     {
-        std::vector<std::pair<const app::CommandEntry*, std::string>> written;
-        for (const app::CommandEntry& e : app::commandTable()) {
+        std::vector<std::pair<const commands::CommandEntry*, std::string>> written;
+        for (const commands::CommandEntry& e : commands::commandTable()) {
             const bool view = e.parent && std::string_view(e.parent) == "View1";  // the highlighting commands
-            if (*e.command && !(e.flags & app::kMenu) && !view && registry.has(e.command))
+            if (*e.command && !(e.flags & commands::kMenu) && !view && registry.has(e.command))
                 written.emplace_back(&e, markupOf(e.command));
         }
         EXPECT_GT(written.size(), 50u);
         return written;
     }
 
-    testing_support::FakeEditorContext context;
-    app::CommandRegistry& registry = context.registry;
+    testing_support::FakeCommandContext context;
+    commands::CommandRegistry& registry = context.registry;
 };
 
 // A button's text names its tag; an entity is one the conversions know, and
@@ -99,7 +99,7 @@ TEST_F(FormatCommands, TheHighlightingToggleColoursOrClearsTheDocument)
     const QString title = context.window()->windowTitle();
     for (const bool on : {true, false}) {
         run("ViewColorizeClick");
-        EXPECT_EQ(std::pair(context.highlightingOn(), registry.checked("ViewColorizeClick")),
+        EXPECT_EQ(std::pair(context.HighlightingOn(), registry.checked("ViewColorizeClick")),
                   std::pair(on, std::optional(on)));
         EXPECT_EQ(settings::SettingsStore().read(settings::user::kColorize), on);
         EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\ntext" : "<p>x</p>\r\ntext");

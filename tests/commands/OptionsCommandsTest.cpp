@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, OptionsChosenTakeEffectAtOnce)
         return dialog.result();
     });
     action("ToolsOptions")->trigger();
-    EXPECT_EQ(body().tagColour(), 0xFF0000u);
+    EXPECT_EQ(body().TagColour(), 0xFF0000u);
     run("FormatBoldClick");
     EXPECT_EQ(text(), "<B>");
     settings::SettingsStore().write(settings::user::kLowerCase, true);

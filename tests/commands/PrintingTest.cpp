@@ -11,7 +11,7 @@
 
 #include "commands/CommandModules.h"
 #include "commands/Printing.h"
-#include "support/FakeEditorContext.h"
+#include "support/FakeCommandContext.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
@@ -20,10 +20,14 @@ TEST(PrintHeader, NamesTheDocument)
 {
     const QDateTime at(QDate(2026, 12, 5), QTime(14, 7));
     const QLocale c = QLocale::c();
-    EXPECT_EQ(app::printHeader("/web/a b.html - Quillon Pro", at, c), "/web/a b.html  -  Quillon Pro Dec-05-26 14:07");
-    EXPECT_EQ(app::printHeader("untitled.html - Quillon Pro", at, c), "untitled.html  -  Quillon Pro Dec-05-26 14:07");
-    EXPECT_EQ(app::printHeader("Colorizing - Please wait...", at, c), "untitled.html  -  Quillon Pro Dec-05-26 14:07");
-    EXPECT_EQ(app::printHeader("x - Quillon Pro", at, QLocale(QLocale::German)), "x  -  Quillon Pro Dez.-05-26 14:07");
+    EXPECT_EQ(commands::printHeader("/web/a b.html - Quillon Pro", at, c),
+              "/web/a b.html  -  Quillon Pro Dec-05-26 14:07");
+    EXPECT_EQ(commands::printHeader("untitled.html - Quillon Pro", at, c),
+              "untitled.html  -  Quillon Pro Dec-05-26 14:07");
+    EXPECT_EQ(commands::printHeader("Colorizing - Please wait...", at, c),
+              "untitled.html  -  Quillon Pro Dec-05-26 14:07");
+    EXPECT_EQ(commands::printHeader("x - Quillon Pro", at, QLocale(QLocale::German)),
+              "x  -  Quillon Pro Dez.-05-26 14:07");
 }
 
 // The printed lines of one document line, in columns (every character one
@@ -32,10 +36,10 @@ TEST(PrintHeader, NamesTheDocument)
 QString printedColumns(QStringView line, int columns)
 {
     QStringList printed;
-    for (const app::ListingLine& l :
-         app::layOutListingLine(line, columns, app::kListingTabColumns, [](QChar) { return 1; })) {
+    for (const commands::ListingLine& l :
+         commands::layOutListingLine(line, columns, commands::kListingTabColumns, [](QChar) { return 1; })) {
         QStringList runs;
-        for (const app::ListingRun& r : l.runs) runs << QString::number(r.x) + ':' + r.text;
+        for (const commands::ListingRun& r : l.runs) runs << QString::number(r.x) + ':' + r.text;
         printed << (l.newPage ? "^" : "") + (l.hasText ? runs.join('|') : "(empty)");
     }
     return printed.join('/');
@@ -45,7 +49,7 @@ QString printedColumns(QStringView line, int columns)
 // continued line starts at the left margin with its own tab stops.
 TEST(ListingLayout, PlacesEachCharacterOfALine)
 {
-    const int tab = app::kListingTabColumns;
+    const int tab = commands::kListingTabColumns;
     const QString full(2 * tab + 2, u'x');  // leaves less than a tab's room on a line of 2 * tab + 4
     const struct {
         QString line;
@@ -70,7 +74,7 @@ protected:
     void SetUp() override
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "NOTICE: pdftotext is missing";
-        app::registerPrintCommands(context, context.registry);
+        commands::registerPrintCommands(context, context.registry);
     }
     // Prints `text` through FilePrintClick, the dialog answered with a PDF
     // file; the pages of text pdftotext finds in it.
@@ -99,7 +103,7 @@ protected:
     }
 
     testing_support::ScriptedInteraction ui;
-    testing_support::FakeEditorContext context;
+    testing_support::FakeCommandContext context;
     QString pdf = QDir::currentPath() + "/out.pdf";
 };
 
@@ -147,7 +151,7 @@ TEST_F(Printing, LinesFillWholePages)
     for (int i = 1; i + 1 < pages.size(); ++i) EXPECT_EQ(lines(pages[i]).size(), perPage) << "page " << i + 1;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    const int pageLines = printer.height() / (QFontMetrics(app::listingFont(), &printer).height() + 2);
+    const int pageLines = printer.height() / (QFontMetrics(commands::listingFont(), &printer).height() + 2);
     EXPECT_TRUE(perPage <= pageLines && perPage >= pageLines - 3) << perPage << " of " << pageLines;
 }
 

@@ -32,8 +32,8 @@ protected:
 TEST_F(Shortcuts, EveryShortcutOfTheTableReachesItsCommand)
 {
     std::vector<std::pair<QKeyCombination, QString>> keys;
-    for (const app::CommandEntry& e : app::commandTable()) {
-        if (!*e.shortcut || (e.flags & app::kMenu)) continue;
+    for (const commands::CommandEntry& e : commands::commandTable()) {
+        if (!*e.shortcut || (e.flags & commands::kMenu)) continue;
         const QKeyCombination key = QKeySequence::fromString(QString::fromLatin1(e.shortcut))[0];
         keys.emplace_back(key, QString::fromLatin1(e.command));
         if (key.keyboardModifiers() == (Qt::ShiftModifier | Qt::AltModifier))

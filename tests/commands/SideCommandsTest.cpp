@@ -27,7 +27,7 @@ using interaction::Answer;
 
 class SideCommands : public MainWindowTest {
 protected:
-    QListView& list() { return *window->sidePanel()->fileBox(); }
+    QListView& list() { return *window->sidePanel()->filebox(); }
     QModelIndex item(const QString& name)
     {
         return static_cast<QFileSystemModel*>(list().model())->index(home() + "/" + name);
@@ -58,7 +58,7 @@ protected:
         if (enter.isAccepted()) QApplication::sendEvent(target, &dropped);
         return enter.isAccepted() && dropped.isAccepted();
     }
-    std::string shown() { return marked::selection(window->editor()); }
+    std::string shown() { return marked::selection(window->bodyControl()); }
     QString notice() { return window->statusBar()->currentMessage(); }
 };
 
@@ -107,7 +107,7 @@ TEST_F(SideCommands, OpeningFromTheListInsertsImagesOrOpensPages)
     ui.answer(Answer::No);
     run("fileboxDblClick");
     EXPECT_EQ(ui.texts(), QStringList({"Save Changes to untitled.html?"}));
-    EXPECT_EQ(std::pair(text(), window->documentPath()), std::pair(std::string("<p>other</p>"), other));
+    EXPECT_EQ(std::pair(text(), window->DocumentPath()), std::pair(std::string("<p>other</p>"), other));
 }
 
 TEST_F(SideCommands, TheFileEntriesWantASelectedFile)

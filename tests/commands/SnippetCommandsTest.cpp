@@ -11,14 +11,14 @@
 #include "markup/Snippets.h"
 #include "markup/TagCase.h"
 #include "settings/SettingsStore.h"
-#include "support/FakeEditorContext.h"
+#include "support/FakeCommandContext.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
 
 // The stand-in main window with the snippet commands registered.
-struct FakeContext : testing_support::FakeEditorContext {
-    FakeContext() { app::registerSnippetCommands(*this, registry); }
+struct FakeContext : testing_support::FakeCommandContext {
+    FakeContext() { commands::registerSnippetCommands(*this, registry); }
     std::string text() { return body().text(); }
 };
 

@@ -5,7 +5,7 @@
 
 #include "commands/CommandModules.h"
 #include "markup/LineTools.h"
-#include "support/FakeEditorContext.h"
+#include "support/FakeCommandContext.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
@@ -13,11 +13,11 @@ namespace {
 using interaction::Answer;
 
 struct TextTools : testing::Test {
-    TextTools() { app::registerTextToolCommands(c, c.registry); }
+    TextTools() { commands::registerTextToolCommands(c, c.registry); }
     std::string text() { return c.body().text(); }
 
     testing_support::ScriptedInteraction ui;
-    testing_support::FakeEditorContext c;
+    testing_support::FakeCommandContext c;
 };
 
 // A tag pass that changed the text cannot be undone and marks the document
@@ -116,7 +116,7 @@ TEST_F(TextTools, TextToHtmlAsksFirst)
               "just plain text.\n\nContinue?");
     ui.answer(Answer::Yes);
     c.run("FormatText2HtmlClick");
-    EXPECT_EQ(text(), markup::TextToHtml("plain", c.options().tagCase));
+    EXPECT_EQ(text(), markup::textToHtml("plain", c.options().tagCase));
     EXPECT_EQ(c.body().caretPosition(), c.body().length());
     EXPECT_TRUE(c.body().canUndo());
 }

@@ -3,6 +3,7 @@
 // always-on-top state and list editor. (The button editor: CustomCommandsTest.)
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -37,10 +38,10 @@ TEST(CustomPair, IsWrittenAsStored)
     for (const auto& [start, before, in, keep, after] : rows) {
         markup::TextBuffer editor = marked::buffer(before);
         markup::KeyFlags flags = in;
-        markup::TagContext context{.tagCase = false, .keepSelected = keep, .flags = flags, .recolourNearCaret = [] {}};
+        markup::TagContext context{.tagCase = false, .KeepSelected = keep, .flags = flags, .RecolourNearCaret = [] {}};
         dialogs::InsertCustomPair(editor, context, {"x", start, "</Span>"});
         EXPECT_EQ(marked::selection(editor), after);
-        EXPECT_EQ(std::pair(flags.endTagOnly, flags.suppressTagPair), std::pair(false, in.suppressTagPair)) << after;
+        EXPECT_EQ(std::pair(flags.EndTagOnly, flags.SuppressTagPair), std::pair(false, in.SuppressTagPair)) << after;
     }
 }
 
@@ -67,7 +68,7 @@ TEST(TagListEntry, SurroundsTheSelection)
         {"", "a[bc]", "a|", false}};
     for (const auto& [entry, before, after, recolour] : entries) {
         markup::TextBuffer list = marked::buffer(before);
-        EXPECT_EQ(dialogs::InsertTagListEntry(list, entry), recolour) << entry;
+        EXPECT_EQ(dialogs::insertTagListEntry(list, entry), recolour) << entry;
         EXPECT_EQ(marked::selection(list), after) << entry;
     }
 }

@@ -2,7 +2,7 @@
 // commands: tests/app/FindCommandsTest.
 #include <gtest/gtest.h>
 
-#include "dialogs/GoLineDialog.h"
+#include "dialogs/TfrmGoLine.h"
 
 namespace {
 

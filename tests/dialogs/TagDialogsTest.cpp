@@ -150,7 +150,7 @@ TEST_F(DialogKeys, TheFontDialogFoldsOutAboutItsCentre)
     QTest::mouseClick(child("btnApply"), Qt::LeftButton);
     EXPECT_EQ(dialog->geometry(), in);
     press(Qt::Key_Escape);
-    EXPECT_FALSE(settings::SettingsStore().HasValue("fonts", "lastcolor"));
+    EXPECT_FALSE(settings::SettingsStore().hasValue("fonts", "lastcolor"));
 }
 
 // Return reads the code typed (the buttons must not take it) and the finder

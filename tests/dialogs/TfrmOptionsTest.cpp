@@ -37,7 +37,7 @@ TEST_F(OptionsDialog, OkStoresEveryFieldAsShown)
 {
     dialogs::OptionsForm unshowable = kEveryFieldChanged;
     unshowable.timeFormat = 7;
-    unshowable.sideColor = -1;
+    unshowable.sideColour = -1;
     for (const dialogs::OptionsForm& form :
          {dialogs::readOptionsForm(SettingsStore()), kEveryFieldChanged, unshowable}) {
         QFile::remove(SettingsStore::pathOf("Quillon"));
@@ -124,7 +124,7 @@ TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(9).center());
     // In the colour it paints with (it sits on a panel of the editor's
     // background, where a label would otherwise paint in the text colour).
-    EXPECT_EQ(sample->palette().color(sample->foregroundRole()), dialogs::ColorGrid::colorAt(9));
+    EXPECT_EQ(sample->palette().color(sample->foregroundRole()), dialogs::ColorGrid::colourAt(9));
 }
 
 // A line break counts as the CR LF it is stored as; a longer stored text is

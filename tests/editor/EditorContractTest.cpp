@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "markup/TextBuffer.h"
 #include "storage/DocumentFile.h"
 #include "support/FileFaults.h"
@@ -22,8 +22,8 @@ class EditorContract : public testing::Test {
 protected:
     std::unique_ptr<markup::TextEditor> editor(const std::string& text = {})
     {
-        if constexpr (std::is_same_v<T, app::BodyEditor>) {
-            auto body = std::make_unique<app::BodyEditor>();
+        if constexpr (std::is_same_v<T, editor::BodyControl>) {
+            auto body = std::make_unique<editor::BodyControl>();
             body->loadText(text);
             return body;
         } else {
@@ -32,7 +32,7 @@ protected:
     }
 };
 
-using Editors = testing::Types<markup::TextBuffer, app::BodyEditor>;
+using Editors = testing::Types<markup::TextBuffer, editor::BodyControl>;
 TYPED_TEST_SUITE(EditorContract, Editors);
 
 // The caret goes after the new text, nothing selected; the whole text
@@ -129,9 +129,9 @@ TYPED_TEST(EditorContract, AnyBytesSurvive)
 // characters from the start of the document; nor does the control ask for
 // modification events. Either made a keystroke at the end of a large document
 // cost time in proportion to it (bench/EditingBench).
-TEST(BodyEditor, LeavesMenuKeysToTheMenus)
+TEST(BodyControl, LeavesMenuKeysToTheMenus)
 {
-    app::BodyEditor body;
+    editor::BodyControl body;
     for (QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U,
                                 Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C})
         EXPECT_FALSE(body.bindsKey(key)) << QKeySequence(key).toString().toStdString();
@@ -139,9 +139,9 @@ TEST(BodyEditor, LeavesMenuKeysToTheMenus)
     EXPECT_TRUE(body.bindsKey(Qt::SHIFT | Qt::Key_End));
 }
 
-TEST(BodyEditor, AsksForNoCostlyEvents)
+TEST(BodyControl, AsksForNoCostlyEvents)
 {
-    app::BodyEditor body;
+    editor::BodyControl body;
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&body);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::EditableText);
@@ -150,7 +150,7 @@ TEST(BodyEditor, AsksForNoCostlyEvents)
 }
 
 // A file opened, shown in the control and saved unedited is byte-identical.
-TEST(BodyEditor, FilesRoundTripByteForByteThroughTheControl)
+TEST(BodyControl, FilesRoundTripByteForByteThroughTheControl)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("page.html"));
@@ -165,7 +165,7 @@ TEST(BodyEditor, FilesRoundTripByteForByteThroughTheControl)
         storage::LoadedDocument doc;
         QString error;
         ASSERT_TRUE(storage::loadDocumentFile(file, &doc, &error)) << error.toStdString();
-        app::BodyEditor body;
+        editor::BodyControl body;
         body.loadText(doc.text);
         ASSERT_TRUE(storage::saveDocumentFile(file, body.text(), doc.format, &error)) << error.toStdString();
         EXPECT_TRUE(faults::readBytes(file) == bytes);

@@ -6,14 +6,14 @@
 #include <QApplication>
 #include <QTest>
 
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "editor/LongLineWindow.h"
 #include "markup/Highlighter.h"
 
 namespace {
 
 using Pos = markup::Pos;
-using app::LongLineWindow;
+using editor::LongLineWindow;
 
 // A minified page of about `bytes` bytes on one line, with tags and two-byte
 // letters (so that a window end may fall inside a character).
@@ -69,7 +69,7 @@ protected:
         return x >= 0 && x < body.width();
     }
 
-    app::BodyEditor body;
+    editor::BodyControl body;
 };
 
 const std::string kHead = "<p>head</p>\r\n";
@@ -143,7 +143,7 @@ TEST_F(LongLine, ColoursSurviveHidingAndShowing)
     EXPECT_EQ(std::pair(body.styleAt(lt), body.styleAt(lt + 3)), std::pair(markup::TagStyle, markup::DefaultStyle));
     std::string colours;
     for (Pos p = 0; p < body.length(); ++p) colours += static_cast<char>(body.styleAt(p));
-    EXPECT_TRUE(colours == markup::TagStyles(text));
+    EXPECT_TRUE(colours == markup::tagStyles(text));
 }
 
 // A long line that an edit brings (a paste) gets its window at the next

@@ -56,9 +56,9 @@ TEST(SidePanel, ListsTheFilesTheMaskMatches)
     panel.setMask({QStringLiteral("*.htm")});
     ASSERT_TRUE(panel.setFolder(dir));
     const auto shows = [&panel](const QStringList& names) {
-        return QTest::qWaitFor([&] { return listed(panel.fileBox()) == names; });
+        return QTest::qWaitFor([&] { return listed(panel.filebox()) == names; });
     };
-    EXPECT_TRUE(shows({"Index.HTML", "page.htm"})) << listed(panel.fileBox()).join(' ').toStdString();
+    EXPECT_TRUE(shows({"Index.HTML", "page.htm"})) << listed(panel.filebox()).join(' ').toStdString();
     touch(dir + QStringLiteral("/saved.html"));
     panel.refresh();
     EXPECT_TRUE(shows({"Index.HTML", "page.htm", "saved.html"}));
@@ -76,7 +76,7 @@ TEST(SidePanel, FollowsTheLastFolderChosen)
     const auto pathOf = [](const QModelIndex& index) { return index.data(QFileSystemModel::FilePathRole).toString(); };
     EXPECT_EQ(panel.folder(), QDir::currentPath() + QStringLiteral("/sub"));
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return pathOf(panel.fileBox()->rootIndex()) == panel.folder() &&
-               pathOf(panel.dirBox()->currentIndex()) == panel.folder();
+        return pathOf(panel.filebox()->rootIndex()) == panel.folder() &&
+               pathOf(panel.dirbox()->currentIndex()) == panel.folder();
     }));
 }

@@ -47,9 +47,9 @@ TEST(UserTools, GetEachNameAsOneArgument)
 // The manual lies beside tagsmith, or in the current folder for another program.
 TEST(HelpFile, LiesBesideTheProgram)
 {
-    EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/opt/quillon/bin/tagsmith")),
+    EXPECT_EQ(files::helpFilePath(settings::programFolderOf("/opt/quillon/bin/tagsmith")),
               "/opt/quillon/bin/quillon.html");
-    EXPECT_EQ(files::helpFilePath(settings::ProgramFolderOf("/usr/bin/editor")), "quillon.html");
+    EXPECT_EQ(files::helpFilePath(settings::programFolderOf("/usr/bin/editor")), "quillon.html");
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(WholeDocumentColours, PlaceTheCaretAsEachPassSays)
 {
     using Pass = void (*)(markup::TextEditor&);
     const std::tuple<const char*, Pass, const char*, const char*> rows[] = {
-        {"ColourWholeText", markup::ColourWholeText, "old {<b>}x{</b>} tail", "old <b>[x]</b> tail"},
+        {"ColourWholeText", markup::colourWholeText, "old {<b>}x{</b>} tail", "old <b>[x]</b> tail"},
         {"ColourDocument", markup::ColourDocument, "old {<b>}x{</b>} tail", "|old <b>x</b> tail"},
         {"ClearColours", markup::ClearColours, "old <b>x</b> tail", "|old <b>x</b> tail"}};
     for (const auto& [name, pass, colours, selection] : rows)
@@ -106,7 +106,7 @@ TEST(ColourDocument, TagsAcrossThePiecesOfALargeTextMatchASimpleScan)
             markup::ColourDocument(editor);
             EXPECT_TRUE(stylesOf(editor) == referenceStyles(text));
         }
-        EXPECT_TRUE(markup::TagStyles(text) == referenceStyles(text)) << name;
+        EXPECT_TRUE(markup::tagStyles(text) == referenceStyles(text)) << name;
     }
 }
 
@@ -147,7 +147,7 @@ TEST(Region, OnALongLineReachesOnlyTheTagsNearTheCaret)
     const markup::Pos caret = 2 * markup::kNearCaretReach;
     editor.setSelection(caret, 0);
     markup::RecolourNearCaret(editor, 1, 1);
-    std::string expected = markup::TagStyles(text);
+    std::string expected = markup::tagStyles(text);
     for (markup::Pos p = 0; p < editor.length(); ++p) {
         const bool tagInReach = text.rfind('<', p) != std::string::npos &&
                                 static_cast<markup::Pos>(text.rfind('<', p)) >= caret - markup::kNearCaretReach &&

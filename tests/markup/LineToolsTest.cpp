@@ -11,7 +11,7 @@ using markup::TextBuffer;
 
 TEST(JoinLines, MakesEveryKindOfLineBreakOneSpace)
 {
-    EXPECT_EQ(markup::JoinLines("a\nb\rc\r\nd"), "a b c d");
+    EXPECT_EQ(markup::joinLines("a\nb\rc\r\nd"), "a b c d");
 }
 
 // Lines from the selection's first to the last one it covers wholly become
@@ -28,12 +28,12 @@ TEST(ListItems, AreTheLinesTheSelectionCovers)
     for (const auto& [document, start, length, lower, expected] : rows) {
         TextBuffer b(document);
         b.setSelection(start, length);
-        EXPECT_EQ(markup::ConvertToListItems(b, lower), *expected != 0) << document;
+        EXPECT_EQ(markup::convertToListItems(b, lower), *expected != 0) << document;
         EXPECT_EQ(b.text(), *expected ? expected : document);
     }
     TextBuffer b("a\r\nb\r\nc");
     b.setSelection(0, 6);
-    markup::ConvertToListItems(b, true);
+    markup::convertToListItems(b, true);
     EXPECT_EQ(b.selectionStart(), b.lineStart(2));
 }
 
@@ -43,11 +43,11 @@ constexpr const char* kTrailer = "</pre>\r\n\r\n</body>\r\n</html>\r\n";
 
 TEST(TextToHtml, PreEndsTheLastLineOrFollowsAnEmptyLine)
 {
-    EXPECT_EQ(markup::TextToHtml("", true), std::string(kHeader) + "\r\n" + kTrailer);
-    EXPECT_EQ(markup::TextToHtml("one\r\ntwo", true), std::string(kHeader) + "one\r\ntwo\r\n" + kTrailer);
-    EXPECT_EQ(markup::TextToHtml("one\r\ntwo\r\n", true), std::string(kHeader) + "one\r\ntwo\r\n\r\n" + kTrailer);
+    EXPECT_EQ(markup::textToHtml("", true), std::string(kHeader) + "\r\n" + kTrailer);
+    EXPECT_EQ(markup::textToHtml("one\r\ntwo", true), std::string(kHeader) + "one\r\ntwo\r\n" + kTrailer);
+    EXPECT_EQ(markup::textToHtml("one\r\ntwo\r\n", true), std::string(kHeader) + "one\r\ntwo\r\n\r\n" + kTrailer);
     // Upper case, and lone breaks made pairs.
-    EXPECT_EQ(markup::TextToHtml("a\nb\rc", false), markup::toTagCase(std::string_view(kHeader), false) +
+    EXPECT_EQ(markup::textToHtml("a\nb\rc", false), markup::toTagCase(std::string_view(kHeader), false) +
                                                         "a\r\nb\r\nc\r\n" +
                                                         markup::toTagCase(std::string_view(kTrailer), false));
 }

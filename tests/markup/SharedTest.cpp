@@ -1,7 +1,7 @@
 // Tag case, palette codes and case-insensitive search shared by every command.
 #include <gtest/gtest.h>
 
-#include "markup/CaseFold.h"
+#include "markup/FoldedPattern.h"
 #include "markup/Palette.h"
 #include "markup/TagCase.h"
 

@@ -21,14 +21,14 @@ TEST(LinesBelowCaret, GoUnderTheCaretLine)
     for (const auto& [document, caret, file, expected] : rows) {
         TextBuffer b(document);
         b.setSelection(caret, 0);
-        markup::InsertLinesBelowCaret(b, file);
+        markup::insertLinesBelowCaret(b, file);
         EXPECT_EQ(b.text(), expected) << file;
         EXPECT_EQ(b.selectionStart(), caret);
     }
     // A selection spanning the insertion keeps its text, the new lines inside.
     TextBuffer b("ab\r\ncd");
     b.setSelection(1, 4);  // "b\r\nc"
-    markup::InsertLinesBelowCaret(b, "X");
+    markup::insertLinesBelowCaret(b, "X");
     EXPECT_EQ(b.text(), "ab\r\nX\r\ncd");
     EXPECT_EQ(b.selectedText(), "b\r\nX\r\nc");
 }

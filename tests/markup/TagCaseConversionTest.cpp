@@ -5,7 +5,7 @@
 
 namespace {
 
-using markup::ConvertTagCase;
+using markup::convertTagCase;
 using markup::RemoveTags;
 
 TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
@@ -37,7 +37,7 @@ TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
         {"NoTagAtAll", true, "a > b and c", "a > b and c"},
         {"Empty", false, "", ""}};
     for (const auto& [name, upper, input, expected] : rows) {
-        const markup::TagPassResult r = ConvertTagCase(input, upper);
+        const markup::TagPassResult r = convertTagCase(input, upper);
         EXPECT_EQ(r.text, expected) << name;
         EXPECT_FALSE(r.brokenTag) << name;
     }
@@ -46,7 +46,7 @@ TEST(TagCase, ConvertsTagsButNotAddressValuesNorText)
 // A tag without its ">": the work before it is kept, the rest left alone.
 TEST(TagCase, StopsAtABrokenTag)
 {
-    const markup::TagPassResult r = ConvertTagCase("<b>x</b> <i class=\"A\" and more", true);
+    const markup::TagPassResult r = convertTagCase("<b>x</b> <i class=\"A\" and more", true);
     EXPECT_TRUE(r.brokenTag);
     EXPECT_EQ(r.text, "<B>x</B> <i class=\"A\" and more");
 }

@@ -42,26 +42,26 @@ TEST_P(TagEngine, Inserts)
     KeyFlags flags = row.given.in;
     int recolours = 0;
     markup::TagContext context{.tagCase = row.given.lower,
-                               .keepSelected = row.given.keep,
-                               .fullCellTag = row.given.fullCell,
-                               .highlightingOn = false,
+                               .KeepSelected = row.given.keep,
+                               .FullCellTag = row.given.fullCell,
+                               .HighlightingOn = false,
                                .flags = flags,
-                               .recolourNearCaret = [&] { ++recolours; }};
+                               .RecolourNearCaret = [&] { ++recolours; }};
     // clang-format off
     switch (row.command) {
         case C::Pair: markup::InsertTagPair(editor, context, row.arg); break;
         case C::Cased: markup::InsertCasedText(editor, context, row.arg); break;
         case C::Raw: markup::InsertRawText(editor, context, row.arg); break;
         case C::Entity: markup::InsertEntity(editor, context, row.arg); break;
-        case C::Comment: markup::InsertComment(editor, context); break;
-        case C::Cell: markup::InsertTableCell(editor, context); break;
-        case C::FontUp: markup::InsertFontSizeStep(editor, context, +1); break;
-        case C::FontDown: markup::InsertFontSizeStep(editor, context, -1); break;
+        case C::Comment: markup::insertComment(editor, context); break;
+        case C::Cell: markup::insertTableCell(editor, context); break;
+        case C::FontUp: markup::insertFontSizeStep(editor, context, +1); break;
+        case C::FontDown: markup::insertFontSizeStep(editor, context, -1); break;
     }
     // clang-format on
     EXPECT_EQ(marked::selection(editor), row.after);
-    EXPECT_EQ(flags.endTagOnly, row.given.out.endTagOnly);
-    EXPECT_EQ(flags.suppressTagPair, row.given.out.suppressTagPair);
+    EXPECT_EQ(flags.EndTagOnly, row.given.out.EndTagOnly);
+    EXPECT_EQ(flags.SuppressTagPair, row.given.out.SuppressTagPair);
     EXPECT_EQ(recolours, row.given.recolours);
 }
 
@@ -116,7 +116,7 @@ TEST(TagEngineHighlighting, ColoursAnInsertedEntity)
 {
     markup::TextBuffer editor = marked::buffer("<p>a|</p>");
     KeyFlags flags;
-    markup::TagContext context{.highlightingOn = true, .flags = flags, .recolourNearCaret = {}};
+    markup::TagContext context{.HighlightingOn = true, .flags = flags, .RecolourNearCaret = {}};
     markup::InsertEntity(editor, context, "&copy;");
     editor.replaceSelection("x");
     EXPECT_EQ(marked::colours(editor), "<p>a{&copy;}x</p>");
@@ -143,8 +143,8 @@ TEST(KeyFlags, FollowTheModifiersOfEachKeyPress)
         {"PlainLetterEndsSuppress", kSup, Qt::Key_X, NoModifier, kNone}};
     for (const auto& [name, before, key, modifiers, expected] : rows) {
         const KeyFlags after = markup::keyFlagsAfterPress(before, key, modifiers);
-        EXPECT_EQ(std::pair(after.endTagOnly, after.suppressTagPair),
-                  std::pair(expected.endTagOnly, expected.suppressTagPair))
+        EXPECT_EQ(std::pair(after.EndTagOnly, after.SuppressTagPair),
+                  std::pair(expected.EndTagOnly, expected.SuppressTagPair))
             << name;
     }
 }

@@ -70,10 +70,10 @@ TEST(LargeBlocks, KeptOutOfSanitizedBuilds)
 #else
 TEST(LargeBlocks, StartOnHugePages)
 {
-    app::setUpMemoryForLargeDocuments();
+    editor::setUpMemoryForLargeDocuments();
     const bool hugePages = kernelHasHugePages();
     if (!hugePages) std::printf("NOTICE: no transparent huge pages on this kernel; only the alignment is checked\n");
-    for (const size_t size : {app::kLargeBlockBytes, size_t(5) << 20, size_t(40) << 20}) {
+    for (const size_t size : {editor::kLargeBlockBytes, size_t(5) << 20, size_t(40) << 20}) {
         SCOPED_TRACE(size);
         std::vector<char> block(size, 'x');
         EXPECT_TRUE(onHugePageBoundary(block.data()));
@@ -93,17 +93,17 @@ TEST(LargeBlocks, StartOnHugePages)
 
 TEST(LargeBlocks, FreedMemoryIsKeptInProportionToTheDocument)
 {
-    app::setUpMemoryForLargeDocuments();
-    app::keepFreedMemoryFor(size_t(40) << 20);  // a 40 MB document: up to 320 MB kept
+    editor::setUpMemoryForLargeDocuments();
+    editor::keepFreedMemoryFor(size_t(40) << 20);  // a 40 MB document: up to 320 MB kept
     const long before = residentKb();
     {
         const std::vector<char> block(size_t(200) << 20, 'x');
     }
     const long kept = residentKb();
-    app::keepFreedMemoryFor(1000);  // a small document: back to the least
+    editor::keepFreedMemoryFor(1000);  // a small document: back to the least
     const long after = residentKb();
     EXPECT_GT(kept - before, 150 * 1024);
-    EXPECT_LT(after - before, static_cast<long>(app::kKeptFreeBytes / 1024) + 20 * 1024);
+    EXPECT_LT(after - before, static_cast<long>(editor::kKeptFreeBytes / 1024) + 20 * 1024);
 }
 
 #endif

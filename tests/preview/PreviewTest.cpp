@@ -185,7 +185,7 @@ TEST_F(Chromium, FirstF9StartsTheBrowserLaterOnesReloadKeepingTheScrollOrShowThe
     EXPECT_EQ(evaluate("location.href"), QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded));
     evaluate("scrollTo(0, 700), String(scrollY)");
 
-    window->editor().replaceAll("<p>version two</p><div style='height:9000px'></div>");
+    window->bodyControl().replaceAll("<p>version two</p><div style='height:9000px'></div>");
     run("ToolsBrowserClick");
     EXPECT_TRUE(shows("version two"));
     EXPECT_TRUE(waitFor([&] { return evaluate("String(scrollY)") == "700"; }));

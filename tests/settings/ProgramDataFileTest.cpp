@@ -16,15 +16,15 @@ TEST(ProgramDataFile, IsInTheProgramsFolderWhenItCanBeWrittenElseInTheUsersDataF
 {
     const QString writable = QDir::currentPath() + "/build/";
     QDir().mkpath(writable);
-    EXPECT_EQ(settings::ProgramDataFileIn(writable, "taglist.htx"), writable + "taglist.htx");
-    EXPECT_EQ(settings::ProgramDataFileIn("", "quick.html"), "quick.html");
+    EXPECT_EQ(settings::programDataFileIn(writable, "taglist.htx"), writable + "taglist.htx");
+    EXPECT_EQ(settings::programDataFileIn("", "quick.html"), "quick.html");
     const QString data = qEnvironmentVariable("XDG_DATA_HOME") + "/Corvantis/Quillon";
     // An installed program's folder, which its user cannot write.
     const QString installed = QDir::currentPath() + "/usr/bin/";
     QDir().mkpath(installed);
     QFile::setPermissions(installed, QFile::ReadOwner | QFile::ExeOwner);
     faults::ObeyFilePermissions asUser;
-    EXPECT_EQ(settings::ProgramDataFileIn(installed, "taglist.htx"), data + "/taglist.htx");
+    EXPECT_EQ(settings::programDataFileIn(installed, "taglist.htx"), data + "/taglist.htx");
     EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
@@ -32,14 +32,14 @@ TEST(ProgramDataFile, AnInstalledProgramNeverWritesBesideItselfEvenAsRoot)
 {
     const QString prefix = QDir::currentPath() + "/prefix", bin = prefix + "/bin/";
     QDir().mkpath(bin);
-    EXPECT_EQ(settings::InstalledDataFolderOf(bin), "");
-    EXPECT_EQ(settings::ProgramDataFileIn(bin, "quick.html"), bin + "quick.html");
+    EXPECT_EQ(settings::installedDataFolderOf(bin), "");
+    EXPECT_EQ(settings::programDataFileIn(bin, "quick.html"), bin + "quick.html");
     // The layout `cmake --install` makes with the default folders.
     QDir().mkpath(prefix + "/share/quillon-pro");
-    EXPECT_EQ(settings::InstalledDataFolderOf(bin), prefix + "/share/quillon-pro/");
-    EXPECT_EQ(settings::ProgramDataFileIn(bin, "quick.html"),
+    EXPECT_EQ(settings::installedDataFolderOf(bin), prefix + "/share/quillon-pro/");
+    EXPECT_EQ(settings::programDataFileIn(bin, "quick.html"),
               qEnvironmentVariable("XDG_DATA_HOME") + "/Corvantis/Quillon/quick.html");
-    EXPECT_EQ(settings::InstalledDataFolderOf(""), "");
+    EXPECT_EQ(settings::installedDataFolderOf(""), "");
 }
 
 }  // namespace

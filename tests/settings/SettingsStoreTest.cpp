@@ -102,7 +102,7 @@ TEST(SettingsStore, ADamagedFileIsKeptBeforeTheFirstWrite)
         QFile::remove(path + ".damaged");
         SettingsStore s;
         EXPECT_EQ(s.ReadInteger("window", "width", 639), 639);
-        EXPECT_TRUE(settings::LoadOptions(s).keepSelected);
+        EXPECT_TRUE(settings::LoadOptions(s).KeepSelected);
         s.WriteInteger("window", "top", 5);
         s.close();
         EXPECT_EQ(SettingsStore().ReadInteger("window", "top", 1), 5);

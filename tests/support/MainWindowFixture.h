@@ -12,7 +12,7 @@
 
 #include "app/TfrmMain.h"
 #include "commands/CommandUi.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedInteraction.h"
 
@@ -20,7 +20,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void TearDown() override
     {
-        if (window) window->editor().setModified(false);
+        if (window) window->bodyControl().setModified(false);
         window.reset();
     }
 
@@ -36,7 +36,7 @@ protected:
     {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->editor().setFocus();
+        window->bodyControl().setFocus();
     }
 
     static QString home() { return QDir::currentPath(); }
@@ -53,11 +53,11 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    app::BodyEditor& body() { return window->editor(); }
-    std::string text() const { return window->editor().text(); }
+    editor::BodyControl& body() { return window->bodyControl(); }
+    std::string text() const { return window->bodyControl().text(); }
     QString caption() const { return window->windowTitle(); }
     QAction* action(const char* name) { return window->commands().action(QString::fromLatin1(name)); }
-    void type(const QString& keys) { QTest::keyClicks(&window->editor(), keys); }
+    void type(const QString& keys) { QTest::keyClicks(&window->bodyControl(), keys); }
     // Types `words` and selects the last `selected` characters with Shift+Left.
     void typeAndSelect(const QString& words, int selected)
     {

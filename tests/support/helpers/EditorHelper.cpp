@@ -16,7 +16,7 @@
 
 #include "app/TfrmMain.h"
 #include "commands/CommandUi.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "support/ScriptedInteraction.h"
 
 int main(int argc, char** argv)
@@ -32,13 +32,13 @@ int main(int argc, char** argv)
     app::TfrmMain window;
     window.start({words[2]});
     if (mode == QLatin1String("type-and-wait")) {
-        QTest::keyClicks(&window.editor(), QStringLiteral("typed "));
+        QTest::keyClicks(&window.bodyControl(), QStringLiteral("typed "));
         return QApplication::exec();
     }
     if (mode == QLatin1String("type-and-save")) {
-        QTest::keyClicks(&window.editor(), QStringLiteral("theirs "));
+        QTest::keyClicks(&window.bodyControl(), QStringLiteral("theirs "));
         window.commands().run(QStringLiteral("FileSaveClick"));
-        return ui.shown.empty() && !window.editor().isModified() ? 0 : 1;
+        return ui.shown.empty() && !window.bodyControl().isModified() ? 0 : 1;
     }
     if (mode == QLatin1String("preview-and-wait")) {
         window.commands().run(QStringLiteral("ToolsBrowserClick"));

@@ -1,7 +1,7 @@
 // The editing control `body`: the adapter that holds the Scintilla editing
 // component, set up as a plain-text HTML source editor (UTF-8, CR LF, two
 // styles, no lexer), and implements the editor port and the view operations
-// of EditorView. It is the only code that talks to Scintilla: the component is
+// of TextView. It is the only code that talks to Scintilla: the component is
 // a private part of this widget, so the rest of the program sees the port and
 // the named operations below, never the component's own interface.
 #pragma once
@@ -12,17 +12,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "editor/EditorView.h"
+#include "editor/TextView.h"
 
-namespace app {
+namespace editor {
 
 class LongLineWindow;
 
-class BodyEditor : public QWidget, public EditorView {
+class BodyControl : public QWidget, public TextView {
     Q_OBJECT
 public:
-    explicit BodyEditor(QWidget* parent = nullptr);
-    ~BodyEditor() override;
+    explicit BodyControl(QWidget* parent = nullptr);
+    ~BodyControl() override;
 
     // Must run before the first editor is created (done by the constructor too):
     // the component's own accessibility support costs time proportional to the
@@ -51,7 +51,7 @@ public:
     void setModified(bool modified) override;
     void emptyUndoBuffer() override;
 
-    // EditorView
+    // TextView
     std::string_view characters() const override;
     void loadText(std::string_view text) override;
     bool loadPieces(const std::function<bool(storage::TextSink&)>& read) override;
@@ -116,7 +116,7 @@ public:
     // where the byte at `pos` is drawn (in this widget's coordinates), whether
     // it is drawn at all (see LongLineWindow), how many lines fit, whether the
     // component binds a key of its own, and whether it reports modifications.
-    unsigned tagColour() const;
+    unsigned TagColour() const;
     QRect byteRect(Pos pos) const;
     bool isShown(Pos pos) const;
     int linesOnScreen() const;
@@ -147,7 +147,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    class Control;
+    class Scintilla;
     class Loader;
     long send(unsigned msg, unsigned long w = 0, long l = 0) const;
     // Makes a fresh, empty document the control's (the one before is
@@ -164,12 +164,12 @@ private:
     // Tells the component that no text is waiting to be styled.
     void markStyled() const;
 
-    Control* control_;  // a child widget
+    Scintilla* control_;  // a child widget
     std::unique_ptr<LongLineWindow> longLines_;
     bool forcedModified_ = false;
     bool coloursWanted_ = true;
     bool styled_ = true;
-    unsigned tagColour_ = 0x000080;
+    unsigned TagColour_ = 0x000080;
 };
 
-}  // namespace app
+}  // namespace editor

@@ -1,17 +1,17 @@
-// The adapter BodyEditor: the component set up as a plain-text HTML source
+// The adapter BodyControl: the component set up as a plain-text HTML source
 // editor, accessibility without per-edit counting, and the view operations
 // (undo, the clipboard, scrolling, focus, font, word wrap, the tag colour).
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editor/BodyEditorControl.h"
+#include "editor/BodyControlScintilla.h"
 #include "editor/LongLineWindow.h"
 
-namespace app {
+namespace editor {
 namespace {
 
 // A plain accessible: screen readers see an editable text named "Document"
@@ -21,7 +21,7 @@ QAccessibleInterface* plainFactory(const QString& className, QObject* object)
 {
     if (object && object->isWidgetType() &&
         (className == QLatin1String("QsciScintillaBase") || className == QLatin1String("QsciScintilla") ||
-         className == QLatin1String("app::BodyEditor"))) {
+         className == QLatin1String("editor::BodyControl"))) {
         auto* a =
             new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText, QStringLiteral("Document"));
         return a;
@@ -31,7 +31,7 @@ QAccessibleInterface* plainFactory(const QString& className, QObject* object)
 
 }  // namespace
 
-void BodyEditor::installPlainAccessibility()
+void BodyControl::installPlainAccessibility()
 {
     static bool installed = false;
     if (installed) return;
@@ -39,10 +39,10 @@ void BodyEditor::installPlainAccessibility()
     QAccessible::installFactory(plainFactory);
 }
 
-BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
+BodyControl::BodyControl(QWidget* parent) : QWidget(parent)
 {
     installPlainAccessibility();
-    control_ = new Control(*this);
+    control_ = new Scintilla(*this);
     control_->setObjectName(QStringLiteral("bodyControl"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -69,7 +69,7 @@ BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
     send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 0);
     send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 2000);
     removeConflictingKeys();
-    setTagColour(tagColour_);
+    setTagColour(TagColour_);
     longLines_->defineStyles();
     // QsciScintilla counts the caret's column character by character from the
     // line's start on every caret move, for a signal this program does not
@@ -88,19 +88,19 @@ BodyEditor::BodyEditor(QWidget* parent) : QWidget(parent)
             [this](const QPoint& at) { emit contextMenuRequested(control_->viewport()->mapToGlobal(at)); });
 }
 
-BodyEditor::~BodyEditor()
+BodyControl::~BodyControl()
 {
     // The component first: its last events (losing the focus) must not reach
     // an owner that is half gone.
     delete control_;
 }
 
-long BodyEditor::send(unsigned msg, unsigned long w, long l) const
+long BodyControl::send(unsigned msg, unsigned long w, long l) const
 {
     return control_->SendScintilla(msg, w, l);
 }
 
-void BodyEditor::markStyled() const
+void BodyControl::markStyled() const
 {
     // An edit leaves the text after it "to be styled", and before the next
     // paint Scintilla then compares every byte of each line on screen with its
@@ -111,17 +111,17 @@ void BodyEditor::markStyled() const
         send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(n));
 }
 
-void BodyEditor::setUndoCollection(bool on)
+void BodyControl::setUndoCollection(bool on)
 {
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, on ? 1 : 0);
 }
 
-bool BodyEditor::canUndo() const
+bool BodyControl::canUndo() const
 {
     return send(QsciScintillaBase::SCI_CANUNDO) != 0;
 }
 
-void BodyEditor::undo()
+void BodyControl::undo()
 {
     // The text an undo puts back comes in the default style, every byte shown,
     // and Scintilla scrolls to it (laying its line out whole: 25 s for the
@@ -140,48 +140,48 @@ void BodyEditor::undo()
     disconnect(restored);
     markStyled();
 }
-void BodyEditor::cut()
+void BodyControl::cut()
 {
     control_->cut();
     markStyled();
 }
-void BodyEditor::copy()
+void BodyControl::copy()
 {
     control_->copy();
 }
-void BodyEditor::paste()
+void BodyControl::paste()
 {
     control_->paste();
     markStyled();
 }
-void BodyEditor::selectAll()
+void BodyControl::selectAll()
 {
     control_->selectAll();
 }
-void BodyEditor::ensureCaretVisible()
+void BodyControl::ensureCaretVisible()
 {
     control_->ensureCursorVisible();
 }
-void BodyEditor::focus()
+void BodyControl::focus()
 {
     control_->setFocus();
 }
-void BodyEditor::repaintNow()
+void BodyControl::repaintNow()
 {
     control_->viewport()->repaint();
 }
-QFont BodyEditor::editorFont() const
+QFont BodyControl::editorFont() const
 {
     return control_->font();
 }
 
-unsigned BodyEditor::tagColour() const
+unsigned BodyControl::TagColour() const
 {
     const auto bgr = static_cast<unsigned>(send(QsciScintillaBase::SCI_STYLEGETFORE, markup::TagStyle));
     return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }
 
-QRect BodyEditor::byteRect(Pos pos) const
+QRect BodyControl::byteRect(Pos pos) const
 {
     const int x0 = static_cast<int>(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, static_cast<long>(pos)));
     const int x1 = static_cast<int>(
@@ -193,53 +193,53 @@ QRect BodyEditor::byteRect(Pos pos) const
     return QRect(origin.x() + x0, origin.y() + y, std::max(1, x1 - x0), height);
 }
 
-bool BodyEditor::isShown(Pos pos) const
+bool BodyControl::isShown(Pos pos) const
 {
     return longLines_->shown(pos);
 }
-int BodyEditor::linesOnScreen() const
+int BodyControl::linesOnScreen() const
 {
     return static_cast<int>(send(QsciScintillaBase::SCI_LINESONSCREEN));
 }
-bool BodyEditor::reportsModifications() const
+bool BodyControl::reportsModifications() const
 {
     return send(QsciScintillaBase::SCI_GETMODEVENTMASK) != 0;
 }
 
-void BodyEditor::setWordWrap(bool on)
+void BodyControl::setWordWrap(bool on)
 {
     control_->setWrapMode(on ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
     send(QsciScintillaBase::SCI_SETHSCROLLBAR, on ? 0 : 1);
 }
 
-int BodyEditor::firstVisibleDocumentLine() const
+int BodyControl::firstVisibleDocumentLine() const
 {
     return static_cast<int>(send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
                                  static_cast<unsigned long>(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE))));
 }
 
-void BodyEditor::scrollToDocumentLine(int line)
+void BodyControl::scrollToDocumentLine(int line)
 {
     const long visible = send(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, static_cast<unsigned long>(line));
     send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(visible));
 }
 
-void BodyEditor::setTagColour(unsigned rgb)
+void BodyControl::setTagColour(unsigned rgb)
 {
-    tagColour_ = rgb;
+    TagColour_ = rgb;
     // Scintilla colours are 0xBBGGRR.
     const long bgr = static_cast<long>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
     send(QsciScintillaBase::SCI_STYLESETFORE, markup::TagStyle, bgr);
 }
 
-void BodyEditor::setEditorFont(const QFont& font)
+void BodyControl::setEditorFont(const QFont& font)
 {
     // A new font lays out every line again: not for the same one.
     if (font == control_->font()) return;
     control_->setFont(font);
     // QsciScintilla::setFont copies the default style to all styles.
-    setTagColour(tagColour_);
+    setTagColour(TagColour_);
     longLines_->defineStyles();
 }
 
-}  // namespace app
+}  // namespace editor

@@ -9,10 +9,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-#include "editor/BodyEditorControl.h"
+#include "editor/BodyControlScintilla.h"
 #include "storage/FileNames.h"
 
-namespace app {
+namespace editor {
 namespace {
 
 // Scintilla commands that keep their keys: caret movement (with Shift to
@@ -84,13 +84,13 @@ bool takeFiles(QDropEvent& event)
 
 }  // namespace
 
-void BodyEditor::Control::keyPressEvent(QKeyEvent* event)
+void BodyControl::Scintilla::keyPressEvent(QKeyEvent* event)
 {
     emit owner_.keyDown(event->key(), event->modifiers());
     QsciScintilla::keyPressEvent(event);
 }
 
-void BodyEditor::Control::keyReleaseEvent(QKeyEvent* event)
+void BodyControl::Scintilla::keyReleaseEvent(QKeyEvent* event)
 {
     emit owner_.keyUp(event->key(), event->modifiers());
     QsciScintilla::keyReleaseEvent(event);
@@ -98,23 +98,23 @@ void BodyEditor::Control::keyReleaseEvent(QKeyEvent* event)
 
 // Files dragged here (from the side panel's list or a file manager) are the
 // owner's: the component would insert their addresses as text.
-void BodyEditor::Control::dragEnterEvent(QDragEnterEvent* event)
+void BodyControl::Scintilla::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!takeFiles(*event)) QsciScintilla::dragEnterEvent(event);
 }
 
-void BodyEditor::Control::dragMoveEvent(QDragMoveEvent* event)
+void BodyControl::Scintilla::dragMoveEvent(QDragMoveEvent* event)
 {
     if (!takeFiles(*event)) QsciScintilla::dragMoveEvent(event);
 }
 
-void BodyEditor::Control::dropEvent(QDropEvent* event)
+void BodyControl::Scintilla::dropEvent(QDropEvent* event)
 {
     if (!takeFiles(*event)) return QsciScintilla::dropEvent(event);
     emit owner_.filesDropped(localFiles(*event));
 }
 
-void BodyEditor::keyPressEvent(QKeyEvent* event)
+void BodyControl::keyPressEvent(QKeyEvent* event)
 {
     // A key the component leaves comes back here through its parent: once only.
     static bool forwarding = false;
@@ -124,7 +124,7 @@ void BodyEditor::keyPressEvent(QKeyEvent* event)
     forwarding = false;
 }
 
-void BodyEditor::keyReleaseEvent(QKeyEvent* event)
+void BodyControl::keyReleaseEvent(QKeyEvent* event)
 {
     static bool forwarding = false;
     if (forwarding) return event->ignore();
@@ -133,7 +133,7 @@ void BodyEditor::keyReleaseEvent(QKeyEvent* event)
     forwarding = false;
 }
 
-void BodyEditor::removeConflictingKeys()
+void BodyControl::removeConflictingKeys()
 {
     for (QsciCommand* cmd : control_->standardCommands()->commands()) {
         if (keepsKey(cmd->command())) continue;
@@ -142,9 +142,9 @@ void BodyEditor::removeConflictingKeys()
     }
 }
 
-bool BodyEditor::bindsKey(QKeyCombination key) const
+bool BodyControl::bindsKey(QKeyCombination key) const
 {
     return control_->standardCommands()->boundTo(key.toCombined()) != nullptr;
 }
 
-}  // namespace app
+}  // namespace editor

@@ -1,55 +1,55 @@
 // The stand-in main window of command-module tests.
-#include "FakeEditorContext.h"
+#include "FakeCommandContext.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QToolBar>
 
-#include "commands/EditorContext.h"
+#include "commands/CommandContext.h"
 #include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
 namespace testing_support {
 
-FakeEditorContext::FakeEditorContext() : window_(std::make_unique<QMainWindow>()), options_(settings::LoadOptions())
+FakeCommandContext::FakeCommandContext() : window_(std::make_unique<QMainWindow>()), options_(settings::LoadOptions())
 {
     window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
-                            QString::fromLatin1(interaction::kTitleSuffix));
+                            QString::fromLatin1(interaction::TitleSuffix));
     // The menus and bars the modules reach by name; the bars stay hidden.
-    commands_ = new app::CommandUi(*window_, registry);
+    commands_ = new commands::CommandUi(*window_, registry);
     commands_->build();
     for (QToolBar* bar : {commands_->standardBar(), commands_->formatBar(), commands_->customBar()}) bar->hide();
-    body_ = new app::BodyEditor(window_.get());
+    body_ = new editor::BodyControl(window_.get());
     window_->setCentralWidget(body_);
     window_->resize(640, 480);
-    app::trackKeyFlags(*body_, *this);
+    commands::trackKeyFlags(*body_, *this);
 }
 
-FakeEditorContext::~FakeEditorContext()
+FakeCommandContext::~FakeCommandContext()
 {
     while (waitDepth > 0) endWait();
 }
 
-void FakeEditorContext::loadOptions()
+void FakeCommandContext::LoadOptions()
 {
     options_ = settings::LoadOptions();
     registry.optionsLoaded();
 }
 
-void FakeEditorContext::recolourNearCaret(int linesBack, int extraLines)
+void FakeCommandContext::RecolourNearCaret(int linesBack, int extraLines)
 {
     recolours.emplace_back(linesBack, extraLines);
     if (highlighting_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
 }
 
-void FakeEditorContext::colourDocument()
+void FakeCommandContext::ColourDocument()
 {
     ++documentColourings;
-    if (highlighting_) app::colourDocumentWithWait(*this);
+    if (highlighting_) commands::colourDocumentWithWait(*this);
 }
 
-void FakeEditorContext::beginWait(const QString& caption)
+void FakeCommandContext::beginWait(const QString& caption)
 {
     if (waitDepth++ == 0) savedTitle_ = window_->windowTitle();
     waitCaptions << caption;
@@ -57,20 +57,20 @@ void FakeEditorContext::beginWait(const QString& caption)
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void FakeEditorContext::endWait()
+void FakeCommandContext::endWait()
 {
     if (waitDepth == 0) return;
     QApplication::restoreOverrideCursor();
     if (--waitDepth == 0) window_->setWindowTitle(savedTitle_);
 }
 
-void FakeEditorContext::load(std::string_view text, markup::Pos caret, markup::Pos selected)
+void FakeCommandContext::load(std::string_view text, markup::Pos caret, markup::Pos selected)
 {
     body_->loadText(text);
     body_->setSelection(caret, selected);
 }
 
-void FakeEditorContext::run(const char* command)
+void FakeCommandContext::run(const char* command)
 {
     EXPECT_TRUE(registry.run(QString::fromLatin1(command))) << command;
 }

@@ -1,7 +1,7 @@
 // What command modules may do with the editing control `body`: the editor port
 // that every text algorithm uses, plus a small named set of view operations
 // (the text in place, loading, undo, the clipboard, scrolling, focus and the
-// tag colour). The control behind it is the adapter BodyEditor; nothing else
+// tag colour). The control behind it is the adapter BodyControl; nothing else
 // of the editing component is reachable from a command module.
 #pragma once
 
@@ -11,9 +11,9 @@
 #include "markup/TextEditor.h"
 #include "storage/DocumentFile.h"
 
-namespace app {
+namespace editor {
 
-class EditorView : public markup::TextEditor {
+class TextView : public markup::TextEditor {
 public:
     using Pos = markup::Pos;
 
@@ -57,4 +57,4 @@ public:
     virtual void setTagColour(unsigned rgb) = 0;
 };
 
-}  // namespace app
+}  // namespace editor

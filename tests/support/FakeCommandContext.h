@@ -12,32 +12,32 @@
 #include <utility>
 #include <vector>
 
+#include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandUi.h"
-#include "commands/EditorContext.h"
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 
 namespace testing_support {
 
-class FakeEditorContext : public app::EditorContext {
+class FakeCommandContext : public commands::CommandContext {
 public:
-    FakeEditorContext();
-    ~FakeEditorContext() override;
+    FakeCommandContext();
+    ~FakeCommandContext() override;
 
-    app::EditorView& body() override { return *body_; }
-    app::BodyEditor& editor() override { return *body_; }
+    editor::TextView& body() override { return *body_; }
+    editor::BodyControl& bodyControl() override { return *body_; }
     QWidget* window() override { return window_.get(); }
-    app::CommandUi& commands() override { return *commands_; }
+    commands::CommandUi& commands() override { return *commands_; }
     files::SidePanel* sidePanel() override { return nullptr; }
 
     const settings::Options& options() const override { return options_; }
     // Reads the options again and tells the registry, as the main window does.
-    void loadOptions() override;
+    void LoadOptions() override;
 
-    bool highlightingOn() const override { return highlighting_; }
+    bool HighlightingOn() const override { return highlighting_; }
     void setHighlightingOn(bool on) override { highlighting_ = on; }
-    void recolourNearCaret(int linesBack, int extraLines) override;
-    void colourDocument() override;
+    void RecolourNearCaret(int linesBack, int extraLines) override;
+    void ColourDocument() override;
 
     markup::KeyFlags& keyFlags() override { return keyFlags_; }
 
@@ -45,8 +45,8 @@ public:
     void endWait() override;
     void notify(const QString& text) override { notices << text; }
 
-    QString documentPath() const override { return {}; }
-    bool saveDocument(bool) override { return true; }
+    QString DocumentPath() const override { return {}; }
+    bool SaveDocument(bool) override { return true; }
     // Opens nothing (tests of opening use the main window).
     bool openDocument(const QString&) override { return false; }
     bool askToSaveChanges() override { return true; }
@@ -59,19 +59,19 @@ public:
     // Runs a registered command; a missing handler fails the test.
     void run(const char* command);
 
-    app::CommandRegistry registry;
+    commands::CommandRegistry registry;
 
     // Records.
-    std::vector<std::pair<int, int>> recolours;  // every recolourNearCaret call, highlighting on or off
-    int documentColourings = 0;                  // every colourDocument call, highlighting on or off
+    std::vector<std::pair<int, int>> recolours;  // every RecolourNearCaret call, highlighting on or off
+    int documentColourings = 0;                  // every ColourDocument call, highlighting on or off
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
     QStringList notices;                         // every text given to notify
 
 private:
     std::unique_ptr<QMainWindow> window_;
-    app::CommandUi* commands_;  // owned by window_
-    app::BodyEditor* body_;     // owned by window_
+    commands::CommandUi* commands_;  // owned by window_
+    editor::BodyControl* body_;      // owned by window_
     settings::Options options_;
     bool highlighting_ = false;
     markup::KeyFlags keyFlags_;

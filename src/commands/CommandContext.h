@@ -16,20 +16,24 @@ namespace files {
 class SidePanel;
 }
 
-namespace app {
+namespace editor {
+class BodyControl;
+class BodyControl;
+class TextView;
+}  // namespace editor
 
-class BodyEditor;
+namespace commands {
+
 class CommandUi;
-class EditorView;
 
-class EditorContext {
+class CommandContext {
 public:
-    virtual ~EditorContext() = default;
+    virtual ~CommandContext() = default;
 
     // The editing control, through the editor port and its view operations.
-    virtual EditorView& body() = 0;
+    virtual editor::TextView& body() = 0;
     // The same control as a widget: its signals and its place on the screen.
-    virtual BodyEditor& editor() = 0;
+    virtual editor::BodyControl& bodyControl() = 0;
     virtual QWidget* window() = 0;
     // The menus, entries and toolbar buttons the command table built, each
     // reached by its name in the table (a name the table lacks stops the
@@ -41,13 +45,13 @@ public:
 
     // The option variables as LoadOptions last read them, and a fresh read.
     virtual const settings::Options& options() const = 0;
-    virtual void loadOptions() = 0;
+    virtual void LoadOptions() = 0;
 
     // Highlighting: recolour calls do nothing while it is off.
-    virtual bool highlightingOn() const = 0;
+    virtual bool HighlightingOn() const = 0;
     virtual void setHighlightingOn(bool on) = 0;
-    virtual void recolourNearCaret(int linesBack, int extraLines) = 0;
-    virtual void colourDocument() = 0;
+    virtual void RecolourNearCaret(int linesBack, int extraLines) = 0;
+    virtual void ColourDocument() = 0;
 
     virtual markup::KeyFlags& keyFlags() = 0;
 
@@ -60,8 +64,8 @@ public:
     virtual void notify(const QString& text) = 0;
 
     // The document: its path (empty while untitled) and the save routine.
-    virtual QString documentPath() const = 0;
-    virtual bool saveDocument(bool addToRecent) = 0;
+    virtual QString DocumentPath() const = 0;
+    virtual bool SaveDocument(bool addToRecent) = 0;
     // Opens the file at `path` as the document in place of the text, after the
     // question about unsaved changes ("Save Changes to "); the recent files
     // are left alone. False when the author cancelled or the file could not be
@@ -81,30 +85,29 @@ public:
 // Shows a wait caption and cursor for the lifetime of the guard.
 class WaitCaption {
 public:
-    WaitCaption(EditorContext& context, const QString& caption) : context_(context) { context_.beginWait(caption); }
+    WaitCaption(CommandContext& context, const QString& caption) : context_(context) { context_.beginWait(caption); }
     ~WaitCaption() { context_.endWait(); }
     WaitCaption(const WaitCaption&) = delete;
     WaitCaption& operator=(const WaitCaption&) = delete;
 
 private:
-    EditorContext& context_;
+    CommandContext& context_;
 };
 
 // The caption shown while the whole document is coloured.
-inline constexpr const char* kColorizingCaption = "Colorizing - Please wait...";
+inline constexpr const char* kColourizingCaption = "Colorizing - Please wait...";
 
 // Colours every tag of the document with the wait caption and the wait cursor
-// shown meanwhile: what EditorContext::colourDocument runs while highlighting
+// shown meanwhile: what CommandContext::ColourDocument runs while highlighting
 // is on. The caret goes to the start of the document and the modified flag is
 // left as it was.
-void colourDocumentWithWait(EditorContext& context);
+void colourDocumentWithWait(CommandContext& context);
 
 // The option variables, key flags and recolouring for one tag command.
-markup::TagContext tagContextOf(EditorContext& context);
+markup::TagContext tagContextOf(CommandContext& context);
 
-class BodyEditor;
 // Every key pressed or released in `body`, modifier keys included, updates the
 // context's key flags; menu shortcuts are matched before the key reaches it.
-void trackKeyFlags(BodyEditor& body, EditorContext& context);
+void trackKeyFlags(editor::BodyControl& body, CommandContext& context);
 
-}  // namespace app
+}  // namespace commands

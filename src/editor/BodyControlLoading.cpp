@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <thread>
 
-#include "editor/BodyEditorControl.h"
+#include "editor/BodyControlScintilla.h"
 #include "editor/LongLineWindow.h"
 #include "editor/StartupTrace.h"
 
-namespace app {
+namespace editor {
 
-std::size_t BodyEditor::roomToEdit(std::size_t bytes)
+std::size_t BodyControl::roomToEdit(std::size_t bytes)
 {
     return std::min(bytes + bytes / 8 + 65536, storage::kMaxDocumentBytes);
 }
@@ -51,9 +51,9 @@ protected:
 
 // Fills the fresh document of a load, see loadPieces. The document is made
 // with the first piece, which tells whether it needs style bytes after all.
-class BodyEditor::Loader final : public storage::TextSink {
+class BodyControl::Loader final : public storage::TextSink {
 public:
-    explicit Loader(BodyEditor& editor) : editor_(editor) {}
+    explicit Loader(BodyControl& editor) : editor_(editor) {}
     void begin(size_t expectedBytes) override
     {
         expected_ = expectedBytes;
@@ -83,14 +83,14 @@ private:
         made_ = everMade_ = true;
     }
 
-    BodyEditor& editor_;
+    BodyControl& editor_;
     size_t expected_ = 0;
     bool begun_ = false, made_ = false, everMade_ = false;
 };
 
 // A document file read on a thread of its own into a Scintilla document of its
-// own, while the window is built; see BodyEditor::preload.
-class BodyEditor::Preload {
+// own, while the window is built; see BodyControl::preload.
+class BodyControl::Preload {
 public:
     Preload(QString path, size_t bytes, bool styled)
         : path_(std::move(path)),
@@ -178,17 +178,17 @@ private:
 namespace {
 
 // The file being read while the window is built, if any.
-BodyEditor::Preload* pendingPreload = nullptr;
+BodyControl::Preload* pendingPreload = nullptr;
 
 }  // namespace
 
-void BodyEditor::PreloadEnd::operator()(Preload* preload) const
+void BodyControl::PreloadEnd::operator()(Preload* preload) const
 {
     if (pendingPreload == preload) pendingPreload = nullptr;
     delete preload;
 }
 
-BodyEditor::PreloadScope BodyEditor::preload(const QString& path, bool coloursWanted)
+BodyControl::PreloadScope BodyControl::preload(const QString& path, bool coloursWanted)
 {
     // Only a plain file, as the reading checks (a pipe must not be waited on).
     struct stat st {};
@@ -208,7 +208,7 @@ BodyEditor::PreloadScope BodyEditor::preload(const QString& path, bool coloursWa
     return scope;
 }
 
-bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* format, storage::FileIdentity* identity)
+bool BodyControl::loadPreloaded(const QString& path, storage::DocumentFormat* format, storage::FileIdentity* identity)
 {
     Preload* const preload = pendingPreload;
     if (!preload || preload->path() != path) return false;
@@ -225,7 +225,7 @@ bool BodyEditor::loadPreloaded(const QString& path, storage::DocumentFormat* for
     return true;
 }
 
-void BodyEditor::newDocument(size_t expectedBytes, bool styled)
+void BodyControl::newDocument(size_t expectedBytes, bool styled)
 {
     const long doc = send(QsciScintillaBase::SCI_CREATEDOCUMENT, roomToEdit(expectedBytes),
                           styled ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
@@ -233,7 +233,7 @@ void BodyEditor::newDocument(size_t expectedBytes, bool styled)
     useDocument(doc, styled);
 }
 
-void BodyEditor::useDocument(long document, bool styled)
+void BodyControl::useDocument(long document, bool styled)
 {
     send(QsciScintillaBase::SCI_SETDOCPOINTER, 0, document);
     send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, document);  // the control's reference is the one left
@@ -245,7 +245,7 @@ void BodyEditor::useDocument(long document, bool styled)
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
 }
 
-void BodyEditor::loadText(std::string_view t)
+void BodyControl::loadText(std::string_view t)
 {
     loadPieces([t](storage::TextSink& sink) {
         sink.begin(t.size());
@@ -254,7 +254,7 @@ void BodyEditor::loadText(std::string_view t)
     });
 }
 
-bool BodyEditor::loadPieces(const std::function<bool(storage::TextSink&)>& read)
+bool BodyControl::loadPieces(const std::function<bool(storage::TextSink&)>& read)
 {
     startupMark("document load begins");
     // The document before stays, untouched, until the new one is whole.
@@ -296,7 +296,7 @@ bool BodyEditor::loadPieces(const std::function<bool(storage::TextSink&)>& read)
     return true;
 }
 
-void BodyEditor::finishLoad(bool undoCollection)
+void BodyControl::finishLoad(bool undoCollection)
 {
     // Before anything lays the text out (going to the start does). A long
     // line needs style bytes to hide most of itself.
@@ -310,7 +310,7 @@ void BodyEditor::finishLoad(bool undoCollection)
     emit modifiedChanged(false);
 }
 
-void BodyEditor::giveStyles()
+void BodyControl::giveStyles()
 {
     const bool modified = isModified();
     const long anchor = send(QsciScintillaBase::SCI_GETANCHOR), caret = caretPosition();
@@ -347,4 +347,4 @@ void BodyEditor::giveStyles()
     markStyled();
 }
 
-}  // namespace app
+}  // namespace editor

@@ -1,5 +1,5 @@
 // The Go to Line dialog and the check of its number.
-#include "GoLineDialog.h"
+#include "TfrmGoLine.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

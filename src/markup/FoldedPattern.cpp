@@ -1,4 +1,4 @@
-#include "CaseFold.h"
+#include "FoldedPattern.h"
 
 #include <QChar>
 #include <algorithm>

@@ -25,15 +25,15 @@ public:
 
     Orientation orientation() const { return orientation_; }
     void setOrientation(Orientation o);
-    QWidget* leftTopControl() const { return leftTop_; }
-    QWidget* rightBottomControl() const { return rightBottom_; }
+    QWidget* LeftTopControl() const { return leftTop_; }
+    QWidget* RightBottomControl() const { return rightBottom_; }
     // The splitter itself and the control already on the other side are refused.
     void setLeftTopControl(QWidget* control);
     void setRightBottomControl(QWidget* control);
-    int leftTopMargin() const { return leftTopMargin_; }
-    void setLeftTopMargin(int pixels) { leftTopMargin_ = pixels; }
-    int rightBottomMargin() const { return rightBottomMargin_; }
-    void setRightBottomMargin(int pixels) { rightBottomMargin_ = pixels; }
+    int LeftTopMargin() const { return LeftTopMargin_; }
+    void setLeftTopMargin(int pixels) { LeftTopMargin_ = pixels; }
+    int RightBottomMargin() const { return RightBottomMargin_; }
+    void setRightBottomMargin(int pixels) { RightBottomMargin_ = pixels; }
 
     // The bar position (left or top, in the parent) a drag to `proposed` ends at.
     int clampedPosition(int proposed) const;
@@ -55,8 +55,8 @@ private:
     Orientation orientation_ = soVertical;
     QPointer<QWidget> leftTop_;
     QPointer<QWidget> rightBottom_;
-    int leftTopMargin_ = 20;
-    int rightBottomMargin_ = 20;
+    int LeftTopMargin_ = 20;
+    int RightBottomMargin_ = 20;
     bool dragging_ = false;
     int startMouse_ = 0;
     int startBar_ = 0;

@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 #include "markup/Highlighter.h"
 #include "support/FileFaults.h"
 
@@ -15,9 +15,9 @@ namespace {
 using markup::Pos;
 using namespace std::string_literals;
 
-TEST(BodyEditorLoad, AFailedLoadLeavesTheDocumentAsItWas)
+TEST(BodyControlLoad, AFailedLoadLeavesTheDocumentAsItWas)
 {
-    app::BodyEditor body;
+    editor::BodyControl body;
     body.loadText("<p>one</p>\r\n<p>two</p>");
     body.setSelection(3, 0);
     body.replaceSelection("x");
@@ -37,9 +37,9 @@ TEST(BodyEditorLoad, AFailedLoadLeavesTheDocumentAsItWas)
 
 // A file that changed while it was read is read again: what came before the
 // second begin is void.
-TEST(BodyEditorLoad, TakesOnlyTheLastReading)
+TEST(BodyControlLoad, TakesOnlyTheLastReading)
 {
-    app::BodyEditor body;
+    editor::BodyControl body;
     EXPECT_TRUE(body.loadPieces([](storage::TextSink& sink) {
         sink.begin(4);
         sink.append("ne");
@@ -51,12 +51,12 @@ TEST(BodyEditorLoad, TakesOnlyTheLastReading)
     EXPECT_FALSE(body.isModified() || body.canUndo());
 }
 
-TEST(BodyEditorLoad, ALargeDocumentWithoutColoursKeepsNoStylesUntilColoured)
+TEST(BodyControlLoad, ALargeDocumentWithoutColoursKeepsNoStylesUntilColoured)
 {
     std::string text;
-    for (int i = 0; text.size() < app::BodyEditor::kPlainFrom; ++i)
+    for (int i = 0; text.size() < editor::BodyControl::kPlainFrom; ++i)
         text += "<p class=\"c\">" + std::to_string(i) + "</p>\r\n";
-    app::BodyEditor body;
+    editor::BodyControl body;
     body.setColoursWanted(false);
     body.loadText(text);
     EXPECT_FALSE(body.keepsStyles());
@@ -69,17 +69,17 @@ TEST(BodyEditorLoad, ALargeDocumentWithoutColoursKeepsNoStylesUntilColoured)
     EXPECT_TRUE(body.text() == text);
     EXPECT_TRUE(body.isModified());
     for (const Pos p : {Pos(0), Pos(4), body.length() - 3})
-        EXPECT_EQ(static_cast<char>(body.styleAt(p)), markup::TagStyles(text)[static_cast<size_t>(p)]) << p;
+        EXPECT_EQ(static_cast<char>(body.styleAt(p)), markup::tagStyles(text)[static_cast<size_t>(p)]) << p;
 }
 
 // Small documents, those loaded while colours are wanted, and a minified page
 // (to hide most of its line) keep styles.
-TEST(BodyEditorLoad, SmallColouredOrMinifiedDocumentsKeepStyles)
+TEST(BodyControlLoad, SmallColouredOrMinifiedDocumentsKeepStyles)
 {
     std::string text;
-    while (text.size() < app::BodyEditor::kPlainFrom) text += "<p class=\"c\">x</p>\r\n";
-    app::BodyEditor body;
-    const std::string minified(app::BodyEditor::kPlainFrom, 'x');
+    while (text.size() < editor::BodyControl::kPlainFrom) text += "<p class=\"c\">x</p>\r\n";
+    editor::BodyControl body;
+    const std::string minified(editor::BodyControl::kPlainFrom, 'x');
     for (const auto& [wanted, loaded] : {std::pair(false, std::string("<p>")), {true, text}, {false, minified}}) {
         body.setColoursWanted(wanted);
         body.loadText(loaded);
@@ -87,21 +87,21 @@ TEST(BodyEditorLoad, SmallColouredOrMinifiedDocumentsKeepStyles)
     }
 }
 
-TEST(BodyEditorLoad, APreloadedFileIsTakenOnceAsRead)
+TEST(BodyControlLoad, APreloadedFileIsTakenOnceAsRead)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.html"));
     const std::string lines = "<p>caf\xE9</p>\n";  // Windows-1252, LF
     std::string bytes;
-    while (bytes.size() < app::BodyEditor::kPlainFrom) bytes += lines;
+    while (bytes.size() < editor::BodyControl::kPlainFrom) bytes += lines;
     faults::writeBytes(path, bytes);
     storage::LoadedDocument read;
     QString error;
     ASSERT_TRUE(storage::loadDocumentFile(path, &read, &error));
 
     for (const bool colours : {false, true}) {
-        const app::BodyEditor::PreloadScope scope = app::BodyEditor::preload(path, colours);
-        app::BodyEditor body;
+        const editor::BodyControl::PreloadScope scope = editor::BodyControl::preload(path, colours);
+        editor::BodyControl body;
         storage::DocumentFormat format;
         storage::FileIdentity identity;
         EXPECT_FALSE(body.loadPreloaded(path + QStringLiteral(".other"), &format, &identity));
@@ -114,14 +114,14 @@ TEST(BodyEditorLoad, APreloadedFileIsTakenOnceAsRead)
         EXPECT_FALSE(body.loadPreloaded(path, &format, &identity)) << "taken once";
     }
     // One never taken ends with its scope.
-    EXPECT_TRUE(app::BodyEditor::preload(path, false) != nullptr);
-    EXPECT_TRUE(app::BodyEditor::preload(dir.path(), false) == nullptr) << "a folder";
+    EXPECT_TRUE(editor::BodyControl::preload(path, false) != nullptr);
+    EXPECT_TRUE(editor::BodyControl::preload(dir.path(), false) == nullptr) << "a folder";
     // Nor a file the control cannot hold (sparse: nothing written); no
     // document is made with room past what it can address.
     QFile huge(dir.filePath(QStringLiteral("huge.html")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(storage::kMaxDocumentBytes) + 1));
-    EXPECT_TRUE(app::BodyEditor::preload(huge.fileName(), false) == nullptr) << "past the limit";
-    EXPECT_EQ(app::BodyEditor::roomToEdit(storage::kMaxDocumentBytes - 1), storage::kMaxDocumentBytes);
+    EXPECT_TRUE(editor::BodyControl::preload(huge.fileName(), false) == nullptr) << "past the limit";
+    EXPECT_EQ(editor::BodyControl::roomToEdit(storage::kMaxDocumentBytes - 1), storage::kMaxDocumentBytes);
 }
 
 }  // namespace

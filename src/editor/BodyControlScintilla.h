@@ -1,19 +1,19 @@
-// The Scintilla component inside BodyEditor, for the adapter's own files
+// The Scintilla component inside BodyControl, for the adapter's own files
 // only: nothing outside src/editor includes it, so the rest of the program
 // never sees the component's interface.
 #pragma once
 
 #include <Qsci/qsciscintilla.h>
 
-#include "editor/BodyEditor.h"
+#include "editor/BodyControl.h"
 
-namespace app {
+namespace editor {
 
 // The editing component itself: it reports every key to its owner before
 // handling it, and hands it the files dropped on it.
-class BodyEditor::Control : public QsciScintilla {
+class BodyControl::Scintilla : public QsciScintilla {
 public:
-    Control(BodyEditor& owner) : QsciScintilla(&owner), owner_(owner) {}
+    Scintilla(BodyControl& owner) : QsciScintilla(&owner), owner_(owner) {}
 
 protected:
     // Whatever an event changed (a key, a drop, a paste with the mouse) needs
@@ -30,7 +30,7 @@ protected:
         owner_.markStyled();
         return handled;
     }
-    // BodyEditorInput.cpp
+    // BodyControlInput.cpp
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -38,7 +38,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    BodyEditor& owner_;
+    BodyControl& owner_;
 };
 
-}  // namespace app
+}  // namespace editor

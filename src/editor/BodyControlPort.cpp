@@ -8,11 +8,11 @@
 #include <emmintrin.h>
 #endif
 
-#include "editor/BodyEditorControl.h"
+#include "editor/BodyControlScintilla.h"
 #include "editor/LongLineWindow.h"
-#include "markup/CaseFold.h"
+#include "markup/FoldedPattern.h"
 
-namespace app {
+namespace editor {
 namespace {
 
 // The UTF-8 continuation bytes (10xxxxxx) of a range: its length minus its
@@ -40,19 +40,19 @@ size_t countContinuationBytes(const unsigned char* p, size_t n)
 
 }  // namespace
 
-std::string BodyEditor::text() const
+std::string BodyControl::text() const
 {
     return std::string(characters());
 }
 
-std::string_view BodyEditor::characters() const
+std::string_view BodyControl::characters() const
 {
     const auto n = static_cast<size_t>(length());
     const auto* p = reinterpret_cast<const char*>(send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     return n && p ? std::string_view(p, n) : std::string_view();
 }
 
-void BodyEditor::appendTextTo(std::string& out) const
+void BodyControl::appendTextTo(std::string& out) const
 {
     // The buffer holds the text in two pieces around the gap where the last
     // edit was; a piece that does not span the gap is read where it lies.
@@ -64,12 +64,12 @@ void BodyEditor::appendTextTo(std::string& out) const
     }
 }
 
-markup::Pos BodyEditor::length() const
+markup::Pos BodyControl::length() const
 {
     return send(QsciScintillaBase::SCI_GETLENGTH);
 }
 
-std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
+std::string BodyControl::textRange(markup::Pos start, markup::Pos len) const
 {
     const markup::Pos total = length();
     const markup::Pos s = std::clamp<markup::Pos>(start, 0, total);
@@ -80,20 +80,20 @@ std::string BodyEditor::textRange(markup::Pos start, markup::Pos len) const
     return std::string(p, static_cast<size_t>(e - s));
 }
 
-markup::Pos BodyEditor::selectionStart() const
+markup::Pos BodyControl::selectionStart() const
 {
     return send(QsciScintillaBase::SCI_GETSELECTIONSTART);
 }
-markup::Pos BodyEditor::selectionLength() const
+markup::Pos BodyControl::selectionLength() const
 {
     return send(QsciScintillaBase::SCI_GETSELECTIONEND) - send(QsciScintillaBase::SCI_GETSELECTIONSTART);
 }
-std::string BodyEditor::selectedText() const
+std::string BodyControl::selectedText() const
 {
     return textRange(selectionStart(), selectionLength());
 }
 
-void BodyEditor::setSelection(markup::Pos start, markup::Pos len)
+void BodyControl::setSelection(markup::Pos start, markup::Pos len)
 {
     const markup::Pos total = length();
     markup::Pos a = std::clamp<markup::Pos>(start, 0, total), b = std::clamp<markup::Pos>(start + len, 0, total);
@@ -102,7 +102,7 @@ void BodyEditor::setSelection(markup::Pos start, markup::Pos len)
     send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(a), static_cast<long>(b));
 }
 
-void BodyEditor::replaceSelection(std::string_view t)
+void BodyControl::replaceSelection(std::string_view t)
 {
     // Through the target, which takes a length: the text may hold NUL bytes.
     send(QsciScintillaBase::SCI_TARGETFROMSELECTION);
@@ -117,7 +117,7 @@ void BodyEditor::replaceSelection(std::string_view t)
     markStyled();
 }
 
-void BodyEditor::replaceAll(std::string_view t)
+void BodyControl::replaceAll(std::string_view t)
 {
     send(QsciScintillaBase::SCI_SETTARGETRANGE, 0, static_cast<long>(length()));
     send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
@@ -126,25 +126,25 @@ void BodyEditor::replaceAll(std::string_view t)
     markStyled();
 }
 
-int BodyEditor::lineFromPosition(markup::Pos pos) const
+int BodyControl::lineFromPosition(markup::Pos pos) const
 {
     return static_cast<int>(
         send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::max<markup::Pos>(pos, 0))));
 }
 
-markup::Pos BodyEditor::lineStart(int line) const
+markup::Pos BodyControl::lineStart(int line) const
 {
     if (line <= 0) return 0;
     const long p = send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     return p < 0 ? length() : p;
 }
 
-int BodyEditor::lineCount() const
+int BodyControl::lineCount() const
 {
     return static_cast<int>(send(QsciScintillaBase::SCI_GETLINECOUNT));
 }
 
-markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup::Pos to) const
+markup::Pos BodyControl::findText(std::string_view what, markup::Pos from, markup::Pos to) const
 {
     if (what.empty()) return -1;
     const markup::Pos total = length();
@@ -161,35 +161,35 @@ markup::Pos BodyEditor::findText(std::string_view what, markup::Pos from, markup
 }
 
 // Colours go through the long-line window, which keeps hidden bytes hidden.
-void BodyEditor::setStyles(markup::Pos start, std::string_view styles)
+void BodyControl::setStyles(markup::Pos start, std::string_view styles)
 {
     if (!styled_ && styles.find_first_not_of(static_cast<char>(markup::DefaultStyle)) != std::string_view::npos)
         giveStyles();
     longLines_->writeStyles(start, styles);
 }
 
-void BodyEditor::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
+void BodyControl::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
 {
     if (!styled_ && style != markup::DefaultStyle && len > 0) giveStyles();
     longLines_->fillStyle(start, len, style);
 }
 
-markup::Style BodyEditor::styleAt(markup::Pos pos) const
+markup::Style BodyControl::styleAt(markup::Pos pos) const
 {
     return longLines_->colourAt(pos);
 }
 
-void BodyEditor::clearStyles()
+void BodyControl::clearStyles()
 {
     longLines_->fillStyle(0, length(), markup::DefaultStyle);
 }
 
-bool BodyEditor::isModified() const
+bool BodyControl::isModified() const
 {
     return forcedModified_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0;
 }
 
-void BodyEditor::setModified(bool modified)
+void BodyControl::setModified(bool modified)
 {
     const bool was = isModified();
     if (modified) {
@@ -201,7 +201,7 @@ void BodyEditor::setModified(bool modified)
     if (was != isModified()) emit modifiedChanged(isModified());
 }
 
-void BodyEditor::emptyUndoBuffer()
+void BodyControl::emptyUndoBuffer()
 {
     // Scintilla also moves the save point to the emptied history, so the text
     // would look unmodified (without a notification); the flag must survive.
@@ -210,12 +210,12 @@ void BodyEditor::emptyUndoBuffer()
     if (modified && !isModified()) forcedModified_ = true;
 }
 
-markup::Pos BodyEditor::caretPosition() const
+markup::Pos BodyControl::caretPosition() const
 {
     return send(QsciScintillaBase::SCI_GETCURRENTPOS);
 }
 
-int BodyEditor::columnOf(markup::Pos pos) const
+int BodyControl::columnOf(markup::Pos pos) const
 {
     const markup::Pos start = lineStart(lineFromPosition(pos));
     const markup::Pos bytes = pos - start;
@@ -230,4 +230,4 @@ int BodyEditor::columnOf(markup::Pos pos) const
     return static_cast<int>(bytes - countContinuationBytes(p, static_cast<size_t>(bytes)));
 }
 
-}  // namespace app
+}  // namespace editor

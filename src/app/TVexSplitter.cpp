@@ -1,4 +1,4 @@
-#include "app/VexSplitter.h"
+#include "app/TVexSplitter.h"
 
 #include <QMouseEvent>
 #include <QRubberBand>
@@ -40,13 +40,13 @@ int TVexSplitter::clampedPosition(int proposed) const
 {
     // The free area is the parent's client area: the bar's controls are the
     // only ones beside it in its row.
-    const int low = leftTopMargin_;
+    const int low = LeftTopMargin_;
     int high = proposed;
     if (rightBottom_) {
         const QRect far = rightBottom_->geometry();
         const int farEdge = orientation_ == soVertical ? far.x() + far.width() : far.y() + far.height();
         const int barSize = orientation_ == soVertical ? width() : height();
-        high = farEdge - barSize - rightBottomMargin_;
+        high = farEdge - barSize - RightBottomMargin_;
     }
     return clampSplit(proposed, low, high);
 }

@@ -1,12 +1,7 @@
 // Files opened from the side list or dropped on the editor: which kind a path
 // is, the reference each kind becomes, and the GIF header.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <QDir>
 
 #include "files/ByType.h"
-#include "support/FileFaults.h"
 
 namespace {
 

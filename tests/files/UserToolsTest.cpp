@@ -1,8 +1,5 @@
 // The user tools and the manual's place: captions, command lines split without
 // a shell, names arriving whole as one argument.
-#include <gtest/gtest.h>
-
-#include <QDir>
 
 #include "files/UserTools.h"
 #include "settings/Options.h"

@@ -1,9 +1,7 @@
 // File names that break programs which pass names through a shell or split
 // them at blanks: each reaches the file it names, and nothing else is run or
 // touched.
-#include <QDir>
 
-#include "support/FileFaults.h"
 #include "support/MainWindowFixture.h"
 
 namespace {

@@ -2,8 +2,6 @@
 // that arrives (start-up, Open, a recent file, New) in the stored tag colour.
 // (Tags written by the keyboard: MainWindowKeysTest; the View toggle:
 // FormatCommandsTest.)
-#include <QApplication>
-#include <functional>
 
 #include "app/RecentFiles.h"
 #include "support/MainWindowFixture.h"

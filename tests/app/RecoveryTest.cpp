@@ -2,19 +2,12 @@
 // SIGKILL) has its text offered at the next start, kept where only its owner
 // can read it; a recovery file that cannot be written costs one line on
 // stderr, nothing else.
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QLocale>
-#include <QProcess>
 #include <algorithm>
-#include <optional>
-
-#include <sys/stat.h>
 
 #include "app/Recovery.h"
 #include "storage/DocumentFile.h"
 #include "storage/RecoveryFile.h"
-#include "support/FileFaults.h"
 #include "support/MainWindowFixture.h"
 
 namespace {

@@ -3,22 +3,13 @@
 // for byte and in the file's own encoding; failures are reported with the
 // system's reason and leave the file alone; --dry-run writes nothing. Also
 // the editor's own command line, where the program itself is the point.
-#include <gtest/gtest.h>
 #include <sys/resource.h>
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <functional>
-#include <tuple>
-#include <vector>
 
 #include "bench/BenchDocument.h"
 #include "markup/Entities.h"
 #include "markup/FindReplace.h"
 #include "markup/TagCaseConversion.h"
 #include "storage/DocumentFile.h"
-#include "support/FileFaults.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 // The command line: the file its words name, and every option it knows named
 // by --help and the man page.
-#include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include "cli/CommandLine.h"

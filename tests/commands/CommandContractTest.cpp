@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolButton>
-#include <cstring>
 
 #include "commands/CommandTable.h"
 #include "dialogs/ColorGrid.h"

@@ -2,22 +2,15 @@
 // commands run by name on the real editing control, the dialogs driven with
 // key presses, the messages read back from the scripted interaction. (Where
 // each search lands: tests/markup.)
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLineEdit>
 #include <QProgressDialog>
-#include <QTest>
 #include <chrono>
 
 #include "commands/CommandModules.h"
-#include "commands/CommandRegistry.h"
 #include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
-#include "editor/BodyControl.h"
 #include "editor/LongLineWindow.h"
+#include "markup/FindReplace.h"
 #include "support/FakeCommandContext.h"
-#include "support/ScriptedInteraction.h"
 
 using markup::Pos;
 
@@ -25,7 +18,7 @@ namespace {
 
 class FindCommands : public testing::Test {
 protected:
-    FindCommands() { commands::registerFindCommands(context, registry); }
+    FindCommands() { commands::registerFindCommands(context, context.registry); }
 
     editor::BodyControl& body() { return context.bodyControl(); }
     std::pair<Pos, Pos> selection() { return {body().selectionStart(), body().selectionLength()}; }
@@ -33,7 +26,7 @@ protected:
     template <typename Dialog>
     Dialog& open(const char* command)
     {
-        EXPECT_TRUE(registry.run(QString::fromLatin1(command)));
+        context.run(command);
         auto* dlg = context.window()->findChild<Dialog*>();
         QApplication::setActiveWindow(dlg);
         EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
@@ -43,12 +36,11 @@ protected:
     dialogs::ReplaceDialog& openReplace(const QString& find, const QString& with)
     {
         auto& dlg = open<dialogs::ReplaceDialog>("Replace1Click");
-        type(find);
+        QTest::keyClicks(QApplication::focusWidget(), find);
         press(Qt::Key_Tab);
-        type(with);
+        QTest::keyClicks(QApplication::focusWidget(), with);
         return dlg;
     }
-    static void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -56,28 +48,24 @@ protected:
 
     testing_support::ScriptedInteraction ui;
     testing_support::FakeCommandContext context;
-    commands::CommandRegistry registry;
 };
 
 // The dialog opens on the selected text; F3 goes on from the last match even
-// after Esc closed the dialog, says when nothing more is found, then starts over.
+// after Esc closed the dialog, and says when nothing more is found.
 TEST_F(FindCommands, FindNextGoesOnWithTheDialogsText)
 {
-    body().loadText("Hello World, world");
-    body().setSelection(13, 5);
+    context.load("Hello World, world", 13, 5);
     dialogs::FindDialog& dlg = open<dialogs::FindDialog>("EditFindClick");
     EXPECT_EQ(dlg.findText(), QStringLiteral("world"));
     press(Qt::Key_Return);  // from the top
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
     press(Qt::Key_Escape);
     EXPECT_FALSE(dlg.isVisible());
-    registry.run(QStringLiteral("EditFindNextClick"));
+    context.run("EditFindNextClick");
     EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
-    registry.run(QStringLiteral("EditFindNextClick"));
-    ASSERT_EQ(ui.texts(), QStringList{QStringLiteral("\"world\" not found.")});
+    context.run("EditFindNextClick");
+    ASSERT_EQ(ui.texts(), QStringList{QString::fromStdString(markup::notFoundMessage("world"))});
     EXPECT_EQ(ui.shown.at(0).kind, interaction::MessageKind::Information);
-    registry.run(QStringLiteral("EditFindNextClick"));
-    EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
 }
 
 // Replace (Alt+R) replaces the selected match and finds the next; Replace All
@@ -91,7 +79,7 @@ TEST_F(FindCommands, TheReplaceDialogsKeysReplace)
     press(Qt::Key_Return);  // one past the last match: the adjacent one is skipped
     press(Qt::Key_R, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return body().text() == "<b>aa b</b>"; })) << body().text();
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("\"A\" not found.")});  // after the last one
+    EXPECT_EQ(ui.texts(), QStringList{QString::fromStdString(markup::notFoundMessage("A"))});  // after the last one
     press(Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
     EXPECT_EQ(body().text(), "<b>bb b</b>");
@@ -99,6 +87,19 @@ TEST_F(FindCommands, TheReplaceDialogsKeysReplace)
     for (Pos tag : {0, 2, 7, 10}) EXPECT_EQ(body().styleAt(tag), markup::TagStyle) << tag;
     for (Pos text : {3, 5, 6}) EXPECT_EQ(body().styleAt(text), markup::DefaultStyle) << text;
 }
+
+// Replace All of a text matching at every byte of a minified page (the
+// progress dialog shows at once here).
+class LongReplaceAll : public FindCommands {
+protected:
+    void SetUp() override
+    {
+        commands::setProgressDelay(std::chrono::milliseconds(0));
+        body().loadText(page);
+    }
+    void TearDown() override { commands::setProgressDelay(std::chrono::milliseconds(500)); }
+    const std::string page = std::string(4 * editor::LongLineWindow::kLongLine, 'a');
+};
 
 // Presses Esc in the progress dialog as it shows, noting whether the wait
 // cursor was on meanwhile.
@@ -119,19 +120,6 @@ protected:
     }
 };
 
-// Replace All of a text matching at every byte of a minified page (the
-// progress dialog shows at once here).
-class LongReplaceAll : public FindCommands {
-protected:
-    void SetUp() override
-    {
-        commands::setProgressDelay(std::chrono::milliseconds(0));
-        body().loadText(page);
-    }
-    void TearDown() override { commands::setProgressDelay(std::chrono::milliseconds(500)); }
-    const std::string page = std::string(4 * editor::LongLineWindow::kLongLine, 'a');
-};
-
 // Esc in the progress dialog leaves the document as it was, with nothing to
 // undo, and the Replace dialog open.
 TEST_F(LongReplaceAll, EscInTheProgressDialogCancelsIt)
@@ -144,9 +132,7 @@ TEST_F(LongReplaceAll, EscInTheProgressDialogCancelsIt)
     qApp->removeEventFilter(&esc);
     EXPECT_TRUE(esc.waited);
     EXPECT_EQ(body().text(), page);
-    EXPECT_FALSE(body().isModified() || body().canUndo());
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_FALSE(body().isModified() || body().canUndo() || !dlg.isVisible() || !ui.shown.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -158,10 +144,8 @@ TEST_F(LongReplaceAll, ALineItGrowsKeepsItsWindow)
     press(Qt::Key_A, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
     const Pos end = body().length();
-    EXPECT_EQ(end, Pos(2 * page.size()));
-    EXPECT_EQ(body().caretPosition(), end);
-    EXPECT_TRUE(body().isShown(end - 1));
-    EXPECT_FALSE(body().isShown(end / 2));
+    EXPECT_EQ(std::pair(end, body().caretPosition()), std::pair(Pos(2 * page.size()), end));
+    EXPECT_TRUE(body().isShown(end - 1) && !body().isShown(end / 2));
     body().undo();
     EXPECT_EQ(body().text(), page);
     EXPECT_FALSE(body().isShown(Pos(page.size()) / 2));
@@ -171,20 +155,20 @@ TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
 {
     body().loadText("abc abc");
     dialogs::FindDialog& find = open<dialogs::FindDialog>("EditFindClick");
-    type(QStringLiteral("abc"));
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
     press(Qt::Key_Return);
     dialogs::ReplaceDialog& replace = openReplace("abc", "x");
-    registry.documentReplaced();
+    context.registry.documentReplaced();
     EXPECT_EQ(std::tuple(find.findText(), replace.findText(), replace.replaceText()),
               std::tuple(QString(), QString(), QString()));
     body().loadText("abc");
-    registry.run(QStringLiteral("EditFindNextClick"));
+    context.run("EditFindNextClick");
     EXPECT_EQ(body().selectionLength(), 0);
     EXPECT_TRUE(ui.shown.empty());
 }
 
-// Refused numbers keep the dialog open until one fits; the caret goes to the
-// end of that line, which is in view.
+// Refused numbers keep the dialog open until one fits (the refusals:
+// GoLineCheck's table); the caret goes to the end of that line, in view.
 TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
 {
     std::string text;
@@ -202,8 +186,8 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
         }
         return dlg.result();
     });
-    registry.run(QStringLiteral("EditGoToLineClick"));
-    EXPECT_EQ(ui.shown.size(), 2u);  // the texts: GoLineCheck's table
+    context.run("EditGoToLineClick");
+    EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
     const int first = body().firstVisibleDocumentLine();
     EXPECT_TRUE(first <= 899 && first + body().linesOnScreen() > 899) << first;

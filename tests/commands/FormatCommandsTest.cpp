@@ -2,10 +2,7 @@
 // registry on a real `body`. What each tag command writes is checked against
 // the command table: a button's text names its tag, and a menu entry and its
 // hidden end-tag twin (its shortcut with Shift added) write the same tag.
-#include <gtest/gtest.h>
 
-#include <map>
-#include <optional>
 #include <set>
 
 #include "commands/CommandModules.h"
@@ -92,32 +89,27 @@ TEST_F(FormatCommands, AShortcutWithShiftAddedWritesTheEndTagOfItsTwin)
 }
 
 // The toggle stores the choice at once and colours the document under the
-// wait caption, or clears its colours.
+// wait caption, or clears its colours; Refresh colours anew, keeping the
+// caret, while highlighting is on only.
 TEST_F(FormatCommands, TheHighlightingToggleColoursOrClearsTheDocument)
 {
-    context.load("<p>x</p>\r\ntext", 12, 0);
+    const std::string page = "<p>x</p>\r\nte<i>xt";
     const QString title = context.window()->windowTitle();
     for (const bool on : {true, false}) {
+        context.load(page, 11, 0);
         run("ViewColorizeClick");
         EXPECT_EQ(std::pair(context.HighlightingOn(), registry.checked("ViewColorizeClick")),
                   std::pair(on, std::optional(on)));
         EXPECT_EQ(settings::SettingsStore().read(settings::user::kColorize), on);
-        EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\ntext" : "<p>x</p>\r\ntext");
-    }
-    EXPECT_EQ(context.waitCaptions, QStringList{"Colorizing - Please wait..."});
-    EXPECT_EQ(context.window()->windowTitle(), title);
-}
-
-// Refresh colours anew, keeping the caret, while highlighting is on only.
-TEST_F(FormatCommands, RefreshColoursOnlyWhileHighlightingIsOn)
-{
-    for (const bool on : {false, true}) {
-        context.load("<p>x</p>\r\nte<i>xt", 11, 0);
-        context.setHighlightingOn(on);
+        const std::string coloured = on ? "{<p>}x{</p>}\r\nte{<i>}xt" : page;
+        EXPECT_EQ(marked::colours(body()), coloured);
+        context.load(page, 11, 0);
         run("ViewRefreshClick");
-        EXPECT_EQ(marked::colours(body()), on ? "{<p>}x{</p>}\r\nte{<i>}xt" : "<p>x</p>\r\nte<i>xt");
+        EXPECT_EQ(marked::colours(body()), coloured);
         EXPECT_EQ(body().caretPosition(), 11);
     }
+    EXPECT_EQ(context.waitCaptions.size(), 2);  // the toggle's and Refresh's colouring
+    EXPECT_EQ(context.window()->windowTitle(), title);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The Options dialog through the real main window: a change made in the dialog
 // takes effect at once for the next tag and the tag colour.
 #include <QCheckBox>
-#include <QDialog>
-#include <QPushButton>
 
 #include "dialogs/ColorGrid.h"
 #include "support/MainWindowFixture.h"

@@ -1,33 +1,24 @@
 // Printing the listing, to PDF: the header, line and page breaks, and the print
 // dialog's Cancel. The printed text is read back with pdftotext.
-#include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include "commands/CommandModules.h"
 #include "commands/Printing.h"
 #include "support/FakeCommandContext.h"
-#include "support/ScriptedInteraction.h"
 
 namespace {
 
 TEST(PrintHeader, NamesTheDocument)
 {
     const QDateTime at(QDate(2026, 12, 5), QTime(14, 7));
-    const QLocale c = QLocale::c();
-    EXPECT_EQ(commands::printHeader("/web/a b.html - Quillon Pro", at, c),
-              "/web/a b.html  -  Quillon Pro Dec-05-26 14:07");
-    EXPECT_EQ(commands::printHeader("untitled.html - Quillon Pro", at, c),
-              "untitled.html  -  Quillon Pro Dec-05-26 14:07");
-    EXPECT_EQ(commands::printHeader("Colorizing - Please wait...", at, c),
-              "untitled.html  -  Quillon Pro Dec-05-26 14:07");
-    EXPECT_EQ(commands::printHeader("x - Quillon Pro", at, QLocale(QLocale::German)),
-              "x  -  Quillon Pro Dez.-05-26 14:07");
+    const std::tuple<const char*, QLocale, const char*> rows[] = {
+        {"/web/a b.html - Quillon Pro", QLocale::c(), "/web/a b.html  -  Quillon Pro Dec-05-26 14:07"},
+        {"Colorizing - Please wait...", QLocale::c(), "untitled.html  -  Quillon Pro Dec-05-26 14:07"},
+        {"x - Quillon Pro", QLocale(QLocale::German), "x  -  Quillon Pro Dez.-05-26 14:07"}};
+    for (const auto& [caption, locale, header] : rows) EXPECT_EQ(commands::printHeader(caption, at, locale), header);
 }
 
 // The printed lines of one document line, in columns (every character one
@@ -51,10 +42,7 @@ TEST(ListingLayout, PlacesEachCharacterOfALine)
 {
     const int tab = commands::kListingTabColumns;
     const QString full(2 * tab + 2, u'x');  // leaves less than a tab's room on a line of 2 * tab + 4
-    const struct {
-        QString line;
-        QString printed;
-    } rows[] = {
+    const std::pair<QString, QString> rows[] = {
         {"a\tb", QString("0:a|%1:b").arg(tab)},
         {"\ta", QString("%1:a").arg(tab)},
         {full + "\tdd", QString("0:%1/%2:dd").arg(full).arg(tab)},
@@ -66,7 +54,8 @@ TEST(ListingLayout, PlacesEachCharacterOfALine)
         {"", "(empty)"},
         {"\t", ""},
     };
-    for (const auto& r : rows) EXPECT_EQ(printedColumns(r.line, 2 * tab + 4), r.printed) << r.line.toStdString();
+    for (const auto& [line, printed] : rows)
+        EXPECT_EQ(printedColumns(line, 2 * tab + 4), printed) << line.toStdString();
 }
 
 class Printing : public testing::Test {
@@ -77,29 +66,27 @@ protected:
         commands::registerPrintCommands(context, context.registry);
     }
     // Prints `text` through FilePrintClick, the dialog answered with a PDF
-    // file; the pages of text pdftotext finds in it.
-    QStringList print(std::string_view text)
+    // file (or cancelled); the lines of each page pdftotext finds in it.
+    std::vector<QStringList> print(std::string_view text, bool accepted = true)
     {
         context.load(text);
-        ui.onModal([this](QDialog& dialog) {
+        ui.onModal([this, accepted](QDialog& dialog) {
             QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdf);
-            return int(QDialog::Accepted);
+            return int(accepted ? QDialog::Accepted : QDialog::Rejected);
         });
         context.run("FilePrintClick");
         QProcess p;
         p.start("pdftotext", {"-layout", pdf, "-"});
         p.waitForFinished();
-        QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
-        pages.removeLast();  // after the last page's form feed
+        std::vector<QStringList> pages;
+        for (const QString& page : QString::fromUtf8(p.readAllStandardOutput()).split(u'\f')) {
+            pages.emplace_back();
+            for (const QString& line : page.split(u'\n', Qt::SkipEmptyParts)) pages.back() << line.trimmed();
+        }
+        pages.pop_back();  // after the last page's form feed
         return pages;
-    }
-    static QStringList lines(const QString& page)
-    {
-        QStringList out;
-        for (const QString& line : page.split(u'\n', Qt::SkipEmptyParts)) out << line.trimmed();
-        return out;
     }
 
     testing_support::ScriptedInteraction ui;
@@ -107,48 +94,36 @@ protected:
     QString pdf = QDir::currentPath() + "/out.pdf";
 };
 
-TEST_F(Printing, CancelPrintsNothing)
-{
-    context.load("text");
-    ui.onModal([](QDialog&) { return int(QDialog::Rejected); });
-    context.run("FilePrintClick");
-    EXPECT_FALSE(QFile::exists(pdf));
-}
-
+// Cancel prints nothing; an empty document prints the header alone.
 TEST_F(Printing, AnEmptyDocumentPrintsTheHeaderAlone)
 {
-    const QStringList pages = print("");
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(lines(pages[0]).size(), 1);
-    EXPECT_TRUE(pages[0].trimmed().startsWith("untitled.html - Quillon Pro ")) << pages[0].toStdString();
+    EXPECT_TRUE(print("text", false).empty());
+    EXPECT_FALSE(QFile::exists(pdf));
+    const std::vector<QStringList> pages = print("");
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].size(), 1);
+    EXPECT_TRUE(pages[0][0].startsWith("untitled.html - Quillon Pro ")) << pages[0][0].toStdString();
 }
 
-// A word longer than the page is broken, not cut; a form feed starts a page.
-TEST_F(Printing, EveryLaidOutLineIsPrinted)
-{
-    const std::string word(400, 'w');
-    const QStringList pages = print(word + "\r\nbefore\fafter");
-    ASSERT_EQ(pages.size(), 2);
-    const QStringList first = lines(pages[0]);
-    EXPECT_EQ(first.filter("w").join("").size(), int(word.size()));
-    EXPECT_EQ(first.last(), "before");
-    EXPECT_EQ(lines(pages[1]), QStringList{"after"});
-}
-
-// A thousand lines fill pages of equal length: as many lines of a 10-point
+// A word longer than the page is broken, not cut; a form feed starts a page;
+// a thousand lines fill pages of equal length: as many lines of a 10-point
 // font, 2 pixels apart, as an A4 or Letter page holds, less the room kept at
 // the bottom.
-TEST_F(Printing, LinesFillWholePages)
+TEST_F(Printing, EveryLaidOutLineIsPrintedOnWholePages)
 {
-    std::string text;
+    const std::string word(400, 'w');
+    std::string text = word + "\r\nbefore\fafter\r\n";
     for (int i = 1; i <= 1000; ++i) text += "line " + std::to_string(i) + "\r\n";
-    const QStringList pages = print(text);
-    ASSERT_GT(pages.size(), 2);
+    const std::vector<QStringList> pages = print(text);
+    ASSERT_GT(pages.size(), 3u);
+    EXPECT_EQ(pages[0].filter("w").join("").size(), int(word.size()));
+    EXPECT_EQ(pages[0].last(), "before");
     int total = 0;
-    for (const QString& page : pages) total += int(lines(page).size());
-    EXPECT_EQ(total, 1 + 1000) << "the header and every line, once";
-    const int perPage = int(lines(pages[1]).size());
-    for (int i = 1; i + 1 < pages.size(); ++i) EXPECT_EQ(lines(pages[i]).size(), perPage) << "page " << i + 1;
+    for (const QStringList& page : pages) total += int(page.size());
+    EXPECT_EQ(total, int(pages[0].size()) + 1 + 1000) << "the header and every line, once";
+    const qsizetype perPage = pages[1].size();
+    EXPECT_EQ(pages[1].first(), "after");
+    for (size_t i = 2; i + 1 < pages.size(); ++i) EXPECT_EQ(pages[i].size(), perPage) << "page " << i + 1;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const int pageLines = printer.height() / (QFontMetrics(commands::listingFont(), &printer).height() + 2);

@@ -2,7 +2,6 @@
 // mouse events: every shortcut of the command table reaches its command rather
 // than the editing control, the key state of `body` meets the formatting
 // toolbar, and the tags a key writes are coloured where they stand.
-#include <QApplication>
 #include <QToolButton>
 
 #include "commands/CommandTable.h"

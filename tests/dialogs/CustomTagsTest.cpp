@@ -1,21 +1,15 @@
 // Custom pairs and tag list entries on the headless editor, one row per case;
 // the list file's lines, encodings and failures; the tag list window's place,
 // always-on-top state and list editor. (The button editor: CustomCommandsTest.)
-#include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 #include "dialogs/CustomButtons.h"
 #include "dialogs/MultiLineField.h"
 #include "dialogs/TagList.h"
 #include "dialogs/TfrmTags.h"
 #include "settings/SettingsStore.h"
-#include "support/FileFaults.h"
 #include "support/Marked.h"
-#include "support/ScriptedInteraction.h"
 
 namespace {
 

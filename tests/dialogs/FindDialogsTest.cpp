@@ -1,6 +1,5 @@
 // The check of the line number. The dialogs driven with keys through their
 // commands: tests/app/FindCommandsTest.
-#include <gtest/gtest.h>
 
 #include "dialogs/TfrmGoLine.h"
 

@@ -1,7 +1,6 @@
 // The Options dialog's data: every field stored under its own setting (read
 // back through the dialog: TfrmOptionsTest), the browser choice and the
 // line-break conversions.
-#include <gtest/gtest.h>
 
 #include "EveryField.h"
 #include "dialogs/OptionsForm.h"

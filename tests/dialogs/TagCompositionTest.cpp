@@ -1,8 +1,5 @@
 // The elements the tag builder dialogs compose from their fields, and the
 // colour mixer's rules, as tables: no widgets.
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "dialogs/ColourMixer.h"
 #include "dialogs/FontComposition.h"

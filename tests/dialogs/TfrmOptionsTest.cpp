@@ -2,13 +2,7 @@
 // every value of the form, real key presses for the page keys, Return and
 // Esc; the colour sample; the length limit of the snippet fields; the program
 // browse buttons.
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 
 #include "EveryField.h"
@@ -17,7 +11,6 @@
 #include "dialogs/TfrmOptions.h"
 #include "settings/SettingsStore.h"
 #include "support/DialogTest.h"
-#include "support/ScriptedInteraction.h"
 
 namespace {
 

@@ -1,16 +1,12 @@
 // One contract, two editors: the headless TextBuffer and the Scintilla control
 // `body` must answer every operation of the editor port alike; and what only
 // the control does: its key bindings, its accessibility, files through it.
-#include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QTemporaryDir>
-#include <memory>
 
 #include "editor/BodyControl.h"
 #include "markup/TextBuffer.h"
 #include "storage/DocumentFile.h"
-#include "support/FileFaults.h"
 
 using markup::Pos;
 using namespace std::string_literals;

@@ -1,10 +1,6 @@
 // Very long lines through the real control: only a window around the caret is
 // shown (the rest is laid out for nothing), the window follows the caret and
 // edits, colours survive hiding, and no byte of the text is ever touched.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QTest>
 
 #include "editor/BodyControl.h"
 #include "editor/LongLineWindow.h"

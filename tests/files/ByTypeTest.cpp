@@ -1,12 +1,7 @@
 // Files opened from the side list or dropped on the editor: which kind a path
 // is, the reference each kind becomes, and the GIF header.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <QDir>
 
 #include "files/ByType.h"
-#include "support/FileFaults.h"
 
 namespace {
 
@@ -14,11 +9,8 @@ using files::FileKind;
 
 TEST(ByType, OnlyTheFileNameDecidesTheKind)
 {
-    struct Row {
-        const char* path;
-        FileKind opened, dropped;
-    };
-    const Row rows[] = {
+    // path, kind opened, kind dropped
+    const std::tuple<const char*, FileKind, FileKind> rows[] = {
         {"/w/report.doc", FileKind::Ignored, FileKind::Ignored},
         {"/w/shortcut.lnk", FileKind::Ignored, FileKind::Other},
         // Only the file name decides: folders are often named after domains.
@@ -28,9 +20,9 @@ TEST(ByType, OnlyTheFileNameDecidesTheKind)
         {"/w/old.gifs/pic.jpg", FileKind::Jpeg, FileKind::Jpeg},
         {"/w/style.css", FileKind::Other, FileKind::StyleSheet},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(files::fileKind(r.path, files::Arrival::Opened), r.opened) << r.path;
-        EXPECT_EQ(files::fileKind(r.path, files::Arrival::Dropped), r.dropped) << r.path;
+    for (const auto& [path, opened, dropped] : rows) {
+        EXPECT_EQ(files::fileKind(path, files::Arrival::Opened), opened) << path;
+        EXPECT_EQ(files::fileKind(path, files::Arrival::Dropped), dropped) << path;
     }
 }
 
@@ -38,15 +30,8 @@ TEST(ByType, OnlyTheFileNameDecidesTheKind)
 // an anchor.
 TEST(ByType, ReferencesFollowTheKind)
 {
-    struct RefRow {
-        FileKind kind;
-        const char* path;
-        const char* selected;
-        bool lower;
-        const char* text;
-        int caretBack;
-    };
-    const RefRow refs[] = {
+    // kind, path, selected text, lower case, reference, caret moved back by
+    const std::tuple<FileKind, const char*, const char*, bool, const char*, int> refs[] = {
         {FileKind::Gif, "/Web/Logo.GIF", "sel", false,
          "sel<IMG SRC=\"images/Logo.GIF\" ALIGN=\"\" WIDTH=\"640\" HEIGHT=\"480\" BORDER=\"0\" ALT=\"\">\r\n", 0},
         {FileKind::Jpeg, "/w/photo.jpeg", "", true,
@@ -55,10 +40,9 @@ TEST(ByType, ReferencesFollowTheKind)
          0},
         {FileKind::Other, "/w/shortcut.lnk", "see", false, "<A HREF=\"shortcut.lnk\">see</A>", 4},
     };
-    for (const RefRow& r : refs) {
-        const files::Reference ref = files::referenceTo(r.kind, r.path, r.selected, "images/", {640, 480}, r.lower);
-        EXPECT_EQ(ref.text, r.text);
-        EXPECT_EQ(ref.caretBack, r.caretBack) << r.text;
+    for (const auto& [kind, path, selected, lower, text, caretBack] : refs) {
+        const files::Reference ref = files::referenceTo(kind, path, selected, "images/", {640, 480}, lower);
+        EXPECT_EQ(std::pair(ref.text, ref.caretBack), std::pair(std::string(text), caretBack)) << path;
     }
 }
 

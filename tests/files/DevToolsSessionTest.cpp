@@ -2,7 +2,6 @@
 // of the reply stream, the browser's command line, and the order of commands
 // when previews arrive before the page is ready (the rest is proven against a
 // real browser in tests/preview).
-#include <gtest/gtest.h>
 
 #include <QJsonDocument>
 

@@ -1,13 +1,8 @@
 // The side panel's file operations on a real folder: what is done (a link is
 // deleted itself, its target kept), and that a refusal leaves every entry as
 // it was.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <QDir>
 
 #include "files/FileOperations.h"
-#include "support/FileFaults.h"
 
 namespace {
 

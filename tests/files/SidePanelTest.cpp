@@ -1,12 +1,8 @@
 // The side panel: the file mask as users expect it, and the files it lists.
-#include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
-#include <QDir>
-#include <QFile>
 #include <QFileSystemModel>
 #include <QListView>
-#include <QTest>
 #include <QTreeView>
 
 #include "files/SidePanel.h"

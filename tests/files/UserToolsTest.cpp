@@ -1,8 +1,5 @@
 // The user tools and the manual's place: captions, command lines split without
 // a shell, names arriving whole as one argument.
-#include <gtest/gtest.h>
-
-#include <QDir>
 
 #include "files/UserTools.h"
 #include "settings/Options.h"
@@ -12,20 +9,15 @@ namespace {
 
 TEST(UserTools, AreCaptionedByNameOrProgram)
 {
-    struct Row {
-        int number;
-        const char* commandLine;
-        const char* name;
-        const char* caption;
-    };
-    const Row rows[] = {
+    // tool number, command line, name, caption
+    const std::tuple<int, const char*, const char*, const char*> rows[] = {
         {1, "/opt/tools/Mapper.exe", "Image Mapper", "&1 Image Mapper"},
         {2, "/usr/bin/gimp --new-instance", "", "&2 gimp"},
         {3, "gimp", "Ima&ges", "Ima&ges"},
         {3, "", "Unused", ""},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(files::toolCaption(r.number, r.commandLine, r.name), QString::fromUtf8(r.caption)) << r.commandLine;
+    for (const auto& [number, commandLine, name, caption] : rows)
+        EXPECT_EQ(files::toolCaption(number, commandLine, name), QString::fromUtf8(caption)) << commandLine;
 }
 
 // A tool gets its own arguments, then each given name whole, never through a

@@ -1,13 +1,11 @@
 // The new-document dialog with real keys: the first focus and Return, Esc and
 // the close box, the template radios' one Tab stop, the custom path's browse
 // button and keys. (The colour choices: the colour scheme's table.)
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include "generators/TfrmNew.h"
 #include "settings/SettingsStore.h"
 #include "support/DialogTest.h"
-#include "support/ScriptedInteraction.h"
 
 namespace {
 

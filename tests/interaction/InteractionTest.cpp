@@ -1,12 +1,6 @@
 // The production interaction: after a modal dialog the window that was active
 // is active again, so that its shortcuts work without a click. Where windows go
 // on the screens there are.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
 
 #include "interaction/Interaction.h"
 #include "interaction/WindowPlace.h"

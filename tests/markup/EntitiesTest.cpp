@@ -1,10 +1,8 @@
 // Special characters to HTML entities and back, and the entity table checked
 // against the list Python's standard library ships (tests/markup/data).
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 #include "markup/Entities.h"

@@ -1,8 +1,5 @@
 // Find Next, Replace and Replace All with their shared search position, on the
 // headless editor.
-#include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "markup/FindReplace.h"
 #include "support/Marked.h"

@@ -1,10 +1,8 @@
 // Syntax highlighting on the headless editor: which runs the scan colours,
 // which lines the recolouring after an insertion touches, and what colouring
 // leaves alone (the text, the modified flag, the caret).
-#include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 #include "markup/Highlighter.h"
 #include "support/Marked.h"

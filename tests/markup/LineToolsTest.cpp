@@ -1,5 +1,4 @@
 // Line tools: joining lines, list items and the plain-text page.
-#include <gtest/gtest.h>
 
 #include "markup/LineTools.h"
 #include "markup/TagCase.h"

@@ -1,5 +1,4 @@
 // Tag case, palette codes and case-insensitive search shared by every command.
-#include <gtest/gtest.h>
 
 #include "markup/FoldedPattern.h"
 #include "markup/Palette.h"

@@ -1,5 +1,4 @@
 // Snippet insertion rules over the headless editor, and the update stamp date.
-#include <gtest/gtest.h>
 
 #include "markup/Snippets.h"
 #include "markup/TextBuffer.h"

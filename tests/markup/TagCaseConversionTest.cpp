@@ -1,5 +1,4 @@
 // Tag case conversion and tag removal as pure passes over a text.
-#include <gtest/gtest.h>
 
 #include "markup/TagCaseConversion.h"
 

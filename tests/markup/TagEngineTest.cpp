@@ -1,10 +1,8 @@
 // The tag insertion engine on the headless editor: one row per command,
 // editor state and option set; and the key-flag rules.
-#include <gtest/gtest.h>
 
 #include "markup/TagEngine.h"
 #include "support/Marked.h"
-#include "support/Rows.h"
 
 namespace {
 
@@ -108,7 +106,8 @@ const Row kRows[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows), testing_support::RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // With highlighting on an entity takes the tag colour; what is typed after
 // it does not.

@@ -3,15 +3,10 @@
 // Chromium (these tests are skipped, with a notice, where none is installed)
 // or stand-ins that fail the way a browser can; the profile a killed editor
 // left is removed at the next start.
-#include <QCoreApplication>
 #include <QDirIterator>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSet>
 #include <QStatusBar>
-#include <csignal>
-#include <memory>
-#include <optional>
 
 #include "files/BrowserPreview.h"
 #include "settings/SettingsTable.h"

@@ -5,23 +5,16 @@
 // buttons in sight, and each access key in it reaches one control; a long
 // path in a message wraps after its slashes.
 #include <QAbstractButton>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTextLayout>
-#include <QTimer>
-#include <functional>
-#include <map>
 
 #include "dialogs/TfrmTags.h"
 #include "interaction/Interaction.h"
@@ -177,14 +170,14 @@ TEST_F(EveryWindow, RestoredWindowsStayOnTheScreen)
         {mainwindow::kWidth, 1120},         {mainwindow::kHeight, 860},
         {settings::tagwindow::kLeft, 3000}, {settings::tagwindow::kHeight, 900},
         {settings::hexwin::kLeft, 5000}};
+    std::vector<int> before;
+    for (const auto& [setting, value] : places)
+        settings::SettingsStore().write(setting, value), before.push_back(value);
     auto stored = [&] {
         std::vector<int> values;
         for (const auto& [setting, value] : places) values.push_back(settings::SettingsStore().read(setting));
         return values;
     };
-    std::vector<int> before;
-    for (const auto& [setting, value] : places)
-        settings::SettingsStore().write(setting, value), before.push_back(value);
     settings::SettingsStore().write(mainwindow::kTagList, true);
     start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -259,8 +252,7 @@ TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashes)
         [&] { production.ask(text, interaction::Buttons::YesNoCancel, interaction::Answer::Yes); },
         [&] {
             production.choose(text, {"Recover", "Discard"}, 0, -1);
-        },
-    };
+        }};
     for (const auto& message : messages) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -269,8 +261,7 @@ TEST_F(EveryWindow, ALongPathInAMessageWrapsAfterItsSlashes)
             expectOnScreen(*box);
             expectWrapsAfterSlashes(*box->findChild<QLabel*>("qt_msgbox_label"));
             QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-            const QString copied = QApplication::clipboard()->text();
-            EXPECT_EQ(copied, text);
+            EXPECT_EQ(QApplication::clipboard()->text(), text);
             QTest::keyClick(box, Qt::Key_Escape);
         });
         message();

@@ -1,14 +1,9 @@
 // Where the program keeps the files it writes for itself (taglist.htx,
 // quick.html): beside itself in a build tree it may write, else in the
 // user's data folder.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
 
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
-#include "support/FileFaults.h"
 
 namespace {
 

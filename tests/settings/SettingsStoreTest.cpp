@@ -1,24 +1,12 @@
 // The settings store: names without regard to case, values as strings, the
 // defaults of every reader, damaged files, several writers at once, and files
 // that cannot be written or are no files at all.
-#include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTest>
 #include <cerrno>
-#include <memory>
-
-#include <sys/stat.h>
 
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
-#include "support/FileFaults.h"
-#include "support/ScriptedInteraction.h"
 
 using settings::SettingsStore;
 
@@ -168,92 +156,6 @@ TEST(SettingsStore, AFileThatCannotBeWrittenIsReportedOnce)
     }
     EXPECT_TRUE(faults::readBytes(victim) == "precious") << "written through a link planted in the folder";
     EXPECT_EQ(faults::entries(folder), before);
-}
-
-// Starts the real program on the X server of `env`, waits for its window and
-// closes it from its menu (File > Exit), answering any box on the way with
-// Return; every wait is bounded. What went wrong, or empty.
-std::string startAndClose(const QProcessEnvironment& env)
-{
-    QProcess editor;
-    editor.setProcessEnvironment(env);
-    editor.start(QStringLiteral(QUILLON_TAGSMITH), QStringList());
-    if (!editor.waitForStarted(20000)) return "not started";
-    const auto xdotool = [&](const QStringList& arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(env);
-        tool.start("xdotool", arguments);
-        if (!tool.waitForFinished(10000)) tool.kill();
-        return QString::fromLatin1(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    };
-    const auto windows = [&] {
-        return xdotool({"search", "--onlyvisible", "--pid", QString::number(editor.processId())});
-    };
-    std::string failure;
-    if (QTest::qWaitFor([&] { return !windows().isEmpty(); }, 30000)) {
-        xdotool({"windowfocus", "--sync", windows().first(), "key", "alt+f", "x"});
-        const bool closed = QTest::qWaitFor(
-            [&] {
-                if (const QStringList shown = windows(); shown.size() > 1)
-                    xdotool({"windowfocus", "--sync", shown.last(), "key", "Return"});
-                return editor.state() == QProcess::NotRunning;
-            },
-            30000);
-        if (!closed) failure = "still running after File > Exit";
-    } else {
-        failure = editor.state() == QProcess::NotRunning
-                      ? "no window; ended with " + std::to_string(editor.exitCode()) + ": " +
-                            editor.readAllStandardError().toStdString()
-                      : "no window";
-    }
-    editor.kill();
-    editor.waitForFinished(10000);
-    if (failure.empty() && (editor.exitStatus() != QProcess::NormalExit || editor.exitCode() != 0))
-        failure = "ended with " + std::to_string(editor.exitCode());
-    return failure;
-}
-
-// A pipe in the place of the settings file, or of the lock file QSettings
-// takes while it writes: the program comes up and closes as it always does.
-TEST(SettingsStore, APipeInThePlaceOfItsFilesNeitherStopsTheStartNorTheClose)
-{
-    for (const char* tool : {"Xvfb", "xdotool"})
-        if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is missing";
-    // A display of its own, far from the ones people and other test runs take
-    // first: a server that lets -displayfd choose may be given one that
-    // another server, starting at the same moment, then claims.
-    int display = 200 + static_cast<int>(::getpid() % 500);
-    while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) ++display;
-    QProcess server;
-    // -noreset: a server resets when its last client goes, and refuses
-    // clients meanwhile (the editor of the next round among them).
-    server.start("Xvfb", {QStringLiteral(":%1").arg(display), "-displayfd", "1", "-noreset", "-nolisten", "tcp",
-                          "-screen", "0", "1024x768x24"});
-    ASSERT_TRUE(server.waitForReadyRead(20000)) << "no X server";
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", ':' + QString::fromLatin1(server.readLine().trimmed()));
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    // The server names its display before it takes every client: wait until one gets in.
-    const auto answers = [&] {
-        QProcess probe;
-        probe.setProcessEnvironment(env);
-        probe.start("xdotool", {"getdisplaygeometry"});
-        return probe.waitForFinished(10000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
-    };
-    ASSERT_TRUE(QTest::qWaitFor(answers, 20000)) << "the X server takes no client";
-    const QString settings = SettingsStore::pathOf("Quillon");
-    for (const QString& pipe : {settings, settings + ".lock"}) {
-        SCOPED_TRACE(pipe.toStdString());
-        QDir(SettingsStore::folder()).removeRecursively();
-        QDir().mkpath(SettingsStore::folder());
-        if (pipe != settings) faults::writeBytes(settings, "");
-        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        EXPECT_EQ(startAndClose(env), "");
-        struct stat st {};
-        EXPECT_TRUE(::lstat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
-    }
-    server.kill();
-    server.waitForFinished(10000);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The page's declared encoding: where it is found, how it is followed, what is
 // said when it is not, and that every file still comes back byte for byte.
-#include <gtest/gtest.h>
 
 #include "storage/DeclaredCharset.h"
 #include "storage/DocumentFile.h"

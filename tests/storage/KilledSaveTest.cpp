@@ -6,19 +6,10 @@
 // the write leaves a copy of the old bytes beside it, which stays for the
 // author, and a failed write puts the old bytes back. Skipped, with a notice,
 // where strace is missing or may not trace.
-#include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <csignal>
-#include <memory>
-
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "storage/DocumentFile.h"
-#include "support/FileFaults.h"
-#include "support/Rows.h"
 
 namespace {
 
@@ -134,6 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
         KilledSaveRow{"in_place_writing_the_file", "pwrite64:signal=SIGKILL:when=2", true, kMixed, Left::OldCopy},
         KilledSaveRow{"in_place_syncing_the_file", "fsync:signal=SIGKILL:when=2", true, kNew, Left::OldCopy},
         KilledSaveRow{"in_place_failing_to_write_the_file", "pwrite64:error=ENOSPC:when=2", true, kOld, Left::Nothing}),
-    testing_support::RowName());
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

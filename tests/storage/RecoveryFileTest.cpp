@@ -1,8 +1,5 @@
 // The recovery file keeps the document's path, format and text byte for byte,
 // and anything else is refused.
-#include <gtest/gtest.h>
-
-#include <QFile>
 
 #include "storage/RecoveryFile.h"
 

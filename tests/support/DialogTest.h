@@ -2,14 +2,6 @@
 // is, its controls found by name.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QDialog>
-#include <QTest>
-#include <memory>
-#include <string>
-
 namespace testing_support {
 
 template <typename D = QDialog>

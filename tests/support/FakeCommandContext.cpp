@@ -1,9 +1,6 @@
 // The stand-in main window of command-module tests.
 #include "FakeCommandContext.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QToolBar>
 
 #include "commands/CommandContext.h"

@@ -6,11 +6,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
-#include <memory>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
@@ -43,7 +40,7 @@ public:
 
     void beginWait(const QString& caption) override;
     void endWait() override;
-    void notify(const QString& text) override { notices << text; }
+    void notify(const QString&) override {}
 
     QString DocumentPath() const override { return {}; }
     bool SaveDocument(bool) override { return true; }
@@ -66,7 +63,6 @@ public:
     int documentColourings = 0;                  // every ColourDocument call, highlighting on or off
     QStringList waitCaptions;                    // every caption shown by beginWait
     int waitDepth = 0;                           // beginWait calls not yet ended
-    QStringList notices;                         // every text given to notify
 
 private:
     std::unique_ptr<QMainWindow> window_;

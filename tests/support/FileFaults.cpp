@@ -8,11 +8,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
-#include <unistd.h>
 
-#include <QFile>
-#include <csignal>
-#include <cstring>
 #include <stdexcept>
 
 namespace faults {

@@ -3,12 +3,6 @@
 // file size limit, a user without the right to override file permissions).
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QStringList>
-#include <string>
-
 namespace faults {
 
 std::string readBytes(const QString& path);

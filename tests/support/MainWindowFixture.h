@@ -2,19 +2,12 @@
 // folder), with every message box and file dialog scripted.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QTest>
-#include <memory>
 
 #include "app/TfrmMain.h"
 #include "commands/CommandUi.h"
 #include "editor/BodyControl.h"
 #include "settings/SettingsStore.h"
-#include "support/ScriptedInteraction.h"
 
 class MainWindowTest : public testing::Test {
 protected:

@@ -3,7 +3,6 @@
 // around every run in the tag style.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "markup/TextBuffer.h"

@@ -3,10 +3,7 @@
 // lifetime. An unscripted question fails the test (and answers Cancel).
 #pragma once
 
-#include <QStringList>
 #include <deque>
-#include <functional>
-#include <vector>
 
 #include "interaction/Interaction.h"
 
@@ -19,8 +16,8 @@ struct Shown {
 
 class ScriptedInteraction final : public interaction::Interaction {
 public:
-    ScriptedInteraction();
-    ~ScriptedInteraction() override;
+    ScriptedInteraction() : previous_(interaction::setInteraction(this)) {}
+    ~ScriptedInteraction() override { interaction::setInteraction(previous_); }
 
     // Scripting.
     void answer(interaction::Answer a) { answers.push_back(a); }
@@ -36,16 +33,45 @@ public:
     QStringList fileDialogTitles;  // every file dialog opened
     QString lastFolder;
 
-    QStringList texts() const;
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Shown& s : shown) out << s.text;
+        return out;
+    }
 
-    interaction::Answer ask(const QString& text, interaction::Buttons buttons,
-                            interaction::Answer defaultButton) override;
-    int choose(const QString& text, const QStringList& buttons, int defaultButton, int escapeButton) override;
-    void show(interaction::MessageKind kind, const QString& text) override;
-    QString openFileName(const QString& title, const QString& folder, const QStringList& filters) override;
-    QString saveFileName(const QString& title, const QString& folder, const QString& name,
-                         const QStringList& filters) override;
-    int runModal(QDialog& dialog) override;
+    interaction::Answer ask(const QString& text, interaction::Buttons, interaction::Answer) override
+    {
+        return next(answers, text, interaction::Answer::Cancel);
+    }
+    int choose(const QString& text, const QStringList& buttons, int, int escapeButton) override
+    {
+        lastButtons = buttons;
+        return next(choices, text, escapeButton);
+    }
+    void show(interaction::MessageKind kind, const QString& text) override { shown.push_back({kind, text}); }
+    QString openFileName(const QString& title, const QString& folder, const QStringList&) override
+    {
+        fileDialogTitles << title;
+        lastFolder = folder;
+        if (fileNames.empty()) return {};
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+    QString saveFileName(const QString& title, const QString& folder, const QString&,
+                         const QStringList& filters) override
+    {
+        return openFileName(title, folder, filters);
+    }
+    int runModal(QDialog& dialog) override
+    {
+        interaction::prepareDialog(dialog);  // as the editor's own port does
+        if (modals.empty()) return QDialog::Rejected;
+        const auto f = std::move(modals.front());
+        modals.pop_front();
+        return f(dialog);
+    }
 
     std::deque<interaction::Answer> answers;
     std::deque<int> choices;
@@ -53,6 +79,20 @@ public:
     std::deque<std::function<int(QDialog&)>> modals;
 
 private:
+    // A question: recorded, and answered from `script`.
+    template <typename T>
+    T next(std::deque<T>& script, const QString& text, T unscripted)
+    {
+        shown.push_back({interaction::MessageKind::Question, text});
+        if (script.empty()) {
+            ADD_FAILURE() << "unscripted question: " << text.toStdString();
+            return unscripted;
+        }
+        const T a = script.front();
+        script.pop_front();
+        return a;
+    }
+
     interaction::Interaction* previous_;
 };
 

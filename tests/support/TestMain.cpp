@@ -3,12 +3,6 @@
 // so that no test touches the real home folder or sees another test's files;
 // PATH is restored after each test.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <memory>
 
 namespace {
 

@@ -8,16 +8,10 @@
 // It takes the name of the process that started it, as another instance of the
 // same program would have (the editor tells its own instances by name).
 #include <sys/prctl.h>
-#include <unistd.h>
-
-#include <QApplication>
-#include <QFile>
-#include <QTest>
 
 #include "app/TfrmMain.h"
 #include "commands/CommandUi.h"
 #include "editor/BodyControl.h"
-#include "support/ScriptedInteraction.h"
 
 int main(int argc, char** argv)
 {

@@ -4,15 +4,11 @@
 #include <sys/resource.h>
 #include <QApplication>
 #include <QDialog>
-#include <QToolBar>
 #include <cstdio>
 #include <cstdlib>
 
-#include "commands/CommandContext.h"
 #include "commands/CommandModules.h"
 #include "editor/LargeBlocks.h"
-#include "interaction/Captions.h"
-#include "markup/Highlighter.h"
 
 namespace bench {
 
@@ -28,60 +24,25 @@ int SilentInteraction::runModal(QDialog& dialog)
     return onModal ? onModal(dialog) : QDialog::Rejected;
 }
 
-BenchWindow::BenchWindow() : window_(std::make_unique<QMainWindow>())
+BenchWindow::BenchWindow()
 {
-    window_->setWindowTitle(QString::fromLatin1(interaction::kUntitled) +
-                            QString::fromLatin1(interaction::TitleSuffix));
-    // The menus and bars the modules reach by name; the bars stay hidden.
-    commands_ = new commands::CommandUi(*window_, registry);
-    commands_->build();
-    for (QToolBar* bar : {commands_->standardBar(), commands_->formatBar(), commands_->customBar()}) bar->hide();
-    body_ = new editor::BodyControl(window_.get());
-    window_->setCentralWidget(body_);
-    window_->resize(639, 479);
+    mutableOptions() = {};
+    setHighlightingOn(true);
+    window()->resize(639, 479);
     commands::registerAllCommands(*this, registry);
-    window_->show();
+    window()->show();
     paint();
-}
-
-BenchWindow::~BenchWindow()
-{
-    while (waitDepth_ > 0) endWait();
-}
-
-void BenchWindow::RecolourNearCaret(int linesBack, int extraLines)
-{
-    if (highlighting_) markup::RecolourNearCaret(*body_, linesBack, extraLines);
-}
-
-void BenchWindow::ColourDocument()
-{
-    if (highlighting_) commands::colourDocumentWithWait(*this);
-}
-
-void BenchWindow::beginWait(const QString& caption)
-{
-    if (waitDepth_++ == 0) savedTitle_ = window_->windowTitle();
-    window_->setWindowTitle(caption);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void BenchWindow::endWait()
-{
-    if (waitDepth_ == 0) return;
-    QApplication::restoreOverrideCursor();
-    if (--waitDepth_ == 0) window_->setWindowTitle(savedTitle_);
 }
 
 void BenchWindow::open(std::string_view text)
 {
-    body_->loadText(text);
+    body().loadText(text);
     opened();
 }
 
 void BenchWindow::opened()
 {
-    editor::keepFreedMemoryFor(static_cast<size_t>(body_->length()));
+    editor::keepFreedMemoryFor(static_cast<size_t>(body().length()));
     ColourDocument();
     registry.documentReplaced();
     paint();
@@ -89,7 +50,7 @@ void BenchWindow::opened()
 
 void BenchWindow::paint()
 {
-    body_->repaintNow();
+    body().repaintNow();
     QApplication::processEvents();
 }
 

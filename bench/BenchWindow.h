@@ -7,15 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QMainWindow>
 #include <functional>
-#include <memory>
+#include <string_view>
 
-#include "commands/CommandContext.h"
-#include "commands/CommandRegistry.h"
-#include "commands/CommandUi.h"
-#include "editor/BodyControl.h"
 #include "interaction/Interaction.h"
+#include "support/StandInWindow.h"
 
 namespace bench {
 
@@ -45,34 +41,12 @@ private:
     interaction::Interaction* previous_;
 };
 
-class BenchWindow final : public commands::CommandContext {
+// The tests' stand-in window, shown, with every command module registered.
+class BenchWindow final : public testing_support::StandInWindow {
 public:
-    // A window of the main window's default size, shown, with highlighting on.
+    // A window of the main window's default size, shown, with highlighting
+    // on and the options' defaults whatever the settings hold.
     BenchWindow();
-    ~BenchWindow() override;
-    BenchWindow(const BenchWindow&) = delete;
-    BenchWindow& operator=(const BenchWindow&) = delete;
-
-    editor::BodyControl& body() override { return *body_; }
-    editor::BodyControl& bodyControl() override { return *body_; }
-    QWidget* window() override { return window_.get(); }
-    commands::CommandUi& commands() override { return *commands_; }
-    files::SidePanel* sidePanel() override { return nullptr; }
-    const settings::Options& options() const override { return options_; }
-    void LoadOptions() override {}
-    bool HighlightingOn() const override { return highlighting_; }
-    void setHighlightingOn(bool on) override { highlighting_ = on; }
-    void RecolourNearCaret(int linesBack, int extraLines) override;
-    void ColourDocument() override;
-    markup::KeyFlags& keyFlags() override { return keyFlags_; }
-    void beginWait(const QString& caption) override;
-    void endWait() override;
-    void notify(const QString&) override {}
-    QString DocumentPath() const override { return {}; }
-    bool SaveDocument(bool) override { return false; }
-    bool openDocument(const QString&) override { return false; }
-    bool askToSaveChanges() override { return true; }
-    void setDocumentFile(const QString&, const storage::DocumentFormat&) override {}
 
     // A document loaded as opening a file loads it: the text, the colours when
     // highlighting is on, the commands told, the screen painted.
@@ -85,18 +59,7 @@ public:
     // Runs a registered command by name; aborts the run when there is none.
     void run(const char* command);
 
-    commands::CommandRegistry registry;
     SilentInteraction interaction;
-
-private:
-    std::unique_ptr<QMainWindow> window_;
-    commands::CommandUi* commands_;  // owned by window_
-    editor::BodyControl* body_;      // owned by window_
-    settings::Options options_;
-    bool highlighting_ = true;
-    markup::KeyFlags keyFlags_;
-    QString savedTitle_;
-    int waitDepth_ = 0;
 };
 
 }  // namespace bench

@@ -45,7 +45,7 @@ TEST_F(TextTools, TagPassesCannotBeUndoneButMarkTheDocumentModified)
             EXPECT_EQ(std::pair(c.body().caretPosition(), c.documentColourings),
                       std::pair(markup::Pos(caret), colourings + 1));
         }
-        EXPECT_EQ(std::tuple(c.body().canUndo(), c.body().isModified(), c.waitDepth), std::tuple(false, changed, 0));
+        EXPECT_EQ(std::tuple(c.body().canUndo(), c.body().isModified(), c.waitDepth()), std::tuple(false, changed, 0));
         EXPECT_EQ(c.waitCaptions, QStringList{caption});
         ASSERT_EQ(ui.shown.size(), warnings);
         if (warnings) {

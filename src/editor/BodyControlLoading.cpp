@@ -132,33 +132,40 @@ public:
 private:
     void read()
     {
-        // The loader is made here, not by the window's thread: its buffer
-        // for the whole text is fresh memory, and on some machines the
-        // kernel takes tens of milliseconds to hand over 10 MB of it. Making
-        // a loader touches only the new document, never the control.
-        loader_ = reinterpret_cast<ScintillaLoader*>(
-            maker_->SendScintilla(QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
-                                  static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
-        if (!loader_) return;
+        // The loader is made on a thread of its own while this one surveys
+        // the file (its encoding and line breaks, a first reading of it
+        // whole): its buffer for the whole text is fresh memory, and on
+        // some machines the kernel takes tens of milliseconds to hand over
+        // 50 MB of it. Making a loader touches only the new document, never
+        // the control, and none of the window's work waits for it.
+        std::thread making([this] {
+            loader_ = reinterpret_cast<ScintillaLoader*>(maker_->SendScintilla(
+                QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(roomToEdit(bytes_)),
+                static_cast<long>(styled_ ? 0 : QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+        });
         // The loader cannot start again: a file that changed while it was
         // read is read by the document lifecycle instead.
         struct Sink final : storage::TextSink {
-            explicit Sink(ScintillaLoader& l) : loader(l) {}
+            Sink(std::thread& m, ScintillaLoader*& l) : making(m), loader(l) {}
             void begin(size_t) override
             {
+                if (making.joinable()) making.join();
                 again = began;
                 began = true;
             }
             void append(std::string_view piece) override
             {
-                if (!again && loader.AddData(piece.data(), static_cast<std::ptrdiff_t>(piece.size())) != 0)
+                if (again) return;
+                if (!loader || loader->AddData(piece.data(), static_cast<std::ptrdiff_t>(piece.size())) != 0)
                     throw std::bad_alloc();
             }
-            ScintillaLoader& loader;
+            std::thread& making;
+            ScintillaLoader*& loader;
             bool began = false, again = false;
-        } sink(*loader_);
+        } sink(making, loader_);
         QString error;
-        whole_ = storage::readDocumentFile(path_, &format_, sink, &error) && !sink.again;
+        whole_ = storage::readDocumentFile(path_, &format_, sink, &error) && !sink.again && loader_;
+        if (making.joinable()) making.join();
         startupMark("document read on its own thread");
     }
 

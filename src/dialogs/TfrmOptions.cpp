@@ -71,7 +71,7 @@ TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
     addPage(buildQuickPage(tr("When \"Quick Script\" is used, it will insert the following:"), "txtQuickScript"),
             tr("Quick Sc&ript"), txtQuickScript_);
     addPage(buildToolsPage(), tr("Too&ls"), optNetscape_);
-    addPage(buildKeysPage(), tr("&Keys and Colours"), cmbKeySet_);
+    addPage(buildKeysPage(), tr("Keys and The&me"), cmbKeySet_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -298,7 +298,7 @@ QWidget* TfrmOptions::buildKeysPage()
     auto* form = new QFormLayout(page);
     cmbKeySet_ = named(new QComboBox(page), "cmbKeySet", tr("The keys of the menus and shortcuts"));
     cmbKeySet_->addItems({tr("Classic"), tr("Desktop")});
-    form->addRow(labelFor(tr("&Keys:"), cmbKeySet_, page), cmbKeySet_);
+    form->addRow(labelFor(tr("&Key set:"), cmbKeySet_, page), cmbKeySet_);
     cmbTheme_ = named(new QComboBox(page), "cmbTheme", tr("The editor's colours"));
     cmbTheme_->addItems({tr("Classic light"), tr("Dark"), tr("Follow the desktop")});
     form->addRow(labelFor(tr("&Colours:"), cmbTheme_, page), cmbTheme_);

@@ -1,4 +1,4 @@
-// TfrmOptions: the Options dialog ("Quillon Pro Options"). Seven pages edit the
+// TfrmOptions: the Options dialog ("Quillon Pro Options"). Eight pages edit the
 // general options, the user information, the update stamp, the three quick
 // snippets, the preview browser and the user tools. The fields are filled from
 // the settings store when the dialog is made and written back only on OK.

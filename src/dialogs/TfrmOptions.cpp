@@ -459,9 +459,15 @@ void TfrmOptions::updateContrastWarning()
     QString text = tr("This colour is hard to read on the editor's background (contrast %1:1, below %2:1).")
                        .arg(settings::contrastRatio(chosen, theme.paper), 0, 'f', 1)
                        .arg(settings::kReadableContrast, 0, 'f', 0);
-    if (theme.ownTagColour >= 0) text += u' ' + tr("The dark colours show tags in a readable colour of their own.");
+    if (theme.ownTagColour >= 0) text += u' ' + tr("The dark theme shows tags in its own readable colour instead.");
     lblContrast_->setText(text);
     lblContrast_->setVisible(!readable);
+    // The sample on the theme's paper, as the editor shows it.
+    if (auto* panel = findChild<QFrame*>(QStringLiteral("pnlSyntax"))) {
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Base, QColor::fromRgb(theme.paper));
+        panel->setPalette(palette);
+    }
 }
 
 void TfrmOptions::pageChanged(int index)

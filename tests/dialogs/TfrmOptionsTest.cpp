@@ -122,8 +122,8 @@ TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)
     // background, where a label would otherwise paint in the text colour).
     EXPECT_EQ(sample->palette().color(sample->foregroundRole()), dialogs::ColorGrid::colourAt(9));
     // Unreadable on the theme's paper: a warning under the grid.
-    child<QComboBox>("cmbTheme")->setCurrentIndex(static_cast<int>(settings::ThemeChoice::Dark));
-    const settings::Theme& dark = settings::themeFor(settings::ThemeChoice::Dark, false);
+    child<QComboBox>("cmbTheme")->setCurrentIndex(1);
+    const settings::Theme& dark = settings::themeFor(1, false);
     for (int cell = 0; cell < markup::kPaletteSize; ++cell) {
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(cell).center());
         EXPECT_EQ(!child<QLabel>("lblContrast")->isHidden(), !settings::readableOn(markup::paletteRgb(cell), dark))

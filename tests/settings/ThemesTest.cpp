@@ -23,8 +23,6 @@ TEST(Themes, ContrastChoiceAndTheTagColourShown)
     for (const auto& [choice, desktopDark, dark] : choices)
         EXPECT_EQ(settings::themeFor(choice, desktopDark).dark, dark) << int(choice) << desktopDark;
     EXPECT_FALSE(settings::themeFor(7, true).dark);  // a choice this version does not know
-    EXPECT_TRUE(settings::isDarkColour(0x303030));
-    EXPECT_FALSE(settings::isDarkColour(0xEFEFEF));
 
     // Every palette colour: shown as chosen where readable or where the theme
     // has no colour of its own (classic), else the theme's readable own.
@@ -38,8 +36,6 @@ TEST(Themes, ContrastChoiceAndTheTagColourShown)
             EXPECT_EQ(settings::shownTagColour(i, theme), expected) << theme.name << " " << i;
         }
     }
-    // The default navy is unreadable on the dark paper.
-    EXPECT_FALSE(settings::readableOn(markup::paletteRgb(4), settings::themeFor(ThemeChoice::Dark, false)));
 }
 
 }  // namespace

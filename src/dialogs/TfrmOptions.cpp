@@ -298,11 +298,11 @@ QWidget* TfrmOptions::buildKeysPage()
     auto* form = new QFormLayout(page);
     cmbKeySet_ = named(new QComboBox(page), "cmbKeySet", tr("The keys of the menus and shortcuts"));
     cmbKeySet_->addItems({tr("Classic"), tr("Desktop")});
-    form->addRow(labelFor(tr("&Key set:"), cmbKeySet_, page), cmbKeySet_);
+    form->addRow(labelFor(tr("Key&board shortcuts:"), cmbKeySet_, page), cmbKeySet_);
     cmbTheme_ = named(new QComboBox(page), "cmbTheme", tr("The editor's colours"));
     cmbTheme_->addItems({tr("Classic light"), tr("Dark"), tr("Follow the desktop")});
-    form->addRow(labelFor(tr("&Colours:"), cmbTheme_, page), cmbTheme_);
-    chkLiveColour_ = named(new QCheckBox(tr("Colour the &whole page as I type"), page), "chkLiveColour",
+    form->addRow(labelFor(tr("Te&xt colours:"), cmbTheme_, page), cmbTheme_);
+    chkLiveColour_ = named(new QCheckBox(tr("Colour the whole page as I type"), page), "chkLiveColour",
                            tr("Tags, attributes, values, comments, entities, style sheets and scripts in colour"));
     form->addRow(chkLiveColour_);
     connect(cmbTheme_, &QComboBox::currentIndexChanged, this, &TfrmOptions::updateContrastWarning);

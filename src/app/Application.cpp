@@ -46,10 +46,14 @@ int run(QApplication& application, const QStringList& arguments)
     QApplication::setStyle(new HintDelayStyle);
     editor::BodyControl::installPlainAccessibility();
     // The file named on the command line is read while the window is built.
+    // Colour as you type needs the style bytes as much as the highlighter.
     const QString path = cli::commandLinePath(arguments, QDir::currentPath());
+    const bool coloursWanted = [] {
+        const settings::SettingsStore store;
+        return store.read(settings::user::kColorize) || store.read(settings::user::kLiveColour);
+    }();
     const editor::BodyControl::PreloadScope preload =
-        editor::BodyControl::preload(storage::namesItsFileExactly(path) ? path : QString(),
-                                     settings::SettingsStore().read(settings::user::kColorize));
+        editor::BodyControl::preload(storage::namesItsFileExactly(path) ? path : QString(), coloursWanted);
     TfrmMain window;
     editor::startupMark("main window built");
     window.start(arguments);

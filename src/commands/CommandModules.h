@@ -19,6 +19,8 @@ void registerSnippetCommands(CommandContext& context, CommandRegistry& registry)
 void registerTextToolCommands(CommandContext& context, CommandRegistry& registry);
 // OptionsCommands.cpp
 void registerOptionsCommands(CommandContext& context, CommandRegistry& registry);
+// LookCommands.cpp
+void registerLookCommands(CommandContext& context, CommandRegistry& registry);
 // ToolCommands.cpp
 void registerToolCommands(CommandContext& context, CommandRegistry& registry);
 // Printing.cpp
@@ -47,6 +49,7 @@ inline void registerAllCommands(CommandContext& context, CommandRegistry& regist
     registerSnippetCommands(context, registry);
     registerTextToolCommands(context, registry);
     registerOptionsCommands(context, registry);
+    registerLookCommands(context, registry);
     registerToolCommands(context, registry);
     registerPrintCommands(context, registry);
     registerPreviewCommands(context, registry);

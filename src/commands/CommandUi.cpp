@@ -11,6 +11,7 @@
 #include "commands/ButtonIcons.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandTable.h"
+#include "commands/KeySets.h"
 #include "dialogs/ColorGrid.h"
 
 namespace commands {
@@ -33,15 +34,20 @@ Part* checked(Part* part, const char* kind, const QString& name)
 
 QList<QKeySequence> shortcutsFor(const char* portableText)
 {
-    QList<QKeySequence> keys;
-    if (!portableText || !*portableText) return keys;
-    const QKeySequence key = QKeySequence::fromString(latin(portableText), QKeySequence::PortableText);
-    keys << key;
-    const QKeyCombination combo = key[0];
-    const Qt::KeyboardModifiers mods = combo.keyboardModifiers();
-    if ((mods & Qt::ShiftModifier) && (mods & Qt::AltModifier))
-        keys << QKeySequence(QKeyCombination((mods & ~Qt::AltModifier) | Qt::MetaModifier, combo.key()));
-    return keys;
+    if (!portableText || !*portableText) return {};
+    return shortcutsFor({QKeySequence::fromString(latin(portableText), QKeySequence::PortableText)});
+}
+
+QList<QKeySequence> shortcutsFor(const QList<QKeySequence>& keys)
+{
+    QList<QKeySequence> all = keys;
+    for (const QKeySequence& key : keys) {
+        const QKeyCombination combo = key[0];
+        const Qt::KeyboardModifiers mods = combo.keyboardModifiers();
+        if ((mods & Qt::ShiftModifier) && (mods & Qt::AltModifier))
+            all << QKeySequence(QKeyCombination((mods & ~Qt::AltModifier) | Qt::MetaModifier, combo.key()));
+    }
+    return all;
 }
 
 CommandUi::CommandUi(QMainWindow& window, CommandRegistry& registry)
@@ -130,6 +136,7 @@ void CommandUi::addEntry(const CommandEntry& e, bool underHiddenMenu)
     key->setShortcuts(shortcutsFor(e.shortcut));
     connect(key, &QAction::triggered, this, [this, command] { run(command); });
     window_.addAction(key);
+    keyTwins_.insert(name, key);
     bindings_.push_back({key, command, true});
 }
 
@@ -219,6 +226,18 @@ bool CommandUi::keyTaken(const QKeySequence& key, const QAbstractButton* except)
     for (const QAbstractButton* b : window_.findChildren<QAbstractButton*>())
         if (b != except && b->shortcut() == key) return true;
     return false;
+}
+
+void CommandUi::setKeySet(KeySet set)
+{
+    const KeyTable keys = keyTable(commandTable(), set);
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+        if (it.value()->isSeparator()) continue;
+        const auto found = keys.find(it.key());
+        const QList<QKeySequence> shortcuts = found == keys.end() ? QList<QKeySequence>() : shortcutsFor(found->second);
+        it.value()->setShortcuts(shortcuts);
+        if (QAction* twin = keyTwins_.value(it.key())) twin->setShortcuts(shortcuts);
+    }
 }
 
 void CommandUi::connectHandlers()

@@ -28,11 +28,13 @@ namespace commands {
 
 class CommandRegistry;
 struct CommandEntry;
+enum class KeySet;
 
 // The key sequences of a shortcut text. On X11 Alt pressed while Shift is
 // already held arrives as Meta, so every Shift+Alt shortcut also gets its
 // Shift+Meta twin: the command then runs whichever key went down first.
 QList<QKeySequence> shortcutsFor(const char* portableText);
+QList<QKeySequence> shortcutsFor(const QList<QKeySequence>& keys);
 
 class CommandUi : public QObject {
     Q_OBJECT
@@ -48,6 +50,9 @@ public:
     void run(const QString& command);
     // Asks the registry for the state of every check mark.
     void refreshChecks();
+    // Gives every entry its keys of `set` (Classic after build()); the menus
+    // show them.
+    void setKeySet(KeySet set);
 
     // What build() made, by the names of the command table: an entry's
     // action (a menu entry, a named separator, a submenu's entry in its
@@ -79,6 +84,7 @@ private:
     QMainWindow& window_;
     CommandRegistry& registry_;
     QHash<QString, QAction*> actions_;
+    QHash<QString, QAction*> keyTwins_;  // the working twins of entries never shown
     QHash<QString, QMenu*> menus_;
     QHash<QString, QToolButton*> buttons_;
     std::vector<Binding> bindings_;

@@ -43,6 +43,9 @@ OptionsForm readOptionsForm(const settings::SettingsStore& s)
     f.quickScript = s.read(quick::kScript);
     f.timeFormat = s.read(user::kTimeFormat);
     f.microsoftBrowser = s.read(user::kBrowser).toLower() == kMicrosoft;
+    f.keySet = s.read(user::kKeySet);
+    f.theme = s.read(user::kTheme);
+    f.liveColour = s.read(user::kLiveColour);
     return f;
 }
 
@@ -79,6 +82,9 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     // A format the buttons do not offer stays as it was stored.
     if (f.timeFormat >= 1 && f.timeFormat <= kTimeFormatCount) s.write(user::kTimeFormat, f.timeFormat);
     s.write(user::kBrowser, f.microsoftBrowser ? kMicrosoft : kNetscape);
+    s.write(user::kKeySet, f.keySet);
+    s.write(user::kTheme, f.theme);
+    s.write(user::kLiveColour, f.liveColour);
 }
 
 QString fromStoredLines(const QString& stored)

@@ -34,6 +34,10 @@ struct OptionsForm {
     bool microsoftBrowser = false;
     QString browserPath;
     QString tool1Path, tool1Name, tool2Path, tool2Name, tool3Path, tool3Name;
+    // Keys and Colours
+    int keySet = 0;  // 0 Classic, 1 Desktop
+    int theme = 0;   // 0 classic light, 1 dark, 2 follow the desktop
+    bool liveColour = false;
 
     bool operator==(const OptionsForm&) const = default;
 };

@@ -26,6 +26,7 @@
 #include "interaction/WindowPlace.h"
 #include "markup/Snippets.h"
 #include "settings/SettingsStore.h"
+#include "settings/Themes.h"
 
 namespace dialogs {
 namespace {
@@ -70,6 +71,7 @@ TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
     addPage(buildQuickPage(tr("When \"Quick Script\" is used, it will insert the following:"), "txtQuickScript"),
             tr("Quick Sc&ript"), txtQuickScript_);
     addPage(buildToolsPage(), tr("Too&ls"), optNetscape_);
+    addPage(buildKeysPage(), tr("Keys and The&me"), cmbKeySet_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -157,9 +159,13 @@ QWidget* TfrmOptions::buildGeneralPage()
     colourRow->addWidget(panel, 1);
     grid->addLayout(colourRow, 8, 0, 1, 2);
     connect(SyntaxClrBar_, &ColorGrid::selectedChanged, this, &TfrmOptions::SyntaxClrBarClick);
+    lblContrast_ = named(new QLabel(page), "lblContrast");
+    lblContrast_->setWordWrap(true);
+    lblContrast_->hide();
+    grid->addWidget(lblContrast_, 9, 0, 1, 2);
 
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(9, 1);
+    grid->setRowStretch(10, 1);
     return page;
 }
 
@@ -286,6 +292,23 @@ QWidget* TfrmOptions::buildToolsPage()
     return page;
 }
 
+QWidget* TfrmOptions::buildKeysPage()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    cmbKeySet_ = named(new QComboBox(page), "cmbKeySet", tr("The keys of the menus and shortcuts"));
+    cmbKeySet_->addItems({tr("Classic"), tr("Desktop")});
+    form->addRow(labelFor(tr("Key&board shortcuts:"), cmbKeySet_, page), cmbKeySet_);
+    cmbTheme_ = named(new QComboBox(page), "cmbTheme", tr("The editor's colours"));
+    cmbTheme_->addItems({tr("Classic light"), tr("Dark"), tr("Follow the desktop")});
+    form->addRow(labelFor(tr("Te&xt colours:"), cmbTheme_, page), cmbTheme_);
+    chkLiveColour_ = named(new QCheckBox(tr("Colour the whole page as I type"), page), "chkLiveColour",
+                           tr("Tags, attributes, values, comments, entities, style sheets and scripts in colour"));
+    form->addRow(chkLiveColour_);
+    connect(cmbTheme_, &QComboBox::currentIndexChanged, this, &TfrmOptions::updateContrastWarning);
+    return page;
+}
+
 QString TfrmOptions::timeCaption(int format, const QDateTime& when)
 {
     return markup::stampDate(format, when, QLocale());
@@ -339,6 +362,10 @@ void TfrmOptions::setForm(const OptionsForm& f)
     }
     (f.microsoftBrowser ? optMicrosoft_ : optNetscape_)->setChecked(true);
     updateBrowserFields();
+    cmbKeySet_->setCurrentIndex(f.keySet == 1 ? 1 : 0);
+    cmbTheme_->setCurrentIndex(f.theme >= 0 && f.theme < cmbTheme_->count() ? f.theme : 0);
+    chkLiveColour_->setChecked(f.liveColour);
+    updateContrastWarning();
 }
 
 OptionsForm TfrmOptions::form() const
@@ -374,6 +401,9 @@ OptionsForm TfrmOptions::form() const
     f.tool2Name = txtUserName_[1]->text();
     f.tool3Path = txtUserTool_[2]->text();
     f.tool3Name = txtUserName_[2]->text();
+    f.keySet = cmbKeySet_->currentIndex();
+    f.theme = cmbTheme_->currentIndex();
+    f.liveColour = chkLiveColour_->isChecked();
     return f;
 }
 
@@ -417,6 +447,27 @@ void TfrmOptions::SyntaxClrBarClick()
     QPalette palette = lblSyntax_->palette();
     palette.setColor(QPalette::WindowText, ColorGrid::colourAt(SyntaxClrBar_->selectedIndex()));
     lblSyntax_->setPalette(palette);
+    updateContrastWarning();
+}
+
+void TfrmOptions::updateContrastWarning()
+{
+    if (!cmbTheme_) return;  // the grid is filled before the page is built
+    const settings::Theme& theme = settings::themeFor(cmbTheme_->currentIndex(), settings::desktopIsDark());
+    const unsigned chosen = ColorGrid::colourAt(SyntaxClrBar_->selectedIndex()).rgb() & 0xFFFFFF;
+    const bool readable = settings::readableOn(chosen, theme);
+    QString text = tr("This colour is hard to read on the editor's background (contrast %1:1, below %2:1).")
+                       .arg(settings::contrastRatio(chosen, theme.paper), 0, 'f', 1)
+                       .arg(settings::kReadableContrast, 0, 'f', 0);
+    if (theme.ownTagColour >= 0) text += u' ' + tr("The dark theme shows tags in its own readable colour instead.");
+    lblContrast_->setText(text);
+    lblContrast_->setVisible(!readable);
+    // The sample on the theme's paper, as the editor shows it.
+    if (auto* panel = findChild<QFrame*>(QStringLiteral("pnlSyntax"))) {
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Base, QColor::fromRgb(theme.paper));
+        panel->setPalette(palette);
+    }
 }
 
 void TfrmOptions::pageChanged(int index)

@@ -1,4 +1,4 @@
-// TfrmOptions: the Options dialog ("Quillon Pro Options"). Seven pages edit the
+// TfrmOptions: the Options dialog ("Quillon Pro Options"). Eight pages edit the
 // general options, the user information, the update stamp, the three quick
 // snippets, the preview browser and the user tools. The fields are filled from
 // the settings store when the dialog is made and written back only on OK.
@@ -56,6 +56,10 @@ private:
     QWidget* buildStampPage();
     QWidget* buildQuickPage(const QString& label, const char* name);
     QWidget* buildToolsPage();
+    QWidget* buildKeysPage();
+    // Warns under the tag-colour grid when the colour is unreadable on the
+    // paper of the theme chosen.
+    void updateContrastWarning();
     void addPage(QWidget* page, const QString& caption, QWidget* firstField);
 
     QTabWidget* pages_ = nullptr;
@@ -68,6 +72,7 @@ private:
     QLineEdit* txtPreImage_ = nullptr;
     ColorGrid* SyntaxClrBar_ = nullptr;
     QLabel* lblSyntax_ = nullptr;
+    QLabel* lblContrast_ = nullptr;
     // User Info
     QLineEdit* txtName_ = nullptr;
     MultiLineField* txtAddress_ = nullptr;
@@ -91,6 +96,10 @@ private:
     QPushButton* btnBrowseBrowser_ = nullptr;
     QLineEdit* txtUserTool_[3] = {};
     QLineEdit* txtUserName_[3] = {};
+    // Keys and Colours
+    QComboBox* cmbKeySet_ = nullptr;
+    QComboBox* cmbTheme_ = nullptr;
+    QCheckBox* chkLiveColour_ = nullptr;
     // Dialog
     QPushButton* btnOK_ = nullptr;
     QPushButton* btnCancel_ = nullptr;

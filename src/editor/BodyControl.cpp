@@ -78,6 +78,9 @@ BodyControl::BodyControl(QWidget* parent) : QWidget(parent)
     // Before each paint: the caret's long line shows the caret (see
     // LongLineWindow); when its window moved, the caret's place did too.
     connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        // A long line typed or pasted goes back to the window's styles
+        // before the lexer styles (and the paint measures) all of it.
+        if (lexing_ && longLineOnScreen()) useClassicStyles();
         if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
         if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) emit contentChanged();
     });
@@ -106,6 +109,7 @@ void BodyControl::markStyled() const
     // paint Scintilla then compares every byte of each line on screen with its
     // layout (tens of milliseconds for a line of megabytes). Styles here come
     // from the highlighter alone, never from a lexer: nothing is to be styled.
+    if (lexing_) return;
     const long n = send(QsciScintillaBase::SCI_GETLENGTH);
     if (send(QsciScintillaBase::SCI_GETENDSTYLED) < n)
         send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(n));
@@ -227,6 +231,7 @@ void BodyControl::scrollToDocumentLine(int line)
 void BodyControl::setTagColour(unsigned rgb)
 {
     TagColour_ = rgb;
+    if (lexing_) return;
     // Scintilla colours are 0xBBGGRR.
     const long bgr = static_cast<long>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
     send(QsciScintillaBase::SCI_STYLESETFORE, markup::TagStyle, bgr);
@@ -238,8 +243,7 @@ void BodyControl::setEditorFont(const QFont& font)
     if (font == control_->font()) return;
     control_->setFont(font);
     // QsciScintilla::setFont copies the default style to all styles.
-    setTagColour(TagColour_);
-    longLines_->defineStyles();
+    applyStyles();
 }
 
 }  // namespace editor

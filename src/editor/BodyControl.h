@@ -14,6 +14,8 @@
 
 #include "editor/TextView.h"
 
+class QsciLexerHTML;
+
 namespace editor {
 
 class LongLineWindow;
@@ -69,6 +71,8 @@ public:
     void ensureCaretVisible() override;
     void focus() override;
     void setTagColour(unsigned rgb) override;
+    void setThemeColours(const ThemeColours& colours) override;
+    void setLiveColouring(bool on) override;
 
     // The file named on the command line, read into a document of its own on
     // another thread while the window is built (its text is what loadPieces
@@ -122,6 +126,10 @@ public:
     int linesOnScreen() const;
     bool bindsKey(QKeyCombination key) const;
     bool reportsModifications() const;
+    // Whether the lexer colours the document now, and the lexer's style of a
+    // byte (styles as QsciLexerHTML numbers them).
+    bool colouringLive() const { return lexing_; }
+    int lexerStyleAt(Pos pos) const;
     // Paints now (benchmarks time the paint with the change).
     void repaintNow();
 
@@ -163,6 +171,13 @@ private:
     void removeConflictingKeys();
     // Tells the component that no text is waiting to be styled.
     void markStyled() const;
+    // BodyControlLook.cpp: every style from the theme, then the lexer's or
+    // the highlighter's; the lexer on or off for a document with (or without)
+    // a long line; back to the highlighter's styles while editing.
+    void applyStyles();
+    void chooseLexer(bool longLine);
+    void useClassicStyles();
+    bool longLineOnScreen() const;
 
     Scintilla* control_;  // a child widget
     std::unique_ptr<LongLineWindow> longLines_;
@@ -170,6 +185,11 @@ private:
     bool coloursWanted_ = true;
     bool styled_ = true;
     unsigned TagColour_ = 0x000080;
+    ThemeColours theme_;
+    QsciLexerHTML* lexer_ = nullptr;  // made when first wanted
+    bool liveWanted_ = false;
+    bool lexing_ = false;
+    bool themed_ = false;  // until a theme is set, the component's own colours
 };
 
 }  // namespace editor

@@ -79,7 +79,8 @@ private:
     void make(std::string_view first)
     {
         // A long line needs the styles to hide most of itself.
-        editor_.newDocument(expected_, editor_.coloursWanted_ || expected_ < kPlainFrom || holdsLongLine(first));
+        editor_.newDocument(
+            expected_, editor_.coloursWanted_ || editor_.liveWanted_ || expected_ < kPlainFrom || holdsLongLine(first));
         made_ = everMade_ = true;
     }
 
@@ -246,6 +247,12 @@ void BodyControl::useDocument(long document, bool styled)
     send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, document);  // the control's reference is the one left
     styled_ = styled;
     longLines_->setActive(styled);
+    // The lexer belongs to the document before: the new one starts with the
+    // highlighter's styles until finishLoad chooses.
+    if (lexing_) {
+        lexing_ = false;
+        applyStyles();
+    }
     // What belongs to a document rather than to the view.
     send(QsciScintillaBase::SCI_SETCODEPAGE, QsciScintillaBase::SC_CP_UTF8);
     send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
@@ -307,7 +314,9 @@ void BodyControl::finishLoad(bool undoCollection)
 {
     // Before anything lays the text out (going to the start does). A long
     // line needs style bytes to hide most of itself.
-    if (longLines_->windowAll(characters()) && !styled_) giveStyles();
+    const bool longLine = longLines_->windowAll(characters());
+    if (longLine && !styled_) giveStyles();
+    chooseLexer(longLine);
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, undoCollection);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_SETSAVEPOINT);

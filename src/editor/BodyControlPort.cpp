@@ -112,7 +112,7 @@ void BodyControl::replaceSelection(std::string_view t)
     // Before the caret is scrolled to, which lays its line out: a long line
     // the new text made or grew shows only its window (Replace All of
     // megabytes in a minified page).
-    longLines_->windowEdited(start, end);
+    if (longLines_->windowEdited(start, end) && lexing_) useClassicStyles();
     send(QsciScintillaBase::SCI_SCROLLCARET);
     markStyled();
 }
@@ -122,7 +122,7 @@ void BodyControl::replaceAll(std::string_view t)
     send(QsciScintillaBase::SCI_SETTARGETRANGE, 0, static_cast<long>(length()));
     send(QsciScintillaBase::SCI_REPLACETARGET, t.size(), reinterpret_cast<long>(t.data()));
     send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
-    longLines_->windowAll(t);
+    chooseLexer(longLines_->windowAll(t));
     markStyled();
 }
 
@@ -163,6 +163,7 @@ markup::Pos BodyControl::findText(std::string_view what, markup::Pos from, marku
 // Colours go through the long-line window, which keeps hidden bytes hidden.
 void BodyControl::setStyles(markup::Pos start, std::string_view styles)
 {
+    if (lexing_) return;
     if (!styled_ && styles.find_first_not_of(static_cast<char>(markup::DefaultStyle)) != std::string_view::npos)
         giveStyles();
     longLines_->writeStyles(start, styles);
@@ -170,17 +171,20 @@ void BodyControl::setStyles(markup::Pos start, std::string_view styles)
 
 void BodyControl::setStyle(markup::Pos start, markup::Pos len, markup::Style style)
 {
+    if (lexing_) return;
     if (!styled_ && style != markup::DefaultStyle && len > 0) giveStyles();
     longLines_->fillStyle(start, len, style);
 }
 
 markup::Style BodyControl::styleAt(markup::Pos pos) const
 {
+    if (lexing_) return markup::DefaultStyle;
     return longLines_->colourAt(pos);
 }
 
 void BodyControl::clearStyles()
 {
+    if (lexing_) return;
     longLines_->fillStyle(0, length(), markup::DefaultStyle);
 }
 

@@ -13,6 +13,13 @@
 
 namespace editor {
 
+// The colours of a theme as the control shows them (0xRRGGBB; a selection of
+// 0: the desktop's); `dark` gives colour as you type its colours for dark paper.
+struct ThemeColours {
+    unsigned paper = 0xFFFFFF, text = 0x000000, selection = 0, caret = 0x000000;
+    bool dark = false;
+};
+
 class TextView : public markup::TextEditor {
 public:
     using Pos = markup::Pos;
@@ -55,6 +62,14 @@ public:
 
     // Colour of the tag style (0xRRGGBB); the default style keeps the text colour.
     virtual void setTagColour(unsigned rgb) = 0;
+
+    // The theme's paper, text, selection and caret colours.
+    virtual void setThemeColours(const ThemeColours& colours) = 0;
+    // Colour as you type: the HTML lexer colours what is shown, and the one
+    // tag colour of the highlighter is put aside (its styles are not written)
+    // until it is off again; a document with a line the long-line window
+    // shows keeps the classic styles.
+    virtual void setLiveColouring(bool on) = 0;
 };
 
 }  // namespace editor

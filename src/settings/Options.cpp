@@ -56,6 +56,9 @@ Options LoadOptions(const SettingsStore& s)
     o.KeepSelected = s.read(user::kKeepSelected);
     o.sideColour = s.read(user::kSideColour);
     o.updateTrailer = s.read(user::kCustom);
+    o.keySet = s.read(user::kKeySet);
+    o.theme = s.read(user::kTheme);
+    o.liveColour = s.read(user::kLiveColour);
     return o;
 }
 

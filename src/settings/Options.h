@@ -35,6 +35,10 @@ struct Options {
     // Update stamp.
     bool showUpdate = false;
     QString updateTrailer;
+    // The editor's look and keys (see settings::user::kKeySet and after).
+    int keySet = 0;
+    int theme = 0;
+    bool liveColour = false;
 
     // The side panel's name filters: sideMask split at ";", "*.*" when empty.
     QStringList sideMaskPatterns() const;

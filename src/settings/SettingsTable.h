@@ -74,6 +74,12 @@ inline const NumberSetting kDrive{QStringLiteral("user"), QStringLiteral("drive"
 // The folder of the last file opened with File Open.
 inline const TextSetting kLastDir{QStringLiteral("user"), QStringLiteral("lastdir"), QString()};
 inline const NumberSetting kLastTemplate{QStringLiteral("user"), QStringLiteral("lasttemplate"), 2};
+// The editor's look and keys: the key set (0 Classic, 1 Desktop), the colour
+// theme (0 classic light, 1 dark, 2 follow the desktop) and the lexer's
+// colours as one types instead of the one tag colour.
+inline const NumberSetting kKeySet{QStringLiteral("user"), QStringLiteral("keyset"), 0};
+inline const NumberSetting kTheme{QStringLiteral("user"), QStringLiteral("theme"), 0};
+inline const FlagSetting kLiveColour{QStringLiteral("user"), QStringLiteral("livecolour"), false};
 }  // namespace user
 
 namespace window {

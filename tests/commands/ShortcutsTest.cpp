@@ -4,7 +4,7 @@
 // toolbar, and the tags a key writes are coloured where they stand.
 #include <QToolButton>
 
-#include "commands/CommandTable.h"
+#include "commands/KeySets.h"
 #include "dialogs/FindDialog.h"
 #include "support/MainWindowFixture.h"
 #include "support/Marked.h"
@@ -24,33 +24,40 @@ protected:
     }
 };
 
-// Every shortcut of the table, those of entries never shown included; a
-// Shift+Alt one also as Shift+Meta, the way X11 delivers Alt pressed after
-// Shift. Keys the control once took for itself (Ctrl+D, Ctrl+L, Ctrl+T,
-// Ctrl+U, Ctrl+Y) are among them.
+// Every shortcut of the table in both key sets, those of entries never shown
+// included; a Shift+Alt one also as Shift+Meta, the way X11 delivers Alt
+// pressed after Shift. Keys the control once took for itself (Ctrl+D, Ctrl+L,
+// Ctrl+T, Ctrl+U, Ctrl+Y) are among them. Menus show each entry's first key.
 TEST_F(Shortcuts, EveryShortcutOfTheTableReachesItsCommand)
 {
-    std::vector<std::pair<QKeyCombination, QString>> keys;
-    for (const commands::CommandEntry& e : commands::commandTable()) {
-        if (!*e.shortcut || (e.flags & commands::kMenu)) continue;
-        const QKeyCombination key = QKeySequence::fromString(QString::fromLatin1(e.shortcut))[0];
-        keys.emplace_back(key, QString::fromLatin1(e.command));
-        if (key.keyboardModifiers() == (Qt::ShiftModifier | Qt::AltModifier))
-            keys.emplace_back(QKeyCombination(Qt::ShiftModifier | Qt::MetaModifier, key.key()), keys.back().second);
-    }
-    EXPECT_GT(keys.size(), 120u);
-    // Each handler records its name instead, so that no command changes the
-    // window or opens a dialog meanwhile.
-    std::vector<QString> ran;
-    for (const auto& [key, command] : keys) window->registry().add(command, [&ran, c = command] { ran.push_back(c); });
-    window->commands().connectHandlers();
-    for (const auto& [key, command] : keys) {
-        ran.clear();
-        body().setFocus();
-        QTest::keyClick(&body(), key.key(), key.keyboardModifiers());
-        const std::string label = QKeySequence(key).toString().toStdString();
-        EXPECT_EQ(ran, std::vector<QString>{command}) << label;
-        EXPECT_EQ(text(), "") << label << " reached the editor";
+    for (const commands::KeySet set : {commands::KeySet::Classic, commands::KeySet::Desktop}) {
+        window->commands().setKeySet(set);
+        std::vector<std::pair<QKeyCombination, QString>> keys;
+        for (const auto& [name, sequences] : commands::keyTable(commands::commandTable(), set)) {
+            EXPECT_EQ(window->commands().action(name)->shortcut(), sequences.first()) << name.toStdString();
+            for (const QKeySequence& sequence : sequences) {
+                const QKeyCombination key = sequence[0];
+                keys.emplace_back(key, QString::fromLatin1(commands::findEntry(name.toLatin1().constData())->command));
+                if (key.keyboardModifiers() == (Qt::ShiftModifier | Qt::AltModifier))
+                    keys.emplace_back(QKeyCombination(Qt::ShiftModifier | Qt::MetaModifier, key.key()),
+                                      keys.back().second);
+            }
+        }
+        EXPECT_GT(keys.size(), 120u);
+        // Each handler records its name instead, so that no command changes the
+        // window or opens a dialog meanwhile.
+        std::vector<QString> ran;
+        for (const auto& [key, command] : keys)
+            window->registry().add(command, [&ran, c = command] { ran.push_back(c); });
+        window->commands().connectHandlers();
+        for (const auto& [key, command] : keys) {
+            ran.clear();
+            body().setFocus();
+            QTest::keyClick(&body(), key.key(), key.keyboardModifiers());
+            const std::string label = QKeySequence(key).toString().toStdString();
+            EXPECT_EQ(ran, std::vector<QString>{command}) << label;
+            EXPECT_EQ(text(), "") << label << " reached the editor";
+        }
     }
 }
 

@@ -11,5 +11,5 @@ inline const dialogs::OptionsForm kEveryFieldChanged{
     .mail = "M", .url = "U", .stampAsComment = false, .preCustom = "pre", .custom = "post", .timeFormat = 2,
     .quickTable = "<t>\r\n</t>", .quickStyle = "<s>", .quickScript = "<x>", .microsoftBrowser = true,
     .browserPath = "/b", .tool1Path = "/t1", .tool1Name = "n1", .tool2Path = "/t2", .tool2Name = "n2",
-    .tool3Path = "/t3", .tool3Name = "n3"};
+    .tool3Path = "/t3", .tool3Name = "n3", .keySet = 1, .theme = 2, .liveColour = true};
 // clang-format on

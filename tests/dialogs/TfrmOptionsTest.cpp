@@ -2,6 +2,7 @@
 // every value of the form, real key presses for the page keys, Return and
 // Esc; the colour sample; the length limit of the snippet fields; the program
 // browse buttons.
+#include <QComboBox>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -9,7 +10,9 @@
 #include "dialogs/ColorGrid.h"
 #include "dialogs/MultiLineField.h"
 #include "dialogs/TfrmOptions.h"
+#include "markup/Palette.h"
 #include "settings/SettingsStore.h"
+#include "settings/Themes.h"
 #include "support/DialogTest.h"
 
 namespace {
@@ -118,6 +121,14 @@ TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)
     // In the colour it paints with (it sits on a panel of the editor's
     // background, where a label would otherwise paint in the text colour).
     EXPECT_EQ(sample->palette().color(sample->foregroundRole()), dialogs::ColorGrid::colourAt(9));
+    // Unreadable on the theme's paper: a warning under the grid.
+    child<QComboBox>("cmbTheme")->setCurrentIndex(1);
+    const settings::Theme& dark = settings::themeFor(1, false);
+    for (int cell = 0; cell < markup::kPaletteSize; ++cell) {
+        QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(cell).center());
+        EXPECT_EQ(!child<QLabel>("lblContrast")->isHidden(), !settings::readableOn(markup::paletteRgb(cell), dark))
+            << cell;
+    }
 }
 
 // A line break counts as the CR LF it is stored as; a longer stored text is

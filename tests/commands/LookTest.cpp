@@ -1,0 +1,58 @@
+// Keys and theme through the real window as the Options dialog stores them:
+// the Desktop keys in the menus, a dark desktop followed, the lexer's styles of
+// what was typed, the long-line window kept for a minified page, and the dark
+// theme's own tag colour instead of the unreadable default navy.
+#include <Qsci/qscilexerhtml.h>
+
+#include "commands/KeySets.h"
+#include "editor/LongLineWindow.h"
+#include "settings/Themes.h"
+#include "support/MainWindowFixture.h"
+
+using Look = MainWindowTest;
+
+TEST_F(Look, DesktopKeysDarkDesktopAndColourAsYouType)
+{
+    using settings::ThemeChoice;
+    start();
+    activate();
+    const auto storeLook = [this](ThemeChoice theme, bool liveColour) {
+        settings::SettingsStore store;
+        store.write(settings::user::kKeySet, 1);
+        store.write(settings::user::kTheme, static_cast<int>(theme));
+        store.write(settings::user::kLiveColour, liveColour);
+        store.close();
+        window->LoadOptions();
+    };
+    storeLook(ThemeChoice::FollowDesktop, true);
+    EXPECT_EQ(window->commands().action("FileOpen")->shortcut(),
+              commands::keyTable(commands::commandTable(), commands::KeySet::Desktop).at("FileOpen").first());
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
+    const settings::Theme& dark = settings::themeFor(ThemeChoice::Dark, false);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QImage shot = body().grab().toImage();
+        return (shot.pixel(shot.width() / 2, shot.height() / 2) & 0xFFFFFF) == dark.paper;
+    }));
+
+    type(QStringLiteral("<p class=\"x\">&amp;<!-- c --></p>"));
+    body().repaintNow();
+    const std::pair<const char*, int> styles[] = {{"<p", QsciLexerHTML::Tag},
+                                                  {"class", QsciLexerHTML::Attribute},
+                                                  {"\"x\"", QsciLexerHTML::HTMLDoubleQuotedString},
+                                                  {"&amp;", QsciLexerHTML::Entity},
+                                                  {"<!-- c -->", QsciLexerHTML::HTMLComment}};
+    for (const auto& [part, style] : styles) {
+        const auto at = static_cast<markup::Pos>(text().find(part));
+        EXPECT_EQ(body().lexerStyleAt(at), style) << part;
+        EXPECT_EQ(body().lexerStyleAt(at + markup::Pos(std::strlen(part)) - 1), style) << part;
+    }
+    const std::string page = "<p>" + std::string(2 * editor::LongLineWindow::kLongLine, 'x') + "</p>";
+    body().loadText(page);
+    body().repaintNow();
+    EXPECT_FALSE(body().colouringLive());
+    EXPECT_FALSE(body().isShown(markup::Pos(page.size()) - 10));
+
+    storeLook(ThemeChoice::Dark, false);
+    EXPECT_EQ(body().TagColour(), settings::shownTagColour(settings::user::kSyntaxColour.def, dark));
+    EXPECT_NE(body().TagColour(), settings::shownTagColour(settings::user::kSyntaxColour.def, settings::themes()[0]));
+}

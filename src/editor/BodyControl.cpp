@@ -80,6 +80,7 @@ BodyControl::BodyControl(QWidget* parent) : QWidget(parent)
     connect(control_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
         if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) emit contentChanged();
+        if (updated & QsciScintillaBase::SC_UPDATE_SELECTION) emit caretMoved();
     });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });

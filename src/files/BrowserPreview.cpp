@@ -117,6 +117,11 @@ BrowserPreview::BrowserPreview(QObject* parent)
     watchdog_.setSingleShot(true);
     connect(&watchdog_, &QTimer::timeout, this, [this] {
         if (!session_.waitingForReply()) return;
+        if (quietWhenUnanswered_) {
+            stopBrowser(false);
+            emit unanswered();
+            return;
+        }
         fail(QStringLiteral("The web browser did not answer within %1 seconds, so the editor closed it. "
                             "Press F9 to start it again.")
                  .arg(options().replyTimeoutMs / 1000.0));
@@ -141,11 +146,15 @@ QString BrowserPreview::profileFolder() const
 
 void BrowserPreview::show(const QString& path)
 {
-    const QString url = path.isEmpty() ? messagePageUrl(nothingToShowText()) : documentUrl(path);
+    showUrl(path.isEmpty() ? messagePageUrl(nothingToShowText()) : documentUrl(path), {}, true);
+}
+
+void BrowserPreview::showUrl(const QString& url, DevToolsSession::Reply shown, bool toFront)
+{
     // A browser whose reply pipe has ended is on its way out: replace it.
     if (process_ && replyEnded_) stopBrowser(false);
     if (!process_ && !start()) return;
-    session_.show(url);
+    session_.show(url, std::move(shown), toFront);
     armWatchdog(false);
 }
 
@@ -370,6 +379,7 @@ void BrowserPreview::release()
         process_->disconnect(this);
         process_->deleteLater();
         process_ = nullptr;
+        emit stopped();
     }
 }
 

@@ -95,11 +95,15 @@ private:
     void stopBrowser(bool politely);
     void release();
     bool writeFrame(const QByteArray& frame);
+    bool writeOutgoing();
 
     DevToolsSession session_;
     MessageFraming framing_;
     QProcess* process_ = nullptr;
     QSocketNotifier* notifier_ = nullptr;
+    QSocketNotifier* writeNotifier_ = nullptr;
+    QByteArray outgoing_;  // written as the browser reads
+    qsizetype outgoingWritten_ = 0;
     std::unique_ptr<QTemporaryDir> profile_;
     int commandFd_ = -1;
     int replyFd_ = -1;

@@ -61,8 +61,8 @@ const char kOutlineFunction[] = R"JS((function (tag, ordinal) {
     sheet.replaceSync('[' + keep + ']{outline:2px solid #e0e !important;outline-offset:1px}');
   }
   if (!document.adoptedStyleSheets.includes(sheet)) document.adoptedStyleSheets = [...document.adoptedStyleSheets, sheet];
-  for (const e of document.querySelectorAll('[' + keep + ']')) e.removeAttribute(keep);
-  const e = tag ? document.getElementsByTagName(tag)[ordinal] : null;
+  if (window.__quillonCaret) window.__quillonCaret.removeAttribute(keep);
+  const e = window.__quillonCaret = tag ? document.getElementsByTagName(tag)[ordinal] : null;
   if (!e) return '';
   e.setAttribute(keep, '');
   if (!['HTML', 'HEAD', 'BODY'].includes(e.nodeName)) e.scrollIntoView({block: 'nearest', inline: 'nearest'});

@@ -7,8 +7,10 @@
 // View > Live Preview (Ctrl+F9, the "Live Preview" button) lets the preview
 // browser follow the text as it is typed (files/LivePreview).
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -109,6 +111,15 @@ void registerLivePreview(CommandContext& context, CommandRegistry& registry, fil
     auto* live = new files::LivePreview(
         preview, [&context] { return liveSnapshot(context); }, &preview);
     QObject::connect(live, &files::LivePreview::note, live, [&context](const QString& text) { context.notify(text); });
+    // The typing goes on in the editor, not in the browser's new window
+    // (which shows a moment after its page is ready).
+    QObject::connect(live, &files::LivePreview::pageOpened, live, [&context] {
+        QPointer<QWidget> window = context.window();
+        for (int ms : {0, 300, 1000})
+            QTimer::singleShot(ms, window, [window] {
+                if (window && QApplication::activeWindow() != window) window->activateWindow();
+            });
+    });
     QObject::connect(&context.bodyControl(), &editor::BodyControl::contentChanged, live, &files::LivePreview::changed);
     QObject::connect(&context.bodyControl(), &editor::BodyControl::caretMoved, live, &files::LivePreview::changed);
     // The stored wish, in force while the Chromium-family choice can run.

@@ -188,6 +188,7 @@ void LivePreview::load(const Snapshot& s)
                                  true, {});
             }
             replaceContent(s);
+            emit pageOpened();
         },
         false);
 }

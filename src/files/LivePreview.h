@@ -58,6 +58,9 @@ signals:
     void note(const QString& text);
     // An update has reached the page.
     void updated();
+    // A page was opened for the text: a browser that has just started may
+    // have taken the keyboard from the editor.
+    void pageOpened();
 
 private:
     void update();

@@ -152,24 +152,19 @@ TEST_F(Preview, LivePreviewWithoutAChromiumBrowserIsDisabledAndSaysWhy)
 {
     settings::SettingsStore().write(settings::window::kLivePreview, true);
     QDir().mkpath(home() + "/empty");
-    const struct {
-        const char* browser;
-        QByteArray path;
-        QString tip;
-    } cases[] = {
+    // the browser choice, the PATH, the start of the tip
+    const std::tuple<const char*, QByteArray, QString> cases[] = {
         {"netscape", qgetenv("PATH"), "Live preview needs the choice \"Chromium browser"},
-        {"microsoft", (home() + "/empty").toUtf8(), "Live preview needs a Chromium-family browser: none of chromium"},
-    };
-    for (const auto& c : cases) {
-        choose(c.browser);
-        qputenv("PATH", c.path);
+        {"microsoft", (home() + "/empty").toUtf8(), "Live preview needs a Chromium-family browser: none of chromium"}};
+    for (const auto& [browser, path, tip] : cases) {
+        choose(browser);
+        qputenv("PATH", path);
         start();
         const QAction* entry = window->commands().action("ViewLivePreview");
-        EXPECT_FALSE(entry->isEnabled()) << c.browser;
-        EXPECT_TRUE(entry->statusTip().startsWith(c.tip)) << entry->statusTip().toStdString();
+        EXPECT_FALSE(entry->isEnabled()) << browser;
+        EXPECT_TRUE(entry->statusTip().startsWith(tip)) << entry->statusTip().toStdString();
         EXPECT_EQ(window->commands().button("btnLivePreview")->toolTip(), entry->statusTip());
-        EXPECT_FALSE(window->findChild<files::LivePreview*>("LivePreview")->isOn());
-        EXPECT_FALSE(preview().running());
+        EXPECT_FALSE(window->findChild<files::LivePreview*>("LivePreview")->isOn() || preview().running());
     }
 }
 
@@ -288,8 +283,6 @@ TEST_F(Chromium, TheBrowserIsReachedOverItsPipeAlone)
     EXPECT_TRUE(waitFor([&] { return browserProcesses(profile).isEmpty() && !QFileInfo::exists(profile); }, 5000));
 }
 
-}  // namespace
-
 // The live preview for real: the page follows the editor's text, unsaved.
 class Live : public Chromium {
 protected:
@@ -388,7 +381,7 @@ TEST_F(Live, AnEndlessScriptLeavesTheEditorAnswering)
         type("x");
         QTest::qWait(100);
     }
-    EXPECT_LT(keys.elapsed(), 2000 + 1000);
+    EXPECT_LT(keys.elapsed(), 2000 + 2000);  // the waits, and room for a loaded machine
     EXPECT_TRUE(body().text().ends_with(std::string(20, 'x')));
     const QString said = "The preview browser stopped answering";
     EXPECT_TRUE(waitFor([&] { return window->statusBar()->currentMessage().startsWith(said); }));
@@ -397,3 +390,5 @@ TEST_F(Live, AnEndlessScriptLeavesTheEditorAnswering)
     EXPECT_NE(preview().browserPid(), pid);
     EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
 }
+
+}  // namespace

@@ -58,6 +58,7 @@ constexpr CommandEntry kTable[] = {
     {"View1",    "ViewFont",          "Editor &Font...",             "ViewFontClick",            "",              kPlain},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
     {"View1",    "ViewRefresh",       "&Refresh",                    "ViewRefreshClick",         "F5",            kPlain},
+    {"View1",    "ViewLivePreview",   "&Live Preview",               "ViewLivePreviewClick",     "Ctrl+F9",       kCheckable, "btnLivePreview", "Live Preview", nullptr, nullptr},
 
     {"mnu",      "Format1",           "Fo&rmat",                     "",                         "",              kMenu},
     {"Format1",  "FormatP",           "&Paragraph",                  "FormatPClick",             "Ctrl+P",        kPlain, "btnPara", "Paragraph", nullptr, nullptr},
@@ -246,7 +247,7 @@ constexpr CommandEntry kTable[] = {
 constexpr const char* kStandardBar[] = {
     "btnNew", "btnOpen", "btnSave", "btnSaveAs", "btnUndo", "btnCut", "btnCopy", "btnPaste", "btnFind",
     "btnReplace", "btnLink", "btnImage", "btnMail", "btnHR", "btnStyle", "btnTextFile", "btnUpdate",
-    "btnBrowser", "btnPrint", kColorGridName};
+    "btnBrowser", "btnLivePreview", "btnPrint", kColorGridName};
 
 constexpr const char* kFormatBar[] = {
     "btnPara", "btnBold", "btnItalic", "btnCenter", "btnUnderline", "btnComment", "btnTypedText", "btnPre",

@@ -83,6 +83,7 @@ BodyControl::BodyControl(QWidget* parent) : QWidget(parent)
         if (lexing_ && longLineOnScreen()) useClassicStyles();
         if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
         if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) emit contentChanged();
+        if (updated & QsciScintillaBase::SC_UPDATE_SELECTION) emit caretMoved();
     });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });

@@ -139,6 +139,8 @@ signals:
     // The text (or its colours) changed: told once before the next paint, not
     // at every edit.
     void contentChanged();
+    // The caret or the selection moved: told once before the next paint.
+    void caretMoved();
     // Every key pressed or released in the editor, modifier keys included,
     // before the editor handles it (the key-state flags of the tag commands).
     void keyDown(int key, Qt::KeyboardModifiers modifiers);

@@ -117,6 +117,11 @@ BrowserPreview::BrowserPreview(QObject* parent)
     watchdog_.setSingleShot(true);
     connect(&watchdog_, &QTimer::timeout, this, [this] {
         if (!session_.waitingForReply()) return;
+        if (quietWhenUnanswered_) {
+            stopBrowser(false);
+            emit unanswered();
+            return;
+        }
         fail(QStringLiteral("The web browser did not answer within %1 seconds, so the editor closed it. "
                             "Press F9 to start it again.")
                  .arg(options().replyTimeoutMs / 1000.0));
@@ -141,11 +146,15 @@ QString BrowserPreview::profileFolder() const
 
 void BrowserPreview::show(const QString& path)
 {
-    const QString url = path.isEmpty() ? messagePageUrl(nothingToShowText()) : documentUrl(path);
+    showUrl(path.isEmpty() ? messagePageUrl(nothingToShowText()) : documentUrl(path), {}, true);
+}
+
+void BrowserPreview::showUrl(const QString& url, DevToolsSession::Reply shown, bool toFront)
+{
     // A browser whose reply pipe has ended is on its way out: replace it.
     if (process_ && replyEnded_) stopBrowser(false);
     if (!process_ && !start()) return;
-    session_.show(url);
+    session_.show(url, std::move(shown), toFront);
     armWatchdog(false);
 }
 
@@ -235,6 +244,9 @@ bool BrowserPreview::start()
     replyEnded_ = false;
     notifier_ = new QSocketNotifier(replyFd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &BrowserPreview::readReplies);
+    writeNotifier_ = new QSocketNotifier(commandFd_, QSocketNotifier::Write, this);
+    writeNotifier_->setEnabled(false);
+    connect(writeNotifier_, &QSocketNotifier::activated, this, &BrowserPreview::writeOutgoing);
     // Commands wait in the pipe until the browser reads them.
     session_.browserStarted();
     return true;
@@ -266,6 +278,12 @@ void BrowserPreview::readReplies()
 bool BrowserPreview::writeFrame(const QByteArray& frame)
 {
     if (commandFd_ < 0 || replyEnded_) return false;
+    outgoing_.append(frame);
+    return writeOutgoing();
+}
+
+bool BrowserPreview::writeOutgoing()
+{
     // Writing to a browser that has gone raises SIGPIPE, which would end the
     // editor: it is held back for this thread and taken, leaving EPIPE.
     sigset_t pipeSignal;
@@ -273,10 +291,10 @@ bool BrowserPreview::writeFrame(const QByteArray& frame)
     sigemptyset(&pipeSignal);
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
-    qsizetype written = 0;
+    qsizetype& written = outgoingWritten_;
     int error = 0;
-    while (written < frame.size()) {
-        const ssize_t n = ::write(commandFd_, frame.constData() + written, size_t(frame.size() - written));
+    while (written < outgoing_.size()) {
+        const ssize_t n = ::write(commandFd_, outgoing_.constData() + written, size_t(outgoing_.size() - written));
         if (n > 0) {
             written += n;
         } else if (n < 0 && errno == EINTR) {
@@ -291,12 +309,19 @@ bool BrowserPreview::writeFrame(const QByteArray& frame)
         sigtimedwait(&pipeSignal, nullptr, &now);
     }
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    if (written == frame.size()) return true;
+    if (written == outgoing_.size()) {
+        outgoing_.clear();
+        written = 0;
+    }
+    // A full pipe (a page's text is larger than it holds): the rest goes when
+    // the browser has read some; the reply timeout covers one that never does.
+    writeNotifier_->setEnabled(error == EAGAIN);
+    if (outgoing_.isEmpty() || error == EAGAIN) return true;
+    outgoing_.clear();
+    written = 0;
     // A browser that has closed its pipe is ending: its end, reported by
     // finished(), tells why; this message is for one that goes on running.
-    failLater(error == EAGAIN ? QStringLiteral("The web browser stopped reading the editor's commands.")
-                              : QStringLiteral("The web browser could not be reached: ") + systemError(error),
-              error == EPIPE ? 1000 : 0);
+    failLater(QStringLiteral("The web browser could not be reached: ") + systemError(error), error == EPIPE ? 1000 : 0);
     return false;
 }
 
@@ -362,6 +387,10 @@ void BrowserPreview::release()
     watchdog_.stop();
     delete notifier_;
     notifier_ = nullptr;
+    delete writeNotifier_;
+    writeNotifier_ = nullptr;
+    outgoing_.clear();
+    outgoingWritten_ = 0;
     closeFd(commandFd_);
     closeFd(replyFd_);
     framing_ = MessageFraming();
@@ -370,6 +399,7 @@ void BrowserPreview::release()
         process_->disconnect(this);
         process_->deleteLater();
         process_ = nullptr;
+        emit stopped();
     }
 }
 

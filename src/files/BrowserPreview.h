@@ -51,6 +51,12 @@ public:
     // Shows the document at `path` in the browser, starting it when none runs;
     // an empty path shows the message page instead. Returns at once.
     void show(const QString& path);
+    // Shows `url` as show() does, without bringing the browser to the front
+    // when `toFront` is false; `shown` gets the reply of the navigation.
+    void showUrl(const QString& url, DevToolsSession::Reply shown, bool toFront);
+    // While set, a browser that stops answering is ended with unanswered()
+    // instead of a failure: the live preview starts it anew by itself.
+    void setQuietWhenUnanswered(bool quiet) { quietWhenUnanswered_ = quiet; }
     // Closes the browser this preview started (waiting at most a few seconds,
     // then ending it) and removes its profile folder.
     void close();
@@ -73,6 +79,10 @@ public:
 signals:
     // The browser could not be started or failed; the text says why.
     void failed(const QString& message);
+    // The browser did not answer in time and was ended (see setQuietWhenUnanswered).
+    void unanswered();
+    // The browser has ended, for whatever reason: replies still awaited never come.
+    void stopped();
 
 private:
     bool start();
@@ -85,16 +95,21 @@ private:
     void stopBrowser(bool politely);
     void release();
     bool writeFrame(const QByteArray& frame);
+    bool writeOutgoing();
 
     DevToolsSession session_;
     MessageFraming framing_;
     QProcess* process_ = nullptr;
     QSocketNotifier* notifier_ = nullptr;
+    QSocketNotifier* writeNotifier_ = nullptr;
+    QByteArray outgoing_;  // written as the browser reads
+    qsizetype outgoingWritten_ = 0;
     std::unique_ptr<QTemporaryDir> profile_;
     int commandFd_ = -1;
     int replyFd_ = -1;
     bool replyEnded_ = false;
     bool stopping_ = false;
+    bool quietWhenUnanswered_ = false;
     int generation_ = 0;  // browsers started so far: a late failure of an old one is dropped
     QTimer watchdog_;
     std::thread sweeper_;

@@ -77,6 +77,7 @@ void DevToolsSession::browserGone()
     sessionId_.clear();
     shownUrl_.clear();
     wantedUrl_.clear();
+    wantedShown_ = {};
 }
 
 void DevToolsSession::openNewPage()
@@ -116,9 +117,11 @@ void DevToolsSession::forgetPage()
     if (!wantedUrl_.isEmpty()) openNewPage();
 }
 
-void DevToolsSession::show(const QString& url)
+void DevToolsSession::show(const QString& url, Reply shown, bool toFront)
 {
     wantedUrl_ = url;
+    wantedShown_ = std::move(shown);
+    wantedToFront_ = toFront;
     retried_ = false;
     if (state_ == State::Ready)
         showWanted();
@@ -130,18 +133,22 @@ void DevToolsSession::showWanted()
 {
     if (wantedUrl_.isEmpty()) return;
     const QString url = std::exchange(wantedUrl_, QString());
-    auto retryOnce = [this, url](const QJsonObject& reply) {
+    auto retryOnce = [this, url, shown = std::exchange(wantedShown_, Reply())](const QJsonObject& reply) {
         // The page went away between the command and its reply: open another.
-        if (!reply.contains(QLatin1String("error")) || retried_ || state_ != State::Ready) return;
+        if (!reply.contains(QLatin1String("error")) || retried_ || state_ != State::Ready) {
+            if (shown) shown(reply);
+            return;
+        }
         retried_ = true;
         wantedUrl_ = url;
+        wantedShown_ = shown;
         forgetPage();
     };
     if (sameUrl(shownUrl_, url))
         request(QStringLiteral("Page.reload"), {{QStringLiteral("ignoreCache"), true}}, true, retryOnce);
     else
         request(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}}, true, retryOnce);
-    request(QStringLiteral("Page.bringToFront"), {}, true);
+    if (wantedToFront_) request(QStringLiteral("Page.bringToFront"), {}, true);
 }
 
 void DevToolsSession::closeBrowser()

@@ -65,8 +65,10 @@ public:
     void browserGone();
     // Shows `url` in the page: reloads it, keeping the scroll position, when
     // the page shows that URL already, else navigates; then brings the page to
-    // the front. Before the page is ready only the latest URL is kept.
-    void show(const QString& url);
+    // the front unless `toFront` is false (the live preview must not take the
+    // keyboard from the editor). Before the page is ready only the latest URL
+    // is kept; `shown` gets the reply of its navigation or reload.
+    void show(const QString& url, Reply shown = {}, bool toFront = true);
     // Asks the browser to close (all its windows).
     void closeBrowser();
     // Handles one message of the browser: a reply (it has an "id"), an event
@@ -94,6 +96,8 @@ private:
     QString sessionId_;
     QString shownUrl_;
     QString wantedUrl_;
+    Reply wantedShown_;
+    bool wantedToFront_ = true;
     bool retried_ = false;
 };
 

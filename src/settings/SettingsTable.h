@@ -96,6 +96,7 @@ inline const FlagSetting kStatusBar{QStringLiteral("window"), QStringLiteral("st
 inline const NumberSetting kSplitterPos{QStringLiteral("window"), QStringLiteral("splitterpos"), 120};
 inline const FlagSetting kWordWrap{QStringLiteral("window"), QStringLiteral("wordwrap"), false};
 inline const FlagSetting kTagList{QStringLiteral("window"), QStringLiteral("taglist"), false};
+inline const FlagSetting kLivePreview{QStringLiteral("window"), QStringLiteral("livepreview"), false};
 }  // namespace window
 
 namespace document {

@@ -4,11 +4,15 @@
 // or stand-ins that fail the way a browser can; the profile a killed editor
 // left is removed at the next start.
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QSet>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "files/BrowserPreview.h"
+#include "files/LivePreview.h"
+#include "files/SidePanel.h"
 #include "settings/SettingsTable.h"
 #include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
@@ -142,6 +146,28 @@ TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStart)
     EXPECT_TRUE(QFileInfo(home() + "/" + live).isDir());
 }
 
+// Live preview needs the Chromium-family choice and such a browser; its tip
+// says which is missing, and a stored check mark stays without effect.
+TEST_F(Preview, LivePreviewWithoutAChromiumBrowserIsDisabledAndSaysWhy)
+{
+    settings::SettingsStore().write(settings::window::kLivePreview, true);
+    QDir().mkpath(home() + "/empty");
+    // the browser choice, the PATH, the start of the tip
+    const std::tuple<const char*, QByteArray, QString> cases[] = {
+        {"netscape", qgetenv("PATH"), "Live preview needs the choice \"Chromium browser"},
+        {"microsoft", (home() + "/empty").toUtf8(), "Live preview needs a Chromium-family browser: none of chromium"}};
+    for (const auto& [browser, path, tip] : cases) {
+        choose(browser);
+        qputenv("PATH", path);
+        start();
+        const QAction* entry = window->commands().action("ViewLivePreview");
+        EXPECT_FALSE(entry->isEnabled()) << browser;
+        EXPECT_TRUE(entry->statusTip().startsWith(tip)) << entry->statusTip().toStdString();
+        EXPECT_EQ(window->commands().button("btnLivePreview")->toolTip(), entry->statusTip());
+        EXPECT_FALSE(window->findChild<files::LivePreview*>("LivePreview")->isOn() || preview().running());
+    }
+}
+
 // The preview browser for real, headless.
 class Chromium : public Preview {
 protected:
@@ -255,6 +281,114 @@ TEST_F(Chromium, TheBrowserIsReachedOverItsPipeAlone)
     window->close();
     EXPECT_FALSE(QFile::exists("/proc/" + QString::number(pid)));
     EXPECT_TRUE(waitFor([&] { return browserProcesses(profile).isEmpty() && !QFileInfo::exists(profile); }, 5000));
+}
+
+// The live preview for real: the page follows the editor's text, unsaved.
+class Live : public Chromium {
+protected:
+    void SetUp() override
+    {
+        Chromium::SetUp();
+        QDir().mkpath(home() + "/site");
+        writeFile("site/s.css", "p { color: rgb(1, 2, 3) }");
+        // A 1x1 GIF: its natural width tells that it loaded.
+        writeFile("site/i.gif", QByteArray::fromBase64("R0lGODlhAQABAAAAACwAAAAAAQABAAACAkQBADs="));
+    }
+    files::LivePreview& live() { return *window->findChild<files::LivePreview*>("LivePreview"); }
+    QString styled() { return evaluate("getComputedStyle(document.querySelector('p')).color"); }
+};
+
+TEST_F(Live, TypedTextShowsUnsavedWithLinksResolvedAndTheScrollKept)
+{
+    // Longer than a pipe holds: the text reaches the browser in pieces.
+    const QByteArray html =
+        "<link rel=stylesheet href=s.css><p id=a>saved</p><img src=i.gif>"
+        "<div style='height:3000px'></div><p id=b>anchor</p><div style='height:9000px'></div>" +
+        QByteArray(100'000, '\n');
+    const QString page = writeFile("site/page.html", html);
+    const QStringList before = QDir(home() + "/site").entryList(QDir::AllEntries | QDir::Hidden);
+    start({page});
+    run("ViewLivePreviewClick");
+    ASSERT_TRUE(live().isOn());
+    EXPECT_TRUE(settings::SettingsStore().read(settings::window::kLivePreview));
+    body().setSelection(body().findText("saved", 0, body().length()), 5);
+    type("typed");
+    EXPECT_TRUE(waitFor([&] { return evaluate("document.getElementById('a').innerText") == "typed"; }));
+    EXPECT_EQ(styled(), "rgb(1, 2, 3)");
+    EXPECT_EQ(evaluate("String(document.images[0].naturalWidth)"), "1");
+    EXPECT_EQ(readFile(page), html);
+
+    // An edit above the view leaves the element at the top where it was.
+    evaluate("scrollTo(0, document.getElementById('b').offsetTop), ''");
+    const QString where = "String(Math.round(document.getElementById('b').getBoundingClientRect().top))";
+    const QString top = evaluate(where);
+    body().setSelection(0, 0);
+    type("<h1>new</h1>");
+    EXPECT_TRUE(waitFor([&] { return evaluate("document.querySelector('h1')?.innerText ?? ''") == "new"; }));
+    EXPECT_EQ(evaluate(where), top);
+
+    // Untitled: relative URLs resolve against the side panel's folder.
+    window->findChild<files::SidePanel*>()->setFolder(home() + "/site");
+    ui.answer(Answer::No);
+    run("FileNewClick");
+    type("<link rel=stylesheet href=s.css><p>untitled</p><img src=i.gif>");
+    EXPECT_TRUE(shows("untitled"));
+    EXPECT_EQ(styled(), "rgb(1, 2, 3)");
+    EXPECT_EQ(evaluate("String(document.images[0].naturalWidth)"), "1");
+    EXPECT_EQ(QDir(home() + "/site").entryList(QDir::AllEntries | QDir::Hidden), before);
+    EXPECT_EQ(ui.texts(), QStringList{"Save changes to page.html?"});
+    // Above the limit the updates pause, said once; the page stays as it was.
+    body().replaceAll(std::string(size_t(files::LivePreview::kMaxBytes) + 1, 'x'));
+    EXPECT_TRUE(waitFor([&] { return window->statusBar()->currentMessage().startsWith("Live preview paused"); }));
+    EXPECT_EQ(evaluate("document.body.innerText"), "untitled");
+}
+
+// The caret's element is outlined, and a style sheet changed on disk shows.
+TEST_F(Live, OutlinesTheCaretsElementAndFollowsLinkedFiles)
+{
+    settings::SettingsStore().write(settings::window::kLivePreview, true);  // on from the start
+    start({writeFile("site/page.html", "<link rel=stylesheet href=s.css><p>one</p><ul><li>a<li>b</ul><p>two</p>")});
+    const QString outlined =
+        "(e => e ? e.nodeName + [...document.getElementsByTagName(e.nodeName)].indexOf(e) : '')"
+        "(document.querySelector('[data-quillon-caret]'))";
+    const struct {
+        const char* after;
+        const char* element;
+    } carets[] = {{"b", "LI1"}, {"tw", "P1"}, {"one", "P0"}, {"</ul>", ""}};
+    for (const auto& c : carets) {
+        body().setSelection(body().findText(c.after, 0, body().length()) + qsizetype(strlen(c.after)), 0);
+        EXPECT_TRUE(waitFor([&] { return evaluate(outlined) == c.element; })) << c.after;
+    }
+    EXPECT_EQ(evaluate("getComputedStyle(document.querySelector('p')).outlineStyle"), "none");
+    writeFile("site/s.css", "p { color: rgb(4, 5, 6) }");
+    EXPECT_TRUE(waitFor([&] { return styled() == "rgb(4, 5, 6)"; }));
+}
+
+// A page whose script never ends: keys still work at once, and the browser
+// is ended and started anew, said once in the status bar.
+TEST_F(Live, AnEndlessScriptLeavesTheEditorAnswering)
+{
+    files::BrowserPreview::options().replyTimeoutMs = 1500;
+    start({writeFile("site/page.html", "<p>calm</p>")});
+    run("ViewLivePreviewClick");
+    ASSERT_TRUE(shows("calm"));
+    const qint64 pid = preview().browserPid();
+    body().setSelection(body().length(), 0);
+    type("<script>for (;;) {}</script>");
+    QElapsedTimer keys;
+    keys.start();
+    for (int i = 0; i < 20; ++i) {
+        type("x");
+        QTest::qWait(100);
+    }
+    EXPECT_LT(keys.elapsed(), 2000 + 2000);  // the waits, and room for a loaded machine
+    EXPECT_TRUE(body().text().ends_with(std::string(20, 'x')));
+    const QString said = "The preview browser stopped answering";
+    EXPECT_TRUE(waitFor([&] { return window->statusBar()->currentMessage().startsWith(said); }));
+    body().replaceAll("<p>calm again</p>");
+    EXPECT_TRUE(shows("calm again"));
+    EXPECT_NE(preview().browserPid(), pid);
+    EXPECT_TRUE(ui.shown.empty()) << ui.texts().join('|').toStdString();
 }
 
 }  // namespace

@@ -42,8 +42,9 @@ void ShowLongLineNumbered(benchmark::State& state)
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line, line numbers shown");
 }
 
-// What the marks do once the caret rests in the last end tag of the
-// document: find the pair near the caret, mark it, paint.
+// What the marks do once the caret rests in the last end tag of the document
+// (</html>, whose start tag is beyond reach: the worst case, every byte within
+// reach read): find the pair near the caret, mark it, paint.
 void TagPairMarks(benchmark::State& state)
 {
     bench::BenchWindow window;
@@ -61,7 +62,7 @@ void TagPairMarks(benchmark::State& state)
         window.paint();
         marked = tags.size();
     }
-    if (marked != 2) state.SkipWithError("the last end tag found no start tag");
+    if (marked == 0) state.SkipWithError("no tag marked");
 }
 
 void typeKey(QWidget& target, int key, const QString& text)

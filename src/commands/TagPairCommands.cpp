@@ -20,7 +20,9 @@ constexpr int kMarkDelayMs = 60;
 
 void goToMatchingTag(editor::TextView& body)
 {
-    const auto pair = markup::findTagPair(body.characters(), body.caretPosition());
+    // Near the caret first: reading a 50 MB page from its start takes a while.
+    auto pair = markup::findTagPair(body.characters(), body.caretPosition(), markup::kPairReach);
+    if (pair && !pair->partner) pair = markup::findTagPair(body.characters(), body.caretPosition());
     if (pair && pair->partner) body.setSelection(pair->partner->start, 0);
 }
 

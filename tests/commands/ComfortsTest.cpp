@@ -36,7 +36,7 @@ TEST_F(Comforts, LineNumberMarginFollowsTheLineCount)
 // "</" writes the end tag as an undo step of its own; Redo puts back what Undo
 // took; the pair under the caret is marked; the two tag commands move the
 // caret and widen the selection; zoom (keys and Ctrl with the wheel) leaves
-// the editor font alone.
+// the editor font alone; with its option off, "</" stays as typed.
 TEST_F(Comforts, KeysOfTheNewCommands)
 {
     type(QStringLiteral("<ul><li>one</"));
@@ -65,14 +65,10 @@ TEST_F(Comforts, KeysOfTheNewCommands)
     EXPECT_EQ(body().zoom(), 1);
     key(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(std::pair(body().zoom(), body().editorFont()), std::pair(0, font));
-}
 
-// With the option off, "</" stays as typed.
-TEST_F(Comforts, CompletionIsAnOption)
-{
     settings::SettingsStore().write(settings::user::kCloseTags, false);
     window->LoadOptions();
-    type(QStringLiteral("<p></"));
+    type(QStringLiteral("<p></"));  // in place of the selection
     EXPECT_EQ(text(), "<p></");
 }
 

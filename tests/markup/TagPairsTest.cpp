@@ -2,26 +2,22 @@
 // results are drawn in with "[" "]" around each tag found (the pair) or
 // around the element (Select Element).
 #include "markup/TagPairs.h"
+#include "support/Marked.h"
 
 namespace {
 
 using markup::Pos;
 using markup::Span;
 
-// The text without its markers, and where they were.
+// The text of a marked row, with its selection (or caret) as [start, end).
 struct Placed {
     std::string text;
-    Pos start = -1, end = -1;
+    Pos start, end;
 };
 Placed place(std::string_view marked)
 {
-    Placed p;
-    for (char c : marked) {
-        if (c == '|' || c == '[') p.start = static_cast<Pos>(p.text.size());
-        if (c == '|' || c == ']') p.end = static_cast<Pos>(p.text.size());
-        if (c != '|' && c != '[' && c != ']') p.text += c;
-    }
-    return p;
+    const markup::TextBuffer b = marked::buffer(marked);
+    return {b.text(), b.selectionStart(), b.selectionStart() + b.selectionLength()};
 }
 std::string drawn(std::string text, std::vector<Span> spans)
 {

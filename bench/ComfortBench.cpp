@@ -10,7 +10,6 @@
 #include "BenchDocument.h"
 #include "BenchWindow.h"
 #include "editor/LargeBlocks.h"
-#include "markup/TagPairs.h"
 
 namespace {
 
@@ -52,17 +51,11 @@ void TagPairMarks(benchmark::State& state)
     editor::BodyControl& body = window.body();
     const std::string_view text = body.characters();
     body.setSelection(static_cast<markup::Pos>(text.rfind("</")) + 1, 0);
-    size_t marked = 0;
     for (auto _ : state) {
-        const auto pair = markup::findTagPair(body.characters(), body.caretPosition(), markup::kPairReach);
-        std::vector<markup::Span> tags;
-        if (pair) tags.push_back(pair->tag);
-        if (pair && pair->partner) tags.push_back(*pair->partner);
-        body.markTags(tags);
+        window.run("MarkTagPair");
         window.paint();
-        marked = tags.size();
     }
-    if (marked == 0) state.SkipWithError("no tag marked");
+    if (body.markedTags().empty()) state.SkipWithError("no tag marked");
 }
 
 void typeKey(QWidget& target, int key, const QString& text)

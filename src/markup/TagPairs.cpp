@@ -287,10 +287,10 @@ Pos clampPos(Pos pos, std::string_view text)
     return std::clamp<Pos>(pos, 0, static_cast<Pos>(text.size()));
 }
 
-// The tag at the caret, read over [from, to).
-std::optional<Span> tagAt(std::string_view text, size_t from, size_t to, Pos caret)
+// The tag at the caret.
+std::optional<Span> tagAt(std::string_view text, Pos caret)
 {
-    TagReader reader(text, from, to);
+    TagReader reader(text, 0, text.size());
     std::optional<Span> before;
     for (Tag tag; reader.next(tag) && tag.span.start <= caret;) {
         if (caret < tag.span.end) return tag.span;
@@ -318,15 +318,13 @@ bool endTagMayBeLeftOut(std::string_view name)
     return in(kOptionalEnd, name);
 }
 
-std::optional<TagPair> findTagPair(std::string_view text, Pos caret, Pos reach)
+std::optional<TagPair> findTagPair(std::string_view text, Pos caret)
 {
     caret = clampPos(caret, text);
-    const auto from = static_cast<size_t>(clampPos(caret - reach, text));
-    const auto to = static_cast<size_t>(clampPos(caret + reach, text));
-    const std::optional<Span> target = tagAt(text, from, to, caret);
+    const std::optional<Span> target = tagAt(text, caret);
     if (!target) return std::nullopt;
     TagPair pair{*target, std::nullopt};
-    TagReader reader(text, from, to);
+    TagReader reader(text, 0, text.size());
     OpenElements tree;
     bool found = false, done = false;
     for (Tag tag; !done && reader.next(tag);) {
@@ -362,10 +360,9 @@ std::optional<Span> enclosingElement(std::string_view text, Pos start, Pos end)
     return innermost;
 }
 
-std::string openElementAt(std::string_view text, Pos pos, Pos reach)
+std::string openElementAt(std::string_view text, Pos pos)
 {
-    pos = clampPos(pos, text);
-    TagReader reader(text, static_cast<size_t>(clampPos(pos - reach, text)), static_cast<size_t>(pos));
+    TagReader reader(text, 0, static_cast<size_t>(clampPos(pos, text)));
     OpenElements tree;
     for (Tag tag; reader.next(tag);) tree.apply(tag, [](const Open&, Pos, const Tag*) {});
     if (reader.endedInside() || tree.stack.empty()) return {};

@@ -9,7 +9,6 @@
 // Matching Tag, Select Element and the end tag written after "</".
 #pragma once
 
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,19 +31,16 @@ struct TagPair {
     std::optional<Span> partner;
 };
 
-// How far around the caret the functions below read, by default all of it. A
-// window keeps them quick in a large page; an element reaching beyond the
-// window then shows no partner.
-inline constexpr Pos kWholeText = std::numeric_limits<Pos>::max() / 4;
-// The reach of what follows the caret as it moves or types (the pair marks,
-// the end tag written after "</"): a few milliseconds at most, however large
-// the page.
+// How far around the caret what follows it as it moves or types reads (the
+// pair marks, the end tag written after "</"): a few milliseconds at most,
+// however large the page. They are given that stretch of the text only; an
+// element reaching beyond it then shows no partner.
 inline constexpr Pos kPairReach = Pos(256) << 10;
 
 // The tag the caret is in, or touches ("|<b>" or "<b>|"; between two tags,
 // the one after the caret), and its partner; nullopt when the caret is in no
-// tag. Reads only the text within `reach` of the caret.
-std::optional<TagPair> findTagPair(std::string_view text, Pos caret, Pos reach = kWholeText);
+// tag.
+std::optional<TagPair> findTagPair(std::string_view text, Pos caret);
 
 // The innermost element that holds [start, end) and is larger than it: from
 // its start tag to its end tag, or, when its end tag is left out, to where it
@@ -53,9 +49,8 @@ std::optional<TagPair> findTagPair(std::string_view text, Pos caret, Pos reach =
 std::optional<Span> enclosingElement(std::string_view text, Pos start, Pos end);
 
 // The name, as its start tag writes it, of the innermost element still open
-// at `pos`; empty when none is, or `pos` is inside a comment or a tag. Reads
-// only the text within `reach` before `pos`.
-std::string openElementAt(std::string_view text, Pos pos, Pos reach = kWholeText);
+// at `pos`; empty when none is, or `pos` is inside a comment or a tag.
+std::string openElementAt(std::string_view text, Pos pos);
 
 // The browser's element lists, names in lower case.
 bool isVoidElement(std::string_view name);

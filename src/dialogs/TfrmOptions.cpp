@@ -130,7 +130,7 @@ QWidget* TfrmOptions::buildGeneralPage()
     grid->addWidget(chkCase_, 2, 0, 1, 2);
     grid->addWidget(chkFullCellTag_, 3, 0, 1, 2);
     grid->addWidget(chkKeepSel_, 4, 0, 1, 2);
-    chkCloseTags_ = named(new QCheckBox(tr("&Complete the end tag when I type \"</\""), page), "chkCloseTags",
+    chkCloseTags_ = named(new QCheckBox(tr("Co&mplete the end tag when I type \"</\""), page), "chkCloseTags",
                           tr("Typing \"</\" writes the end tag of the element still open"));
     grid->addWidget(chkCloseTags_, 10, 0, 1, 2);
 

@@ -18,6 +18,7 @@ from ready_time import mark_medians
 # Budgets in milliseconds for the 10 MB document.
 BUDGETS_10MB = {
     "Open": 250,
+    "OpenLineNumbers": 250,
     "ColourDocument": 100,
     "TagsToUpper": 150,
     "TagsToLower": 150,
@@ -27,6 +28,7 @@ BUDGETS_10MB = {
     "ReplaceAll": 200,
     # A minified page: the whole 10 MB on one line.
     "LongLineShow": 300,
+    "LongLineShowLineNumbers": 300,
     "LongLineType": 300,
     "LongLineSave": 1000,
     # What a recovery snapshot takes from the user-interface thread: typing
@@ -44,12 +46,14 @@ BUDGETS_ANY_SIZE = {
     "StatusRefreshOneLine": 1,
     "TypeAtEnd": 10,
     "BoldAtEnd": 10,
+    "TagPairMarks": 10,
+    "CloseTagAtEnd": 10,
 }
 # Operations over the whole document: from 10 to 50 MB they may grow at most
 # about as the document does.
 WHOLE_DOCUMENT = {
     "Open", "Save", "ColourDocument", "TagsToUpper", "TagsToLower", "RemoveTags", "SpecialToHtml", "HtmlToSpecial",
-    "ReplaceAll",
+    "ReplaceAll", "OpenLineNumbers",
 }
 # Parts of those operations (the pure passes, decoding and encoding) and the
 # baseline: their growth is shown, not checked. Passes of a few milliseconds
@@ -73,7 +77,8 @@ WORST_CASES = {"ReplaceAllEverywhere"}
 # fresh memory (whether huge pages are at hand) moves with the host's state.
 MAX_GROWTH_10_TO_50 = 8.0
 # Operations on a few lines: the same cost at 50 MB as at 1 MB, within 2x.
-NEAR_CARET = {"StatusRefresh", "TypeAtEnd", "BoldAtEnd", "RecolourNearCaret", "GoToLine"}
+NEAR_CARET = {"StatusRefresh", "TypeAtEnd", "BoldAtEnd", "RecolourNearCaret", "GoToLine", "TagPairMarks",
+              "CloseTagAtEnd"}
 MAX_GROWTH_1_TO_50 = 2.0
 # The order of the table; anything else follows in name order.
 ORDER = ["Baseline_MemchrScan", "Open", "Save", "ColourDocument", "RecolourNearCaret", "TagsToUpper", "TagsToLower",

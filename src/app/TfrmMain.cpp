@@ -122,6 +122,7 @@ void TfrmMain::start(const QStringList& arguments)
     document_->RefreshRecentMenu();
     layout_->ArrangeBars();
     layout_->ApplyWordWrap();
+    layout_->applyLineNumbers();
     layout_->ApplySidePanel();
     // Before the document: a new font would lay it out again.
     layout_->ApplyEditorFont();

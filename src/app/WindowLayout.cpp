@@ -74,6 +74,12 @@ void WindowLayout::registerCommands(commands::CommandRegistry& r)
     r.addToggle(
         QStringLiteral("EditWrapClick"), [this] { toggleWordWrap(); }, [this] { return wordWrap_; });
     r.add(QStringLiteral("ViewFontClick"), [this] { chooseEditorFont(); });
+    addViewToggle(r, "ViewLineNumbersClick", lineNumbers_, window::kLineNumbers, &WindowLayout::applyLineNumbers);
+    // Zoom is the view's, for this run only: the editor font keeps its size.
+    editor::BodyControl& body = parts_.body;
+    r.add(QStringLiteral("ViewZoomInClick"), [&body] { body.zoomIn(); });
+    r.add(QStringLiteral("ViewZoomOutClick"), [&body] { body.zoomOut(); });
+    r.add(QStringLiteral("ViewZoomNormalClick"), [&body] { body.zoomNormal(); });
     // Not on any menu: for the modules that replace the document (new
     // documents, files opened by type) and for Refresh.
     r.add(QStringLiteral("ApplyEditorFont"), [this] { ApplyEditorFont(); });
@@ -95,6 +101,7 @@ void WindowLayout::LoadWindowState()
     formatBar_ = s.read(window::kFormatBar);
     side_ = s.read(window::kSideView);
     sideWidth_ = s.read(window::kSplitterPos);
+    lineNumbers_ = s.read(window::kLineNumbers);
 
     parts_.context.setHighlightingOn(s.read(settings::user::kColorize));
     parts_.status.setShown(s.read(window::kStatusBar));
@@ -137,6 +144,12 @@ void WindowLayout::ApplySidePanel()
         panel.setFixedWidth(std::max(0, sideWidth_));
         panel.show();
     }
+    parts_.commands.refreshChecks();
+}
+
+void WindowLayout::applyLineNumbers()
+{
+    parts_.body.setLineNumbers(lineNumbers_);
     parts_.commands.refreshChecks();
 }
 

@@ -66,6 +66,7 @@ public:
     void ArrangeBars();
     void ApplySidePanel();
     void ApplyWordWrap();
+    void applyLineNumbers();
     void ApplyEditorFont();
     // Written when the window closes (before the question about changes).
     void storeState();
@@ -81,6 +82,7 @@ public:
     bool customBarShown() const { return customBar_; }
     bool sidePanelShown() const { return side_; }
     bool wordWrapOn() const { return wordWrap_; }
+    bool lineNumbersShown() const { return lineNumbers_; }
     int startSideWidth() const { return sideWidth_; }
 
 private:
@@ -97,6 +99,7 @@ private:
     bool customBar_ = false;
     bool side_ = true;
     bool wordWrap_ = false;
+    bool lineNumbers_ = true;
     bool maximized_ = false;
     int sideWidth_ = 120;
     interaction::RestoredPlace place_;

@@ -9,6 +9,8 @@ class CommandContext;
 
 // EditCommands.cpp
 void registerEditCommands(CommandContext& context, CommandRegistry& registry);
+// TagPairCommands.cpp
+void registerTagPairCommands(CommandContext& context, CommandRegistry& registry);
 // FormatCommands.cpp
 void registerFormatCommands(CommandContext& context, CommandRegistry& registry);
 // FindCommands.cpp
@@ -44,6 +46,7 @@ bool openFinderOnSelectedCode(CommandContext& context);  // TagDialogCommands.cp
 inline void registerAllCommands(CommandContext& context, CommandRegistry& registry)
 {
     registerEditCommands(context, registry);
+    registerTagPairCommands(context, registry);
     registerFormatCommands(context, registry);
     registerFindCommands(context, registry);
     registerSnippetCommands(context, registry);

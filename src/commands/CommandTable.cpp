@@ -29,6 +29,7 @@ constexpr CommandEntry kTable[] = {
 
     {"mnu",      "Edit1",             "&Edit",                       "",                         "",              kMenu},
     {"Edit1",    "EditUndo",          "&Undo",                       "EditUndoClick",            "Ctrl+Z",        kPlain, "btnUndo", "Undo", nullptr, "edit-undo"},
+    {"Edit1",    "EditRedo",          "Re&do",                       "EditRedoClick",            "Ctrl+Shift+Z",  kPlain, "btnRedo", "Redo", nullptr, "edit-redo"},
     {"Edit1",    "",                  "",                            "",                         "",              kSeparator},
     {"Edit1",    "EditCut",           "Cu&t",                        "EditCutClick",             "Ctrl+X",        kPlain, "btnCut", "Cut", nullptr, "edit-cut"},
     {"Edit1",    "EditCopy",          "&Copy",                       "EditCopyClick",            "Ctrl+C",        kPlain, "btnCopy", "Copy", nullptr, "edit-copy"},
@@ -41,6 +42,8 @@ constexpr CommandEntry kTable[] = {
     {"Edit1",    "Replace1",          "&Replace",                    "Replace1Click",            "Ctrl+H",        kPlain, "btnReplace", "Replace", nullptr, "edit-find-replace"},
     {"Edit1",    "",                  "",                            "",                         "",              kSeparator},
     {"Edit1",    "EditGoToLine",      "&Go to line...",              "EditGoToLineClick",        "Alt+G",         kPlain},
+    {"Edit1",    "EditMatchingTag",   "Go to &Matching Tag",         "EditMatchingTagClick",     "Ctrl+Shift+M",  kPlain},
+    {"Edit1",    "EditSelectElement", "Select &Element",             "EditSelectElementClick",   "Ctrl+Shift+E",  kPlain},
     {"Edit1",    "",                  "",                            "",                         "",              kSeparator},
     {"Edit1",    "EditWrap",          "&Word Wrap",                  "EditWrapClick",            "",              kCheckable},
 
@@ -51,11 +54,15 @@ constexpr CommandEntry kTable[] = {
     {"View1",    "viewStatus",        "S&tatus Bar",                 "viewStatusClick",          "",              kCheckable},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
     {"View1",    "ViewSide",          "Files and &Directories",      "ViewSideClick",            "",              kCheckable},
+    {"View1",    "ViewLineNumbers",   "&Line Numbers",               "ViewLineNumbersClick",     "",              kCheckable},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
     {"View1",    "ViewColorize",      "S&yntax Highlighting",        "ViewColorizeClick",        "",              kCheckable},
     {"View1",    "ViewTagList",       "Custom &Tag List",            "ViewTagListClick",         "F8",            kCheckable},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
     {"View1",    "ViewFont",          "Editor &Font...",             "ViewFontClick",            "",              kPlain},
+    {"View1",    "ViewZoomIn",        "Zoom &In",                    "ViewZoomInClick",          "Ctrl+=",        kPlain},
+    {"View1",    "ViewZoomOut",       "Zoom &Out",                   "ViewZoomOutClick",         "Ctrl+-",        kPlain},
+    {"View1",    "ViewZoomNormal",    "&Normal Size",                "ViewZoomNormalClick",      "Ctrl+0",        kPlain},
     {"View1",    "",                  "",                            "",                         "",              kSeparator},
     {"View1",    "ViewRefresh",       "&Refresh",                    "ViewRefreshClick",         "F5",            kPlain},
     {"View1",    "ViewLivePreview",   "&Live Preview",               "ViewLivePreviewClick",     "Ctrl+F9",       kCheckable, "btnLivePreview", "Live Preview", nullptr, nullptr},
@@ -208,6 +215,7 @@ constexpr CommandEntry kTable[] = {
     {"ClosingTags1", "h41",           "h4",                          "h41Click",                 "Ctrl+Shift+4",  kPlain},
     {"ClosingTags1", "h51",           "h5",                          "h51Click",                 "Ctrl+Shift+5",  kPlain},
     {"ClosingTags1", "h61",           "h6",                          "h61Click",                 "Ctrl+Shift+6",  kPlain},
+    {"ClosingTags1", "ViewZoomIn2",   "Zoom In",                     "ViewZoomInClick",          "Ctrl++",        kPlain},
 
     // The context menu of the editor.
     {"",         "pmenu",             "",                            "pmenuPopup",               "",              kMenu},
@@ -245,7 +253,7 @@ constexpr CommandEntry kTable[] = {
 };
 
 constexpr const char* kStandardBar[] = {
-    "btnNew", "btnOpen", "btnSave", "btnSaveAs", "btnUndo", "btnCut", "btnCopy", "btnPaste", "btnFind",
+    "btnNew", "btnOpen", "btnSave", "btnSaveAs", "btnUndo", "btnRedo", "btnCut", "btnCopy", "btnPaste", "btnFind",
     "btnReplace", "btnLink", "btnImage", "btnMail", "btnHR", "btnStyle", "btnTextFile", "btnUpdate",
     "btnBrowser", "btnLivePreview", "btnPrint", kColorGridName};
 

@@ -1,4 +1,4 @@
-// Handlers of the Edit menu's clipboard and undo entries (also on the toolbar,
+// Handlers of the Edit menu's clipboard, undo and redo entries (also on the toolbar,
 // the editor's context menu and the hidden alternative shortcuts).
 #include <QAction>
 
@@ -20,6 +20,10 @@ void registerEditCommands(CommandContext& context, CommandRegistry& r)
             return;
         }
         body.undo();
+    });
+    // Nothing to redo does nothing: there is no step to tell of.
+    r.add(QStringLiteral("EditRedoClick"), [&body] {
+        if (body.canRedo()) body.redo();
     });
     r.add(QStringLiteral("EditCutClick"), [&body] { body.cut(); });
     r.add(QStringLiteral("EditCopyClick"), [&body] { body.copy(); });

@@ -20,6 +20,7 @@ OptionsForm readOptionsForm(const settings::SettingsStore& s)
     f.lowerCaseTags = s.read(user::kLowerCase);
     f.KeepSelected = s.read(user::kKeepSelected);
     f.FullCellTag = s.read(user::kFullCellTag);
+    f.closeTags = s.read(user::kCloseTags);
     f.preCustom = s.read(user::kPreCustom);
     f.custom = s.read(user::kCustomInDialog);
     f.browserPath = s.read(user::kNsPath);
@@ -64,6 +65,7 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     s.write(user::kFullCellTag, f.FullCellTag);
     s.write(user::kKeepSelected, f.KeepSelected);
     s.write(user::kLowerCase, f.lowerCaseTags);
+    s.write(user::kCloseTags, f.closeTags);
     s.write(user::kPreCustom, f.preCustom);
     s.write(user::kCustom, f.custom);
     s.write(user::kNsPath, f.browserPath);

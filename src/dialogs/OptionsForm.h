@@ -20,6 +20,7 @@ struct OptionsForm {
     bool lowerCaseTags = true;
     bool FullCellTag = true;
     bool KeepSelected = true;
+    bool closeTags = true;
     QString preImage;
     int syntaxColour = 4;  // palette index of the tag colour
     // User Info

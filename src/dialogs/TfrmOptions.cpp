@@ -132,6 +132,9 @@ QWidget* TfrmOptions::buildGeneralPage()
     grid->addWidget(chkCase_, 2, 0, 1, 2);
     grid->addWidget(chkFullCellTag_, 3, 0, 1, 2);
     grid->addWidget(chkKeepSel_, 4, 0, 1, 2);
+    chkCloseTags_ = named(new QCheckBox(tr("Complete the end tag when I type \"</\""), page), "chkCloseTags",
+                          tr("Typing \"</\" writes the end tag of the element still open"));
+    grid->addWidget(chkCloseTags_, 10, 0, 1, 2);
 
     txtPreImage_ = lineEdit(
         "txtPreImage", tr("Any text here will be placed before the image file name when dragged and dropped"), page);
@@ -165,7 +168,7 @@ QWidget* TfrmOptions::buildGeneralPage()
     grid->addWidget(lblContrast_, 9, 0, 1, 2);
 
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(10, 1);
+    grid->setRowStretch(11, 1);
     return page;
 }
 
@@ -329,6 +332,7 @@ void TfrmOptions::setForm(const OptionsForm& f)
     SyntaxClrBarClick();
     chkCase_->setChecked(f.lowerCaseTags);
     chkKeepSel_->setChecked(f.KeepSelected);
+    chkCloseTags_->setChecked(f.closeTags);
     chkFullCellTag_->setChecked(f.FullCellTag);
     txtPreCustomStr_->setText(f.preCustom);
     txtCustomStr_->setText(f.custom);
@@ -376,6 +380,7 @@ OptionsForm TfrmOptions::form() const
     f.lowerCaseTags = chkCase_->isChecked();
     f.FullCellTag = chkFullCellTag_->isChecked();
     f.KeepSelected = chkKeepSel_->isChecked();
+    f.closeTags = chkCloseTags_->isChecked();
     f.preImage = txtPreImage_->text();
     const int colour = SyntaxClrBar_->selectedIndex();
     f.syntaxColour = colour >= 0 ? colour : storedSyntaxColour_;

@@ -69,6 +69,7 @@ private:
     QCheckBox* chkCase_ = nullptr;
     QCheckBox* chkFullCellTag_ = nullptr;
     QCheckBox* chkKeepSel_ = nullptr;
+    QCheckBox* chkCloseTags_ = nullptr;
     QLineEdit* txtPreImage_ = nullptr;
     ColorGrid* SyntaxClrBar_ = nullptr;
     QLabel* lblSyntax_ = nullptr;

@@ -83,10 +83,10 @@ BodyControl::BodyControl(QWidget* parent) : QWidget(parent)
         if (lexing_ && longLineOnScreen()) useClassicStyles();
         if (longLines_->follow()) send(QsciScintillaBase::SCI_SCROLLCARET);
         if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) emit contentChanged();
-        if (updated & QsciScintillaBase::SC_UPDATE_SELECTION) emit caretMoved();
     });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTLEFT, this, [this] { emit modifiedChanged(isModified()); });
     connect(control_, &QsciScintillaBase::SCN_SAVEPOINTREACHED, this, [this] { emit modifiedChanged(isModified()); });
+    connectComforts();
     control_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(control_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { emit contextMenuRequested(control_->viewport()->mapToGlobal(at)); });
@@ -128,11 +128,16 @@ bool BodyControl::canUndo() const
 
 void BodyControl::undo()
 {
-    // The text an undo puts back comes in the default style, every byte shown,
-    // and Scintilla scrolls to it (laying its line out whole: 25 s for the
-    // 50 MB line a Replace All took away) before the undo returns. So the
-    // insertions are windowed as they happen: the one moment this editor asks
-    // for modification events.
+    replayHistory(false);
+}
+
+void BodyControl::replayHistory(bool redo)
+{
+    // The text an undo (or redo) puts back comes in the default style, every
+    // byte shown, and Scintilla scrolls to it (laying its line out whole: 25 s
+    // for the 50 MB line a Replace All took away) before the undo returns. So
+    // the insertions are windowed as they happen: the one moment this editor
+    // asks for modification events.
     const QMetaObject::Connection restored =
         connect(control_, &QsciScintillaBase::SCN_MODIFIED, this,
                 [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
@@ -140,7 +145,10 @@ void BodyControl::undo()
                         longLines_->windowEdited(position, position + length);
                 });
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, QsciScintillaBase::SC_MOD_INSERTTEXT);
-    control_->undo();
+    if (redo)
+        control_->redo();
+    else
+        control_->undo();
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
     disconnect(restored);
     markStyled();
@@ -245,6 +253,8 @@ void BodyControl::setEditorFont(const QFont& font)
     control_->setFont(font);
     // QsciScintilla::setFont copies the default style to all styles.
     applyStyles();
+    lineNumberDigits_ = -1;  // measured again
+    fitLineNumbers();
 }
 
 }  // namespace editor

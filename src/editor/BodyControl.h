@@ -11,8 +11,11 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "editor/TextView.h"
+#include "markup/TagPairs.h"
 
 class QsciLexerHTML;
 
@@ -62,6 +65,8 @@ public:
     bool canUndo() const override;
     void undo() override;
     void setUndoCollection(bool on) override;
+    bool canRedo() const override;
+    void redo() override;
     void cut() override;
     void copy() override;
     void paste() override;
@@ -133,14 +138,29 @@ public:
     // Paints now (benchmarks time the paint with the change).
     void repaintNow();
 
+    // The view's comforts (BodyControlComforts.cpp). Line numbers in a margin
+    // as wide as the largest number of the document needs, following the
+    // line count as it changes.
+    void setLineNumbers(bool on);
+    int lineNumberWidth() const;
+    // Zoom in steps of one point on every font, 0 the font's own size; the
+    // editor font itself stays as it is.
+    void zoomIn();
+    void zoomOut();
+    void zoomNormal();
+    int zoom() const;
+    // Marks the tags of a pair (an indicator drawn around them: the colours
+    // of the text stay), in place of the ones marked before; and what is
+    // marked now.
+    void markTags(std::span<const markup::Span> tags);
+    std::vector<markup::Span> markedTags() const;
+
 signals:
     // The modified flag changed (save point left or reached, or set by hand).
     void modifiedChanged(bool modified);
     // The text (or its colours) changed: told once before the next paint, not
     // at every edit.
     void contentChanged();
-    // The caret or the selection moved: told once before the next paint.
-    void caretMoved();
     // Every key pressed or released in the editor, modifier keys included,
     // before the editor handles it (the key-state flags of the tag commands).
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -150,6 +170,11 @@ signals:
     // Files were dropped on the editor (their full paths, in the drag's
     // order); the text is left as it was.
     void filesDropped(const QStringList& paths);
+    // The caret or the selection moved, an edit included: told once before
+    // the next paint.
+    void caretMoved();
+    // A character was typed (not pasted) and is in the text, the caret after it.
+    void characterTyped(int character);
 
 protected:
     // Keys sent to this widget go to the component (tests send them here).
@@ -171,6 +196,11 @@ private:
     // The document again, with style bytes (see setColoursWanted).
     void giveStyles();
     void removeConflictingKeys();
+    // Undo or redo: the text they put back goes through the long-line window.
+    void replayHistory(bool redo);
+    // The signals and margins of the comforts.
+    void connectComforts();
+    void fitLineNumbers();
     // Tells the component that no text is waiting to be styled.
     void markStyled() const;
     // BodyControlLook.cpp: every style from the theme, then the lexer's or
@@ -192,6 +222,9 @@ private:
     bool liveWanted_ = false;
     bool lexing_ = false;
     bool themed_ = false;  // until a theme is set, the component's own colours
+    bool lineNumbers_ = false;
+    int lineNumberDigits_ = 0;
+    std::vector<markup::Span> pairMarks_;  // as last marked by markTags
 };
 
 }  // namespace editor

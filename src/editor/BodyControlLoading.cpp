@@ -247,6 +247,7 @@ void BodyControl::useDocument(long document, bool styled)
     send(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0, document);  // the control's reference is the one left
     styled_ = styled;
     longLines_->setActive(styled);
+    pairMarks_.clear();  // a new document has no marks
     // The lexer belongs to the document before: the new one starts with the
     // highlighter's styles until finishLoad chooses.
     if (lexing_) {

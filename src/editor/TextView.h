@@ -45,6 +45,10 @@ public:
     virtual bool canUndo() const = 0;
     virtual void undo() = 0;
     virtual void setUndoCollection(bool on) = 0;
+    // Redo takes back an undo; any edit, and a pass that empties the undo
+    // history, forgets what there was to redo.
+    virtual bool canRedo() const = 0;
+    virtual void redo() = 0;
 
     // The clipboard and the whole selection, as the editor's own keys do them.
     virtual void cut() = 0;

@@ -54,6 +54,7 @@ Options LoadOptions(const SettingsStore& s)
     o.sideMask = s.read(user::kSideMask);
     o.FullCellTag = s.read(user::kFullCellTag);
     o.KeepSelected = s.read(user::kKeepSelected);
+    o.closeTags = s.read(user::kCloseTags);
     o.sideColour = s.read(user::kSideColour);
     o.updateTrailer = s.read(user::kCustom);
     o.keySet = s.read(user::kKeySet);

@@ -32,6 +32,8 @@ struct Options {
     bool tagCase = true;  // true: lower case
     bool KeepSelected = true;
     bool FullCellTag = true;
+    // "</" typed writes the end tag of the element still open.
+    bool closeTags = true;
     // Update stamp.
     bool showUpdate = false;
     QString updateTrailer;

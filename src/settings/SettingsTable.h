@@ -40,6 +40,8 @@ inline const FlagSetting kColorize{QStringLiteral("user"), QStringLiteral("color
 inline const FlagSetting kLowerCase{QStringLiteral("user"), QStringLiteral("case"), true};
 inline const FlagSetting kKeepSelected{QStringLiteral("user"), QStringLiteral("keepselected"), true};
 inline const FlagSetting kFullCellTag{QStringLiteral("user"), QStringLiteral("fullcelltag"), true};
+// Typing "</" writes the end tag of the element still open.
+inline const FlagSetting kCloseTags{QStringLiteral("user"), QStringLiteral("closetags"), true};
 // The update stamp. The trailer's default as the editor inserts it, and as the
 // Options dialog first shows it.
 inline const FlagSetting kShowUpdate{QStringLiteral("user"), QStringLiteral("showupdate"), false};
@@ -97,6 +99,7 @@ inline const NumberSetting kSplitterPos{QStringLiteral("window"), QStringLiteral
 inline const FlagSetting kWordWrap{QStringLiteral("window"), QStringLiteral("wordwrap"), false};
 inline const FlagSetting kTagList{QStringLiteral("window"), QStringLiteral("taglist"), false};
 inline const FlagSetting kLivePreview{QStringLiteral("window"), QStringLiteral("livepreview"), false};
+inline const FlagSetting kLineNumbers{QStringLiteral("window"), QStringLiteral("linenumbers"), true};
 }  // namespace window
 
 namespace document {

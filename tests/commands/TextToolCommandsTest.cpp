@@ -19,7 +19,8 @@ struct TextTools : testing::Test {
     testing_support::FakeCommandContext c;
 };
 
-// A tag pass that changed the text cannot be undone and marks the document
+// A tag pass that changed the text cannot be undone (nor an undo before it
+// redone) and marks the document
 // modified, so that closing asks about it; the caret ends at the end of the
 // first line and the document is coloured anew. One that changes nothing
 // leaves it unmodified; a broken tag is warned about after the work done.
@@ -35,6 +36,8 @@ TEST_F(TextTools, TagPassesCannotBeUndoneButMarkTheDocumentModified)
     for (const auto& [command, before, after, caret, caption, warnings] : rows) {
         SCOPED_TRACE(before);
         c.load(before, 3);
+        c.body().replaceSelection("x");
+        c.body().undo();  // something to redo, which the pass forgets too
         c.waitCaptions.clear();
         ui.shown.clear();
         const int colourings = c.documentColourings;
@@ -45,7 +48,8 @@ TEST_F(TextTools, TagPassesCannotBeUndoneButMarkTheDocumentModified)
             EXPECT_EQ(std::pair(c.body().caretPosition(), c.documentColourings),
                       std::pair(markup::Pos(caret), colourings + 1));
         }
-        EXPECT_EQ(std::tuple(c.body().canUndo(), c.body().isModified(), c.waitDepth()), std::tuple(false, changed, 0));
+        EXPECT_EQ(std::tuple(c.body().canUndo(), c.body().canRedo(), c.body().isModified(), c.waitDepth()),
+                  std::tuple(false, false, changed, 0));
         EXPECT_EQ(c.waitCaptions, QStringList{caption});
         ASSERT_EQ(ui.shown.size(), warnings);
         if (warnings) {

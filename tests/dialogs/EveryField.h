@@ -7,6 +7,7 @@
 // clang-format off
 inline const dialogs::OptionsForm kEveryFieldChanged{
     .sideMask = "*.a", .sideColour = 2, .lowerCaseTags = false, .FullCellTag = false, .KeepSelected = false,
+    .closeTags = false,
     .preImage = "img/", .syntaxColour = 13, .name = "N", .address = "line 1\r\nline 2", .phone = "P", .fax = "F",
     .mail = "M", .url = "U", .stampAsComment = false, .preCustom = "pre", .custom = "post", .timeFormat = 2,
     .quickTable = "<t>\r\n</t>", .quickStyle = "<s>", .quickScript = "<x>", .microsoftBrowser = true,

@@ -30,8 +30,12 @@ for image in $(grep -o '<img src="[^"]*"' "$manual" | sed 's/.*src="\(.*\)"/\1/'
 done
 # Every shortcut of the command table is in the manual, written as the manual writes keys.
 table=$(dirname "$0")/../../src/commands/CommandTable.cpp
-unnamed=$(grep -oE '"(Ctrl|Alt|Shift|F[0-9])[A-Za-z0-9+]*"' "$table" | tr -d '"' | sort -u |
-  while read -r k; do grep -qF "<kbd>${k//+/</kbd>+<kbd>}</kbd>" "$manual" || echo "$k"; done)
+# The "+" key itself ("Ctrl++") is the one "+" that joins no keys.
+unnamed=$(grep -oE '"(Ctrl|Alt|Shift|F[0-9])[A-Za-z0-9+=-]*"' "$table" | tr -d '"' | sort -u |
+  while read -r k; do
+    kbd="<kbd>${k/%++/+Plus}</kbd>" && kbd=${kbd//+/</kbd>+<kbd>}
+    grep -qF "${kbd//Plus/+}" "$manual" || echo "$k"
+  done)
 check "the manual names every shortcut${unnamed:+ (not: $unnamed)}" test -z "$unnamed"
 entry=$share/applications/quillon-pro.desktop
 check "the desktop entry passes desktop-file-validate" desktop-file-validate "$entry"

@@ -289,6 +289,8 @@ protected:
     void SetUp() override
     {
         Chromium::SetUp();
+        // The pages below are typed whole, end tags included.
+        settings::SettingsStore().write(settings::user::kCloseTags, false);
         QDir().mkpath(home() + "/site");
         writeFile("site/s.css", "p { color: rgb(1, 2, 3) }");
         // A 1x1 GIF: its natural width tells that it loaded.

@@ -1,0 +1,75 @@
+// The editor's comforts in the real main window, keys and all: the line-number
+// margin, Redo, the "</" completion, the tag-pair marks, Go to Matching Tag,
+// Select Element and zoom. Which tags pair up is tested in tests/markup.
+#include <QAbstractScrollArea>
+#include "markup/TagPairs.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+class Comforts : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        start();
+        activate();
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers held = Qt::ControlModifier | Qt::ShiftModifier)
+    {
+        QTest::keyClick(&body(), k, held);
+    }
+};
+
+// Shown at first, wide enough for the line count as it grows, hidden and
+// stored by View > Line Numbers.
+TEST_F(Comforts, LineNumberMarginFollowsTheLineCount)
+{
+    const int narrow = body().lineNumberWidth();
+    EXPECT_GT(narrow, 0);
+    type(QString(QStringLiteral("\r")).repeated(1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return body().lineNumberWidth() > narrow; }));
+    run("ViewLineNumbersClick");
+    EXPECT_EQ(std::tuple(body().lineNumberWidth(), action("ViewLineNumbers")->isChecked()), std::tuple(0, false));
+    EXPECT_FALSE(settings::SettingsStore().read(settings::window::kLineNumbers));
+}
+
+// "</" writes the end tag as an undo step of its own; Redo puts back what Undo
+// took; the pair under the caret is marked; the two tag commands move the
+// caret and widen the selection; zoom (keys and Ctrl with the wheel) leaves
+// the editor font alone; with its option off, "</" stays as typed.
+TEST_F(Comforts, KeysOfTheNewCommands)
+{
+    type(QStringLiteral("<ul><li>one</"));
+    EXPECT_EQ(text(), "<ul><li>one</li>");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), "<ul><li>one</");
+    key(Qt::Key_Z);
+    EXPECT_EQ(text(), "<ul><li>one</li>");
+    const auto pair = markup::findTagPair(text(), body().caretPosition());
+    ASSERT_TRUE(pair && pair->partner);
+    const std::vector<markup::Span> both{*pair->partner, pair->tag};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return body().markedTags() == both; }));
+    key(Qt::Key_M);
+    EXPECT_EQ(body().caretPosition(), pair->partner->start);
+    key(Qt::Key_E);
+    EXPECT_EQ(body().selectedText(), "<li>one</li>");
+    key(Qt::Key_E);
+    EXPECT_EQ(body().selectedText(), text());
+
+    const QFont font = body().editorFont();
+    key(Qt::Key_Equal, Qt::ControlModifier);
+    QWidget* view = body().findChild<QAbstractScrollArea*>()->viewport();
+    QWheelEvent wheel({9, 9}, view->mapToGlobal(QPointF(9, 9)), {}, {0, 120}, {}, Qt::ControlModifier, {}, false);
+    QApplication::sendEvent(view, &wheel);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(body().zoom(), 1);
+    key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(body().zoom(), body().editorFont()), std::pair(0, font));
+
+    settings::SettingsStore().write(settings::user::kCloseTags, false);
+    window->LoadOptions();
+    type(QStringLiteral("<p></"));  // in place of the selection
+    EXPECT_EQ(text(), "<p></");
+}
+
+}  // namespace

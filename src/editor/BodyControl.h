@@ -69,6 +69,10 @@ public:
     void ensureCaretVisible() override;
     void focus() override;
     void setTagColour(unsigned rgb) override;
+    void markProblems(const std::vector<std::pair<Pos, Pos>>& ranges) override;
+    void clearProblemMarks() override;
+    // The ranges the squiggle covers now, in order (start, length).
+    std::vector<std::pair<Pos, Pos>> problemMarks() const;
 
     // The file named on the command line, read into a document of its own on
     // another thread while the window is built (its text is what loadPieces

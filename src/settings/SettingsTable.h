@@ -90,6 +90,9 @@ inline const FlagSetting kStatusBar{QStringLiteral("window"), QStringLiteral("st
 inline const NumberSetting kSplitterPos{QStringLiteral("window"), QStringLiteral("splitterpos"), 120};
 inline const FlagSetting kWordWrap{QStringLiteral("window"), QStringLiteral("wordwrap"), false};
 inline const FlagSetting kTagList{QStringLiteral("window"), QStringLiteral("taglist"), false};
+// The page checker's panel, and whether it lists the notes on obsolete markup.
+inline const FlagSetting kCheckPanel{QStringLiteral("window"), QStringLiteral("checkpanel"), false};
+inline const FlagSetting kCheckNotes{QStringLiteral("window"), QStringLiteral("checknotes"), true};
 }  // namespace window
 
 namespace document {

@@ -25,24 +25,24 @@ struct KeptMessage {
     Severity severity;
 };
 constexpr KeptMessage kKept[] = {
-    {"MISSING_ENDTAG_BEFORE", Severity::Error},  {"MISSING_ENDTAG_FOR", Severity::Error},
-    {"DISCARDING_UNEXPECTED", Severity::Error},  {"REPEATED_ATTRIBUTE", Severity::Error},
-    {"UNKNOWN_ENTITY", Severity::Error},         {"NON_MATCHING_ENDTAG", Severity::Error},
-    {"COERCE_TO_ENDTAG", Severity::Error},       {"UNEXPECTED_ENDTAG", Severity::Error},
-    {"UNEXPECTED_ENDTAG_IN", Severity::Error},   {"TOO_MANY_ELEMENTS", Severity::Error},
-    {"TOO_MANY_ELEMENTS_IN", Severity::Error},   {"ILLEGAL_NESTING", Severity::Error},
-    {"UNEXPECTED_END_OF_FILE", Severity::Error}, {"UNEXPECTED_END_OF_FILE_ATTR", Severity::Error},
-    {"UNEXPECTED_GT", Severity::Error},          {"MALFORMED_COMMENT", Severity::Error},
-    {"MISSING_STARTTAG", Severity::Error},       {"DUPLICATE_FRAMESET", Severity::Error},
-    {"MISSING_QUOTEMARK", Severity::Error},      {"UNEXPECTED_QUOTEMARK", Severity::Error},
-    {"NESTED_EMPHASIS", Severity::Warning},      {"MISSING_SEMICOLON", Severity::Warning},
+    {"MISSING_ENDTAG_BEFORE", Severity::Error},   {"MISSING_ENDTAG_FOR", Severity::Error},
+    {"DISCARDING_UNEXPECTED", Severity::Error},   {"REPEATED_ATTRIBUTE", Severity::Error},
+    {"UNKNOWN_ENTITY", Severity::Error},          {"NON_MATCHING_ENDTAG", Severity::Error},
+    {"COERCE_TO_ENDTAG", Severity::Error},        {"UNEXPECTED_ENDTAG", Severity::Error},
+    {"UNEXPECTED_ENDTAG_IN", Severity::Error},    {"TOO_MANY_ELEMENTS", Severity::Error},
+    {"TOO_MANY_ELEMENTS_IN", Severity::Error},    {"ILLEGAL_NESTING", Severity::Error},
+    {"UNEXPECTED_END_OF_FILE", Severity::Error},  {"UNEXPECTED_END_OF_FILE_ATTR", Severity::Error},
+    {"UNEXPECTED_GT", Severity::Error},           {"MALFORMED_COMMENT", Severity::Error},
+    {"MISSING_STARTTAG", Severity::Error},        {"DUPLICATE_FRAMESET", Severity::Error},
+    {"MISSING_QUOTEMARK", Severity::Error},       {"UNEXPECTED_QUOTEMARK", Severity::Error},
+    {"NESTED_EMPHASIS", Severity::Warning},       {"MISSING_SEMICOLON", Severity::Warning},
     {"MISSING_SEMICOLON_NCR", Severity::Warning}, {"UNKNOWN_ELEMENT", Severity::Warning},
-    {"UNESCAPED_AMPERSAND", Severity::Warning},  {"INVALID_UTF8", Severity::Warning},
-    {"INVALID_NCR", Severity::Warning},          {"MISSING_DOCTYPE", Severity::Warning},
+    {"UNESCAPED_AMPERSAND", Severity::Warning},   {"INVALID_UTF8", Severity::Warning},
+    {"INVALID_NCR", Severity::Warning},           {"MISSING_DOCTYPE", Severity::Warning},
     {"MISSING_TITLE_ELEMENT", Severity::Warning}, {"NESTED_QUOTATION", Severity::Warning},
     {"BAD_CDATA_CONTENT", Severity::Warning},
 };
-constexpr const char* kDropped[] = {"MISSING_ATTRIBUTE", "OBSOLETE_ELEMENT", "REPLACING_ELEMENT",
+constexpr const char* kDropped[] = {"MISSING_ATTRIBUTE",   "OBSOLETE_ELEMENT",      "REPLACING_ELEMENT",
                                     "PROPRIETARY_ELEMENT", "PROPRIETARY_ATTRIBUTE", "TRIM_EMPTY_ELEMENT"};
 
 std::optional<Severity> severityOf(const char* key, TidyReportLevel level)
@@ -69,8 +69,8 @@ Bool TIDY_CALL collect(TidyMessage message)
     auto* collection = static_cast<Collection*>(tidyGetAppData(tidyGetMessageDoc(message)));
     const auto severity = severityOf(tidyGetMessageKey(message), tidyGetMessageLevel(message));
     if (severity && static_cast<int>(collection->found.size()) < kMostMarkupProblems)
-        collection->found.push_back({tidyGetMessageLine(message), tidyGetMessageColumn(message), *severity,
-                                     tidyGetMessageDefault(message)});
+        collection->found.push_back(
+            {tidyGetMessageLine(message), tidyGetMessageColumn(message), *severity, tidyGetMessageDefault(message)});
     return no;  // nothing goes to the library's own error output
 }
 

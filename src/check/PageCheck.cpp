@@ -32,28 +32,28 @@ bool isOneOf(std::string_view word, const char* const (&words)[N])
 }
 
 constexpr const char* kObsoleteElements[] = {
-    "acronym", "applet", "basefont", "bgsound", "big",     "blink",  "center",    "dir",  "font",
-    "frame",   "frameset", "isindex", "keygen",  "listing", "marquee", "multicol", "nobr", "noembed",
-    "noframes", "plaintext", "rb",    "rtc",     "spacer",  "strike", "tt",        "xmp"};
-constexpr const char* kObsoleteAttributes[] = {
-    "alink",      "background", "bgcolor",     "cellpadding", "cellspacing", "clear",        "compact",
-    "frameborder", "hspace",    "language",    "link",        "marginheight", "marginwidth", "noshade",
-    "nowrap",     "scrolling",  "text",        "valign",      "vlink",       "vspace"};
+    "acronym",  "applet",    "basefont", "bgsound", "big",     "blink",   "center",   "dir",  "font",
+    "frame",    "frameset",  "isindex",  "keygen",  "listing", "marquee", "multicol", "nobr", "noembed",
+    "noframes", "plaintext", "rb",       "rtc",     "spacer",  "strike",  "tt",       "xmp"};
+constexpr const char* kObsoleteAttributes[] = {"alink",     "background",   "bgcolor",     "cellpadding", "cellspacing",
+                                               "clear",     "compact",      "frameborder", "hspace",      "language",
+                                               "link",      "marginheight", "marginwidth", "noshade",     "nowrap",
+                                               "scrolling", "text",         "valign",      "vlink",       "vspace"};
 // Elements that take no end tag, or may leave it out: not counted in the nesting.
 constexpr const char* kUnnested[] = {
-    "area", "base", "br",    "col",   "embed", "hr",    "img",   "input", "link",  "meta",     "param",
-    "source", "track", "wbr", "basefont", "frame", "keygen", "p",  "li",    "dt",    "dd",       "option",
-    "optgroup", "tr", "td",  "th",    "thead", "tbody", "tfoot", "colgroup", "rt", "rp", "html", "head", "body"};
+    "area",  "base", "br",       "col",   "embed",  "hr",       "img", "input", "link", "meta",   "param",    "source",
+    "track", "wbr",  "basefont", "frame", "keygen", "p",        "li",  "dt",    "dd",   "option", "optgroup", "tr",
+    "td",    "th",   "thead",    "tbody", "tfoot",  "colgroup", "rt",  "rp",    "html", "head",   "body"};
 
 // The attributes that name another file, by element.
 struct TargetAttribute {
     const char* element;
     const char* attribute;
 };
-constexpr TargetAttribute kTargets[] = {
-    {"a", "href"},      {"area", "href"},  {"link", "href"},  {"img", "src"},    {"script", "src"},
-    {"frame", "src"},   {"iframe", "src"}, {"embed", "src"},  {"source", "src"}, {"input", "src"},
-    {"audio", "src"},   {"video", "src"},  {"track", "src"},  {"object", "data"}};
+constexpr TargetAttribute kTargets[] = {{"a", "href"},     {"area", "href"},  {"link", "href"},  {"img", "src"},
+                                        {"script", "src"}, {"frame", "src"},  {"iframe", "src"}, {"embed", "src"},
+                                        {"source", "src"}, {"input", "src"},  {"audio", "src"},  {"video", "src"},
+                                        {"track", "src"},  {"object", "data"}};
 
 bool isHtmlFileName(const QString& name)
 {
@@ -123,9 +123,9 @@ public:
 
     std::vector<Problem> run()
     {
-        scanTags(text_, [this](const Tag& tag) { return visit(tag); }, [this](size_t at) {
-            add(at, 1, Severity::Error, "\"<\" starts no tag: write &lt; for a \"<\" in text");
-        });
+        scanTags(
+            text_, [this](const Tag& tag) { return visit(tag); },
+            [this](size_t at) { add(at, 1, Severity::Error, "\"<\" starts no tag: write &lt; for a \"<\" in text"); });
         checkSamePageFragments();
         if (isCancelled()) return {};
         if (text_.size() > kLargestMarkupCheck) {
@@ -163,8 +163,7 @@ private:
         if (isCancelled()) return false;
         countNesting(tag);
         if (tag.isEnd) return true;
-        if (isOneOf(tag.name, kObsoleteElements))
-            addAt(tag, Severity::Note, "<" + tag.name + "> is obsolete in HTML5");
+        if (isOneOf(tag.name, kObsoleteElements)) addAt(tag, Severity::Note, "<" + tag.name + "> is obsolete in HTML5");
         for (const Attribute& a : tag.attributes)
             if (isOneOf(a.name, kObsoleteAttributes))
                 addAt(a, Severity::Note, "the " + a.name + " attribute is obsolete in HTML5");
@@ -298,9 +297,12 @@ private:
 const char* severityName(Severity severity)
 {
     switch (severity) {
-        case Severity::Error: return "error";
-        case Severity::Warning: return "warning";
-        case Severity::Note: return "note";
+        case Severity::Error:
+            return "error";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Note:
+            return "note";
     }
     return "error";
 }

@@ -14,11 +14,11 @@
 namespace check {
 
 struct Attribute {
-    std::string name;         // lower case
-    std::string_view value;   // as written, without quotes
-    size_t nameAt = 0;        // where the name starts
-    size_t end = 0;           // one past the value (and its closing quote)
-    size_t valueAt = 0;       // where the value starts (nameAt + name length when none)
+    std::string name;        // lower case
+    std::string_view value;  // as written, without quotes
+    size_t nameAt = 0;       // where the name starts
+    size_t end = 0;          // one past the value (and its closing quote)
+    size_t valueAt = 0;      // where the value starts (nameAt + name length when none)
 };
 
 struct Tag {

@@ -154,8 +154,8 @@ int runCheck(int argc, char** argv)
         } else if (word == kNoNotes) {
             options.notes = false;
         } else {
-            put(stderr, QStringLiteral("tagsmith --check: unknown option %1\n\n").arg(QString::fromUtf8(word)) +
-                            checkUsage());
+            put(stderr,
+                QStringLiteral("tagsmith --check: unknown option %1\n\n").arg(QString::fromUtf8(word)) + checkUsage());
             return 2;
         }
     }

@@ -69,8 +69,9 @@ void registerCheckCommands(CommandContext& context, CommandRegistry& registry)
 {
     // Lives as long as the window's handlers that use it.
     auto dock = std::make_shared<CheckDock>(context);
-    registry.addToggle(QStringLiteral("ToolsCheckClick"), [dock] { dock->setShown(!dock->shown()); },
-                       [dock] { return dock->shown(); });
+    registry.addToggle(
+        QStringLiteral("ToolsCheckClick"), [dock] { dock->setShown(!dock->shown()); },
+        [dock] { return dock->shown(); });
     registry.add(QStringLiteral("ToolsNextProblemClick"), [dock] { dock->step(+1); });
     registry.add(QStringLiteral("ToolsPrevProblemClick"), [dock] { dock->step(-1); });
     if (settings::SettingsStore().read(settings::window::kCheckPanel)) dock->setShown(true);

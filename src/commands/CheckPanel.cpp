@@ -33,8 +33,8 @@ CheckPanel::CheckPanel(editor::TextView& body, std::function<QString()> pagePath
       summary_(new QLabel(this))
 {
     setObjectName(QStringLiteral("CheckPanel"));
-    list_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Column"), QStringLiteral("Severity"),
-                            QStringLiteral("Message")});
+    list_->setHeaderLabels(
+        {QStringLiteral("Line"), QStringLiteral("Column"), QStringLiteral("Severity"), QStringLiteral("Message")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);  // thousands of rows stay quick
     list_->header()->setStretchLastSection(true);

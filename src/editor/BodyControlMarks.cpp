@@ -14,7 +14,7 @@ constexpr long kProblemRed = 0x2020E0;  // Scintilla colours are 0xBBGGRR
 
 }  // namespace
 
-void BodyControl::markProblems(const std::vector<std::pair<Pos, Pos>>& ranges)
+void BodyControl::markProblems(const std::vector<std::pair<markup::Pos, markup::Pos>>& ranges)
 {
     clearProblemMarks();
     send(QsciScintillaBase::SCI_INDICSETSTYLE, kProblemIndicator, QsciScintillaBase::INDIC_SQUIGGLE);
@@ -25,7 +25,8 @@ void BodyControl::markProblems(const std::vector<std::pair<Pos, Pos>>& ranges)
     int lastLine = -1;
     for (const auto& [start, length] : ranges) {
         send(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), std::max<long>(length, 1));
-        const int line = static_cast<int>(send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start)));
+        const int line =
+            static_cast<int>(send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start)));
         if (line != lastLine) send(QsciScintillaBase::SCI_MARKERADD, static_cast<unsigned long>(line), kProblemMarker);
         lastLine = line;
     }
@@ -41,9 +42,9 @@ void BodyControl::clearProblemMarks()
     send(QsciScintillaBase::SCI_SETMARGINWIDTHN, kProblemMargin, 0);
 }
 
-std::vector<std::pair<Pos, Pos>> BodyControl::problemMarks() const
+std::vector<std::pair<markup::Pos, markup::Pos>> BodyControl::problemMarks() const
 {
-    std::vector<std::pair<Pos, Pos>> ranges;
+    std::vector<std::pair<markup::Pos, markup::Pos>> ranges;
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     for (long p = 0; p < length;) {
         const long end = send(QsciScintillaBase::SCI_INDICATOREND, kProblemIndicator, p);

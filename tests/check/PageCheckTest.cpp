@@ -91,12 +91,13 @@ TEST(PageCheck, FindsTargetsThatPointNowhereOnDisk)
     writeFile("site/img/Logo.png", png(20, 10));
     writeFile("site/other.html", "<p id=\"sec\">s</p><a name=\"old\">o</a>");
     writeFile("site/sub/dir/.keep", "");
-    const std::string page = "<a href=\"other.html#sec\">1</a><a href=\"other.html#old\">2</a>\n"
-                             "<a href=\"other.html#gone\">3</a><a href=\"missing.html\">4</a>\n"
-                             "<img src=\"img/logo.png\" alt=\"\"><img src=\"img/Logo.png\" alt=\"\" width=20 height=12>\n"
-                             "<link rel=stylesheet href=\"style.css?v=2\"><script src=\"js/a.js\"></script>\n"
-                             "<a href=\"https://example.org/none\">5</a><a href=\"mailto:a@b\">6</a>\n"
-                             "<a href=\"sub/dir/\">7</a><iframe src=\"sub/x%20y.html\"></iframe>\n";
+    const std::string page =
+        "<a href=\"other.html#sec\">1</a><a href=\"other.html#old\">2</a>\n"
+        "<a href=\"other.html#gone\">3</a><a href=\"missing.html\">4</a>\n"
+        "<img src=\"img/logo.png\" alt=\"\"><img src=\"img/Logo.png\" alt=\"\" width=20 height=12>\n"
+        "<link rel=stylesheet href=\"style.css?v=2\"><script src=\"js/a.js\"></script>\n"
+        "<a href=\"https://example.org/none\">5</a><a href=\"mailto:a@b\">6</a>\n"
+        "<a href=\"sub/dir/\">7</a><iframe src=\"sub/x%20y.html\"></iframe>\n";
     expectProblems(kHead + page + "</body></html>", QDir::current().absoluteFilePath("site/page.html"),
                    {{4, 4, Severity::Error, "no id or name \"gone\" in \"other.html\"", "href=\"other.html#gone\""},
                     {4, 35, Severity::Error, "\"missing.html\" does not exist", "href=\"missing.html\""},
@@ -109,7 +110,8 @@ TEST(PageCheck, FindsTargetsThatPointNowhereOnDisk)
 
 TEST(PageCheck, ReadsImageSizesFromTheirHeaders)
 {
-    const std::string vp8x = std::string("RIFF\0\0\0\0WEBPVP8X", 16) + std::string(8, '\0') + std::string("\x3f\0\0\x1d\0\0", 6);
+    const std::string vp8x =
+        std::string("RIFF\0\0\0\0WEBPVP8X", 16) + std::string(8, '\0') + std::string("\x3f\0\0\x1d\0\0", 6);
     const std::string vp8l = std::string("RIFF\0\0\0\0WEBPVP8L\0\0\0\0\x2f", 21) + std::string("\x3f\x40\x07\0", 4);
     const std::string jpeg = std::string("\xFF\xD8\xFF\xE0\0\x04xx\xFF\xC0\0\x11\x08\0\x1d\0\x40", 19);
     const struct {

@@ -1,6 +1,7 @@
 // --check: the pages found, checked on every core, reported in the order found.
 #include "cli/Check.h"
 
+#include <sched.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -126,7 +127,12 @@ QStringList pagesToCheck(const QStringList& paths, const QStringList& sideMaskPa
 
 void onEveryCore(int count, const std::function<void(int)>& job)
 {
-    const int workers = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, std::max(count, 1));
+    // The cores this process may use (taskset narrows them), not all the machine has.
+    cpu_set_t cores;
+    const int usable = sched_getaffinity(0, sizeof cores, &cores) == 0
+                           ? CPU_COUNT(&cores)
+                           : static_cast<int>(std::thread::hardware_concurrency());
+    const int workers = std::clamp(usable, 1, std::max(count, 1));
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int i; (i = next.fetch_add(1)) < count;) job(i);

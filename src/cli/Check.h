@@ -21,7 +21,8 @@ int runCheck(int argc, char** argv);
 // side mask lists, recursively, in name order.
 QStringList pagesToCheck(const QStringList& paths, const QStringList& sideMaskPatterns);
 
-// Runs job(i) for i in [0, count) on every core; each index once.
+// Runs job(i) for i in [0, count) on every core the process may use; each
+// index once, in no particular order.
 void onEveryCore(int count, const std::function<void(int)>& job);
 
 QString checkUsage();

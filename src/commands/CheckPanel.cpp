@@ -38,6 +38,10 @@ CheckPanel::CheckPanel(editor::TextView& body, std::function<QString()> pagePath
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);  // thousands of rows stay quick
     list_->header()->setStretchLastSection(true);
+    // Numbers and a word: narrow columns, the message takes the rest.
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (const auto& [column, digits] : {std::pair(0, 7), std::pair(1, 7), std::pair(2, 10)})
+        list_->header()->resizeSection(column, digit * digits);
     notes_->setChecked(settings::SettingsStore().read(settings::window::kCheckNotes));
     auto* bar = new QHBoxLayout;
     bar->addWidget(summary_, 1);
@@ -65,6 +69,12 @@ CheckPanel::CheckPanel(editor::TextView& body, std::function<QString()> pagePath
         checkedText_.clear();  // the same text, checked for other things
         if (following_) startCheck();
     });
+}
+
+QSize CheckPanel::sizeHint() const
+{
+    // About six rows below the editor, which keeps most of the height.
+    return {QWidget::sizeHint().width(), list_->sizeHintForRow(0) * 6 + summary_->sizeHint().height() * 3};
 }
 
 CheckPanel::~CheckPanel()

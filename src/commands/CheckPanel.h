@@ -35,6 +35,7 @@ public:
 
     CheckPanel(editor::TextView& body, std::function<QString()> pagePath, QWidget* parent = nullptr);
     ~CheckPanel() override;
+    QSize sizeHint() const override;
 
     // Starts following the text (a check at once) or stops and clears the marks.
     void follow(bool on);

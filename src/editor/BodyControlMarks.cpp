@@ -30,7 +30,7 @@ void BodyControl::markProblems(const std::vector<std::pair<markup::Pos, markup::
         if (line != lastLine) send(QsciScintillaBase::SCI_MARKERADD, static_cast<unsigned long>(line), kProblemMarker);
         lastLine = line;
     }
-    const int width = static_cast<int>(send(QsciScintillaBase::SCI_TEXTHEIGHT, 0));
+    const int width = static_cast<int>(send(QsciScintillaBase::SCI_TEXTHEIGHT, 0)) * 2 / 3;
     send(QsciScintillaBase::SCI_SETMARGINWIDTHN, kProblemMargin, ranges.empty() ? 0 : width);
 }
 

@@ -42,10 +42,9 @@ void describe(QCommandLineParser& parser)
 QString usage(const QCommandLineParser& parser)
 {
     return parser.helpText() + QLatin1Char('\n') + cli::batchUsage() + QLatin1Char('\n') + cli::checkUsage() +
-           QStringLiteral("\nFiles:\n  ") +
-           QStringLiteral("Manual (Help > Contents, F1): ") + files::helpFilePath(settings::ProgramFolder()) +
-           QStringLiteral("\n  Settings: ") + settings::SettingsStore::pathOf(QStringLiteral("Quillon")) +
-           QLatin1Char('\n');
+           QStringLiteral("\nFiles:\n  ") + QStringLiteral("Manual (Help > Contents, F1): ") +
+           files::helpFilePath(settings::ProgramFolder()) + QStringLiteral("\n  Settings: ") +
+           settings::SettingsStore::pathOf(QStringLiteral("Quillon")) + QLatin1Char('\n');
 }
 
 }  // namespace

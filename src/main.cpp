@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "cli/Batch.h"
+#include "cli/Check.h"
 #include "cli/CommandLine.h"
 #include "editor/LargeBlocks.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     editor::setUpMemoryForLargeDocuments();
     // The text tools on files: no window, no display.
     if (cli::isBatchCommandLine(argc, argv)) return cli::runBatch(argc, argv);
+    if (cli::isCheckCommandLine(argc, argv)) return cli::runCheck(argc, argv);
     if (const auto answered = cli::answerInformationOptions(argc, argv)) return *answered;
     cli::SplitArguments words = cli::splitAtDashes(argc, argv);
     int qtArgc = static_cast<int>(words.forQt.size()) - 1;

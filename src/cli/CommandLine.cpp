@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cli/Batch.h"
+#include "cli/Check.h"
 #include "files/UserTools.h"
 #include "settings/Options.h"
 #include "settings/SettingsStore.h"
@@ -40,10 +41,10 @@ void describe(QCommandLineParser& parser)
 
 QString usage(const QCommandLineParser& parser)
 {
-    return parser.helpText() + QLatin1Char('\n') + cli::batchUsage() + QStringLiteral("\nFiles:\n  ") +
-           QStringLiteral("Manual (Help > Contents, F1): ") + files::helpFilePath(settings::ProgramFolder()) +
-           QStringLiteral("\n  Settings: ") + settings::SettingsStore::pathOf(QStringLiteral("Quillon")) +
-           QLatin1Char('\n');
+    return parser.helpText() + QLatin1Char('\n') + cli::batchUsage() + QLatin1Char('\n') + cli::checkUsage() +
+           QStringLiteral("\nFiles:\n  ") + QStringLiteral("Manual (Help > Contents, F1): ") +
+           files::helpFilePath(settings::ProgramFolder()) + QStringLiteral("\n  Settings: ") +
+           settings::SettingsStore::pathOf(QStringLiteral("Quillon")) + QLatin1Char('\n');
 }
 
 }  // namespace
@@ -57,7 +58,7 @@ QStringList commandLineOptions()
 {
     QStringList options;
     for (std::string_view ask : kAsks) options << QString::fromLatin1(ask);
-    return options << QStringLiteral("--") << cli::batchOptions();
+    return options << QStringLiteral("--") << cli::batchOptions() << cli::checkOptions();
 }
 
 QString helpText()

@@ -37,6 +37,8 @@ void registerCustomCommands(CommandContext& context, CommandRegistry& registry);
 void registerSideCommands(CommandContext& context, CommandRegistry& registry);
 // GeneratorCommands.cpp
 void registerGeneratorCommands(CommandContext& context, CommandRegistry& registry);
+// Tools > Check Page, Next Problem, Previous Problem.
+void registerCheckCommands(CommandContext& context, CommandRegistry& registry);
 
 // A right click in `body` on a selected colour code (six hexadecimal digits
 // followed by a double quote) opens the colour finder on that colour; true
@@ -60,6 +62,7 @@ inline void registerAllCommands(CommandContext& context, CommandRegistry& regist
     registerCustomCommands(context, registry);
     registerSideCommands(context, registry);
     registerGeneratorCommands(context, registry);
+    registerCheckCommands(context, registry);
 }
 
 }  // namespace commands

@@ -78,6 +78,10 @@ public:
     void setTagColour(unsigned rgb) override;
     void setThemeColours(const ThemeColours& colours) override;
     void setLiveColouring(bool on) override;
+    void markProblems(const std::vector<std::pair<Pos, Pos>>& ranges) override;
+    void clearProblemMarks() override;
+    // The ranges the squiggle covers now, in order (start, length).
+    std::vector<std::pair<Pos, Pos>> problemMarks() const;
 
     // The file named on the command line, read into a document of its own on
     // another thread while the window is built (its text is what loadPieces

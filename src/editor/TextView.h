@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "markup/TextEditor.h"
 #include "storage/DocumentFile.h"
@@ -63,6 +65,12 @@ public:
 
     // The keyboard focus.
     virtual void focus() = 0;
+
+    // The page checker's marks: a squiggle under each range (start, length)
+    // and a mark in the margin beside its line. Marking again replaces them;
+    // clearing hides the margin again.
+    virtual void markProblems(const std::vector<std::pair<Pos, Pos>>& ranges) = 0;
+    virtual void clearProblemMarks() = 0;
 
     // Colour of the tag style (0xRRGGBB); the default style keeps the text colour.
     virtual void setTagColour(unsigned rgb) = 0;

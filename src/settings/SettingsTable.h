@@ -100,6 +100,9 @@ inline const FlagSetting kWordWrap{QStringLiteral("window"), QStringLiteral("wor
 inline const FlagSetting kTagList{QStringLiteral("window"), QStringLiteral("taglist"), false};
 inline const FlagSetting kLivePreview{QStringLiteral("window"), QStringLiteral("livepreview"), false};
 inline const FlagSetting kLineNumbers{QStringLiteral("window"), QStringLiteral("linenumbers"), true};
+// The page checker's panel, and whether it lists the notes on obsolete markup.
+inline const FlagSetting kCheckPanel{QStringLiteral("window"), QStringLiteral("checkpanel"), false};
+inline const FlagSetting kCheckNotes{QStringLiteral("window"), QStringLiteral("checknotes"), true};
 }  // namespace window
 
 namespace document {

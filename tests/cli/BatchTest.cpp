@@ -112,6 +112,8 @@ TEST(Batch, ReportsWhatBecameOfEachFile)
         {{QString::fromUtf8("--replace=x=>\u65E5"), "page.html"}, 1, totals(0, 0, 1), page, "Windows-1252"},
         {{"--tags-lower", "--output", "out", "page.html"}, 1, totals(0, 0, 1), page, eisdir},
         {{"--tags-lower", "bad16.html"}, 1, totals(0, 0, 1), page, "bad16.html: failed: This file begins with"},
+        // Named twice: converted twice, one run after the other, never at once.
+        {{"--replace=a=>aa", "page.html", "./page.html"}, 0, totals(2, 0, 0), "<P>Caaaaf\xE9 x</P>\n", "./page.html"},
         {{"--tags-lower"}, 2, "", page, "no file"},
         {{"--tags-sideways", "page.html"}, 2, "", page, "--tags-sideways"},
     };

@@ -60,6 +60,22 @@ void BodyControl::applyStyles()
         }
     }
     send(QsciScintillaBase::SCI_STYLECLEARALL);
+    if (themed_) {
+        // The margins (line numbers, problem marks) on a shade of the paper,
+        // their numbers between paper and text: readable on a dark paper too.
+        const auto mix = [](unsigned a, unsigned b, int percentOfB) {
+            unsigned out = 0;
+            for (int shift : {0, 8, 16}) {
+                const unsigned x = (a >> shift) & 0xFF, y = (b >> shift) & 0xFF;
+                out |= ((x * (100 - percentOfB) + y * percentOfB) / 100) << shift;
+            }
+            return out;
+        };
+        send(QsciScintillaBase::SCI_STYLESETBACK, QsciScintillaBase::STYLE_LINENUMBER,
+             bgr(mix(theme_.paper, theme_.text, 8)));
+        send(QsciScintillaBase::SCI_STYLESETFORE, QsciScintillaBase::STYLE_LINENUMBER,
+             bgr(mix(theme_.paper, theme_.text, 55)));
+    }
     if (lexing_) {
         for (int style = 0; style < kLexerStyles; ++style)
             if (!lexer_->description(style).isEmpty())

@@ -1,6 +1,6 @@
 // The window's arrangement: the stored state of a first start, the view
-// toggles and what they store, the side panel and its splitter, word wrap,
-// the editor font, and the status bar.
+// toggles and what they store, the side panel and its splitter, the editor
+// font, and the status bar.
 #include <QFontDialog>
 #include <QLabel>
 #include <QMouseEvent>
@@ -151,23 +151,6 @@ TEST_F(LayoutTest, TheSidePanelsWidthFollowsTheSplitter)
     const int dragged = window->sidePanel()->width();
     EXPECT_TRUE(window->close());
     EXPECT_EQ(settings::SettingsStore().read(window::kSplitterPos), dragged);
-}
-
-TEST_F(LayoutTest, WordWrapKeepsTheView)
-{
-    std::string lines;
-    for (int i = 0; i < 300; ++i) lines += std::string(200, 'a' + i % 26) + "\r\n";
-    start();
-    body().loadText(lines);
-    body().setSelection(120 * 202 + 7, 0);
-    body().scrollToDocumentLine(110);
-    for (const bool on : {true, false}) {
-        run("EditWrapClick");
-        EXPECT_EQ(std::tuple(window->layout().wordWrapOn(), checked("EditWrap"), stored(window::kWordWrap)),
-                  std::tuple(on, on, on));
-        EXPECT_EQ(std::pair(body().caretPosition(), body().firstVisibleDocumentLine()),
-                  std::pair(markup::Pos(120 * 202 + 7), 110));
-    }
 }
 
 // Bold and italic are stored only when the font has no other style.

@@ -61,15 +61,3 @@ TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
     EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), path, QString(), QString()}));
     EXPECT_EQ(action("mru2")->text(), QStringLiteral("&2 ") + path);
 }
-
-// The menu shows each recent file once, in its later place.
-TEST_F(MainWindowTest, TheMenuShowsEachRecentFileOnce)
-{
-    const QString a = writeFile(QStringLiteral("a.html"), "a"), b = writeFile(QStringLiteral("b.html"), "b");
-    storeSlots({a, b, a, QString()});
-    start();
-    QStringList shown;
-    for (const char* entry : {"mru1", "mru2", "mru3", "mru4", "mruline"})
-        if (action(entry)->isVisible()) shown << action(entry)->text();
-    EXPECT_EQ(shown, QStringList({"&2 " + b, "&3 " + a, QString()}));
-}

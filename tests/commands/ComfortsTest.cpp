@@ -7,13 +7,8 @@
 
 namespace {
 
-class Comforts : public MainWindowTest {
+class Comforts : public ActiveWindowTest {
 protected:
-    void SetUp() override
-    {
-        start();
-        activate();
-    }
     void key(Qt::Key k, Qt::KeyboardModifiers held = Qt::ControlModifier | Qt::ShiftModifier)
     {
         QTest::keyClick(&body(), k, held);

@@ -136,21 +136,6 @@ TEST_F(LongReplaceAll, EscInTheProgressDialogCancelsIt)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// The line grown to twice its size still shows only the window around the
-// caret, and so does the line an undo puts back.
-TEST_F(LongReplaceAll, ALineItGrowsKeepsItsWindow)
-{
-    dialogs::ReplaceDialog& dlg = openReplace("a", "bb");
-    press(Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }));
-    const Pos end = body().length();
-    EXPECT_EQ(std::pair(end, body().caretPosition()), std::pair(Pos(2 * page.size()), end));
-    EXPECT_TRUE(body().isShown(end - 1) && !body().isShown(end / 2));
-    body().undo();
-    EXPECT_EQ(body().text(), page);
-    EXPECT_FALSE(body().isShown(Pos(page.size()) / 2));
-}
-
 TEST_F(FindCommands, OpeningAnotherDocumentClearsTheSearchTexts)
 {
     body().loadText("abc abc");

@@ -9,13 +9,11 @@
 #include "settings/Themes.h"
 #include "support/MainWindowFixture.h"
 
-using Look = MainWindowTest;
+using Look = ActiveWindowTest;
 
 TEST_F(Look, DesktopKeysDarkDesktopAndColourAsYouType)
 {
     using settings::ThemeChoice;
-    start();
-    activate();
     const auto storeLook = [this](ThemeChoice theme, bool liveColour) {
         settings::SettingsStore store;
         store.write(settings::user::kKeySet, 1);

@@ -11,13 +11,8 @@
 
 namespace {
 
-class Shortcuts : public MainWindowTest {
+class Shortcuts : public ActiveWindowTest {
 protected:
-    void SetUp() override
-    {
-        start();
-        activate();
-    }
     void clickButton(const char* name, Qt::KeyboardModifiers held = {})
     {
         QTest::mouseClick(window->findChild<QToolButton*>(QString::fromLatin1(name)), Qt::LeftButton, held);

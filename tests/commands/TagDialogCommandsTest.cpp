@@ -11,13 +11,8 @@
 
 namespace {
 
-class TagDialogCommands : public MainWindowTest {
+class TagDialogCommands : public ActiveWindowTest {
 protected:
-    void SetUp() override
-    {
-        start();
-        activate();
-    }
     static int click(QDialog& dialog, const char* button)
     {
         dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();

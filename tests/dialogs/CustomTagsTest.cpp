@@ -1,8 +1,6 @@
 // Custom pairs and tag list entries on the headless editor, one row per case;
-// the list file's lines, encodings and failures; the tag list window's place,
-// always-on-top state and list editor. (The button editor: CustomCommandsTest.)
-
-#include <QScreen>
+// the list file's lines, encodings and failures; the tag list window's list
+// editor. (The button editor: CustomCommandsTest.)
 
 #include "dialogs/CustomButtons.h"
 #include "dialogs/MultiLineField.h"
@@ -132,22 +130,6 @@ protected:
     QWidget main;
     dialogs::TfrmTags* tags = nullptr;  // owned by main
 };
-
-// At first at the screen's right edge, its frame (guessed before it is known)
-// on it, and on top; the switch is kept.
-TEST_F(TagWindow, FirstOpensOnTopAtTheScreensEdge)
-{
-    open();
-    const QRect screen = main.screen()->geometry(), frame = tags->frameGeometry();
-    EXPECT_TRUE(screen.contains(frame));
-    EXPECT_NEAR(frame.right(), screen.right(), 8);
-    EXPECT_EQ(std::tuple(tags->y(), tags->size()), std::tuple(main.y(), QSize(120, main.height())));
-    EXPECT_TRUE(tags->staysOnTop());
-    tags->mnuTopClick();
-    delete tags;
-    open();
-    EXPECT_FALSE(tags->staysOnTop() || tags->findChild<QAction*>("mnuTop")->isChecked());
-}
 
 // The list editor takes more than 25 lines; the list shows the file
 // afterwards. A file that cannot be written is reported, the list keeping

@@ -1,7 +1,6 @@
 // The tag builder dialogs as the author drives them, with real keys: the
-// first focus and the tab order, Return and Esc, warnings, the image dialog's
-// link box, the font dialog's fold-out and the colour finder.
-#include <QCheckBox>
+// first focus and the tab order, Return and Esc, warnings, the font dialog's
+// fold-out and the colour finder.
 #include <QClipboard>
 #include <QLabel>
 
@@ -98,24 +97,6 @@ TEST_F(DialogKeys, AWarningLeavesTheDialogOpen)
     press(Qt::Key_Return);
     EXPECT_EQ(ui.texts(), QStringList{QString(anchorElement({"x", "", ""}, true).warning)});
     EXPECT_TRUE(dialog->isVisible());
-}
-
-TEST_F(DialogKeys, AKeyInTheImagesLinkFieldTicksItsBox)
-{
-    open(std::make_unique<TfrmImage>(true));
-    child("txtLink")->setFocus();
-    press(Qt::Key_End);
-    EXPECT_TRUE(child<QCheckBox>("chkLink")->isChecked());
-}
-
-TEST_F(DialogKeys, TheStyleSheetsBrowseTakesTheFileNameAlone)
-{
-    open(std::make_unique<TfrmStyle>("/srv/site", true));
-    ui.fileName("/srv/site/css/main.css");
-    child("btnBrowse")->setFocus();
-    press(Qt::Key_Space);
-    EXPECT_EQ(ui.lastFolder, "/srv/site");
-    EXPECT_EQ(child<QLineEdit>("txtStyle")->text(), "main.css");
 }
 
 // The custom colour folds the dialog out about its centre and back; the

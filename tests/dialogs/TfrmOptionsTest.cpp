@@ -1,7 +1,6 @@
 // The Options dialog as the user drives it: its fields showing and returning
 // every value of the form, real key presses for the page keys, Return and
-// Esc; the colour sample; the length limit of the snippet fields; the program
-// browse buttons.
+// Esc; the colour sample; the length limit of the snippet fields.
 #include <QComboBox>
 #include <QLabel>
 #include <QTabWidget>
@@ -146,39 +145,6 @@ TEST_F(OptionsDialog, SnippetFieldsTakeAtMost1024StoredCharacters)
     script->setStoredText(QString(1100, 'y'));
     QTest::keyClicks(script, "z");
     EXPECT_EQ(script->storedText(), QString(1100, 'y'));
-}
-
-// A tool's Browse starts at its program and takes only programs.
-TEST_F(OptionsDialog, ToolBrowseTakesOnlyPrograms)
-{
-    testing_support::ScriptedInteraction ui;
-    const QString program = QDir::currentPath() + "/tool.sh", text = QDir::currentPath() + "/notes.txt";
-    for (const QString& path : {program, text}) ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    open();
-    auto* field = child<QLineEdit>("txtUserTool3");
-    field->setText("/somewhere/old");
-    for (const QString& chosen : {program, text}) {
-        ui.fileName(chosen);
-        child<QPushButton>("BrowseUser3")->click();
-    }
-    EXPECT_EQ(ui.lastFolder, program);
-    EXPECT_EQ(field->text(), program);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
-}
-
-// No caption or hint keeps a misspelling the dialog once had.
-TEST_F(OptionsDialog, NoCaptionKeepsAnOldMisspelling)
-{
-    open();
-    QStringList texts;
-    for (const QWidget* w : dialog->findChildren<QWidget*>()) {
-        texts << w->toolTip();
-        if (const auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
-    }
-    const QString all = texts.join(u'\n');
-    for (const char* wrong : {"ytnax", "preceed"}) EXPECT_FALSE(all.contains(wrong, Qt::CaseInsensitive)) << wrong;
 }
 
 }  // namespace

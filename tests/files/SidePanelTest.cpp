@@ -1,9 +1,7 @@
 // The side panel: the file mask as users expect it, and the files it lists.
 
 #include <QAbstractItemModel>
-#include <QFileSystemModel>
 #include <QListView>
-#include <QTreeView>
 
 #include "files/SidePanel.h"
 
@@ -60,19 +58,4 @@ TEST(SidePanel, ListsTheFilesTheMaskMatches)
     EXPECT_TRUE(shows({"Index.HTML", "page.htm", "saved.html"}));
     EXPECT_FALSE(panel.setFolder(dir + QStringLiteral("/missing")));
     EXPECT_EQ(panel.folder(), dir);
-}
-
-// Folders chosen in a row: both lists follow the last one.
-TEST(SidePanel, FollowsTheLastFolderChosen)
-{
-    QDir().mkdir(QStringLiteral("sub"));
-    files::SidePanel panel;
-    panel.setFolder(QDir::currentPath());
-    panel.setFolder(QDir::currentPath() + QStringLiteral("/sub/"));
-    const auto pathOf = [](const QModelIndex& index) { return index.data(QFileSystemModel::FilePathRole).toString(); };
-    EXPECT_EQ(panel.folder(), QDir::currentPath() + QStringLiteral("/sub"));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return pathOf(panel.filebox()->rootIndex()) == panel.folder() &&
-               pathOf(panel.dirbox()->currentIndex()) == panel.folder();
-    }));
 }

@@ -63,3 +63,13 @@ protected:
     testing_support::ScriptedInteraction ui;
     std::unique_ptr<app::TfrmMain> window;
 };
+
+// A started window with the keyboard, for tests that press keys.
+class ActiveWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        start();
+        activate();
+    }
+};

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <cstdio>
 #include <cstdlib>
 
@@ -90,6 +91,34 @@ void PageFaults::report(benchmark::State& state) const
 {
     if (state.iterations() > 0)
         state.counters["faults"] = static_cast<double>(total_) / static_cast<double>(state.iterations());
+}
+
+void openEachIteration(benchmark::State& state, BenchWindow& window, const QString& path)
+{
+    QString error;
+    for (auto _ : state)
+        if (!openFile(window, path, &error)) state.SkipWithError(error.toStdString().c_str());
+}
+
+void showEachIteration(benchmark::State& state, editor::BodyControl& editor, const std::string& page)
+{
+    editor.resize(1000, 700);
+    editor.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        editor.loadText(page);
+        editor::keepFreedMemoryFor(page.size());  // as opening a file does
+        editor.repaintNow();
+        QApplication::processEvents();
+    }
+}
+
+void typeKey(QWidget& target, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &press);
+    QApplication::sendEvent(&target, &release);
 }
 
 }  // namespace bench

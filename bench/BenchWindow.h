@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "interaction/Interaction.h"
@@ -69,6 +70,14 @@ namespace bench {
 // Opens a document file as the main window does: read and decoded whole,
 // loaded into `body`, coloured, painted. False (with the message) on failure.
 bool openFile(BenchWindow& window, const QString& path, QString* error);
+// Opens `path` in each iteration of `state`, replacing the document opened
+// before, as opening another file does; a failure ends the benchmark.
+void openEachIteration(benchmark::State& state, BenchWindow& window, const QString& path);
+// Loads `page` into `editor` (shown, 1000 x 700) and paints it in each
+// iteration, as opening a minified page does.
+void showEachIteration(benchmark::State& state, editor::BodyControl& editor, const std::string& page);
+// A keystroke as the author makes it: press and release of `key`.
+void typeKey(QWidget& target, int key, const QString& text);
 
 // The child process of PeakMemory: starts like the editor, opens `path`, and
 // prints "peak_kB before_kB open_ms" (VmHWM at the end, VmRSS just before the

@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
@@ -18,9 +17,7 @@ void OpenLineNumbers(benchmark::State& state)
     const QString path = bench::htmlDocumentFile(static_cast<int>(state.range(0)));
     bench::BenchWindow window;
     window.body().setLineNumbers(true);
-    QString error;
-    for (auto _ : state)
-        if (!bench::openFile(window, path, &error)) state.SkipWithError(error.toStdString().c_str());
+    bench::openEachIteration(state, window, path);
     if (window.body().lineNumberWidth() == 0) state.SkipWithError("no line numbers shown");
 }
 
@@ -29,15 +26,7 @@ void ShowLongLineNumbered(benchmark::State& state)
     const std::string page = bench::minifiedPage(static_cast<size_t>(state.range(0)) << 20);
     editor::BodyControl editor;
     editor.setLineNumbers(true);
-    editor.resize(1000, 700);
-    editor.show();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        editor.loadText(page);
-        editor::keepFreedMemoryFor(page.size());  // as opening a file does
-        editor.repaintNow();
-        QApplication::processEvents();
-    }
+    bench::showEachIteration(state, editor, page);
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line, line numbers shown");
 }
 
@@ -58,14 +47,6 @@ void TagPairMarks(benchmark::State& state)
     if (body.markedTags().empty()) state.SkipWithError("no tag marked");
 }
 
-void typeKey(QWidget& target, int key, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(&target, &press);
-    QApplication::sendEvent(&target, &release);
-}
-
 // "</" typed on a new last line inside an open element, the end tag written.
 void CloseTagAtEnd(benchmark::State& state)
 {
@@ -79,8 +60,8 @@ void CloseTagAtEnd(benchmark::State& state)
         body.replaceSelection("\r\n<div>x");
         window.paint();
         state.ResumeTiming();
-        typeKey(body, Qt::Key_Less, QStringLiteral("<"));
-        typeKey(body, Qt::Key_Slash, QStringLiteral("/"));
+        bench::typeKey(body, Qt::Key_Less, QStringLiteral("<"));
+        bench::typeKey(body, Qt::Key_Slash, QStringLiteral("/"));
         window.paint();
     }
     if (body.textRange(body.length() - 6, 6) != "</div>") state.SkipWithError("no end tag written");

@@ -23,12 +23,9 @@ void Open(benchmark::State& state)
 {
     const QString path = bench::htmlDocumentFile(static_cast<int>(state.range(0)));
     bench::BenchWindow window;
-    QString error;
     bench::PageFaults faults;
     faults.start();
-    // Each iteration replaces the document opened before, as opening another file does.
-    for (auto _ : state)
-        if (!bench::openFile(window, path, &error)) state.SkipWithError(error.toStdString().c_str());
+    bench::openEachIteration(state, window, path);
     faults.stop();
     faults.report(state);
 }

@@ -4,21 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
 
 namespace {
-
-// A keystroke as the author makes it: press and release of `key`.
-void typeKey(QWidget& target, int key, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(&target, &press);
-    QApplication::sendEvent(&target, &release);
-}
 
 void TypeAtEnd(benchmark::State& state)
 {
@@ -32,10 +22,10 @@ void TypeAtEnd(benchmark::State& state)
     for (auto _ : state) {
         // Lines of 60 characters, so that the typed line stays an ordinary one.
         if (++column == 60) {
-            typeKey(body, Qt::Key_Return, QStringLiteral("\r"));
+            bench::typeKey(body, Qt::Key_Return, QStringLiteral("\r"));
             column = 0;
         } else {
-            typeKey(body, Qt::Key_X, QStringLiteral("x"));
+            bench::typeKey(body, Qt::Key_X, QStringLiteral("x"));
         }
         window.paint();
     }

@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonObject>
-#include <QKeyEvent>
 #include <QThread>
 #include <functional>
 
@@ -39,14 +38,6 @@ bool waitFor(const std::function<bool()>& done, int ms)
 void pause(int ms)
 {
     waitFor([] { return false; }, ms);
-}
-
-void typeKey(QWidget& target, int key, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(&target, &press);
-    QApplication::sendEvent(&target, &release);
 }
 
 // The generated document cut to `kilobytes` KB at a line's end.
@@ -111,7 +102,7 @@ void TypeWithLivePreview(benchmark::State& state)
     if (state.range(0) && !w.nextUpdate(0)) return state.SkipWithError("the page never showed the document");
     w.window.paint();
     for (auto _ : state) {
-        typeKey(w.body(), Qt::Key_X, QStringLiteral("x"));
+        bench::typeKey(w.body(), Qt::Key_X, QStringLiteral("x"));
         w.window.paint();
     }
 }
@@ -126,7 +117,7 @@ void LiveLatency(benchmark::State& state)
         pause(50);
         const int before = w.live().updatesShown();
         clock.start();
-        typeKey(w.body(), Qt::Key_1, QStringLiteral("1"));
+        bench::typeKey(w.body(), Qt::Key_1, QStringLiteral("1"));
         if (!w.nextUpdate(before)) return state.SkipWithError("an update never reached the page");
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
     }
@@ -143,7 +134,7 @@ void F9Reload(benchmark::State& state)
     for (auto _ : state) {
         pause(50);
         clock.start();
-        typeKey(w.body(), Qt::Key_1, QStringLiteral("1"));
+        bench::typeKey(w.body(), Qt::Key_1, QStringLiteral("1"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) return state.SkipWithError("cannot write the page");
         file.write(QByteArray::fromStdString(w.body().text()));

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "BenchDocument.h"
+#include "BenchWindow.h"
 #include "editor/BodyControl.h"
 #include "editor/LargeBlocks.h"
 #include "storage/DocumentFile.h"
@@ -27,14 +28,7 @@ void ShowLongLine(benchmark::State& state)
 {
     const std::string page = bench::minifiedPage(static_cast<size_t>(state.range(0)) << 20);
     editor::BodyControl editor;
-    editor.resize(1000, 700);
-    editor.show();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        editor.loadText(page);
-        editor::keepFreedMemoryFor(page.size());  // as opening a file does
-        showNow(editor);
-    }
+    bench::showEachIteration(state, editor, page);
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line");
 }
 
@@ -51,10 +45,7 @@ void TypeAtEndOfLongLine(benchmark::State& state)
     QApplication::sendEvent(&editor, &end);
     showNow(editor);
     for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-        QApplication::sendEvent(&editor, &press);
-        QApplication::sendEvent(&editor, &release);
+        bench::typeKey(editor, Qt::Key_X, QStringLiteral("x"));
         showNow(editor);
     }
     state.SetLabel(std::to_string(state.range(0)) + " MB on one line");

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
@@ -17,9 +16,7 @@ void LiveColourOpen(benchmark::State& state)
     const QString path = bench::htmlDocumentFile(static_cast<int>(state.range(0)));
     bench::BenchWindow window;
     window.body().setLiveColouring(true);
-    QString error;
-    for (auto _ : state)
-        if (!bench::openFile(window, path, &error)) state.SkipWithError(error.toStdString().c_str());
+    bench::openEachIteration(state, window, path);
     if (!window.body().colouringLive()) state.SkipWithError("the lexer was not on");
 }
 BENCHMARK(LiveColourOpen)->Arg(10)->Iterations(5)->Unit(benchmark::kMillisecond);
@@ -34,10 +31,7 @@ void LiveColourType(benchmark::State& state)
     body.setSelection(body.length(), 0);
     window.paint();
     for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-        QApplication::sendEvent(&body, &press);
-        QApplication::sendEvent(&body, &release);
+        bench::typeKey(body, Qt::Key_X, QStringLiteral("x"));
         window.paint();
     }
 }
@@ -49,15 +43,7 @@ void LiveColourLongLine(benchmark::State& state)
     const std::string page = bench::minifiedPage(static_cast<size_t>(state.range(0)) << 20);
     editor::BodyControl editor;
     editor.setLiveColouring(true);
-    editor.resize(1000, 700);
-    editor.show();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        editor.loadText(page);
-        editor::keepFreedMemoryFor(page.size());
-        editor.repaintNow();
-        QApplication::processEvents();
-    }
+    bench::showEachIteration(state, editor, page);
     if (editor.colouringLive()) state.SkipWithError("the lexer took the long line");
 }
 BENCHMARK(LiveColourLongLine)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);

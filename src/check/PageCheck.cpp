@@ -45,6 +45,9 @@ constexpr const char* kUnnested[] = {
     "track", "wbr",  "basefont", "frame", "keygen", "p",        "li",  "dt",    "dd",   "option", "optgroup", "tr",
     "td",    "th",   "thead",    "tbody", "tfoot",  "colgroup", "rt",  "rp",    "html", "head",   "body"};
 
+// Parts of a table a browser drops, leaving their text loose, where no table is open.
+constexpr const char* kTableParts[] = {"tr", "td", "th", "thead", "tbody", "tfoot", "caption", "colgroup", "col"};
+
 // The attributes that name another file, by element.
 struct TargetAttribute {
     const char* element;
@@ -162,6 +165,7 @@ private:
     {
         if (isCancelled()) return false;
         countNesting(tag);
+        checkTablePart(tag);
         if (tag.isEnd) return true;
         if (isOneOf(tag.name, kObsoleteElements)) addAt(tag, Severity::Note, "<" + tag.name + "> is obsolete in HTML5");
         for (const Attribute& a : tag.attributes)
@@ -184,6 +188,20 @@ private:
         if (depth_ > deepest_) {
             deepest_ = depth_;
             if (deepest_ == kDeepestNesting + 1) tooDeepAt_ = tag.start;
+        }
+    }
+
+    // The grammar check says nothing of a row or cell outside any table. A
+    // stray part is told once: the parts inside it, up to its end tag, are not.
+    void checkTablePart(const Tag& tag)
+    {
+        if (tag.name == "table" || tag.name == "template") {
+            openTables_ = tag.isEnd ? std::max(openTables_ - 1, 0) : openTables_ + 1;
+        } else if (!strayPart_.empty()) {
+            if (tag.isEnd && tag.name == strayPart_) strayPart_.clear();
+        } else if (!tag.isEnd && openTables_ == 0 && isOneOf(tag.name, kTableParts)) {
+            addAt(tag, Severity::Error, "<" + tag.name + "> is outside any table");
+            if (tag.name != "col") strayPart_ = tag.name;  // col has no end tag
         }
     }
 
@@ -290,6 +308,8 @@ private:
     std::map<QString, std::set<std::string, std::less<>>> otherPages_;
     int depth_ = 0, deepest_ = 0;
     size_t tooDeepAt_ = 0;
+    int openTables_ = 0;
+    std::string strayPart_;  // the stray table part whose end tag is awaited
 };
 
 }  // namespace

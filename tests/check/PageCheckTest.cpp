@@ -64,8 +64,20 @@ TEST(PageCheck, FindsEachKindOfProblemInTheTextAtItsPlace)
           {3, 22, Severity::Note, "bgcolor attribute is obsolete", "bgcolor=red"}}},
         {"<a name=\"n\">x</a><a href=\"#n\">n</a><a href=\"#top\">t</a><a href=\"#gone\">g</a>",
          {{3, 59, Severity::Error, "no id or name \"gone\" on this page", "href=\"#gone\""}}},
+        {"<tr><td>x</td></tr><col><table><tr><td>y</table><td>z",
+         {{3, 1, Severity::Error, "<tr> is outside any table", "<tr>"},
+          {3, 20, Severity::Error, "<col> is outside any table", "<col>"},
+          {3, 49, Severity::Error, "<td> is outside any table", "<td>"}}},
     };
     for (const auto& c : cases) expectProblems(kHead + c.body + "\r\n</body></html>\r\n", {}, c.expected);
+    // An older document type is checked by HTML5's grammar too, places kept
+    // across its two lines: a stray row swallows nothing after it.
+    expectProblems(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\"\n \"http://www.w3.org/TR/html4/strict.dtd\">\n"
+        "<html><head><title>t</title></head><body>\n<tr><td>x</td></tr>\n<p title=a title=b>x</p></body></html>",
+        {},
+        {{4, 1, Severity::Error, "<tr> is outside any table", "<tr>"},
+         {5, 1, Severity::Error, "repeated attribute", "<p title=a title=b>"}});
     // The notes are an option: off, the obsolete markup says nothing.
     expectProblems(kHead + "<center>x</center></body></html>", {}, {}, {.notes = false});
 }

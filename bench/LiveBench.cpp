@@ -13,6 +13,8 @@
 #include <QJsonObject>
 #include <QThread>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "BenchDocument.h"
 #include "BenchWindow.h"
@@ -80,18 +82,18 @@ struct LiveWindow {
     {
         return waitFor([&] { return live().updatesShown() > before; }, ms);
     }
+    // The answer is shared with the reply handler: a page busy loading may
+    // answer after this has given up waiting.
     QString marker()
     {
-        QString value;
-        bool answered = false;
+        const auto value = std::make_shared<std::optional<QString>>();
         const QJsonObject params{{"expression", "document.getElementById('z')?.textContent ?? ''"},
                                  {"returnByValue", true}};
-        preview().request("Runtime.evaluate", params, true, [&](const QJsonObject& reply) {
-            value = reply["result"]["result"]["value"].toString();
-            answered = true;
+        preview().request("Runtime.evaluate", params, true, [value](const QJsonObject& reply) {
+            *value = reply["result"]["result"]["value"].toString();
         });
-        waitFor([&] { return answered; }, 5000);
-        return value;
+        waitFor([&] { return value->has_value(); }, 5000);
+        return value->value_or(QString());
     }
     bench::BenchWindow window;
 };

@@ -31,8 +31,9 @@ protected:
     }
 };
 
-// A first start shows what the table's defaults say and writes nothing; a
-// start after every view and the font were stored otherwise shows those.
+// A first start shows what the table's defaults say and writes nothing; each
+// view toggle is stored at once, and the next start shows every view and the
+// font as stored.
 TEST_F(LayoutTest, AStartShowsTheStoredState)
 {
     const std::pair<const char*, settings::FlagSetting> views[] = {{"ViewToolbar", window::kToolbar},
@@ -42,7 +43,7 @@ TEST_F(LayoutTest, AStartShowsTheStoredState)
                                                                    {"ViewSide", window::kSideView},
                                                                    {"EditWrap", window::kWordWrap},
                                                                    {"ViewColorize", settings::user::kColorize}};
-    for (const bool stored : {false, true}) {
+    for (const bool toggled : {false, true}) {
         start();
         const bool shown[] = {window->commands().standardBar()->isVisible(),
                               window->commands().formatBar()->isVisible(),
@@ -52,40 +53,25 @@ TEST_F(LayoutTest, AStartShowsTheStoredState)
                               window->layout().wordWrapOn(),
                               window->HighlightingOn()};
         for (size_t i = 0; i < std::size(views); ++i) {
-            const bool expected = views[i].second.def != stored;
+            const bool expected = views[i].second.def != toggled;
             EXPECT_EQ(std::pair(shown[i], checked(views[i].first)), std::pair(expected, expected)) << views[i].first;
         }
         const QFont font = window->bodyControl().editorFont();
-        if (stored) {
+        if (toggled) {
             EXPECT_EQ(std::tuple(font.family(), font.pointSize(), font.italic()),
                       std::tuple(QStringLiteral("DejaVu Sans Mono"), 12, true));
             break;
         }
         EXPECT_FALSE(QFile::exists(settings::SettingsStore::pathOf("Quillon")));
+        for (const auto& [entry, setting] : views) {
+            run((std::string(entry) + "Click").c_str());
+            EXPECT_EQ(stored(setting), !setting.def) << entry;
+        }
         settings::SettingsStore s;
-        for (const auto& [entry, setting] : views) s.write(setting, !setting.def);
         s.write(fonts::kName, QStringLiteral("DejaVu Sans Mono"));
         s.write(fonts::kSize, 12);
         s.write(fonts::kItalic, true);
     }
-}
-
-// Each toggle is stored at once; the rule above the bars goes with the last
-// bar, and the custom bar is the lowest.
-TEST_F(LayoutTest, ToolbarTogglesAreStoredAtOnce)
-{
-    start();
-    run("ViewToolbarClick");
-    run("ViewFormatBarClick");
-    EXPECT_FALSE(window->gline().isVisible());
-    EXPECT_FALSE(stored(window::kToolbar) || stored(window::kFormatBar) || checked("ViewFormatBar"));
-    run("ViewCustomBarClick");
-    EXPECT_TRUE(window->gline().isVisible() && stored(window::kCustomBar));
-    run("ViewToolbarClick");
-    run("ViewFormatBarClick");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return window->commands().customBar()->y() > window->commands().formatBar()->y(); }));
-    EXPECT_GT(window->commands().formatBar()->y(), window->commands().standardBar()->y());
 }
 
 // The panels follow the caret (a selection by its start, a caret after a
@@ -113,7 +99,7 @@ TEST_F(LayoutTest, TheStatusPanelsFollowTheDocument)
     EXPECT_EQ(panels()[1], QStringLiteral("1 Byte"));
     // Hidden, the bar's timer stops; shown again, it is current at once.
     run("viewStatusClick");
-    EXPECT_FALSE(window->statusBar()->isVisible() || window->status().timerRunning() || stored(window::kStatusBar));
+    EXPECT_FALSE(window->statusBar()->isVisible() || window->status().timerRunning());
     type(QStringLiteral("abc"));
     run("viewStatusClick");
     EXPECT_TRUE(window->status().timerRunning());
@@ -128,7 +114,7 @@ TEST_F(LayoutTest, TheSidePanelsWidthFollowsTheSplitter)
     start();
     window->sidePanel()->setFixedWidth(200);  // as a drag would
     run("ViewSideClick");
-    EXPECT_FALSE(window->sidePanel()->isVisible() || window->Splitter().isVisible() || stored(window::kSideView));
+    EXPECT_FALSE(window->sidePanel()->isVisible() || window->Splitter().isVisible());
     run("ViewSideClick");
     EXPECT_EQ(window->sidePanel()->width(), 150);
     window->resize(800, 500);

@@ -69,37 +69,33 @@ TEST_F(OptionsDialog, EachTabsAccessKeyShowsItsPage)
     }
 }
 
-TEST_F(OptionsDialog, EscStoresNothing)
-{
-    SettingsStore().write(settings::user::kName, QStringLiteral("Before"));
-    open();
-    child<QLineEdit>("txtName")->setText("After");
-    child<QWidget>("txtQuickStyle")->setFocus();
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(dialogs::readOptionsForm(SettingsStore()).name, "Before");
-}
-
 // Return in a multi-line field starts a new line; from a one-line field it
-// accepts, even after a button had the focus.
-TEST_F(OptionsDialog, ReturnAcceptsFromAOneLineField)
+// accepts, even after a button had the focus. Esc, also from a multi-line
+// field, stores nothing.
+TEST_F(OptionsDialog, ReturnAcceptsFromAOneLineFieldEscStoresNothing)
 {
-    open();
-    press(Qt::Key_U, Qt::AltModifier);
-    auto* address = child<dialogs::MultiLineField>("txtAddress");
-    address->setFocus();
-    address->setStoredText("one");
-    address->moveCursor(QTextCursor::End);
-    press(Qt::Key_Return);
-    QTest::keyClicks(address, "two");
-    EXPECT_TRUE(dialog->isVisible());
-    press(Qt::Key_L, Qt::AltModifier);
-    child<QPushButton>("BrowseUser2")->setFocus(Qt::TabFocusReason);
-    child<QLineEdit>("txtUser2Name")->setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Return);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(dialogs::readOptionsForm(SettingsStore()).address, "one\r\ntwo");
+    for (const Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+        SCOPED_TRACE(closing);
+        open();
+        press(Qt::Key_U, Qt::AltModifier);
+        auto* address = child<dialogs::MultiLineField>("txtAddress");
+        address->setFocus();
+        address->setStoredText("one");
+        address->moveCursor(QTextCursor::End);
+        press(Qt::Key_Return);
+        QTest::keyClicks(address, "two");
+        EXPECT_TRUE(dialog->isVisible());
+        if (closing == Qt::Key_Return) {
+            press(Qt::Key_L, Qt::AltModifier);
+            child<QPushButton>("BrowseUser2")->setFocus(Qt::TabFocusReason);
+            child<QLineEdit>("txtUser2Name")->setFocus(Qt::TabFocusReason);
+        }
+        press(closing);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(dialog->result(), closing == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialogs::readOptionsForm(SettingsStore()).address,
+                  closing == Qt::Key_Return ? QStringLiteral("one\r\ntwo") : settings::user::kAddress.def);
+    }
 }
 
 TEST_F(OptionsDialog, TheSampleShowsTheChosenColourInTheEditorsFont)

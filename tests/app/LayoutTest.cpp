@@ -36,13 +36,11 @@ protected:
 // font as stored.
 TEST_F(LayoutTest, AStartShowsTheStoredState)
 {
-    const std::pair<const char*, settings::FlagSetting> views[] = {{"ViewToolbar", window::kToolbar},
-                                                                   {"ViewFormatBar", window::kFormatBar},
-                                                                   {"ViewCustomBar", window::kCustomBar},
-                                                                   {"viewStatus", window::kStatusBar},
-                                                                   {"ViewSide", window::kSideView},
-                                                                   {"EditWrap", window::kWordWrap},
-                                                                   {"ViewColorize", settings::user::kColorize}};
+    const std::pair<const char*, settings::FlagSetting> views[] = {
+        {"ViewToolbar", window::kToolbar},     {"ViewFormatBar", window::kFormatBar},
+        {"ViewCustomBar", window::kCustomBar}, {"viewStatus", window::kStatusBar},
+        {"ViewSide", window::kSideView},       {"ViewLineNumbers", window::kLineNumbers},
+        {"EditWrap", window::kWordWrap},       {"ViewColorize", settings::user::kColorize}};
     for (const bool toggled : {false, true}) {
         start();
         const bool shown[] = {window->commands().standardBar()->isVisible(),
@@ -50,6 +48,7 @@ TEST_F(LayoutTest, AStartShowsTheStoredState)
                               window->commands().customBar()->isVisible(),
                               window->statusBar()->isVisible() && window->status().timerRunning(),
                               window->sidePanel()->isVisible(),
+                              window->bodyControl().lineNumberWidth() > 0,
                               window->layout().wordWrapOn(),
                               window->HighlightingOn()};
         for (size_t i = 0; i < std::size(views); ++i) {

@@ -1,6 +1,7 @@
-// The editor's comforts in the real main window, keys and all: the line-number
-// margin, Redo, the "</" completion, the tag-pair marks, Go to Matching Tag,
-// Select Element and zoom. Which tags pair up is tested in tests/markup.
+// The editor's comforts in the real main window, keys and all: Redo, the "</"
+// completion, the tag-pair marks, Go to Matching Tag, Select Element and zoom.
+// Which tags pair up is tested in tests/markup; the line numbers' toggle in
+// tests/app (LayoutTest).
 #include <QAbstractScrollArea>
 #include "markup/TagPairs.h"
 #include "support/MainWindowFixture.h"
@@ -14,19 +15,6 @@ protected:
         QTest::keyClick(&body(), k, held);
     }
 };
-
-// Shown at first, wide enough for the line count as it grows, hidden and
-// stored by View > Line Numbers.
-TEST_F(Comforts, LineNumberMarginFollowsTheLineCount)
-{
-    const int narrow = body().lineNumberWidth();
-    EXPECT_GT(narrow, 0);
-    type(QString(QStringLiteral("\r")).repeated(1000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return body().lineNumberWidth() > narrow; }));
-    run("ViewLineNumbersClick");
-    EXPECT_EQ(std::tuple(body().lineNumberWidth(), action("ViewLineNumbers")->isChecked()), std::tuple(0, false));
-    EXPECT_FALSE(settings::SettingsStore().read(settings::window::kLineNumbers));
-}
 
 // "</" writes the end tag as an undo step of its own; Redo puts back what Undo
 // took; the pair under the caret is marked; the two tag commands move the

@@ -112,18 +112,6 @@ TEST_F(SideCommands, OpeningFromTheListInsertsImagesOrOpensPages)
     EXPECT_EQ(std::pair(text(), window->DocumentPath()), std::pair(std::string("<p>other</p>"), other));
 }
 
-TEST_F(SideCommands, TheFileEntriesWantASelectedFile)
-{
-    writeFile("index.htm", "index");
-    start();
-    for (const bool selected : {false, true}) {
-        if (selected) select("index.htm");
-        emit window->commands().menu("pFileMenu")->aboutToShow();
-        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"})
-            EXPECT_EQ(enabled(name), selected) << name;
-    }
-}
-
 // The name prompt opens on the selected file's name: OK with a name does the
 // command, Cancel nothing. Delete, from the menu or the key, asks first.
 TEST_F(SideCommands, ThePromptOffersTheSelectedNameAndDeleteAsks)

@@ -76,14 +76,6 @@ TEST_F(CustomCommands, F8TogglesTheTagList)
     QTest::keyClick(&body(), Qt::Key_F8);
     EXPECT_TRUE(QTest::qWaitFor([&] { return tags() == nullptr; }));
     EXPECT_FALSE(tagListChecked() || settings::SettingsStore().read(settings::window::kTagList));
-    EXPECT_FALSE(settings::SettingsStore().hasValue("tagwindow", "left"));
-    // Closed by the window system, it keeps its place.
-    QTest::keyClick(&body(), Qt::Key_F8);
-    ASSERT_NE(tags(), nullptr);
-    tags()->move(30, 40);
-    tags()->close();
-    EXPECT_FALSE(tagListChecked());
-    EXPECT_EQ(settings::SettingsStore().read(settings::tagwindow::kLeft), 30);
     // It closes with the main window.
     run("ViewTagListClick");
     const QPointer<dialogs::TfrmTags> shown = tags();

@@ -100,7 +100,6 @@ TEST_F(FormatCommands, TheHighlightingToggleColoursOrClearsTheDocument)
         run("ViewColorizeClick");
         EXPECT_EQ(std::pair(context.HighlightingOn(), registry.checked("ViewColorizeClick")),
                   std::pair(on, std::optional(on)));
-        EXPECT_EQ(settings::SettingsStore().read(settings::user::kColorize), on);
         const std::string coloured = on ? "{<p>}x{</p>}\r\nte{<i>}xt" : page;
         EXPECT_EQ(marked::colours(body()), coloured);
         context.load(page, 11, 0);

@@ -50,7 +50,6 @@ TEST_F(CustomCommands, ARightClickEditsTheButton)
     QTest::mousePress(button(2), Qt::RightButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return button(2)->text() == "&Em"; }));
     QTest::mouseRelease(button(2), Qt::RightButton);
-    EXPECT_EQ(button(2)->toolTip(), "<em> .. </Custom 2>");
     run("Custom1Click");  // as the menu opening runs it
     EXPECT_EQ(action("N2Custom1")->text(), "&Em");
     QTest::keyClick(&body(), Qt::Key_2, Qt::AltModifier);

@@ -1,7 +1,8 @@
 // The tag builder dialogs through the real main window: OK puts their element
-// in place of the selection, the toolbar's colour grid, and the right click on
-// a selected colour code. (What each dialog composes: tests/dialogs; which
-// text is a colour code: ColourMixer's table there.)
+// in place of the selection, the toolbar's colour grid, the right click on a
+// selected colour code, and the finder's place and colour. (What each dialog
+// composes: tests/dialogs; which text is a colour code: ColourMixer's table
+// there.)
 #include <QMenu>
 
 #include "dialogs/ColorGrid.h"
@@ -86,6 +87,33 @@ TEST_F(TagDialogCommands, ARightClickOnASelectedCodeOpensTheFinder)
         EXPECT_EQ(text(), opens ? R"(<body bgcolor="ffcc00" text="FFCC0">)" : page) << start << "+" << length;
         ui.modals.clear();
     }
+}
+
+// The finder opens at the centre of the main window at first, then where it
+// was moved to (its place taken and stored as the same rectangle, so that it
+// does not creep), with the colour mixed there.
+TEST_F(TagDialogCommands, TheFinderComesBackWhereItWasWithItsColour)
+{
+    std::vector<QPoint> places;
+    QString colour;
+    ui.onModal([&places](QDialog& d) {
+        places.push_back(d.geometry().topLeft());
+        d.move(d.pos() + QPoint(10, 20));
+        d.findChild<QPushButton*>("btnLighter")->click();
+        d.reject();  // every close stores the finder's colour and place
+        return d.result();
+    });
+    ui.onModal([&places, &colour](QDialog& d) {
+        places.push_back(d.geometry().topLeft());
+        colour = d.findChild<QWidget*>("txtColor")->property("text").toString();
+        return int(QDialog::Rejected);
+    });
+    run("ColorFinder1Click");
+    run("ColorFinder1Click");
+    const QRect frame = window->frameGeometry();
+    const QPoint centre = frame.topLeft() + QPoint(frame.width() / 2, frame.height() / 2);
+    EXPECT_EQ(places, std::vector<QPoint>({centre, centre + QPoint(10, 20)}));
+    EXPECT_EQ(colour, "070707");
 }
 
 }  // namespace

@@ -99,19 +99,24 @@ TEST_F(DialogKeys, AWarningLeavesTheDialogOpen)
     EXPECT_TRUE(dialog->isVisible());
 }
 
-// The custom colour folds the dialog out; the colour mixed there is the one
-// shown. Cancelled, no colour is stored.
+// The custom colour folds the dialog out about its centre and back (it grows
+// down only while folded out); the colour mixed there is the one shown.
+// Cancelled, no colour is stored.
 TEST_F(DialogKeys, TheFontDialogFoldsOutAboutItsCentre)
 {
     open(std::make_unique<TfrmFonts>(R"(<body BGCOLOR="#FFFFCC">)", true));
     auto* fonts = static_cast<TfrmFonts*>(dialog.get());
     auto* preview = child<QLabel>("pnlPreview");
     EXPECT_EQ(preview->palette().color(QPalette::Window), QColor(0xFFFFCC));  // the page's own background
+    const QRect in = dialog->geometry();
     QTest::mouseClick(child("btnCustom"), Qt::LeftButton);
     ASSERT_TRUE(fonts->foldedOut());
     EXPECT_GE(dialog->width(), TfrmFonts::kFoldedOutWidth);
+    EXPECT_NEAR(dialog->geometry().center().x(), in.center().x(), 1);
     press(Qt::Key_L, Qt::AltModifier);  // Lighter: every bar up by 7
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->text() == "070707"; })) << preview->text().toStdString();
+    QTest::mouseClick(child("btnApply"), Qt::LeftButton);
+    EXPECT_EQ(dialog->geometry(), in);
     press(Qt::Key_Escape);
     EXPECT_FALSE(settings::SettingsStore().hasValue("fonts", "lastcolor"));
 }

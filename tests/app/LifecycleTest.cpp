@@ -120,13 +120,6 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndAppendsHtml)
     EXPECT_EQ(readFile(home() + QStringLiteral("/example.com/page.html")), QByteArray("new"));
 }
 
-TEST_F(MainWindowTest, UndoWithNothingToUndoSaysSo)
-{
-    start();
-    run("EditUndoClick");
-    EXPECT_EQ(ui.texts(), QStringList{"The last action cannot be undone."});
-}
-
 // A file that cannot hold a character typed is saved as UTF-8 only when the
 // author agrees, and after that asks no more: a Windows-1252 file; a page
 // declaring KOI8-R, whose declaration becomes UTF-8 as one undoable edit of

@@ -1,7 +1,6 @@
 // Highlighting through the real main window: the colouring of every document
-// that arrives (start-up, Open, a recent file, New) in the stored tag colour.
-// (Tags written by the keyboard: MainWindowKeysTest; the View toggle:
-// FormatCommandsTest.)
+// that arrives (start-up, Open, a recent file, New) in the stored tag colour;
+// the View toggle and Refresh. (Tags written by a key: ShortcutsTest.)
 
 #include "app/RecentFiles.h"
 #include "support/MainWindowFixture.h"
@@ -45,4 +44,17 @@ TEST_F(MainWindowTest, EveryArrivingDocumentIsColouredExactlyWhenHighlightingIsO
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         }
     }
+    // The toggle colours the document or clears its colours; Refresh colours
+    // anew, keeping the caret, while highlighting is on only.
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on);
+        run("ViewColorizeClick");
+        const std::string shown = on ? "{<p>}x{</p>}\r\ntext" : page;
+        EXPECT_EQ(marked::colours(body()), shown);
+        body().loadText(page);
+        body().setSelection(11, 0);
+        run("ViewRefreshClick");
+        EXPECT_EQ(std::pair(marked::colours(body()), body().caretPosition()), std::pair(shown, markup::Pos(11)));
+    }
+    EXPECT_FALSE(caption().startsWith(QStringLiteral("Colorizing")));
 }

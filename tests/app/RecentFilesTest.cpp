@@ -31,10 +31,14 @@ TEST(RecentFiles, KeepsFourNewestFirst)
     EXPECT_EQ(app::recentCaption(1, QStringLiteral("/a&b.html")), QStringLiteral("&2 /a&&b.html"));
 }
 
-// Opened: loaded without reordering; missing: reported and still listed.
-TEST_F(MainWindowTest, ARecentFileOpensWithoutReordering)
+// A recent file opens without reordering the list; a missing one is reported
+// and stays listed. A file opened or saved goes first, in the list and in the
+// menu, with its letter case.
+TEST_F(MainWindowTest, ARecentFileOpensWithoutReorderingAnOpenedOrSavedOneGoesFirst)
 {
+    QDir().mkdir(QStringLiteral("Web"));
     const QString a = writeFile(QStringLiteral("a.html"), "aaa"), gone = home() + QStringLiteral("/gone.html");
+    const QString path = writeFile(QStringLiteral("Web/Index.HTML"), "x"), saved = home() + QStringLiteral("/new.html");
     storeSlots({gone, a});
     start();
     type(QStringLiteral("keep"));
@@ -45,19 +49,11 @@ TEST_F(MainWindowTest, ARecentFileOpensWithoutReordering)
     run("mru2Click");
     EXPECT_EQ(std::pair(text(), window->DocumentPath()), std::pair(std::string("aaa"), a));
     EXPECT_EQ(storedSlots(), QStringList({gone, a, QString(), QString()}));
-}
-
-// Opened or saved: first in the list and in the menu, with its letter case.
-TEST_F(MainWindowTest, AFileOpenedOrSavedGoesFirstWithItsLetterCase)
-{
-    QDir().mkdir(QStringLiteral("Web"));
-    const QString path = writeFile(QStringLiteral("Web/Index.HTML"), "x");
-    start();
     ui.fileName(path);
     run("FileOpenClick");
     run("FileNewClick");
-    ui.fileName(home() + QStringLiteral("/new.html"));
+    ui.fileName(saved);
     run("FileSaveClick");
-    EXPECT_EQ(storedSlots(), QStringList({home() + QStringLiteral("/new.html"), path, QString(), QString()}));
+    EXPECT_EQ(storedSlots(), QStringList({saved, path, gone, a}));
     EXPECT_EQ(action("mru2")->text(), QStringLiteral("&2 ") + path);
 }

@@ -1,7 +1,7 @@
-// The editor's comforts in the real main window, keys and all: the line-number
-// margin, Redo, the "</" completion, the tag-pair marks, Go to Matching Tag,
-// Select Element and zoom. Which tags pair up is tested in tests/markup.
-#include <QAbstractScrollArea>
+// The editor's comforts in the real main window, keys and all: Redo, the "</"
+// completion, the tag-pair marks, Go to Matching Tag, Select Element and zoom.
+// Which tags pair up is tested in tests/markup; the line numbers' toggle in
+// tests/app (LayoutTest).
 #include "markup/TagPairs.h"
 #include "support/MainWindowFixture.h"
 
@@ -15,23 +15,9 @@ protected:
     }
 };
 
-// Shown at first, wide enough for the line count as it grows, hidden and
-// stored by View > Line Numbers.
-TEST_F(Comforts, LineNumberMarginFollowsTheLineCount)
-{
-    const int narrow = body().lineNumberWidth();
-    EXPECT_GT(narrow, 0);
-    type(QString(QStringLiteral("\r")).repeated(1000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return body().lineNumberWidth() > narrow; }));
-    run("ViewLineNumbersClick");
-    EXPECT_EQ(std::tuple(body().lineNumberWidth(), action("ViewLineNumbers")->isChecked()), std::tuple(0, false));
-    EXPECT_FALSE(settings::SettingsStore().read(settings::window::kLineNumbers));
-}
-
 // "</" writes the end tag as an undo step of its own; Redo puts back what Undo
 // took; the pair under the caret is marked; the two tag commands move the
-// caret and widen the selection; zoom (keys and Ctrl with the wheel) leaves
-// the editor font alone; with its option off, "</" stays as typed.
+// caret and widen the selection; zoom leaves the editor font alone; with its option off, "</" stays as typed.
 TEST_F(Comforts, KeysOfTheNewCommands)
 {
     type(QStringLiteral("<ul><li>one</"));
@@ -53,9 +39,7 @@ TEST_F(Comforts, KeysOfTheNewCommands)
 
     const QFont font = body().editorFont();
     key(Qt::Key_Equal, Qt::ControlModifier);
-    QWidget* view = body().findChild<QAbstractScrollArea*>()->viewport();
-    QWheelEvent wheel({9, 9}, view->mapToGlobal(QPointF(9, 9)), {}, {0, 120}, {}, Qt::ControlModifier, {}, false);
-    QApplication::sendEvent(view, &wheel);
+    key(Qt::Key_Equal, Qt::ControlModifier);
     key(Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(body().zoom(), 1);
     key(Qt::Key_0, Qt::ControlModifier);

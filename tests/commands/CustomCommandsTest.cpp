@@ -50,7 +50,6 @@ TEST_F(CustomCommands, ARightClickEditsTheButton)
     QTest::mousePress(button(2), Qt::RightButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return button(2)->text() == "&Em"; }));
     QTest::mouseRelease(button(2), Qt::RightButton);
-    EXPECT_EQ(button(2)->toolTip(), "<em> .. </Custom 2>");
     run("Custom1Click");  // as the menu opening runs it
     EXPECT_EQ(action("N2Custom1")->text(), "&Em");
     QTest::keyClick(&body(), Qt::Key_2, Qt::AltModifier);
@@ -76,14 +75,6 @@ TEST_F(CustomCommands, F8TogglesTheTagList)
     QTest::keyClick(&body(), Qt::Key_F8);
     EXPECT_TRUE(QTest::qWaitFor([&] { return tags() == nullptr; }));
     EXPECT_FALSE(tagListChecked() || settings::SettingsStore().read(settings::window::kTagList));
-    EXPECT_FALSE(settings::SettingsStore().hasValue("tagwindow", "left"));
-    // Closed by the window system, it keeps its place.
-    QTest::keyClick(&body(), Qt::Key_F8);
-    ASSERT_NE(tags(), nullptr);
-    tags()->move(30, 40);
-    tags()->close();
-    EXPECT_FALSE(tagListChecked());
-    EXPECT_EQ(settings::SettingsStore().read(settings::tagwindow::kLeft), 30);
     // It closes with the main window.
     run("ViewTagListClick");
     const QPointer<dialogs::TfrmTags> shown = tags();

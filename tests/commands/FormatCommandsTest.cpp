@@ -1,5 +1,5 @@
-// The format, entity and highlighting commands run by name through the
-// registry on a real `body`. What each tag command writes is checked against
+// The format and entity commands run by name through the registry on a real
+// `body`. (The highlighting commands: MainWindowHighlightingTest.) What each tag command writes is checked against
 // the command table: a button's text names its tag, and a menu entry and its
 // hidden end-tag twin (its shortcut with Shift added) write the same tag.
 
@@ -12,7 +12,6 @@
 #include "markup/Entities.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeCommandContext.h"
-#include "support/Marked.h"
 
 namespace {
 
@@ -86,30 +85,6 @@ TEST_F(FormatCommands, AShortcutWithShiftAddedWritesTheEndTagOfItsTwin)
         EXPECT_TRUE(!end.starts_with("</") || markup == "<" + end.substr(2) + "w" + end) << markup;
     }
     EXPECT_GE(twins, 19);
-}
-
-// The toggle stores the choice at once and colours the document under the
-// wait caption, or clears its colours; Refresh colours anew, keeping the
-// caret, while highlighting is on only.
-TEST_F(FormatCommands, TheHighlightingToggleColoursOrClearsTheDocument)
-{
-    const std::string page = "<p>x</p>\r\nte<i>xt";
-    const QString title = context.window()->windowTitle();
-    for (const bool on : {true, false}) {
-        context.load(page, 11, 0);
-        run("ViewColorizeClick");
-        EXPECT_EQ(std::pair(context.HighlightingOn(), registry.checked("ViewColorizeClick")),
-                  std::pair(on, std::optional(on)));
-        EXPECT_EQ(settings::SettingsStore().read(settings::user::kColorize), on);
-        const std::string coloured = on ? "{<p>}x{</p>}\r\nte{<i>}xt" : page;
-        EXPECT_EQ(marked::colours(body()), coloured);
-        context.load(page, 11, 0);
-        run("ViewRefreshClick");
-        EXPECT_EQ(marked::colours(body()), coloured);
-        EXPECT_EQ(body().caretPosition(), 11);
-    }
-    EXPECT_EQ(context.waitCaptions.size(), 2);  // the toggle's and Refresh's colouring
-    EXPECT_EQ(context.window()->windowTitle(), title);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// Keys and theme through the real window as the Options dialog stores them:
-// the Desktop keys in the menus, a dark desktop followed, the lexer's styles of
-// what was typed, the long-line window kept for a minified page, and the dark
-// theme's own tag colour instead of the unreadable default navy.
+// Keys, theme and tag case through the real window as the Options dialog
+// stores them, taken at once when the dialog closes (a Cancel included): the
+// Desktop keys in the menus, a dark desktop followed, the lexer's styles of
+// what was typed, the long-line window kept for a minified page, the dark
+// theme's own tag colour instead of the unreadable default navy, and the case
+// of the next tag.
 #include <Qsci/qscilexerhtml.h>
 
 #include "commands/KeySets.h"
@@ -19,8 +21,10 @@ TEST_F(Look, DesktopKeysDarkDesktopAndColourAsYouType)
         store.write(settings::user::kKeySet, 1);
         store.write(settings::user::kTheme, static_cast<int>(theme));
         store.write(settings::user::kLiveColour, liveColour);
+        store.write(settings::user::kLowerCase, liveColour);
         store.close();
-        window->LoadOptions();
+        ui.onModal([](QDialog&) { return int(QDialog::Rejected); });
+        run("ToolsOptionsClick");
     };
     storeLook(ThemeChoice::FollowDesktop, true);
     EXPECT_EQ(window->commands().action("FileOpen")->shortcut(),
@@ -53,4 +57,7 @@ TEST_F(Look, DesktopKeysDarkDesktopAndColourAsYouType)
     storeLook(ThemeChoice::Dark, false);
     EXPECT_EQ(body().TagColour(), settings::shownTagColour(settings::user::kSyntaxColour.def, dark));
     EXPECT_NE(body().TagColour(), settings::shownTagColour(settings::user::kSyntaxColour.def, settings::themes()[0]));
+    body().loadText({});
+    run("FormatBoldClick");
+    EXPECT_EQ(text(), "<B>");
 }

@@ -79,9 +79,9 @@ TEST_F(Shortcuts, TagsWrittenByAKeyAreColouredAroundTheKeptSelection)
     EXPECT_EQ(body().selectedText(), "word");
 }
 
-// Shift pressed in the editor and held over a tag button writes the end tag;
-// Ctrl and Shift held write nothing, until the next key press in the editor.
-// The button leaves the keyboard in the editor.
+// Shift pressed in the editor and held over a tag button writes the end tag
+// (what each modifier held means: the key-flag table in tests/markup); the
+// button leaves the keyboard in the editor.
 TEST_F(Shortcuts, KeysHeldInTheEditorDecideWhatATagButtonWrites)
 {
     typeAndSelect(QStringLiteral("say word"), 4);
@@ -90,17 +90,8 @@ TEST_F(Shortcuts, KeysHeldInTheEditorDecideWhatATagButtonWrites)
     QTest::keyRelease(&body(), Qt::Key_Shift, Qt::ShiftModifier);
     EXPECT_EQ(text(), "say </b>");
     EXPECT_TRUE(body().hasFocus());
-    body().loadText({});
-    typeAndSelect(QStringLiteral("say word"), 4);
-    QTest::keyPress(&body(), Qt::Key_Control);
-    QTest::keyPress(&body(), Qt::Key_Shift, Qt::ControlModifier);
-    clickButton("btnBold", Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyRelease(&body(), Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyRelease(&body(), Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_EQ(text(), "say word");
-    QTest::keyClick(&body(), Qt::Key_Shift);
-    clickButton("btnItalic");
-    EXPECT_EQ(text(), "say <i>word</i>");
+    clickButton("btnItalic");  // Shift released
+    EXPECT_EQ(text(), "say </b><i>");
 }
 
 }  // namespace

@@ -112,18 +112,6 @@ TEST_F(SideCommands, OpeningFromTheListInsertsImagesOrOpensPages)
     EXPECT_EQ(std::pair(text(), window->DocumentPath()), std::pair(std::string("<p>other</p>"), other));
 }
 
-TEST_F(SideCommands, TheFileEntriesWantASelectedFile)
-{
-    writeFile("index.htm", "index");
-    start();
-    for (const bool selected : {false, true}) {
-        if (selected) select("index.htm");
-        emit window->commands().menu("pFileMenu")->aboutToShow();
-        for (const char* name : {"p3Open", "p3OpenWith", "p3Rename", "p3Delete"})
-            EXPECT_EQ(enabled(name), selected) << name;
-    }
-}
-
 // The name prompt opens on the selected file's name: OK with a name does the
 // command, Cancel nothing. Delete, from the menu or the key, asks first.
 TEST_F(SideCommands, ThePromptOffersTheSelectedNameAndDeleteAsks)
@@ -149,23 +137,29 @@ TEST_F(SideCommands, ThePromptOffersTheSelectedNameAndDeleteAsks)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !item("home.htm").isValid(); }, 5000));
 }
 
-// The menu names each tool set; the selected file is given as one argument
-// (how the command line is split: tests/files); an unset tool, or one that
-// cannot start, is said.
-TEST_F(SideCommands, OpenWithGivesTheToolTheSelectedFile)
+// The Tools menu and Open With show each tool set (its caption: tests/files)
+// and grey an unset one; from the Tools menu a tool starts without the
+// document, from Open With with the selected file as one argument; an unset
+// tool, or one that cannot start, is said.
+TEST_F(SideCommands, TheToolsStartFromTheToolsMenuAndFromOpenWith)
 {
     const testing_support::StandIn tool(home() + "/bin", "mapper");
     settings::SettingsStore().write(settings::user::kTool1Path, tool.path() + " --edit");
     settings::SettingsStore().write(settings::user::kTool3Path, home() + "/missing-program");
-    writeFile("a b.htm", "x");
-    start();
-    emit window->commands().menu("p3OpenWith")->aboutToShow();
+    start({writeFile("a b.htm", "x")});
+    for (const char* menu : {"Tools1", "p3OpenWith"}) emit window->commands().menu(menu)->aboutToShow();
+    EXPECT_EQ(std::pair(action("ToolsDefTool1")->text(), enabled("ToolsDefTool2")),
+              std::pair(QStringLiteral("&1 mapper"), false));
     EXPECT_EQ(std::pair(window->findChild<QAction*>("p3User1")->text(), enabled("p3User2")),
               std::pair(QStringLiteral("mapper"), false));
+    run("ToolsDefTool1Click");
+    EXPECT_EQ(tool.arguments(), QStringList{"--edit"});
+    QFile::remove(tool.path() + ".args");
     select("a b.htm");
-    for (const char* command : {"p3User1Click", "p3User2Click", "p3User3Click"}) run(command);
+    for (const char* command : {"p3User1Click", "ToolsDefTool2Click", "p3User2Click", "ToolsDefTool3Click"})
+        run(command);
     EXPECT_EQ(tool.arguments(), QStringList({"--edit", home() + "/a b.htm"}));
-    EXPECT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown.size(), 3u);
 }
 
 // A name that is not UTF-8 is listed as Qt decodes it, with U+FFFD, which is

@@ -11,104 +11,93 @@ namespace {
 
 using interaction::Answer;
 
-struct TextTools : testing::Test {
-    TextTools() { commands::registerTextToolCommands(c, c.registry); }
-    std::string text() { return c.body().text(); }
+// What a command leaves of the undo history: emptied (nothing to undo or
+// redo), one undoable step, or kept as it was (the redo of the set-up).
+enum class History { Emptied, Undoable, Kept };
 
-    testing_support::ScriptedInteraction ui;
-    testing_support::FakeCommandContext c;
+struct Row {
+    const char* command;
+    std::string before;
+    markup::Pos selStart, selLength;
+    Answer answer;
+    std::string after;
+    int caret;
+    History history;
+    const char* messages;  // the kinds said, in turn: Information, Question, Warning
+    const char* caption;   // the wait caption, or none
+    bool coloured;         // the document coloured anew
 };
 
-// A tag pass that changed the text cannot be undone (nor an undo before it
-// redone) and marks the document
-// modified, so that closing asks about it; the caret ends at the end of the
-// first line and the document is coloured anew. One that changes nothing
-// leaves it unmodified; a broken tag is warned about after the work done.
-TEST_F(TextTools, TagPassesCannotBeUndoneButMarkTheDocumentModified)
+const std::string kSpecial = "caf\xc3\xa9\r\n\r\n\xc2\xa9 <img alt=\"\xc3\x89t\xc3\xa9\">";
+const char* const kConverting = "Converting Tags - Please wait...";
+const char* const kRemoving = "Removing Tags - Please wait...";
+constexpr Answer kNo = Answer::No, kYes = Answer::Yes;
+constexpr int kUnchecked = -1, kAtEnd = -2;  // carets
+
+// A tag pass cannot be undone (nor an undo before it redone) but marks the
+// document modified when it changed it, so that closing asks; the caret ends at
+// the end of the first line; a broken tag is warned about after the work
+// done. The entity passes and Text to HTML (after its question) can be undone;
+// removing line breaks wants a selection and a Yes, list items selected lines
+// and the tag case, and neither can be undone.
+const Row kRows[] = {
+    {"ToolsConvertUpperClick", "<p>One</p>\r\n<a href=\"Page.Html\">Two</a>", 3, 0, kNo,
+     "<P>One</P>\r\n<A HREF=\"Page.Html\">Two</A>", 10, History::Emptied, "", kConverting, true},
+    {"ToolsRemoveTagsClick", "<html><body>Text\r\nMore</body>", 3, 0, kNo, "Text\r\nMore", 4, History::Emptied, "",
+     kRemoving, true},
+    {"ToolsRemoveTagsClick", "<b>x</b> <i y", 3, 0, kNo, "x <i y", kUnchecked, History::Emptied, "W", kRemoving, true},
+    {"ToolsConvertLowerClick", "plain > text", 3, 0, kNo, "plain > text", kUnchecked, History::Emptied, "", kConverting,
+     false},
+    {"ToolsS2HClick", kSpecial, 5, 0, kNo, markup::SpecialToHtml(kSpecial), 5, History::Undoable, "", nullptr, true},
+    {"ToolsH2SClick", markup::SpecialToHtml(kSpecial), 5, 0, kNo, kSpecial, 5, History::Undoable, "", nullptr, true},
+    {"FormatText2HtmlClick", "plain", 0, 0, kNo, "plain", kUnchecked, History::Kept, "Q", nullptr, false},
+    {"FormatText2HtmlClick", "plain", 0, 0, kYes, markup::textToHtml("plain", false), kAtEnd, History::Undoable, "Q",
+     nullptr, false},
+    {"ToolsRemoveReturnsClick", "a\r\nb\r\nc\r\nd", 0, 0, kYes, "a\r\nb\r\nc\r\nd", kUnchecked, History::Kept, "I",
+     nullptr, false},
+    {"ToolsRemoveReturnsClick", "a\r\nb\r\nc\r\nd", 0, 7, kNo, "a\r\nb\r\nc\r\nd", kUnchecked, History::Kept, "Q",
+     nullptr, false},
+    {"ToolsRemoveReturnsClick", "a\r\nb\r\nc\r\nd", 0, 7, kYes, "a b c\r\nd", kUnchecked, History::Emptied, "Q",
+     nullptr, false},
+    {"ToolsListItemsClick", "l0\r\nl1\r\nl2", 0, 0, kNo, "l0\r\nl1\r\nl2", kUnchecked, History::Kept, "I", nullptr,
+     false},
+    {"ToolsListItemsClick", "l0\r\nl1\r\nl2", 0, 8, kNo, "<LI>l0</LI>\r\n<LI>l1</LI>\r\nl2", kUnchecked,
+     History::Emptied, "", nullptr, false},
+};
+
+TEST(TextTools, EachCommandKeepsTheFrameOfItsPass)
 {
-    const std::tuple<const char*, const char*, const char*, int, const char*, size_t> rows[] = {
-        {"ToolsConvertUpperClick", "<p>One</p>\r\n<a href=\"Page.Html\">Two</a>",
-         "<P>One</P>\r\n<A HREF=\"Page.Html\">Two</A>", 10, "Converting Tags - Please wait...", 0},
-        {"ToolsRemoveTagsClick", "<html><body>Text\r\nMore</body>", "Text\r\nMore", 4, "Removing Tags - Please wait...",
-         0},
-        {"ToolsRemoveTagsClick", "<b>x</b> <i y", "x <i y", 6, "Removing Tags - Please wait...", 1},
-        {"ToolsConvertLowerClick", "plain > text", "plain > text", 0, "Converting Tags - Please wait...", 0}};
-    for (const auto& [command, before, after, caret, caption, warnings] : rows) {
-        SCOPED_TRACE(before);
-        c.load(before, 3);
+    testing_support::ScriptedInteraction ui;
+    testing_support::FakeCommandContext c;
+    commands::registerTextToolCommands(c, c.registry);
+    c.mutableOptions().tagCase = false;
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(std::string(row.command) + " on " + row.before);
+        c.load(row.before, 0);
         c.body().replaceSelection("x");
-        c.body().undo();  // something to redo, which the pass forgets too
+        c.body().undo();  // something to redo, which a pass that empties the history forgets too
+        c.body().setSelection(row.selStart, row.selLength);
         c.waitCaptions.clear();
         ui.shown.clear();
+        if (std::strchr(row.messages, 'Q')) ui.answer(row.answer);
         const int colourings = c.documentColourings;
-        c.run(command);
-        EXPECT_EQ(text(), after);
-        const bool changed = std::string_view(before) != after;
-        if (changed && !warnings) {
-            EXPECT_EQ(std::pair(c.body().caretPosition(), c.documentColourings),
-                      std::pair(markup::Pos(caret), colourings + 1));
+        c.run(row.command);
+        EXPECT_EQ(c.body().text(), row.after);
+        if (row.caret != kUnchecked) {
+            EXPECT_EQ(c.body().caretPosition(), row.caret == kAtEnd ? c.body().length() : row.caret);
         }
-        EXPECT_EQ(std::tuple(c.body().canUndo(), c.body().canRedo(), c.body().isModified(), c.waitDepth()),
-                  std::tuple(false, false, changed, 0));
-        EXPECT_EQ(c.waitCaptions, QStringList{caption});
-        ASSERT_EQ(ui.shown.size(), warnings);
-        if (warnings) {
-            EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Warning);
-        }
+        const std::pair<bool, bool> history = {row.history == History::Undoable, row.history == History::Kept};
+        EXPECT_EQ(std::pair(c.body().canUndo(), c.body().canRedo()), history);
+        EXPECT_EQ(std::tuple(c.body().isModified(), c.documentColourings - colourings, c.waitDepth()),
+                  std::tuple(row.after != row.before, int(row.coloured), 0));
+        EXPECT_EQ(c.waitCaptions, row.caption ? QStringList{row.caption} : QStringList());
+        std::string said;
+        for (const auto& message : ui.shown)
+            said += message.kind == interaction::MessageKind::Question  ? 'Q'
+                    : message.kind == interaction::MessageKind::Warning ? 'W'
+                                                                        : 'I';
+        EXPECT_EQ(said, row.messages);
     }
-}
-
-// The entity passes convert every line, can be undone and put the caret back
-// at its offset.
-TEST_F(TextTools, EntityPassesCanBeUndone)
-{
-    const std::string special = "caf\xc3\xa9\r\n\r\n\xc2\xa9 <img alt=\"\xc3\x89t\xc3\xa9\">";
-    c.load(special, 5);
-    c.run("ToolsS2HClick");
-    EXPECT_EQ(text(), markup::SpecialToHtml(special));
-    EXPECT_EQ(c.body().caretPosition(), 5);
-    EXPECT_TRUE(c.body().isModified() && c.body().canUndo());
-    c.run("ToolsH2SClick");
-    EXPECT_EQ(text(), special);
-}
-
-// Removing line breaks wants a selection and a Yes; list items want selected
-// lines and take the tag case; neither can be undone.
-TEST_F(TextTools, LineToolsWantSelectedLines)
-{
-    c.load("a\r\nb\r\nc\r\nd");
-    c.run("ToolsRemoveReturnsClick");
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
-        c.body().setSelection(0, 7);  // "a\r\nb\r\nc"
-        ui.answer(answer);
-        c.run("ToolsRemoveReturnsClick");
-    }
-    EXPECT_EQ(text(), "a b c\r\nd");
-    EXPECT_FALSE(c.body().canUndo());
-    c.mutableOptions().tagCase = false;
-    c.load("l0\r\nl1\r\nl2");
-    c.run("ToolsListItemsClick");
-    c.body().setSelection(0, c.body().lineStart(2));
-    c.run("ToolsListItemsClick");
-    EXPECT_EQ(text(), "<LI>l0</LI>\r\n<LI>l1</LI>\r\nl2");
-    EXPECT_FALSE(c.body().canUndo());
-    ASSERT_EQ(ui.shown.size(), 4u);  // no selection, the two questions, no lines selected
-    EXPECT_EQ(ui.shown[1].kind, interaction::MessageKind::Question);
-}
-
-// Text to HTML asks, then wraps the whole text as one undoable edit, the
-// caret at the end.
-TEST_F(TextTools, TextToHtmlAsksFirst)
-{
-    c.load("plain");
-    ui.answer(Answer::No);
-    c.run("FormatText2HtmlClick");
-    EXPECT_EQ(text(), "plain");
-    ui.answer(Answer::Yes);
-    c.run("FormatText2HtmlClick");
-    EXPECT_EQ(text(), markup::textToHtml("plain", c.options().tagCase));
-    EXPECT_EQ(c.body().caretPosition(), c.body().length());
-    EXPECT_TRUE(c.body().canUndo());
 }
 
 }  // namespace

@@ -1,32 +1,10 @@
-// The Tools menu's user tools through the main window: the menu prepared as it
-// opens, the tools and the manual started, and the warnings.
-#include <QMenu>
-
+// Help > Contents through the main window: the manual started, and the
+// warnings. (The user tools: SideCommandsTest.)
 #include "files/UserTools.h"
 #include "support/MainWindowFixture.h"
 #include "support/StandIn.h"
 
 namespace {
-
-// The menu shows each tool set by its name, an unset one by its caption and
-// disabled; a tool starts without the document; a tool without a program, or
-// whose program cannot start, is reported.
-TEST_F(MainWindowTest, TheToolsMenuStartsTheToolsSet)
-{
-    const testing_support::StandIn tool(home() + "/bin", "mapper");
-    settings::SettingsStore().write(settings::user::kTool1Path, tool.path() + " --edit");
-    start({writeFile("page.html", "<p>")});
-    emit window->commands().menu(QStringLiteral("Tools1"))->aboutToShow();
-    EXPECT_EQ(action("ToolsDefTool1")->text(), "&1 mapper");
-    EXPECT_EQ(std::pair(action("ToolsDefTool3")->text(), action("ToolsDefTool3")->isEnabled()),
-              std::pair(QStringLiteral("&3 User Defined Tool"), false));
-    run("ToolsDefTool1Click");
-    EXPECT_EQ(tool.arguments(), QStringList{"--edit"});
-    run("ToolsDefTool2Click");
-    settings::SettingsStore().write(settings::user::kTool3Path, home() + "/missing-program");
-    run("ToolsDefTool3Click");
-    EXPECT_EQ(ui.shown.size(), 2u);
-}
 
 // Help > Contents gives the manual to the desktop's viewer; when it cannot be
 // shown (a viewer that finds no browser, no viewer at all, no manual), the

@@ -99,8 +99,9 @@ TEST_F(DialogKeys, AWarningLeavesTheDialogOpen)
     EXPECT_TRUE(dialog->isVisible());
 }
 
-// The custom colour folds the dialog out about its centre and back; the
-// colour mixed there is the one shown. Cancelled, no colour is stored.
+// The custom colour folds the dialog out about its centre and back (it grows
+// down only while folded out); the colour mixed there is the one shown.
+// Cancelled, no colour is stored.
 TEST_F(DialogKeys, TheFontDialogFoldsOutAboutItsCentre)
 {
     open(std::make_unique<TfrmFonts>(R"(<body BGCOLOR="#FFFFCC">)", true));

@@ -103,12 +103,6 @@ TEST(ReplaceAll, IsOneEditEndingAfterTheLastMatch)
     EXPECT_EQ(f.findPos(), 5);
 }
 
-TEST(ReplacementsMessage, CountsInTheSingularForOne)
-{
-    for (const auto& [count, message] : {std::pair(0, "0 replacements made."), {1, "1 replacement made."}})
-        EXPECT_EQ(markup::replacementsMessage(count), message);
-}
-
 std::string tenLines(const char* eol, bool finalBreak)
 {
     std::string text;

@@ -150,15 +150,4 @@ TEST(Region, OnALongLineReachesOnlyTheTagsNearTheCaret)
     EXPECT_EQ(editor.selectionStart(), static_cast<markup::Pos>(before.size()) + 3);
 }
 
-// Only tag runs are styled: an entity coloured when it was inserted keeps its
-// colour. A selection collapses to its start.
-TEST(Region, LeavesAnEntitysColour)
-{
-    markup::TextBuffer entity = marked::buffer("a&reg;<b>[x]</b>");
-    entity.setStyle(1, 5, markup::TagStyle);
-    markup::RecolourNearCaret(entity, 1, 1);
-    EXPECT_EQ(marked::colours(entity), "a{&reg;<b>}x{</b>}");
-    EXPECT_EQ(marked::selection(entity), "a&reg;<b>|x</b>");
-}
-
 }  // namespace

@@ -1,9 +1,6 @@
 // The page checker on small pages written for the purpose: each kind of
 // problem at its exact line, column and bytes; targets against a real folder;
-// image sizes from headers; bad input without a crash or a hang.
-#include <QDir>
-#include <QFile>
-
+// image sizes from headers; deep nesting without a hang.
 #include "check/ImageSize.h"
 #include "check/PageCheck.h"
 
@@ -90,19 +87,11 @@ std::string png(int width, int height)
     return s + std::string(17, '\0');
 }
 
-void writeFile(const QString& path, const std::string& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
 TEST(PageCheck, FindsTargetsThatPointNowhereOnDisk)
 {
-    writeFile("site/img/Logo.png", png(20, 10));
-    writeFile("site/other.html", "<p id=\"sec\">s</p><a name=\"old\">o</a>");
-    writeFile("site/sub/dir/.keep", "");
+    faults::writeBytes("site/img/Logo.png", png(20, 10));
+    faults::writeBytes("site/other.html", "<p id=\"sec\">s</p><a name=\"old\">o</a>");
+    faults::writeBytes("site/sub/dir/.keep", "");
     const std::string page =
         "<a href=\"other.html#sec\">1</a><a href=\"other.html#old\">2</a>\n"
         "<a href=\"other.html#gone\">3</a><a href=\"missing.html\">4</a>\n"
@@ -143,13 +132,10 @@ TEST(PageCheck, ReadsImageSizesFromTheirHeaders)
     for (const auto& c : cases) EXPECT_EQ(check::imageSizeOfHeader(c.head), c.size) << c.head;
 }
 
-TEST(PageCheck, ChecksBadInputWithoutACrashOrAHang)
+// (Random bytes: fuzz/PageCheckFuzz.) Deep nesting costs the grammar library
+// time by its square: it is not asked.
+TEST(PageCheck, RefusesDeepNestingWithoutAHang)
 {
-    std::string binary(1 << 20, '\0');
-    for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 2654435761u) >> 13);
-    for (const std::string& page : {binary, std::string("<p>\0\xff\xfe<b>&#0;</p>", 16)})
-        EXPECT_FALSE(check::checkPage(page, {}, {}).empty());
-    // Deep nesting costs the grammar library time by its square: it is not asked.
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<div>";
     const auto found = check::checkPage(deep, {}, {});

@@ -1,9 +1,14 @@
 // `tagsmith --batch` run as a process on real files in the test's own folder:
 // the files it writes are what the menu commands' passes make of them, byte
 // for byte and in the file's own encoding; failures are reported with the
-// system's reason and leave the file alone; --dry-run writes nothing. Also
-// the editor's own command line, where the program itself is the point.
+// system's reason and leave the file alone; --dry-run writes nothing.
+// `tagsmith --check` on a folder: the compilers' line format, the summary, the
+// exit codes, and the folder checked on every core giving the lines each file
+// gives alone. Also the editor's own command line, where the program itself is
+// the point.
 #include <sys/resource.h>
+
+#include <QRegularExpression>
 
 #include "bench/BenchDocument.h"
 #include "markup/Entities.h"
@@ -21,15 +26,17 @@ struct Finished {
     QString out, err;
 };
 
-// Runs the batch mode; `heap` limits the memory the program may allocate.
-Finished batch(const QStringList& arguments, const QByteArray& input = {}, rlim_t heap = RLIM_INFINITY)
+// Runs the batch mode (or another `mode`); `heap` limits the memory the
+// program may allocate.
+Finished batch(const QStringList& arguments, const QByteArray& input = {}, rlim_t heap = RLIM_INFINITY,
+               const QString& mode = QStringLiteral("--batch"))
 {
     QProcess process;
     process.setChildProcessModifier([heap] {
         const rlimit limit{heap, heap};
         ::setrlimit(RLIMIT_DATA, &limit);
     });
-    process.start(QStringLiteral(QUILLON_TAGSMITH), QStringList{QStringLiteral("--batch")} + arguments);
+    process.start(QStringLiteral(QUILLON_TAGSMITH), QStringList{mode} + arguments);
     process.write(input);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(120000));
@@ -197,6 +204,53 @@ TEST(Batch, ReplacingEveryByteNeedsMemoryForTheResultOnly)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(lastLine(run.out).toStdString(), "1 files changed, 0 unchanged, 0 failed");
     EXPECT_EQ(QFileInfo(QStringLiteral("a.html")).size(), qint64(2 * kFile));
+}
+
+Finished checkRun(const QStringList& arguments)
+{
+    return batch(arguments, {}, RLIM_INFINITY, QStringLiteral("--check"));
+}
+
+TEST(Check, ReportsAFoldersProblemsAsCompilersDo)
+{
+    const std::string good = "<!DOCTYPE html>\n<html><head><title>t</title></head><body><p>x</p></body></html>\n";
+    writeBytes("site/index.html", good);
+    writeBytes("site/notes.txt", "<b>not a page");  // not HTML: not checked
+    for (int i = 0; i < 40; ++i)
+        writeBytes(QStringLiteral("site/pages/p%1.html").arg(i, 2, 10, QLatin1Char('0')),
+                   "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<img src=\"gone.png\" alt=\"\">"
+                   "<center>c</center><a href=\"../index.html#nowhere\">i</a>\n</body></html>\n");
+
+    const Finished clean = checkRun({QStringLiteral("site/index.html")});
+    EXPECT_EQ(clean.exitCode, 0);
+    EXPECT_EQ(clean.out, QStringLiteral("1 file checked: 0 errors, 0 warnings, 0 notes\n"));
+
+    const Finished all = checkRun({QStringLiteral("site")});
+    EXPECT_EQ(all.exitCode, 1);
+    QStringList lines = all.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.takeLast(), QStringLiteral("41 files checked: 80 errors, 0 warnings, 40 notes"));
+    EXPECT_EQ(lines.first(), QStringLiteral("site/pages/p00.html:3:6: error: the target \"gone.png\" does not exist"));
+    const QRegularExpression form(QStringLiteral("^site/pages/p\\d\\d\\.html:3:\\d+: (error|note): .+$"));
+    for (const QString& line : lines) EXPECT_TRUE(form.match(line).hasMatch()) << line.toStdString();
+
+    // Every core at once gives the lines of one file at a time, in order.
+    const QString one = checkRun({QStringLiteral("site/pages/p00.html")}).out.section(QLatin1Char('\n'), 0, -3);
+    QString oneByOne;
+    for (int i = 0; i < 40; ++i)
+        oneByOne += QString(one).replace("p00", QStringLiteral("p%1").arg(i, 2, 10, QLatin1Char('0'))) + '\n';
+    EXPECT_EQ(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), oneByOne);
+    EXPECT_EQ(
+        checkRun({QStringLiteral("--no-notes"), QStringLiteral("site/pages")}).out.count(QStringLiteral(": note:")), 0);
+
+    // A command line it cannot run.
+    for (const QStringList& wrong : {QStringList{}, QStringList{QStringLiteral("--bogus"), QStringLiteral("site")}}) {
+        const Finished refused = checkRun(wrong);
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("Check mode: tagsmith --check")));
+    }
+    const Finished missing = checkRun({QStringLiteral("no-such.html")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.startsWith(QStringLiteral("no-such.html: error: cannot read the file: ")));
 }
 
 // After "--" every word names the file, even the words Qt takes for its own

@@ -11,7 +11,7 @@ namespace {
 using markup::Pos;
 using namespace std::string_literals;
 
-TEST(BodyControlLoad, AFailedLoadLeavesTheDocumentAsItWas)
+TEST(BodyControlLoad, AFailedLoadLeavesTheDocumentAndOnlyTheLastReadingCounts)
 {
     editor::BodyControl body;
     body.loadText("<p>one</p>\r\n<p>two</p>");
@@ -28,13 +28,8 @@ TEST(BodyControlLoad, AFailedLoadLeavesTheDocumentAsItWas)
                   std::pair(std::string("<p>xone</p>\r\n<p>two</p>"), Pos(4)));
         EXPECT_TRUE(body.isModified() && body.canUndo());
     }
-}
-
-// A file that changed while it was read is read again: what came before the
-// second begin is void.
-TEST(BodyControlLoad, TakesOnlyTheLastReading)
-{
-    editor::BodyControl body;
+    // A file that changed while it was read is read again: what came before
+    // the second begin is void.
     EXPECT_TRUE(body.loadPieces([](storage::TextSink& sink) {
         sink.begin(4);
         sink.append("ne");

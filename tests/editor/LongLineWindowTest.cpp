@@ -89,7 +89,8 @@ TEST_F(LongLine, EveryByteIsShownWhateverTheLineEnds)
 }
 
 // Only a window at the start of a long line is shown, and no byte changes;
-// the window follows the caret (when it nears the window's edge) and typing.
+// colouring shows nothing hidden; the window follows the caret (when it nears
+// the window's edge) and typing, and colours survive hiding and showing.
 TEST_F(LongLine, OnlyAWindowFollowingTheCaretIsShown)
 {
     const std::string line = minified(300'000);
@@ -102,11 +103,19 @@ TEST_F(LongLine, OnlyAWindowFollowingTheCaretIsShown)
     EXPECT_EQ(s.count, s.last - s.first + 1) << "one span";
     EXPECT_TRUE(s.count >= LongLineWindow::kWindow && s.count <= LongLineWindow::kWindow + 3) << s.count;
     EXPECT_EQ(shownIn(end, body.length()).count, body.length() - end);
+    markup::ColourDocument(body);
+    EXPECT_FALSE(shown(end - 1)) << "colouring shows nothing hidden";
     body.setFocus();
     QTest::keyClick(&body, Qt::Key_Down);
     QTest::keyClick(&body, Qt::Key_End);
     paint();
     EXPECT_FALSE(shown(start));
+    const Pos lt = static_cast<Pos>(line.rfind("<b>")) + start;
+    EXPECT_TRUE(shown(lt) && shown(lt + 3));
+    EXPECT_EQ(std::pair(body.styleAt(lt), body.styleAt(lt + 3)), std::pair(markup::TagStyle, markup::DefaultStyle));
+    std::string colours;
+    for (Pos p = 0; p < body.length(); ++p) colours += static_cast<char>(body.styleAt(p));
+    EXPECT_TRUE(colours == markup::tagStyles(text));
     QTest::keyClicks(&body, "xyz");
     paint();
     EXPECT_EQ(body.text(), kHead + line + "xyz" + kTail);
@@ -121,42 +130,18 @@ TEST_F(LongLine, OnlyAWindowFollowingTheCaretIsShown)
     s = shownIn(start, end + 3);
     EXPECT_TRUE(s.first < before.first && s.last > before.first + 10 + LongLineWindow::kMargin);
     EXPECT_TRUE(caretOnScreen());
-}
 
-// Colours survive hiding and showing: the tags shown near the end have the
-// tag style itself; colouring shows nothing hidden.
-TEST_F(LongLine, ColoursSurviveHidingAndShowing)
-{
-    const std::string text = kHead + minified(300'000) + kTail;
-    load(text);
-    markup::ColourDocument(body);
-    const Pos end = body.length() - static_cast<Pos>(kTail.size());
-    EXPECT_FALSE(shown(end - 1)) << "colouring shows nothing hidden";
-    body.setSelection(end, 0);
-    paint();
-    const Pos lt = static_cast<Pos>(text.rfind("<b>"));
-    EXPECT_TRUE(shown(lt) && shown(lt + 3));
-    EXPECT_EQ(std::pair(body.styleAt(lt), body.styleAt(lt + 3)), std::pair(markup::TagStyle, markup::DefaultStyle));
-    std::string colours;
-    for (Pos p = 0; p < body.length(); ++p) colours += static_cast<char>(body.styleAt(p));
-    EXPECT_TRUE(colours == markup::tagStyles(text));
-}
-
-// A long line that an edit brings (a paste) gets its window at the next
-// paint, as do those of a whole-document replacement.
-TEST_F(LongLine, ALineMadeLongByAnEditGetsAWindow)
-{
+    // A long line that an edit brings (a paste) gets its window at the next
+    // paint, as do those of a whole-document replacement.
     load(kHead + kTail);
-    body.setSelection(static_cast<Pos>(kHead.size()), 0);
-    const std::string pasted = minified(300'000);
-    body.replaceSelection(pasted);
+    body.setSelection(start, 0);
+    body.replaceSelection(line);
     paint();
-    const Pos from = static_cast<Pos>(kHead.size()), to = from + static_cast<Pos>(pasted.size());
-    const Span made = shownIn(from, to);
-    EXPECT_EQ(made.last, to - 1);
+    const Span made = shownIn(start, end);
+    EXPECT_EQ(made.last, end - 1);
     EXPECT_LE(made.count, LongLineWindow::kWindow + 3);
     EXPECT_TRUE(caretOnScreen());
-    body.replaceAll(pasted + kTail + pasted);
+    body.replaceAll(line + kTail + line);
     EXPECT_LE(shownIn(0, body.length()).count, 2 * LongLineWindow::kWindow + static_cast<Pos>(kTail.size()) + 6);
 }
 

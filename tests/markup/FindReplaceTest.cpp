@@ -77,6 +77,7 @@ TEST(ReplaceAllMatches, ReplacesEveryMatchOfTheTextAsItStood)
         {"adjacent_pairs", "aaaaa", "aa", "b", "bba", 2},
         {"by_nothing", "<b>x</b><B>", "<b>", "", "x</b>", 2},
         {"empty_find_text", "abc", "", "x", "abc", 0},
+        {"bytes_that_are_not_utf8", "\xff\xfe\x61", "\xfe\x41", "x", "\xffx", 1},
         // The text is searched 64 KB at a time: a match across a step's end.
         {"across_a_step", std::string(65535, 'x') + "abc", "abc", "d", std::string(65535, 'x') + "d", 1},
         {"kelvin_sign_across_a_step", std::string(65534, 'x') + "\xe2\x84\xaa", "k", "y", std::string(65534, 'x') + "y",
@@ -100,12 +101,6 @@ TEST(ReplaceAll, IsOneEditEndingAfterTheLastMatch)
     EXPECT_EQ(marked::selection(b), "x aaaaaa| y");
     EXPECT_TRUE(b.isModified());
     EXPECT_EQ(f.findPos(), 5);
-}
-
-TEST(ReplacementsMessage, CountsInTheSingularForOne)
-{
-    for (const auto& [count, message] : {std::pair(0, "0 replacements made."), {1, "1 replacement made."}})
-        EXPECT_EQ(markup::replacementsMessage(count), message);
 }
 
 std::string tenLines(const char* eol, bool finalBreak)

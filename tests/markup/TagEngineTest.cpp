@@ -1,6 +1,7 @@
 // The tag insertion engine on the headless editor: one row per command,
 // editor state and option set; and the key-flag rules.
 
+#include "markup/Highlighter.h"
 #include "markup/TagEngine.h"
 #include "support/Marked.h"
 
@@ -110,8 +111,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, TagEngine, testing::ValuesIn(kRows),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // With highlighting on an entity takes the tag colour; what is typed after
-// it does not.
-TEST(TagEngineHighlighting, ColoursAnInsertedEntity)
+// it does not. Recolouring near the caret styles tag runs only, so the
+// entity keeps its colour; a selection collapses to its start.
+TEST(TagEngineHighlighting, ColoursAnInsertedEntityThatRecolouringKeeps)
 {
     markup::TextBuffer editor = marked::buffer("<p>a|</p>");
     KeyFlags flags;
@@ -120,6 +122,10 @@ TEST(TagEngineHighlighting, ColoursAnInsertedEntity)
     editor.replaceSelection("x");
     EXPECT_EQ(marked::colours(editor), "<p>a{&copy;}x</p>");
     EXPECT_EQ(marked::selection(editor), "<p>a&copy;x|</p>");
+    editor.setSelection(4, 6);
+    markup::RecolourNearCaret(editor, 1, 1);
+    EXPECT_EQ(marked::colours(editor), "{<p>}a{&copy;}x{</p>}");
+    EXPECT_EQ(marked::selection(editor), "<p>a|&copy;x</p>");
 }
 
 // The key flags after a key press: which modifiers, and which key. On X11, Alt

@@ -37,7 +37,6 @@ protected:
     // An executable shell script in the test's home.
     static QString script(const QString& name, const QByteArray& body)
     {
-        QDir().mkpath(QFileInfo(home() + "/" + name).path());
         const QString path = writeFile(name, "#!/bin/sh\n" + body + "\n");
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
@@ -46,26 +45,22 @@ protected:
     bool waitFor(const std::function<bool()>& done, int ms = 10'000) { return QTest::qWaitFor(done, ms); }
 };
 
-// The document is saved first and its path given whole, as one argument.
-TEST_F(Preview, TheSavedPathIsOneArgument)
+// The document is saved first and its path given whole, as one argument (a
+// hostile name: tests/files, UserTools). Untitled, Yes and the save dialog
+// cancelled: a browser is only started; the desktop's opener, which needs a
+// file, is not, and the status bar says why.
+TEST_F(Preview, TheSavedPathIsOneArgumentAndUntitledStartsTheBrowserAlone)
 {
-    const testing_support::StandIn browser(home() + "/stand in", "browser");
+    const testing_support::StandIn browser(home() + "/stand in", "browser"), opener(home() + "/bin", "xdg-open");
     choose("netscape", '"' + browser.path() + "\" --new-tab");
-    const QString page = writeFile("it's a \"page\"; $(touch pwned) & `x`.html", "<p>old</p>");
+    const QString page = writeFile("my page.html", "<p>old</p>");
     start({page});
     body().replaceAll("<p>new</p>");
     run("ToolsBrowserClick");
     EXPECT_EQ(browser.arguments(), QStringList({"--new-tab", page}));
     EXPECT_EQ(readFile(page), "<p>new</p>");
-    EXPECT_FALSE(QFile::exists(home() + "/pwned"));
-}
-
-// Untitled, Yes and the save dialog cancelled: a browser is only started; the
-// desktop's opener, which needs a file, is not, and the status bar says why.
-TEST_F(Preview, AnUntitledDocumentStartsTheBrowserAlone)
-{
-    const testing_support::StandIn browser(home() + "/bin", "browser"), opener(home() + "/bin", "xdg-open");
-    for (const QString& program : {browser.path() + " --new-tab", opener.path()}) {
+    QFile::remove(browser.path() + ".args");  // the record of that run
+    for (const QString& program : {'"' + browser.path() + "\" --new-tab", opener.path()}) {
         choose("netscape", program);
         start();
         ui.answer(Answer::Yes);
@@ -80,11 +75,20 @@ TEST_F(Preview, AnUntitledDocumentStartsTheBrowserAlone)
 
 // "netscape" is every choice but one; the other drives a Chromium-family
 // browser: one that cannot start, is missing, ends or never answers is said.
-TEST_F(Preview, ABrowserThatFailsIsReported)
+// Live preview needs the Chromium-family choice and such a browser: its tip
+// says which is missing, and a stored check mark stays without effect.
+TEST_F(Preview, ABrowserThatFailsOrIsMissingIsReported)
 {
+    settings::SettingsStore().write(settings::window::kLivePreview, true);
+    const auto noLivePreview = [&](const char* why) {
+        const QAction* entry = action("ViewLivePreview");
+        EXPECT_TRUE(!entry->isEnabled() && entry->statusTip().startsWith(why)) << entry->statusTip().toStdString();
+        EXPECT_FALSE(window->findChild<files::LivePreview*>("LivePreview")->isOn());
+    };
     const QString page = writeFile("page.html", "x");
     choose("NetScape", QString());
     start({page});
+    noLivePreview("Live preview needs the choice \"Chromium browser");
     run("ToolsBrowserClick");
     EXPECT_EQ(ui.texts(), QStringList{"Couldn't launch Netscape!  Check Options to see that the path is correct."});
     const struct {
@@ -99,11 +103,12 @@ TEST_F(Preview, ABrowserThatFailsIsReported)
     files::BrowserPreview::options().replyTimeoutMs = 500;
     for (const auto& c : cases) {
         const QString folder = "bin" + QString::number(&c - cases);
-        QDir().mkpath(home() + "/" + folder);
         if (!c.script.isEmpty()) script(folder + "/chromium", c.script);
         qputenv("PATH", (home() + "/" + folder).toUtf8());  // only the browsers of `folder` (restored after)
         ui.shown.clear();
+        settings::SettingsStore().write(settings::window::kLivePreview, c.script.isEmpty());  // where it cannot run
         start({page});
+        if (c.script.isEmpty()) noLivePreview("Live preview needs a Chromium-family browser: none of chromium");
         run("ToolsBrowserClick");
         EXPECT_TRUE(waitFor([&] { return !ui.shown.empty(); }, 5000));
         EXPECT_TRUE(ui.texts().value(0).startsWith(c.message)) << ui.texts().join('|').toStdString();
@@ -111,29 +116,20 @@ TEST_F(Preview, ABrowserThatFailsIsReported)
     }
 }
 
-TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStart)
+// The profile a killed editor left (each is named after its editor: the
+// Chromium tests) is removed at the next start; a link planted under such a
+// name and the profile of an editor that runs are not.
+TEST_F(Preview, AGoneEditorsBrowserProfileIsRemovedAtTheNextStart)
 {
-    // A browser that reads its commands until the editor is gone.
-    script("bin/chromium", "exec cat <&3 >/dev/null");
-    choose("microsoft");
-    QProcess editor;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("TMPDIR", home());
-    env.insert("PATH", home() + "/bin:/usr/bin:/bin");
-    editor.setProcessEnvironment(env);
-    editor.start(QStringLiteral(QUILLON_EDITOR_HELPER),
-                 {QStringLiteral("preview-and-wait"), writeFile("page.html", "x")});
-    ASSERT_TRUE(editor.waitForStarted());
-    const QString profiles = "quillon-browser-" + QString::number(editor.processId()) + "-*";
-    const auto left = [&] { return QDir(home()).entryList({profiles}, QDir::AllEntries | QDir::System); };
-    ASSERT_TRUE(waitFor([&] { return !left().isEmpty(); }, 30000)) << "no profile named after its editor";
-    editor.kill();
-    editor.waitForFinished();
-    // A link planted under such a name, and the profile of an editor that runs.
-    QDir().mkpath(home() + "/elsewhere");
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const QString profiles = "quillon-browser-" + QString::number(gone.processId()) + "-";
+    ASSERT_TRUE(gone.waitForFinished());
+    writeFile(profiles + "left/Default/Preferences", "{}");
+    const auto left = [&] { return QDir(home()).entryList({profiles + "*"}, QDir::AllEntries | QDir::System); };
     writeFile("elsewhere/kept", "kept");
-    const QString planted = profiles.chopped(1) + "planted";
-    ASSERT_TRUE(QFile::link(home() + "/elsewhere", home() + "/" + planted));
+    ASSERT_TRUE(QFile::link(home() + "/elsewhere", home() + "/" + profiles + "planted"));
     const QString live = "quillon-browser-" + QString::number(QCoreApplication::applicationPid()) + "-live";
     QDir().mkpath(home() + "/" + live);
 
@@ -141,31 +137,10 @@ TEST_F(Preview, AKilledEditorsBrowserProfileIsRemovedAtTheNextStart)
     qputenv("TMPDIR", home().toUtf8());
     start();
     tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
-    EXPECT_TRUE(waitFor([&] { return left() == QStringList{planted}; }, 10000)) << left().join(' ').toStdString();
+    EXPECT_TRUE(waitFor([&] { return left() == QStringList{profiles + "planted"}; }, 10000))
+        << left().join(' ').toStdString();
     EXPECT_EQ(readFile(home() + "/elsewhere/kept"), "kept");
     EXPECT_TRUE(QFileInfo(home() + "/" + live).isDir());
-}
-
-// Live preview needs the Chromium-family choice and such a browser; its tip
-// says which is missing, and a stored check mark stays without effect.
-TEST_F(Preview, LivePreviewWithoutAChromiumBrowserIsDisabledAndSaysWhy)
-{
-    settings::SettingsStore().write(settings::window::kLivePreview, true);
-    QDir().mkpath(home() + "/empty");
-    // the browser choice, the PATH, the start of the tip
-    const std::tuple<const char*, QByteArray, QString> cases[] = {
-        {"netscape", qgetenv("PATH"), "Live preview needs the choice \"Chromium browser"},
-        {"microsoft", (home() + "/empty").toUtf8(), "Live preview needs a Chromium-family browser: none of chromium"}};
-    for (const auto& [browser, path, tip] : cases) {
-        choose(browser);
-        qputenv("PATH", path);
-        start();
-        const QAction* entry = window->commands().action("ViewLivePreview");
-        EXPECT_FALSE(entry->isEnabled()) << browser;
-        EXPECT_TRUE(entry->statusTip().startsWith(tip)) << entry->statusTip().toStdString();
-        EXPECT_EQ(window->commands().button("btnLivePreview")->toolTip(), entry->statusTip());
-        EXPECT_FALSE(window->findChild<files::LivePreview*>("LivePreview")->isOn() || preview().running());
-    }
 }
 
 // The preview browser for real, headless.
@@ -260,6 +235,8 @@ TEST_F(Chromium, TheBrowserIsReachedOverItsPipeAlone)
     ASSERT_TRUE(shows(files::BrowserPreview::nothingToShowText()));
 
     const QString profile = preview().profileFolder();
+    EXPECT_TRUE(QFileInfo(profile).fileName().startsWith("quillon-browser-" +
+                                                         QString::number(QCoreApplication::applicationPid()) + "-"));
     EXPECT_EQ((QFileInfo(profile).permissions() & 0x0077).toInt(), 0) << "profile open to others";
     const QStringList processes = browserProcesses(profile);
     EXPECT_TRUE(processes.contains(QString::number(preview().browserPid())));
@@ -291,7 +268,6 @@ protected:
         Chromium::SetUp();
         // The pages below are typed whole, end tags included.
         settings::SettingsStore().write(settings::user::kCloseTags, false);
-        QDir().mkpath(home() + "/site");
         writeFile("site/s.css", "p { color: rgb(1, 2, 3) }");
         // A 1x1 GIF: its natural width tells that it loaded.
         writeFile("site/i.gif", QByteArray::fromBase64("R0lGODlhAQABAAAAACwAAAAAAQABAAACAkQBADs="));

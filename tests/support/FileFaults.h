@@ -6,6 +6,7 @@
 namespace faults {
 
 std::string readBytes(const QString& path);
+// Writes the file, making its folder first when missing.
 void writeBytes(const QString& path, const std::string& bytes);
 // Every entry of a folder, hidden ones included, sorted.
 QStringList entries(const QString& folder);

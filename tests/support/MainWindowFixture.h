@@ -33,9 +33,11 @@ protected:
     }
 
     static QString home() { return QDir::currentPath(); }
+    // Writes the file, making its folder first when missing.
     static QString writeFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = home() + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);

@@ -84,6 +84,8 @@ void completeEndTag(CommandContext& context)
     if (name.empty()) return;
     // A replacement is an undo step of its own: one Undo leaves the "</" typed.
     body.replaceSelection(name + '>');
+    // An author who goes on to type the end tag gets it once, as without the completion.
+    context.bodyControl().expectTypedThrough(QString::fromStdString(name + '>'));
     context.RecolourNearCaret(1, 1);
 }
 

@@ -158,6 +158,10 @@ public:
     // marked now.
     void markTags(std::span<const markup::Span> tags);
     std::vector<markup::Span> markedTags() const;
+    // `written` was just written before the caret for the author: keys that
+    // go on to type it, in order and with nothing else between, move nothing
+    // and write nothing, so that typing the text by hand gives it once.
+    void expectTypedThrough(const QString& written);
 
 signals:
     // The modified flag changed (save point left or reached, or set by hand).
@@ -229,6 +233,11 @@ private:
     bool lineNumbers_ = false;
     int lineNumberDigits_ = 0;
     std::vector<markup::Span> pairMarks_;  // as last marked by markTags
+    struct TypeThrough {
+        QString rest;                 // what is still to be typed through
+        Pos caret = -1, length = -1;  // the caret and the length it is valid for
+    } typeThrough_;
+    bool takeTypedThrough(const QString& typed);
 };
 
 }  // namespace editor

@@ -87,7 +87,28 @@ bool takeFiles(QDropEvent& event)
 void BodyControl::Scintilla::keyPressEvent(QKeyEvent* event)
 {
     emit owner_.keyDown(event->key(), event->modifiers());
+    if (owner_.takeTypedThrough(event->text())) return event->accept();
     QsciScintilla::keyPressEvent(event);
+}
+
+void BodyControl::expectTypedThrough(const QString& written)
+{
+    typeThrough_ = {written, caretPosition(), length()};
+}
+
+// A key without text (a modifier, an arrow) leaves the expectation; an arrow
+// that moves the caret, or any edit, ends it when the next text comes.
+bool BodyControl::takeTypedThrough(const QString& typed)
+{
+    if (typed.isEmpty() || typeThrough_.rest.isEmpty()) return false;
+    const bool fits = typeThrough_.rest.startsWith(typed) && selectionLength() == 0 &&
+                      caretPosition() == typeThrough_.caret && length() == typeThrough_.length;
+    if (!fits) {
+        typeThrough_ = {};
+        return false;
+    }
+    typeThrough_.rest.remove(0, typed.size());
+    return true;
 }
 
 void BodyControl::Scintilla::keyReleaseEvent(QKeyEvent* event)

@@ -17,10 +17,11 @@ protected:
 
 // "</" writes the end tag as an undo step of its own; Redo puts back what Undo
 // took; the pair under the caret is marked; the two tag commands move the
-// caret and widen the selection; zoom leaves the editor font alone; with its option off, "</" stays as typed.
+// caret and widen the selection; zoom leaves the editor font alone; with its option off, "</" stays as typed;
+// typing the end tag after its completion gives it once.
 TEST_F(Comforts, KeysOfTheNewCommands)
 {
-    type(QStringLiteral("<ul><li>one</"));
+    type(QStringLiteral("<ul><li>one</li>"));  // the written part typed through, as if not written
     EXPECT_EQ(text(), "<ul><li>one</li>");
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(text(), "<ul><li>one</");
@@ -49,6 +50,12 @@ TEST_F(Comforts, KeysOfTheNewCommands)
     window->LoadOptions();
     type(QStringLiteral("<p></"));  // in place of the selection
     EXPECT_EQ(text(), "<p></");
+
+    settings::SettingsStore().write(settings::user::kCloseTags, true);
+    window->LoadOptions();
+    body().replaceAll("");
+    type(QStringLiteral("<p>a</b>"));  // a key other than the written one is typed, and ends it
+    EXPECT_EQ(text(), "<p>a</p>b>");
 }
 
 }  // namespace

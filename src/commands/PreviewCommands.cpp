@@ -46,7 +46,7 @@ void UpdateBrowser(CommandContext& context, files::BrowserPreview& preview)
     const QString program = store.read(settings::user::kNsPath);
     store.close();
 
-    if (browser.toLower() == QLatin1String("microsoft")) {
+    if (settings::user::choosesDrivenBrowser(browser)) {
         preview.show(path);
         return;
     }
@@ -65,7 +65,7 @@ void UpdateBrowser(CommandContext& context, files::BrowserPreview& preview)
 
 bool chromiumChosen()
 {
-    return settings::SettingsStore().read(settings::user::kBrowser).toLower() == QLatin1String("microsoft");
+    return settings::user::choosesDrivenBrowser(settings::SettingsStore().read(settings::user::kBrowser));
 }
 
 // Why live preview cannot run, empty when it can.

@@ -6,7 +6,6 @@
 
 namespace dialogs {
 namespace {
-const QString kMicrosoft = QStringLiteral("microsoft");
 const QString kNetscape = QStringLiteral("netscape");
 }  // namespace
 
@@ -43,7 +42,7 @@ OptionsForm readOptionsForm(const settings::SettingsStore& s)
     f.quickStyle = s.read(quick::kStyle);
     f.quickScript = s.read(quick::kScript);
     f.timeFormat = s.read(user::kTimeFormat);
-    f.microsoftBrowser = s.read(user::kBrowser).toLower() == kMicrosoft;
+    f.microsoftBrowser = user::choosesDrivenBrowser(s.read(user::kBrowser));
     f.keySet = s.read(user::kKeySet);
     f.theme = s.read(user::kTheme);
     f.liveColour = s.read(user::kLiveColour);
@@ -83,7 +82,7 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     s.write(quick::kScript, f.quickScript);
     // A format the buttons do not offer stays as it was stored.
     if (f.timeFormat >= 1 && f.timeFormat <= kTimeFormatCount) s.write(user::kTimeFormat, f.timeFormat);
-    s.write(user::kBrowser, f.microsoftBrowser ? kMicrosoft : kNetscape);
+    s.write(user::kBrowser, f.microsoftBrowser ? user::kDrivenBrowser : kNetscape);
     s.write(user::kKeySet, f.keySet);
     s.write(user::kTheme, f.theme);
     s.write(user::kLiveColour, f.liveColour);

@@ -55,6 +55,14 @@ inline const NumberSetting kTimeFormat{QStringLiteral("user"), QStringLiteral("t
 // Preview and the three user tools.
 inline const TextSetting kBrowser{QStringLiteral("user"), QStringLiteral("browser"), QStringLiteral("netscape")};
 inline const TextSetting kNsPath{QStringLiteral("user"), QStringLiteral("nspath"), QStringLiteral("xdg-open")};
+// The stored browser choice: "microsoft", in any letter case, is the
+// Chromium-family browser the editor drives; any other value ("netscape") is
+// the program under kNsPath.
+inline const QString kDrivenBrowser = QStringLiteral("microsoft");
+inline bool choosesDrivenBrowser(const QString& stored)
+{
+    return stored.compare(kDrivenBrowser, Qt::CaseInsensitive) == 0;
+}
 inline const TextSetting kTool1Path{QStringLiteral("user"), QStringLiteral("mapedit"), QString()};
 inline const TextSetting kTool1Name{QStringLiteral("user"), QStringLiteral("mapname"), QString()};
 inline const TextSetting kTool2Path{QStringLiteral("user"), QStringLiteral("deftool1"), QString()};

@@ -1,5 +1,5 @@
 // The Options dialog: its data (every field stored under its own setting, the
-// browser choice, the line-break conversions) as tables, and the dialog as the
+// line-break conversions) as tables, and the dialog as the
 // user drives it: its fields showing and returning every value of the form,
 // real key presses for the page keys, Return and Esc; the colour sample; the
 // length limit of the snippet fields.
@@ -61,18 +61,6 @@ TEST(OptionsForm, EveryFieldIsStoredUnderItsOwnSetting)
     dialogs::writeOptionsForm(store, OptionsForm{});
     for (const auto& s : {user::kSideMask, user::kCustom, user::kName, user::kTool1Path, user::kPreImage})
         EXPECT_EQ(store.ReadString(s.section, s.ident, "-"), "") << s.ident.toStdString();
-}
-
-// Microsoft in any letter case selects Microsoft.
-TEST(OptionsForm, TheBrowserChoiceIgnoresCase)
-{
-    SettingsStore store;
-    const std::pair<const char*, bool> rows[] = {{"microsoft", true}, {"Microsoft", true}, {"MICROSOFT", true},
-                                                 {"netscape", false}, {"", false},         {"microsoft ", false}};
-    for (const auto& [text, microsoft] : rows) {
-        store.write(user::kBrowser, QString::fromLatin1(text));
-        EXPECT_EQ(dialogs::readOptionsForm(store).microsoftBrowser, microsoft) << text;
-    }
 }
 
 TEST(OptionsForm, LineBreaksAreStoredAsCrLf)

@@ -73,8 +73,8 @@ TEST_F(Preview, TheSavedPathIsOneArgumentAndUntitledStartsTheBrowserAlone)
     EXPECT_FALSE(opener.ran());
 }
 
-// "netscape" is every choice but one; the other drives a Chromium-family
-// browser: one that cannot start, is missing, ends or never answers is said.
+// "netscape" is every choice but one; the other, in any letter case, drives
+// a Chromium-family browser: one that cannot start, is missing, ends or never answers is said.
 // Live preview needs the Chromium-family choice and such a browser: its tip
 // says which is missing, and a stored check mark stays without effect.
 TEST_F(Preview, ABrowserThatFailsOrIsMissingIsReported)

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "StandInWindow.h"
 #include "interaction/Interaction.h"
-#include "support/StandInWindow.h"
 
 namespace bench {
 
@@ -43,7 +43,7 @@ private:
 };
 
 // The tests' stand-in window, shown, with every command module registered.
-class BenchWindow final : public testing_support::StandInWindow {
+class BenchWindow final : public StandInWindow {
 public:
     // A window of the main window's default size, shown, with highlighting
     // on and the options' defaults whatever the settings hold.

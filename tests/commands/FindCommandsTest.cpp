@@ -5,29 +5,27 @@
 #include <QProgressDialog>
 #include <chrono>
 
-#include "commands/CommandModules.h"
 #include "commands/ProgressWait.h"
 #include "dialogs/FindDialog.h"
 #include "editor/LongLineWindow.h"
 #include "markup/FindReplace.h"
-#include "support/FakeCommandContext.h"
+#include "support/MainWindowFixture.h"
 
 using markup::Pos;
 
 namespace {
 
-class FindCommands : public testing::Test {
+class FindCommands : public MainWindowTest {
 protected:
-    FindCommands() { commands::registerFindCommands(context, context.registry); }
+    void SetUp() override { start(); }
 
-    editor::BodyControl& body() { return context.bodyControl(); }
     std::pair<Pos, Pos> selection() { return {body().selectionStart(), body().selectionLength()}; }
     // Runs the command that shows a search dialog and waits until it has the keyboard.
     template <typename Dialog>
     Dialog& open(const char* command)
     {
-        context.run(command);
-        auto* dlg = context.window()->findChild<Dialog*>();
+        run(command);
+        auto* dlg = window->findChild<Dialog*>();
         QApplication::setActiveWindow(dlg);
         EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
         return *dlg;
@@ -45,9 +43,6 @@ protected:
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-
-    testing_support::ScriptedInteraction ui;
-    testing_support::FakeCommandContext context;
 };
 
 // The dialog opens on the selected text; F3 goes on from the last match even
@@ -55,24 +50,24 @@ protected:
 // another document clears the search texts, after which F3 does nothing.
 TEST_F(FindCommands, FindNextGoesOnWithTheDialogsText)
 {
-    context.load("Hello World, world", 13, 5);
+    load("Hello World, world", 13, 5);
     dialogs::FindDialog& dlg = open<dialogs::FindDialog>("EditFindClick");
     EXPECT_EQ(dlg.findText(), QStringLiteral("world"));
     press(Qt::Key_Return);  // from the top
     EXPECT_EQ(selection(), std::make_pair(Pos{6}, Pos{5}));
     press(Qt::Key_Escape);
     EXPECT_FALSE(dlg.isVisible());
-    context.run("EditFindNextClick");
+    run("EditFindNextClick");
     EXPECT_EQ(selection(), std::make_pair(Pos{13}, Pos{5}));
-    context.run("EditFindNextClick");
+    run("EditFindNextClick");
     ASSERT_EQ(ui.texts(), QStringList{QString::fromStdString(markup::notFoundMessage("world"))});
     EXPECT_EQ(ui.shown.at(0).kind, interaction::MessageKind::Information);
     dialogs::ReplaceDialog& replace = openReplace("world", "x");
-    context.registry.documentReplaced();
+    window->registry().documentReplaced();
     EXPECT_EQ(std::tuple(dlg.findText(), replace.findText(), replace.replaceText()),
               std::tuple(QString(), QString(), QString()));
     body().loadText("world");
-    context.run("EditFindNextClick");
+    run("EditFindNextClick");
     EXPECT_EQ(std::pair(body().selectionLength(), ui.shown.size()), std::pair(Pos{0}, size_t(1)));
 }
 
@@ -80,7 +75,7 @@ TEST_F(FindCommands, FindNextGoesOnWithTheDialogsText)
 // (Alt+A) reports the count, closes the dialog and recolours the tags.
 TEST_F(FindCommands, TheReplaceDialogsKeysReplace)
 {
-    context.setHighlightingOn(true);
+    window->setHighlightingOn(true);
     body().loadText("<b>aa a</b>");
     dialogs::ReplaceDialog& dlg = openReplace("A", "b");
     press(Qt::Key_Return);
@@ -103,6 +98,7 @@ protected:
     void SetUp() override
     {
         commands::setProgressDelay(std::chrono::milliseconds(0));
+        start();
         body().loadText(page);
     }
     void TearDown() override { commands::setProgressDelay(std::chrono::milliseconds(500)); }
@@ -151,8 +147,7 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
     std::string text;
     for (int i = 1; i <= 1000; ++i) text += "line " + std::to_string(i) + "\r\n";
     body().loadText(text);
-    context.window()->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(context.window()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     ui.onModal([](QDialog& dlg) {
         dlg.show();
         auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("txtGoLine"));
@@ -163,7 +158,7 @@ TEST_F(FindCommands, GoToLineMovesTheCaretToTheEndOfTheLineInView)
         }
         return dlg.result();
     });
-    context.run("EditGoToLineClick");
+    run("EditGoToLineClick");
     EXPECT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(body().textRange(body().caretPosition() - 8, 10), "line 900\r\n");
     const int first = body().firstVisibleDocumentLine();

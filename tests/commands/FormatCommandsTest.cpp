@@ -8,29 +8,26 @@
 #include "commands/CommandModules.h"
 #include "commands/CommandRegistry.h"
 #include "commands/CommandTable.h"
-#include "editor/BodyControl.h"
 #include "markup/Entities.h"
-#include "settings/SettingsStore.h"
-#include "support/FakeCommandContext.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
-class FormatCommands : public testing::Test {
+class FormatCommands : public MainWindowTest {
 protected:
-    FormatCommands()
+    void SetUp() override
     {
-        settings::Options& o = context.mutableOptions();
-        o.tagCase = true;
-        o.KeepSelected = false;
-        o.FullCellTag = false;
-        commands::registerFormatCommands(context, registry);
+        start();
+        setOption(settings::user::kLowerCase, true);
+        setOption(settings::user::kKeepSelected, false);
+        setOption(settings::user::kFullCellTag, false);
+        commands::registerFormatCommands(*window, registry);
     }
     void run(const char* command) { ASSERT_TRUE(registry.run(command)) << command; }
-    editor::BodyControl& body() { return context.bodyControl(); }
     // What `command` writes over the selected "w" of "awb", the caret after it.
     std::string markupOf(const char* command)
     {
-        context.load("awb", 1, 1);
+        load("awb", 1, 1);
         run(command);
         const std::string t = body().text();
         EXPECT_EQ(body().caretPosition(), body().length() - 1) << command;
@@ -50,8 +47,7 @@ protected:
         return written;
     }
 
-    testing_support::FakeCommandContext context;
-    commands::CommandRegistry& registry = context.registry;
+    commands::CommandRegistry registry;  // the format and entity commands alone
 };
 
 // A button's text names its tag; an entity is one the conversions know, and

@@ -5,9 +5,8 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
-#include "commands/CommandModules.h"
 #include "commands/Printing.h"
-#include "support/FakeCommandContext.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -58,25 +57,25 @@ TEST(ListingLayout, PlacesEachCharacterOfALine)
         EXPECT_EQ(printedColumns(line, 2 * tab + 4), printed) << line.toStdString();
 }
 
-class Printing : public testing::Test {
+class Printing : public MainWindowTest {
 protected:
     void SetUp() override
     {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "NOTICE: pdftotext is missing";
-        commands::registerPrintCommands(context, context.registry);
+        start();
     }
     // Prints `text` through FilePrintClick, the dialog answered with a PDF
     // file (or cancelled); the lines of each page pdftotext finds in it.
     std::vector<QStringList> print(std::string_view text, bool accepted = true)
     {
-        context.load(text);
+        load(text);
         ui.onModal([this, accepted](QDialog& dialog) {
             QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(pdf);
             return int(accepted ? QDialog::Accepted : QDialog::Rejected);
         });
-        context.run("FilePrintClick");
+        run("FilePrintClick");
         QProcess p;
         p.start("pdftotext", {"-layout", pdf, "-"});
         p.waitForFinished();
@@ -89,8 +88,6 @@ protected:
         return pages;
     }
 
-    testing_support::ScriptedInteraction ui;
-    testing_support::FakeCommandContext context;
     QString pdf = QDir::currentPath() + "/out.pdf";
 };
 

@@ -1,21 +1,16 @@
-// The snippet commands through the command registry, on the real editing
-// control: which snippet each command inserts, in the tag case and with the
+// The snippet commands through the main window: which snippet each command inserts, in the tag case and with the
 // recolouring it asks for; the quick blocks from the settings; the update
 // stamp; text from another file. The insertion rules are tested in tests/markup.
 
-#include "commands/CommandModules.h"
 #include "markup/Snippets.h"
 #include "markup/TagCase.h"
-#include "settings/SettingsStore.h"
-#include "support/FakeCommandContext.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
-// The stand-in main window with the snippet commands registered.
-struct Snippets : testing::Test {
-    Snippets() { commands::registerSnippetCommands(c, c.registry); }
-    std::string text() { return c.body().text(); }
-    testing_support::FakeCommandContext c;
+class Snippets : public MainWindowTest {
+protected:
+    void SetUp() override { start(); }
 };
 
 std::string cased(std::string_view literal, bool lower = true)
@@ -38,15 +33,15 @@ TEST_F(Snippets, EachCommandWritesItsSnippetInTheTagCase)
         {"InsertDropDownClick", true, listBox, 5}};
     for (const auto& [command, lower, snippet, recolours] : rows) {
         SCOPED_TRACE(command);
-        c.mutableOptions().tagCase = lower;
-        c.recolours.clear();
-        c.load("a[sel]b", 1, 5);
-        c.run(command);
+        setOption(settings::user::kLowerCase, lower);
+        window->recolours.clear();
+        load("a[sel]b", 1, 5);
+        run(command);
         EXPECT_EQ(text(), "a" + snippet + "b");
-        EXPECT_EQ(c.recolours.size(), recolours);
+        EXPECT_EQ(window->recolours.size(), recolours);
         if (recolours == 1) {
-            EXPECT_EQ(c.body().caretPosition(), markup::Pos(1 + snippet.size()));
-            EXPECT_EQ(c.recolours[0], std::make_pair(1, 1));
+            EXPECT_EQ(body().caretPosition(), markup::Pos(1 + snippet.size()));
+            EXPECT_EQ(window->recolours[0], std::make_pair(1, 1));
         }
     }
 }
@@ -56,15 +51,15 @@ TEST_F(Snippets, EachCommandWritesItsSnippetInTheTagCase)
 // recoloured.
 TEST_F(Snippets, QuickBlocksGoAboveTheCaretLineAsStored)
 {
-    c.load("one\r\ntwo three", 8);  // inside line 1
-    c.run("InsertQuickTableClick");
+    load("one\r\ntwo three", 8);  // inside line 1
+    run("InsertQuickTableClick");
     EXPECT_EQ(text(), "one\r\n" + settings::quick::kTable.def.toStdString() + "\r\ntwo three");
-    EXPECT_EQ(c.body().caretPosition(), c.body().lineStart(6));
-    EXPECT_EQ(c.recolours.back(), std::make_pair(6, 7));
+    EXPECT_EQ(body().caretPosition(), body().lineStart(6));
+    EXPECT_EQ(window->recolours.back(), std::make_pair(6, 7));
     for (const auto& [stored, inserted] : {std::pair("<S>\n</S>", "<S>\r\n</S>\r\nx"), {"", "\r\nx"}}) {
         settings::SettingsStore().write(settings::quick::kStyle, QString::fromLatin1(stored));
-        c.load("x");
-        c.run("InsertQuickStyleClick");
+        load("x");
+        run("InsertQuickStyleClick");
         EXPECT_EQ(text(), inserted);
     }
 }
@@ -73,32 +68,31 @@ TEST_F(Snippets, QuickBlocksGoAboveTheCaretLineAsStored)
 // without case change; hidden, it is a comment.
 TEST_F(Snippets, TheUpdateStampIsWrittenFromItsSettings)
 {
-    c.mutableOptions().tagCase = false;
-    c.mutableOptions().updateTrailer = "by <b>me</b>";
+    setOption(settings::user::kLowerCase, false);
+    setOption(settings::user::kCustom, "by <b>me</b>");
     settings::SettingsStore().write(settings::user::kTimeFormat, 7);  // no such format: an empty date
     settings::SettingsStore().write(settings::user::kPreCustom, QStringLiteral("Changed"));
     for (const bool visible : {true, false}) {
-        c.mutableOptions().showUpdate = visible;
-        c.load("ab", 1);
-        c.run("UpdateStamp1Click");
+        setOption(settings::user::kShowUpdate, visible);
+        load("ab", 1);
+        run("UpdateStamp1Click");
         EXPECT_EQ(text(), visible ? "aChanged  by <b>me</b>b" : "a<!-- Changed  by <b>me</b> -->b");
     }
-    EXPECT_TRUE(c.recolours.empty());
+    EXPECT_TRUE(window->recolours.empty());
 }
 
 // The lines of a file go below the caret's line, read as documents are read; an
 // empty file, a cancel or an unreadable file change nothing.
 TEST_F(Snippets, TextFromFileIsReadAsDocumentsAreRead)
 {
-    testing_support::ScriptedInteraction ui;
     const QString in = QDir::current().absoluteFilePath("in.txt"), empty = in + ".empty", missing = in + ".missing";
     faults::writeBytes(in, "first\ncaf\xe9\n");  // Windows-1252
     faults::writeBytes(empty, "");
     for (const QString& name : {in, empty, missing}) ui.fileName(name);
-    c.load("top\r\nbottom", 1);
-    for (int i = 0; i < 4; ++i) c.run("InsertTextFromFileClick");  // the fourth is cancelled
+    load("top\r\nbottom", 1);
+    for (int i = 0; i < 4; ++i) run("InsertTextFromFileClick");  // the fourth is cancelled
     EXPECT_EQ(text(), "top\r\nfirst\r\ncaf\xc3\xa9\r\nbottom");
-    EXPECT_TRUE(c.recolours.empty());
+    EXPECT_TRUE(window->recolours.empty());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, interaction::MessageKind::Error);
     EXPECT_TRUE(ui.shown[0].text.startsWith("Cannot open \"" + missing + "\".\n"));

@@ -1,11 +1,9 @@
-// The text-tool commands through the command registry, on the real editing
-// control: the frame of each pass (captions, caret, modified flag, undo) and
+// The text-tool commands through the main window: the frame of each pass (captions, caret, modified flag, undo) and
 // the guard messages. The passes themselves are tested in tests/markup.
 
-#include "commands/CommandModules.h"
 #include "markup/Entities.h"
 #include "markup/LineTools.h"
-#include "support/FakeCommandContext.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -65,32 +63,33 @@ const Row kRows[] = {
      History::Emptied, "", nullptr, false},
 };
 
-TEST(TextTools, EachCommandKeepsTheFrameOfItsPass)
+using TextTools = MainWindowTest;
+
+TEST_F(TextTools, EachCommandKeepsTheFrameOfItsPass)
 {
-    testing_support::ScriptedInteraction ui;
-    testing_support::FakeCommandContext c;
-    commands::registerTextToolCommands(c, c.registry);
-    c.mutableOptions().tagCase = false;
+    start();
+    setOption(settings::user::kLowerCase, false);
     for (const Row& row : kRows) {
         SCOPED_TRACE(std::string(row.command) + " on " + row.before);
-        c.load(row.before, 0);
-        c.body().replaceSelection("x");
-        c.body().undo();  // something to redo, which a pass that empties the history forgets too
-        c.body().setSelection(row.selStart, row.selLength);
-        c.waitCaptions.clear();
+        load(row.before, 0);
+        body().replaceSelection("x");
+        body().undo();  // something to redo, which a pass that empties the history forgets too
+        body().setSelection(row.selStart, row.selLength);
+        window->waitCaptions.clear();
         ui.shown.clear();
         if (std::strchr(row.messages, 'Q')) ui.answer(row.answer);
-        const int colourings = c.documentColourings;
-        c.run(row.command);
-        EXPECT_EQ(c.body().text(), row.after);
+        const int colourings = window->documentColourings;
+        run(row.command);
+        EXPECT_EQ(text(), row.after);
         if (row.caret != kUnchecked) {
-            EXPECT_EQ(c.body().caretPosition(), row.caret == kAtEnd ? c.body().length() : row.caret);
+            EXPECT_EQ(body().caretPosition(), row.caret == kAtEnd ? body().length() : row.caret);
         }
         const std::pair<bool, bool> history = {row.history == History::Undoable, row.history == History::Kept};
-        EXPECT_EQ(std::pair(c.body().canUndo(), c.body().canRedo()), history);
-        EXPECT_EQ(std::tuple(c.body().isModified(), c.documentColourings - colourings, c.waitDepth()),
-                  std::tuple(row.after != row.before, int(row.coloured), 0));
-        EXPECT_EQ(c.waitCaptions, row.caption ? QStringList{row.caption} : QStringList());
+        EXPECT_EQ(std::pair(body().canUndo(), body().canRedo()), history);
+        EXPECT_EQ(
+            std::tuple(body().isModified(), window->documentColourings - colourings, QApplication::overrideCursor()),
+            std::tuple(row.after != row.before, int(row.coloured), nullptr));
+        EXPECT_EQ(window->waitCaptions, row.caption ? QStringList{row.caption} : QStringList());
         std::string said;
         for (const auto& message : ui.shown)
             said += message.kind == interaction::MessageKind::Question  ? 'Q'

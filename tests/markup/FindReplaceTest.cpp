@@ -26,7 +26,7 @@ struct Script {
     std::vector<Step> steps;
 };
 
-using enum Outcome;
+using enum markup::FindReplace::Outcome;
 // clang-format off
 const Script kScripts[] = {
     {"FindIgnoresCaseAndContinuesAfterTheMatch", "Hello WORLD, world",

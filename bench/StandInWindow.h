@@ -1,10 +1,9 @@
-// A stand-in for the main window, shared by the command-module tests and the
-// benchmarks: the real editing control `body` inside a window with the menus
-// and (hidden) toolbars of the command table, no side panel, its own command
+// A stand-in for the main window in the benchmarks: the real editing control
+// `body` inside a window with the menus and (hidden) toolbars of the command
+// table, no side panel and none of the window's timers, its own command
 // registry, options read from the store as at start (callers may set them),
 // highlighting through the real highlighter, and the wait cursor and caption
-// as the main window shows them. No test framework here: the benchmarks link
-// it too.
+// as the main window shows them.
 #pragma once
 
 #include <QMainWindow>
@@ -18,7 +17,7 @@
 #include "markup/KeyFlags.h"
 #include "settings/Options.h"
 
-namespace testing_support {
+namespace bench {
 
 class StandInWindow : public commands::CommandContext {
 public:
@@ -73,4 +72,4 @@ private:
     int waitDepth_ = 0;
 };
 
-}  // namespace testing_support
+}  // namespace bench

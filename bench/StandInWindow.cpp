@@ -1,4 +1,4 @@
-// The stand-in main window of the command-module tests and the benchmarks.
+// The stand-in main window of the benchmarks.
 #include "StandInWindow.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@
 #include "interaction/Captions.h"
 #include "markup/Highlighter.h"
 
-namespace testing_support {
+namespace bench {
 
 StandInWindow::StandInWindow() : window_(std::make_unique<QMainWindow>()), options_(settings::LoadOptions())
 {
@@ -58,4 +58,4 @@ void StandInWindow::endWait()
     if (--waitDepth_ == 0) window_->setWindowTitle(savedTitle_);
 }
 
-}  // namespace testing_support
+}  // namespace bench

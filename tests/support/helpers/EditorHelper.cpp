@@ -3,8 +3,7 @@
 // Usage: editor_helper MODE FILE, where MODE is
 //   type-and-wait     opens FILE, types "typed " and runs until killed;
 //   type-and-save     opens FILE, types "theirs " and saves it (exit 0 when
-//                     nothing was asked or said and the document is saved);
-//   preview-and-wait  opens FILE, shows it in the browser (F9) and runs until killed.
+//                     nothing was asked or said and the document is saved).
 // It takes the name of the process that started it, as another instance of the
 // same program would have (the editor tells its own instances by name).
 #include <sys/prctl.h>
@@ -33,10 +32,6 @@ int main(int argc, char** argv)
         QTest::keyClicks(&window.bodyControl(), QStringLiteral("theirs "));
         window.commands().run(QStringLiteral("FileSaveClick"));
         return ui.shown.empty() && !window.bodyControl().isModified() ? 0 : 1;
-    }
-    if (mode == QLatin1String("preview-and-wait")) {
-        window.commands().run(QStringLiteral("ToolsBrowserClick"));
-        return QApplication::exec();
     }
     return 2;
 }

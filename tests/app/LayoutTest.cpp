@@ -14,7 +14,6 @@
 #include "support/MainWindowFixture.h"
 
 namespace window = settings::window;
-namespace fonts = settings::fonts;
 
 class LayoutTest : public MainWindowTest {
 protected:
@@ -31,8 +30,8 @@ protected:
 };
 
 // A first start shows what the table's defaults say and writes nothing; each
-// view toggle is stored at once, and the next start shows every view and the
-// font as stored.
+// view toggle is stored at once, as is the editor font chosen (shown at once),
+// and the next start shows every view and the font as stored.
 TEST_F(LayoutTest, AStartShowsTheStoredState)
 {
     const std::pair<const char*, settings::FlagSetting> views[] = {
@@ -65,10 +64,14 @@ TEST_F(LayoutTest, AStartShowsTheStoredState)
             run((std::string(entry) + "Click").c_str());
             EXPECT_EQ(stored(setting), !setting.def) << entry;
         }
-        settings::SettingsStore s;
-        s.write(fonts::kName, QStringLiteral("DejaVu Sans Mono"));
-        s.write(fonts::kSize, 12);
-        s.write(fonts::kItalic, true);
+        ui.onModal([](QDialog& d) {
+            QFont chosen(QStringLiteral("DejaVu Sans Mono"), 12);
+            chosen.setItalic(true);
+            static_cast<QFontDialog&>(d).setCurrentFont(chosen);
+            return int(QDialog::Accepted);
+        });
+        run("ViewFontClick");
+        EXPECT_EQ(body().editorFont().pointSize(), 12) << "shown at once";
     }
 }
 
@@ -162,17 +165,4 @@ TEST(FontFlags, AreStoredOnlyWhenExact)
         EXPECT_EQ(std::pair(flags.bold, flags.italic), std::pair(storedBold, storedItalic))
             << f.toString().toStdString();
     }
-}
-
-// The editor font chosen is shown and stored.
-TEST_F(LayoutTest, TheChosenEditorFontIsShownAndStored)
-{
-    start();
-    ui.onModal([](QDialog& d) {
-        static_cast<QFontDialog&>(d).setCurrentFont(QFont(QStringLiteral("DejaVu Sans Mono"), 14));
-        return int(QDialog::Accepted);
-    });
-    run("ViewFontClick");
-    EXPECT_EQ(body().editorFont().pointSize(), 14);
-    EXPECT_EQ(settings::SettingsStore().read(fonts::kSize), 14);
 }

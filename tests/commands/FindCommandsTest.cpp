@@ -1,5 +1,5 @@
 // Find, Find Next (F3), Replace and Go to line as the author uses them: the
-// commands run by name on the real editing control, the dialogs driven with
+// commands run by name in the main window, the dialogs driven with
 // key presses, the messages read back from the scripted interaction. (Where
 // each search lands: tests/markup.)
 #include <QProgressDialog>

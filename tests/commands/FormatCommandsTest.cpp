@@ -1,7 +1,8 @@
-// The format and entity commands run by name through the registry on a real
-// `body`. (The highlighting commands: MainWindowHighlightingTest.) What each tag command writes is checked against
-// the command table: a button's text names its tag, and a menu entry and its
-// hidden end-tag twin (its shortcut with Shift added) write the same tag.
+// The format and entity commands run by name, from a registry of their own,
+// in the main window. (The highlighting commands: MainWindowHighlightingTest.)
+// What each tag command writes is checked against the command table: a
+// button's text names its tag, and a menu entry and its hidden end-tag twin
+// (its shortcut with Shift added) write the same tag.
 
 #include <set>
 

@@ -1,6 +1,7 @@
-// The snippet commands through the main window: which snippet each command inserts, in the tag case and with the
-// recolouring it asks for; the quick blocks from the settings; the update
-// stamp; text from another file. The insertion rules are tested in tests/markup.
+// The snippet commands through the main window: which snippet each command
+// inserts, in the tag case and with the recolouring it asks for; the quick
+// blocks from the settings; the update stamp; text from another file. The
+// insertion rules are tested in tests/markup.
 
 #include "markup/Snippets.h"
 #include "markup/TagCase.h"

@@ -1,5 +1,6 @@
-// The text-tool commands through the main window: the frame of each pass (captions, caret, modified flag, undo) and
-// the guard messages. The passes themselves are tested in tests/markup.
+// The text-tool commands through the main window: the frame of each pass
+// (captions, caret, modified flag, undo) and the guard messages. The passes
+// themselves are tested in tests/markup.
 
 #include "markup/Entities.h"
 #include "markup/LineTools.h"

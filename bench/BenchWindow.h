@@ -42,7 +42,7 @@ private:
     interaction::Interaction* previous_;
 };
 
-// The tests' stand-in window, shown, with every command module registered.
+// The stand-in window, shown, with every command module registered.
 class BenchWindow final : public StandInWindow {
 public:
     // A window of the main window's default size, shown, with highlighting

@@ -58,9 +58,6 @@ public:
 
     commands::CommandRegistry registry;
 
-protected:
-    int waitDepth() const { return waitDepth_; }
-
 private:
     std::unique_ptr<QMainWindow> window_;
     commands::CommandUi* commands_;  // owned by window_

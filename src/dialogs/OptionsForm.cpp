@@ -5,9 +5,6 @@
 #include "settings/SettingsStore.h"
 
 namespace dialogs {
-namespace {
-const QString kNetscape = QStringLiteral("netscape");
-}  // namespace
 
 OptionsForm readOptionsForm(const settings::SettingsStore& s)
 {
@@ -82,7 +79,8 @@ void writeOptionsForm(settings::SettingsStore& s, const OptionsForm& f)
     s.write(quick::kScript, f.quickScript);
     // A format the buttons do not offer stays as it was stored.
     if (f.timeFormat >= 1 && f.timeFormat <= kTimeFormatCount) s.write(user::kTimeFormat, f.timeFormat);
-    s.write(user::kBrowser, f.microsoftBrowser ? user::kDrivenBrowser : kNetscape);
+    // The other choice, the program under nspath, is the setting's default ("netscape").
+    s.write(user::kBrowser, f.microsoftBrowser ? user::kDrivenBrowser : user::kBrowser.def);
     s.write(user::kKeySet, f.keySet);
     s.write(user::kTheme, f.theme);
     s.write(user::kLiveColour, f.liveColour);
